@@ -1,0 +1,24 @@
+// Where the outline's vertices go on the screen frame and on the printed page.
+#pragma once
+
+#include "profile/profil.h"
+
+#include <cstdint>
+#include <vector>
+
+struct Punkt {
+    std::int32_t x;
+    std::int32_t y;
+};
+
+// Truncation toward zero to 32 bits that is defined for every double: NaN gives 0,
+// values beyond the range saturate.
+std::int32_t AufInt(double v);
+
+// Vertices of slots 1 to ende in the frame's client pixels (w x h), Y downward, clamped into
+// the frame; dicke is the thickness in percent.
+std::vector<Punkt> BildschirmPunkte(const ProfilSpeicher& p, int w, int h, double dicke);
+
+// Vertices of slots 1 to ende in 0.1 mm on the page (Y upward, origin at the printable area's
+// corner); laenge is the chord in mm, dicke the thickness in percent.
+std::vector<Punkt> DruckPunkte(const ProfilSpeicher& p, double laenge, double dicke);

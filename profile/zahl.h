@@ -1,0 +1,19 @@
+// Locale-independent decimal numbers: the program's own grammar in front of std::from_chars.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Length of the longest prefix of text that is a number: optional sign, digits with an optional
+// point (at least one digit), optional exponent. 0 when text does not start with a number.
+std::size_t ZahlPraefix(std::string_view text);
+
+// Nearest single-precision value of a complete number text (as ZahlPraefix accepts it);
+// nullopt when its magnitude is beyond the float range. Tiny values round toward zero.
+std::optional<float> ZahlAlsFloat(std::string_view zahl);
+
+// The program's atof: the longest number prefix after leading white space, 0 when there is none.
+// Magnitudes beyond the double range give an infinity.
+double ZahlAusText(const std::string& text);
