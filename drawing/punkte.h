@@ -9,6 +9,8 @@
 struct Punkt {
     std::int32_t x;
     std::int32_t y;
+
+    bool operator==(const Punkt&) const = default;
 };
 
 // Truncation toward zero to 32 bits that is defined for every double: NaN gives 0,

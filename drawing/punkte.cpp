@@ -1,0 +1,62 @@
+// Vertex arithmetic of the screen plot and the printout, in double precision left to right.
+#include "drawing/punkte.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
+
+std::int32_t Begrenzt(std::int64_t v) { return static_cast<std::int32_t>(std::clamp(v, kMin, kMax)); }
+
+// A store that was never loaded or was damaged must not make us read past its 200 slots.
+std::int32_t LetzterSlot(const ProfilSpeicher& p) { return std::clamp(p.ende, 0, kProfilSlots - 1); }
+
+} // namespace
+
+std::int32_t AufInt(double v) {
+    if (std::isnan(v))
+        return 0;
+    if (v <= static_cast<double>(kMin))
+        return static_cast<std::int32_t>(kMin);
+    if (v >= static_cast<double>(kMax))
+        return static_cast<std::int32_t>(kMax);
+    return static_cast<std::int32_t>(v);
+}
+
+std::vector<Punkt> BildschirmPunkte(const ProfilSpeicher& p, int w, int h, double dicke) {
+    const double s = w / 10000.0;
+    const std::int64_t mitte = h / 2;
+    const std::int64_t rechts = static_cast<std::int64_t>(w) - 3;
+    const std::int64_t unten = static_cast<std::int64_t>(h) - 3;
+    std::vector<Punkt> punkte;
+    const std::int32_t ende = LetzterSlot(p);
+    for (std::int32_t i = 1; i <= ende; ++i) {
+        std::int64_t px = std::int64_t{AufInt(p.x[i] * s)} + 1;
+        std::int64_t py = mitte - AufInt(p.y[i] * s * dicke / 100);
+        if (px > rechts)
+            px = rechts;
+        if (px < 0)
+            px = 0;
+        if (py > unten)
+            py = unten;
+        if (py < 0)
+            py = 0;
+        punkte.push_back({Begrenzt(px), Begrenzt(py)});
+    }
+    return punkte;
+}
+
+std::vector<Punkt> DruckPunkte(const ProfilSpeicher& p, double laenge, double dicke) {
+    std::vector<Punkt> punkte;
+    const std::int32_t ende = LetzterSlot(p);
+    for (std::int32_t i = 1; i <= ende; ++i) {
+        const std::int64_t py = -300 - std::int64_t{AufInt(laenge * p.x[i] / 1000)};
+        const std::int64_t px = std::int64_t{AufInt(dicke * p.y[i] / 100 * laenge / 1000)} + 1000;
+        punkte.push_back({Begrenzt(px), Begrenzt(py)});
+    }
+    return punkte;
+}

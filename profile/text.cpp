@@ -1,0 +1,74 @@
+// Byte-to-text decoding for names read from coordinate files.
+#include "profile/text.h"
+
+#include <cstdint>
+
+namespace {
+
+// Windows-1252 0x80..0x9F; the five undefined bytes map to their C1 control code points.
+constexpr char16_t kCp1252[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void Anhaengen(std::string& aus, char32_t c) {
+    if (c < 0x80) {
+        aus += static_cast<char>(c);
+    } else if (c < 0x800) {
+        aus += static_cast<char>(0xC0 | (c >> 6));
+        aus += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        aus += static_cast<char>(0xE0 | (c >> 12));
+        aus += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        aus += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+} // namespace
+
+bool IstUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto b = static_cast<std::uint8_t>(bytes[i]);
+        std::size_t folge = 0;
+        char32_t c = 0;
+        char32_t minimum = 0;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        } else if (b >= 0xC2 && b <= 0xDF) {
+            folge = 1, c = b & 0x1F, minimum = 0x80;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            folge = 2, c = b & 0x0F, minimum = 0x800;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            folge = 3, c = b & 0x07, minimum = 0x10000;
+        } else {
+            return false;
+        }
+        if (bytes.size() - i <= folge)
+            return false;
+        for (std::size_t k = 1; k <= folge; ++k) {
+            const auto f = static_cast<std::uint8_t>(bytes[i + k]);
+            if ((f & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (f & 0x3F);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+        if (c < minimum || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+            return false;
+        i += folge + 1;
+    }
+    return true;
+}
+
+std::string AlsUtf8(std::string_view bytes) {
+    if (IstUtf8(bytes))
+        return std::string(bytes);
+    std::string aus;
+    aus.reserve(bytes.size() * 2);
+    for (const char ch : bytes) {
+        const auto b = static_cast<std::uint8_t>(ch);
+        Anhaengen(aus, b >= 0x80 && b < 0xA0 ? kCp1252[b - 0x80] : char32_t{b});
+    }
+    return aus;
+}

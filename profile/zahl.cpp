@@ -1,0 +1,115 @@
+// Number grammar and conversions that do not depend on the process locale.
+#include "profile/zahl.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
+
+bool IstLeerraum(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Rough decimal order of magnitude of a number text, only to tell overflow from underflow
+// when from_chars reports a value out of range.
+bool IstGross(std::string_view zahl) {
+    std::size_t i = 0;
+    if (i < zahl.size() && (zahl[i] == '+' || zahl[i] == '-'))
+        ++i;
+    std::int64_t stellen = 0; // position of the first non-zero digit relative to the point
+    bool gefunden = false;
+    bool nachPunkt = false;
+    for (; i < zahl.size() && zahl[i] != 'e' && zahl[i] != 'E'; ++i) {
+        if (zahl[i] == '.') {
+            nachPunkt = true;
+        } else if (!gefunden && zahl[i] == '0') {
+            if (nachPunkt)
+                --stellen;
+        } else {
+            gefunden = true;
+            if (!nachPunkt)
+                ++stellen;
+        }
+    }
+    if (!gefunden)
+        return false;
+    std::int64_t exponent = 0;
+    bool negativ = false;
+    if (i < zahl.size()) {
+        ++i;
+        if (i < zahl.size() && (zahl[i] == '+' || zahl[i] == '-'))
+            negativ = zahl[i++] == '-';
+        for (; i < zahl.size(); ++i)
+            if (exponent < 1'000'000)
+                exponent = exponent * 10 + (zahl[i] - '0');
+    }
+    return stellen + (negativ ? -exponent : exponent) > 0;
+}
+
+template <typename T> std::optional<T> Umwandeln(std::string_view zahl) {
+    bool negativ = false;
+    if (!zahl.empty() && (zahl.front() == '+' || zahl.front() == '-')) {
+        negativ = zahl.front() == '-';
+        zahl.remove_prefix(1);
+    }
+    T wert{};
+    auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
+    if (fehler == std::errc::result_out_of_range) {
+        if (IstGross(zahl))
+            return std::nullopt;
+        wert = 0;
+    } else if (fehler != std::errc() || ende != zahl.data() + zahl.size()) {
+        return std::nullopt;
+    }
+    return negativ ? -wert : wert;
+}
+
+} // namespace
+
+std::size_t ZahlPraefix(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t ziffern = 0;
+    for (; i < text.size() && IstZiffer(text[i]); ++i)
+        ++ziffern;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        for (; i < text.size() && IstZiffer(text[i]); ++i)
+            ++ziffern;
+    }
+    if (ziffern == 0)
+        return 0;
+    std::size_t laenge = i;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        const std::size_t anfang = i;
+        for (; i < text.size() && IstZiffer(text[i]); ++i) {
+        }
+        if (i > anfang)
+            laenge = i;
+    }
+    return laenge;
+}
+
+std::optional<float> ZahlAlsFloat(std::string_view zahl) { return Umwandeln<float>(zahl); }
+
+double ZahlAusText(const std::string& text) {
+    std::string_view rest(text);
+    while (!rest.empty() && IstLeerraum(rest.front()))
+        rest.remove_prefix(1);
+    const std::size_t laenge = ZahlPraefix(rest);
+    if (laenge == 0)
+        return 0.0;
+    const std::string_view zahl = rest.substr(0, laenge);
+    if (const auto wert = Umwandeln<double>(zahl))
+        return *wert;
+    const bool negativ = zahl.front() == '-';
+    return negativ ? -std::numeric_limits<double>::infinity()
+                   : std::numeric_limits<double>::infinity();
+}

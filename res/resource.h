@@ -1,0 +1,28 @@
+// Identifiers of the dialog templates, controls, strings, icon and menu commands.
+#pragma once
+
+#define IDD_INFO 100
+#define IDS_INFO 101
+#define IDD_PROFIL 102
+#define IDI_PROFIL 128
+#define IDD_DATEN 129
+
+#define IDC_LADEN 1000
+#define IDC_PLOTTEN 1001
+#define IDC_DRUCKEN 1002
+#define IDC_PROFILLAENGE 1003
+#define IDC_DATEINAME 1003
+#define IDC_PROFILDICKE 1004
+#define IDC_DATEN_ZEIGEN 1005
+#define IDC_DATEI 1006
+#define IDC_PLOT_LOESCHEN 1007
+#define IDC_ANZAHL 1012
+#define IDC_PLOTFELD 1013
+#define IDC_DATENLISTE 1014
+#define IDC_SELIG 1015
+#define IDC_WERTE 1016
+#define IDC_KOMMENTAR 1017
+
+#define IDM_INFO 0x0010
+
+#define IDC_STATIC (-1)

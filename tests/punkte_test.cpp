@@ -1,0 +1,113 @@
+// Vertex arithmetic of the screen plot and the printout.
+#include "drawing/punkte.h"
+#include "hilfen.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+// Lets gtest print vertices in failure messages.
+void PrintTo(Punkt p, std::ostream* os) { *os << '(' << p.x << ", " << p.y << ')'; }
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+
+ProfilSpeicher Speicher(std::initializer_list<std::pair<double, double>> paare) {
+    ProfilSpeicher p{};
+    std::int32_t i = 1;
+    for (const auto& [x, y] : paare) {
+        p.x[i] = x;
+        p.y[i] = y;
+        ++i;
+    }
+    p.ende = i;
+    return p;
+}
+
+TEST(AufInt, SchneidetGegenNullAbUndSaettigt) {
+    const struct {
+        double v;
+        std::int32_t erwartet;
+    } faelle[] = {
+        {0.0, 0},           {-0.9, 0},         {1.9, 1},         {-1.9, -1},
+        {NAN, 0},           {-NAN, 0},         {kInf, kMax},     {-kInf, kMin},
+        {1e300, kMax},      {-1e300, kMin},    {2147483647.9, kMax}, {2147483648.0, kMax},
+        {-2147483648.9, kMin}, {-2147483649.0, kMin}, {2147483646.5, 2147483646},
+        {-2147483647.5, -2147483647},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(AufInt(f.v), f.erwartet) << f.v;
+}
+
+TEST(BildschirmPunkte, PasstDieSehneInDieBreite) {
+    const ProfilSpeicher p = Speicher({{10000, 0}, {5000, 600}, {5000, -600}, {0, 0}});
+    const auto punkte = BildschirmPunkte(p, 600, 201, 100);
+    const std::vector<Punkt> erwartet = {{597, 100}, {301, 64}, {301, 136}, {1, 100}, {1, 100}};
+    EXPECT_EQ(punkte, erwartet);
+}
+
+TEST(BildschirmPunkte, DickeUndRandfaelle) {
+    const ProfilSpeicher p = Speicher({{2500, 2000}, {2500, -2000}});
+    const struct {
+        const char* fall;
+        int w, h;
+        double dicke;
+        std::vector<Punkt> erwartet;
+    } faelle[] = {
+        {"thickness 0", 400, 100, 0, {{101, 50}, {101, 50}, {1, 50}}},
+        {"thickness 100", 400, 100, 100, {{101, 0}, {101, 97}, {1, 50}}},
+        {"thickness 50", 400, 200, 50, {{101, 60}, {101, 140}, {1, 100}}},
+        {"thickness 200 clamps", 400, 200, 200, {{101, 0}, {101, 197}, {1, 100}}},
+        {"negative thickness mirrors", 400, 200, -50, {{101, 140}, {101, 60}, {1, 100}}},
+        {"frame 2 wide", 2, 100, 100, {{0, 50}, {0, 50}, {0, 50}}},
+        {"frame 0 wide", 0, 100, 100, {{0, 50}, {0, 50}, {0, 50}}},
+        {"frame 0 high", 400, 0, 100, {{101, 0}, {101, 0}, {1, 0}}},
+        {"NaN thickness", 400, 100, NAN, {{101, 50}, {101, 50}, {1, 50}}},
+        {"infinite thickness", 400, 100, kInf, {{101, 0}, {101, 97}, {1, 50}}},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(BildschirmPunkte(p, f.w, f.h, f.dicke), f.erwartet) << f.fall;
+}
+
+TEST(BildschirmPunkte, LeererOderBeschaedigterSpeicher) {
+    ProfilSpeicher p{};
+    EXPECT_TRUE(BildschirmPunkte(p, 600, 200, 100).empty());
+    p.ende = -3;
+    EXPECT_TRUE(DruckPunkte(p, 100, 100).empty());
+    p.ende = 100000;
+    EXPECT_EQ(BildschirmPunkte(p, 600, 200, 100).size(), 199U);
+    EXPECT_EQ(DruckPunkte(p, 100, 100).size(), 199U);
+}
+
+TEST(DruckPunkte, WahreGroesseIn01mm) {
+    const ProfilSpeicher p = Speicher({{5000, 1200}, {10000, 0}, {2500, -300}});
+    const struct {
+        const char* fall;
+        double laenge, dicke;
+        std::vector<Punkt> erwartet;
+    } faelle[] = {
+        {"100 mm", 100, 100, {{1120, -800}, {1000, -1300}, {970, -550}, {1000, -300}}},
+        {"250 mm, 50 %", 250, 50, {{1150, -1550}, {1000, -2800}, {963, -925}, {1000, -300}}},
+        {"chord 0", 0, 100, {{1000, -300}, {1000, -300}, {1000, -300}, {1000, -300}}},
+        {"thickness 0", 100, 0, {{1000, -800}, {1000, -1300}, {1000, -550}, {1000, -300}}},
+        {"NaN chord", NAN, 100, {{1000, -300}, {1000, -300}, {1000, -300}, {1000, -300}}},
+        {"huge chord", 1e300, 100, {{kMax, kMin}, {1000, kMin}, {kMin + 1000, kMin}, {1000, -300}}},
+        {"infinite thickness", 100, kInf, {{kMax, -800}, {1000, -1300}, {kMin + 1000, -550}, {1000, -300}}},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(DruckPunkte(p, f.laenge, f.dicke), f.erwartet) << f.fall;
+}
+
+TEST(DruckPunkte, SeligWertAusDerDateiLiegtEinenPunktDaneben) {
+    ASSERT_EQ(LiesText("N\n0.5 0.12\n").anzahl, 1);
+    const auto punkte = DruckPunkte(g_profil, 100, 100);
+    ASSERT_EQ(punkte.size(), 2U);
+    EXPECT_EQ(punkte[0], (Punkt{1119, -800}));
+    EXPECT_EQ(punkte[1], (Punkt{1000, -300}));
+}
+
+} // namespace
