@@ -26,15 +26,16 @@ FUELLUNG = (0x5B, 0x8F, 0xC9)
 UMRISS = (0x14, 0x23, 0x36)
 
 # Rounded square and airfoil placement, in drawing units.
-KASTEN = (1.0, 1.0, 31.0, 31.0)
-ECKE = 6.0
-SEHNE_X0, SEHNE_X1 = 3.5, 28.5
-UEBERHOEHUNG = 2.0
+KASTEN = (2.0, 2.0, 30.0, 30.0)  # edges on whole pixels at 32 and 16 px
+ECKE = 5.0
+SEHNE_X0, SEHNE_X1 = 5.0, 27.0
+UEBERHOEHUNG = 2.2
 MITTE_Y = 16.0
+PROFIL = "4412"
 
 
 def profil_punkte():
-    roh = naca4.punkte("2412", 41)
+    roh = naca4.punkte(PROFIL, 41)
     sehne = SEHNE_X1 - SEHNE_X0
     ys = [y for _, y in roh]
     mitte = (max(ys) + min(ys)) / 2.0

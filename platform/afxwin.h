@@ -1,0 +1,226 @@
+// The window, dialog and data-exchange services the program calls, with the class library's
+// names, as thin pieces over Qt Widgets. Nothing here includes a Qt widget header.
+#pragma once
+
+#include "res/vorlage.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <variant>
+
+class QWidget;
+class QObject;
+
+using BOOL = int;
+constexpr BOOL TRUE = 1;
+constexpr BOOL FALSE = 0;
+using UINT = unsigned int;
+using DWORD = std::uint32_t;
+using LPARAM = std::intptr_t;
+
+constexpr UINT MB_OK = 0x0000;
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+
+constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_SYSCOMMAND = 0x0112;
+constexpr UINT BN_CLICKED = 0;
+constexpr UINT EN_CHANGE = 0x0300;
+constexpr UINT EN_KILLFOCUS = 0x0200;
+
+constexpr DWORD OFN_HIDEREADONLY = 0x0004;
+constexpr DWORD OFN_OVERWRITEPROMPT = 0x0002;
+
+// Text as UTF-8 bytes.
+class CString {
+public:
+    CString() = default;
+    CString(const char* text) : m_text(text ? text : "") {}
+    CString(std::string text) : m_text(std::move(text)) {}
+
+    BOOL IsEmpty() const { return m_text.empty(); }
+    int GetLength() const { return static_cast<int>(m_text.size()); }
+    const char* GetString() const { return m_text.c_str(); }
+    // Byte-wise like _mbscmp: negative, 0 or positive.
+    int Compare(const char* text) const { return m_text.compare(text); }
+    friend bool operator==(const CString&, const CString&) = default;
+
+private:
+    std::string m_text;
+};
+
+// The path as the file system wants it for fopen.
+std::string DateiPfadKodiert(const CString& pfad);
+
+class CCmdTarget;
+using AFX_PMSG = void (CCmdTarget::*)();
+using AFX_PMSG_SYS = void (CCmdTarget::*)(UINT, LPARAM);
+
+// One row of a message map: message, notification code, control id and member handler.
+struct AFX_MSGMAP_ENTRY {
+    UINT nMessage;
+    UINT nCode;
+    int nID;
+    std::variant<AFX_PMSG, AFX_PMSG_SYS> pfn;
+};
+using MessageMap = std::span<const AFX_MSGMAP_ENTRY>;
+
+// Turns a derived class's handler into a message-map handler.
+template <class T> constexpr AFX_PMSG Handler(void (T::*pfn)()) {
+    return static_cast<AFX_PMSG>(pfn);
+}
+template <class T> constexpr AFX_PMSG_SYS Handler(void (T::*pfn)(UINT, LPARAM)) {
+    return static_cast<AFX_PMSG_SYS>(pfn);
+}
+
+class CCmdTarget {
+public:
+    virtual ~CCmdTarget() = default;
+    // Runs the first matching row; FALSE when the map has none.
+    BOOL OnCmdMsg(UINT nMessage, UINT nCode, int nID, UINT wParam = 0, LPARAM lParam = 0);
+
+protected:
+    virtual MessageMap GetMessageMap() const { return {}; }
+};
+
+class CDataExchange;
+struct RECT {
+    int left, top, right, bottom;
+};
+using LPRECT = RECT*;
+
+class CWnd : public CCmdTarget {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    ~CWnd() override;
+
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    BOOL IsWindowEnabled() const;
+    BOOL ShowWindow(int nCmdShow);
+    BOOL IsWindowVisible() const;
+    void GetClientRect(LPRECT lpRect) const;
+    void SetWindowText(const CString& text);
+    CString GetWindowText() const;
+    void SetFocus();
+    CWnd* GetDlgItem(int nID) const;
+    int GetDlgCtrlID() const;
+    // Caption: the application name.
+    int MessageBox(const CString& text, const char* lpszCaption = nullptr, UINT nType = MB_OK);
+
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+    QWidget* m_hWnd = nullptr;
+
+protected:
+    virtual void DoDataExchange(CDataExchange*) {}
+
+private:
+    friend class Vermittler;
+    friend class CDataExchange;
+    // Set while UpdateData(FALSE) writes the controls: their notifications are not routed.
+    int m_nSchreibt = 0;
+    mutable std::map<int, std::unique_ptr<CWnd>> m_temporaer;
+};
+
+class CButton : public CWnd {
+public:
+    // Non-zero when selected.
+    int GetCheck() const;
+};
+
+class CStatic : public CWnd {};
+
+class CEdit : public CWnd {};
+
+class CListBox : public CWnd {
+public:
+    void ResetContent();
+    // Appends; returns the new line's index.
+    int AddString(const CString& text);
+    int GetCount() const;
+    CString GetText(int nIndex) const;
+};
+
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT nIDTemplate);
+    ~CDialog() override;
+
+    // Modal run; IDOK, IDCANCEL or what EndDialog was given.
+    virtual int DoModal();
+    // Modeless, shown only if the template is visible.
+    BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    void EndDialog(int nResult);
+
+protected:
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+
+private:
+    friend class DialogFenster;
+    friend class Vermittler;
+    void Erzeugen(UINT nIDTemplate, CWnd* pParentWnd);
+
+    UINT m_nIDTemplate;
+    Vermittler* m_pVermittler = nullptr;
+};
+
+class CDataExchange {
+public:
+    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
+        : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
+
+    // Stops the transfer; the remaining exchanges do nothing.
+    void Fail(QWidget* pCtrl);
+    QWidget* PrepareCtrl(int nIDC) const;
+    bool Failed() const { return m_bFehler; }
+
+    BOOL m_bSaveAndValidate;
+    CWnd* m_pDlgWnd;
+
+private:
+    bool m_bFehler = false;
+};
+
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, std::int32_t& value);
+
+class CWinApp : public CCmdTarget {
+public:
+    explicit CWinApp(const char* lpszAppName = nullptr);
+    ~CWinApp() override;
+
+    virtual BOOL InitInstance() { return TRUE; }
+    BOOL Enable3dControls() { return TRUE; }
+
+    const char* m_pszAppName;
+    CWnd* m_pMainWnd = nullptr;
+};
+
+CWinApp* AfxGetApp();
+inline void AfxEnableControlContainer() {}
+// Creates the toolkit's application object and runs InitInstance of the one CWinApp.
+int AfxWinMain(int argc, char** argv);
+
+class CFileDialog {
+public:
+    explicit CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt = nullptr,
+                         const char* lpszFileName = nullptr,
+                         DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                         const char* lpszFilter = nullptr, CWnd* pParentWnd = nullptr);
+
+    int DoModal();
+    CString GetPathName() const { return m_strPfad; }
+
+private:
+    BOOL m_bOeffnen;
+    CWnd* m_pParent;
+    CString m_strPfad;
+};

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kestrun1 needs to build, run and test, where they are missing.
+set -euo pipefail
+
+pakete=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-qpa-plugins libgl-dev
+    libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev
+    fonts-liberation locales
+    xvfb xauth poppler-utils imagemagick
+    desktop-file-utils appstream
+)
+
+als_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+fehlend=()
+for p in "${pakete[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+done
+if [ "${#fehlend[@]}" -gt 0 ]; then
+    echo "Installiere: ${fehlend[*]}"
+    als_root apt-get update
+    als_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${fehlend[@]}"
+fi
+
+# The locale tests switch to German number formatting; the locale must exist.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    als_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

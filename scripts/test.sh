@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test: the normal build with warnings as
+# errors, the same tests under AddressSanitizer + UndefinedBehaviorSanitizer, a bounded fuzz run
+# of the reader, and the desktop-file checks.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+
+jobs=$(nproc)
+
+echo "== Build and tests"
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRUN_WERROR=ON \
+    -DKESTRUN_BENCH=ON
+cmake --build build/test -j "$jobs"
+ctest --test-dir build/test --output-on-failure -j "$jobs"
+
+echo "== Build and tests under AddressSanitizer + UndefinedBehaviorSanitizer"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTRUN_WERROR=ON \
+    -DKESTRUN_SANITIZE=ON
+cmake --build build/asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build/asan --output-on-failure -j "$jobs"
+
+if [ -x scripts/fuzz.sh ]; then
+    echo "== Fuzzing the reader"
+    scripts/fuzz.sh
+fi
+if [ -x scripts/validate_desktop.sh ]; then
+    echo "== Desktop files"
+    scripts/validate_desktop.sh
+fi
