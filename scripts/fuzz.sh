@@ -5,7 +5,7 @@
 set -euo pipefail
 
 wurzel=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-bau=$wurzel/build-fuzz
+bau=$wurzel/build/fuzz
 sekunden=${FUZZ_SECONDS:-60}
 
 cmake -S "$wurzel" -B "$bau" -G Ninja \

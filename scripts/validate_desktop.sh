@@ -36,5 +36,6 @@ if [ -n "$ausgabe" ]; then
     echo "$ausgabe" >&2
     exit 1
 fi
-appstreamcli validate --no-net "$metainfo"
+# --strict: infos fail too, only pedantic hints pass.
+appstreamcli validate --no-net --strict "$metainfo"
 echo "validate_desktop.sh: $desktop und $metainfo sind gültig"

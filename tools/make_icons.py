@@ -28,10 +28,11 @@ UMRISS = (0x14, 0x23, 0x36)
 # Rounded square and airfoil placement, in drawing units.
 KASTEN = (2.0, 2.0, 30.0, 30.0)  # edges on whole pixels at 32 and 16 px
 ECKE = 5.0
-SEHNE_X0, SEHNE_X1 = 5.0, 27.0
+SEHNE_X0, SEHNE_X1 = 4.5, 27.5
 UEBERHOEHUNG = 2.2
 MITTE_Y = 16.0
-PROFIL = "4412"
+PROFIL = "2412"
+NEIGUNG = 7.0  # degrees, nose up: reads as a wing rather than a lens
 
 
 def profil_punkte():
@@ -39,7 +40,14 @@ def profil_punkte():
     sehne = SEHNE_X1 - SEHNE_X0
     ys = [y for _, y in roh]
     mitte = (max(ys) + min(ys)) / 2.0
-    return [(SEHNE_X0 + x * sehne, MITTE_Y - (y - mitte) * sehne * UEBERHOEHUNG) for x, y in roh]
+    w = math.radians(NEIGUNG)
+    punkte = []
+    for x, y in roh:
+        # Rotate about mid-chord, then map to drawing units (y grows downwards).
+        u, v = (x - 0.5) * sehne, (y - mitte) * sehne * UEBERHOEHUNG
+        punkte.append(((SEHNE_X0 + SEHNE_X1) / 2 + u * math.cos(w) + v * math.sin(w),
+                       MITTE_Y + u * math.sin(w) - v * math.cos(w)))
+    return punkte
 
 
 def svg(punkte, randbreite, umrissbreite):
@@ -49,6 +57,7 @@ def svg(punkte, randbreite, umrissbreite):
     return (
         '<?xml version="1.0" encoding="UTF-8"?>\n'
         '<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">\n'
+        "  <title>Kestrun1</title>\n"
         f'  <rect x="{x0 + randbreite / 2}" y="{y0 + randbreite / 2}" '
         f'width="{x1 - x0 - randbreite}" height="{y1 - y0 - randbreite}" '
         f'rx="{ECKE - randbreite / 2}" fill="{farbe(HINTERGRUND)}" '
