@@ -13,6 +13,8 @@
 
 class QWidget;
 class QObject;
+class Vermittler;
+class DialogFenster;
 
 using BOOL = int;
 constexpr BOOL TRUE = 1;
