@@ -1,0 +1,19 @@
+// The application object.
+#include "app/profilapp.h"
+
+#include "app/profildlg.h"
+
+CProfilApp::CProfilApp() : CWinApp("Kestrun1") {}
+
+BOOL CProfilApp::InitInstance() {
+    AfxEnableControlContainer();
+    Enable3dControls();
+
+    CProfilDlg dlg;
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    m_pMainWnd = nullptr;
+
+    // The main window has closed: no further message loop.
+    return FALSE;
+}

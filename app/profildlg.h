@@ -1,0 +1,50 @@
+// The main window: format, chord length, thickness, the loaded file and the commands.
+#pragma once
+
+#include "data_window/datendlg.h"
+#include "platform/afxwin.h"
+#include "res/resource.h"
+
+#include <cstdint>
+#include <cstdio>
+
+// Open only during one load command.
+extern std::FILE* g_datei;
+
+class CProfilDlg : public CDialog {
+public:
+    enum { IDD = IDD_PROFIL };
+
+    CProfilDlg();
+
+    CDatenDlg m_dlgDaten;
+    CButton m_radSelig;
+    CStatic m_frmPlot;
+    CButton m_btnDatenZeigen;
+    CButton m_btnDrucken;
+    CButton m_btnPlotten;
+    CButton m_btnLaden;
+    CButton m_btnPlotLoeschen;
+    CString m_strProfillaenge;
+    CString m_strProfildicke;
+    CString m_strDatei;
+    std::int32_t m_nAnzahl;
+    CString m_strKommentar;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    MessageMap GetMessageMap() const override;
+
+    void OnLaden();
+    void OnPlotten();
+    void OnDrucken();
+    void OnDatenZeigen();
+    void OnChangeProfillaenge();
+    void OnChangeProfildicke();
+    void OnKillfocusProfillaenge();
+    void OnKillfocusProfildicke();
+    void OnPlotLoeschen();
+    void OnSelig();
+    void OnWerte();
+};

@@ -1,0 +1,63 @@
+// The application object, its start, and the common file dialog.
+#include "platform/fenster_p.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+CWinApp* g_pApp = nullptr;
+
+} // namespace
+
+CWinApp::CWinApp(const char* lpszAppName) : m_pszAppName(lpszAppName) {
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp() {
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+CWinApp* AfxGetApp() {
+    return g_pApp;
+}
+
+int AfxWinMain(int argc, char** argv) {
+    QApplication anwendung(argc, argv);
+    // Without a name of its own the application is called after its program file.
+    static std::string dateiName;
+    if (g_pApp->m_pszAppName == nullptr) {
+        dateiName = QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName().toStdString();
+        g_pApp->m_pszAppName = dateiName.c_str();
+    }
+    QApplication::setApplicationName(QString::fromUtf8(g_pApp->m_pszAppName));
+    // InitInstance runs the main window itself; its result ends the program either way.
+    g_pApp->InitInstance();
+    return 0;
+}
+
+std::string DateiPfadKodiert(const CString& pfad) {
+    return QFile::encodeName(AlsQString(pfad)).toStdString();
+}
+
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char*, const char*, DWORD, const char*,
+                         CWnd* pParentWnd)
+    : m_bOeffnen(bOpenFileDialog), m_pParent(pParentWnd) {}
+
+int CFileDialog::DoModal() {
+    QWidget* eigner = m_pParent ? m_pParent->m_hWnd : QApplication::activeWindow();
+    // Qt's own dialog, so that it looks the same everywhere and tests can answer it.
+    QFileDialog dlg(eigner);
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setAcceptMode(m_bOeffnen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    // The name of a file that does not exist is accepted; opening it is the caller's affair.
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setWindowTitle(m_bOeffnen ? QStringLiteral("Öffnen") : QStringLiteral("Speichern unter"));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return IDCANCEL;
+    m_strPfad = AlsCString(QFileInfo(dlg.selectedFiles().constFirst()).absoluteFilePath());
+    return IDOK;
+}

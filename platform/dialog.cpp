@@ -1,0 +1,280 @@
+// Dialogs made from their templates, and the data exchange with their controls.
+#include "platform/dialogeinheiten.h"
+#include "platform/fenster_p.h"
+#include "platform/ganzzahl.h"
+#include "platform/zeichenfeld.h"
+
+#include <QButtonGroup>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+void DialogFenster::reject() {
+    if (m_pDlg)
+        m_pDlg->OnCancel();
+    else
+        QDialog::reject();
+}
+
+void Vermittler::Melden(int nID, UINT nCode) {
+    if (m_pDlg == nullptr || m_pDlg->m_nSchreibt > 0)
+        return;
+    if (m_pDlg->OnCmdMsg(WM_COMMAND, nCode, nID))
+        return;
+    if (nCode == BN_CLICKED && nID == IDOK)
+        m_pDlg->OnOK();
+    else if (nCode == BN_CLICKED && nID == IDCANCEL)
+        m_pDlg->OnCancel();
+}
+
+bool Vermittler::eventFilter(QObject* watched, QEvent* event) {
+    // Focus leaving for a context menu is no loss of focus on the original platform.
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        Melden(watched->property(kSteuerId).toInt(), EN_KILLFOCUS);
+    return false;
+}
+
+namespace {
+
+// A group box as the original draws it: the etched frame runs through the middle of the title.
+class GruppenRahmen : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QFontMetrics m(font());
+        const int oben = m.height() / 2;
+        const int einzug = m.averageCharWidth();
+        const QRect titel(einzug, 0, m.horizontalAdvance(title()) + 4, m.height());
+        painter.setClipRegion(QRegion(rect()).subtracted(titel));
+        const QRect r = rect().adjusted(0, oben, -2, -2);
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(r);
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawRect(r.translated(1, 1));
+        painter.setClipping(false);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(titel, Qt::AlignCenter | Qt::TextShowMnemonic, title());
+    }
+};
+
+Qt::WindowFlags FensterArt(const DialogVorlage& v) {
+    Qt::WindowFlags flags = (v.exStil & WS_EX_APPWINDOW) ? Qt::Window : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint;
+    if (v.stil & WS_CAPTION)
+        flags |= Qt::WindowTitleHint;
+    if (v.stil & WS_SYSMENU)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    return flags;
+}
+
+QWidget* KnopfErzeugen(const SteuerVorlage& s, QWidget* dlg, Vermittler* vermittler,
+                       QButtonGroup*& gruppe) {
+    const QString text = QString::fromUtf8(s.text);
+    const int id = s.id;
+    switch (s.stil & BS_TYPEMASK) {
+    case BS_GROUPBOX: {
+        auto* g = new GruppenRahmen(text, dlg);
+        // Clicks go through a group box to the controls it frames.
+        g->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return g;
+    }
+    case BS_AUTORADIOBUTTON: {
+        auto* r = new QRadioButton(text, dlg);
+        if (gruppe == nullptr || (s.stil & WS_GROUP)) {
+            gruppe = new QButtonGroup(dlg);
+            gruppe->setExclusive(true);
+        }
+        r->setAutoExclusive(false);
+        gruppe->addButton(r);
+        QObject::connect(r, &QAbstractButton::clicked, vermittler,
+                         [vermittler, id] { vermittler->Melden(id, BN_CLICKED); });
+        return r;
+    }
+    default: {
+        auto* p = new QPushButton(text, dlg);
+        p->setAutoDefault(true);
+        p->setDefault((s.stil & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+        QObject::connect(p, &QAbstractButton::clicked, vermittler,
+                         [vermittler, id] { vermittler->Melden(id, BN_CLICKED); });
+        return p;
+    }
+    }
+}
+
+QWidget* SteuerelementErzeugen(const SteuerVorlage& s, QWidget* dlg, Vermittler* vermittler,
+                               QButtonGroup*& gruppe) {
+    const int id = s.id;
+    switch (s.klasse) {
+    case Steuerklasse::Button:
+        return KnopfErzeugen(s, dlg, vermittler, gruppe);
+    case Steuerklasse::Edit: {
+        auto* e = new QLineEdit(QString::fromUtf8(s.text), dlg);
+        QObject::connect(e, &QLineEdit::textChanged, vermittler,
+                         [vermittler, id] { vermittler->Melden(id, EN_CHANGE); });
+        e->installEventFilter(vermittler);
+        return e;
+    }
+    case Steuerklasse::Static:
+        if ((s.stil & SS_TYPEMASK) == SS_GRAYFRAME)
+            return new ZeichenFeld(dlg);
+        else {
+            auto* l = new QLabel(QString::fromUtf8(s.text), dlg);
+            l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return l;
+        }
+    case Steuerklasse::ListBox: {
+        auto* l = new QListWidget(dlg);
+        l->setSelectionMode(QAbstractItemView::SingleSelection);
+        l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        l->setVerticalScrollBarPolicy((s.stil & WS_VSCROLL) ? Qt::ScrollBarAsNeeded
+                                                            : Qt::ScrollBarAlwaysOff);
+        return l;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+CDialog::CDialog(UINT nIDTemplate) : m_nIDTemplate(nIDTemplate) {}
+
+CDialog::~CDialog() {
+    // The derived parts are gone: nothing may reach their handlers any more.
+    if (m_pVermittler)
+        m_pVermittler->Abkoppeln();
+    if (auto* fenster = static_cast<DialogFenster*>(m_hWnd)) {
+        fenster->Abkoppeln();
+        delete fenster;
+    }
+}
+
+void CDialog::Erzeugen(UINT nIDTemplate, CWnd* pParentWnd) {
+    const DialogVorlage* v = FindeDialogVorlage(static_cast<int>(nIDTemplate));
+    auto* fenster =
+        new DialogFenster(this, pParentWnd ? pParentWnd->m_hWnd : nullptr, FensterArt(*v));
+    m_hWnd = fenster;
+    m_pVermittler = new Vermittler(this, fenster);
+    fenster->setWindowTitle(QString::fromUtf8(v->titel));
+    fenster->setFont(VorlagenSchrift(v->schrift, v->punkte));
+    const DialogBasis basis = DialogBasisVon(fenster->font());
+    // No sizing border: the template's size is the client size, for good.
+    fenster->setFixedSize(InPixel(basis, 0, 0, v->cx, v->cy).size());
+
+    QButtonGroup* gruppe = nullptr;
+    QWidget* ersterTabstopp = nullptr;
+    for (const SteuerVorlage& s : v->steuerelemente) {
+        QWidget* w = SteuerelementErzeugen(s, fenster, m_pVermittler, gruppe);
+        w->setProperty(kSteuerId, s.id);
+        w->setGeometry(InPixel(basis, s.x, s.y, s.cx, s.cy));
+        // This font runs a little wider and taller than the original's: a label grows rather
+        // than cut its text.
+        if (qobject_cast<QLabel*>(w))
+            w->resize(w->size().expandedTo(w->sizeHint()));
+        if (s.klasse == Steuerklasse::Button || s.klasse == Steuerklasse::Edit ||
+            s.klasse == Steuerklasse::ListBox)
+            w->setFocusPolicy((s.stil & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+        if (s.stil & WS_DISABLED)
+            w->setEnabled(false);
+        if ((s.stil & BS_TYPEMASK) == BS_GROUPBOX && s.klasse == Steuerklasse::Button)
+            w->lower();
+    }
+    if (OnInitDialog()) {
+        for (const SteuerVorlage& s : v->steuerelemente) {
+            QWidget* w = SteuerelementVon(fenster, s.id);
+            if ((s.stil & WS_TABSTOP) && w && w->isEnabled()) {
+                ersterTabstopp = w;
+                break;
+            }
+        }
+        if (ersterTabstopp)
+            ersterTabstopp->setFocus(Qt::TabFocusReason);
+    }
+}
+
+int CDialog::DoModal() {
+    if (m_hWnd == nullptr)
+        Erzeugen(m_nIDTemplate, nullptr);
+    return static_cast<QDialog*>(m_hWnd)->exec();
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
+    m_nIDTemplate = nIDTemplate;
+    Erzeugen(nIDTemplate, pParentWnd);
+    if (FindeDialogVorlage(static_cast<int>(nIDTemplate))->stil & WS_VISIBLE)
+        m_hWnd->show();
+    return TRUE;
+}
+
+void CDialog::EndDialog(int nResult) {
+    // A modal run ends; a modeless window is only hidden.
+    static_cast<QDialog*>(m_hWnd)->done(nResult);
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (!UpdateData(TRUE))
+        return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+QWidget* CDataExchange::PrepareCtrl(int nIDC) const {
+    return SteuerelementVon(m_pDlgWnd->m_hWnd, nIDC);
+}
+
+void CDataExchange::Fail(QWidget* pCtrl) {
+    m_bFehler = true;
+    if (pCtrl == nullptr)
+        return;
+    pCtrl->setFocus(Qt::OtherFocusReason);
+    if (auto* e = qobject_cast<QLineEdit*>(pCtrl))
+        e->selectAll();
+}
+
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
+    if (rControl.m_hWnd == nullptr)
+        rControl.m_hWnd = pDX->PrepareCtrl(nIDC);
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
+    if (pDX->Failed())
+        return;
+    QWidget* w = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        value = AlsCString(TextVon(w));
+    else
+        SetzeText(w, AlsQString(value));
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, std::int32_t& value) {
+    if (pDX->Failed())
+        return;
+    QWidget* w = pDX->PrepareCtrl(nIDC);
+    if (!pDX->m_bSaveAndValidate) {
+        SetzeText(w, QString::number(value));
+        return;
+    }
+    const auto zahl = GanzzahlAusText(TextVon(w).toStdString());
+    if (!zahl) {
+        pDX->m_pDlgWnd->MessageBox("Bitte geben Sie eine ganze Zahl ein.");
+        pDX->Fail(w);
+        return;
+    }
+    value = *zahl;
+}

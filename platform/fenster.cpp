@@ -1,0 +1,169 @@
+// Windows and controls: the operations the program calls on them.
+#include "platform/fenster_p.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+
+#include <type_traits>
+
+const char* const kSteuerId = "kestrunSteuerId";
+
+BOOL CCmdTarget::OnCmdMsg(UINT nMessage, UINT nCode, int nID, UINT wParam, LPARAM lParam) {
+    for (const AFX_MSGMAP_ENTRY& e : GetMessageMap()) {
+        if (e.nMessage != nMessage || e.nCode != nCode || e.nID != nID)
+            continue;
+        std::visit(
+            [&](auto pfn) {
+                if constexpr (std::is_same_v<decltype(pfn), AFX_PMSG>)
+                    (this->*pfn)();
+                else
+                    (this->*pfn)(wParam, lParam);
+            },
+            e.pfn);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+QString TextVon(const QWidget* w) {
+    if (const auto* e = qobject_cast<const QLineEdit*>(w))
+        return e->text();
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w))
+        return b->text();
+    if (const auto* l = qobject_cast<const QLabel*>(w))
+        return l->text();
+    if (const auto* g = qobject_cast<const QGroupBox*>(w))
+        return g->title();
+    return w->windowTitle();
+}
+
+void SetzeText(QWidget* w, const QString& text) {
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        e->setText(text);
+    else if (auto* b = qobject_cast<QAbstractButton*>(w))
+        b->setText(text);
+    else if (auto* l = qobject_cast<QLabel*>(w))
+        l->setText(text);
+    else if (auto* g = qobject_cast<QGroupBox*>(w))
+        g->setTitle(text);
+    else
+        w->setWindowTitle(text);
+}
+
+QWidget* SteuerelementVon(const QWidget* fenster, int nID) {
+    if (fenster == nullptr)
+        return nullptr;
+    for (QWidget* w : fenster->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->property(kSteuerId).toInt() == nID && w->property(kSteuerId).isValid())
+            return w;
+    return nullptr;
+}
+
+CWnd::~CWnd() = default;
+
+BOOL CWnd::EnableWindow(BOOL bEnable) {
+    const BOOL warGesperrt = !m_hWnd->isEnabled();
+    m_hWnd->setEnabled(bEnable != FALSE);
+    return warGesperrt;
+}
+
+BOOL CWnd::IsWindowEnabled() const {
+    return m_hWnd->isEnabled();
+}
+
+BOOL CWnd::ShowWindow(int nCmdShow) {
+    const BOOL warSichtbar = m_hWnd->isVisible();
+    if (nCmdShow == SW_HIDE) {
+        m_hWnd->hide();
+    } else if (m_hWnd->isWindow()) {
+        m_hWnd->showNormal();
+        m_hWnd->raise();
+        m_hWnd->activateWindow();
+    } else {
+        m_hWnd->show();
+    }
+    return warSichtbar;
+}
+
+BOOL CWnd::IsWindowVisible() const {
+    return m_hWnd->isVisible();
+}
+
+void CWnd::GetClientRect(LPRECT lpRect) const {
+    *lpRect = {0, 0, m_hWnd->width(), m_hWnd->height()};
+}
+
+void CWnd::SetWindowText(const CString& text) {
+    SetzeText(m_hWnd, AlsQString(text));
+}
+
+CString CWnd::GetWindowText() const {
+    return AlsCString(TextVon(m_hWnd));
+}
+
+void CWnd::SetFocus() {
+    m_hWnd->setFocus(Qt::OtherFocusReason);
+}
+
+CWnd* CWnd::GetDlgItem(int nID) const {
+    QWidget* w = SteuerelementVon(m_hWnd, nID);
+    if (w == nullptr)
+        return nullptr;
+    auto& eintrag = m_temporaer[nID];
+    if (!eintrag)
+        eintrag = std::make_unique<CWnd>();
+    eintrag->m_hWnd = w;
+    return eintrag.get();
+}
+
+int CWnd::GetDlgCtrlID() const {
+    return m_hWnd->property(kSteuerId).toInt();
+}
+
+int CWnd::MessageBox(const CString& text, const char* lpszCaption, UINT) {
+    const CWinApp* pApp = AfxGetApp();
+    const QString titel = lpszCaption ? QString::fromUtf8(lpszCaption)
+                          : pApp      ? QString::fromUtf8(pApp->m_pszAppName)
+                                      : QCoreApplication::applicationName();
+    QMessageBox box(QMessageBox::NoIcon, titel, AlsQString(text), QMessageBox::Ok,
+                    m_hWnd ? m_hWnd->window() : nullptr);
+    box.exec();
+    return IDOK;
+}
+
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
+    CDataExchange dx(this, bSaveAndValidate);
+    ++m_nSchreibt;
+    DoDataExchange(&dx);
+    --m_nSchreibt;
+    return dx.Failed() ? FALSE : TRUE;
+}
+
+int CButton::GetCheck() const {
+    const auto* b = qobject_cast<const QAbstractButton*>(m_hWnd);
+    return b && b->isChecked() ? 1 : 0;
+}
+
+void CListBox::ResetContent() {
+    qobject_cast<QListWidget*>(m_hWnd)->clear();
+}
+
+int CListBox::AddString(const CString& text) {
+    auto* liste = qobject_cast<QListWidget*>(m_hWnd);
+    liste->addItem(AlsQString(text));
+    return liste->count() - 1;
+}
+
+int CListBox::GetCount() const {
+    return qobject_cast<const QListWidget*>(m_hWnd)->count();
+}
+
+CString CListBox::GetText(int nIndex) const {
+    return AlsCString(qobject_cast<const QListWidget*>(m_hWnd)->item(nIndex)->text());
+}

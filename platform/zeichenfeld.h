@@ -1,0 +1,38 @@
+// The plot frame: a paint-only control that keeps what was drawn on it and repaints it.
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QWidget>
+
+#include <vector>
+
+// One stroke of a pen: from the first point through each further one.
+struct Linienzug {
+    int breite;
+    QColor farbe;
+    std::vector<QPoint> punkte;
+};
+
+// Paints the grey frame of the control onto any surface.
+void ZeichneRahmen(QPainter& painter, const QRect& rechteck);
+// Paints the strokes onto any surface, each end point excluded as the original line drawing does.
+void ZeichneZuege(QPainter& painter, const std::vector<Linienzug>& zuege);
+
+class ZeichenFeld : public QWidget {
+public:
+    explicit ZeichenFeld(QWidget* parent);
+
+    // Kept until hidden; the frame repaints it.
+    void Hinzufuegen(Linienzug zug);
+    // Extends the last stroke.
+    void Verlaengern(QPoint bis);
+    const std::vector<Linienzug>& Zuege() const { return m_zuege; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    std::vector<Linienzug> m_zuege;
+};

@@ -1,0 +1,38 @@
+// Answers the modal windows a command opens, one after the other, and fails a stuck test.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+using Antwort = std::function<void(QWidget*)>;
+
+class Beantworter {
+public:
+    explicit Beantworter(int grenzeMs = 10000);
+    ~Beantworter();
+
+    Beantworter& Dazu(Antwort antwort);
+    // Types the path into the real file dialog and presses Return.
+    Beantworter& Datei(const QString& pfad);
+    Beantworter& Abbrechen();
+    // Notes caption and text of the message box, runs dabei while it is open, presses OK.
+    Beantworter& Bestaetigen(std::function<void()> dabei = {});
+
+    std::vector<std::pair<QString, QString>> meldungen;
+
+private:
+    void Takt();
+
+    std::deque<Antwort> m_antworten;
+    QTimer m_takt;
+    QElapsedTimer m_uhr;
+    int m_grenzeMs;
+    QPointer<QWidget> m_letzter;
+};
