@@ -1,10 +1,35 @@
-// The screen plot into the main window's frame.
+// The screen plot: the stored outline as a green polyline in the main window's frame.
 #include "app/profildlg.h"
 
+#include "drawing/punkte.h"
+#include "platform/afxdc.h"
+#include "profile/zahl.h"
+
+#include <vector>
+
 void CProfilDlg::OnPlotten() {
-    // 1. Clear the frame.
+    // 1. Clear the frame, so that it shows the new outline alone.
     m_frmPlot.ShowWindow(SW_HIDE);
     m_frmPlot.ShowWindow(SW_SHOWNORMAL);
+    // 2.
+    CClientDC dc(&m_frmPlot);
+    RECT rect;
+    m_frmPlot.GetClientRect(&rect);
+    const int w = rect.right - rect.left;
+    const int h = rect.bottom - rect.top;
+    // 3.
+    CPen stift(PS_SOLID, 1, RGB(0, 255, 0));
+    CPen* alterStift = dc.SelectObject(&stift);
+    // 4. and 5.
+    const double t = ZahlAusText(m_strProfildicke.GetString());
+    const std::vector<Punkt> punkte = BildschirmPunkte(g_profil, w, h, t);
+    for (std::size_t i = 0; i < punkte.size(); ++i) {
+        if (i == 0)
+            dc.MoveTo(punkte[i].x, punkte[i].y);
+        dc.LineTo(punkte[i].x, punkte[i].y);
+    }
+    // 6.
+    dc.SelectObject(alterStift);
 }
 
 void CProfilDlg::OnPlotLoeschen() {

@@ -10,10 +10,14 @@ namespace {
 constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
 
-std::int32_t Begrenzt(std::int64_t v) { return static_cast<std::int32_t>(std::clamp(v, kMin, kMax)); }
+std::int32_t Begrenzt(std::int64_t v) {
+    return static_cast<std::int32_t>(std::clamp(v, kMin, kMax));
+}
 
 // A store that was never loaded or was damaged must not make us read past its 200 slots.
-std::int32_t LetzterSlot(const ProfilSpeicher& p) { return std::clamp(p.ende, 0, kProfilSlots - 1); }
+std::int32_t LetzterSlot(const ProfilSpeicher& p) {
+    return std::clamp(p.ende, 0, kProfilSlots - 1);
+}
 
 } // namespace
 

@@ -4,9 +4,6 @@
 #include <QPainter>
 #include <QPalette>
 
-#include <algorithm>
-#include <cstdlib>
-
 void ZeichneRahmen(QPainter& painter, const QRect& rechteck) {
     painter.save();
     painter.setPen(QPen(QColor(128, 128, 128), 0));
@@ -19,22 +16,13 @@ void ZeichneZuege(QPainter& painter, const std::vector<Linienzug>& zuege) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (const Linienzug& zug : zuege) {
-        QPen stift(zug.farbe, zug.breite <= 1 ? 0 : zug.breite, Qt::SolidLine, Qt::FlatCap);
-        painter.setPen(stift);
-        for (std::size_t i = 1; i < zug.punkte.size(); ++i) {
-            const QPoint von = zug.punkte[i - 1];
-            const QPoint bis = zug.punkte[i];
-            if (von == bis)
-                continue;
-            // The end point belongs to the next segment; a cosmetic line would include it.
-            const QPoint d = bis - von;
-            const int schritte = std::max(std::abs(d.x()), std::abs(d.y()));
-            const QPointF letzter = QPointF(von) + QPointF(d) * (schritte - 1) / schritte;
-            if (schritte == 1)
-                painter.drawPoint(von);
-            else
-                painter.drawLine(QPointF(von), letzter);
-        }
+        // Qt's flat cap leaves out the first pixel of a line drawn leftward, not its end, so
+        // both ends are drawn: only the stroke's very last pixel differs from the original.
+        painter.setPen(
+            QPen(zug.farbe, zug.breite <= 1 ? 0 : zug.breite, Qt::SolidLine, Qt::SquareCap));
+        for (std::size_t i = 1; i < zug.punkte.size(); ++i)
+            if (zug.punkte[i - 1] != zug.punkte[i])
+                painter.drawLine(zug.punkte[i - 1], zug.punkte[i]);
     }
     painter.restore();
 }

@@ -18,7 +18,7 @@ echo "== Build and tests under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTRUN_WERROR=ON \
     -DKESTRUN_SANITIZE=ON
 cmake --build build/asan -j "$jobs"
-ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build/asan --output-on-failure -j "$jobs"
+ctest --test-dir build/asan --output-on-failure -j "$jobs"
 
 echo "== Fuzzing the reader"
 scripts/fuzz.sh

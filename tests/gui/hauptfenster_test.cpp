@@ -1,6 +1,5 @@
 // The main window and the data window, driven with real clicks and keys.
-#include "antworten.h"
-#include "hilfen.h"
+#include "hauptfenster.h"
 
 #include "app/profildlg.h"
 #include "profile/liste.h"
@@ -40,66 +39,6 @@ public:
     }
 };
 
-constexpr int kBefehle[] = {IDC_PLOTTEN,       IDC_DRUCKEN,  IDC_DATEN_ZEIGEN,
-                            IDC_PLOT_LOESCHEN, IDC_PLOTFELD, IDC_LADEN};
-
-class Hauptfenster : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        g_profil = ProfilSpeicher{};
-        m_dlg = std::make_unique<CProfilDlg>();
-        m_dlg->Create(IDD_PROFIL);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
-    }
-    void TearDown() override { m_dlg.reset(); }
-
-    QWidget* W(int id) const { return m_dlg->GetDlgItem(id)->m_hWnd; }
-    template <class T> T* C(int id) const { return qobject_cast<T*>(W(id)); }
-    QString Text(int id) const { return C<QLineEdit>(id)->text(); }
-    QListWidget* Liste() const {
-        return qobject_cast<QListWidget*>(m_dlg->m_dlgDaten.m_lstDaten.m_hWnd);
-    }
-
-    QString Datei(const char* name, const std::string& inhalt) {
-        const QString pfad = m_dir.filePath(QString::fromLatin1(name));
-        QFile f(pfad);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(inhalt.data(), static_cast<qint64>(inhalt.size()));
-        return pfad;
-    }
-
-    void Klick(int id) { QTest::mouseClick(W(id), Qt::LeftButton); }
-
-    // Chooses the format and loads through the real file dialog.
-    void Laden(const QString& pfad, int format = IDC_SELIG) {
-        Klick(format);
-        Beantworter b;
-        b.Datei(pfad);
-        Klick(IDC_LADEN);
-    }
-
-    struct Stand {
-        QString datei, anzahl, kommentar;
-        std::string strDatei;
-        std::int32_t ende;
-        double x1;
-        int zeilen;
-        std::vector<bool> frei;
-        bool operator==(const Stand&) const = default;
-    };
-    Stand Aufnehmen() const {
-        Stand s{
-            Text(IDC_DATEI), Text(IDC_ANZAHL), Text(IDC_KOMMENTAR), m_dlg->m_strDatei.GetString(),
-            g_profil.ende,   g_profil.x[1],    Liste()->count(),    {}};
-        for (int id : kBefehle)
-            s.frei.push_back(W(id)->isEnabled());
-        return s;
-    }
-
-    QTemporaryDir m_dir;
-    std::unique_ptr<CProfilDlg> m_dlg;
-};
 
 const std::string kNaca =
     "NACA 0012\n1.0 0.00126\n0.5 0.05294\n0.0 0.0\n0.5 -0.05294\n1.0 -0.00126\n";

@@ -1,0 +1,210 @@
+// Device contexts over QPainter: the plot frame on screen and the printer.
+#include "platform/afxdc.h"
+
+#include "platform/zeichenfeld.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QWidget>
+
+class Zeichengeraet {
+public:
+    virtual ~Zeichengeraet() = default;
+    virtual int StartDoc(const char*) { return 1; }
+    virtual int StartPage() { return 1; }
+    virtual int EndPage() { return 1; }
+    virtual int EndDoc() { return 1; }
+    virtual void TextOut(int, int, const QString&) {}
+    virtual void SetMapMode(int) {}
+    // The current position jumped: the next line starts a new stroke.
+    virtual void Bewegt() {}
+    virtual void Linie(const CPen* pen, QPoint von, QPoint bis) = 0;
+};
+
+namespace {
+
+QColor Farbe(COLORREF farbe);
+
+QPen Stift(const CPen& pen) {
+    const QColor farbe = Farbe(pen.m_farbe);
+    // Width in device pixels whatever the mapping, as a GDI pen of width 0 or 1 draws.
+    QPen stift(farbe, std::max(pen.m_nBreite, 1));
+    stift.setCosmetic(true);
+    return stift;
+}
+
+QColor Farbe(COLORREF farbe) {
+    return QColor(static_cast<int>(farbe & 0xFF), static_cast<int>((farbe >> 8) & 0xFF),
+                  static_cast<int>((farbe >> 16) & 0xFF));
+}
+
+// The plot frame keeps every line so that a repaint shows it again.
+class FeldGeraet : public Zeichengeraet {
+public:
+    explicit FeldGeraet(ZeichenFeld* feld) : m_feld(feld) {}
+    void Linie(const CPen* pen, QPoint von, QPoint bis) override {
+        if (!m_feld)
+            return;
+        const CPen stift = pen ? *pen : CPen(PS_SOLID, 1, RGB(0, 0, 0));
+        const auto& zuege = m_feld->Zuege();
+        if (m_fortsetzen && !zuege.empty() && zuege.back().punkte.back() == von)
+            m_feld->Verlaengern(bis);
+        else
+            m_feld->Hinzufuegen({stift.m_nBreite, Farbe(stift.m_farbe), {von, bis}});
+        m_fortsetzen = true;
+    }
+    void Bewegt() override { m_fortsetzen = false; }
+
+private:
+    ZeichenFeld* m_feld;
+    bool m_fortsetzen = false;
+};
+
+class DruckerGeraet : public Zeichengeraet {
+public:
+    explicit DruckerGeraet(std::unique_ptr<QPrinter> drucker) : m_drucker(std::move(drucker)) {}
+
+    int StartDoc(const char* name) override {
+        m_drucker->setDocName(QString::fromUtf8(name));
+        if (!m_painter.begin(m_drucker.get()))
+            return SP_ERROR;
+        m_seiten = 0;
+        return 1;
+    }
+    int StartPage() override {
+        if (m_seiten++ > 0 && !m_drucker->newPage())
+            return SP_ERROR;
+        m_painter.resetTransform();
+        return 1;
+    }
+    int EndDoc() override { return m_painter.end() ? 1 : SP_ERROR; }
+
+    void TextOut(int x, int y, const QString& text) override {
+        if (!m_painter.isActive())
+            return;
+        const QFontMetrics metrik(m_painter.font(), m_drucker.get());
+        m_painter.drawText(QPoint(x, y + metrik.ascent()), text);
+    }
+
+    void SetMapMode(int modus) override {
+        if (modus != MM_LOMETRIC) {
+            m_painter.resetTransform();
+            return;
+        }
+        // One logical unit is 0.1 mm, Y grows upward, the origin stays where it is.
+        const double proX = m_drucker->logicalDpiX() / 254.0;
+        const double proY = m_drucker->logicalDpiY() / 254.0;
+        m_painter.setTransform(QTransform::fromScale(proX, -proY));
+    }
+
+    void Linie(const CPen* pen, QPoint von, QPoint bis) override {
+        if (!m_painter.isActive())
+            return;
+        m_painter.setPen(pen ? Stift(*pen) : Stift(CPen(PS_SOLID, 1, RGB(0, 0, 0))));
+        m_painter.drawLine(von, bis);
+    }
+
+private:
+    std::unique_ptr<QPrinter> m_drucker;
+    QPainter m_painter;
+    int m_seiten = 0;
+};
+
+} // namespace
+
+CDC::~CDC() {
+    DeleteDC();
+}
+
+BOOL CDC::Attach(HDC hDC) {
+    if (m_hDC || !hDC)
+        return FALSE;
+    m_hDC = hDC;
+    return TRUE;
+}
+
+BOOL CDC::DeleteDC() {
+    if (!m_hDC)
+        return FALSE;
+    delete m_hDC;
+    m_hDC = nullptr;
+    return TRUE;
+}
+
+int CDC::StartDoc(DOCINFO* lpDocInfo) {
+    return m_hDC
+               ? m_hDC->StartDoc(lpDocInfo && lpDocInfo->lpszDocName ? lpDocInfo->lpszDocName : "")
+               : SP_ERROR;
+}
+int CDC::StartPage() {
+    return m_hDC ? m_hDC->StartPage() : SP_ERROR;
+}
+int CDC::EndPage() {
+    return m_hDC ? m_hDC->EndPage() : SP_ERROR;
+}
+int CDC::EndDoc() {
+    return m_hDC ? m_hDC->EndDoc() : SP_ERROR;
+}
+
+BOOL CDC::TextOut(int x, int y, const CString& str, int nCount) {
+    if (!m_hDC)
+        return FALSE;
+    const int laenge = std::clamp(nCount, 0, str.GetLength());
+    m_hDC->TextOut(x, y, QString::fromUtf8(str.GetString(), laenge));
+    return TRUE;
+}
+
+int CDC::SetMapMode(int nMapMode) {
+    if (m_hDC)
+        m_hDC->SetMapMode(nMapMode);
+    return MM_TEXT;
+}
+
+CPen* CDC::SelectObject(CPen* pPen) {
+    CPen* vorher = m_pPen;
+    m_pPen = pPen;
+    return vorher;
+}
+
+void CDC::MoveTo(int x, int y) {
+    if (m_hDC)
+        m_hDC->Bewegt();
+    m_nX = x;
+    m_nY = y;
+}
+
+BOOL CDC::LineTo(int x, int y) {
+    if (m_hDC)
+        m_hDC->Linie(m_pPen, QPoint(m_nX, m_nY), QPoint(x, y));
+    m_nX = x;
+    m_nY = y;
+    return m_hDC != nullptr;
+}
+
+CClientDC::CClientDC(CWnd* pWnd) {
+    Attach(new FeldGeraet(pWnd ? dynamic_cast<ZeichenFeld*>(pWnd->m_hWnd) : nullptr));
+}
+
+CClientDC::~CClientDC() = default;
+
+CPrintDialog::CPrintDialog(BOOL, DWORD, CWnd* pParentWnd) : m_pParent(pParentWnd) {}
+
+CPrintDialog::~CPrintDialog() = default;
+
+int CPrintDialog::DoModal() {
+    // High resolution: the printer's own dots, never the screen's.
+    m_drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(m_drucker.get(), m_pParent ? m_pParent->m_hWnd : nullptr);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    if (dialog.exec() != QDialog::Accepted) {
+        m_drucker.reset();
+        return IDCANCEL;
+    }
+    return IDOK;
+}
+
+HDC CPrintDialog::GetPrinterDC() {
+    return m_drucker ? new DruckerGeraet(std::move(m_drucker)) : nullptr;
+}

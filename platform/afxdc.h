@@ -1,0 +1,94 @@
+// Drawing and printing services: device contexts, pens and the print dialog.
+#pragma once
+
+#include "platform/afxwin.h"
+
+#include <memory>
+
+class QPrinter;
+
+using COLORREF = std::uint32_t;
+constexpr COLORREF RGB(int r, int g, int b) {
+    return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+
+constexpr int PS_SOLID = 0;
+constexpr int MM_TEXT = 1;
+constexpr int MM_LOMETRIC = 2;
+constexpr int SP_ERROR = -1;
+
+class CPen {
+public:
+    CPen(int nPenStyle, int nWidth, COLORREF crColor)
+        : m_nStil(nPenStyle), m_nBreite(nWidth), m_farbe(crColor) {}
+
+    int m_nStil;
+    int m_nBreite;
+    COLORREF m_farbe;
+};
+
+struct DOCINFO {
+    int cbSize;
+    const char* lpszDocName;
+    const char* lpszOutput;
+    const char* lpszDatatype;
+    DWORD fwType;
+};
+
+// What an HDC stands for: a frame on screen or a printer.
+class Zeichengeraet;
+using HDC = Zeichengeraet*;
+
+class CDC {
+public:
+    CDC() = default;
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+    virtual ~CDC();
+
+    BOOL Attach(HDC hDC);
+    // Releases the device, a printer included.
+    BOOL DeleteDC();
+
+    int StartDoc(DOCINFO* lpDocInfo);
+    int StartPage();
+    int EndPage();
+    int EndDoc();
+
+    // Top-left corner of the text cell at (x, y), with the device's default font.
+    BOOL TextOut(int x, int y, const CString& str, int nCount);
+    int SetMapMode(int nMapMode);
+    // Returns the pen selected before; nullptr stands for the device's default pen.
+    CPen* SelectObject(CPen* pPen);
+    void MoveTo(int x, int y);
+    // Draws from the current position to (x, y), which becomes the current position.
+    BOOL LineTo(int x, int y);
+
+    HDC m_hDC = nullptr;
+
+private:
+    CPen* m_pPen = nullptr;
+    int m_nX = 0;
+    int m_nY = 0;
+};
+
+// Draws on a window at once; on the plot frame the drawing stays until the frame is cleared.
+class CClientDC : public CDC {
+public:
+    explicit CClientDC(CWnd* pWnd);
+    ~CClientDC() override;
+};
+
+class CPrintDialog {
+public:
+    explicit CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags = 0, CWnd* pParentWnd = nullptr);
+    ~CPrintDialog();
+
+    int DoModal();
+    // The chosen printer as a device; the caller releases it with CDC::DeleteDC.
+    HDC GetPrinterDC();
+
+private:
+    CWnd* m_pParent;
+    std::unique_ptr<QPrinter> m_drucker;
+};
