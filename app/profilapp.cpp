@@ -5,6 +5,13 @@
 
 CProfilApp::CProfilApp() : CWinApp("Kestrun1") {}
 
+MessageMap CProfilApp::GetMessageMap() const {
+    static const AFX_MSGMAP_ENTRY eintraege[] = {
+        {WM_COMMAND, 0, ID_HELP, Handler(&CWinApp::OnHelp)},
+    };
+    return eintraege;
+}
+
 BOOL CProfilApp::InitInstance() {
     AfxEnableControlContainer();
     Enable3dControls();

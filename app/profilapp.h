@@ -8,4 +8,7 @@ public:
     CProfilApp();
 
     BOOL InitInstance() override;
+
+protected:
+    MessageMap GetMessageMap() const override;
 };

@@ -1,6 +1,7 @@
-// The main window and its load and show-data commands.
+// The main window, its load and show-data commands and its system menu entry.
 #include "app/profildlg.h"
 
+#include "app/infodlg.h"
 #include "profile/liste.h"
 #include "profile/profil.h"
 #include "profile/text.h"
@@ -10,7 +11,8 @@
 std::FILE* g_datei = nullptr;
 
 CProfilDlg::CProfilDlg()
-    : CDialog(IDD), m_strProfillaenge("100"), m_strProfildicke("100"), m_nAnzahl(0) {}
+    : CDialog(IDD), m_strProfillaenge("100"), m_strProfildicke("100"), m_nAnzahl(0),
+      m_hIcon(AfxGetApp()->LoadIcon(IDI_PROFIL)) {}
 
 void CProfilDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_SELIG, m_radSelig);
@@ -29,6 +31,7 @@ void CProfilDlg::DoDataExchange(CDataExchange* pDX) {
 
 MessageMap CProfilDlg::GetMessageMap() const {
     static const AFX_MSGMAP_ENTRY eintraege[] = {
+        {WM_SYSCOMMAND, 0, 0, Handler(&CProfilDlg::OnSysCommand)},
         {WM_COMMAND, BN_CLICKED, IDC_LADEN, Handler(&CProfilDlg::OnLaden)},
         {WM_COMMAND, BN_CLICKED, IDC_PLOTTEN, Handler(&CProfilDlg::OnPlotten)},
         {WM_COMMAND, BN_CLICKED, IDC_DRUCKEN, Handler(&CProfilDlg::OnDrucken)},
@@ -47,7 +50,19 @@ MessageMap CProfilDlg::GetMessageMap() const {
 BOOL CProfilDlg::OnInitDialog() {
     // 1. Push the members into the controls.
     CDialog::OnInitDialog();
-    // 2. and 3., the About entry and the icons, come with the About box.
+    // 2. The About entry.
+    CMenu* pSysMenu = GetSystemMenu(FALSE);
+    if (pSysMenu != nullptr) {
+        CString strInfo;
+        strInfo.LoadString(IDS_INFO);
+        if (!strInfo.IsEmpty()) {
+            pSysMenu->AppendMenu(MF_SEPARATOR);
+            pSysMenu->AppendMenu(MF_STRING, IDM_INFO, strInfo.GetString());
+        }
+    }
+    // 3. The icons.
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
     // 4.
     GetDlgItem(IDC_LADEN)->EnableWindow(FALSE);
     GetDlgItem(IDC_PLOTFELD)->EnableWindow(FALSE);
@@ -63,6 +78,15 @@ BOOL CProfilDlg::OnInitDialog() {
     return TRUE;
 }
 
+void CProfilDlg::OnSysCommand(UINT nID, LPARAM lParam) {
+    if ((nID & 0xFFF0) == IDM_INFO) {
+        CInfoDlg dlgInfo;
+        dlgInfo.DoModal();
+    } else {
+        CDialog::OnSysCommand(nID, lParam);
+    }
+}
+
 void CProfilDlg::OnLaden() {
     // 1.
     CFileDialog dlgDatei(TRUE);
@@ -72,7 +96,7 @@ void CProfilDlg::OnLaden() {
     // data window ever shows a path that was not loaded.
     const CString strVorher = m_strDatei;
     m_strDatei = dlgDatei.GetPathName();
-    // 3.
+    // 3. The icons.
     g_datei = std::fopen(DateiPfadKodiert(m_strDatei).c_str(), "r");
     if (g_datei == nullptr) {
         MessageBox("Datei Öffnen fehlgeschlagen !");
@@ -119,9 +143,9 @@ void CProfilDlg::OnLaden() {
 void CProfilDlg::OnDatenZeigen() {
     // 1.
     m_dlgDaten.m_strDateiname = m_strDatei;
-    // 2.
+    // 2. The About entry.
     m_dlgDaten.UpdateData(FALSE);
-    // 3.
+    // 3. The icons.
     m_dlgDaten.ShowWindow(SW_SHOWNORMAL);
 }
 

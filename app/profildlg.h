@@ -30,12 +30,14 @@ public:
     CString m_strDatei;
     std::int32_t m_nAnzahl;
     CString m_strKommentar;
+    HICON m_hIcon;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     MessageMap GetMessageMap() const override;
 
+    void OnSysCommand(UINT nID, LPARAM lParam);
     void OnLaden();
     void OnPlotten();
     void OnDrucken();

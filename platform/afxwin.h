@@ -13,6 +13,8 @@
 
 class QWidget;
 class QObject;
+class QMenu;
+class QIcon;
 class Vermittler;
 class DialogFenster;
 
@@ -22,6 +24,9 @@ constexpr BOOL FALSE = 0;
 using UINT = unsigned int;
 using DWORD = std::uint32_t;
 using LPARAM = std::intptr_t;
+using UINT_PTR = std::uintptr_t;
+// Shared like the original's loaded icons: valid as long as the application object.
+using HICON = const QIcon*;
 
 constexpr UINT MB_OK = 0x0000;
 constexpr int SW_HIDE = 0;
@@ -29,6 +34,9 @@ constexpr int SW_SHOWNORMAL = 1;
 
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
+constexpr UINT SC_CLOSE = 0xF060;
+constexpr UINT MF_STRING = 0x0000;
+constexpr UINT MF_SEPARATOR = 0x0800;
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT EN_CHANGE = 0x0300;
 constexpr UINT EN_KILLFOCUS = 0x0200;
@@ -49,6 +57,8 @@ public:
     // Byte-wise like _mbscmp: negative, 0 or positive.
     int Compare(const char* text) const { return m_text.compare(text); }
     friend bool operator==(const CString&, const CString&) = default;
+    // From the string table; FALSE when it has no string of that id.
+    BOOL LoadString(UINT nID);
 
 private:
     std::string m_text;
@@ -88,6 +98,14 @@ protected:
     virtual MessageMap GetMessageMap() const { return {}; }
 };
 
+// A menu: the window's system menu is the one the program gets.
+class CMenu {
+public:
+    BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, const char* lpszNewItem = nullptr);
+
+    QMenu* m_hMenu = nullptr;
+};
+
 class CDataExchange;
 struct RECT {
     int left, top, right, bottom;
@@ -116,10 +134,18 @@ public:
 
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
+    // The window system owns the title bar's menu here: this one opens as the window's context
+    // menu. nullptr for a window without a system menu; bRevert is not supported.
+    CMenu* GetSystemMenu(BOOL bRevert) const;
+    // The large icon (task switcher) or the small one (title bar).
+    void SetIcon(HICON hIcon, BOOL bBigIcon);
+
     QWidget* m_hWnd = nullptr;
 
 protected:
     virtual void DoDataExchange(CDataExchange*) {}
+    // The default handling of a system command: closing; anything else is ignored.
+    void OnSysCommand(UINT nID, LPARAM lParam);
 
 private:
     friend class Vermittler;
@@ -127,6 +153,7 @@ private:
     // Set while UpdateData(FALSE) writes the controls: their notifications are not routed.
     int m_nSchreibt = 0;
     mutable std::map<int, std::unique_ptr<CWnd>> m_temporaer;
+    mutable std::unique_ptr<CMenu> m_pSystemMenu;
 };
 
 class CButton : public CWnd {
@@ -167,7 +194,7 @@ protected:
 private:
     friend class DialogFenster;
     friend class Vermittler;
-    void Erzeugen(UINT nIDTemplate, CWnd* pParentWnd);
+    void Erzeugen(UINT nIDTemplate, QWidget* eigner);
 
     UINT m_nIDTemplate;
     Vermittler* m_pVermittler = nullptr;
@@ -201,6 +228,10 @@ public:
 
     virtual BOOL InitInstance() { return TRUE; }
     BOOL Enable3dControls() { return TRUE; }
+    // nullptr when there is no icon of that id.
+    HICON LoadIcon(UINT nIDResource) const;
+    // Shows the help command's text from the string table: there is no help file.
+    void OnHelp();
 
     const char* m_pszAppName;
     CWnd* m_pMainWnd = nullptr;

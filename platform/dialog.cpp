@@ -4,15 +4,21 @@
 #include "platform/ganzzahl.h"
 #include "platform/zeichenfeld.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+
+#include <charconv>
+#include <cstring>
 
 void DialogFenster::reject() {
     if (m_pDlg)
@@ -30,6 +36,13 @@ void Vermittler::Melden(int nID, UINT nCode) {
         m_pDlg->OnOK();
     else if (nCode == BN_CLICKED && nID == IDCANCEL)
         m_pDlg->OnCancel();
+}
+
+void Vermittler::Befehl(int nID) {
+    if (m_pDlg == nullptr || m_pDlg->OnCmdMsg(WM_COMMAND, 0, nID))
+        return;
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->OnCmdMsg(WM_COMMAND, 0, nID);
 }
 
 bool Vermittler::eventFilter(QObject* watched, QEvent* event) {
@@ -110,6 +123,17 @@ QWidget* KnopfErzeugen(const SteuerVorlage& s, QWidget* dlg, Vermittler* vermitt
     }
 }
 
+// An icon control: the text "#128" names icon 128, shown at the large icon's size.
+QWidget* SymbolFeld(const SteuerVorlage& s, QWidget* dlg) {
+    auto* l = new QLabel(dlg);
+    int id = 0;
+    const char* ende = s.text + std::strlen(s.text);
+    if (s.text[0] == '#' && std::from_chars(s.text + 1, ende, id).ptr == ende)
+        if (const QIcon* symbol = SymbolLaden(id))
+            l->setPixmap(symbol->pixmap(32, 32));
+    return l;
+}
+
 QWidget* SteuerelementErzeugen(const SteuerVorlage& s, QWidget* dlg, Vermittler* vermittler,
                                QButtonGroup*& gruppe) {
     const int id = s.id;
@@ -126,6 +150,8 @@ QWidget* SteuerelementErzeugen(const SteuerVorlage& s, QWidget* dlg, Vermittler*
     case Steuerklasse::Static:
         if ((s.stil & SS_TYPEMASK) == SS_GRAYFRAME)
             return new ZeichenFeld(dlg);
+        else if ((s.stil & SS_TYPEMASK) == SS_ICON)
+            return SymbolFeld(s, dlg);
         else {
             auto* l = new QLabel(QString::fromUtf8(s.text), dlg);
             l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -157,12 +183,18 @@ CDialog::~CDialog() {
     }
 }
 
-void CDialog::Erzeugen(UINT nIDTemplate, CWnd* pParentWnd) {
+void CDialog::Erzeugen(UINT nIDTemplate, QWidget* eigner) {
     const DialogVorlage* v = FindeDialogVorlage(static_cast<int>(nIDTemplate));
-    auto* fenster =
-        new DialogFenster(this, pParentWnd ? pParentWnd->m_hWnd : nullptr, FensterArt(*v));
+    auto* fenster = new DialogFenster(this, eigner, FensterArt(*v));
     m_hWnd = fenster;
     m_pVermittler = new Vermittler(this, fenster);
+    auto* vermittler = m_pVermittler;
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), fenster), &QShortcut::activated,
+                     vermittler, [vermittler] { vermittler->Befehl(ID_HELP); });
+    // The keyboard's way to the system menu, wherever the focus is.
+    QObject::connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), fenster),
+                     &QShortcut::activated, fenster,
+                     [fenster] { fenster->SystemmenueZeigen(fenster->mapToGlobal(QPoint(0, 0))); });
     fenster->setWindowTitle(QString::fromUtf8(v->titel));
     fenster->setFont(VorlagenSchrift(v->schrift, v->punkte));
     const DialogBasis basis = DialogBasisVon(fenster->font());
@@ -175,9 +207,11 @@ void CDialog::Erzeugen(UINT nIDTemplate, CWnd* pParentWnd) {
         QWidget* w = SteuerelementErzeugen(s, fenster, m_pVermittler, gruppe);
         w->setProperty(kSteuerId, s.id);
         w->setGeometry(InPixel(basis, s.x, s.y, s.cx, s.cy));
-        // This font runs a little wider and taller than the original's: a label grows rather
-        // than cut its text.
-        if (qobject_cast<QLabel*>(w))
+        // An icon control takes its icon's size, as the original's does. This font runs a
+        // little wider and taller than the original's: a label grows rather than cut its text.
+        if ((s.stil & SS_TYPEMASK) == SS_ICON && s.klasse == Steuerklasse::Static)
+            w->resize(w->sizeHint());
+        else if (qobject_cast<QLabel*>(w))
             w->resize(w->size().expandedTo(w->sizeHint()));
         if (s.klasse == Steuerklasse::Button || s.klasse == Steuerklasse::Edit ||
             s.klasse == Steuerklasse::ListBox)
@@ -201,14 +235,19 @@ void CDialog::Erzeugen(UINT nIDTemplate, CWnd* pParentWnd) {
 }
 
 int CDialog::DoModal() {
-    if (m_hWnd == nullptr)
-        Erzeugen(m_nIDTemplate, nullptr);
+    if (m_hWnd == nullptr) {
+        // Owned by the active window, as the original's modal dialogs are, so that it stays in
+        // front of it; a window with its own task-bar entry has no owner.
+        const DialogVorlage* v = FindeDialogVorlage(static_cast<int>(m_nIDTemplate));
+        Erzeugen(m_nIDTemplate,
+                 (v->exStil & WS_EX_APPWINDOW) ? nullptr : QApplication::activeWindow());
+    }
     return static_cast<QDialog*>(m_hWnd)->exec();
 }
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
     m_nIDTemplate = nIDTemplate;
-    Erzeugen(nIDTemplate, pParentWnd);
+    Erzeugen(nIDTemplate, pParentWnd ? pParentWnd->m_hWnd : nullptr);
     if (FindeDialogVorlage(static_cast<int>(nIDTemplate))->stil & WS_VISIBLE)
         m_hWnd->show();
     return TRUE;

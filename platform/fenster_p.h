@@ -6,7 +6,10 @@
 #include <QDialog>
 #include <QString>
 
-// The toolkit window of a CDialog: Escape and the close box go to OnCancel.
+class QIcon;
+
+// The toolkit window of a CDialog: Escape and the close box go to OnCancel; the right mouse
+// button on the window's background and Shift+F10 open its system menu.
 class DialogFenster : public QDialog {
 public:
     DialogFenster(CDialog* pDlg, QWidget* parent, Qt::WindowFlags flags)
@@ -15,6 +18,10 @@ public:
     void Abkoppeln() { m_pDlg = nullptr; }
 
     void reject() override;
+    void SystemmenueZeigen(const QPoint& global);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     CDialog* m_pDlg;
@@ -27,6 +34,8 @@ public:
 
     void Abkoppeln() { m_pDlg = nullptr; }
     void Melden(int nID, UINT nCode);
+    // A command such as ID_HELP: first the dialog's map, then the application's.
+    void Befehl(int nID);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -46,3 +55,6 @@ void SetzeText(QWidget* w, const QString& text);
 // The control of that id among the window's own controls.
 QWidget* SteuerelementVon(const QWidget* fenster, int nID);
 extern const char* const kSteuerId;
+
+// The icon of that id, loaded once; nullptr when there is none.
+const QIcon* SymbolLaden(int id);

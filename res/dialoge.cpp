@@ -1,6 +1,8 @@
-// The dialog templates of the main window and the data window.
+// The dialog templates of the main window, the data window and the About box.
 #include "res/resource.h"
 #include "res/vorlage.h"
+
+#include "version.h"
 
 namespace {
 
@@ -41,7 +43,23 @@ constexpr SteuerVorlage kDaten[] = {
     {IDC_DATEINAME, Edit, "", 90, 5, 245, 14, ES_AUTOHSCROLL | WS_TABSTOP},
 };
 
+constexpr SteuerVorlage kInfo[] = {
+    {IDC_STATIC, Static, "#128", 11, 17, 20, 20, SS_ICON},
+    {IDC_STATIC, Static, "Kestrun1 Version " KESTRUN_VERSION_KURZ, 40, 10, 119, 8, SS_LEFT},
+    {IDOK, Button, "OK", 178, 7, 50, 14, BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP},
+    {IDC_STATIC, Static,
+     "Programm zum Ausdruck von Profildateien.\n"
+     "Weitere Dateien mit Koordinaten gibt es unter\n"
+     " \"https://m-selig.ae.illinois.edu/ads/coord_database.html\" ",
+     30, 65, 160, 35, SS_LEFT},
+    {IDC_STATIC, Static, "Erstellt mit Qt 6 und C++20", 40, 20, 119, 8, SS_LEFT},
+    {IDC_STATIC, Static, "Freie Software", 40, 30, 61, 8, SS_LEFT},
+    {IDC_STATIC, Static, "Lizenz: GPL-3.0-or-later", 40, 40, 99, 8, SS_LEFT},
+};
+
 constexpr DialogVorlage kDialoge[] = {
+    {IDD_INFO, "Info über Kestrun1", 0, 0, 237, 103, "MS Sans Serif", 8,
+     DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, kInfo},
     {IDD_PROFIL, "Kestrun", 0, 0, 442, 258, "Arial", 8,
      DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, WS_EX_APPWINDOW, kProfil},
     {IDD_DATEN, "Kestrun Daten", 0, 0, 422, 213, "MS Sans Serif", 8,

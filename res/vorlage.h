@@ -1,4 +1,4 @@
-// Dialog templates as data: what a resource script says, in dialog units.
+// Dialog templates, string table and icons as data: what a resource script says.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,8 @@ using VorlagenStil = std::uint32_t;
 // Standard command ids that templates use for their OK and Cancel buttons.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
+// The standard help command; its string is the help text shown for it.
+constexpr int ID_HELP = 0xE146;
 
 // Window styles with the values the original resource compiler wrote.
 constexpr VorlagenStil WS_POPUP = 0x80000000;
@@ -32,6 +34,7 @@ constexpr VorlagenStil BS_TYPEMASK = 0x000F;
 constexpr VorlagenStil BS_MULTILINE = 0x2000;
 constexpr VorlagenStil ES_AUTOHSCROLL = 0x0080;
 constexpr VorlagenStil SS_LEFT = 0x0000;
+constexpr VorlagenStil SS_ICON = 0x0003;
 constexpr VorlagenStil SS_GRAYFRAME = 0x0008;
 constexpr VorlagenStil SS_TYPEMASK = 0x001F;
 constexpr VorlagenStil LBS_NOTIFY = 0x0001;
@@ -42,7 +45,8 @@ enum class Steuerklasse { Button, Edit, Static, ListBox };
 struct SteuerVorlage {
     int id;
     Steuerklasse klasse;
-    const char* text; // UTF-8; "\n" breaks the line, "&" marks the access key
+    // UTF-8; "\n" breaks the line, "&" marks the access key; "#128" names icon 128 (SS_ICON)
+    const char* text;
     int x, y, cx, cy;
     VorlagenStil stil;
 };
@@ -60,3 +64,15 @@ struct DialogVorlage {
 
 // nullptr when the program has no template of that id.
 const DialogVorlage* FindeDialogVorlage(int id);
+
+// The string table: nullptr when there is no string of that id.
+const char* FindeZeichenkette(int id);
+
+// An icon: its images in the toolkit's resource system, one per size.
+struct SymbolVorlage {
+    int id;
+    std::span<const char* const> bilder;
+};
+
+// nullptr when the program has no icon of that id.
+const SymbolVorlage* FindeSymbol(int id);

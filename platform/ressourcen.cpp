@@ -1,0 +1,77 @@
+// Strings and icons from the program's resources, the window icons and the help command.
+#include "platform/fenster_p.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <map>
+
+// Outside any namespace, as the resource system's registration function is declared.
+static void SymboleEinbinden() {
+    Q_INIT_RESOURCE(symbole);
+}
+
+namespace {
+
+// Freed with the application object, while the toolkit can still free images.
+std::map<int, QIcon>* g_symbole = nullptr;
+
+void SymboleFreigeben() {
+    delete g_symbole;
+    g_symbole = nullptr;
+}
+
+} // namespace
+
+BOOL CString::LoadString(UINT nID) {
+    const char* text = FindeZeichenkette(static_cast<int>(nID));
+    if (text == nullptr)
+        return FALSE;
+    m_text = text;
+    return TRUE;
+}
+
+const QIcon* SymbolLaden(int id) {
+    const SymbolVorlage* v = FindeSymbol(id);
+    if (v == nullptr)
+        return nullptr;
+    if (g_symbole == nullptr) {
+        SymboleEinbinden();
+        g_symbole = new std::map<int, QIcon>;
+        qAddPostRoutine(SymboleFreigeben);
+    }
+    auto [eintrag, neu] = g_symbole->try_emplace(id);
+    if (neu)
+        for (const char* bild : v->bilder)
+            eintrag->second.addFile(QString::fromUtf8(bild));
+    return &eintrag->second;
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const {
+    return SymbolLaden(static_cast<int>(nIDResource));
+}
+
+void CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
+    // Two slots as in the original: 32 pixels for the large icon, 16 for the small one.
+    const bool gross = bBigIcon != FALSE;
+    const int kante = gross ? 32 : 16;
+    QIcon neu;
+    if (m_hWnd->testAttribute(Qt::WA_SetWindowIcon)) {
+        const QIcon alt = m_hWnd->windowIcon();
+        for (const QSize& s : alt.availableSizes())
+            if ((s.width() >= 32) != gross)
+                neu.addPixmap(alt.pixmap(s));
+    }
+    if (hIcon != nullptr)
+        neu.addPixmap(hIcon->pixmap(kante, kante));
+    m_hWnd->setWindowIcon(neu);
+}
+
+void CWinApp::OnHelp() {
+    CString text;
+    if (!text.LoadString(ID_HELP))
+        return;
+    CWnd eigner;
+    eigner.m_hWnd = QApplication::activeWindow();
+    eigner.MessageBox(text);
+}

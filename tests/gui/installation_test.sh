@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the build into a fresh staging prefix and checks what a desktop needs from it.
+#   installation_test.sh BUILD_DIR PROGRAM   PROGRAM relative to the prefix, e.g. bin/kestrun1
+set -euo pipefail
+
+build=$1
+programm=$2
+wurzel=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+if [ ! -x "$prefix/$programm" ]; then
+    echo "installation_test.sh: Programm fehlt: $prefix/$programm" >&2
+    exit 1
+fi
+# The launcher starts the program by the name it was installed under.
+if ! grep -qx "Exec=$(basename "$programm")" "$prefix"/share/applications/*.desktop; then
+    echo "installation_test.sh: Exec= nennt nicht $(basename "$programm")" >&2
+    exit 1
+fi
+"$wurzel/scripts/validate_desktop.sh" "$prefix"
