@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace {
 
@@ -27,6 +30,11 @@ CWinApp* AfxGetApp() {
 
 int AfxWinMain(int argc, char** argv) {
     QApplication anwendung(argc, argv);
+    // The program speaks German, so the toolkit's own dialogs and menus do too.
+    QTranslator qtTexte;
+    if (qtTexte.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexte);
     // Without a name of its own the application is called after its program file.
     static std::string dateiName;
     if (g_pApp->m_pszAppName == nullptr) {
