@@ -1,25 +1,53 @@
 // Reads one file through the reader in a process of its own and prints the time and the
 // process's peak memory, so the figure is the reader's and not a benchmark harness's.
-//   lese_probe DATEI [selig|werte]
+//   lese_probe [--kalt] DATEI [selig|werte]
+// --kalt first drops the file's pages from the page cache, so the read comes from the disk.
 #include "profile/profil.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+// Only this file's pages; written pages must reach the disk before they can be dropped.
+bool AusDemCacheWerfen(const char* pfad) {
+    const int fd = open(pfad, O_RDONLY);
+    if (fd < 0)
+        return false;
+    const bool ok = fdatasync(fd) == 0 && posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED) == 0;
+    close(fd);
+    return ok;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "Aufruf: lese_probe DATEI [selig|werte]\n");
+    int i = 1;
+    const bool kalt = i < argc && std::strcmp(argv[i], "--kalt") == 0;
+    if (kalt)
+        ++i;
+    if (argc - i < 1 || argc - i > 2) {
+        std::fprintf(stderr, "Aufruf: lese_probe [--kalt] DATEI [selig|werte]\n");
         return 2;
     }
-    const ProfilFormat format =
-        argc == 3 && std::strcmp(argv[2], "werte") == 0 ? ProfilFormat::Werte : ProfilFormat::Selig;
+    const char* pfad = argv[i];
+    const ProfilFormat format = argc - i == 2 && std::strcmp(argv[i + 1], "werte") == 0
+                                    ? ProfilFormat::Werte
+                                    : ProfilFormat::Selig;
+    if (kalt && !AusDemCacheWerfen(pfad)) {
+        std::fprintf(stderr, "lese_probe: %s nicht aus dem Cache zu werfen\n", pfad);
+        return 1;
+    }
+
     const auto start = std::chrono::steady_clock::now();
-    std::FILE* f = std::fopen(argv[1], "r");
+    std::FILE* f = std::fopen(pfad, "r");
     if (f == nullptr) {
-        std::fprintf(stderr, "lese_probe: %s nicht zu öffnen\n", argv[1]);
+        std::fprintf(stderr, "lese_probe: %s nicht zu öffnen\n", pfad);
         return 1;
     }
     const LeseErgebnis e = LeseProfil(f, format);

@@ -1,6 +1,7 @@
 // Runs two programs in turn (A B A B ...) and compares their whole-process wall time and peak
 // memory: medians, and the ratios A / B.
-//   prozess_vergleich [--laeufe=N] A [ARGS...] -- B [ARGS...]
+//   prozess_vergleich [--laeufe=N] [--vorladen=BIBLIOTHEK] A [ARGS...] -- B [ARGS...]
+// --vorladen preloads a library into both programs (not into this one).
 #include <algorithm>
 #include <charconv>
 #include <chrono>
@@ -25,13 +26,13 @@ struct Lauf {
 };
 
 // One run with its output discarded; false when it could not start or did not end with 0.
-bool Starten(const std::vector<char*>& befehl, Lauf& lauf) {
+bool Starten(const std::vector<char*>& befehl, char* const* umgebung, Lauf& lauf) {
     posix_spawn_file_actions_t aktionen;
     posix_spawn_file_actions_init(&aktionen);
     posix_spawn_file_actions_addopen(&aktionen, 1, "/dev/null", O_WRONLY, 0);
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    const int fehler = posix_spawnp(&pid, befehl[0], &aktionen, nullptr, befehl.data(), environ);
+    const int fehler = posix_spawnp(&pid, befehl[0], &aktionen, nullptr, befehl.data(), umgebung);
     posix_spawn_file_actions_destroy(&aktionen);
     if (fehler != 0)
         return false;
@@ -63,11 +64,20 @@ std::string Text(double wert, int stellen) {
 
 int main(int argc, char** argv) {
     int laeufe = 20;
+    std::string vorladen;
     int i = 1;
-    if (i < argc && std::string_view(argv[i]).starts_with("--laeufe=")) {
-        const char* wert = argv[i] + 9;
-        std::from_chars(wert, wert + std::strlen(wert), laeufe);
-        ++i;
+    for (;
+         i < argc && std::string_view(argv[i]).starts_with("--") && std::strcmp(argv[i], "--") != 0;
+         ++i) {
+        const std::string_view arg = argv[i];
+        if (arg.starts_with("--laeufe=")) {
+            const char* wert = argv[i] + 9;
+            std::from_chars(wert, wert + std::strlen(wert), laeufe);
+        } else if (arg.starts_with("--vorladen=")) {
+            vorladen = "LD_PRELOAD=" + std::string(arg.substr(11));
+        } else {
+            laeufe = 0;
+        }
     }
     std::vector<char*> a;
     std::vector<char*> b;
@@ -76,26 +86,35 @@ int main(int argc, char** argv) {
     for (++i; i < argc; ++i)
         b.push_back(argv[i]);
     if (a.empty() || b.empty() || laeufe < 1) {
-        std::fprintf(stderr, "Aufruf: prozess_vergleich [--laeufe=N] A [ARGS...] -- B [ARGS...]\n");
+        std::fprintf(stderr, "Aufruf: prozess_vergleich [--laeufe=N] [--vorladen=BIBLIOTHEK] "
+                             "A [ARGS...] -- B [ARGS...]\n");
         return 2;
     }
     a.push_back(nullptr);
     b.push_back(nullptr);
 
+    std::vector<char*> umgebung;
+    for (char** e = environ; *e != nullptr; ++e)
+        if (vorladen.empty() || !std::string_view(*e).starts_with("LD_PRELOAD="))
+            umgebung.push_back(*e);
+    if (!vorladen.empty())
+        umgebung.push_back(vorladen.data());
+    umgebung.push_back(nullptr);
+
     // One run each first, not counted, so both find their libraries in the page cache.
     Lauf lauf{};
-    if (!Starten(a, lauf) || !Starten(b, lauf)) {
+    if (!Starten(a, umgebung.data(), lauf) || !Starten(b, umgebung.data(), lauf)) {
         std::fprintf(stderr, "prozess_vergleich: ein Lauf ist fehlgeschlagen\n");
         return 1;
     }
     std::vector<double> msA, msB;
     std::vector<long> kbA, kbB;
     for (int n = 0; n < laeufe; ++n) {
-        if (!Starten(a, lauf))
+        if (!Starten(a, umgebung.data(), lauf))
             return 1;
         msA.push_back(lauf.ms);
         kbA.push_back(lauf.spitzeKb);
-        if (!Starten(b, lauf))
+        if (!Starten(b, umgebung.data(), lauf))
             return 1;
         msB.push_back(lauf.ms);
         kbB.push_back(lauf.spitzeKb);
