@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Takes the performance measurements and prints the figures (bench/PERFORMANCE.md explains them):
+# hostile files through the reader in a process of their own, the reader's benchmarks, start-up
+# of the shipped program against a bare Qt dialog under Xvfb, the load and print commands offscreen.
+#   BENCH_MB=200 BENCH_LAEUFE=20 scripts/bench.sh
+set -euo pipefail
+
+wurzel=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+bau=$wurzel/build/bench
+mb=${BENCH_MB:-200}
+laeufe=${BENCH_LAEUFE:-20}
+
+"$wurzel/scripts/deps.sh"
+cmake -S "$wurzel" -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DKESTRUN_BENCH=ON -DKESTRUN_WERROR=ON >/dev/null
+cmake --build "$bau" -- -j2
+b=$bau/bench
+
+# The large files live only while they are measured.
+arbeit=$(mktemp -d)
+trap 'rm -rf "$arbeit"' EXIT
+
+echo
+echo "== Feindliche Dateien: ${mb} MB je Datei, LeseProfil in eigenem Prozess"
+echo "   kalt: Datei vorher aus dem Page-Cache geworfen; warm: schlechtester von 3 Läufen"
+printf '%-12s %12s %12s %12s %6s  %s\n' Datei "kalt ms" "warm ms" "Spitze MB" Paare Ergebnis
+for art in ziffern namenszeile paare zufall; do
+    "$b/feindlich_erzeugen" "$art" "$mb" "$arbeit/$art.dat"
+    {
+        "$b/lese_probe" --kalt "$arbeit/$art.dat"
+        for _ in 1 2 3; do "$b/lese_probe" "$arbeit/$art.dat"; done
+    } | awk -v art="$art" '
+        { for (i = 1; i <= NF; ++i) { split($i, kv, "="); w[kv[1]] = kv[2] }
+          if (NR == 1) kalt = w["zeit_us"]
+          else if (w["zeit_us"] > warm) warm = w["zeit_us"]
+          if (w["spitze_kb"] > kb) kb = w["spitze_kb"]
+          paare = w["paare"]; ergebnis = $NF }
+        END { printf "%-12s %12.1f %12.1f %12.1f %6d  %s\n", art, kalt / 1000, warm / 1000, kb / 1024, paare, ergebnis }'
+    rm -f "$arbeit/$art.dat"
+done
+echo "(Vergleich: derselbe Prozess mit einer leeren Datei)"
+"$b/lese_probe" /dev/null
+
+echo
+echo "== Leser, Google Benchmark (${mb}-MB-Dateien)"
+"$b/lese_bench" --mb="$mb" --benchmark_min_time=0.2
+
+if [ -x "$b/start_boden" ]; then
+    echo
+    echo "== Start bis zum ersten Bild, Xvfb: Kestrun1 (A) gegen einen nackten Qt-Dialog (B)"
+    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+        set -euo pipefail
+        bau=$1
+        probe=$bau/bench/liberstes_bild.so
+        groesse=$(LD_PRELOAD=$probe "$bau/app/kestrun1" 2>/dev/null)
+        echo "Hauptfenster: $groesse"
+        breite=$(sed -n "s/.*breite=\([0-9]*\).*/\1/p" <<<"$groesse")
+        hoehe=$(sed -n "s/.*hoehe=\([0-9]*\).*/\1/p" <<<"$groesse")
+        echo "Boden:        $(LD_PRELOAD=$probe "$bau/bench/start_boden" "$breite" "$hoehe" 2>/dev/null)"
+        "$bau/bench/prozess_vergleich" --laeufe="$2" --vorladen="$probe" \
+            "$bau/app/kestrun1" -- "$bau/bench/start_boden" "$breite" "$hoehe"
+    ' _ "$bau" "$laeufe" 2> >(grep -v XDG_RUNTIME_DIR >&2)
+
+    echo
+    echo "== Laden und Drucken im Prozess, offscreen"
+    QT_QPA_PLATFORM=offscreen "$b/laden_bench" --benchmark_min_time=0.5 2>&1 |
+        grep -v -e XDG_RUNTIME_DIR -e propagateSizeHints
+fi
