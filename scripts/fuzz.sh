@@ -31,7 +31,9 @@ status=0
     -dict="$wurzel/fuzz/lese.dict" \
     -artifact_prefix="$wurzel/fuzz/artifacts/" \
     -print_final_stats=1 \
-    "$arbeit/korpus" || status=$?
+    "$arbeit/korpus" >"$arbeit/fuzz.log" 2>&1 || status=$?
+# Only the end of libFuzzer's running commentary matters, and all of it after a finding.
+if [ "$status" -ne 0 ]; then cat "$arbeit/fuzz.log"; else tail -n 15 "$arbeit/fuzz.log"; fi
 
 if [ "$status" -ne 0 ]; then
     echo "fuzz.sh: Fund (Exit-Code $status), Eingabe unter fuzz/artifacts/" >&2
