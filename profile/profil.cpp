@@ -56,7 +56,10 @@ public:
             zeile.pop_back();
         if (zeile.size() > kKommentarBytes)
             zeile.resize(kKommentarBytes);
-        lesefehler_ = std::ferror(datei_) != 0;
+        if (std::ferror(datei_) != 0) {
+            lesefehler_ = true;
+            zeile_ = 1;
+        }
         return zeile;
     }
 
@@ -170,7 +173,8 @@ std::string Meldung(const Gelesen& g, bool teilweise) {
             break;
         }
     }
-    return text + (teilweise ? "; die Datei wurde bis dort gelesen." : "; die Datei wurde nicht geladen.");
+    return text +
+           (teilweise ? "; die Datei wurde bis dort gelesen." : "; die Datei wurde nicht geladen.");
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 
 namespace {
 
-bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
+bool IstZiffer(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool IstLeerraum(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -97,7 +99,9 @@ std::size_t ZahlPraefix(std::string_view text) {
     return laenge;
 }
 
-std::optional<float> ZahlAlsFloat(std::string_view zahl) { return Umwandeln<float>(zahl); }
+std::optional<float> ZahlAlsFloat(std::string_view zahl) {
+    return Umwandeln<float>(zahl);
+}
 
 double ZahlAusText(const std::string& text) {
     std::string_view rest(text);

@@ -46,8 +46,9 @@ TEST(LeseProfil, ZaehltJedesVollstaendigePaarGleichWieDieDateiEndet) {
         {"infinity is no number", "N\n1 2\ninf 0\n", 1, "N",
          "Zeile 3: \"inf\" ist keine Zahl; die Datei wurde bis dort gelesen."},
         {"long token shown cut", "N\n1 2\n" + std::string(40, 'a') + "\n", 1, "N",
-         "Zeile 3: \"" + std::string(30, 'a') + "...\" ist keine Zahl; die Datei wurde bis dort "
-                                                "gelesen."},
+         "Zeile 3: \"" + std::string(30, 'a') +
+             "...\" ist keine Zahl; die Datei wurde bis dort "
+             "gelesen."},
         {"Windows-1252 token shown as text", "N\n1 2\nL\xE4nge\n", 1, "N",
          "Zeile 3: \"L\xC3\xA4nge\" ist keine Zahl; die Datei wurde bis dort gelesen."},
         {"NUL byte is no white space", std::string("N\n1 2\n3\0 4\n", 11), 1, "N",
@@ -99,10 +100,11 @@ TEST(LeseProfil, AbgelehnteDateiLaesstDenSpeicherUnveraendert) {
          "Zeile 4: \",5\" ist keine Zahl (Dezimaltrennzeichen ist der Punkt); die Datei wurde "
          "nicht geladen."},
         {"N\n7\n", "Zeile 2: Zur Zahl \"7\" fehlt der Y-Wert; die Datei wurde nicht geladen."},
-        {"N\n1e39 1\n", "Zeile 2: \"1e39\" ist als Koordinate zu groß; die Datei wurde nicht geladen."},
-        {"N\n" + zahl100 + "1 2\n",
-         "Zeile 2: \"" + zahl100.substr(0, 30) + "...\" ist keine Zahl (zu lang); die Datei wurde "
-                                                  "nicht geladen."},
+        {"N\n1e39 1\n",
+         "Zeile 2: \"1e39\" ist als Koordinate zu groß; die Datei wurde nicht geladen."},
+        {"N\n" + zahl100 + "1 2\n", "Zeile 2: \"" + zahl100.substr(0, 30) +
+                                        "...\" ist keine Zahl (zu lang); die Datei wurde "
+                                        "nicht geladen."},
         {SeligDatei(199), "Die Datei enthält mehr als 198 Koordinatenpaare."},
         {SeligDatei(199, false), "Die Datei enthält mehr als 198 Koordinatenpaare."},
         {SeligDatei(5000), "Die Datei enthält mehr als 198 Koordinatenpaare."},
@@ -135,7 +137,8 @@ TEST(LeseProfil, GrenzeBei198Paaren) {
     }
     const LeseErgebnis rest = LiesText(SeligDatei(198) + "Ende\n");
     EXPECT_EQ(rest.anzahl, 198);
-    EXPECT_EQ(rest.warnung, "Zeile 200: \"Ende\" ist keine Zahl; die Datei wurde bis dort gelesen.");
+    EXPECT_EQ(rest.warnung,
+              "Zeile 200: \"Ende\" ist keine Zahl; die Datei wurde bis dort gelesen.");
     const LeseErgebnis ohneY = LiesText(SeligDatei(198) + "0.5\n");
     EXPECT_EQ(ohneY.anzahl, 198);
     EXPECT_NE(ohneY.warnung, "");
@@ -185,9 +188,16 @@ TEST(LeseProfil, LesefehlerWirdGemeldet) {
     std::FILE* nurSchreiben = fdopen(dup(fileno(f)), "w");
     ASSERT_NE(nurSchreiben, nullptr);
     const LeseErgebnis e = LeseProfil(nurSchreiben, ProfilFormat::Selig);
-    EXPECT_EQ(e.fehler, "Zeile 2: Lesefehler; die Datei wurde nicht geladen.");
+    EXPECT_EQ(e.fehler, "Zeile 1: Lesefehler; die Datei wurde nicht geladen.");
     std::fclose(nurSchreiben);
     std::fclose(f);
+
+    // A folder opens like a file here; reading it fails.
+    std::FILE* ordner = std::fopen("/", "r");
+    ASSERT_NE(ordner, nullptr);
+    EXPECT_EQ(LeseProfil(ordner, ProfilFormat::Werte).fehler,
+              "Zeile 1: Lesefehler; die Datei wurde nicht geladen.");
+    std::fclose(ordner);
 }
 
 } // namespace

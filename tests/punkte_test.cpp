@@ -8,7 +8,9 @@
 #include <limits>
 
 // Lets gtest print vertices in failure messages.
-void PrintTo(Punkt p, std::ostream* os) { *os << '(' << p.x << ", " << p.y << ')'; }
+void PrintTo(Punkt p, std::ostream* os) {
+    *os << '(' << p.x << ", " << p.y << ')';
+}
 
 namespace {
 
@@ -33,10 +35,21 @@ TEST(AufInt, SchneidetGegenNullAbUndSaettigt) {
         double v;
         std::int32_t erwartet;
     } faelle[] = {
-        {0.0, 0},           {-0.9, 0},         {1.9, 1},         {-1.9, -1},
-        {NAN, 0},           {-NAN, 0},         {kInf, kMax},     {-kInf, kMin},
-        {1e300, kMax},      {-1e300, kMin},    {2147483647.9, kMax}, {2147483648.0, kMax},
-        {-2147483648.9, kMin}, {-2147483649.0, kMin}, {2147483646.5, 2147483646},
+        {0.0, 0},
+        {-0.9, 0},
+        {1.9, 1},
+        {-1.9, -1},
+        {NAN, 0},
+        {-NAN, 0},
+        {kInf, kMax},
+        {-kInf, kMin},
+        {1e300, kMax},
+        {-1e300, kMin},
+        {2147483647.9, kMax},
+        {2147483648.0, kMax},
+        {-2147483648.9, kMin},
+        {-2147483649.0, kMin},
+        {2147483646.5, 2147483646},
         {-2147483647.5, -2147483647},
     };
     for (const auto& f : faelle)
@@ -96,7 +109,10 @@ TEST(DruckPunkte, WahreGroesseIn01mm) {
         {"thickness 0", 100, 0, {{1000, -800}, {1000, -1300}, {1000, -550}, {1000, -300}}},
         {"NaN chord", NAN, 100, {{1000, -300}, {1000, -300}, {1000, -300}, {1000, -300}}},
         {"huge chord", 1e300, 100, {{kMax, kMin}, {1000, kMin}, {kMin + 1000, kMin}, {1000, -300}}},
-        {"infinite thickness", 100, kInf, {{kMax, -800}, {1000, -1300}, {kMin + 1000, -550}, {1000, -300}}},
+        {"infinite thickness",
+         100,
+         kInf,
+         {{kMax, -800}, {1000, -1300}, {kMin + 1000, -550}, {1000, -300}}},
     };
     for (const auto& f : faelle)
         EXPECT_EQ(DruckPunkte(p, f.laenge, f.dicke), f.erwartet) << f.fall;
