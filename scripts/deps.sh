@@ -3,7 +3,7 @@
 set -euo pipefail
 
 pakete=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config python3
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
