@@ -109,7 +109,7 @@ void CProfilDlg::OnLaden() {
     if (!ergebnis.fehler.empty()) {
         std::fclose(g_datei);
         g_datei = nullptr;
-        MessageBox(AlsUtf8(ergebnis.fehler));
+        MessageBox(ergebnis.fehler);
         m_strDatei = strVorher;
         return;
     }
@@ -137,7 +137,7 @@ void CProfilDlg::OnLaden() {
     }
     // A file read only in part is said so once it is shown.
     if (!ergebnis.warnung.empty())
-        MessageBox(AlsUtf8(ergebnis.warnung));
+        MessageBox(ergebnis.warnung);
 }
 
 void CProfilDlg::OnDatenZeigen() {

@@ -1,11 +1,8 @@
 // The printout: the stored outline at true scale on one page, headed by the file path.
 #include "app/profildlg.h"
 
-#include "drawing/punkte.h"
-#include "platform/afxdc.h"
+#include "drawing/linienzug.h"
 #include "profile/zahl.h"
-
-#include <vector>
 
 void CProfilDlg::OnDrucken() {
     // 1.
@@ -32,11 +29,7 @@ void CProfilDlg::OnDrucken() {
     const double L = ZahlAusText(m_strProfillaenge.GetString());
     const double t = ZahlAusText(m_strProfildicke.GetString());
     const std::vector<Punkt> punkte = DruckPunkte(g_profil, L, t);
-    for (std::size_t i = 0; i < punkte.size(); ++i) {
-        if (i == 0)
-            dc.MoveTo(punkte[i].x, punkte[i].y);
-        dc.LineTo(punkte[i].x, punkte[i].y);
-    }
+    ZeichneLinienzug(dc, punkte);
     // 8.
     dc.EndPage();
     dc.EndDoc();

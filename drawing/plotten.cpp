@@ -1,16 +1,12 @@
 // The screen plot: the stored outline as a green polyline in the main window's frame.
 #include "app/profildlg.h"
 
-#include "drawing/punkte.h"
-#include "platform/afxdc.h"
+#include "drawing/linienzug.h"
 #include "profile/zahl.h"
-
-#include <vector>
 
 void CProfilDlg::OnPlotten() {
     // 1. Clear the frame, so that it shows the new outline alone.
-    m_frmPlot.ShowWindow(SW_HIDE);
-    m_frmPlot.ShowWindow(SW_SHOWNORMAL);
+    OnPlotLoeschen();
     // 2.
     CClientDC dc(&m_frmPlot);
     RECT rect;
@@ -23,15 +19,12 @@ void CProfilDlg::OnPlotten() {
     // 4. and 5.
     const double t = ZahlAusText(m_strProfildicke.GetString());
     const std::vector<Punkt> punkte = BildschirmPunkte(g_profil, w, h, t);
-    for (std::size_t i = 0; i < punkte.size(); ++i) {
-        if (i == 0)
-            dc.MoveTo(punkte[i].x, punkte[i].y);
-        dc.LineTo(punkte[i].x, punkte[i].y);
-    }
+    ZeichneLinienzug(dc, punkte);
     // 6.
     dc.SelectObject(alterStift);
 }
 
+// Hiding and showing the frame repaints it empty.
 void CProfilDlg::OnPlotLoeschen() {
     m_frmPlot.ShowWindow(SW_HIDE);
     m_frmPlot.ShowWindow(SW_SHOWNORMAL);

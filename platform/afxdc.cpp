@@ -20,12 +20,18 @@ public:
     virtual void SetMapMode(int) {}
     // The current position jumped: the next line starts a new stroke.
     virtual void Bewegt() {}
-    virtual void Linie(const CPen* pen, QPoint von, QPoint bis) = 0;
+    virtual void Linie(const CPen& pen, QPoint von, QPoint bis) = 0;
 };
 
 namespace {
 
-QColor Farbe(COLORREF farbe);
+// The device's own pen until the program selects one: black, one device pixel.
+const CPen kStandardStift(PS_SOLID, 1, RGB(0, 0, 0));
+
+QColor Farbe(COLORREF farbe) {
+    return QColor(static_cast<int>(farbe & 0xFF), static_cast<int>((farbe >> 8) & 0xFF),
+                  static_cast<int>((farbe >> 16) & 0xFF));
+}
 
 QPen Stift(const CPen& pen) {
     const QColor farbe = Farbe(pen.m_farbe);
@@ -35,19 +41,13 @@ QPen Stift(const CPen& pen) {
     return stift;
 }
 
-QColor Farbe(COLORREF farbe) {
-    return QColor(static_cast<int>(farbe & 0xFF), static_cast<int>((farbe >> 8) & 0xFF),
-                  static_cast<int>((farbe >> 16) & 0xFF));
-}
-
 // The plot frame keeps every line so that a repaint shows it again.
 class FeldGeraet : public Zeichengeraet {
 public:
     explicit FeldGeraet(ZeichenFeld* feld) : m_feld(feld) {}
-    void Linie(const CPen* pen, QPoint von, QPoint bis) override {
+    void Linie(const CPen& stift, QPoint von, QPoint bis) override {
         if (!m_feld)
             return;
-        const CPen stift = pen ? *pen : CPen(PS_SOLID, 1, RGB(0, 0, 0));
         const auto& zuege = m_feld->Zuege();
         if (m_fortsetzen && !zuege.empty() && zuege.back().punkte.back() == von)
             m_feld->Verlaengern(bis);
@@ -99,10 +99,10 @@ public:
         m_painter.setTransform(QTransform::fromScale(proX, -proY));
     }
 
-    void Linie(const CPen* pen, QPoint von, QPoint bis) override {
+    void Linie(const CPen& pen, QPoint von, QPoint bis) override {
         if (!m_painter.isActive())
             return;
-        m_painter.setPen(pen ? Stift(*pen) : Stift(CPen(PS_SOLID, 1, RGB(0, 0, 0))));
+        m_painter.setPen(Stift(pen));
         m_painter.drawLine(von, bis);
     }
 
@@ -177,7 +177,7 @@ void CDC::MoveTo(int x, int y) {
 
 BOOL CDC::LineTo(int x, int y) {
     if (m_hDC)
-        m_hDC->Linie(m_pPen, QPoint(m_nX, m_nY), QPoint(x, y));
+        m_hDC->Linie(m_pPen ? *m_pPen : kStandardStift, QPoint(m_nX, m_nY), QPoint(x, y));
     m_nX = x;
     m_nY = y;
     return m_hDC != nullptr;
