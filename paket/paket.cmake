@@ -1,0 +1,63 @@
+# Debian package of the program: `cpack -G DEB` in a Release build directory writes
+# kestrun1_<version>_<arch>.deb with the program, its desktop files, copyright and changelog.
+if(NOT KESTRUN_GUI)
+    return()
+endif()
+
+include(GNUInstallDirs)
+
+set(KESTRUN_PAKET kestrun1)
+set(KESTRUN_PAKET_QUELLE ${CMAKE_CURRENT_LIST_DIR})
+set(KESTRUN_PAKET_BAU ${PROJECT_BINARY_DIR}/paket)
+set(KESTRUN_PAKET_BETREUER "Kestrun1 developers <kestrun1@users.noreply.github.com>")
+
+# The package version is the project version; a changelog that names another one would ship stale.
+file(STRINGS ${KESTRUN_PAKET_QUELLE}/changelog KESTRUN_CHANGELOG_KOPF LIMIT_COUNT 1)
+if(NOT KESTRUN_CHANGELOG_KOPF MATCHES "^${KESTRUN_PAKET} \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "paket/changelog: erster Eintrag ist nicht ${KESTRUN_PAKET} (${PROJECT_VERSION})")
+endif()
+
+# Debian wants the changelog compressed at the highest level, without file name or time stamp,
+# so that two builds of the same text give the same bytes.
+find_program(KESTRUN_GZIP gzip REQUIRED)
+add_custom_command(
+    OUTPUT ${KESTRUN_PAKET_BAU}/changelog.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${KESTRUN_PAKET_QUELLE}/changelog ${KESTRUN_PAKET_BAU}/changelog
+    COMMAND ${KESTRUN_GZIP} -9nf ${KESTRUN_PAKET_BAU}/changelog
+    DEPENDS ${KESTRUN_PAKET_QUELLE}/changelog
+    VERBATIM)
+add_custom_target(kestrun_changelog ALL DEPENDS ${KESTRUN_PAKET_BAU}/changelog.gz)
+
+# Named after the package, not the project: Debian looks in /usr/share/doc/<package>.
+install(FILES ${KESTRUN_PAKET_QUELLE}/copyright ${KESTRUN_PAKET_BAU}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${KESTRUN_PAKET})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ${KESTRUN_PAKET})
+# CPack would take three parts only; the package carries all four.
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "the Kestrun1 developers")
+set(CPACK_PACKAGE_CONTACT ${KESTRUN_PAKET_BETREUER})
+set(CPACK_PACKAGE_HOMEPAGE_URL https://github.com/kestrun1/kestrun1)
+# Debian takes descriptions in English; the German text follows as a paragraph of the long one.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "print airfoil outlines at true scale")
+set(CPACK_PACKAGE_DESCRIPTION_FILE ${KESTRUN_PAKET_QUELLE}/beschreibung.txt)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+# Without this the staged directories follow the builder's umask (002 gives group-writable dirs).
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${KESTRUN_PAKET_BETREUER})
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt loads the window-system plugin at run time, so dpkg-shlibdeps cannot see it; libqt6gui6 only
+# recommends it, and without it the program cannot open a window at all.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# The toolkit's own dialogs (file, print) in German.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+
+include(CPack)
