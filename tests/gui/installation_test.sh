@@ -15,8 +15,8 @@ if [ ! -x "$prefix/$programm" ]; then
     echo "installation_test.sh: Programm fehlt: $prefix/$programm" >&2
     exit 1
 fi
-# The launcher starts the program by the name it was installed under.
-if ! grep -qx "Exec=$(basename "$programm")" "$prefix"/share/applications/*.desktop; then
+# The launcher starts the program by the name it was installed under (and may pass a file).
+if ! grep -qE "^Exec=$(basename "$programm")( %f)?$" "$prefix"/share/applications/*.desktop; then
     echo "installation_test.sh: Exec= nennt nicht $(basename "$programm")" >&2
     exit 1
 fi
