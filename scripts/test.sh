@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the normal build with warnings as
 # errors, the same tests under AddressSanitizer + UndefinedBehaviorSanitizer, a bounded fuzz run
-# of the reader. The desktop files are checked by a CTest test.
+# of the reader and the Debian package with its lintian check. The desktop files are checked by a
+# CTest test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -22,3 +23,6 @@ ctest --test-dir build/asan --output-on-failure -j "$jobs"
 
 echo "== Fuzzing the reader"
 scripts/fuzz.sh
+
+echo "== Debian package"
+scripts/paket.sh
