@@ -1,12 +1,17 @@
 // Reads a coordinate file into the program-wide profile store.
 #include "profile/profil.h"
 
+#include "profile/ausduennen.h"
 #include "profile/text.h"
 #include "profile/zahl.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <numeric>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 ProfilSpeicher g_profil;
 
@@ -18,54 +23,60 @@ constexpr std::size_t kMaxZahlZeichen = 100;
 // A number's end is only certain two characters later ("1e+" needs its digit).
 constexpr std::size_t kFenster = kMaxZahlZeichen + 3;
 constexpr std::size_t kAnzeigeZeichen = 30;
+// A real profile file has a few kilobytes; these bounds keep a hostile one from being read on.
+constexpr std::size_t kMaxNamensZeile = 64 * 1024;
+constexpr std::uint64_t kMaxDateiBytes = 16 * 1024 * 1024;
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 bool IstLeerraum(int c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-enum class Stoerung { KeineZahl, ZuLang, ZuGross, Lesefehler };
+enum class Stoerung { KeineZahl, ZuLang, ZuGross, Lesefehler, DateiZuGross, NameZuLang };
 
 struct Gelesen {
     enum Art { Zahl, Ende, Fehler } art = Ende;
     float wert = 0.0F;
     Stoerung stoerung = Stoerung::KeineZahl;
-    std::int32_t zeile = 0;
+    std::int64_t zeile = 0;
     std::string token;
 };
 
 // Splits the stream after the name line into numbers the way "%f" scans them: by longest
 // prefix, so "12abc" yields 12 and leaves "abc". Holds at most one token window of the file.
+// CR, LF and CR LF each end one line.
 class Zahlenleser {
 public:
     explicit Zahlenleser(std::FILE* f) : datei_(f) {}
 
+    // The name line without its line end and without a byte order mark; cut to 98 bytes, but
+    // never inside a UTF-8 character. The rest of the line is skipped.
     std::string NamensZeile() {
         std::string zeile;
+        std::size_t laenge = 0;
         int c;
-        bool zeilenende = false;
-        while ((c = getc_unlocked(datei_)) != EOF) {
-            if (c == '\n') {
-                zeilenende = true;
-                break;
+        while ((c = Zeichen()) != EOF && c != '\n' && c != '\r') {
+            if (++laenge > kMaxNamensZeile) {
+                stoerung_ = Stoerung::NameZuLang;
+                return zeile;
             }
-            if (zeile.size() <= kKommentarBytes)
+            // A few bytes past the limit show whether the cut splits a character.
+            if (zeile.size() < kBom.size() + kKommentarBytes + 3)
                 zeile += static_cast<char>(c);
         }
-        // The carriage return of a CR LF pair belongs to the line end, not to the name.
-        if (zeilenende && !zeile.empty() && zeile.size() <= kKommentarBytes && zeile.back() == '\r')
-            zeile.pop_back();
-        if (zeile.size() > kKommentarBytes)
-            zeile.resize(kKommentarBytes);
-        if (std::ferror(datei_) != 0) {
-            lesefehler_ = true;
-            zeile_ = 1;
-        }
+        nachCr_ = c == '\r';
+        if (std::string_view(zeile).starts_with(kBom))
+            zeile.erase(0, kBom.size());
+        zeile.resize(Utf8Schnitt(zeile, kKommentarBytes));
         return zeile;
     }
 
+    // Set when the reading must stop for the file as a whole.
+    std::optional<Stoerung> Abbruch() const { return stoerung_; }
+
     Gelesen Naechste() {
-        if (rest_.empty() && (lesefehler_ || !TokenBeginnen()))
-            return lesefehler_ ? Stoert(Stoerung::Lesefehler, zeile_) : Gelesen{};
+        if (rest_.empty() && (stoerung_ || !TokenBeginnen()))
+            return stoerung_ ? Stoert(*stoerung_, zeile_) : Gelesen{};
         Auffuellen();
         const std::size_t laenge = ZahlPraefix(rest_);
         if (laenge == 0)
@@ -87,7 +98,26 @@ public:
     }
 
 private:
-    Gelesen Stoert(Stoerung s, std::int32_t zeile) {
+    int Zeichen() {
+        const int c = getc_unlocked(datei_);
+        if (c == EOF) {
+            if (std::ferror(datei_) != 0)
+                stoerung_ = Stoerung::Lesefehler;
+            return EOF;
+        }
+        if (gelesen_ == kMaxDateiBytes) {
+            stoerung_ = Stoerung::DateiZuGross;
+            return EOF;
+        }
+        ++gelesen_;
+        // The LF of a CR LF pair ends no second line.
+        if (c == '\r' || (c == '\n' && !nachCr_))
+            ++zeile_;
+        nachCr_ = c == '\r';
+        return c;
+    }
+
+    Gelesen Stoert(Stoerung s, std::int64_t zeile) {
         Gelesen g;
         g.art = Gelesen::Fehler;
         g.stoerung = s;
@@ -98,13 +128,10 @@ private:
 
     bool TokenBeginnen() {
         int c;
-        while ((c = getc_unlocked(datei_)) != EOF && IstLeerraum(c))
-            if (c == '\n')
-                ++zeile_;
-        if (c == EOF) {
-            lesefehler_ = std::ferror(datei_) != 0;
-            return false;
+        while ((c = Zeichen()) != EOF && IstLeerraum(c)) {
         }
+        if (c == EOF)
+            return false;
         tokenZeile_ = zeile_;
         rest_ = static_cast<char>(c);
         tokenOffen_ = true;
@@ -113,13 +140,10 @@ private:
 
     void Auffuellen() {
         while (tokenOffen_ && rest_.size() < kFenster) {
-            const int c = getc_unlocked(datei_);
+            // A read error ends the token; it is reported once the token is used up.
+            const int c = Zeichen();
             if (c == EOF || IstLeerraum(c)) {
                 tokenOffen_ = false;
-                if (c == '\n')
-                    ++zeile_;
-                // A read error ends the token; it is reported once the token is used up.
-                lesefehler_ = c == EOF && std::ferror(datei_) != 0;
                 break;
             }
             rest_ += static_cast<char>(c);
@@ -129,17 +153,20 @@ private:
     std::FILE* datei_;
     std::string rest_;
     bool tokenOffen_ = false;
-    bool lesefehler_ = false;
-    std::int32_t zeile_ = 2;
-    std::int32_t tokenZeile_ = 2;
+    bool nachCr_ = false;
+    std::optional<Stoerung> stoerung_;
+    std::uint64_t gelesen_ = 0;
+    // The line of the next byte; the name line's end makes it 2.
+    std::int64_t zeile_ = 1;
+    std::int64_t tokenZeile_ = 2;
 };
 
-std::string Zitat(const std::string& token) {
-    std::string text = AlsUtf8(token);
+std::string Zitat(std::string token) {
     // Control bytes would garble the message box.
-    for (char& c : text)
+    for (char& c : token)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             c = '?';
+    std::string text = AlsUtf8(token);
     std::size_t zeichen = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && zeichen++ == kAnzeigeZeichen) {
@@ -171,23 +198,104 @@ std::string Meldung(const Gelesen& g, bool teilweise) {
         case Stoerung::Lesefehler:
             text += "Lesefehler";
             break;
+        case Stoerung::DateiZuGross:
+            return "Die Datei ist größer als 16 MiB; eine Koordinatendatei hat nur einige "
+                   "Kilobyte. Die Datei wurde nicht geladen.";
+        case Stoerung::NameZuLang:
+            return "Die erste Zeile (der Profilname) ist länger als 64 KiB; die Datei wurde "
+                   "nicht geladen.";
         }
     }
     return text +
            (teilweise ? "; die Datei wurde bis dort gelesen." : "; die Datei wurde nicht geladen.");
 }
 
-} // namespace
+struct Paare {
+    std::vector<float> x;
+    std::vector<float> y;
+    std::size_t size() const { return x.size(); }
+};
 
-LeseErgebnis LeseProfil(std::FILE* stream, ProfilFormat format) {
-    const double faktor = format == ProfilFormat::Selig ? 10000.0 : 100.0;
+bool IstAnzahl(float wert) {
+    return wert >= 2.0F && wert <= static_cast<float>(kMaxDateiPaare) && wert == std::floor(wert);
+}
+
+// Lednicer layout: two counts, then each side from the leading edge to the trailing edge.
+// Coordinates never pass for counts: the counts must be whole numbers of at least 2 that add
+// up to the pairs after them, and each side must run towards larger X.
+std::optional<std::size_t> LednicerOben(const Paare& p) {
+    if (p.size() < 5 || !IstAnzahl(p.x[0]) || !IstAnzahl(p.y[0]))
+        return std::nullopt;
+    const auto oben = static_cast<std::size_t>(p.x[0]);
+    const auto unten = static_cast<std::size_t>(p.y[0]);
+    if (oben + unten != p.size() - 1 || p.x[1] >= p.x[oben] || p.x[oben + 1] >= p.x[p.size() - 1])
+        return std::nullopt;
+    return oben;
+}
+
+// Selig order: the upper side reversed, then the lower side; a leading-edge pair that both
+// sides repeat is kept once.
+Paare SeligReihenfolge(const Paare& p, std::size_t oben) {
+    Paare s;
+    s.x.reserve(p.size());
+    s.y.reserve(p.size());
+    for (std::size_t i = oben; i >= 1; --i) {
+        s.x.push_back(p.x[i]);
+        s.y.push_back(p.y[i]);
+    }
+    std::size_t anfang = oben + 1;
+    if (p.x[anfang] == p.x[1] && p.y[anfang] == p.y[1])
+        ++anfang;
+    s.x.insert(s.x.end(), p.x.begin() + static_cast<std::ptrdiff_t>(anfang), p.x.end());
+    s.y.insert(s.y.end(), p.y.begin() + static_cast<std::ptrdiff_t>(anfang), p.y.end());
+    return s;
+}
+
+// Shortest text that reads back as the value, always with a decimal point: 1.0, 0.9987.
+std::string AlsDezimal(float wert) {
+    char text[64];
+    const auto ende = std::to_chars(text, text + sizeof text, wert, std::chars_format::fixed).ptr;
+    std::string aus(text, ende);
+    if (aus.find('.') == std::string::npos)
+        aus += ".0";
+    return aus;
+}
+
+std::string FormatHinweis(ProfilFormat format, float groessteX) {
+    if (format == ProfilFormat::Werte && groessteX <= 1.5F)
+        return "Die X-Werte reichen nur bis " + AlsDezimal(groessteX) +
+               "; die Datei ist wohl im Format Selig (0.0 ... 1.0).";
+    if (format == ProfilFormat::Selig && groessteX >= 50.0F)
+        return "Die X-Werte reichen bis " + AlsDezimal(groessteX) +
+               "; die Datei ist wohl im Format Werte (0.0 ... 100.0).";
+    return {};
+}
+
+std::string Prozent(double anteil) {
+    char text[400];
+    const auto ende =
+        std::to_chars(text, text + sizeof text, anteil, std::chars_format::fixed, 4).ptr;
+    std::string aus(text, ende);
+    std::replace(aus.begin(), aus.end(), '.', ',');
+    return aus;
+}
+
+void Anfuegen(std::string& warnung, const std::string& zeile) {
+    if (zeile.empty())
+        return;
+    if (!warnung.empty())
+        warnung += '\n';
+    warnung += zeile;
+}
+
+LeseErgebnis Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
     LeseErgebnis ergebnis{};
     Zahlenleser leser(stream);
     ergebnis.kommentar = leser.NamensZeile();
 
-    double x[kMaxPaare];
-    double y[kMaxPaare];
-    std::int32_t paare = 0;
+    Paare p;
+    p.x.reserve(kMaxPaare + 1);
+    p.y.reserve(kMaxPaare + 1);
     std::optional<Gelesen> abbruch;
     for (;;) {
         Gelesen gx = leser.Naechste();
@@ -202,28 +310,89 @@ LeseErgebnis LeseProfil(std::FILE* stream, ProfilFormat format) {
             abbruch = gy.art == Gelesen::Ende ? std::move(gx) : std::move(gy);
             break;
         }
-        if (paare == kMaxPaare) {
-            ergebnis.fehler = "Die Datei enthält mehr als 198 Koordinatenpaare.";
+        // One pair more than the limit may be the counts of a Lednicer file.
+        if (p.size() > static_cast<std::size_t>(kMaxDateiPaare)) {
+            ergebnis.fehler = "Die Datei enthält mehr als 100000 Koordinatenpaare.";
             return ergebnis;
         }
-        // The file value is rounded to single precision first; the product is exact in double.
-        x[paare] = static_cast<double>(gx.wert) * faktor;
-        y[paare] = static_cast<double>(gy.wert) * faktor;
-        ++paare;
+        p.x.push_back(gx.wert);
+        p.y.push_back(gy.wert);
+    }
+    // A file that is too large is refused whatever came before.
+    if (const auto s = leser.Abbruch(); s == Stoerung::DateiZuGross || s == Stoerung::NameZuLang) {
+        Gelesen g;
+        g.stoerung = *s;
+        ergebnis.fehler = Meldung(g, false);
+        return ergebnis;
     }
     if (abbruch) {
-        if (paare == 0) {
+        if (p.size() == 0) {
             ergebnis.fehler = Meldung(*abbruch, false);
             return ergebnis;
         }
         ergebnis.warnung = Meldung(*abbruch, true);
     }
+    if (const auto oben = LednicerOben(p))
+        p = SeligReihenfolge(p, *oben);
+    if (p.size() == 0) {
+        ergebnis.fehler = "Die Datei enthält keine Koordinatenpaare.";
+        return ergebnis;
+    }
+    if (p.size() > static_cast<std::size_t>(kMaxDateiPaare)) {
+        ergebnis.fehler = "Die Datei enthält mehr als 100000 Koordinatenpaare.";
+        return ergebnis;
+    }
+
+    float groessteX = 0.0F;
+    for (const float x : p.x)
+        groessteX = std::max(groessteX, std::fabs(x));
+    const ProfilFormat format =
+        gewaehlt.value_or(groessteX > 1.5F ? ProfilFormat::Werte : ProfilFormat::Selig);
+    const double faktor = format == ProfilFormat::Selig ? 10000.0 : 100.0;
+
+    // The file value is rounded to single precision first; the product is exact in double.
+    std::vector<double> x(p.size());
+    std::vector<double> y(p.size());
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        x[i] = static_cast<double>(p.x[i]) * faktor;
+        y[i] = static_cast<double>(p.y[i]) * faktor;
+    }
+    std::vector<std::int32_t> behalten;
+    if (p.size() > static_cast<std::size_t>(kMaxPaare)) {
+        // Chosen on the file's own values, so both formats keep the same pairs.
+        const std::vector<double> dx(p.x.begin(), p.x.end());
+        const std::vector<double> dy(p.y.begin(), p.y.end());
+        const auto nase = std::min_element(p.x.begin(), p.x.end()) - p.x.begin();
+        behalten = Ausduennen(dx, dy, kMaxPaare, static_cast<std::size_t>(nase));
+        Anfuegen(ergebnis.warnung, "Die Datei enthält " + std::to_string(p.size()) +
+                                       " Koordinatenpaare; 198 davon wurden übernommen "
+                                       "(größte Abweichung " +
+                                       Prozent(GroessteAbweichung(x, y, behalten) / 100.0) +
+                                       " % der Profiltiefe).");
+    } else {
+        behalten.resize(p.size());
+        std::iota(behalten.begin(), behalten.end(), 0);
+    }
+    Anfuegen(ergebnis.warnung, FormatHinweis(format, groessteX));
 
     std::fill(std::begin(g_profil.x), std::end(g_profil.x), 0.0);
     std::fill(std::begin(g_profil.y), std::end(g_profil.y), 0.0);
-    std::copy(x, x + paare, g_profil.x + 1);
-    std::copy(y, y + paare, g_profil.y + 1);
-    g_profil.ende = paare + 1;
-    ergebnis.anzahl = paare;
+    for (std::size_t k = 0; k < behalten.size(); ++k) {
+        g_profil.x[k + 1] = x[behalten[k]];
+        g_profil.y[k + 1] = y[behalten[k]];
+    }
+    ergebnis.anzahl = static_cast<std::int32_t>(behalten.size());
+    g_profil.ende = ergebnis.anzahl + 1;
+    ergebnis.format = format;
     return ergebnis;
+}
+
+} // namespace
+
+LeseErgebnis LeseProfil(std::FILE* stream, ProfilFormat format) {
+    return Lesen(stream, format);
+}
+
+LeseErgebnis LeseProfilErkannt(std::FILE* stream) {
+    return Lesen(stream, std::nullopt);
 }

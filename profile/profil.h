@@ -17,15 +17,23 @@ extern ProfilSpeicher g_profil;
 
 constexpr std::int32_t kProfilSlots = 200;
 constexpr std::int32_t kMaxPaare = kProfilSlots - 2;
+// A file with more pairs than the store holds is thinned to kMaxPaare; beyond this it is refused.
+constexpr std::int32_t kMaxDateiPaare = 100000;
 
 enum class ProfilFormat { Selig, Werte };
 
 struct LeseErgebnis {
     std::string kommentar;
     std::int32_t anzahl;
-    std::string warnung; // loaded, but only up to a bad token
+    std::string warnung; // loaded; lines joined with "\n" (cut short, thinned, other format)
     std::string fehler;  // refused; g_profil untouched
+    ProfilFormat format = ProfilFormat::Selig; // the format the numbers were read in
 };
 
-// Reads an open text stream; does not close it.
+// Reads an open text stream; does not close it. Both the Selig layout (one outline from
+// trailing edge to trailing edge) and the Lednicer layout (two counts, then each side from the
+// leading edge) are read; the store always receives the Selig order.
 LeseErgebnis LeseProfil(std::FILE* stream, ProfilFormat format);
+
+// As LeseProfil, with the format taken from the numbers: Werte when some |X| exceeds 1.5.
+LeseErgebnis LeseProfilErkannt(std::FILE* stream);

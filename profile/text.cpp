@@ -1,6 +1,7 @@
 // Byte-to-text decoding for names read from coordinate files.
 #include "profile/text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -62,13 +63,35 @@ bool IstUtf8(std::string_view bytes) {
 }
 
 std::string AlsUtf8(std::string_view bytes) {
-    if (IstUtf8(bytes))
-        return std::string(bytes);
     std::string aus;
     aus.reserve(bytes.size() * 2);
+    const bool utf8 = IstUtf8(bytes);
     for (const char ch : bytes) {
         const auto b = static_cast<std::uint8_t>(ch);
-        Anhaengen(aus, b >= 0x80 && b < 0xA0 ? kCp1252[b - 0x80] : char32_t{b});
+        if (b < 0x20 || b == 0x7F)
+            Anhaengen(aus, b == '\t' ? char32_t{' '} : char32_t{0xFFFD});
+        else if (utf8 || b < 0x80)
+            aus += ch;
+        else
+            Anhaengen(aus, b < 0xA0 ? kCp1252[b - 0x80] : char32_t{b});
     }
     return aus;
+}
+
+std::size_t Utf8Schnitt(std::string_view bytes, std::size_t grenze) {
+    if (bytes.size() <= grenze || IstUtf8(bytes.substr(0, grenze)))
+        return std::min(bytes.size(), grenze);
+    // The character that starts within the last three bytes before the cut.
+    for (std::size_t anfang = grenze; anfang + 4 > grenze && anfang > 0;) {
+        --anfang;
+        const auto b = static_cast<std::uint8_t>(bytes[anfang]);
+        if ((b & 0xC0) == 0x80)
+            continue;
+        const std::size_t laenge = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        if (anfang + laenge > grenze && IstUtf8(bytes.substr(0, anfang)) &&
+            IstUtf8(bytes.substr(anfang, laenge)))
+            return anfang;
+        break;
+    }
+    return grenze;
 }

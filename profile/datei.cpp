@@ -1,0 +1,54 @@
+// A FIFO would block the open and a device would feed the reader for ever; only regular files
+// get that far.
+#include "profile/datei.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::FILE* Fehlschlag(const std::string& pfad, std::string& fehler, int fehlernummer) {
+    fehler = "Datei Öffnen fehlgeschlagen !\n" + pfad + ": " + std::strerror(fehlernummer);
+    return nullptr;
+}
+
+std::FILE* KeineDatei(const std::string& pfad, std::string& fehler) {
+    fehler = "\"" + pfad + "\" ist keine gewöhnliche Datei.";
+    return nullptr;
+}
+
+} // namespace
+
+std::FILE* OeffneProfilDatei(const std::string& pfad, std::string& fehler) {
+    struct stat info {};
+    if (::stat(pfad.c_str(), &info) != 0)
+        return Fehlschlag(pfad, fehler, errno);
+    if (!S_ISREG(info.st_mode))
+        return KeineDatei(pfad, fehler);
+    // O_NONBLOCK in case the path was swapped for a FIFO since the check.
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Fehlschlag(pfad, fehler, errno);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return KeineDatei(pfad, fehler);
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        const int nummer = errno;
+        ::close(fd);
+        return Fehlschlag(pfad, fehler, nummer);
+    }
+    std::FILE* datei = ::fdopen(fd, "r");
+    if (datei == nullptr) {
+        const int nummer = errno;
+        ::close(fd);
+        return Fehlschlag(pfad, fehler, nummer);
+    }
+    fehler.clear();
+    return datei;
+}
