@@ -1,15 +1,15 @@
-// Program entry: the one application object and the platform's start.
+// Program entry: the command line, then the one application object and the platform's start.
 #include "app/profilapp.h"
-
-#include "version.h"
-
-#include <QGuiApplication>
+#include "kommandozeile/kommandozeile.h"
+#include "profile/profil.h"
 
 CProfilApp theApp;
 
 int main(int argc, char** argv) {
-    QCoreApplication::setApplicationVersion(QStringLiteral(KESTRUN_VERSION_STRING));
-    // The desktop matches the window to its launcher entry and icon by this id.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrun1.Kestrun1"));
+    const Aufruf aufruf = KommandozeileAuswerten(argc, argv);
+    if (aufruf.beenden)
+        return aufruf.exitCode;
+    theApp.m_strStartDatei = aufruf.datei;
+    theApp.m_startFormat = aufruf.format;
     return AfxWinMain(argc, argv);
 }

@@ -3,7 +3,12 @@
 
 #include "app/profildlg.h"
 
-CProfilApp::CProfilApp() : CWinApp("Kestrun1") {}
+#include "version.h"
+
+CProfilApp::CProfilApp() : CWinApp("Kestrun1") {
+    m_pszVersion = KESTRUN_VERSION_STRING;
+    m_pszDesktopId = KESTRUN_DESKTOP_ID;
+}
 
 MessageMap CProfilApp::GetMessageMap() const {
     static const AFX_MSGMAP_ENTRY eintraege[] = {
@@ -13,9 +18,6 @@ MessageMap CProfilApp::GetMessageMap() const {
 }
 
 BOOL CProfilApp::InitInstance() {
-    AfxEnableControlContainer();
-    Enable3dControls();
-
     CProfilDlg dlg;
     m_pMainWnd = &dlg;
     dlg.DoModal();

@@ -1,18 +1,28 @@
-// The main window, its load and show-data commands and its system menu entry.
+// The main window, its load and show-data commands and its system menu entries.
 #include "app/profildlg.h"
 
 #include "app/infodlg.h"
+#include "app/profilapp.h"
+#include "profile/datei.h"
 #include "profile/liste.h"
-#include "profile/profil.h"
 #include "profile/text.h"
 
 #include <string>
 
 std::FILE* g_datei = nullptr;
 
+namespace {
+
+HICON ProgrammSymbol() {
+    const CWinApp* pApp = AfxGetApp();
+    return pApp ? pApp->LoadIcon(IDI_PROFIL) : nullptr;
+}
+
+} // namespace
+
 CProfilDlg::CProfilDlg()
     : CDialog(IDD), m_strProfillaenge("100"), m_strProfildicke("100"), m_nAnzahl(0),
-      m_hIcon(AfxGetApp()->LoadIcon(IDI_PROFIL)) {}
+      m_hIcon(ProgrammSymbol()) {}
 
 void CProfilDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_SELIG, m_radSelig);
@@ -43,16 +53,24 @@ MessageMap CProfilDlg::GetMessageMap() const {
         {WM_COMMAND, BN_CLICKED, IDC_PLOT_LOESCHEN, Handler(&CProfilDlg::OnPlotLoeschen)},
         {WM_COMMAND, BN_CLICKED, IDC_SELIG, Handler(&CProfilDlg::OnSelig)},
         {WM_COMMAND, BN_CLICKED, IDC_WERTE, Handler(&CProfilDlg::OnWerte)},
+        {WM_STARTDATEI, 0, 0, Handler(&CProfilDlg::OnStartDatei)},
+        {WM_DROPFILES, 0, 0, Handler(&CProfilDlg::OnDropFiles)},
     };
     return eintraege;
 }
 
 BOOL CProfilDlg::OnInitDialog() {
-    // 1. Push the members into the controls.
     CDialog::OnInitDialog();
-    // 2. The About entry.
-    CMenu* pSysMenu = GetSystemMenu(FALSE);
-    if (pSysMenu != nullptr) {
+
+    if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
+        pSysMenu->AppendMenu(MF_SEPARATOR);
+        for (const auto& [nIDS, nIDM] :
+             {std::pair{IDS_SEITENANSICHT, IDM_SEITENANSICHT}, std::pair{IDS_ALS_SVG, IDM_ALS_SVG},
+              std::pair{IDS_ALS_DXF, IDM_ALS_DXF}}) {
+            CString strEintrag;
+            if (strEintrag.LoadString(nIDS))
+                pSysMenu->AppendMenu(MF_STRING, nIDM, strEintrag.GetString());
+        }
         CString strInfo;
         strInfo.LoadString(IDS_INFO);
         if (!strInfo.IsEmpty()) {
@@ -60,92 +78,111 @@ BOOL CProfilDlg::OnInitDialog() {
             pSysMenu->AppendMenu(MF_STRING, IDM_INFO, strInfo.GetString());
         }
     }
-    // 3. The icons.
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
-    // 4.
+
     GetDlgItem(IDC_LADEN)->EnableWindow(FALSE);
     GetDlgItem(IDC_PLOTFELD)->EnableWindow(FALSE);
     GetDlgItem(IDC_PLOTTEN)->EnableWindow(FALSE);
     GetDlgItem(IDC_DRUCKEN)->EnableWindow(FALSE);
     GetDlgItem(IDC_DATEN_ZEIGEN)->EnableWindow(FALSE);
     GetDlgItem(IDC_PLOT_LOESCHEN)->EnableWindow(FALSE);
-    // 5.
     UpdateData(FALSE);
-    // 6.
+
     m_dlgDaten.Create(IDD_DATEN);
-    // 7.
+    DragAcceptFiles(TRUE);
+    // Its messages need the window on screen, so the start file waits until it shows.
+    if (const auto* pApp = dynamic_cast<const CProfilApp*>(AfxGetApp());
+        pApp && !pApp->m_strStartDatei.IsEmpty())
+        PostMessage(WM_STARTDATEI);
     return TRUE;
 }
 
 void CProfilDlg::OnSysCommand(UINT nID, LPARAM lParam) {
-    if ((nID & 0xFFF0) == IDM_INFO) {
+    switch (nID & 0xFFF0) {
+    case IDM_INFO: {
         CInfoDlg dlgInfo;
         dlgInfo.DoModal();
-    } else {
+        break;
+    }
+    case IDM_SEITENANSICHT:
+        OnSeitenansicht();
+        break;
+    case IDM_ALS_SVG:
+    case IDM_ALS_DXF:
+        OnExportieren(nID & 0xFFF0);
+        break;
+    default:
         CDialog::OnSysCommand(nID, lParam);
     }
 }
 
 void CProfilDlg::OnLaden() {
-    // 1.
     CFileDialog dlgDatei(TRUE);
     if (dlgDatei.DoModal() != IDOK)
         return;
-    // 2. The previous path comes back if the file cannot be loaded, so that no header or
-    // data window ever shows a path that was not loaded.
-    const CString strVorher = m_strDatei;
-    m_strDatei = dlgDatei.GetPathName();
-    // 3. The icons.
-    g_datei = std::fopen(DateiPfadKodiert(m_strDatei).c_str(), "r");
+    DateiLaden(dlgDatei.GetPathName(),
+               m_radSelig.GetCheck() ? ProfilFormat::Selig : ProfilFormat::Werte);
+}
+
+void CProfilDlg::OnStartDatei() {
+    if (const auto* pApp = dynamic_cast<const CProfilApp*>(AfxGetApp()))
+        DateiLaden(pApp->m_strStartDatei, pApp->m_startFormat);
+}
+
+void CProfilDlg::OnDropFiles(UINT, LPARAM hDrop) {
+    CString strPfad;
+    if (DragQueryFile(reinterpret_cast<HDROP>(hDrop), 0, &strPfad) > 0)
+        DateiLaden(strPfad, std::nullopt);
+}
+
+void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> format) {
+    std::string fehler;
+    g_datei = OeffneProfilDatei(DateiPfadKodiert(strPfad), fehler);
     if (g_datei == nullptr) {
-        MessageBox("Datei Öffnen fehlgeschlagen !");
-        m_strDatei = strVorher;
+        MessageBox(AlsUtf8(fehler));
         return;
     }
-    // 4.
     const LeseErgebnis ergebnis =
-        LeseProfil(g_datei, m_radSelig.GetCheck() ? ProfilFormat::Selig : ProfilFormat::Werte);
+        format ? LeseProfil(g_datei, *format) : LeseProfilErkannt(g_datei);
+    std::fclose(g_datei);
+    g_datei = nullptr;
+    // A refused file leaves the loaded profile, the fields and the buttons as they were.
     if (!ergebnis.fehler.empty()) {
-        std::fclose(g_datei);
-        g_datei = nullptr;
-        MessageBox(ergebnis.fehler);
-        m_strDatei = strVorher;
+        MessageBox(AlsUtf8(ergebnis.fehler));
         return;
     }
-    // 5.
+
+    m_strDatei = strPfad;
+    if (!format) {
+        CheckRadioButton(IDC_SELIG, IDC_WERTE,
+                         ergebnis.format == ProfilFormat::Selig ? IDC_SELIG : IDC_WERTE);
+        GetDlgItem(IDC_LADEN)->EnableWindow(TRUE);
+    }
     m_nAnzahl = ergebnis.anzahl;
     m_strKommentar = AlsUtf8(ergebnis.kommentar);
     UpdateData(FALSE);
     m_dlgDaten.m_lstDaten.ResetContent();
     for (const std::string& zeile : ListeAufbauen(ergebnis.kommentar, ergebnis.anzahl))
         m_dlgDaten.m_lstDaten.AddString(AlsUtf8(zeile));
-    // 6.
-    std::fclose(g_datei);
-    g_datei = nullptr;
-    // 7.
-    UpdateData(FALSE);
-    // 8.
+    // An open data window follows the load.
+    m_dlgDaten.m_strDateiname = m_strDatei;
+    m_dlgDaten.UpdateData(FALSE);
+
     OnPlotten();
-    // 9.
-    if (m_strDatei.Compare("") != 0) {
-        GetDlgItem(IDC_PLOTTEN)->EnableWindow(TRUE);
-        GetDlgItem(IDC_DRUCKEN)->EnableWindow(TRUE);
-        GetDlgItem(IDC_DATEN_ZEIGEN)->EnableWindow(TRUE);
-        GetDlgItem(IDC_PLOT_LOESCHEN)->EnableWindow(TRUE);
-        GetDlgItem(IDC_PLOTFELD)->EnableWindow(TRUE);
-    }
-    // A file read only in part is said so once it is shown.
+    GetDlgItem(IDC_PLOTTEN)->EnableWindow(TRUE);
+    GetDlgItem(IDC_DRUCKEN)->EnableWindow(TRUE);
+    GetDlgItem(IDC_DATEN_ZEIGEN)->EnableWindow(TRUE);
+    GetDlgItem(IDC_PLOT_LOESCHEN)->EnableWindow(TRUE);
+    GetDlgItem(IDC_PLOTFELD)->EnableWindow(TRUE);
+    // A file read only in part, or thinned, is said so once it is shown.
     if (!ergebnis.warnung.empty())
-        MessageBox(ergebnis.warnung);
+        MessageBox(AlsUtf8(ergebnis.warnung));
 }
 
 void CProfilDlg::OnDatenZeigen() {
-    // 1.
     m_dlgDaten.m_strDateiname = m_strDatei;
-    // 2. The About entry.
     m_dlgDaten.UpdateData(FALSE);
-    // 3. The icons.
     m_dlgDaten.ShowWindow(SW_SHOWNORMAL);
 }
 

@@ -3,13 +3,18 @@
 
 #include "data_window/datendlg.h"
 #include "platform/afxwin.h"
+#include "profile/profil.h"
 #include "res/resource.h"
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 
 // Open only during one load command.
 extern std::FILE* g_datei;
+
+// Posted by the window to itself: load the file named on the command line once it shows.
+constexpr UINT WM_STARTDATEI = WM_APP + 1;
 
 class CProfilDlg : public CDialog {
 public:
@@ -49,4 +54,12 @@ protected:
     void OnPlotLoeschen();
     void OnSelig();
     void OnWerte();
+    void OnStartDatei();
+    void OnDropFiles(UINT, LPARAM hDrop);
+    void OnSeitenansicht();
+    void OnExportieren(UINT nIDM);
+
+    // Loads the file the way "Profil Laden" does; without a format the numbers choose it and
+    // the format buttons show it. A file that cannot be loaded changes nothing but says why.
+    void DateiLaden(const CString& strPfad, std::optional<ProfilFormat> format);
 };

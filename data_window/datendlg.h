@@ -15,8 +15,4 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    BOOL OnInitDialog() override;
-    MessageMap GetMessageMap() const override;
-
-    void OnChangeDateiname();
 };

@@ -1,31 +1,17 @@
-// The screen plot: the stored outline as a green polyline in the main window's frame.
-#include "app/profildlg.h"
+// The outline as a polyline: the screen plot.
+#include "drawing/seite.h"
 
-#include "drawing/linienzug.h"
-#include "profile/zahl.h"
-
-void CProfilDlg::OnPlotten() {
-    // 1. Clear the frame, so that it shows the new outline alone.
-    OnPlotLoeschen();
-    // 2.
-    CClientDC dc(&m_frmPlot);
-    RECT rect;
-    m_frmPlot.GetClientRect(&rect);
-    const int w = rect.right - rect.left;
-    const int h = rect.bottom - rect.top;
-    // 3.
-    CPen stift(PS_SOLID, 1, RGB(0, 255, 0));
-    CPen* alterStift = dc.SelectObject(&stift);
-    // 4. and 5.
-    const double t = ZahlAusText(m_strProfildicke.GetString());
-    const std::vector<Punkt> punkte = BildschirmPunkte(g_profil, w, h, t);
-    ZeichneLinienzug(dc, punkte);
-    // 6.
-    dc.SelectObject(alterStift);
+void ZeichneLinienzug(CDC& dc, const std::vector<Punkt>& punkte) {
+    if (punkte.empty())
+        return;
+    dc.MoveTo(punkte.front().x, punkte.front().y);
+    for (std::size_t i = 1; i < punkte.size(); ++i)
+        dc.LineTo(punkte[i].x, punkte[i].y);
 }
 
-// Hiding and showing the frame repaints it empty.
-void CProfilDlg::OnPlotLoeschen() {
-    m_frmPlot.ShowWindow(SW_HIDE);
-    m_frmPlot.ShowWindow(SW_SHOWNORMAL);
+void PlotteProfil(CDC& dc, const ProfilSpeicher& p, int w, int h, double dicke) {
+    CPen stift(PS_SOLID, 1, RGB(0, 255, 0));
+    CPen* alterStift = dc.SelectObject(&stift);
+    ZeichneLinienzug(dc, BildschirmPunkte(p, w, h, dicke));
+    dc.SelectObject(alterStift);
 }

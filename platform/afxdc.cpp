@@ -1,13 +1,18 @@
 // Device contexts over QPainter: the plot frame on screen and the printer.
 #include "platform/afxdc.h"
 
+#include "platform/druckgeraet.h"
+#include "platform/fenster_p.h"
 #include "platform/zeichenfeld.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QWidget>
+
+#include <algorithm>
 
 class Zeichengeraet {
 public:
@@ -17,7 +22,10 @@ public:
     virtual int EndPage() { return 1; }
     virtual int EndDoc() { return 1; }
     virtual void TextOut(int, int, const QString&) {}
+    virtual QSize TextGroesse(const QString&) const { return {}; }
+    virtual int Faehigkeit(int) const { return 0; }
     virtual void SetMapMode(int) {}
+    virtual void Begrenzen(const QRect&) {}
     // The current position jumped: the next line starts a new stroke.
     virtual void Bewegt() {}
     virtual void Linie(const CPen& pen, QPoint von, QPoint bis) = 0;
@@ -64,28 +72,60 @@ private:
 
 class DruckerGeraet : public Zeichengeraet {
 public:
-    explicit DruckerGeraet(std::unique_ptr<QPrinter> drucker) : m_drucker(std::move(drucker)) {}
+    // The device owns a printer from the print dialog, not one that a preview lends it.
+    explicit DruckerGeraet(std::unique_ptr<QPrinter> drucker)
+        : m_eigener(std::move(drucker)), m_drucker(m_eigener.get()) {}
+    explicit DruckerGeraet(QPrinter* geliehen) : m_drucker(geliehen) {}
 
     int StartDoc(const char* name) override {
         m_drucker->setDocName(QString::fromUtf8(name));
-        if (!m_painter.begin(m_drucker.get()))
+        if (!m_painter.begin(m_drucker))
             return SP_ERROR;
         m_seiten = 0;
         return 1;
     }
     int StartPage() override {
+        if (!m_painter.isActive())
+            return SP_ERROR;
         if (m_seiten++ > 0 && !m_drucker->newPage())
             return SP_ERROR;
         m_painter.resetTransform();
+        m_painter.setClipping(false);
         return 1;
     }
-    int EndDoc() override { return m_painter.end() ? 1 : SP_ERROR; }
+    int EndPage() override { return m_painter.isActive() ? 1 : SP_ERROR; }
+    int EndDoc() override { return m_painter.isActive() && m_painter.end() ? 1 : SP_ERROR; }
 
     void TextOut(int x, int y, const QString& text) override {
         if (!m_painter.isActive())
             return;
-        const QFontMetrics metrik(m_painter.font(), m_drucker.get());
-        m_painter.drawText(QPoint(x, y + metrik.ascent()), text);
+        // GDI maps the reference point and draws the glyphs in device units.
+        const QPointF ecke = m_painter.transform().map(QPointF(x, y));
+        const QFontMetrics metrik(m_painter.font(), m_drucker);
+        m_painter.save();
+        m_painter.resetTransform();
+        m_painter.drawText(ecke + QPointF(0, metrik.ascent()), text);
+        m_painter.restore();
+    }
+
+    QSize TextGroesse(const QString& text) const override {
+        const QFontMetrics metrik(m_painter.isActive() ? m_painter.font() : QFont(), m_drucker);
+        return {metrik.horizontalAdvance(text), metrik.height()};
+    }
+
+    int Faehigkeit(int index) const override {
+        const QRect bereich = m_drucker->pageLayout().paintRectPixels(m_drucker->resolution());
+        switch (index) {
+        case HORZRES:
+            return bereich.width();
+        case VERTRES:
+            return bereich.height();
+        case LOGPIXELSX:
+        case LOGPIXELSY:
+            return m_drucker->resolution();
+        default:
+            return 0;
+        }
     }
 
     void SetMapMode(int modus) override {
@@ -94,9 +134,14 @@ public:
             return;
         }
         // One logical unit is 0.1 mm, Y grows upward, the origin stays where it is.
-        const double proX = m_drucker->logicalDpiX() / 254.0;
-        const double proY = m_drucker->logicalDpiY() / 254.0;
+        const double proX = m_drucker->resolution() / 254.0;
+        const double proY = m_drucker->resolution() / 254.0;
         m_painter.setTransform(QTransform::fromScale(proX, -proY));
+    }
+
+    void Begrenzen(const QRect& r) override {
+        if (m_painter.isActive())
+            m_painter.setClipRect(r, Qt::IntersectClip);
     }
 
     void Linie(const CPen& pen, QPoint von, QPoint bis) override {
@@ -107,7 +152,8 @@ public:
     }
 
 private:
-    std::unique_ptr<QPrinter> m_drucker;
+    std::unique_ptr<QPrinter> m_eigener;
+    QPrinter* m_drucker;
     QPainter m_painter;
     int m_seiten = 0;
 };
@@ -154,6 +200,21 @@ BOOL CDC::TextOut(int x, int y, const CString& str, int nCount) {
     const int laenge = std::clamp(nCount, 0, str.GetLength());
     m_hDC->TextOut(x, y, QString::fromUtf8(str.GetString(), laenge));
     return TRUE;
+}
+
+SIZE CDC::GetTextExtent(const CString& str) const {
+    const QSize groesse = m_hDC ? m_hDC->TextGroesse(AlsQString(str)) : QSize();
+    return {groesse.width(), groesse.height()};
+}
+
+int CDC::GetDeviceCaps(int nIndex) const {
+    return m_hDC ? m_hDC->Faehigkeit(nIndex) : 0;
+}
+
+void CDC::IntersectClipRect(int x1, int y1, int x2, int y2) {
+    if (m_hDC)
+        m_hDC->Begrenzen(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                               QPoint(std::max(x1, x2), std::max(y1, y2))));
 }
 
 int CDC::SetMapMode(int nMapMode) {
@@ -205,6 +266,28 @@ int CPrintDialog::DoModal() {
     return IDOK;
 }
 
+BOOL CPrintDialog::GetDefaults() {
+    m_drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return m_drucker->isValid() ? TRUE : FALSE;
+}
+
 HDC CPrintDialog::GetPrinterDC() {
     return m_drucker ? new DruckerGeraet(std::move(m_drucker)) : nullptr;
+}
+
+HDC DruckgeraetFuer(QPrinter* drucker) {
+    return drucker ? new DruckerGeraet(drucker) : nullptr;
+}
+
+void DruckVorschau(CWnd* pParentWnd, const std::function<void(CDC&)>& drucken) {
+    QPrinter drucker(QPrinter::HighResolution);
+    QPrintPreviewDialog vorschau(&drucker, pParentWnd ? pParentWnd->m_hWnd : nullptr);
+    vorschau.setWindowTitle(QStringLiteral("Seitenansicht"));
+    QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
+                     [&drucken](QPrinter* seiten) {
+                         CDC dc;
+                         dc.Attach(DruckgeraetFuer(seiten));
+                         drucken(dc);
+                     });
+    vorschau.exec();
 }

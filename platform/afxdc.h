@@ -3,6 +3,7 @@
 
 #include "platform/afxwin.h"
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -16,6 +17,16 @@ constexpr int PS_SOLID = 0;
 constexpr int MM_TEXT = 1;
 constexpr int MM_LOMETRIC = 2;
 constexpr int SP_ERROR = -1;
+
+// GetDeviceCaps indices, with Win32's values.
+constexpr int HORZRES = 8;
+constexpr int VERTRES = 10;
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
+
+struct SIZE {
+    int cx, cy;
+};
 
 class CPen {
 public:
@@ -55,9 +66,16 @@ public:
     int EndPage();
     int EndDoc();
 
-    // Top-left corner of the text cell at (x, y), with the device's default font.
+    // Top-left corner of the text cell at (x, y) in logical units, with the device's default
+    // font; the text stays upright whatever the mapping mode, as in GDI.
     BOOL TextOut(int x, int y, const CString& str, int nCount);
+    // Width and height of the text in device units.
+    SIZE GetTextExtent(const CString& str) const;
+    // Printable area in device pixels, and the device's pixels per inch.
+    int GetDeviceCaps(int nIndex) const;
     int SetMapMode(int nMapMode);
+    // Limits drawing to the rectangle, in logical units; StartPage lifts the limit.
+    void IntersectClipRect(int x1, int y1, int x2, int y2);
     // Returns the pen selected before; nullptr stands for the device's default pen.
     CPen* SelectObject(CPen* pPen);
     void MoveTo(int x, int y);
@@ -85,6 +103,8 @@ public:
     ~CPrintDialog();
 
     int DoModal();
+    // The default printer without showing the dialog.
+    BOOL GetDefaults();
     // The chosen printer as a device; the caller releases it with CDC::DeleteDC.
     HDC GetPrinterDC();
 
@@ -92,3 +112,8 @@ private:
     CWnd* m_pParent;
     std::unique_ptr<QPrinter> m_drucker;
 };
+
+// The toolkit's print preview, owned by pParentWnd: drucken gets a device context on the preview's
+// printer and prints the whole document into it (StartDoc to EndDoc), each time the preview
+// needs the pages.
+void DruckVorschau(CWnd* pParentWnd, const std::function<void(CDC&)>& drucken);

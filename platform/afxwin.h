@@ -25,7 +25,7 @@ using UINT = unsigned int;
 using DWORD = std::uint32_t;
 using LPARAM = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
-// Shared like the original's loaded icons: valid as long as the application object.
+// Shared, as Win32's loaded icons are: valid as long as the application object.
 using HICON = const QIcon*;
 
 constexpr UINT MB_OK = 0x0000;
@@ -34,6 +34,9 @@ constexpr int SW_SHOWNORMAL = 1;
 
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
+constexpr UINT WM_DROPFILES = 0x0233;
+// The first message number an application may give its own messages.
+constexpr UINT WM_APP = 0x8000;
 constexpr UINT SC_CLOSE = 0xF060;
 constexpr UINT MF_STRING = 0x0000;
 constexpr UINT MF_SEPARATOR = 0x0800;
@@ -66,6 +69,12 @@ private:
 
 // The path as the file system wants it for fopen.
 std::string DateiPfadKodiert(const CString& pfad);
+
+// Files dropped onto a window: WM_DROPFILES hands them to the handler as its LPARAM.
+struct DropDateien;
+using HDROP = const DropDateien*;
+// The number of files for iFile = 0xFFFFFFFF, else the path of file iFile and its length.
+UINT DragQueryFile(HDROP hDrop, UINT iFile, CString* pDatei);
 
 class CCmdTarget;
 using AFX_PMSG = void (CCmdTarget::*)();
@@ -131,6 +140,14 @@ public:
     int GetDlgCtrlID() const;
     // Caption: the application name.
     int MessageBox(const CString& text, const char* lpszCaption = nullptr, UINT nType = MB_OK);
+    // A question with two buttons of the program's own words: IDOK for the first, else IDCANCEL.
+    int Frage(const CString& text, const char* lpszJa, const char* lpszNein);
+    // Selects nIDCheckButton and clears the other radio buttons from nIDFirst to nIDLast.
+    void CheckRadioButton(int nIDFirst, int nIDLast, int nIDCheckButton);
+    // Queued: the handler runs once the current one and the pending events are done.
+    void PostMessage(UINT message, UINT wParam = 0, LPARAM lParam = 0);
+    // Files dropped onto the window arrive as WM_DROPFILES.
+    void DragAcceptFiles(BOOL bAccept = TRUE);
 
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
@@ -150,7 +167,7 @@ protected:
 private:
     friend class Vermittler;
     friend class CDataExchange;
-    // Set while UpdateData(FALSE) writes the controls: their notifications are not routed.
+    // Set while UpdateData runs: the notifications of the controls it writes are not routed.
     int m_nSchreibt = 0;
     mutable std::map<int, std::unique_ptr<CWnd>> m_temporaer;
     mutable std::unique_ptr<CMenu> m_pSystemMenu;
@@ -160,6 +177,7 @@ class CButton : public CWnd {
 public:
     // Non-zero when selected.
     int GetCheck() const;
+    void SetCheck(int nCheck);
 };
 
 class CStatic : public CWnd {};
@@ -182,7 +200,9 @@ public:
 
     // Modal run; IDOK, IDCANCEL or what EndDialog was given.
     virtual int DoModal();
-    // Modeless, shown only if the template is visible.
+    // Modeless, shown only if the template is visible. Without a parent it is owned by the
+    // application's main window, as the class library does, so it takes input while the main
+    // window runs modally and stays in front of it.
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     void EndDialog(int nResult);
 
@@ -194,7 +214,9 @@ protected:
 private:
     friend class DialogFenster;
     friend class Vermittler;
-    void Erzeugen(UINT nIDTemplate, QWidget* eigner);
+    BOOL Erzeugen(UINT nIDTemplate, QWidget* eigner);
+    // The toolkit window is gone (its owner took it along).
+    void FensterWeg();
 
     UINT m_nIDTemplate;
     Vermittler* m_pVermittler = nullptr;
@@ -227,18 +249,20 @@ public:
     ~CWinApp() override;
 
     virtual BOOL InitInstance() { return TRUE; }
-    BOOL Enable3dControls() { return TRUE; }
     // nullptr when there is no icon of that id.
     HICON LoadIcon(UINT nIDResource) const;
     // Shows the help command's text from the string table: there is no help file.
     void OnHelp();
 
     const char* m_pszAppName;
+    // Shown by the toolkit's own dialogs; the desktop matches windows to the launcher entry
+    // and its icon by the id.
+    const char* m_pszVersion = nullptr;
+    const char* m_pszDesktopId = nullptr;
     CWnd* m_pMainWnd = nullptr;
 };
 
 CWinApp* AfxGetApp();
-inline void AfxEnableControlContainer() {}
 // Creates the toolkit's application object and runs InitInstance of the one CWinApp.
 int AfxWinMain(int argc, char** argv);
 
@@ -254,6 +278,10 @@ public:
 
 private:
     BOOL m_bOeffnen;
+    CString m_strEndung;
+    CString m_strName;
+    DWORD m_dwFlags;
+    CString m_strFilter;
     CWnd* m_pParent;
     CString m_strPfad;
 };

@@ -29,7 +29,13 @@ CWinApp* AfxGetApp() {
 }
 
 int AfxWinMain(int argc, char** argv) {
+    if (g_pApp == nullptr)
+        return 1;
     QApplication anwendung(argc, argv);
+    if (g_pApp->m_pszVersion)
+        QApplication::setApplicationVersion(QString::fromUtf8(g_pApp->m_pszVersion));
+    if (g_pApp->m_pszDesktopId)
+        QGuiApplication::setDesktopFileName(QString::fromUtf8(g_pApp->m_pszDesktopId));
     // The program speaks German, so the toolkit's own dialogs and menus do too.
     QTranslator qtTexte;
     if (qtTexte.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
@@ -51,19 +57,45 @@ std::string DateiPfadKodiert(const CString& pfad) {
     return QFile::encodeName(AlsQString(pfad)).toStdString();
 }
 
-CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char*, const char*, DWORD, const char*,
-                         CWnd* pParentWnd)
-    : m_bOeffnen(bOpenFileDialog), m_pParent(pParentWnd) {}
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt, const char* lpszFileName,
+                         DWORD dwFlags, const char* lpszFilter, CWnd* pParentWnd)
+    : m_bOeffnen(bOpenFileDialog), m_strEndung(lpszDefExt), m_strName(lpszFileName),
+      m_dwFlags(dwFlags), m_strFilter(lpszFilter), m_pParent(pParentWnd) {}
+
+namespace {
+
+// "SVG-Dateien (*.svg)|*.svg||" as Win32 writes a filter, in the toolkit's form.
+QStringList Filter(const QString& win32) {
+    QStringList filter;
+    const QStringList teile = win32.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < teile.size(); i += 2)
+        if (!teile[i].isEmpty())
+            filter << teile[i] + QStringLiteral(" (") +
+                          QString(teile[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+                          QLatin1Char(')');
+    return filter;
+}
+
+} // namespace
 
 int CFileDialog::DoModal() {
     QWidget* eigner = m_pParent ? m_pParent->m_hWnd : QApplication::activeWindow();
-    // Qt's own dialog, so that it looks the same everywhere and tests can answer it.
+    // Qt's own dialog, so that it looks the same everywhere and tests can answer it. There is
+    // no read-only box to hide.
     QFileDialog dlg(eigner);
     dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setAcceptMode(m_bOeffnen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     // The name of a file that does not exist is accepted; opening it is the caller's affair.
     dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite,
+                  m_bOeffnen || !(m_dwFlags & OFN_OVERWRITEPROMPT));
     dlg.setWindowTitle(m_bOeffnen ? QStringLiteral("Öffnen") : QStringLiteral("Speichern unter"));
+    if (!m_strFilter.IsEmpty())
+        dlg.setNameFilters(Filter(AlsQString(m_strFilter)));
+    if (!m_strEndung.IsEmpty())
+        dlg.setDefaultSuffix(AlsQString(m_strEndung));
+    if (!m_strName.IsEmpty())
+        dlg.selectFile(AlsQString(m_strName));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return IDCANCEL;
     m_strPfad = AlsCString(QFileInfo(dlg.selectedFiles().constFirst()).absoluteFilePath());

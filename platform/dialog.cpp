@@ -6,19 +6,70 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QUrl>
 
 #include <charconv>
 #include <cstring>
+#include <vector>
+
+struct DropDateien {
+    std::vector<CString> pfade;
+};
+
+UINT DragQueryFile(HDROP hDrop, UINT iFile, CString* pDatei) {
+    if (hDrop == nullptr)
+        return 0;
+    if (iFile == 0xFFFFFFFF)
+        return static_cast<UINT>(hDrop->pfade.size());
+    if (iFile >= hDrop->pfade.size())
+        return 0;
+    if (pDatei)
+        *pDatei = hDrop->pfade[iFile];
+    return static_cast<UINT>(hDrop->pfade[iFile].GetLength());
+}
+
+DialogFenster::~DialogFenster() {
+    if (m_pDlg)
+        m_pDlg->FensterWeg();
+}
+
+namespace {
+
+std::vector<CString> LokaleDateien(const QMimeData* daten) {
+    std::vector<CString> pfade;
+    if (daten != nullptr)
+        for (const QUrl& url : daten->urls())
+            if (url.isLocalFile())
+                pfade.push_back(AlsCString(url.toLocalFile()));
+    return pfade;
+}
+
+} // namespace
+
+void DialogFenster::dragEnterEvent(QDragEnterEvent* event) {
+    if (!LokaleDateien(event->mimeData()).empty())
+        event->acceptProposedAction();
+}
+
+void DialogFenster::dropEvent(QDropEvent* event) {
+    const DropDateien dateien{LokaleDateien(event->mimeData())};
+    if (m_pDlg == nullptr || dateien.pfade.empty())
+        return;
+    event->acceptProposedAction();
+    m_pDlg->OnCmdMsg(WM_DROPFILES, 0, 0, 0, reinterpret_cast<LPARAM>(&dateien));
+}
 
 void DialogFenster::reject() {
     if (m_pDlg)
@@ -46,7 +97,8 @@ void Vermittler::Befehl(int nID) {
 }
 
 bool Vermittler::eventFilter(QObject* watched, QEvent* event) {
-    // Focus leaving for a context menu is no loss of focus on the original platform.
+    // Opening a context menu takes no focus from a Win32 edit control, so it is no loss of
+    // focus here either.
     if (event->type() == QEvent::FocusOut &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
         Melden(watched->property(kSteuerId).toInt(), EN_KILLFOCUS);
@@ -55,7 +107,7 @@ bool Vermittler::eventFilter(QObject* watched, QEvent* event) {
 
 namespace {
 
-// A group box as the original draws it: the etched frame runs through the middle of the title.
+// A group box as Win32 draws it: the etched frame runs through the middle of the title.
 class GruppenRahmen : public QGroupBox {
 public:
     using QGroupBox::QGroupBox;
@@ -142,6 +194,8 @@ QWidget* SteuerelementErzeugen(const SteuerVorlage& s, QWidget* dlg, Vermittler*
         return KnopfErzeugen(s, dlg, vermittler, gruppe);
     case Steuerklasse::Edit: {
         auto* e = new QLineEdit(QString::fromUtf8(s.text), dlg);
+        // A display field: its text can be selected and copied, not changed.
+        e->setReadOnly((s.stil & ES_READONLY) != 0);
         QObject::connect(e, &QLineEdit::textChanged, vermittler,
                          [vermittler, id] { vermittler->Melden(id, EN_CHANGE); });
         e->installEventFilter(vermittler);
@@ -183,8 +237,16 @@ CDialog::~CDialog() {
     }
 }
 
-void CDialog::Erzeugen(UINT nIDTemplate, QWidget* eigner) {
+void CDialog::FensterWeg() {
+    m_hWnd = nullptr;
+    // The go-between was a child of the window.
+    m_pVermittler = nullptr;
+}
+
+BOOL CDialog::Erzeugen(UINT nIDTemplate, QWidget* eigner) {
     const DialogVorlage* v = FindeDialogVorlage(static_cast<int>(nIDTemplate));
+    if (v == nullptr)
+        return FALSE;
     auto* fenster = new DialogFenster(this, eigner, FensterArt(*v));
     m_hWnd = fenster;
     m_pVermittler = new Vermittler(this, fenster);
@@ -207,8 +269,8 @@ void CDialog::Erzeugen(UINT nIDTemplate, QWidget* eigner) {
         QWidget* w = SteuerelementErzeugen(s, fenster, m_pVermittler, gruppe);
         w->setProperty(kSteuerId, s.id);
         w->setGeometry(InPixel(basis, s.x, s.y, s.cx, s.cy));
-        // An icon control takes its icon's size, as the original's does. This font runs a
-        // little wider and taller than the original's: a label grows rather than cut its text.
+        // An icon control takes its icon's size, as Win32's does. This font runs a little wider
+        // and taller than MS Sans Serif: a label grows rather than cut its text.
         if ((s.stil & SS_TYPEMASK) == SS_ICON && s.klasse == Steuerklasse::Static)
             w->resize(w->sizeHint());
         else if (qobject_cast<QLabel*>(w))
@@ -232,22 +294,29 @@ void CDialog::Erzeugen(UINT nIDTemplate, QWidget* eigner) {
         if (ersterTabstopp)
             ersterTabstopp->setFocus(Qt::TabFocusReason);
     }
+    return TRUE;
 }
 
 int CDialog::DoModal() {
     if (m_hWnd == nullptr) {
-        // Owned by the active window, as the original's modal dialogs are, so that it stays in
-        // front of it; a window with its own task-bar entry has no owner.
+        // Owned by the active window, as Win32's modal dialogs are, so that it stays in front
+        // of it; a window with its own task-bar entry has no owner.
         const DialogVorlage* v = FindeDialogVorlage(static_cast<int>(m_nIDTemplate));
-        Erzeugen(m_nIDTemplate,
-                 (v->exStil & WS_EX_APPWINDOW) ? nullptr : QApplication::activeWindow());
+        if (v == nullptr ||
+            !Erzeugen(m_nIDTemplate,
+                      (v->exStil & WS_EX_APPWINDOW) ? nullptr : QApplication::activeWindow()))
+            return -1;
     }
     return static_cast<QDialog*>(m_hWnd)->exec();
 }
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
     m_nIDTemplate = nIDTemplate;
-    Erzeugen(nIDTemplate, pParentWnd ? pParentWnd->m_hWnd : nullptr);
+    const CWinApp* pApp = AfxGetApp();
+    if (pParentWnd == nullptr && pApp != nullptr && pApp->m_pMainWnd != this)
+        pParentWnd = pApp->m_pMainWnd;
+    if (!Erzeugen(nIDTemplate, pParentWnd ? pParentWnd->m_hWnd : nullptr))
+        return FALSE;
     if (FindeDialogVorlage(static_cast<int>(nIDTemplate))->stil & WS_VISIBLE)
         m_hWnd->show();
     return TRUE;
@@ -255,7 +324,8 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
 
 void CDialog::EndDialog(int nResult) {
     // A modal run ends; a modeless window is only hidden.
-    static_cast<QDialog*>(m_hWnd)->done(nResult);
+    if (m_hWnd)
+        static_cast<QDialog*>(m_hWnd)->done(nResult);
 }
 
 BOOL CDialog::OnInitDialog() {

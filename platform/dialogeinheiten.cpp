@@ -29,7 +29,7 @@ QFont VorlagenSchrift(const char* face, int punkte) {
         if (std::strcmp(face, e.vorlage) == 0)
             schrift.setFamily(QString::fromLatin1(e.hier));
     schrift.setStyleHint(QFont::SansSerif);
-    // The character height in pixels, rounded as the original did for a point size.
+    // The character height in pixels, rounded as Win32 rounds a point size.
     const QScreen* bildschirm = QGuiApplication::primaryScreen();
     const int dpi = bildschirm ? static_cast<int>(bildschirm->logicalDotsPerInchY() + 0.5) : 96;
     schrift.setPixelSize(MulDiv(punkte, dpi, 72));

@@ -1,4 +1,4 @@
-// Dialog units to pixels, from the template's font as the original window system does it.
+// Dialog units to pixels, from the template's font as Win32 does it.
 #pragma once
 
 #include <QFont>

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include <type_traits>
 
@@ -126,15 +128,51 @@ int CWnd::GetDlgCtrlID() const {
     return m_hWnd->property(kSteuerId).toInt();
 }
 
-int CWnd::MessageBox(const CString& text, const char* lpszCaption, UINT) {
+namespace {
+
+QString Titel(const char* lpszCaption) {
     const CWinApp* pApp = AfxGetApp();
-    const QString titel = lpszCaption ? QString::fromUtf8(lpszCaption)
-                          : pApp      ? QString::fromUtf8(pApp->m_pszAppName)
-                                      : QCoreApplication::applicationName();
-    QMessageBox box(QMessageBox::NoIcon, titel, AlsQString(text), QMessageBox::Ok,
+    return lpszCaption                  ? QString::fromUtf8(lpszCaption)
+           : pApp && pApp->m_pszAppName ? QString::fromUtf8(pApp->m_pszAppName)
+                                        : QCoreApplication::applicationName();
+}
+
+} // namespace
+
+int CWnd::MessageBox(const CString& text, const char* lpszCaption, UINT) {
+    QMessageBox box(QMessageBox::NoIcon, Titel(lpszCaption), AlsQString(text), QMessageBox::Ok,
                     m_hWnd ? m_hWnd->window() : nullptr);
     box.exec();
     return IDOK;
+}
+
+int CWnd::Frage(const CString& text, const char* lpszJa, const char* lpszNein) {
+    QMessageBox box(QMessageBox::Question, Titel(nullptr), AlsQString(text), QMessageBox::NoButton,
+                    m_hWnd ? m_hWnd->window() : nullptr);
+    QPushButton* ja = box.addButton(QString::fromUtf8(lpszJa), QMessageBox::AcceptRole);
+    box.addButton(QString::fromUtf8(lpszNein), QMessageBox::RejectRole);
+    box.setDefaultButton(ja);
+    box.exec();
+    return box.clickedButton() == ja ? IDOK : IDCANCEL;
+}
+
+void CWnd::CheckRadioButton(int nIDFirst, int nIDLast, int nIDCheckButton) {
+    for (int id = nIDFirst; id <= nIDLast; ++id)
+        if (auto* knopf = qobject_cast<QRadioButton*>(SteuerelementVon(m_hWnd, id)))
+            knopf->setChecked(id == nIDCheckButton);
+}
+
+void CWnd::PostMessage(UINT message, UINT wParam, LPARAM lParam) {
+    if (m_hWnd == nullptr)
+        return;
+    QMetaObject::invokeMethod(
+        m_hWnd, [this, message, wParam, lParam] { OnCmdMsg(message, 0, 0, wParam, lParam); },
+        Qt::QueuedConnection);
+}
+
+void CWnd::DragAcceptFiles(BOOL bAccept) {
+    if (m_hWnd)
+        m_hWnd->setAcceptDrops(bAccept != FALSE);
 }
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
@@ -150,20 +188,34 @@ int CButton::GetCheck() const {
     return b && b->isChecked() ? 1 : 0;
 }
 
+void CButton::SetCheck(int nCheck) {
+    if (auto* b = qobject_cast<QAbstractButton*>(m_hWnd))
+        b->setChecked(nCheck != 0);
+}
+
+// LB_ERR, as Win32's list box answers a request it cannot serve.
+constexpr int kLbErr = -1;
+
 void CListBox::ResetContent() {
-    qobject_cast<QListWidget*>(m_hWnd)->clear();
+    if (auto* liste = qobject_cast<QListWidget*>(m_hWnd))
+        liste->clear();
 }
 
 int CListBox::AddString(const CString& text) {
     auto* liste = qobject_cast<QListWidget*>(m_hWnd);
+    if (liste == nullptr)
+        return kLbErr;
     liste->addItem(AlsQString(text));
     return liste->count() - 1;
 }
 
 int CListBox::GetCount() const {
-    return qobject_cast<const QListWidget*>(m_hWnd)->count();
+    const auto* liste = qobject_cast<const QListWidget*>(m_hWnd);
+    return liste ? liste->count() : kLbErr;
 }
 
 CString CListBox::GetText(int nIndex) const {
-    return AlsCString(qobject_cast<const QListWidget*>(m_hWnd)->item(nIndex)->text());
+    const auto* liste = qobject_cast<const QListWidget*>(m_hWnd);
+    const QListWidgetItem* zeile = liste ? liste->item(nIndex) : nullptr;
+    return zeile ? AlsCString(zeile->text()) : CString();
 }

@@ -14,6 +14,7 @@ class DialogFenster : public QDialog {
 public:
     DialogFenster(CDialog* pDlg, QWidget* parent, Qt::WindowFlags flags)
         : QDialog(parent, flags), m_pDlg(pDlg) {}
+    ~DialogFenster() override;
 
     void Abkoppeln() { m_pDlg = nullptr; }
 
@@ -22,6 +23,8 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     CDialog* m_pDlg;

@@ -52,7 +52,7 @@ HICON CWinApp::LoadIcon(UINT nIDResource) const {
 }
 
 void CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
-    // Two slots as in the original: 32 pixels for the large icon, 16 for the small one.
+    // Two slots, as Win32 keeps them: 32 pixels for the large icon, 16 for the small one.
     const bool gross = bBigIcon != FALSE;
     const int kante = gross ? 32 : 16;
     QIcon neu;

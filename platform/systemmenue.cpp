@@ -23,7 +23,7 @@ CMenu* CWnd::GetSystemMenu(BOOL) const {
         m_pSystemMenu = std::make_unique<CMenu>();
         auto* menue = new QMenu(m_hWnd);
         m_pSystemMenu->m_hMenu = menue;
-        // What the original's menu of a fixed-size dialog offers besides moving, which is the
+        // What Win32's menu of a fixed-size dialog offers besides moving, which is the
         // window manager's affair here.
         m_pSystemMenu->AppendMenu(MF_STRING, SC_CLOSE, "&Schließen\tAlt+F4");
         auto* wnd = const_cast<CWnd*>(this);
@@ -37,7 +37,7 @@ CMenu* CWnd::GetSystemMenu(BOOL) const {
 }
 
 void CWnd::OnSysCommand(UINT nID, LPARAM) {
-    // The low four bits belong to the window system, as in the original.
+    // The low four bits belong to the window system, as in Win32.
     if ((nID & 0xFFF0) == SC_CLOSE)
         m_hWnd->close();
 }

@@ -17,7 +17,7 @@ void ZeichneZuege(QPainter& painter, const std::vector<Linienzug>& zuege) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (const Linienzug& zug : zuege) {
         // Qt's flat cap leaves out the first pixel of a line drawn leftward, not its end, so
-        // both ends are drawn: only the stroke's very last pixel differs from the original.
+        // both ends are drawn: only the stroke's very last pixel differs from GDI.
         painter.setPen(
             QPen(zug.farbe, zug.breite <= 1 ? 0 : zug.breite, Qt::SolidLine, Qt::SquareCap));
         for (std::size_t i = 1; i < zug.punkte.size(); ++i)

@@ -16,7 +16,7 @@ struct Linienzug {
 
 // Paints the grey frame of the control onto any surface.
 void ZeichneRahmen(QPainter& painter, const QRect& rechteck);
-// Paints the strokes onto any surface, each end point excluded as the original line drawing does.
+// Paints the strokes onto any surface, each end point excluded as GDI's LineTo does.
 void ZeichneZuege(QPainter& painter, const std::vector<Linienzug>& zuege);
 
 class ZeichenFeld : public QWidget {

@@ -20,18 +20,18 @@ constexpr SteuerVorlage kProfil[] = {
     {IDC_STATIC, Static, "Profillänge in mm:", 250, 10, 56, 8, SS_LEFT},
     {IDC_STATIC, Static, "Profildicke in % \nder Originaldicke:", 250, 25, 60, 15, SS_LEFT},
     {IDC_DATEN_ZEIGEN, Button, "Profil Daten zeigen", 125, 30, 70, 14, BS_PUSHBUTTON | WS_TABSTOP},
-    {IDC_DATEI, Edit, "", 45, 65, 215, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_DATEI, Edit, "", 45, 65, 215, 12, ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP},
     {IDC_STATIC, Static, "Datei:", 5, 65, 20, 8, SS_LEFT},
     {IDC_PLOT_LOESCHEN, Button, "Plot Löschen", 375, 30, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
     {IDOK, Button, "OK", 380, 240, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
     {IDC_STATIC, Static, "Anzahl der Koordinatenpaare:", 275, 65, 98, 8, SS_LEFT},
-    {IDC_ANZAHL, Edit, "", 375, 65, 40, 14, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_ANZAHL, Edit, "", 375, 65, 40, 14, ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP},
     {IDC_PLOTFELD, Static, "", 10, 100, 420, 135, SS_GRAYFRAME},
     {IDC_SELIG, Button, "Selig\n0.0 ... 1.0", 21, 15, 54, 15,
-     BS_AUTORADIOBUTTON | BS_MULTILINE | WS_GROUP},
+     BS_AUTORADIOBUTTON | BS_MULTILINE | WS_GROUP | WS_TABSTOP},
     {IDC_WERTE, Button, " Werte\n0.0 ... 100.0", 20, 30, 54, 20, BS_AUTORADIOBUTTON | BS_MULTILINE},
     {IDC_STATIC, Button, "Format", 15, 5, 65, 50, BS_GROUPBOX},
-    {IDC_KOMMENTAR, Edit, "", 45, 80, 305, 14, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_KOMMENTAR, Edit, "", 45, 80, 305, 14, ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP},
     {IDC_STATIC, Static, "Kommentar:", 5, 85, 39, 8, SS_LEFT},
 };
 
@@ -40,7 +40,7 @@ constexpr SteuerVorlage kDaten[] = {
     {IDC_DATENLISTE, ListBox, "", 10, 25, 335, 185,
      LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
     {IDC_STATIC, Static, "Dateiname:", 45, 10, 37, 8, SS_LEFT},
-    {IDC_DATEINAME, Edit, "", 90, 5, 245, 14, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_DATEINAME, Edit, "", 90, 5, 245, 14, ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP},
 };
 
 constexpr SteuerVorlage kInfo[] = {

@@ -4,6 +4,9 @@
 #define IDD_INFO 100
 #define IDS_INFO 101
 #define IDD_PROFIL 102
+#define IDS_SEITENANSICHT 103
+#define IDS_ALS_SVG 104
+#define IDS_ALS_DXF 105
 #define IDI_PROFIL 128
 #define IDD_DATEN 129
 
@@ -24,5 +27,8 @@
 #define IDC_KOMMENTAR 1017
 
 #define IDM_INFO 0x0010
+#define IDM_SEITENANSICHT 0x0020
+#define IDM_ALS_SVG 0x0030
+#define IDM_ALS_DXF 0x0040
 
 #define IDC_STATIC (-1)

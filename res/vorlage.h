@@ -12,7 +12,7 @@ constexpr int IDCANCEL = 2;
 // The standard help command; its string is the help text shown for it.
 constexpr int ID_HELP = 0xE146;
 
-// Window styles with the values the original resource compiler wrote.
+// Window styles with Win32's values.
 constexpr VorlagenStil WS_POPUP = 0x80000000;
 constexpr VorlagenStil WS_VISIBLE = 0x10000000;
 constexpr VorlagenStil WS_DISABLED = 0x08000000;
@@ -33,6 +33,7 @@ constexpr VorlagenStil BS_AUTORADIOBUTTON = 0x0009;
 constexpr VorlagenStil BS_TYPEMASK = 0x000F;
 constexpr VorlagenStil BS_MULTILINE = 0x2000;
 constexpr VorlagenStil ES_AUTOHSCROLL = 0x0080;
+constexpr VorlagenStil ES_READONLY = 0x0800;
 constexpr VorlagenStil SS_LEFT = 0x0000;
 constexpr VorlagenStil SS_ICON = 0x0003;
 constexpr VorlagenStil SS_GRAYFRAME = 0x0008;

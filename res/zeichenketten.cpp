@@ -11,6 +11,9 @@ struct Zeichenkette {
 
 constexpr Zeichenkette kZeichenketten[] = {
     {IDS_INFO, "Inf&o über Kestrun1..."},
+    {IDS_SEITENANSICHT, "Seitenansicht…"},
+    {IDS_ALS_SVG, "Als SVG speichern…"},
+    {IDS_ALS_DXF, "Als DXF speichern…"},
     {ID_HELP, "So wird Kestrun1 bedient:\n\n"
               "1. Format wählen: „Selig“ für Koordinaten von 0.0 bis 1.0, „Werte“ für 0.0 bis "
               "100.0.\n"
@@ -20,8 +23,13 @@ constexpr Zeichenkette kZeichenketten[] = {
               "Verlassen des Feldes wird neu geplottet.\n"
               "4. „Profil Plotten“ zeichnet das Profil neu, „Plot Löschen“ leert den Rahmen, "
               "„Profil Daten zeigen“ listet die Koordinaten.\n"
-              "5. „Profil Drucken“ druckt das Profil in wahrer Größe. Im Druckdialog mit 100 % "
-              "Skalierung drucken, nicht an die Seite angepasst, sonst stimmen die Maße nicht."},
+              "5. „Profil Drucken“ druckt das Profil in wahrer Größe, ein langes Profil auf "
+              "Wunsch über mehrere Seiten mit Passkreuzen. Im Druckdialog mit 100 % Skalierung "
+              "drucken, nicht an die Seite angepasst; der 100-mm-Prüfbalken zeigt es.\n"
+              "6. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet die Seitenansicht "
+              "und das Speichern des Umrisses als SVG oder DXF für Laser und Fräse.\n\n"
+              "Eine Datei kann auch auf das Fenster gezogen oder beim Start genannt werden: "
+              "kestrun1 DATEI (kestrun1 --help zeigt alle Möglichkeiten)."},
 };
 
 } // namespace

@@ -4,12 +4,12 @@ set -euo pipefail
 
 pakete=(
     cmake ninja-build g++ pkg-config python3
-    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libdxflib-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-liberation locales
-    xvfb xauth poppler-utils imagemagick
-    desktop-file-utils appstream
+    xvfb xauth xdotool poppler-utils imagemagick librsvg2-bin python3-ezdxf
+    desktop-file-utils appstream dpkg-dev fakeroot lintian
 )
 
 als_root() {

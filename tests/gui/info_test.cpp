@@ -206,13 +206,3 @@ TEST_F(Info, FensterTraegtDasSymbolGrossUndKlein) {
 } // namespace
 
 // The record's version comes from the project version, not from a second copy.
-TEST(Versionssatz, TraegtDieProjektversion) {
-    int versionen = 0;
-    for (const VersionsText& t : kVersionsTexte) {
-        if (std::string_view(t.schluessel).ends_with("Version")) {
-            EXPECT_STREQ(t.wert, "2, 0, 0, 1") << t.schluessel;
-            ++versionen;
-        }
-    }
-    EXPECT_EQ(versionen, 2);
-}

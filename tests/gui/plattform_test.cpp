@@ -45,7 +45,7 @@ TEST(Ganzzahl, NimmtNurGanzeZahlen) {
         EXPECT_EQ(GanzzahlAusText(f.text), f.wert) << '"' << f.text << '"';
 }
 
-// A dialog unit as the original computes it from the font, done again here on its own.
+// A dialog unit as Win32 computes it from the font, done again here on its own.
 struct Einheit {
     double x, y;
     explicit Einheit(const QFont& f) {

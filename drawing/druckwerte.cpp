@@ -1,0 +1,55 @@
+// Reading the chord and thickness fields.
+#include "drawing/druckwerte.h"
+
+#include "profile/zahl.h"
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr double kMaxLaenge = 10000.0;
+
+std::string MitPunkt(std::string text) {
+    const std::size_t komma = text.find(',');
+    if (komma != std::string::npos)
+        text[komma] = '.';
+    return text;
+}
+
+// The whole text, white space around it aside, as one number.
+std::optional<double> GanzeZahl(const std::string& text) {
+    const std::size_t anfang = text.find_first_not_of(" \t");
+    if (anfang == std::string::npos)
+        return std::nullopt;
+    const std::size_t ende = text.find_last_not_of(" \t");
+    const std::string zahl = MitPunkt(text.substr(anfang, ende - anfang + 1));
+    if (ZahlPraefix(zahl) != zahl.size())
+        return std::nullopt;
+    return ZahlAusText(zahl);
+}
+
+} // namespace
+
+double FeldZahl(const std::string& text) {
+    return ZahlAusText(MitPunkt(text));
+}
+
+Druckwerte PruefeDruckwerte(const std::string& laenge, const std::string& dicke) {
+    Druckwerte werte;
+    const std::optional<double> l = GanzeZahl(laenge);
+    const std::optional<double> t = GanzeZahl(dicke);
+    if (!l || !(*l > 0.0 && *l <= kMaxLaenge)) {
+        werte.fehler = "Die Profillänge muss eine Zahl größer als 0 und höchstens 10000 mm sein "
+                       "(eingegeben: „" +
+                       laenge + "“).";
+    } else if (!t || !std::isfinite(*t)) {
+        werte.fehler =
+            "Die Profildicke muss eine Zahl sein, in Prozent der Originaldicke (eingegeben: „" +
+            dicke + "“).";
+    } else {
+        werte.laenge = *l;
+        werte.dicke = *t;
+    }
+    return werte;
+}

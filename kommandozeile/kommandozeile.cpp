@@ -1,0 +1,191 @@
+// The command line of kestrun1.
+#include "kommandozeile/kommandozeile.h"
+
+#include "drawing/druckwerte.h"
+#include "export/umriss.h"
+#include "kommandozeile/pdf.h"
+#include "profile/datei.h"
+#include "profile/text.h"
+
+#include "version.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+const char* const kHilfe =
+    "Aufruf: kestrun1 [Optionen] [DATEI]\n"
+    "\n"
+    "Liest eine Profil-Koordinatendatei (Selig 0.0 ... 1.0 oder Werte 0.0 ... 100.0), zeigt,\n"
+    "plottet und druckt sie in wahrer Größe. Ohne --pdf, --svg oder --dxf öffnet sich das\n"
+    "Fenster, mit DATEI schon geladen.\n"
+    "\n"
+    "Optionen:\n"
+    "  -h, --help              diese Hilfe\n"
+    "  -v, --version           die Version\n"
+    "  --format selig|werte    Format der Datei; ohne Angabe entscheiden die Zahlen\n"
+    "  --pdf AUSGABE.pdf       den Ausdruck als PDF schreiben, ohne Fenster\n"
+    "  --svg AUSGABE.svg       den Umriss als SVG schreiben (Laser, Schneideplotter)\n"
+    "  --dxf AUSGABE.dxf       den Umriss als DXF schreiben (CAD, Fräse)\n"
+    "  --laenge MM             Profiltiefe in mm, Vorgabe 100 (Komma oder Punkt)\n"
+    "  --dicke PROZENT         Dicke in % der Originaldicke, Vorgabe 100\n"
+    "  --seite A4|A3|Letter    Papier für --pdf, hochkant, Vorgabe A4\n"
+    "\n"
+    "Passt das Profil nicht auf eine Seite, schreibt --pdf mehrere Seiten mit Passkreuzen.\n"
+    "Exit-Code: 0 erledigt, 1 Datei oder Wert abgelehnt, 2 falsche Option.\n"
+    "\n"
+    "Beispiel: kestrun1 --pdf rippe.pdf --laenge 150,5 naca2412.dat\n";
+
+Aufruf Ende(int code) {
+    Aufruf a;
+    a.beenden = true;
+    a.exitCode = code;
+    return a;
+}
+
+Aufruf Fehler(int code, const std::string& text) {
+    std::cerr << "kestrun1: " << text << '\n';
+    return Ende(code);
+}
+
+struct Ausgaben {
+    std::string pdf, svg, dxf, seite;
+};
+
+// Loads the file, checks the values, writes each output; exit code 0 or 1.
+int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
+                const std::string& laenge, const std::string& dicke, const Ausgaben& aus) {
+    std::string fehler;
+    std::FILE* f = OeffneProfilDatei(datei, fehler);
+    if (f == nullptr) {
+        std::cerr << "kestrun1: " << AlsUtf8(fehler) << '\n';
+        return 1;
+    }
+    const LeseErgebnis ergebnis = format ? LeseProfil(f, *format) : LeseProfilErkannt(f);
+    std::fclose(f);
+    if (!ergebnis.fehler.empty()) {
+        std::cerr << "kestrun1: " << datei << ": " << AlsUtf8(ergebnis.fehler) << '\n';
+        return 1;
+    }
+    if (!ergebnis.warnung.empty())
+        std::cerr << "kestrun1: " << datei << ": " << AlsUtf8(ergebnis.warnung) << '\n';
+    const Druckwerte werte = PruefeDruckwerte(laenge, dicke);
+    if (!werte.fehler.empty()) {
+        std::cerr << "kestrun1: " << werte.fehler << '\n';
+        return 1;
+    }
+
+    // No display is needed: the pages and outlines are painted offscreen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "kestrun1";
+    char* argv[] = {name, nullptr};
+    QApplication anwendung(argc, argv);
+
+    const std::string profilName = AlsUtf8(ergebnis.kommentar);
+    int code = 0;
+    auto melden = [&code](const std::string& text) {
+        if (!text.empty()) {
+            std::cerr << "kestrun1: " << text << '\n';
+            code = 1;
+        }
+    };
+    if (!aus.pdf.empty()) {
+        const Druckkopf kopf{CString(QString::fromLocal8Bit(datei.c_str()).toStdString()),
+                             KopfZeile(profilName, werte.laenge, werte.dicke)};
+        melden(SchreibePdf(aus.pdf, aus.seite, DruckPunkte(g_profil, werte.laenge, werte.dicke),
+                           kopf));
+    }
+    if (!aus.svg.empty())
+        melden(SchreibeSvg(aus.svg, profilName, g_profil, werte.laenge, werte.dicke));
+    if (!aus.dxf.empty())
+        melden(SchreibeDxf(aus.dxf, profilName, g_profil, werte.laenge, werte.dicke));
+    return code;
+}
+
+} // namespace
+
+Aufruf KommandozeileAuswerten(int argc, char** argv) {
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i)
+        argumente << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    const QCommandLineOption hilfe({"h", "help"}, {});
+    const QCommandLineOption version({"v", "version"}, {});
+    const QCommandLineOption format("format", {}, "selig|werte");
+    const QCommandLineOption pdf("pdf", {}, "AUSGABE.pdf");
+    const QCommandLineOption svg("svg", {}, "AUSGABE.svg");
+    const QCommandLineOption dxf("dxf", {}, "AUSGABE.dxf");
+    const QCommandLineOption laenge("laenge", {}, "MM", "100");
+    const QCommandLineOption dicke("dicke", {}, "PROZENT", "100");
+    const QCommandLineOption seite("seite", {}, "A4|A3|Letter", "A4");
+    parser.addOptions({hilfe, version, format, pdf, svg, dxf, laenge, dicke, seite});
+    parser.addPositionalArgument("DATEI", {});
+
+    if (!parser.parse(argumente)) {
+        const QStringList unbekannt = parser.unknownOptionNames();
+        return Fehler(2, unbekannt.isEmpty()
+                             ? "Einer Option fehlt ihr Wert (kestrun1 --help zeigt alle)."
+                             : "Unbekannte Option „" + unbekannt.first().toStdString() +
+                                   "“ (kestrun1 --help zeigt alle).");
+    }
+    if (parser.isSet(hilfe)) {
+        std::cout << kHilfe;
+        return Ende(0);
+    }
+    if (parser.isSet(version)) {
+        std::cout << "Kestrun1 " << KESTRUN_VERSION_STRING << '\n';
+        return Ende(0);
+    }
+
+    Aufruf aufruf;
+    if (parser.isSet(format)) {
+        const QString wert = parser.value(format).toLower();
+        if (wert == QLatin1String("selig"))
+            aufruf.format = ProfilFormat::Selig;
+        else if (wert == QLatin1String("werte"))
+            aufruf.format = ProfilFormat::Werte;
+        else
+            return Fehler(2, "--format kennt nur selig oder werte, nicht „" +
+                                 parser.value(format).toStdString() + "“.");
+    }
+    const QString papier = parser.value(seite);
+    if (papier != QLatin1String("A4") && papier != QLatin1String("A3") &&
+        papier != QLatin1String("Letter"))
+        return Fehler(2, "--seite kennt nur A4, A3 oder Letter, nicht „" + papier.toStdString() +
+                             "“.");
+    const QStringList dateien = parser.positionalArguments();
+    if (dateien.size() > 1)
+        return Fehler(2, "Bitte nur eine Datei nennen.");
+    if (!dateien.isEmpty())
+        aufruf.datei = QFile::encodeName(dateien.first()).toStdString();
+
+    const Ausgaben aus{parser.value(pdf).toStdString(), parser.value(svg).toStdString(),
+                       parser.value(dxf).toStdString(), papier.toStdString()};
+    const bool ausgabe = parser.isSet(pdf) || parser.isSet(svg) || parser.isSet(dxf);
+    if (!ausgabe) {
+        if (parser.isSet(laenge) || parser.isSet(dicke) || parser.isSet(seite))
+            return Fehler(2, "--laenge, --dicke und --seite gelten nur mit --pdf, --svg oder "
+                             "--dxf.");
+        // The window shows the full path, as the file dialog gives it.
+        aufruf.datei = dateien.isEmpty()
+                           ? std::string()
+                           : QFileInfo(dateien.first()).absoluteFilePath().toStdString();
+        return aufruf;
+    }
+    if (aufruf.datei.empty())
+        return Fehler(2, "Zu --pdf, --svg und --dxf gehört eine Profildatei.");
+    if ((parser.isSet(pdf) && aus.pdf.empty()) || (parser.isSet(svg) && aus.svg.empty()) ||
+        (parser.isSet(dxf) && aus.dxf.empty()))
+        return Fehler(2, "Der Name der Ausgabedatei fehlt.");
+    return Ende(Exportieren(aufruf.datei, aufruf.format, parser.value(laenge).toStdString(),
+                            parser.value(dicke).toStdString(), aus));
+}
