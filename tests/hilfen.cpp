@@ -2,16 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 
-LeseErgebnis LiesText(const std::string& text, ProfilFormat format) {
+LeseErgebnis LiesText(const std::string& text, std::optional<ProfilFormat> format) {
     std::FILE* f = std::tmpfile();
     EXPECT_NE(f, nullptr);
     if (f == nullptr)
         return {};
     std::fwrite(text.data(), 1, text.size(), f);
     std::rewind(f);
-    LeseErgebnis ergebnis = LeseProfil(f, format);
+    LeseErgebnis ergebnis = format ? LeseProfil(f, *format) : LeseProfilErkannt(f);
     std::fclose(f);
     return ergebnis;
 }
@@ -24,4 +28,39 @@ std::string SeligDatei(int n, bool zeilenumbruchAmEnde) {
             text += '\n';
     }
     return text;
+}
+
+std::string NacaDatei(int n) {
+    std::string text = "NACA 0012\n";
+    const double pi = std::acos(-1.0);
+    for (int i = 0; i < n; ++i) {
+        const double t = 2.0 * pi * i / (n - 1);
+        const double x = 0.5 * (1.0 + std::cos(t));
+        const double halb = 0.6 * (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x +
+                                   0.2843 * x * x * x - 0.1036 * x * x * x * x);
+        char zeile[64];
+        char* p = std::to_chars(zeile, zeile + 30, x, std::chars_format::fixed, 6).ptr;
+        *p++ = ' ';
+        p = std::to_chars(p, zeile + 62, t <= pi ? halb : -halb, std::chars_format::fixed, 6).ptr;
+        *p++ = '\n';
+        text.append(zeile, p);
+    }
+    return text;
+}
+
+std::string Ersetzt(std::string text, const std::string& alt, const std::string& neu) {
+    for (std::size_t i = 0; (i = text.find(alt, i)) != std::string::npos; i += neu.size())
+        text.replace(i, alt.size(), neu);
+    return text;
+}
+
+double Zahl(std::string_view text) {
+    double wert = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), wert);
+    return wert;
+}
+
+std::string Muster(const std::string& name) {
+    std::ifstream datei(std::filesystem::path(__FILE__).parent_path() / "../samples" / name);
+    return {std::istreambuf_iterator<char>(datei), {}};
 }

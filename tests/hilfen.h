@@ -3,10 +3,27 @@
 
 #include "profile/profil.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
-// Reads text as a coordinate file through a real temporary FILE.
-LeseErgebnis LiesText(const std::string& text, ProfilFormat format = ProfilFormat::Selig);
+// Reads text as a coordinate file through a real temporary FILE; without a format, the
+// reader picks it from the numbers.
+LeseErgebnis LiesText(const std::string& text,
+                      std::optional<ProfilFormat> format = ProfilFormat::Selig);
 
 // A Selig file with n pairs (x = i/1000, y = -x), name line "Test".
 std::string SeligDatei(int n, bool zeilenumbruchAmEnde = true);
+
+// A NACA 0012 outline with n pairs and cosine spacing, trailing edge over the upper side to the
+// leading edge and back, six decimals as the published tables; name line "NACA 0012".
+std::string NacaDatei(int n);
+
+// Every occurrence of alt replaced by neu.
+std::string Ersetzt(std::string text, const std::string& alt, const std::string& neu);
+
+// The number at the start of text, locale-free; 0 when there is none.
+double Zahl(std::string_view text);
+
+// The bytes of a file in samples/.
+std::string Muster(const std::string& name);

@@ -1,150 +1,107 @@
 // Reading coordinate files into the profile store.
 #include "hilfen.h"
+#include "profile/datei.h"
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-struct LeseFall {
-    const char* name;
-    std::string datei;
-    std::int32_t anzahl;
-    std::string kommentar;
-    std::string warnung;
-};
-
-TEST(LeseProfil, ZaehltJedesVollstaendigePaarGleichWieDieDateiEndet) {
-    const LeseFall faelle[] = {
-        {"final line break", "NACA\n0 0\n1 1\n", 2, "NACA", ""},
-        {"no final line break", "NACA\n0 0\n1 1", 2, "NACA", ""},
-        {"CR LF", "NACA 2412\r\n1.0 0.00126\r\n0.5 0.1\r\n", 2, "NACA 2412", ""},
-        {"CR LF, no final", "NACA 2412\r\n1.0 0.00126\r\n0.5 0.1", 2, "NACA 2412", ""},
-        {"trailing blanks", "N\n1 2\n3 4 \n\n\n   \n\t\n", 2, "N", ""},
-        {"tabs", "N\n1\t2\n\t3\t4\n", 2, "N", ""},
-        {"pairs on one line", "N\n1 2 3 4 5 6", 3, "N", ""},
-        {"one number a line", "N\n1\n2\n3\n4\n", 2, "N", ""},
-        {"name only", "N\n", 0, "N", ""},
-        {"name only, no line break", "Profil 2412", 0, "Profil 2412", ""},
-        {"empty file", "", 0, "", ""},
-        {"blank name line", "\n1 2\n", 1, "", ""},
-        {"exponent", "N\n1.0e-3 -2E+1\n", 1, "N", ""},
-        {"text after the coordinates", "N\n1 2\n3 4\n\nProfilbeiwerte 1 2\n", 2, "N",
-         "Zeile 5: \"Profilbeiwerte\" ist keine Zahl; die Datei wurde bis dort gelesen."},
-        {"prefix scanning", "N\n1 2 3 12abc\n", 2, "N",
-         "Zeile 2: \"abc\" ist keine Zahl; die Datei wurde bis dort gelesen."},
-        {"second number glued on", "N\n1.5-2.5 3.5.5\n", 2, "N", ""},
-        {"decimal comma after a pair", "N\r\n1 2\r\n0,5 0,1\r\n", 1, "N",
-         "Zeile 3: \",5\" ist keine Zahl (Dezimaltrennzeichen ist der Punkt); die Datei wurde "
-         "bis dort gelesen."},
-        {"X without Y", "N\n1 2\n3\n", 1, "N",
-         "Zeile 3: Zur Zahl \"3\" fehlt der Y-Wert; die Datei wurde bis dort gelesen."},
-        {"too large for float", "N\n1 2\n\n1e39 0\n", 1, "N",
-         "Zeile 4: \"1e39\" ist als Koordinate zu groß; die Datei wurde bis dort gelesen."},
-        {"infinity is no number", "N\n1 2\ninf 0\n", 1, "N",
-         "Zeile 3: \"inf\" ist keine Zahl; die Datei wurde bis dort gelesen."},
-        {"long token shown cut", "N\n1 2\n" + std::string(40, 'a') + "\n", 1, "N",
-         "Zeile 3: \"" + std::string(30, 'a') +
-             "...\" ist keine Zahl; die Datei wurde bis dort "
-             "gelesen."},
-        {"Windows-1252 token shown as text", "N\n1 2\nL\xE4nge\n", 1, "N",
-         "Zeile 3: \"L\xC3\xA4nge\" ist keine Zahl; die Datei wurde bis dort gelesen."},
-        {"NUL byte is no white space", std::string("N\n1 2\n3\0 4\n", 11), 1, "N",
-         "Zeile 3: \"?\" ist keine Zahl; die Datei wurde bis dort gelesen."},
+TEST(LeseProfil, ZaehltJedesVollstaendigePaarBisZumErstenFremdenWort) {
+    const std::string bis = "; die Datei wurde bis dort gelesen.";
+    const struct {
+        std::string datei;
+        std::int32_t anzahl;
+        std::string kommentar;
+        std::string warnung;
+    } faelle[] = {
+        {"NACA\n0 0\n1 1", 2, "NACA", ""},
+        {"N\n1 2 3\n4 5 6 \n\n\n   \n\t\n", 3, "N", ""},
+        {"\n1 2\n", 1, "", ""},
+        // Coordinates that could pass for the counts of the Lednicer layout.
+        {"N\n1.0 0.0\n0 0\n0.5 0.1\n1.0 0.0\n", 4, "N", ""},
+        {"N\n0 0\n0 0\n0.5 0.1\n1.0 0.0\n", 4, "N", ""},
+        {"N\n2 2\n1 0\n0 0\n0 0\n1 0\n", 5, "N", ""},
+        {"N\n1.0e-3 -2E+1 1.5-2.5 3.5.5 1 2 3 12abc\n", 5, "N",
+         "Zeile 2: \"abc\" ist keine Zahl" + bis},
+        {"N\r1 2\r\r0,5 0,1\r", 1, "N",
+         "Zeile 4: \",5\" ist keine Zahl (Dezimaltrennzeichen ist der Punkt)" + bis},
+        {"N\r\n1 2\r\n\r\n3\r\n", 1, "N", "Zeile 4: Zur Zahl \"3\" fehlt der Y-Wert" + bis},
+        {"N\n1 2\n\r1e39 0\n", 1, "N", "Zeile 4: \"1e39\" ist als Koordinate zu groß" + bis},
+        {"N\n1 2\nL\xE4nge\n", 1, "N", "Zeile 3: \"L\xC3\xA4nge\" ist keine Zahl" + bis},
+        {std::string("N\n1 2\n3\0 4\n", 11), 1, "N", "Zeile 3: \"?\" ist keine Zahl" + bis},
+        // Names: 98 bytes at most, never ending inside a UTF-8 character, no byte order mark.
+        {std::string(98, 'a') + "\r\n1 2\n", 1, std::string(98, 'a'), ""},
+        {std::string(5000, 'b') + "\n1 2\n3 4", 2, std::string(98, 'b'), ""},
+        {std::string(98, '1') + " 2 3 4 5\n6 7\n", 1, std::string(98, '1'), ""},
+        {std::string(97, 'a') + "\xC3\xBC\n1 2", 1, std::string(97, 'a'), ""},
+        {std::string(96, 'a') + "\xC3\xBC\n1 2", 1, std::string(96, 'a') + "\xC3\xBC", ""},
+        {std::string(95, 'a') + "\xF0\x9F\x9B\xA9\n1 2", 1, std::string(95, 'a'), ""},
+        {std::string(97, 'a') + "\xC3x\n1 2", 1, std::string(97, 'a') + "\xC3", ""},
+        {"\xEF\xBB\xBF" + std::string(98, 'c') + "\n1 2", 1, std::string(98, 'c'), ""},
+        {std::string("a\0b\n1 2\n", 8), 1, std::string("a\0b", 3), ""},
     };
     for (const auto& f : faelle) {
-        SCOPED_TRACE(f.name);
+        SCOPED_TRACE(f.datei.substr(0, 20));
         const LeseErgebnis e = LiesText(f.datei);
+        EXPECT_EQ(e.kommentar, f.kommentar);
         EXPECT_EQ(e.fehler, "");
         EXPECT_EQ(e.anzahl, f.anzahl);
         EXPECT_EQ(g_profil.ende, f.anzahl + 1);
-        EXPECT_EQ(e.kommentar, f.kommentar);
         EXPECT_EQ(e.warnung, f.warnung);
-    }
-}
-
-TEST(LeseProfil, NamenszeileHoechstens98BytesUndIhrRestWirdNichtGelesen) {
-    const struct {
-        std::string datei;
-        std::string kommentar;
-        std::int32_t anzahl;
-    } faelle[] = {
-        {std::string(97, 'a') + "\r\n1 2\n", std::string(97, 'a'), 1},
-        {std::string(98, 'a') + "\r\n1 2\n", std::string(98, 'a'), 1},
-        {std::string(98, 'a') + "\n1 2\n", std::string(98, 'a'), 1},
-        {std::string(99, 'a') + "\n1 2\n", std::string(98, 'a'), 1},
-        {std::string(99, 'a'), std::string(98, 'a'), 0},
-        {std::string(98, '1') + " 2 3 4 5\n6 7\n", std::string(98, '1'), 1},
-        {std::string(5000, 'b') + "\n1 2\n3 4", std::string(98, 'b'), 2},
-        {"a\rb\n1 2\n", "a\rb", 1},
-        {std::string("a\0b\n1 2\n", 8), std::string("a\0b", 3), 1},
-    };
-    for (const auto& f : faelle) {
-        const LeseErgebnis e = LiesText(f.datei);
-        EXPECT_EQ(e.kommentar, f.kommentar) << f.datei.substr(0, 20);
-        EXPECT_EQ(e.anzahl, f.anzahl) << f.datei.substr(0, 20);
-        EXPECT_EQ(e.fehler, "");
     }
 }
 
 TEST(LeseProfil, AbgelehnteDateiLaesstDenSpeicherUnveraendert) {
     const std::string zahl100 = "0." + std::string(97, '0') + "1";
+    const std::string nicht = "; die Datei wurde nicht geladen.";
+    const std::string keinePaare = "Die Datei enthält keine Koordinatenpaare.";
+    const std::string zuGross = "Die Datei ist größer als 16 MiB; eine Koordinatendatei hat nur "
+                                "einige Kilobyte. Die Datei wurde nicht geladen.";
+    const std::string bis16MiB = "N\n1 2" + std::string((16 << 20) - 5, ' ');
     const struct {
         std::string datei;
         std::string fehler;
     } faelle[] = {
-        {"N\nx 1\n", "Zeile 2: \"x\" ist keine Zahl; die Datei wurde nicht geladen."},
-        {"N\n\n\n0,5 0,1\n",
-         "Zeile 4: \",5\" ist keine Zahl (Dezimaltrennzeichen ist der Punkt); die Datei wurde "
-         "nicht geladen."},
-        {"N\n7\n", "Zeile 2: Zur Zahl \"7\" fehlt der Y-Wert; die Datei wurde nicht geladen."},
-        {"N\n1e39 1\n",
-         "Zeile 2: \"1e39\" ist als Koordinate zu groß; die Datei wurde nicht geladen."},
-        {"N\n" + zahl100 + "1 2\n", "Zeile 2: \"" + zahl100.substr(0, 30) +
-                                        "...\" ist keine Zahl (zu lang); die Datei wurde "
-                                        "nicht geladen."},
-        {SeligDatei(199), "Die Datei enthält mehr als 198 Koordinatenpaare."},
-        {SeligDatei(199, false), "Die Datei enthält mehr als 198 Koordinatenpaare."},
-        {SeligDatei(5000), "Die Datei enthält mehr als 198 Koordinatenpaare."},
+        {"", keinePaare},
+        {"N\n", keinePaare},
+        {"Profil 2412", keinePaare},
+        {"N\r\n \r\n\t\n", keinePaare},
+        {"N\nx 1\n", "Zeile 2: \"x\" ist keine Zahl" + nicht},
+        {"a\rb\n", "Zeile 2: \"b\" ist keine Zahl" + nicht},
+        {"N\n7\n", "Zeile 2: Zur Zahl \"7\" fehlt der Y-Wert" + nicht},
+        {"N\n" + zahl100 + "1",
+         "Zeile 2: \"" + zahl100.substr(0, 30) + "...\" ist keine Zahl (zu lang)" + nicht},
+        {std::string(65537, 'n') + "\n1 2\n",
+         "Die erste Zeile (der Profilname) ist länger als 64 KiB" + nicht},
+        {std::string(65536, 'n') + "\n", keinePaare},
+        {SeligDatei(100001, false), "Die Datei enthält mehr als 100000 Koordinatenpaare."},
+        {bis16MiB + " ", zuGross},
+        {bis16MiB + "x", zuGross},
     };
     ASSERT_EQ(LiesText("Vorher\n0.1 0.2\n0.3 0.4\n0.5 0.6\n").anzahl, 3);
     const ProfilSpeicher vorher = g_profil;
     for (const auto& f : faelle) {
         const LeseErgebnis e = LiesText(f.datei);
-        EXPECT_EQ(e.fehler, f.fehler);
+        EXPECT_EQ(e.fehler, f.fehler) << f.datei.substr(0, 20);
         EXPECT_EQ(std::memcmp(&g_profil, &vorher, sizeof vorher), 0) << f.fehler;
     }
+    // Just inside the bounds.
+    EXPECT_EQ(LiesText(bis16MiB).anzahl, 1);
+    EXPECT_EQ(LiesText(std::string(65536, 'n') + "\n1 2").anzahl, 1);
+    EXPECT_EQ(LiesText("N\n" + zahl100 + " " + zahl100).anzahl, 1);
+    EXPECT_EQ(LiesText(SeligDatei(100000)).anzahl, kMaxPaare);
 }
 
-TEST(LeseProfil, HundertZeichenSindNochEineZahl) {
-    const std::string zahl100 = "0." + std::string(97, '0') + "1";
-    ASSERT_EQ(zahl100.size(), 100U);
-    const LeseErgebnis e = LiesText("N\n" + zahl100 + " " + zahl100 + "\n");
-    EXPECT_EQ(e.fehler, "");
-    EXPECT_EQ(e.anzahl, 1);
-}
-
-TEST(LeseProfil, GrenzeBei198Paaren) {
-    for (const bool umbruch : {true, false}) {
-        const LeseErgebnis e = LiesText(SeligDatei(198, umbruch));
-        EXPECT_EQ(e.fehler, "");
-        EXPECT_EQ(e.anzahl, 198);
-        EXPECT_EQ(g_profil.ende, 199);
-        EXPECT_NEAR(g_profil.x[198], 1980.0, 1e-3);
-        EXPECT_EQ(g_profil.x[199], 0.0);
-    }
-    const LeseErgebnis rest = LiesText(SeligDatei(198) + "Ende\n");
-    EXPECT_EQ(rest.anzahl, 198);
-    EXPECT_EQ(rest.warnung,
-              "Zeile 200: \"Ende\" ist keine Zahl; die Datei wurde bis dort gelesen.");
-    const LeseErgebnis ohneY = LiesText(SeligDatei(198) + "0.5\n");
-    EXPECT_EQ(ohneY.anzahl, 198);
-    EXPECT_NE(ohneY.warnung, "");
-}
-
-TEST(LeseProfil, SpeichertDenSinglePrecisionWertMalSkalierung) {
+TEST(LeseProfil, SpeichertDenSinglePrecisionWertMalSkalierungUndLeertDenRest) {
     const struct {
         const char* datei;
         ProfilFormat format;
@@ -155,49 +112,174 @@ TEST(LeseProfil, SpeichertDenSinglePrecisionWertMalSkalierung) {
         {"N\n0.95 -0.01114\n", ProfilFormat::Selig, 9499.99988079071044921875,
          -111.400000751018524169921875},
         {"N\n100.0 1.26\n", ProfilFormat::Werte, 10000.0, 125.99999904632568},
-        {"N\n50.0 12.0\n", ProfilFormat::Werte, 5000.0, 1200.0},
-        {"N\n0.5 0.12\n", ProfilFormat::Selig, 5000.0, 1199.9999731779099},
         {"N\n-0 +1e-50\n", ProfilFormat::Selig, 0.0, 0.0},
     };
     for (const auto& f : faelle) {
-        const LeseErgebnis e = LiesText(f.datei, f.format);
-        ASSERT_EQ(e.anzahl, 1) << f.datei;
+        ASSERT_EQ(LiesText(SeligDatei(150)).anzahl, 150);
+        ASSERT_EQ(LiesText(f.datei, f.format).anzahl, 1) << f.datei;
         EXPECT_EQ(g_profil.x[1], f.x) << f.datei;
         EXPECT_EQ(g_profil.y[1], f.y) << f.datei;
-        EXPECT_EQ(g_profil.x[0], 0.0);
-        EXPECT_EQ(g_profil.y[2], 0.0);
-    }
-}
-
-TEST(LeseProfil, ZweiteLadungErsetztDieErsteGanz) {
-    ASSERT_EQ(LiesText(SeligDatei(150)).anzahl, 150);
-    const LeseErgebnis e = LiesText("Klein\n0.25 0.1\n0.75 -0.1\n", ProfilFormat::Werte);
-    ASSERT_EQ(e.anzahl, 2);
-    EXPECT_EQ(g_profil.ende, 3);
-    EXPECT_EQ(g_profil.x[2], 75.0);
-    for (int i = 3; i < kProfilSlots; ++i) {
-        EXPECT_EQ(g_profil.x[i], 0.0) << i;
-        EXPECT_EQ(g_profil.y[i], 0.0) << i;
+        EXPECT_EQ(g_profil.ende, 2);
+        for (int i = 0; i < kProfilSlots; ++i)
+            EXPECT_TRUE(i == 1 || (g_profil.x[i] == 0.0 && g_profil.y[i] == 0.0)) << i;
     }
 }
 
 TEST(LeseProfil, LesefehlerWirdGemeldet) {
-    // A stream opened for writing fails on every read.
-    std::FILE* f = std::tmpfile();
-    ASSERT_NE(f, nullptr);
-    std::FILE* nurSchreiben = fdopen(dup(fileno(f)), "w");
-    ASSERT_NE(nurSchreiben, nullptr);
-    const LeseErgebnis e = LeseProfil(nurSchreiben, ProfilFormat::Selig);
-    EXPECT_EQ(e.fehler, "Zeile 1: Lesefehler; die Datei wurde nicht geladen.");
-    std::fclose(nurSchreiben);
-    std::fclose(f);
-
-    // A folder opens like a file here; reading it fails.
-    std::FILE* ordner = std::fopen("/", "r");
+    std::FILE* ordner = std::fopen("/", "r"); // opens like a file here; reading fails
     ASSERT_NE(ordner, nullptr);
     EXPECT_EQ(LeseProfil(ordner, ProfilFormat::Werte).fehler,
               "Zeile 1: Lesefehler; die Datei wurde nicht geladen.");
     std::fclose(ordner);
+}
+
+TEST(LeseProfil, LednicerUndZeilenendenLesenSichWieSelig) {
+    const std::string selig = Muster("naca2412.dat");
+    const std::string lednicer = Muster("naca2412_lednicer.dat");
+    ASSERT_NE(lednicer.find("18.  18."), std::string::npos);
+    // Counts without points, no blank lines, and a lower side without its own nose pair.
+    const std::size_t nase = lednicer.find("\n\n0.000000 0.000000\n", 30);
+    const std::string knapp = Ersetzt(Ersetzt(lednicer.substr(0, nase), "18.  18.\n\n", "18 17\n") +
+                                          lednicer.substr(nase + 19),
+                                      "\n\n", "\n");
+    ASSERT_EQ(LiesText(selig).anzahl, 35);
+    const ProfilSpeicher erwartet = g_profil;
+    for (const std::string& text : {selig, lednicer, knapp}) {
+        for (const char* ende : {"\n", "\r", "\r\n"}) {
+            const LeseErgebnis e = LiesText(Ersetzt(text, "\n", ende));
+            EXPECT_EQ(e.fehler + e.warnung, "") << text.substr(0, 20) << ende;
+            EXPECT_EQ(e.kommentar, "NACA 2412");
+            EXPECT_EQ(e.anzahl, 35);
+            EXPECT_EQ(std::memcmp(&g_profil, &erwartet, sizeof erwartet), 0) << text.substr(10, 9);
+        }
+    }
+}
+
+// Distance of p from the segment a-b, by projection onto the line or else the nearer end.
+double Abstand(double px, double py, double ax, double ay, double bx, double by) {
+    const double lx = bx - ax, ly = by - ay, l = std::hypot(lx, ly);
+    const double entlang = l == 0.0 ? -1.0 : ((px - ax) * lx + (py - ay) * ly) / l;
+    if (entlang < 0.0 || entlang > l)
+        return std::min(std::hypot(px - ax, py - ay), std::hypot(px - bx, py - by));
+    return std::fabs((px - ax) * ly - (py - ay) * lx) / l;
+}
+
+TEST(LeseProfil, DuenntDichteProfileAufDieWichtigstenPaareAus) {
+    for (const int n : {199, 5001}) {
+        const std::string datei = NacaDatei(n);
+        const LeseErgebnis e = LiesText(datei);
+        ASSERT_EQ(e.anzahl, kMaxPaare);
+        ASSERT_EQ(g_profil.ende, kMaxPaare + 1);
+        std::istringstream zeilen(datei.substr(datei.find('\n') + 1));
+        std::vector<double> x, y;
+        for (std::string zx, zy; zeilen >> zx >> zy;) {
+            x.push_back(double{static_cast<float>(Zahl(zx))} * 10000.0);
+            y.push_back(double{static_cast<float>(Zahl(zy))} * 10000.0);
+        }
+        ASSERT_EQ(x.size(), static_cast<std::size_t>(n));
+        EXPECT_TRUE(g_profil.x[1] == x[0] && g_profil.y[1] == y[0]);
+        EXPECT_TRUE(g_profil.x[kMaxPaare] == x.back() && g_profil.y[kMaxPaare] == y.back());
+        // Every stored pair is one of the file's, in file order; each dropped one lies between
+        // two stored ones.
+        int k = 1;
+        double groesste = 0.0;
+        bool nase = false;
+        for (std::size_t i = 1; i < x.size(); ++i) {
+            if (k < kMaxPaare && g_profil.x[k + 1] == x[i] && g_profil.y[k + 1] == y[i]) {
+                nase = nase || x[i] == 0.0;
+                ++k;
+            } else {
+                const int b = std::min(k + 1, int{kMaxPaare});
+                groesste = std::max(groesste, Abstand(x[i], y[i], g_profil.x[k], g_profil.y[k],
+                                                      g_profil.x[b], g_profil.y[b]));
+            }
+        }
+        EXPECT_EQ(k, kMaxPaare);
+        EXPECT_TRUE(nase);
+        char prozent[64];
+        *std::to_chars(prozent, prozent + 63, groesste / 100.0, std::chars_format::fixed, 4).ptr =
+            '\0';
+        EXPECT_EQ(e.warnung, "Die Datei enthält " + std::to_string(n) +
+                                 " Koordinatenpaare; 198 davon wurden übernommen (größte "
+                                 "Abweichung " +
+                                 Ersetzt(prozent, ".", ",") + " % der Profiltiefe).");
+        EXPECT_LE(groesste / 100.0, 0.01);
+    }
+}
+
+TEST(LeseProfil, NenntDasPassendeFormat) {
+    const std::string zuSelig = "; die Datei ist wohl im Format Selig (0.0 ... 1.0).";
+    const std::string zuWerte = "; die Datei ist wohl im Format Werte (0.0 ... 100.0).";
+    // Percent files whose first pair could pass for Lednicer counts.
+    const std::string naca = NacaDatei(103);
+    const std::string werte = "100 2\n" + naca.substr(naca.find('\n', 10) + 1);
+    const struct {
+        std::string datei;
+        std::optional<ProfilFormat> format;
+        ProfilFormat genommen;
+        std::string warnung;
+    } faelle[] = {
+        {"N\n1 0\n0 0.1", ProfilFormat::Werte, ProfilFormat::Werte,
+         "Die X-Werte reichen nur bis 1.0" + zuSelig},
+        {"N\n0.9987 0\n-0.5 0\n", ProfilFormat::Werte, ProfilFormat::Werte,
+         "Die X-Werte reichen nur bis 0.9987" + zuSelig},
+        {"N\n1.5 0\n", ProfilFormat::Werte, ProfilFormat::Werte,
+         "Die X-Werte reichen nur bis 1.5" + zuSelig},
+        {"N\n1.51 0\n", ProfilFormat::Werte, ProfilFormat::Werte, ""},
+        {"N\n100 0\n0 0\n50 1\n100 0\n", ProfilFormat::Werte, ProfilFormat::Werte, ""},
+        {"N\n" + werte, ProfilFormat::Werte, ProfilFormat::Werte, ""},
+        {"N\n100 0\n0 0\nx", ProfilFormat::Selig, ProfilFormat::Selig,
+         "Zeile 4: \"x\" ist keine Zahl; die Datei wurde bis dort gelesen.\nDie X-Werte reichen "
+         "bis 100.0" +
+             zuWerte},
+        {"N\n50 0\n", ProfilFormat::Selig, ProfilFormat::Selig,
+         "Die X-Werte reichen bis 50.0" + zuWerte},
+        {"N\n49.9 0\n", ProfilFormat::Selig, ProfilFormat::Selig, ""},
+        {"N\n1.5 0\n-1 0\n", std::nullopt, ProfilFormat::Selig, ""},
+        {"N\n1.5001 0\n", std::nullopt, ProfilFormat::Werte, ""},
+        {"N\n0 0\n-100 0\n", std::nullopt, ProfilFormat::Werte, ""},
+    };
+    for (const auto& f : faelle) {
+        const LeseErgebnis e = LiesText(f.datei, f.format);
+        EXPECT_EQ(e.warnung, f.warnung) << f.datei;
+        EXPECT_EQ(e.format, f.genommen) << f.datei;
+        const float x = static_cast<float>(Zahl(f.datei.substr(2)));
+        EXPECT_EQ(g_profil.x[1], x * (f.genommen == ProfilFormat::Selig ? 10000.0 : 100.0));
+    }
+}
+
+TEST(OeffneProfilDatei, NurGewoehnlicheDateien) {
+    char muster[] = "/tmp/kestrun-test-XXXXXX";
+    ASSERT_NE(mkdtemp(muster), nullptr);
+    const std::string ordner = muster;
+    std::ofstream(ordner + "/gut.dat") << "N\n1 0\n";
+    ASSERT_EQ(mkfifo((ordner + "/fifo.dat").c_str(), 0600), 0);
+    ASSERT_EQ(symlink("/dev/zero", (ordner + "/null.dat").c_str()), 0);
+    const auto keine = [](const std::string& pfad) {
+        return "\"" + pfad + "\" ist keine gewöhnliche Datei.";
+    };
+    const struct {
+        std::string pfad;
+        std::string fehler;
+    } faelle[] = {
+        {ordner + "/gut.dat", ""},
+        {ordner + "/fifo.dat", keine(ordner + "/fifo.dat")},
+        {ordner + "/null.dat", keine(ordner + "/null.dat")},
+        {ordner, keine(ordner)},
+        {ordner + "/fehlt.dat",
+         "Datei Öffnen fehlgeschlagen !\n" + ordner + "/fehlt.dat: " + std::strerror(ENOENT)},
+    };
+    for (const auto& f : faelle) {
+        std::string fehler = "alt";
+        std::FILE* datei = OeffneProfilDatei(f.pfad, fehler);
+        EXPECT_EQ(fehler, f.fehler);
+        EXPECT_EQ(datei != nullptr, f.fehler.empty());
+        if (datei != nullptr) {
+            EXPECT_EQ(LeseProfil(datei, ProfilFormat::Selig).anzahl, 1);
+            std::fclose(datei);
+        }
+    }
+    std::filesystem::remove_all(ordner);
 }
 
 } // namespace

@@ -5,13 +5,11 @@
 
 namespace {
 
-struct TextFall {
-    std::string bytes;
-    std::string utf8;
-};
-
 TEST(AlsUtf8, GueltigesUtf8BleibtSonstWindows1252) {
-    const TextFall faelle[] = {
+    const struct {
+        std::string bytes;
+        std::string utf8;
+    } faelle[] = {
         {"NACA 2412", "NACA 2412"},
         {"Fl\xC3\xBCgel", "Fl\xC3\xBCgel"},               // valid UTF-8 ü
         {"Fl\xFCgel", "Fl\xC3\xBCgel"},                   // Windows-1252 ü
@@ -23,10 +21,30 @@ TEST(AlsUtf8, GueltigesUtf8BleibtSonstWindows1252) {
         {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"}, // surrogate
         {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"}, // past U+10FFFF
         {"\xF0\x9F\x9B\xA9", "\xF0\x9F\x9B\xA9"},                         // four-byte sequence
-        {std::string("a\0b", 3), std::string("a\0b", 3)},
+        // Control bytes never cut the text where it becomes a C string.
+        {std::string("\xFC\0\x7F\x1B", 4), "\xC3\xBC\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"a\tb\r", "a b\xEF\xBF\xBD"},
     };
     for (const auto& f : faelle)
         EXPECT_EQ(AlsUtf8(f.bytes), f.utf8) << f.bytes;
+}
+
+TEST(Utf8Schnitt, SchneidetNieInEinUtf8Zeichen) {
+    const struct {
+        std::string bytes;
+        std::size_t grenze;
+        std::size_t schnitt;
+    } faelle[] = {
+        {"abc", 5, 3},
+        {"ab\xC3\xBC", 4, 4},
+        {"a\xE2\x82\xAC", 2, 1},
+        {"\xF0\x9F\x9B\xA9x", 3, 0},
+        {"ab\xC3x", 3, 3},               // no UTF-8 sequence: Windows-1252
+        {"\xFC\x61\xC3\xBC", 3, 3},      // not UTF-8 before the cut
+        {"a\xE2\x82\xAC\xE2\x82", 5, 5}, // the line ends inside it
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(Utf8Schnitt(f.bytes, f.grenze), f.schnitt) << f.bytes << " " << f.grenze;
 }
 
 } // namespace

@@ -4,14 +4,19 @@
 Formats: "selig" (name line, then x y as fractions of the chord, 0.0 to 1.0) and
 "werte" (the same in percent, 0.0 to 100.0). Points run from the trailing edge over
 the upper side to the leading edge and back along the lower side, with cosine spacing
-so that the nose gets more points than the flat rear part.
+so that the nose gets more points than the flat rear part. --lednicer writes the
+Lednicer layout instead: the two point counts on line 2, then each side from the
+leading edge to the trailing edge, both starting with the nose point.
+--dickste puts a station at x = 0.3, where the thickness of the symmetric section peaks,
+so that the file's thickness is the nominal one.
 
 The thickness polynomial is the standard one, whose trailing edge is slightly open
 (0.00126 of the chord each side for 12 % thickness) as in the published tables;
 --geschlossen uses the common variant with a closed trailing edge instead.
 
 Usage:
-  naca4.py 2412 [--paare 35] [--format selig|werte] [--geschlossen] [-o datei]
+  naca4.py 2412 [--paare 35] [--format selig|werte] [--lednicer] [--dickste]
+               [--geschlossen] [-o datei]
   naca4.py --muster samples      regenerate the sample files
 """
 
@@ -20,14 +25,19 @@ import math
 import os
 import sys
 
-# Files shipped in samples/: (file name, digits, pairs, format).
+# Files shipped in samples/: (file name, digits, pairs, format, options).
 MUSTER = [
-    ("naca0012.dat", "0012", 61, "selig"),
-    ("naca2412.dat", "2412", 35, "selig"),
-    ("naca4412.dat", "4412", 79, "selig"),
-    ("naca2412_prozent.dat", "2412", 49, "werte"),
-    ("naca0012_prozent.dat", "0012", 41, "werte"),
+    ("naca0012.dat", "0012", 61, "selig", {}),
+    ("naca2412.dat", "2412", 35, "selig", {}),
+    ("naca4412.dat", "4412", 79, "selig", {}),
+    ("naca2412_prozent.dat", "2412", 49, "werte", {}),
+    ("naca0012_prozent.dat", "0012", 41, "werte", {}),
+    ("naca0015.dat", "0015", 61, "selig", {"dickste": True}),
+    ("naca2412_lednicer.dat", "2412", 35, "selig", {"lednicer": True}),
 ]
+
+# Chord station of the largest thickness of the standard thickness polynomial.
+DICKSTE_STELLE = 0.3
 
 
 def dicke(x, t, geschlossen):
@@ -47,8 +57,8 @@ def skelett(x, m, p):
             2 * m / (1 - p)**2 * (p - x))
 
 
-def punkte(ziffern, paare, geschlossen=False):
-    """Outline points (x, y) in fractions of the chord, trailing edge -> upper -> lower."""
+def seiten(ziffern, paare, geschlossen=False, dickste=False):
+    """Upper and lower side (x, y) in fractions of the chord, each from the nose."""
     if len(ziffern) != 4 or not ziffern.isdigit():
         raise ValueError("vier Ziffern erwartet, z. B. 2412")
     if paare < 5 or paare % 2 == 0:
@@ -59,6 +69,9 @@ def punkte(ziffern, paare, geschlossen=False):
     t = int(ziffern[2:]) / 100.0
     n = (paare + 1) // 2  # stations per side, nose included
     stationen = [0.5 * (1.0 - math.cos(math.pi * i / (n - 1))) for i in range(n)]
+    if dickste:
+        naechste = min(range(1, n - 1), key=lambda i: abs(stationen[i] - DICKSTE_STELLE))
+        stationen[naechste] = DICKSTE_STELLE
 
     oben, unten = [], []
     for x in stationen:
@@ -71,6 +84,12 @@ def punkte(ziffern, paare, geschlossen=False):
     oben[0] = (0.0, 0.0)
     oben[-1] = (1.0, oben[-1][1])
     unten[-1] = (1.0, unten[-1][1])
+    return oben, unten
+
+
+def punkte(ziffern, paare, geschlossen=False, dickste=False):
+    """Outline points (x, y) in fractions of the chord, trailing edge -> upper -> lower."""
+    oben, unten = seiten(ziffern, paare, geschlossen, dickste)
     return list(reversed(oben)) + unten[1:]
 
 
@@ -80,12 +99,19 @@ def zahl(wert, stellen):
     return text[1:] if text.startswith("-") and float(text) == 0.0 else text
 
 
-def text(ziffern, paare, fmt, geschlossen=False):
+def text(ziffern, paare, fmt, geschlossen=False, lednicer=False, dickste=False):
     faktor, stellen = (1.0, 6) if fmt == "selig" else (100.0, 4)
-    zeilen = [f"NACA {ziffern}"]
-    for x, y in punkte(ziffern, paare, geschlossen):
-        zeilen.append(f"{zahl(x * faktor, stellen)} {zahl(y * faktor, stellen)}")
-    return "\n".join(zeilen) + "\n"
+
+    def zeilen(folge):
+        return [f"{zahl(x * faktor, stellen)} {zahl(y * faktor, stellen)}" for x, y in folge]
+
+    if lednicer:
+        oben, unten = seiten(ziffern, paare, geschlossen, dickste)
+        teile = [f"NACA {ziffern}", f"{len(oben)}.  {len(unten)}.", ""]
+        teile += zeilen(oben) + [""] + zeilen(unten)
+    else:
+        teile = [f"NACA {ziffern}"] + zeilen(punkte(ziffern, paare, geschlossen, dickste))
+    return "\n".join(teile) + "\n"
 
 
 def schreibe(pfad, inhalt):
@@ -99,18 +125,20 @@ def main(argv):
     ap.add_argument("--paare", type=int, default=61, help="Zahl der Koordinatenpaare (ungerade)")
     ap.add_argument("--format", choices=["selig", "werte"], default="selig")
     ap.add_argument("--geschlossen", action="store_true", help="geschlossene Hinterkante")
+    ap.add_argument("--lednicer", action="store_true", help="Anordnung nach Lednicer")
+    ap.add_argument("--dickste", action="store_true", help="Station bei x = 0.3 (größte Dicke)")
     ap.add_argument("-o", "--ausgabe", help="Zieldatei (sonst Standardausgabe)")
     ap.add_argument("--muster", metavar="ORDNER", help="alle Beispieldateien in ORDNER schreiben")
     a = ap.parse_args(argv)
 
     try:
         if a.muster:
-            for name, ziffern, paare, fmt in MUSTER:
-                schreibe(os.path.join(a.muster, name), text(ziffern, paare, fmt))
+            for name, ziffern, paare, fmt, optionen in MUSTER:
+                schreibe(os.path.join(a.muster, name), text(ziffern, paare, fmt, **optionen))
             return 0
         if not a.ziffern:
             ap.error("Ziffern oder --muster angeben")
-        inhalt = text(a.ziffern, a.paare, a.format, a.geschlossen)
+        inhalt = text(a.ziffern, a.paare, a.format, a.geschlossen, a.lednicer, a.dickste)
     except ValueError as e:
         print(f"naca4.py: {e}", file=sys.stderr)
         return 2
