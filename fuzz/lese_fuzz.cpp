@@ -1,5 +1,5 @@
-// libFuzzer target for the coordinate-file reader: any bytes, both formats, and the promises
-// the rest of the program relies on when it reads the store afterwards.
+// libFuzzer target for the coordinate-file reader: any bytes, both formats and the detection,
+// and the promises the rest of the program relies on when it reads the store afterwards.
 #include "profile/profil.h"
 
 #include <cfloat>
@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -47,16 +49,24 @@ bool AusFloat(double wert, double faktor) {
     return static_cast<double>(static_cast<float>(zahl)) == zahl;
 }
 
-LeseErgebnis LiesEinmal(std::vector<char>& puffer, ProfilFormat format) {
+// The warning lines that do not depend on the scale: where the reading stopped.
+std::string OhneMassstab(const std::string& warnung) {
+    const auto ende = warnung.find('\n');
+    const std::string erste = warnung.substr(0, ende);
+    return erste.starts_with("Zeile ") ? erste : std::string();
+}
+
+LeseErgebnis LiesEinmal(std::vector<char>& puffer, std::optional<ProfilFormat> format) {
     VorigesProfil();
     const ProfilSpeicher vorher = g_profil;
 
     std::FILE* datei = fmemopen(puffer.data(), puffer.size(), "r");
     Pruefe(datei != nullptr, "fmemopen");
-    LeseErgebnis r = LeseProfil(datei, format);
+    LeseErgebnis r = format ? LeseProfil(datei, *format) : LeseProfilErkannt(datei);
     std::fclose(datei);
 
-    const double faktor = format == ProfilFormat::Selig ? 10000.0 : 100.0;
+    Pruefe(!format || r.format == *format, "anderes Format als gewaehlt");
+    const double faktor = r.format == ProfilFormat::Selig ? 10000.0 : 100.0;
     Pruefe(r.kommentar.size() <= 98, "Kommentar laenger als 98 Bytes");
     Pruefe(r.kommentar.find('\n') == std::string::npos, "Zeilenende im Kommentar");
     Pruefe(r.fehler.empty() || r.warnung.empty(), "Fehler und Warnung zugleich");
@@ -66,7 +76,7 @@ LeseErgebnis LiesEinmal(std::vector<char>& puffer, ProfilFormat format) {
         Pruefe(GleicherSpeicher(g_profil, vorher), "abgelehnte Datei hat den Speicher veraendert");
         return r;
     }
-    Pruefe(r.anzahl >= 0 && r.anzahl <= kMaxPaare, "anzahl ausserhalb 0..198");
+    Pruefe(r.anzahl >= 1 && r.anzahl <= kMaxPaare, "anzahl ausserhalb 1..198");
     Pruefe(r.anzahl == g_profil.ende - 1, "anzahl != ende - 1");
     Pruefe(g_profil.x[0] == 0.0 && g_profil.y[0] == 0.0, "Slot 0 beschrieben");
     for (std::int32_t i = 1; i < g_profil.ende; ++i) {
@@ -87,12 +97,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const LeseErgebnis selig = LiesEinmal(puffer, ProfilFormat::Selig);
     const ProfilSpeicher nachSelig = g_profil;
+    const LeseErgebnis erkannt = LiesEinmal(puffer, std::nullopt);
+    const ProfilSpeicher nachErkannt = g_profil;
     const LeseErgebnis werte = LiesEinmal(puffer, ProfilFormat::Werte);
 
-    // The formats differ only in the scale factor, so they must agree on everything else.
+    // The formats differ only in the scale factor (and the hints that name the other format),
+    // so they must agree on everything else; the detection is one of the two.
     Pruefe(selig.fehler.empty() == werte.fehler.empty(), "Formate: nur eines abgelehnt");
-    Pruefe(selig.warnung.empty() == werte.warnung.empty(), "Formate: nur eines gewarnt");
+    Pruefe(OhneMassstab(selig.warnung) == OhneMassstab(werte.warnung),
+           "Formate: anders abgebrochen");
     Pruefe(selig.kommentar == werte.kommentar, "Formate: anderer Kommentar");
+    Pruefe(erkannt.fehler == selig.fehler && erkannt.kommentar == selig.kommentar,
+           "Erkennung: anderes Ergebnis");
+    if (erkannt.fehler.empty()) {
+        const ProfilSpeicher& gleich = erkannt.format == ProfilFormat::Selig ? nachSelig : g_profil;
+        Pruefe(GleicherSpeicher(nachErkannt, gleich), "Erkennung: anderer Speicher");
+        Pruefe(erkannt.warnung.find("wohl im Format") == std::string::npos,
+               "Erkennung: Hinweis auf das andere Format");
+    }
     if (selig.fehler.empty()) {
         Pruefe(selig.anzahl == werte.anzahl, "Formate: andere anzahl");
         for (std::int32_t i = 1; i <= selig.anzahl; ++i) {

@@ -290,6 +290,7 @@ void Anfuegen(std::string& warnung, const std::string& zeile) {
 
 LeseErgebnis Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
     LeseErgebnis ergebnis{};
+    ergebnis.format = gewaehlt.value_or(ProfilFormat::Selig);
     Zahlenleser leser(stream);
     ergebnis.kommentar = leser.NamensZeile();
 

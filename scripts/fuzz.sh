@@ -19,9 +19,11 @@ arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
 mkdir "$arbeit/korpus"
 cp "$wurzel"/fuzz/corpus/* "$wurzel"/samples/*.dat "$arbeit/korpus/"
-# Just below and just above the capacity of the store; generated, so nothing large is committed.
+# Just below and above the capacity of the store (the larger one is thinned), and a Lednicer
+# file to be thinned; generated, so nothing large is committed.
 python3 "$wurzel/tools/naca4.py" 0012 --paare 197 -o "$arbeit/korpus/paare197.dat"
 python3 "$wurzel/tools/naca4.py" 0012 --paare 199 -o "$arbeit/korpus/paare199.dat"
+python3 "$wurzel/tools/naca4.py" 2412 --paare 201 --lednicer -o "$arbeit/korpus/lednicer201.dat"
 
 mkdir -p "$wurzel/fuzz/artifacts"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
