@@ -2,6 +2,8 @@
 // get that far.
 #include "profile/datei.h"
 
+#include "profile/text.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -12,12 +14,15 @@
 namespace {
 
 std::FILE* Fehlschlag(const std::string& pfad, std::string& fehler, int fehlernummer) {
-    fehler = "Datei Öffnen fehlgeschlagen !\n" + pfad + ": " + std::strerror(fehlernummer);
+    fehler = "Datei Öffnen fehlgeschlagen !\n" + AlsUtf8(pfad) + ": " + std::strerror(fehlernummer);
     return nullptr;
 }
 
 std::FILE* KeineDatei(const std::string& pfad, std::string& fehler) {
-    fehler = "\"" + pfad + "\" ist keine gewöhnliche Datei.";
+    // Appended piecewise: GCC 12 warns falsely (-Wrestrict) on "\"" + std::string.
+    fehler = '"';
+    fehler += AlsUtf8(pfad);
+    fehler += "\" ist keine gewöhnliche Datei.";
     return nullptr;
 }
 
