@@ -1,5 +1,6 @@
 # Debian package of the program: `cpack -G DEB` in a Release build directory writes
-# kestrun1_<version>_<arch>.deb with the program, its desktop files, copyright and changelog.
+# kestrun1_<version>_<arch>.deb with the program, its desktop files, manual page, copyright and
+# changelog.
 if(NOT KESTRUN_GUI)
     return()
 endif()
@@ -17,20 +18,29 @@ if(NOT KESTRUN_CHANGELOG_KOPF MATCHES "^${KESTRUN_PAKET} \\(${PROJECT_VERSION}\\
     message(FATAL_ERROR "paket/changelog: erster Eintrag ist nicht ${KESTRUN_PAKET} (${PROJECT_VERSION})")
 endif()
 
-# Debian wants the changelog compressed at the highest level, without file name or time stamp,
+# Debian wants documentation compressed at the highest level, without file name or time stamp,
 # so that two builds of the same text give the same bytes.
 find_program(KESTRUN_GZIP gzip REQUIRED)
-add_custom_command(
-    OUTPUT ${KESTRUN_PAKET_BAU}/changelog.gz
-    COMMAND ${CMAKE_COMMAND} -E copy ${KESTRUN_PAKET_QUELLE}/changelog ${KESTRUN_PAKET_BAU}/changelog
-    COMMAND ${KESTRUN_GZIP} -9nf ${KESTRUN_PAKET_BAU}/changelog
-    DEPENDS ${KESTRUN_PAKET_QUELLE}/changelog
-    VERBATIM)
-add_custom_target(kestrun_changelog ALL DEPENDS ${KESTRUN_PAKET_BAU}/changelog.gz)
+function(kestrun_gzip quelle ziel)
+    get_filename_component(ungepackt ${ziel} NAME_WLE)
+    add_custom_command(
+        OUTPUT ${KESTRUN_PAKET_BAU}/${ziel}
+        COMMAND ${CMAKE_COMMAND} -E copy ${quelle} ${KESTRUN_PAKET_BAU}/${ungepackt}
+        COMMAND ${KESTRUN_GZIP} -9nf ${KESTRUN_PAKET_BAU}/${ungepackt}
+        DEPENDS ${quelle}
+        VERBATIM)
+endfunction()
+
+configure_file(${KESTRUN_PAKET_QUELLE}/kestrun1.1.in ${KESTRUN_PAKET_BAU}/seite/kestrun1.1 @ONLY)
+kestrun_gzip(${KESTRUN_PAKET_QUELLE}/changelog changelog.gz)
+kestrun_gzip(${KESTRUN_PAKET_BAU}/seite/kestrun1.1 kestrun1.1.gz)
+add_custom_target(kestrun_paket_doku ALL
+    DEPENDS ${KESTRUN_PAKET_BAU}/changelog.gz ${KESTRUN_PAKET_BAU}/kestrun1.1.gz)
 
 # Named after the package, not the project: Debian looks in /usr/share/doc/<package>.
 install(FILES ${KESTRUN_PAKET_QUELLE}/copyright ${KESTRUN_PAKET_BAU}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${KESTRUN_PAKET})
+install(FILES ${KESTRUN_PAKET_BAU}/kestrun1.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${KESTRUN_PAKET})

@@ -2,13 +2,11 @@
 # Builds the Debian package in build/paket (Release, Debian's hardening flags), then checks its
 # name, its contents, its dependencies and lintian's verdict. Exits non-zero on any failure.
 #
-# What lintian still reports, and why it is accepted:
-#   W no-manual-page [usr/bin/kestrun1]
-#       a desktop program started from its launcher entry; the man page is still to be written
+# What lintian still reports (no warnings), and why it is accepted:
 #   I binary-has-unneeded-section .comment
 #       CPack strips with plain `strip`, which keeps the compiler's version note (a few bytes)
-#   I spelling-error-in-binary Programm Program
-#       German user texts, not misspelt English
+#   I spelling-error-in-binary Programm Program, Optio Option
+#       German user texts, not misspelt English ("Optio" is "Option", its literal stored in pieces)
 set -euo pipefail
 
 wurzel=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -53,7 +51,8 @@ for datei in \
     ./usr/share/icons/hicolor/32x32/apps/$id.png \
     ./usr/share/icons/hicolor/scalable/apps/$id.svg \
     ./usr/share/doc/kestrun1/copyright \
-    ./usr/share/doc/kestrun1/changelog.gz; do
+    ./usr/share/doc/kestrun1/changelog.gz \
+    ./usr/share/man/man1/kestrun1.1.gz; do
     awk -v d="$datei" '$6 == d { gefunden = 1 } END { exit !gefunden }' <<<"$inhalt" ||
         fehler "$(basename "$deb") enthält $datei nicht"
 done
@@ -65,6 +64,19 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for bibliothek in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins; do
     grep -Eq "(^|, )$bibliothek( |,|$)" <<<"$depends" ||
         fehler "Depends nennt $bibliothek nicht: $depends"
+done
+
+# The packed program runs, and its manual page names every option the program's help names.
+auspack=$(mktemp -d)
+trap 'rm -rf "$auspack"' EXIT
+dpkg-deb -x "$deb" "$auspack"
+hilfe=$(QT_QPA_PLATFORM=offscreen "$auspack/usr/bin/kestrun1" --help 2>&1) ||
+    fehler "kestrun1 --help aus dem Paket scheitert: $hilfe"
+seite=$(zcat "$auspack/usr/share/man/man1/kestrun1.1.gz")
+optionen=$(grep -oE -- '--[a-z]+' <<<"$hilfe" | sort -u)
+[ -n "$optionen" ] || fehler "kestrun1 --help nennt keine Optionen: $hilfe"
+for option in $optionen; do
+    grep -qF -- "${option//-/\\-}" <<<"$seite" || fehler "paket/kestrun1.1.in beschreibt $option nicht"
 done
 
 # lintian refuses to run as root unless told that this is meant.
