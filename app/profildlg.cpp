@@ -140,7 +140,7 @@ void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> 
     std::string fehler;
     g_datei = OeffneProfilDatei(DateiPfadKodiert(strPfad), fehler);
     if (g_datei == nullptr) {
-        MessageBox(AlsUtf8(fehler));
+        MessageBox(fehler);
         return;
     }
     const LeseErgebnis ergebnis =
@@ -149,7 +149,7 @@ void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> 
     g_datei = nullptr;
     // A refused file leaves the loaded profile, the fields and the buttons as they were.
     if (!ergebnis.fehler.empty()) {
-        MessageBox(AlsUtf8(ergebnis.fehler));
+        MessageBox(ergebnis.fehler);
         return;
     }
 
@@ -177,7 +177,7 @@ void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> 
     GetDlgItem(IDC_PLOTFELD)->EnableWindow(TRUE);
     // A file read only in part, or thinned, is said so once it is shown.
     if (!ergebnis.warnung.empty())
-        MessageBox(AlsUtf8(ergebnis.warnung));
+        MessageBox(ergebnis.warnung);
 }
 
 void CProfilDlg::OnDatenZeigen() {

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <clocale>
 #include <cstdio>
 #include <iostream>
 
@@ -65,25 +66,30 @@ int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
     std::string fehler;
     std::FILE* f = OeffneProfilDatei(datei, fehler);
     if (f == nullptr) {
-        std::cerr << "kestrun1: " << AlsUtf8(fehler) << '\n';
+        std::cerr << "kestrun1: " << fehler << '\n';
         return 1;
     }
     const LeseErgebnis ergebnis = format ? LeseProfil(f, *format) : LeseProfilErkannt(f);
     std::fclose(f);
     if (!ergebnis.fehler.empty()) {
-        std::cerr << "kestrun1: " << datei << ": " << AlsUtf8(ergebnis.fehler) << '\n';
+        std::cerr << "kestrun1: " << datei << ": " << ergebnis.fehler << '\n';
         return 1;
     }
     if (!ergebnis.warnung.empty())
-        std::cerr << "kestrun1: " << datei << ": " << AlsUtf8(ergebnis.warnung) << '\n';
+        std::cerr << "kestrun1: " << datei << ": " << ergebnis.warnung << '\n';
     const Druckwerte werte = PruefeDruckwerte(laenge, dicke);
     if (!werte.fehler.empty()) {
         std::cerr << "kestrun1: " << werte.fehler << '\n';
         return 1;
     }
 
-    // No display is needed: the pages and outlines are painted offscreen.
+    // No display is needed: the pages and outlines are painted offscreen. The toolkit's
+    // remarks about that setting would only clutter a shell loop's output.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
+        if (art == QtCriticalMsg || art == QtFatalMsg)
+            std::cerr << "kestrun1: " << text.toStdString() << '\n';
+    });
     int argc = 1;
     char name[] = "kestrun1";
     char* argv[] = {name, nullptr};
@@ -113,6 +119,8 @@ int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
 } // namespace
 
 Aufruf KommandozeileAuswerten(int argc, char** argv) {
+    // The system's reasons in the user's language; numbers stay locale-free throughout.
+    std::setlocale(LC_MESSAGES, "");
     QStringList argumente;
     for (int i = 0; i < argc; ++i)
         argumente << QString::fromLocal8Bit(argv[i]);

@@ -1,0 +1,139 @@
+#!/usr/bin/env python3
+"""kestrun1 on the command line: the printout as PDF measured at 254 dpi (1 px = 0.1 mm),
+the exports read back, refusals with their exit codes and no file left behind.
+
+Usage: kommandozeile_test.py KESTRUN1 SOURCE_DIR
+"""
+import os
+import subprocess
+import sys
+import tempfile
+
+programm, quelle = sys.argv[1:3]
+naca2412 = os.path.join(quelle, "samples", "naca2412.dat")
+naca0015 = os.path.join(quelle, "samples", "naca0015.dat")
+fehler = []
+
+# The PDF printer's margins: the outline's frame starts at the printable area's corner.
+RAND = 35.3  # 10 pt in 0.1 mm
+LINKS, OBEN = round(RAND + 1000), round(RAND + 300)
+BALKEN_X = round(RAND + 200)
+
+
+def pruefe(bedingung, text):
+    if not bedingung:
+        fehler.append(text)
+
+
+def lauf(*argumente):
+    return subprocess.run([programm, *argumente], capture_output=True, text=True, timeout=60)
+
+
+def seiten(pdf):
+    """The pages as rows of grey values, rendered at 254 dpi."""
+    with tempfile.TemporaryDirectory() as tmp:
+        subprocess.run(["pdftoppm", "-r", "254", "-gray", "-aaVector", "no", pdf,
+                        os.path.join(tmp, "s")], check=True)
+        bilder = []
+        for name in sorted(os.listdir(tmp)):
+            with open(os.path.join(tmp, name), "rb") as f:
+                daten = f.read()
+            kopf = daten.split(maxsplit=4)
+            breite, hoehe = int(kopf[1]), int(kopf[2])
+            pixel = daten[len(daten) - breite * hoehe:]
+            bilder.append([pixel[z * breite:(z + 1) * breite] for z in range(hoehe)])
+        return bilder
+
+
+def dunkle_zeilen(bild, x0, x1, y0=0):
+    return [y for y in range(y0, len(bild)) if min(bild[y][x0:x1]) < 128]
+
+
+def umriss(bild):
+    """First and last row of the outline, below the 30 mm line, clear of bar and crosses."""
+    zeilen = dunkle_zeilen(bild, LINKS - 400, LINKS + 600, OBEN - 5)
+    return (zeilen[0], zeilen[-1]) if zeilen else (None, None)
+
+
+def kreuz(bild, y0):
+    """Row of a registration cross's bar left of its centre, at or below y0."""
+    zeilen = dunkle_zeilen(bild, round(RAND + 400 - 35), round(RAND + 400 - 15), y0)
+    return zeilen[0] if zeilen else None
+
+
+with tempfile.TemporaryDirectory() as ordner:
+    def datei(name):
+        return os.path.join(ordner, name)
+
+    # One page at true scale, the check bar beside the outline; a decimal comma on the command
+    # line as in the window.
+    for laenge, mm in (("150", 150.0), ("150,5", 150.5)):
+        r = lauf("--pdf", datei("a.pdf"), "--laenge", laenge, naca2412)
+        pruefe(r.returncode == 0, f"--laenge {laenge}: exit {r.returncode} {r.stderr}")
+        bild, = seiten(datei("a.pdf"))
+        oben, unten = umriss(bild)
+        pruefe(oben is not None and abs(oben - OBEN) <= 2, f"{laenge}: leading edge at row {oben}")
+        pruefe(oben is not None and abs((unten - oben) / 10 - mm) <= 0.3,
+               f"{laenge}: chord {(unten - oben) / 10} mm")
+        balken = dunkle_zeilen(bild, BALKEN_X - 1, BALKEN_X + 2, OBEN - 5)
+        pruefe(balken and abs((balken[-1] - balken[0]) / 10 - 100) <= 0.3,
+               f"{laenge}: check bar {balken and (balken[-1] - balken[0]) / 10} mm")
+
+    # 400 mm on A4: pages that, laid on each other at the crosses, give the whole chord.
+    r = lauf("--pdf", datei("lang.pdf"), "--laenge", "400", naca2412)
+    pruefe(r.returncode == 0, f"400 mm: exit {r.returncode} {r.stderr}")
+    bilder = seiten(datei("lang.pdf"))
+    pruefe(len(bilder) >= 2, f"400 mm: {len(bilder)} pages")
+    if len(bilder) >= 2:
+        gesamt = 0
+        anfang = umriss(bilder[0])[0]
+        for nummer, bild in enumerate(bilder):
+            balken = dunkle_zeilen(bild, BALKEN_X - 1, BALKEN_X + 2, OBEN - 5)
+            pruefe(balken and abs((balken[-1] - balken[0]) / 10 - 100) <= 0.3,
+                   f"400 mm page {nummer + 1}: no check bar")
+            oben, unten = umriss(bild)
+            if nummer + 1 < len(bilder):
+                unten = kreuz(bild, 2000)
+            if nummer > 0:
+                oben = kreuz(bild, OBEN - 5)
+            else:
+                oben = anfang
+            pruefe(None not in (oben, unten), f"400 mm page {nummer + 1}: outline or cross missing")
+            if None not in (oben, unten):
+                gesamt += unten - oben
+        pruefe(abs(gesamt / 10 - 400) <= 0.2, f"400 mm: pieces give {gesamt / 10} mm")
+
+    # The exports at true scale, read back by independent readers; a name that needs escaping.
+    with open(naca0015, encoding="utf-8") as f:
+        zeilen = f.readlines()[1:]
+    paare = sum(1 for zeile in zeilen if len(zeile.split()) == 2)
+    with open(datei("n15.dat"), "w", encoding="utf-8") as f:
+        f.writelines(["NACA 0015 <ä&\"\n", *zeilen])
+    r = lauf("--svg", datei("r.svg"), "--dxf", datei("r.dxf"), "--laenge", "200", datei("n15.dat"))
+    pruefe(r.returncode == 0, f"svg/dxf: exit {r.returncode} {r.stderr}")
+    pruefe(subprocess.run([sys.executable, os.path.join(quelle, "tests", "export_pruefen.py"),
+                           datei("r.svg"), datei("r.dxf"), str(paare), "200", "30", "1"]
+                          ).returncode == 0, "svg/dxf do not read back")
+
+    # Refusals: a German message, the exit code, and no file at all in the folder.
+    open(datei("leer.dat"), "w").close()
+    faelle = [(["--laenge", wert, naca2412], 1) for wert in ("0", "-5", "abc", "nan", "inf",
+                                                             "1e9", "")]
+    faelle += [(["--dicke", "nan", naca2412], 1), ([datei("leer.dat")], 1),
+               ([datei("fehlt.dat")], 1), (["--seite", "A5", naca2412], 2),
+               (["--unbekannt", naca2412], 2), (["--format", "x", naca2412], 2), ([], 2)]
+    for argumente, code in faelle:
+        r = lauf("--pdf", datei("nein.pdf"), *argumente)
+        pruefe(r.returncode == code and r.stderr.startswith("kestrun1: "),
+               f"{argumente}: exit {r.returncode}, stderr {r.stderr!r}")
+        pruefe(not [n for n in os.listdir(ordner) if n.startswith("nein")],
+               f"{argumente}: left {os.listdir(ordner)}")
+
+    r = lauf("--help")
+    pruefe(r.returncode == 0 and "Aufruf: kestrun1" in r.stdout, "--help")
+    r = lauf("--version")
+    pruefe(r.returncode == 0 and r.stdout.startswith("Kestrun1 2.0"), "--version")
+
+for f in fehler:
+    print("kommandozeile_test:", f)
+sys.exit(1 if fehler else 0)
