@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Takes the performance measurements and prints the figures (bench/PERFORMANCE.md explains them):
+# Takes the performance measurements and prints the figures (the README explains them):
 # hostile files through the reader in a process of their own, the reader's benchmarks, start-up
 # of the shipped program against a bare Qt dialog under Xvfb, the load and print commands offscreen.
 #   BENCH_MB=200 BENCH_LAEUFE=20 scripts/bench.sh
@@ -60,6 +60,19 @@ if [ -x "$b/start_boden" ]; then
         "$bau/bench/prozess_vergleich" --laeufe="$2" --vorladen="$probe" \
             "$bau/app/kestrun1" -- "$bau/bench/start_boden" "$breite" "$hoehe"
     ' _ "$bau" "$laeufe" 2> >(grep -v XDG_RUNTIME_DIR >&2)
+
+    echo
+    echo "== kestrun1 --pdf (A) gegen ein leeres PDF aus einem nackten Qt-Programm (B), offscreen"
+    "$b/prozess_vergleich" --laeufe="$laeufe" \
+        "$bau/app/kestrun1" --pdf "$arbeit/a.pdf" "$wurzel/samples/naca2412.dat" -- \
+        "$b/leeres_pdf" "$arbeit/b.pdf" 2> >(grep -v XDG_RUNTIME_DIR >&2)
+    for art in svg dxf; do
+        echo
+        echo "== kestrun1 --$art (A) gegen kestrun1 --pdf (B)"
+        "$b/prozess_vergleich" --laeufe="$laeufe" \
+            "$bau/app/kestrun1" --$art "$arbeit/a.$art" "$wurzel/samples/naca2412.dat" -- \
+            "$bau/app/kestrun1" --pdf "$arbeit/a.pdf" "$wurzel/samples/naca2412.dat"
+    done
 
     echo
     echo "== Laden und Drucken im Prozess, offscreen"
