@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -15,6 +14,7 @@ Beantworter::Beantworter(int grenzeMs) : m_grenzeMs(grenzeMs) {
     QObject::connect(&m_takt, &QTimer::timeout, [this] { Takt(); });
     m_takt.start(20);
     m_uhr.start();
+    m_seitAntwort.start();
 }
 
 Beantworter::~Beantworter() {
@@ -38,6 +38,7 @@ void Beantworter::Takt() {
     Antwort antwort = std::move(m_antworten.front());
     m_antworten.pop_front();
     antwort(modal);
+    m_seitAntwort.start();
 }
 
 Beantworter& Beantworter::Dazu(Antwort antwort) {
@@ -49,10 +50,11 @@ Beantworter& Beantworter::Datei(const QString& pfad) {
     return Dazu([pfad](QWidget* w) {
         auto* dlg = qobject_cast<QFileDialog*>(w);
         ASSERT_NE(dlg, nullptr) << w->metaObject()->className();
-        auto* name = dlg->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        ASSERT_NE(name, nullptr);
-        name->setText(pfad);
-        QTest::keyClick(name, Qt::Key_Return);
+        QTest::sendKeyEvent(QTest::Click, dlg->windowHandle(), Qt::Key_unknown, pfad, {});
+        // The name completion's list takes Return for itself.
+        if (QWidget* liste = QApplication::activePopupWidget())
+            QTest::keyClick(liste->windowHandle(), Qt::Key_Escape);
+        QTest::keyClick(dlg->windowHandle(), Qt::Key_Return);
     });
 }
 
@@ -65,6 +67,7 @@ Beantworter& Beantworter::Bestaetigen(std::function<void()> dabei) {
         auto* box = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(box, nullptr) << w->metaObject()->className();
         meldungen.emplace_back(box->windowTitle(), box->text());
+        wartezeitenMs.push_back(m_seitAntwort.elapsed());
         if (dabei)
             dabei();
         box->button(QMessageBox::Ok)->click();

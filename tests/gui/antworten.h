@@ -19,13 +19,15 @@ public:
     ~Beantworter();
 
     Beantworter& Dazu(Antwort antwort);
-    // Types the path into the real file dialog and presses Return.
+    // Types the path into the real file dialog through its window and presses Return.
     Beantworter& Datei(const QString& pfad);
     Beantworter& Abbrechen();
     // Notes caption and text of the message box, runs dabei while it is open, presses OK.
     Beantworter& Bestaetigen(std::function<void()> dabei = {});
 
     std::vector<std::pair<QString, QString>> meldungen;
+    // For each message box: how long after the previous answer it came up.
+    std::vector<qint64> wartezeitenMs;
 
 private:
     void Takt();
@@ -33,6 +35,7 @@ private:
     std::deque<Antwort> m_antworten;
     QTimer m_takt;
     QElapsedTimer m_uhr;
+    QElapsedTimer m_seitAntwort;
     int m_grenzeMs;
     QPointer<QWidget> m_letzter;
 };

@@ -19,16 +19,30 @@
 constexpr int kBefehle[] = {IDC_PLOTTEN,       IDC_DRUCKEN,  IDC_DATEN_ZEIGEN,
                             IDC_PLOT_LOESCHEN, IDC_PLOTFELD, IDC_LADEN};
 
+// Through the window system, so that modality, focus and stacking apply.
+inline void KlickAuf(QWidget* w, Qt::MouseButton knopf = Qt::LeftButton) {
+    QTest::mouseClick(w->window()->windowHandle(), knopf, {},
+                      w->mapTo(w->window(), w->rect().center()));
+}
+inline void Taste(QWidget* fenster, Qt::Key taste, Qt::KeyboardModifiers mod = {}) {
+    QTest::keyClick(fenster->window()->windowHandle(), taste, mod);
+}
+
 class Hauptfenster : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         g_profil = ProfilSpeicher{};
         m_dlg = std::make_unique<CProfilDlg>();
+        // As the application runs it: the main window owns the data window.
+        AfxGetApp()->m_pMainWnd = m_dlg.get();
         m_dlg->Create(IDD_PROFIL);
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
     }
-    void TearDown() override { m_dlg.reset(); }
+    void TearDown() override {
+        AfxGetApp()->m_pMainWnd = nullptr;
+        m_dlg.reset();
+    }
 
     QWidget* W(int id) const { return m_dlg->GetDlgItem(id)->m_hWnd; }
     template <class T> T* C(int id) const { return qobject_cast<T*>(W(id)); }
@@ -45,7 +59,13 @@ protected:
         return pfad;
     }
 
-    void Klick(int id) { QTest::mouseClick(W(id), Qt::LeftButton); }
+    void Klick(int id) { KlickAuf(W(id)); }
+
+    // A window manager gives the activation back once a dialog on top of the window closes.
+    void Aktivieren() {
+        m_dlg->m_hWnd->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
+    }
 
     // Chooses the format and loads through the real file dialog.
     void Laden(const QString& pfad, int format = IDC_SELIG) {
@@ -53,6 +73,7 @@ protected:
         Beantworter b;
         b.Datei(pfad);
         Klick(IDC_LADEN);
+        Aktivieren();
     }
 
     struct Stand {

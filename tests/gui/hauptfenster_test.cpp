@@ -5,18 +5,21 @@
 #include "profile/liste.h"
 #include "profile/text.h"
 
-#include <QFile>
-#include <QLabel>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -52,17 +55,6 @@ TEST_F(Hauptfenster, StartetOhneFormatUndMitVorgaben) {
     EXPECT_EQ(Text(IDC_ANZAHL), "0");
     EXPECT_EQ(Text(IDC_DATEI), "");
     EXPECT_FALSE(m_dlg->m_dlgDaten.IsWindowVisible());
-    EXPECT_TRUE(W(IDOK)->isEnabled());
-}
-
-TEST_F(Hauptfenster, FormatKlickGibtLadenFrei) {
-    for (int format : {IDC_SELIG, IDC_WERTE}) {
-        SetUp();
-        Klick(format);
-        EXPECT_TRUE(W(IDC_LADEN)->isEnabled());
-        EXPECT_EQ(m_dlg->m_radSelig.GetCheck() != 0, format == IDC_SELIG);
-        EXPECT_TRUE(C<QRadioButton>(format)->isChecked());
-    }
 }
 
 TEST_F(Hauptfenster, LaedtDurchDenDateidialogUndFuelltDieDatenliste) {
@@ -80,7 +72,6 @@ TEST_F(Hauptfenster, LaedtDurchDenDateidialogUndFuelltDieDatenliste) {
     Laden(pfad);
 
     EXPECT_EQ(Text(IDC_DATEI), pfad);
-    EXPECT_EQ(m_dlg->m_strDatei.GetString(), pfad.toStdString());
     EXPECT_EQ(Text(IDC_ANZAHL), QString::number(erwartet.anzahl));
     EXPECT_EQ(Text(IDC_KOMMENTAR), QString::fromUtf8("Flügel"));
     EXPECT_EQ(b.freigegeben, (std::vector<int>{IDC_LADEN, IDC_PLOTTEN, IDC_DRUCKEN,
@@ -98,154 +89,218 @@ TEST_F(Hauptfenster, WerteFormatLiestProzent) {
     EXPECT_EQ(g_profil.y[2], 1200.0);
 }
 
-// Each of these keeps the profile that was loaded before, with every field and button.
-struct Fehlschlag {
-    const char* name;
-    std::string inhalt; // empty: the chosen file does not exist
-    bool abbrechen;
-    const char* meldung; // nullptr: the reader's own words
+// Unblocks a reader stuck in opening the FIFO, and ends the run if the window stays stuck.
+class Retter {
+public:
+    explicit Retter(std::string fifo)
+        : m_fifo(std::move(fifo)), m_faden([this] {
+              for (int ms = 0; !m_fertig; ms += 50) {
+                  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                  if (const int fd = ms > 1500 ? ::open(m_fifo.c_str(), O_WRONLY | O_NONBLOCK) : -1;
+                      fd >= 0)
+                      ::close(fd);
+                  if (ms > 20000) {
+                      std::fputs("Laden haengt\n", stderr);
+                      std::_Exit(1);
+                  }
+              }
+          }) {}
+    ~Retter() {
+        m_fertig = true;
+        m_faden.join();
+    }
+
+private:
+    std::string m_fifo;
+    std::atomic<bool> m_fertig{false};
+    std::thread m_faden;
 };
 
-TEST_F(Hauptfenster, AbbruchUndFehlschlagAendernNichts) {
-    const Fehlschlag faelle[] = {
-        {"abbruch", "", true, ""},
-        {"fehlt", "", false, "Datei Öffnen fehlgeschlagen !"},
-        {"keine_zahlen", "Text\nkeine Zahlen\n", false, nullptr},
-        {"zu_viele", SeligDatei(kMaxPaare + 1), false, nullptr},
+struct Schlecht {
+    const char* name;
+    std::function<QString(const QString&)> anlegen; // nullptr: cancel the dialog
+    const char* meldung;
+};
+
+TEST_F(Hauptfenster, SchlechteDateiMeldetSichSofortUndAendertNichts) {
+    const Schlecht faelle[] = {
+        {"abbruch", nullptr, ""},
+        {"leer", [](const QString& p) { return p; }, "keine Koordinatenpaare"},
+        {"nur_name", [](const QString& p) { return p; }, "keine Koordinatenpaare"},
+        {"fifo",
+         [](const QString& p) {
+             EXPECT_EQ(::mkfifo(p.toLocal8Bit().constData(), 0600), 0);
+             return p;
+         },
+         "ist keine gewöhnliche Datei"},
+        {"x.dat",
+         [](const QString& p) {
+             EXPECT_TRUE(QFile::link("/dev/zero", p));
+             return p;
+         },
+         "ist keine gewöhnliche Datei"},
+        {"duenn_2gb",
+         [](const QString& p) {
+             QFile f(p);
+             EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(qint64{2} << 30));
+             return p;
+         },
+         "nicht geladen"},
+        {"fehlt", [](const QString& p) { return p; }, "Datei Öffnen fehlgeschlagen !"},
     };
-    for (const Fehlschlag& f : faelle) {
+    Laden(Datei("vorher.dat", kNaca));
+    Datei("leer", "");
+    Datei("nur_name", "NACA 0012\n");
+    const Stand vorher = Aufnehmen();
+    for (const Schlecht& f : faelle) {
         SCOPED_TRACE(f.name);
-        SetUp();
-        Laden(Datei("vorher.dat", kNaca));
-        const Stand vorher = Aufnehmen();
         Beantworter b;
-        if (f.abbrechen) {
+        const QString pfad = m_dir.filePath(QString::fromLatin1(f.name));
+        if (f.anlegen)
+            b.Datei(f.anlegen(pfad)).Bestaetigen();
+        else
             b.Abbrechen();
-        } else {
-            const QString pfad =
-                f.inhalt.empty() ? m_dir.filePath("gibt_es_nicht.dat") : Datei(f.name, f.inhalt);
-            b.Datei(pfad).Bestaetigen();
+        {
+            Retter retter(pfad.toStdString());
+            Klick(IDC_LADEN);
         }
-        Klick(IDC_LADEN);
         EXPECT_EQ(Aufnehmen(), vorher);
-        if (f.abbrechen)
+        if (!f.anlegen)
             continue;
         ASSERT_EQ(b.meldungen.size(), 1U);
         EXPECT_EQ(b.meldungen[0].first, "Kestrun1");
-        if (f.meldung)
-            EXPECT_EQ(b.meldungen[0].second, QString::fromUtf8(f.meldung));
-        else
-            EXPECT_EQ(b.meldungen[0].second.toStdString(), LiesText(f.inhalt).fehler);
+        EXPECT_TRUE(b.meldungen[0].second.contains(QString::fromUtf8(f.meldung)))
+            << b.meldungen[0].second.toStdString();
+        EXPECT_LT(b.wartezeitenMs[0], 1000);
     }
 }
 
-TEST_F(Hauptfenster, TeilweiseGeleseneDateiMeldetNachDemLaden) {
-    const std::string inhalt = "Teil\n1.0 0.0\n0.5 0.1\n0,3 0.2\n";
-    Beantworter b;
-    QString anzahlWaehrendMeldung;
-    b.Datei(Datei("teil.dat", inhalt)).Bestaetigen([&] {
-        anzahlWaehrendMeldung = Text(IDC_ANZAHL);
-    });
-    Klick(IDC_SELIG);
-    Klick(IDC_LADEN);
-    ASSERT_EQ(b.meldungen.size(), 1U);
-    EXPECT_EQ(b.meldungen[0].second.toStdString(), LiesText(inhalt).warnung);
-    EXPECT_EQ(anzahlWaehrendMeldung, QString::number(LiesText(inhalt).anzahl));
-    EXPECT_TRUE(W(IDC_DATEN_ZEIGEN)->isEnabled());
-}
+struct Warnfall {
+    const char* name;
+    std::string inhalt;
+};
 
-TEST_F(Hauptfenster, DatenfensterZeigtPfadErstBeimNaechstenZeigen) {
-    const QString erste = Datei("erste.dat", kNaca);
-    const QString zweite = Datei("zweite.dat", "Zwei\n0.3 0.1\n");
-    Laden(erste);
-    Klick(IDC_DATEN_ZEIGEN);
-    ASSERT_TRUE(m_dlg->m_dlgDaten.IsWindowVisible());
-    auto* name = qobject_cast<QLineEdit*>(m_dlg->m_dlgDaten.GetDlgItem(IDC_DATEINAME)->m_hWnd);
-    EXPECT_EQ(name->text(), erste);
-
-    Laden(zweite);
-    EXPECT_EQ(Liste()->item(0)->text(), "Zwei");
-    EXPECT_EQ(name->text(), erste);
-    Klick(IDC_DATEN_ZEIGEN);
-    EXPECT_EQ(name->text(), zweite);
-}
-
-TEST_F(Hauptfenster, DatenfensterVerstecktSichNur) {
-    Laden(Datei("p.dat", kNaca));
-    CDatenDlg& daten = m_dlg->m_dlgDaten;
-    const int zeilen = Liste()->count();
-    const std::function<void()> schliessen[] = {
-        [&] { QTest::mouseClick(daten.GetDlgItem(IDOK)->m_hWnd, Qt::LeftButton); },
-        [&] { QTest::keyClick(daten.m_hWnd, Qt::Key_Escape); },
-        [&] { daten.m_hWnd->close(); },
+TEST_F(Hauptfenster, GekuerzteDateiMeldetNachDemLaden) {
+    const Warnfall faelle[] = {
+        {"teil", "Teil\n1.0 0.0\n0.5 0.1\n0,3 0.2\n"},
+        {"zu_viele", SeligDatei(kMaxPaare + 1)},
     };
-    for (const auto& tun : schliessen) {
-        Klick(IDC_DATEN_ZEIGEN);
-        ASSERT_TRUE(daten.IsWindowVisible());
-        tun();
-        EXPECT_FALSE(daten.IsWindowVisible());
-        EXPECT_TRUE(m_dlg->IsWindowVisible());
-        EXPECT_EQ(Liste()->count(), zeilen);
+    for (const Warnfall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const LeseErgebnis erwartet = LiesText(f.inhalt);
+        Beantworter b;
+        QString anzahlWaehrendMeldung;
+        b.Datei(Datei(f.name, f.inhalt)).Bestaetigen([&] {
+            anzahlWaehrendMeldung = Text(IDC_ANZAHL);
+        });
+        Klick(IDC_SELIG);
+        Klick(IDC_LADEN);
+        ASSERT_EQ(b.meldungen.size(), 1U);
+        EXPECT_EQ(b.meldungen[0].second.toStdString(), erwartet.warnung);
+        EXPECT_EQ(anzahlWaehrendMeldung, QString::number(erwartet.anzahl));
+        EXPECT_LE(erwartet.anzahl, kMaxPaare);
+        EXPECT_EQ(Liste()->count(),
+                  static_cast<int>(ListeAufbauen(erwartet.kommentar, erwartet.anzahl).size()));
     }
 }
 
-TEST_F(Hauptfenster, UebertragungHoltGetipptenPfad) {
-    QTest::keyClicks(W(IDC_DATEI), "/irgendwo/profil.dat");
-    EXPECT_EQ(m_dlg->m_strDatei.GetString(), std::string());
-    QTest::keyClicks(W(IDC_PROFILLAENGE), "5");
-    EXPECT_STREQ(m_dlg->m_strDatei.GetString(), "/irgendwo/profil.dat");
-    EXPECT_EQ(m_dlg->m_strProfillaenge.GetString(), Text(IDC_PROFILLAENGE).toStdString());
+TEST_F(Hauptfenster, DatenfensterNimmtEingabenWaehrendDasHauptfensterModalLaeuft) {
+    const QString erste = Datei("lang.dat", NacaDatei(60));
+    const QString zweite = Datei("zweite.dat", kNaca);
+    CDatenDlg& daten = m_dlg->m_dlgDaten;
+    QWidget* fenster = daten.m_hWnd;
+    auto* name = qobject_cast<QLineEdit*>(daten.GetDlgItem(IDC_DATEINAME)->m_hWnd);
+    const auto sichtbar = [this](int zeile) {
+        return Liste()->viewport()->rect().intersects(
+            Liste()->visualItemRect(Liste()->item(zeile)));
+    };
+    const std::function<void()> schliessen[] = {
+        [&] { KlickAuf(daten.GetDlgItem(IDOK)->m_hWnd); },
+        [&] { Taste(fenster, Qt::Key_Escape); },
+        [&] {
+            QCloseEvent schliessfeld;
+            QCoreApplication::sendEvent(fenster->windowHandle(), &schliessfeld);
+        },
+    };
+    Beantworter b(30000);
+    b.Dazu([&](QWidget* modal) {
+        ASSERT_EQ(modal, m_dlg->m_hWnd);
+        Laden(erste);
+        for (const auto& tun : schliessen) {
+            Klick(IDC_DATEN_ZEIGEN);
+            ASSERT_TRUE(daten.IsWindowVisible());
+            EXPECT_EQ(name->text(), erste);
+            tun();
+            EXPECT_FALSE(daten.IsWindowVisible());
+        }
+        Klick(IDC_DATEN_ZEIGEN);
+        const int letzte = Liste()->count() - 1;
+        EXPECT_FALSE(sichtbar(letzte));
+        KlickAuf(Liste());
+        Taste(fenster, Qt::Key_End);
+        EXPECT_TRUE(sichtbar(letzte));
+        EXPECT_FALSE(sichtbar(0));
+
+        Laden(zweite);
+        EXPECT_TRUE(daten.IsWindowVisible());
+        EXPECT_EQ(name->text(), zweite);
+        EXPECT_EQ(Liste()->item(0)->text(), "NACA 0012");
+        Taste(m_dlg->m_hWnd, Qt::Key_Escape);
+    });
+    // The application runs its main window modally.
+    m_dlg->m_hWnd->hide();
+    EXPECT_EQ(m_dlg->DoModal(), IDCANCEL);
 }
 
-TEST_F(Hauptfenster, EingabetasteEntferntFokusNichtUndPlottetErstNachDemLaden) {
+TEST_F(Hauptfenster, NurEchterFokusverlustZeichnetNeu) {
     Beobachter b;
     b.Beobachten(W(IDC_PLOTFELD));
-    W(IDC_PROFILDICKE)->setFocus();
+    KlickAuf(W(IDC_PROFILDICKE));
+    ASSERT_EQ(QApplication::focusWidget(), W(IDC_PROFILDICKE));
     b.versteckt.clear();
-    QTest::keyClick(W(IDC_PROFILDICKE), Qt::Key_Return);
-    EXPECT_TRUE(b.versteckt.empty());
+    // Return presses the default button, which is disabled until a profile is loaded.
+    Taste(m_dlg->m_hWnd, Qt::Key_Return);
     EXPECT_TRUE(m_dlg->IsWindowVisible());
-    // Leaving the field clears the frame.
-    QTest::keyClick(W(IDC_PROFILDICKE), Qt::Key_Tab);
+    // A context menu takes no focus from the field.
+    KlickAuf(m_dlg->m_hWnd, Qt::RightButton);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(b.versteckt.empty());
+    Taste(m_dlg->m_hWnd, Qt::Key_Tab);
     EXPECT_EQ(b.versteckt, std::vector<int>{IDC_PLOTFELD});
 
     Laden(Datei("p.dat", kNaca));
-    W(IDC_PROFILLAENGE)->setFocus();
+    KlickAuf(W(IDC_PROFILLAENGE));
     b.versteckt.clear();
-    QTest::keyClick(W(IDC_PROFILLAENGE), Qt::Key_Return);
+    Taste(m_dlg->m_hWnd, Qt::Key_Return);
     EXPECT_EQ(b.versteckt, std::vector<int>{IDC_PLOTFELD});
-    EXPECT_EQ(m_dlg->m_hWnd->focusWidget(), W(IDC_PROFILLAENGE));
+    EXPECT_EQ(QApplication::focusWidget(), W(IDC_PROFILLAENGE));
 }
 
-TEST_F(Hauptfenster, AnzahlNimmtNurGanzeZahlen) {
-    QLineEdit* anzahl = C<QLineEdit>(IDC_ANZAHL);
-    anzahl->setText("12a");
-    {
-        Beantworter b;
-        b.Bestaetigen();
-        Klick(IDOK);
-        ASSERT_EQ(b.meldungen.size(), 1U);
-        EXPECT_EQ(b.meldungen[0], std::make_pair(QString("Kestrun1"),
-                                                 QString("Bitte geben Sie eine ganze Zahl ein.")));
-    }
-    EXPECT_TRUE(m_dlg->IsWindowVisible());
-    EXPECT_EQ(m_dlg->m_hWnd->focusWidget(), anzahl);
-    anzahl->setText(" -12");
+TEST_F(Hauptfenster, AnzeigefelderNehmenKeineEingabe) {
+    Beantworter b(1000);
+    KlickAuf(W(IDC_ANZAHL));
+    for (char c : {'a', 'b', 'c'})
+        QTest::keyClick(m_dlg->m_hWnd->windowHandle(), c);
+    EXPECT_EQ(Text(IDC_ANZAHL), "0");
     Klick(IDOK);
+    EXPECT_TRUE(b.meldungen.empty());
     EXPECT_FALSE(m_dlg->IsWindowVisible());
-    EXPECT_EQ(m_dlg->m_nAnzahl, -12);
 }
 
-TEST_F(Hauptfenster, EigenesSchreibenLoestKeineMeldungenAus) {
-    // Were the change of 1003 routed while the members are written, it would pull 1012 and
-    // complain about it.
+TEST_F(Hauptfenster, EigenesSchreibenMeldetKeineAenderung) {
+    // Were the fields' changes routed while they are written, the first would pull the others'
+    // old text back into the members, and the count's text would raise a message.
     C<QLineEdit>(IDC_ANZAHL)->setText("x");
     m_dlg->m_strProfillaenge = "250";
-    Beantworter b;
+    m_dlg->m_strProfildicke = "7,5";
+    Beantworter b(1000);
     m_dlg->UpdateData(FALSE);
-    QTest::qWait(50);
     EXPECT_TRUE(b.meldungen.empty());
     EXPECT_EQ(Text(IDC_PROFILLAENGE), "250");
+    EXPECT_EQ(Text(IDC_PROFILDICKE), "7,5");
+    EXPECT_STREQ(m_dlg->m_strProfildicke.GetString(), "7,5");
 }
 
 struct Ende {
@@ -256,10 +311,14 @@ struct Ende {
 
 TEST(Hauptlauf, OkEscapeUndSchliessfeldBeenden) {
     const Ende faelle[] = {
-        {"OK", [](CProfilDlg& d) { QTest::mouseClick(d.GetDlgItem(IDOK)->m_hWnd, Qt::LeftButton); },
-         IDOK},
-        {"Escape", [](CProfilDlg& d) { QTest::keyClick(d.m_hWnd, Qt::Key_Escape); }, IDCANCEL},
-        {"Schliessfeld", [](CProfilDlg& d) { d.m_hWnd->close(); }, IDCANCEL},
+        {"OK", [](CProfilDlg& d) { KlickAuf(d.GetDlgItem(IDOK)->m_hWnd); }, IDOK},
+        {"Escape", [](CProfilDlg& d) { Taste(d.m_hWnd, Qt::Key_Escape); }, IDCANCEL},
+        {"Schliessfeld",
+         [](CProfilDlg& d) {
+             QCloseEvent schliessfeld;
+             QCoreApplication::sendEvent(d.m_hWnd->windowHandle(), &schliessfeld);
+         },
+         IDCANCEL},
     };
     for (const Ende& f : faelle) {
         SCOPED_TRACE(f.name);
