@@ -1,12 +1,14 @@
 // Reads one file through the reader in a process of its own and prints the time and the
 // process's peak memory, so the figure is the reader's and not a benchmark harness's.
-//   lese_probe [--kalt] DATEI [selig|werte]
+//   lese_probe [--kalt] DATEI [selig|werte|erkennen]
 // --kalt first drops the file's pages from the page cache, so the read comes from the disk.
+#include "profile/datei.h"
 #include "profile/profil.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -32,25 +34,26 @@ int main(int argc, char** argv) {
     if (kalt)
         ++i;
     if (argc - i < 1 || argc - i > 2) {
-        std::fprintf(stderr, "Aufruf: lese_probe [--kalt] DATEI [selig|werte]\n");
+        std::fprintf(stderr, "Aufruf: lese_probe [--kalt] DATEI [selig|werte|erkennen]\n");
         return 2;
     }
     const char* pfad = argv[i];
-    const ProfilFormat format = argc - i == 2 && std::strcmp(argv[i + 1], "werte") == 0
-                                    ? ProfilFormat::Werte
-                                    : ProfilFormat::Selig;
+    const char* wahl = argc - i == 2 ? argv[i + 1] : "selig";
     if (kalt && !AusDemCacheWerfen(pfad)) {
         std::fprintf(stderr, "lese_probe: %s nicht aus dem Cache zu werfen\n", pfad);
         return 1;
     }
 
     const auto start = std::chrono::steady_clock::now();
-    std::FILE* f = std::fopen(pfad, "r");
+    std::string fehler;
+    std::FILE* f = OeffneProfilDatei(pfad, fehler);
     if (f == nullptr) {
-        std::fprintf(stderr, "lese_probe: %s nicht zu öffnen\n", pfad);
+        std::fprintf(stderr, "lese_probe: %s\n", fehler.c_str());
         return 1;
     }
-    const LeseErgebnis e = LeseProfil(f, format);
+    const LeseErgebnis e = std::strcmp(wahl, "erkennen") == 0 ? LeseProfilErkannt(f)
+                           : std::strcmp(wahl, "werte") == 0  ? LeseProfil(f, ProfilFormat::Werte)
+                                                              : LeseProfil(f, ProfilFormat::Selig);
     std::fclose(f);
     const auto dauer = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::steady_clock::now() - start);
@@ -58,11 +61,15 @@ int main(int argc, char** argv) {
     rusage nutzung{};
     getrusage(RUSAGE_SELF, &nutzung);
     // Plain integers only: no locale-dependent number formatting.
-    std::printf("zeit_us=%lld spitze_kb=%ld paare=%d kommentar_bytes=%zu %s\n",
+    std::printf("zeit_us=%lld spitze_kb=%ld paare=%d kommentar_bytes=%zu format=%s %s\n",
                 static_cast<long long>(dauer.count()), nutzung.ru_maxrss,
                 static_cast<int>(e.anzahl), e.kommentar.size(),
+                e.format == ProfilFormat::Selig ? "selig" : "werte",
                 !e.fehler.empty()    ? "abgelehnt"
                 : !e.warnung.empty() ? "teilweise"
                                      : "geladen");
+    // What the user would read, so a run shows why a file was refused or thinned.
+    if (!e.fehler.empty() || !e.warnung.empty())
+        std::fprintf(stderr, "%s\n", (e.fehler + e.warnung).c_str());
     return 0;
 }

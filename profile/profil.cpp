@@ -64,7 +64,8 @@ public:
             if (zeile.size() < kBom.size() + kKommentarBytes + 3)
                 zeile += static_cast<char>(c);
         }
-        nachCr_ = c == '\r';
+        if (c != EOF)
+            Leerraum(c);
         if (std::string_view(zeile).starts_with(kBom))
             zeile.erase(0, kBom.size());
         zeile.resize(Utf8Schnitt(zeile, kKommentarBytes));
@@ -93,7 +94,10 @@ public:
         g.wert = *wert;
         g.zeile = tokenZeile_;
         g.token = rest_.substr(0, laenge);
-        rest_.erase(0, laenge);
+        if (laenge == rest_.size())
+            rest_.clear();
+        else
+            rest_.erase(0, laenge);
         return g;
     }
 
@@ -110,11 +114,15 @@ private:
             return EOF;
         }
         ++gelesen_;
+        return c;
+    }
+
+    // Counts lines on white space only; a token in between ends a CR's pairing.
+    void Leerraum(int c) {
         // The LF of a CR LF pair ends no second line.
         if (c == '\r' || (c == '\n' && !nachCr_))
             ++zeile_;
         nachCr_ = c == '\r';
-        return c;
     }
 
     Gelesen Stoert(Stoerung s, std::int64_t zeile) {
@@ -128,10 +136,11 @@ private:
 
     bool TokenBeginnen() {
         int c;
-        while ((c = Zeichen()) != EOF && IstLeerraum(c)) {
-        }
+        while ((c = Zeichen()) != EOF && IstLeerraum(c))
+            Leerraum(c);
         if (c == EOF)
             return false;
+        nachCr_ = false;
         tokenZeile_ = zeile_;
         rest_ = static_cast<char>(c);
         tokenOffen_ = true;
@@ -143,6 +152,8 @@ private:
             // A read error ends the token; it is reported once the token is used up.
             const int c = Zeichen();
             if (c == EOF || IstLeerraum(c)) {
+                if (c != EOF)
+                    Leerraum(c);
                 tokenOffen_ = false;
                 break;
             }
@@ -351,25 +362,19 @@ LeseErgebnis Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
         gewaehlt.value_or(groessteX > 1.5F ? ProfilFormat::Werte : ProfilFormat::Selig);
     const double faktor = format == ProfilFormat::Selig ? 10000.0 : 100.0;
 
-    // The file value is rounded to single precision first; the product is exact in double.
-    std::vector<double> x(p.size());
-    std::vector<double> y(p.size());
-    for (std::size_t i = 0; i < p.size(); ++i) {
-        x[i] = static_cast<double>(p.x[i]) * faktor;
-        y[i] = static_cast<double>(p.y[i]) * faktor;
-    }
     std::vector<std::int32_t> behalten;
     if (p.size() > static_cast<std::size_t>(kMaxPaare)) {
-        // Chosen on the file's own values, so both formats keep the same pairs.
-        const std::vector<double> dx(p.x.begin(), p.x.end());
-        const std::vector<double> dy(p.y.begin(), p.y.end());
+        // Chosen on the file's own values, so both formats keep the same pairs; the deviation
+        // in internal units is the one in file units times the scale.
+        const std::vector<double> x(p.x.begin(), p.x.end());
+        const std::vector<double> y(p.y.begin(), p.y.end());
         const auto nase = std::min_element(p.x.begin(), p.x.end()) - p.x.begin();
-        behalten = Ausduennen(dx, dy, kMaxPaare, static_cast<std::size_t>(nase));
+        behalten = Ausduennen(x, y, kMaxPaare, static_cast<std::size_t>(nase));
+        const double abweichung = GroessteAbweichung(x, y, behalten) * faktor;
         Anfuegen(ergebnis.warnung, "Die Datei enthält " + std::to_string(p.size()) +
                                        " Koordinatenpaare; 198 davon wurden übernommen "
                                        "(größte Abweichung " +
-                                       Prozent(GroessteAbweichung(x, y, behalten) / 100.0) +
-                                       " % der Profiltiefe).");
+                                       Prozent(abweichung / 100.0) + " % der Profiltiefe).");
     } else {
         behalten.resize(p.size());
         std::iota(behalten.begin(), behalten.end(), 0);
@@ -378,9 +383,10 @@ LeseErgebnis Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
 
     std::fill(std::begin(g_profil.x), std::end(g_profil.x), 0.0);
     std::fill(std::begin(g_profil.y), std::end(g_profil.y), 0.0);
+    // The file value is rounded to single precision first; the product is exact in double.
     for (std::size_t k = 0; k < behalten.size(); ++k) {
-        g_profil.x[k + 1] = x[behalten[k]];
-        g_profil.y[k + 1] = y[behalten[k]];
+        g_profil.x[k + 1] = static_cast<double>(p.x[behalten[k]]) * faktor;
+        g_profil.y[k + 1] = static_cast<double>(p.y[behalten[k]]) * faktor;
     }
     ergebnis.anzahl = static_cast<std::int32_t>(behalten.size());
     g_profil.ende = ergebnis.anzahl + 1;

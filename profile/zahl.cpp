@@ -99,7 +99,39 @@ std::size_t ZahlPraefix(std::string_view text) {
     return laenge;
 }
 
+// Clinger's fast path: digits with a point and no exponent, at most 2^24 as an integer and at
+// most ten places, are one exact float divided by an exact power of ten, and that single IEEE
+// division rounds correctly. Coordinate files are nearly all such numbers.
+std::optional<float> Schnell(std::string_view zahl) {
+    constexpr float kZehner[] = {1e0F, 1e1F, 1e2F, 1e3F, 1e4F, 1e5F, 1e6F, 1e7F, 1e8F, 1e9F, 1e10F};
+    const char* p = zahl.data();
+    const char* const ende = p + zahl.size();
+    const bool negativ = p != ende && *p == '-';
+    if (p != ende && (*p == '-' || *p == '+'))
+        ++p;
+    const char* const anfang = p;
+    std::uint64_t ganz = 0;
+    for (; p != ende && IstZiffer(*p); ++p)
+        ganz = ganz * 10 + static_cast<std::uint64_t>(*p - '0');
+    std::size_t stellen = 0;
+    const bool punkt = p != ende && *p == '.';
+    if (punkt) {
+        const char* const nachkomma = ++p;
+        for (; p != ende && IstZiffer(*p); ++p)
+            ganz = ganz * 10 + static_cast<std::uint64_t>(*p - '0');
+        stellen = static_cast<std::size_t>(p - nachkomma);
+    }
+    // Up to 19 digits fit in 64 bits; beyond that, or with an exponent, the slow path decides.
+    const auto ziffern = static_cast<std::size_t>(p - anfang) - (punkt ? 1 : 0);
+    if (p != ende || ziffern == 0 || ziffern > 19 || ganz > (1U << 24) || stellen > 10)
+        return std::nullopt;
+    const float wert = static_cast<float>(ganz) / kZehner[stellen];
+    return negativ ? -wert : wert;
+}
+
 std::optional<float> ZahlAlsFloat(std::string_view zahl) {
+    if (const auto wert = Schnell(zahl))
+        return wert;
     return Umwandeln<float>(zahl);
 }
 
