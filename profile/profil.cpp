@@ -58,13 +58,13 @@ public:
         while ((c = Zeichen()) != EOF && c != '\n' && c != '\r') {
             if (++laenge > kMaxNamensZeile) {
                 stoerung_ = Stoerung::NameZuLang;
-                return zeile;
+                break;
             }
             // A few bytes past the limit show whether the cut splits a character.
             if (zeile.size() < kBom.size() + kKommentarBytes + 3)
                 zeile += static_cast<char>(c);
         }
-        if (c != EOF)
+        if (c == '\n' || c == '\r')
             Leerraum(c);
         if (std::string_view(zeile).starts_with(kBom))
             zeile.erase(0, kBom.size());

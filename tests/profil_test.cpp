@@ -92,6 +92,7 @@ TEST(LeseProfil, AbgelehnteDateiLaesstDenSpeicherUnveraendert) {
     for (const auto& f : faelle) {
         const LeseErgebnis e = LiesText(f.datei);
         EXPECT_EQ(e.fehler, f.fehler) << f.datei.substr(0, 20);
+        EXPECT_LE(e.kommentar.size(), 98U);
         EXPECT_EQ(std::memcmp(&g_profil, &vorher, sizeof vorher), 0) << f.fehler;
     }
     // Just inside the bounds.
