@@ -36,6 +36,8 @@ protected:
         m_dlg = std::make_unique<CProfilDlg>();
         // As the application runs it: the main window owns the data window.
         AfxGetApp()->m_pMainWnd = m_dlg.get();
+        // A message box while the window is made fails the test instead of waiting for ever.
+        Beantworter wache(2000);
         m_dlg->Create(IDD_PROFIL);
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
     }

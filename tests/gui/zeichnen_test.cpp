@@ -118,14 +118,11 @@ TEST_F(Zeichnen, DruckPrueftLaengeUndDickeVorDemDruckdialog) {
             QTest::keyClick(w, Qt::Key_Escape);
         });
         Klick(IDC_DRUCKEN);
-        ASSERT_FALSE(fenster.isEmpty());
         if (f.druckdialog) {
             EXPECT_EQ(fenster, QStringList{"QPrintDialog"});
         } else {
             ASSERT_EQ(fenster.size(), 3);
-            EXPECT_EQ(fenster[0], "QMessageBox");
-            EXPECT_EQ(fenster[1], "Kestrun1");
-            EXPECT_FALSE(fenster[2].isEmpty());
+            EXPECT_EQ(fenster.first(2), QStringList({"QMessageBox", "Kestrun1"}));
         }
     }
 }
