@@ -227,13 +227,14 @@ TEST_F(Hauptfenster, NurEchterFokusverlustZeichnetNeu) {
 }
 
 TEST_F(Hauptfenster, AnzeigefelderNehmenKeineEingabeUndOkBeendet) {
-    // Any message box would stay unanswered and fail the test after a second.
-    Beantworter b(1000);
+    Beantworter b(3000);
     b.Dazu([this](QWidget*) {
         KlickAuf(W(IDC_ANZAHL));
         for (char c : {'a', 'b', 'c'})
             QTest::keyClick(m_dlg->m_hWnd->windowHandle(), c);
         EXPECT_EQ(Text(IDC_ANZAHL), "0");
+        // A message box would stay unanswered: this fails the test after a second.
+        Beantworter wache(1000);
         Klick(IDOK);
     });
     m_dlg->m_hWnd->hide();
