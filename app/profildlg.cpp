@@ -154,11 +154,10 @@ void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> 
     }
 
     m_strDatei = strPfad;
-    if (!format) {
-        CheckRadioButton(IDC_SELIG, IDC_WERTE,
-                         ergebnis.format == ProfilFormat::Selig ? IDC_SELIG : IDC_WERTE);
-        GetDlgItem(IDC_LADEN)->EnableWindow(TRUE);
-    }
+    // A file from the command line or dropped on the window: the buttons show its format.
+    CheckRadioButton(IDC_SELIG, IDC_WERTE,
+                     ergebnis.format == ProfilFormat::Selig ? IDC_SELIG : IDC_WERTE);
+    GetDlgItem(IDC_LADEN)->EnableWindow(TRUE);
     m_nAnzahl = ergebnis.anzahl;
     m_strKommentar = AlsUtf8(ergebnis.kommentar);
     UpdateData(FALSE);

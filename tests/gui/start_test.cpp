@@ -1,0 +1,104 @@
+// Opening a file from outside: named on the command line, or dropped onto the window.
+#include "hauptfenster.h"
+
+#include "app/profilapp.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QUrl>
+
+namespace {
+
+struct Fall {
+    const char* datei;
+    std::optional<ProfilFormat> format;
+    int knopf; // the format button that shows the result; 0 when the file is refused
+};
+
+CProfilApp& App() {
+    return dynamic_cast<CProfilApp&>(*AfxGetApp());
+}
+
+QString Beispiel(const char* name) {
+    return QStringLiteral(KESTRUN_BEISPIELE "/") + QString::fromLatin1(name);
+}
+
+class Start : public Hauptfenster, public ::testing::WithParamInterface<Fall> {
+protected:
+    void SetUp() override {
+        App().m_strStartDatei = CString(Beispiel(GetParam().datei).toStdString());
+        App().m_startFormat = GetParam().format;
+        // A format given against the numbers, or a refused file, has its say in a message.
+        if (GetParam().format || GetParam().knopf == 0)
+            m_antworten.Bestaetigen();
+        // As the application starts: the load waits for the window, which waits for nobody.
+        g_profil = ProfilSpeicher{};
+        m_dlg = std::make_unique<CProfilDlg>();
+        AfxGetApp()->m_pMainWnd = m_dlg.get();
+        m_dlg->Create(IDD_PROFIL);
+    }
+    void TearDown() override {
+        App().m_strStartDatei = CString();
+        App().m_startFormat.reset();
+        Hauptfenster::TearDown();
+    }
+
+    // What the window shows after a load: the format the reader chose, the path, the commands.
+    void ErwarteGeladen(const QString& pfad, int format) {
+        ASSERT_TRUE(QTest::qWaitFor([] { return g_profil.ende > 1; }, 3000));
+        EXPECT_TRUE(C<QRadioButton>(format)->isChecked()) << pfad.toStdString();
+        EXPECT_FALSE(C<QRadioButton>(IDC_SELIG + IDC_WERTE - format)->isChecked());
+        EXPECT_EQ(Text(IDC_DATEI), pfad);
+        EXPECT_NE(Text(IDC_ANZAHL), "0");
+        for (int id : kBefehle)
+            EXPECT_TRUE(W(id)->isEnabled()) << id;
+    }
+
+    Beantworter m_antworten;
+};
+
+TEST_P(Start, DateiAufDerKommandozeile) {
+    if (GetParam().knopf != 0) {
+        ErwarteGeladen(Beispiel(GetParam().datei), GetParam().knopf);
+    } else {
+        // The window stays in its start state.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !m_antworten.meldungen.empty(); }, 3000));
+        EXPECT_TRUE(m_antworten.meldungen[0].second.startsWith("Datei Öffnen fehlgeschlagen !"));
+        EXPECT_FALSE(C<QRadioButton>(IDC_SELIG)->isChecked());
+        EXPECT_FALSE(C<QRadioButton>(IDC_WERTE)->isChecked());
+        for (int id : kBefehle)
+            EXPECT_FALSE(W(id)->isEnabled()) << id;
+    }
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] {
+            return m_antworten.meldungen.size() ==
+                   ((GetParam().format || !GetParam().knopf) ? 1U : 0U);
+        },
+        1000));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dateien, Start,
+    ::testing::Values(Fall{"naca2412.dat", std::nullopt, IDC_SELIG},
+                      Fall{"naca2412_prozent.dat", std::nullopt, IDC_WERTE},
+                      Fall{"naca2412_lednicer.dat", std::nullopt, IDC_SELIG},
+                      // --format overrides the numbers; the reader says which format fits.
+                      Fall{"naca2412.dat", ProfilFormat::Werte, IDC_WERTE},
+                      Fall{"fehlt.dat", std::nullopt, 0}));
+
+TEST_F(Hauptfenster, FallengelasseneDateiWirdImErkanntenFormatGeladen) {
+    const QString pfad = Beispiel("naca2412_prozent.dat");
+    QMimeData daten;
+    daten.setUrls({QUrl::fromLocalFile(pfad)});
+    QDragEnterEvent hinein(QPoint(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, {});
+    QApplication::sendEvent(m_dlg->m_hWnd, &hinein);
+    ASSERT_TRUE(hinein.isAccepted());
+    QDropEvent fallen(QPointF(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, {});
+    QApplication::sendEvent(m_dlg->m_hWnd, &fallen);
+    EXPECT_TRUE(C<QRadioButton>(IDC_WERTE)->isChecked());
+    EXPECT_EQ(Text(IDC_DATEI), pfad);
+    EXPECT_TRUE(W(IDC_DRUCKEN)->isEnabled());
+}
+
+} // namespace
