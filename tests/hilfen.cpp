@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -20,13 +21,25 @@ LeseErgebnis LiesText(const std::string& text, std::optional<ProfilFormat> forma
     return ergebnis;
 }
 
-std::string SeligDatei(int n, bool zeilenumbruchAmEnde) {
-    std::string text = "Test\n";
-    for (int i = 1; i <= n; ++i) {
-        text += std::to_string(i) + "e-3 -" + std::to_string(i) + "e-3";
-        if (i < n || zeilenumbruchAmEnde)
-            text += '\n';
+ProfilSpeicher Speicher(std::initializer_list<std::pair<double, double>> paare) {
+    ProfilSpeicher p{};
+    p.ende = 1;
+    for (const auto& [x, y] : paare) {
+        p.x[p.ende] = x;
+        p.y[p.ende] = y;
+        ++p.ende;
     }
+    return p;
+}
+
+bool operator==(const ProfilSpeicher& a, const ProfilSpeicher& b) {
+    return a.ende == b.ende && std::ranges::equal(a.x, b.x) && std::ranges::equal(a.y, b.y);
+}
+
+std::string SeligDatei(int n) {
+    std::string text = "Test\n";
+    for (int i = 1; i <= n; ++i)
+        text += std::to_string(i) + "e-3 -" + std::to_string(i) + "e-3\n";
     return text;
 }
 

@@ -3,6 +3,7 @@
 
 #include "profile/profil.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,8 +13,14 @@
 LeseErgebnis LiesText(const std::string& text,
                       std::optional<ProfilFormat> format = ProfilFormat::Selig);
 
+// A store holding the pairs, in internal units, from slot 1.
+ProfilSpeicher Speicher(std::initializer_list<std::pair<double, double>> paare);
+
+// Field by field: the store's trailing padding is no part of its value.
+bool operator==(const ProfilSpeicher& a, const ProfilSpeicher& b);
+
 // A Selig file with n pairs (x = i/1000, y = -x), name line "Test".
-std::string SeligDatei(int n, bool zeilenumbruchAmEnde = true);
+std::string SeligDatei(int n);
 
 // A NACA 0012 outline with n pairs and cosine spacing, trailing edge over the upper side to the
 // leading edge and back, six decimals as the published tables; name line "NACA 0012".

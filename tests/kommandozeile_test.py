@@ -11,7 +11,6 @@ import tempfile
 
 programm, quelle = sys.argv[1:3]
 naca2412 = os.path.join(quelle, "samples", "naca2412.dat")
-naca0015 = os.path.join(quelle, "samples", "naca0015.dat")
 fehler = []
 
 # The PDF printer's margins: the outline's frame starts at the printable area's corner.
@@ -65,55 +64,49 @@ with tempfile.TemporaryDirectory() as ordner:
     def datei(name):
         return os.path.join(ordner, name)
 
-    # One page at true scale, the check bar beside the outline; a decimal comma on the command
-    # line as in the window.
-    for laenge, mm in (("150", 150.0), ("150,5", 150.5)):
+    # True scale with a decimal comma on the command line as in the window; 400 mm on A4 takes
+    # pages that, laid on each other at the crosses, give the whole chord.
+    for laenge, mm, seitenzahl in (("150", 150.0, 1), ("150,5", 150.5, 1), ("400", 400.0, 2)):
         r = lauf("--pdf", datei("a.pdf"), "--laenge", laenge, naca2412)
         pruefe(r.returncode == 0, f"--laenge {laenge}: exit {r.returncode} {r.stderr}")
-        bild, = seiten(datei("a.pdf"))
-        oben, unten = umriss(bild)
-        pruefe(oben is not None and abs(oben - OBEN) <= 2, f"{laenge}: leading edge at row {oben}")
-        pruefe(oben is not None and abs((unten - oben) / 10 - mm) <= 0.3,
-               f"{laenge}: chord {(unten - oben) / 10} mm")
-        balken = dunkle_zeilen(bild, BALKEN_X - 1, BALKEN_X + 2, OBEN - 5)
-        pruefe(balken and abs((balken[-1] - balken[0]) / 10 - 100) <= 0.3,
-               f"{laenge}: check bar {balken and (balken[-1] - balken[0]) / 10} mm")
-
-    # 400 mm on A4: pages that, laid on each other at the crosses, give the whole chord.
-    r = lauf("--pdf", datei("lang.pdf"), "--laenge", "400", naca2412)
-    pruefe(r.returncode == 0, f"400 mm: exit {r.returncode} {r.stderr}")
-    bilder = seiten(datei("lang.pdf"))
-    pruefe(len(bilder) >= 2, f"400 mm: {len(bilder)} pages")
-    if len(bilder) >= 2:
+        bilder = seiten(datei("a.pdf"))
+        pruefe(len(bilder) == seitenzahl, f"{laenge}: {len(bilder)} pages")
         gesamt = 0
-        anfang = umriss(bilder[0])[0]
         for nummer, bild in enumerate(bilder):
             balken = dunkle_zeilen(bild, BALKEN_X - 1, BALKEN_X + 2, OBEN - 5)
             pruefe(balken and abs((balken[-1] - balken[0]) / 10 - 100) <= 0.3,
-                   f"400 mm page {nummer + 1}: no check bar")
+                   f"{laenge} page {nummer + 1}: check bar {balken and balken[-1] - balken[0]}")
             oben, unten = umriss(bild)
+            if nummer == 0:
+                pruefe(oben is not None and abs(oben - OBEN) <= 2, f"{laenge}: leading edge {oben}")
             if nummer + 1 < len(bilder):
                 unten = kreuz(bild, 2000)
             if nummer > 0:
                 oben = kreuz(bild, OBEN - 5)
-            else:
-                oben = anfang
-            pruefe(None not in (oben, unten), f"400 mm page {nummer + 1}: outline or cross missing")
+            pruefe(None not in (oben, unten), f"{laenge} page {nummer + 1}: outline or cross gone")
             if None not in (oben, unten):
                 gesamt += unten - oben
-        pruefe(abs(gesamt / 10 - 400) <= 0.2, f"400 mm: pieces give {gesamt / 10} mm")
+        pruefe(abs(gesamt / 10 - mm) <= 0.2, f"{laenge}: chord {gesamt / 10} mm")
 
-    # The exports at true scale, read back by independent readers; a name that needs escaping.
-    with open(naca0015, encoding="utf-8") as f:
-        zeilen = f.readlines()[1:]
-    paare = sum(1 for zeile in zeilen if len(zeile.split()) == 2)
-    with open(datei("n15.dat"), "w", encoding="utf-8") as f:
-        f.writelines(["NACA 0015 <ä&\"\n", *zeilen])
-    r = lauf("--svg", datei("r.svg"), "--dxf", datei("r.dxf"), "--laenge", "200", datei("n15.dat"))
-    pruefe(r.returncode == 0, f"svg/dxf: exit {r.returncode} {r.stderr}")
-    pruefe(subprocess.run([sys.executable, os.path.join(quelle, "tests", "export_pruefen.py"),
-                           datei("r.svg"), datei("r.dxf"), str(paare), "200", "30", "1"]
-                          ).returncode == 0, "svg/dxf do not read back")
+    # The exports at true scale under German number formatting, read back by independent
+    # readers: a name that needs escaping, a mirrored outline, a closed trailing edge whose
+    # repeated end vertex is dropped.
+    for zusatz, dicke, hoehe, weniger, oben in (([], "100", "30", 0, "1"),
+                                                ([], "-50", "15", 0, "-1"),
+                                                (["--geschlossen"], "100", "30", 1, "1")):
+        subprocess.run([sys.executable, os.path.join(quelle, "tools", "naca4.py"), "0015",
+                        "--dickste", *zusatz, "-o", datei("n15.dat")], check=True)
+        with open(datei("n15.dat"), encoding="utf-8") as f:
+            zeilen = f.readlines()[1:]
+        with open(datei("n15.dat"), "w", encoding="utf-8") as f:
+            f.writelines(["NACA 0015 <ä&\"\n", *zeilen])
+        r = lauf("--svg", datei("r.svg"), "--dxf", datei("r.dxf"), "--laenge", "200", "--dicke",
+                 dicke, datei("n15.dat"))
+        pruefe(r.returncode == 0, f"svg/dxf {zusatz} {dicke}: exit {r.returncode} {r.stderr}")
+        pruefe(subprocess.run([sys.executable, os.path.join(quelle, "tests", "export_pruefen.py"),
+                               datei("r.svg"), datei("r.dxf"), str(len(zeilen) - weniger), "200",
+                               hoehe, oben]).returncode == 0,
+               f"svg/dxf {zusatz} {dicke} do not read back")
 
     # Refusals: a German message, the exit code, and no file at all in the folder.
     open(datei("leer.dat"), "w").close()

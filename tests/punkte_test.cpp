@@ -19,18 +19,6 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
-ProfilSpeicher Speicher(std::initializer_list<std::pair<double, double>> paare) {
-    ProfilSpeicher p{};
-    std::int32_t i = 1;
-    for (const auto& [x, y] : paare) {
-        p.x[i] = x;
-        p.y[i] = y;
-        ++i;
-    }
-    p.ende = i;
-    return p;
-}
-
 TEST(AufInt, SchneidetGegenNullAbUndSaettigt) {
     const struct {
         double v;
