@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -44,8 +43,6 @@ TEST(LeseProfil, ZaehltJedesVollstaendigePaarBisZumErstenFremdenWort) {
         {std::string(98, '1') + " 2 3 4 5\n6 7\n", 1, std::string(98, '1'), ""},
         {std::string(97, 'a') + "\xC3\xBC\n1 2", 1, std::string(97, 'a'), ""},
         {std::string(96, 'a') + "\xC3\xBC\n1 2", 1, std::string(96, 'a') + "\xC3\xBC", ""},
-        {std::string(95, 'a') + "\xF0\x9F\x9B\xA9\n1 2", 1, std::string(95, 'a'), ""},
-        {std::string(97, 'a') + "\xC3x\n1 2", 1, std::string(97, 'a') + "\xC3", ""},
         {"\xEF\xBB\xBF" + std::string(98, 'c') + "\n1 2", 1, std::string(98, 'c'), ""},
         {std::string("a\0b\n1 2\n", 8), 1, std::string("a\0b", 3), ""},
     };
@@ -67,10 +64,7 @@ TEST(LeseProfil, AbgelehnteDateiLaesstDenSpeicherUnveraendert) {
     const std::string zuGross = "Die Datei ist größer als 16 MiB; eine Koordinatendatei hat nur "
                                 "einige Kilobyte. Die Datei wurde nicht geladen.";
     const std::string bis16MiB = "N\n1 2" + std::string((16 << 20) - 5, ' ');
-    const struct {
-        std::string datei;
-        std::string fehler;
-    } faelle[] = {
+    const std::pair<std::string, std::string> faelle[] = {
         {"", keinePaare},
         {"N\n", keinePaare},
         {"Profil 2412", keinePaare},
@@ -83,17 +77,17 @@ TEST(LeseProfil, AbgelehnteDateiLaesstDenSpeicherUnveraendert) {
         {std::string(65537, 'n') + "\n1 2\n",
          "Die erste Zeile (der Profilname) ist länger als 64 KiB" + nicht},
         {std::string(65536, 'n') + "\n", keinePaare},
-        {SeligDatei(100001, false), "Die Datei enthält mehr als 100000 Koordinatenpaare."},
+        {SeligDatei(100001), "Die Datei enthält mehr als 100000 Koordinatenpaare."},
         {bis16MiB + " ", zuGross},
         {bis16MiB + "x", zuGross},
     };
     ASSERT_EQ(LiesText("Vorher\n0.1 0.2\n0.3 0.4\n0.5 0.6\n").anzahl, 3);
     const ProfilSpeicher vorher = g_profil;
-    for (const auto& f : faelle) {
-        const LeseErgebnis e = LiesText(f.datei);
-        EXPECT_EQ(e.fehler, f.fehler) << f.datei.substr(0, 20);
+    for (const auto& [datei, fehler] : faelle) {
+        const LeseErgebnis e = LiesText(datei);
+        EXPECT_EQ(e.fehler, fehler) << datei.substr(0, 20);
         EXPECT_LE(e.kommentar.size(), 98U);
-        EXPECT_EQ(std::memcmp(&g_profil, &vorher, sizeof vorher), 0) << f.fehler;
+        EXPECT_TRUE(g_profil == vorher) << fehler;
     }
     // Just inside the bounds.
     EXPECT_EQ(LiesText(bis16MiB).anzahl, 1);
@@ -151,7 +145,7 @@ TEST(LeseProfil, LednicerUndZeilenendenLesenSichWieSelig) {
             EXPECT_EQ(e.fehler + e.warnung, "") << text.substr(0, 20) << ende;
             EXPECT_EQ(e.kommentar, "NACA 2412");
             EXPECT_EQ(e.anzahl, 35);
-            EXPECT_EQ(std::memcmp(&g_profil, &erwartet, sizeof erwartet), 0) << text.substr(10, 9);
+            EXPECT_TRUE(g_profil == erwartet) << text.substr(10, 9);
         }
     }
 }
@@ -254,27 +248,18 @@ TEST(OeffneProfilDatei, NurGewoehnlicheDateien) {
     ASSERT_NE(mkdtemp(muster), nullptr);
     const std::string ordner = muster;
     std::ofstream(ordner + "/gut.dat") << "N\n1 0\n";
-    ASSERT_EQ(mkfifo((ordner + "/fifo.dat").c_str(), 0600), 0);
-    ASSERT_EQ(symlink("/dev/zero", (ordner + "/null.dat").c_str()), 0);
-    const auto keine = [](const std::string& pfad) {
-        return "\"" + pfad + "\" ist keine gewöhnliche Datei.";
-    };
-    const struct {
-        std::string pfad;
-        std::string fehler;
-    } faelle[] = {
+    // FIFOs and links to devices: the window test, which also times the answer.
+    const std::pair<std::string, std::string> faelle[] = {
         {ordner + "/gut.dat", ""},
-        {ordner + "/fifo.dat", keine(ordner + "/fifo.dat")},
-        {ordner + "/null.dat", keine(ordner + "/null.dat")},
-        {ordner, keine(ordner)},
+        {ordner, "\"" + ordner + "\" ist keine gewöhnliche Datei."},
         {ordner + "/fehlt.dat",
          "Datei Öffnen fehlgeschlagen !\n" + ordner + "/fehlt.dat: " + std::strerror(ENOENT)},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [pfad, meldung] : faelle) {
         std::string fehler = "alt";
-        std::FILE* datei = OeffneProfilDatei(f.pfad, fehler);
-        EXPECT_EQ(fehler, f.fehler);
-        EXPECT_EQ(datei != nullptr, f.fehler.empty());
+        std::FILE* datei = OeffneProfilDatei(pfad, fehler);
+        EXPECT_EQ(fehler, meldung);
+        EXPECT_EQ(datei != nullptr, meldung.empty());
         if (datei != nullptr) {
             EXPECT_EQ(LeseProfil(datei, ProfilFormat::Selig).anzahl, 1);
             std::fclose(datei);
