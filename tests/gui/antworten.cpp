@@ -58,10 +58,6 @@ Beantworter& Beantworter::Datei(const QString& pfad) {
     });
 }
 
-Beantworter& Beantworter::Abbrechen() {
-    return Dazu([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
-}
-
 Beantworter& Beantworter::Bestaetigen(std::function<void()> dabei) {
     return Dazu([this, dabei](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);

@@ -21,7 +21,6 @@ public:
     Beantworter& Dazu(Antwort antwort);
     // Types the path into the real file dialog through its window and presses Return.
     Beantworter& Datei(const QString& pfad);
-    Beantworter& Abbrechen();
     // Notes caption and text of the message box, runs dabei while it is open, presses OK.
     Beantworter& Bestaetigen(std::function<void()> dabei = {});
 

@@ -6,7 +6,6 @@
 
 #include "app/profildlg.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -14,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 
 constexpr int kBefehle[] = {IDC_PLOTTEN,       IDC_DRUCKEN,  IDC_DATEN_ZEIGEN,
@@ -55,9 +55,7 @@ protected:
 
     QString Datei(const char* name, const std::string& inhalt) {
         const QString pfad = m_dir.filePath(QString::fromLatin1(name));
-        QFile f(pfad);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(inhalt.data(), static_cast<qint64>(inhalt.size()));
+        std::ofstream(pfad.toStdString(), std::ios::binary) << inhalt;
         return pfad;
     }
 
@@ -78,21 +76,17 @@ protected:
         Aktivieren();
     }
 
-    struct Stand {
-        QString datei, anzahl, kommentar;
-        std::string strDatei;
-        std::int32_t ende;
-        double x1;
-        int zeilen;
-        std::vector<bool> frei;
-        bool operator==(const Stand&) const = default;
-    };
-    Stand Aufnehmen() const {
-        Stand s{
-            Text(IDC_DATEI), Text(IDC_ANZAHL), Text(IDC_KOMMENTAR), m_dlg->m_strDatei.GetString(),
-            g_profil.ende,   g_profil.x[1],    Liste()->count(),    {}};
+    // What a refused load must leave as it was: fields, store, list and commands.
+    QStringList Aufnehmen() const {
+        QStringList s{Text(IDC_DATEI),
+                      Text(IDC_ANZAHL),
+                      Text(IDC_KOMMENTAR),
+                      m_dlg->m_strDatei.GetString(),
+                      QString::number(g_profil.ende),
+                      QString::number(g_profil.x[1]),
+                      QString::number(Liste()->count())};
         for (int id : kBefehle)
-            s.frei.push_back(W(id)->isEnabled());
+            s << QString::number(W(id)->isEnabled());
         return s;
     }
 

@@ -1,7 +1,6 @@
 // The window's menu, the About box it opens, and the help key.
 #include "hauptfenster.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
@@ -9,22 +8,12 @@
 
 namespace {
 
-QStringList Eintraege(const QMenu* menue) {
-    QStringList eintraege;
-    for (const QAction* a : menue->actions())
-        eintraege << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    return eintraege;
-}
-
 TEST_F(Hauptfenster, MenueDesFenstersOeffnetDieInfoModal) {
     const QPoint frei(3, 3);
     ASSERT_EQ(m_dlg->m_hWnd->childAt(frei), nullptr);
     QTest::mouseClick(m_dlg->m_hWnd->windowHandle(), Qt::RightButton, {}, frei);
     auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menue, nullptr);
-    EXPECT_EQ(Eintraege(menue),
-              QStringList({"&Schließen\tAlt+F4", "-", "Seitenansicht…", "Als SVG speichern…",
-                           "Als DXF speichern…", "-", "Inf&o über Kestrun1..."}));
     Taste(menue, Qt::Key_Escape);
 
     // The keyboard's way: Shift+F10 in a field, then the access key o.
