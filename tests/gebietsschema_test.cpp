@@ -40,7 +40,6 @@ TEST(Gebietsschema, DeutscheEinstellungAendertKeineZahl) {
     std::setlocale(LC_ALL, "C");
 
     EXPECT_EQ(de.lesen.anzahl, 3);
-    EXPECT_EQ(de.lesen.anzahl, c.lesen.anzahl);
     EXPECT_EQ(de.lesen.warnung, c.lesen.warnung);
     EXPECT_TRUE(de.speicher == c.speicher);
     EXPECT_EQ(de.liste, c.liste);

@@ -6,10 +6,7 @@
 namespace {
 
 TEST(AlsUtf8, GueltigesUtf8BleibtSonstWindows1252) {
-    const struct {
-        std::string bytes;
-        std::string utf8;
-    } faelle[] = {
+    const std::pair<std::string, std::string> faelle[] = {
         {"NACA 2412", "NACA 2412"},
         {"Fl\xC3\xBCgel", "Fl\xC3\xBCgel"},               // valid UTF-8 ü
         {"Fl\xFCgel", "Fl\xC3\xBCgel"},                   // Windows-1252 ü
@@ -25,8 +22,8 @@ TEST(AlsUtf8, GueltigesUtf8BleibtSonstWindows1252) {
         {std::string("\xFC\0\x7F\x1B", 4), "\xC3\xBC\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
         {"a\tb\r", "a b\xEF\xBF\xBD"},
     };
-    for (const auto& f : faelle)
-        EXPECT_EQ(AlsUtf8(f.bytes), f.utf8) << f.bytes;
+    for (const auto& [bytes, utf8] : faelle)
+        EXPECT_EQ(AlsUtf8(bytes), utf8) << bytes;
 }
 
 TEST(Utf8Schnitt, SchneidetNieInEinUtf8Zeichen) {

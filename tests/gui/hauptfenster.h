@@ -61,19 +61,15 @@ protected:
 
     void Klick(int id) { KlickAuf(W(id)); }
 
-    // A window manager gives the activation back once a dialog on top of the window closes.
-    void Aktivieren() {
-        m_dlg->m_hWnd->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
-    }
-
     // Chooses the format and loads through the real file dialog.
     void Laden(const QString& pfad, int format = IDC_SELIG) {
         Klick(format);
         Beantworter b;
         b.Datei(pfad);
         Klick(IDC_LADEN);
-        Aktivieren();
+        // A window manager gives the activation back once a dialog on top of the window closes.
+        m_dlg->m_hWnd->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
     }
 
     // What a refused load must leave as it was: fields, store, list and commands.

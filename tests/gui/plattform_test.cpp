@@ -30,22 +30,16 @@ TEST(Ganzzahl, NimmtNurGanzeZahlen) {
         EXPECT_EQ(GanzzahlAusText(text), std::nullopt) << '"' << text << '"';
 }
 
-// A dialog unit as Win32 computes it from the font, done again here on its own.
-struct Einheit {
-    double x, y;
-    explicit Einheit(const QFont& f) {
-        const QFontMetrics m(f);
-        const QString abc = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-        x = static_cast<double>(std::lround(m.horizontalAdvance(abc) / 52.0)) / 4.0;
-        y = m.height() / 8.0;
-    }
-};
-
 // Every control where its template puts it; labels and icons may grow to fit their content.
 void PruefeLage(const CWnd& dlg, int idd) {
     const DialogVorlage* v = FindeDialogVorlage(idd);
     ASSERT_NE(v, nullptr);
-    const Einheit e(dlg.m_hWnd->font());
+    // A dialog unit as Win32 computes it from the font, done again here on its own.
+    const QFontMetrics m(dlg.m_hWnd->font());
+    const QString abc = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const struct {
+        double x, y;
+    } e{static_cast<double>(std::lround(m.horizontalAdvance(abc) / 52.0)) / 4.0, m.height() / 8.0};
     EXPECT_NEAR(dlg.m_hWnd->width(), v->cx * e.x, 1.0);
     EXPECT_NEAR(dlg.m_hWnd->height(), v->cy * e.y, 1.0);
     const auto nahe = [](int pixel, double einheiten) {
