@@ -6,15 +6,21 @@
 #include "export/umriss.h"
 #include "platform/afxdc.h"
 
+#include <optional>
 #include <string>
 
 namespace {
 
-bool GeladenOderGesagt(CWnd& wnd) {
-    if (g_profil.ende >= 2)
-        return true;
-    wnd.MessageBox("Es ist noch kein Profil geladen.");
-    return false;
+// The fields' chord and thickness for a printout or an export; nothing once the user has been
+// told why not.
+std::optional<Druckwerte> WerteOderGesagt(CWnd& wnd, const CString& laenge, const CString& dicke) {
+    Druckwerte werte = PruefeDruckwerte(laenge.GetString(), dicke.GetString());
+    if (werte.fehler.empty() && g_profil.ende < 2)
+        werte.fehler = "Es ist noch kein Profil geladen.";
+    if (werte.fehler.empty())
+        return werte;
+    wnd.MessageBox(werte.fehler);
+    return std::nullopt;
 }
 
 // The file's name without folder and ending, for the name the save dialog offers.
@@ -46,52 +52,41 @@ void CProfilDlg::OnPlotLoeschen() {
 }
 
 void CProfilDlg::OnDrucken() {
-    const Druckwerte werte =
-        PruefeDruckwerte(m_strProfillaenge.GetString(), m_strProfildicke.GetString());
-    if (!werte.fehler.empty()) {
-        MessageBox(werte.fehler);
+    const auto werte = WerteOderGesagt(*this, m_strProfillaenge, m_strProfildicke);
+    if (!werte)
         return;
-    }
     CPrintDialog dlgDrucken(FALSE, 0, this);
     if (dlgDrucken.DoModal() != IDOK)
         return;
     CDC dc;
     dc.Attach(dlgDrucken.GetPrinterDC());
 
-    const std::vector<Punkt> punkte = DruckPunkte(g_profil, werte.laenge, werte.dicke);
+    const std::vector<Punkt> punkte = DruckPunkte(g_profil, werte->laenge, werte->dicke);
     const Seitenplan plan = PlaneDruck(dc, punkte);
     // A cut-off outline would be glued onto balsa without anyone noticing.
     if (plan.zuBreit) {
-        MessageBox(CString("Das Profil ist bei dieser Dicke breiter als die Seite: es reicht von " +
-                           MmText(plan.links / 10.0) + " bis " + MmText(plan.rechts / 10.0) +
-                           " mm, die Seite bietet 0 bis " + MmText(plan.breite / 10.0) +
-                           " mm. Es wird nichts gedruckt."));
+        MessageBox(CString(ZuBreitText(plan)));
         return;
     }
     if (plan.seiten > 1 &&
-        Frage(CString("Das Profil ist " + MmText(werte.laenge) + " mm lang; die Seite bietet " +
+        Frage(CString("Das Profil ist " + MmText(werte->laenge) + " mm lang; die Seite bietet " +
                       MmText(plan.platz / 10.0) + " mm. Auf " + std::to_string(plan.seiten) +
                       " Seiten verteilt drucken?"),
               "Auf mehreren Seiten drucken", "Abbrechen") != IDOK)
         return;
 
-    const Druckkopf kopf{m_strDatei, KopfZeile(m_strKommentar, werte.laenge, werte.dicke)};
+    const Druckkopf kopf{m_strDatei, KopfZeile(m_strKommentar, werte->laenge, werte->dicke)};
     const std::string fehler = DruckeDokument(dc, punkte, kopf, plan);
     if (!fehler.empty())
         MessageBox(CString(fehler));
 }
 
 void CProfilDlg::OnSeitenansicht() {
-    const Druckwerte werte =
-        PruefeDruckwerte(m_strProfillaenge.GetString(), m_strProfildicke.GetString());
-    if (!werte.fehler.empty()) {
-        MessageBox(werte.fehler);
+    const auto werte = WerteOderGesagt(*this, m_strProfillaenge, m_strProfildicke);
+    if (!werte)
         return;
-    }
-    if (!GeladenOderGesagt(*this))
-        return;
-    const std::vector<Punkt> punkte = DruckPunkte(g_profil, werte.laenge, werte.dicke);
-    const Druckkopf kopf{m_strDatei, KopfZeile(m_strKommentar, werte.laenge, werte.dicke)};
+    const std::vector<Punkt> punkte = DruckPunkte(g_profil, werte->laenge, werte->dicke);
+    const Druckkopf kopf{m_strDatei, KopfZeile(m_strKommentar, werte->laenge, werte->dicke)};
     // The preview shows every page the printer would get, the tiles of a long chord included.
     DruckVorschau(this, [&](CDC& dc) {
         const Seitenplan plan = PlaneDruck(dc, punkte);
@@ -101,13 +96,8 @@ void CProfilDlg::OnSeitenansicht() {
 }
 
 void CProfilDlg::OnExportieren(UINT nIDM) {
-    const Druckwerte werte =
-        PruefeDruckwerte(m_strProfillaenge.GetString(), m_strProfildicke.GetString());
-    if (!werte.fehler.empty()) {
-        MessageBox(werte.fehler);
-        return;
-    }
-    if (!GeladenOderGesagt(*this))
+    const auto werte = WerteOderGesagt(*this, m_strProfillaenge, m_strProfildicke);
+    if (!werte)
         return;
     const bool svg = nIDM == IDM_ALS_SVG;
     const std::string vorschlag = Stamm(m_strDatei) + (svg ? ".svg" : ".dxf");
@@ -118,8 +108,8 @@ void CProfilDlg::OnExportieren(UINT nIDM) {
         return;
     const std::string pfad = dlgDatei.GetPathName().GetString();
     const std::string name = m_strKommentar.GetString();
-    const std::string fehler = svg ? SchreibeSvg(pfad, name, g_profil, werte.laenge, werte.dicke)
-                                   : SchreibeDxf(pfad, name, g_profil, werte.laenge, werte.dicke);
+    const std::string fehler = svg ? SchreibeSvg(pfad, name, g_profil, werte->laenge, werte->dicke)
+                                   : SchreibeDxf(pfad, name, g_profil, werte->laenge, werte->dicke);
     if (!fehler.empty())
         MessageBox(CString(fehler));
 }

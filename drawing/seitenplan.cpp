@@ -58,3 +58,10 @@ std::string MmText(double wert) {
     }
     return text;
 }
+
+std::string ZuBreitText(const Seitenplan& plan) {
+    return "Das Profil ist bei dieser Dicke breiter als die Seite: es reicht von " +
+           MmText(plan.links / 10.0) + " bis " + MmText(plan.rechts / 10.0) +
+           " mm, die Seite bietet 0 bis " + MmText(plan.breite / 10.0) +
+           " mm. Es wird nichts gedruckt.";
+}

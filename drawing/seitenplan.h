@@ -35,6 +35,9 @@ Seitenplan PlaneSeiten(const std::vector<Punkt>& punkte, std::int32_t breite, st
 // The vertices as they fall on page seite (from 0): moved up by the pages before it.
 std::vector<Punkt> AufSeite(const std::vector<Punkt>& punkte, const Seitenplan& plan, int seite);
 
+// Why an outline wider than the printable area is not printed.
+std::string ZuBreitText(const Seitenplan& plan);
+
 // Millimetres as the printout's texts show them: "150", "150,5", "-12,25" (at most two
 // decimals, a decimal comma, independent of the locale).
 std::string MmText(double wert);

@@ -36,9 +36,7 @@ std::string SchreibePdf(const std::string& pfadUtf8, const std::string& seite,
         dc.Attach(DruckgeraetFuer(&drucker));
         const Seitenplan plan = PlaneDruck(dc, punkte);
         if (plan.zuBreit)
-            fehler = "Das Profil ist bei dieser Dicke breiter als die Seite (" +
-                     MmText(plan.links / 10.0) + " bis " + MmText(plan.rechts / 10.0) +
-                     " mm, die Seite bietet 0 bis " + MmText(plan.breite / 10.0) + " mm).";
+            fehler = ZuBreitText(plan);
         else
             fehler = DruckeDokument(dc, punkte, kopf, plan);
         dc.DeleteDC();
