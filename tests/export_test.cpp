@@ -16,12 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Ordner {
-    fs::path pfad = fs::temp_directory_path() / ("kestrun_export_" + std::to_string(getpid()));
-    Ordner() { fs::create_directories(pfad); }
-    ~Ordner() { fs::remove_all(pfad); }
-};
-
 std::string Inhalt(const fs::path& datei) {
     std::ifstream ein(datei, std::ios::binary);
     return {std::istreambuf_iterator<char>(ein), {}};
@@ -50,9 +44,11 @@ TEST(Export, UmrissInMillimetern) {
 }
 
 TEST(Export, FehlerLassenKeineOderDieAlteDatei) {
-    Ordner o;
     ASSERT_EQ(LiesText(Muster("naca0015.dat")).fehler, "");
-    const fs::path ordner = o.pfad, ziel = ordner / "alt.out";
+    const fs::path ordner =
+        fs::temp_directory_path() / ("kestrun_export_" + std::to_string(getpid()));
+    const fs::path ziel = ordner / "alt.out";
+    fs::create_directories(ordner);
     struct Fall {
         fs::path pfad;
         std::int32_t ende;
@@ -79,4 +75,5 @@ TEST(Export, FehlerLassenKeineOderDieAlteDatei) {
         // Nothing but the target: no temporary file left behind.
         EXPECT_EQ(std::distance(fs::directory_iterator(ordner), {}), 1);
     }
+    fs::remove_all(ordner);
 }

@@ -67,12 +67,6 @@ std::string Ersetzt(std::string text, const std::string& alt, const std::string&
     return text;
 }
 
-double Zahl(std::string_view text) {
-    double wert = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), wert);
-    return wert;
-}
-
 std::string Muster(const std::string& name) {
     std::ifstream datei(std::filesystem::path(__FILE__).parent_path() / "../samples" / name);
     return {std::istreambuf_iterator<char>(datei), {}};

@@ -6,7 +6,6 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
-#include <string_view>
 
 // Reads text as a coordinate file through a real temporary FILE; without a format, the
 // reader picks it from the numbers.
@@ -28,9 +27,6 @@ std::string NacaDatei(int n);
 
 // Every occurrence of alt replaced by neu.
 std::string Ersetzt(std::string text, const std::string& alt, const std::string& neu);
-
-// The number at the start of text, locale-free; 0 when there is none.
-double Zahl(std::string_view text);
 
 // The bytes of a file in samples/.
 std::string Muster(const std::string& name);
