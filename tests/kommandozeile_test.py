@@ -94,10 +94,9 @@ with tempfile.TemporaryDirectory() as ordner:
     for zusatz, dicke, hoehe, weniger, oben in (([], "100", "30", 0, "1"),
                                                 ([], "-50", "15", 0, "-1"),
                                                 (["--geschlossen"], "100", "30", 1, "1")):
-        subprocess.run([sys.executable, os.path.join(quelle, "tools", "naca4.py"), "0015",
-                        "--dickste", *zusatz, "-o", datei("n15.dat")], check=True)
-        with open(datei("n15.dat"), encoding="utf-8") as f:
-            zeilen = f.readlines()[1:]
+        zeilen = subprocess.run([sys.executable, os.path.join(quelle, "tools", "naca4.py"), "0015",
+                                 "--dickste", *zusatz], capture_output=True, text=True,
+                                check=True).stdout.splitlines(keepends=True)[1:]
         with open(datei("n15.dat"), "w", encoding="utf-8") as f:
             f.writelines(["NACA 0015 <ä&\"\n", *zeilen])
         r = lauf("--svg", datei("r.svg"), "--dxf", datei("r.dxf"), "--laenge", "200", "--dicke",

@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -26,8 +27,6 @@ class Beobachter : public QObject {
 public:
     std::vector<int> freigegeben;
     std::vector<int> versteckt;
-
-    void Beobachten(QWidget* w) { w->installEventFilter(this); }
 
     bool eventFilter(QObject* o, QEvent* e) override {
         auto* w = static_cast<QWidget*>(o);
@@ -55,7 +54,7 @@ TEST_F(Hauptfenster, LaedtDurchDenDateidialogUndFuelltDieDatenliste) {
     Beobachter b;
     for (int id : kBefehle) {
         EXPECT_FALSE(W(id)->isEnabled()) << id;
-        b.Beobachten(W(id));
+        W(id)->installEventFilter(&b);
     }
     Laden(pfad);
 
@@ -82,8 +81,7 @@ TEST_F(Hauptfenster, SchlechteDateiMeldetSichSofortUndAendertNichts) {
     Datei("leer", "");
     ASSERT_EQ(::mkfifo(m_dir.filePath("fifo").toLocal8Bit().constData(), 0600), 0);
     ASSERT_TRUE(QFile::link("/dev/zero", m_dir.filePath("x.dat")));
-    QFile duenn(m_dir.filePath("duenn_2gb"));
-    ASSERT_TRUE(duenn.open(QIODevice::WriteOnly) && duenn.resize(qint64{2} << 30));
+    std::filesystem::resize_file(Datei("duenn_2gb", "").toStdString(), std::uintmax_t{2} << 30);
     Laden(Datei("vorher.dat", kNaca));
     const QStringList vorher = Aufnehmen();
     for (const auto& [name, meldung] : faelle) {
@@ -190,7 +188,7 @@ TEST_F(Hauptfenster, DatenfensterNimmtEingabenWaehrendDasHauptfensterModalLaeuft
 
 TEST_F(Hauptfenster, NurEchterFokusverlustZeichnetNeu) {
     Beobachter b;
-    b.Beobachten(W(IDC_PLOTFELD));
+    W(IDC_PLOTFELD)->installEventFilter(&b);
     KlickAuf(W(IDC_PROFILDICKE));
     ASSERT_EQ(QApplication::focusWidget(), W(IDC_PROFILDICKE));
     b.versteckt.clear();
