@@ -111,7 +111,8 @@ with tempfile.TemporaryDirectory() as ordner:
     open(datei("leer.dat"), "w").close()
     faelle = [(["--laenge", wert, naca2412], 1) for wert in ("0", "-5", "abc", "nan", "inf",
                                                              "1e9", "")]
-    faelle += [(["--dicke", "nan", naca2412], 1), ([datei("leer.dat")], 1),
+    faelle += [(["--dicke", "nan", naca2412], 1), (["--dicke", "2000", naca2412], 1),
+               ([datei("leer.dat")], 1),
                ([datei("fehlt.dat")], 1), (["--seite", "A5", naca2412], 2),
                (["--unbekannt", naca2412], 2), (["--format", "x", naca2412], 2), ([], 2)]
     for argumente, code in faelle:
