@@ -39,7 +39,8 @@ for art in ziffern namenszeile paare zufall; do
     rm -f "$arbeit/$art.dat"
 done
 echo "(Vergleich: derselbe Prozess mit einer leeren Datei)"
-"$b/lese_probe" /dev/null
+: >"$arbeit/leer.dat"
+"$b/lese_probe" "$arbeit/leer.dat" || true
 
 echo
 echo "== Leser, Google Benchmark (${mb}-MB-Dateien)"
