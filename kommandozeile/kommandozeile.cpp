@@ -121,11 +121,27 @@ int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
 Aufruf KommandozeileAuswerten(int argc, char** argv) {
     // The system's reasons in the user's language; numbers stay locale-free throughout.
     std::setlocale(LC_MESSAGES, "");
+    // The toolkit's own options (-style fusion, -platform xcb, ...) belong to the window; the
+    // application object takes them from argv later.
+    static const QStringList kQtMitWert = {
+        "-platform", "-platformpluginpath", "-platformtheme", "-plugin",
+        "-style",    "-stylesheet",         "-session",       "-display",
+        "-geometry", "-qwindowgeometry",    "-qwindowicon",   "-qwindowtitle",
+        "-title"};
+    static const QStringList kQtOhneWert = {"-reverse", "-widgetcount", "-nograb", "-dograb",
+                                            "-sync"};
     QStringList argumente;
-    for (int i = 0; i < argc; ++i)
-        argumente << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (i > 0 && kQtMitWert.contains(argument) && i + 1 < argc)
+            ++i;
+        else if (i == 0 || !kQtOhneWert.contains(argument))
+            argumente << argument;
+    }
 
     QCommandLineParser parser;
+    // "-bla" is one unknown option, not -b -l -a.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption hilfe({"h", "help"}, {});
     const QCommandLineOption version({"v", "version"}, {});
     const QCommandLineOption format("format", {}, "selig|werte");
