@@ -1,9 +1,9 @@
 // Laying the printed outline out on pages.
 #include "drawing/seitenplan.h"
 
+#include "profile/zahl.h"
+
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 
 Seitenplan PlaneSeiten(const std::vector<Punkt>& punkte, std::int32_t breite, std::int32_t hoehe) {
     Seitenplan plan;
@@ -38,24 +38,9 @@ std::vector<Punkt> AufSeite(const std::vector<Punkt>& punkte, const Seitenplan& 
 }
 
 std::string MmText(double wert) {
-    const double gerundet = std::round(wert * 100.0) / 100.0;
-    char puffer[64];
-    const auto [ende, fehler] =
-        std::to_chars(puffer, puffer + sizeof puffer, gerundet == 0.0 ? 0.0 : gerundet,
-                      std::chars_format::fixed, 2);
-    if (fehler != std::errc())
-        return "?";
-    std::string text(puffer, ende);
-    // "150.50" becomes "150,5", "150.00" becomes "150".
-    const std::size_t punkt = text.find('.');
-    if (punkt != std::string::npos) {
-        while (text.back() == '0')
-            text.pop_back();
-        if (text.back() == '.')
-            text.pop_back();
-        else
-            text[punkt] = ',';
-    }
+    std::string text = ZahlText(wert, 2);
+    if (const std::size_t punkt = text.find('.'); punkt != std::string::npos)
+        text[punkt] = ',';
     return text;
 }
 

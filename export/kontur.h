@@ -2,6 +2,7 @@
 #pragma once
 
 #include "export/umriss.h"
+#include "profile/zahl.h"
 
 #include <string>
 #include <string_view>
@@ -22,9 +23,6 @@ std::string BaueKontur(const ProfilSpeicher& p, double laenge, double dicke, Kon
 
 // The profile's name line as one line of valid UTF-8 without control characters.
 std::string NameAlsText(std::string_view name);
-
-// Fixed-point text of v with at most nachkomma decimals, trailing zeros dropped.
-std::string ZahlText(double v, int nachkomma);
 
 // Replaces the file at pfadUtf8 by inhalt only once all of it is on disk.
 std::string SchreibeAtomar(const std::string& pfadUtf8, const QByteArray& inhalt);

@@ -4,7 +4,6 @@
 #include "profile/text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -54,29 +53,10 @@ std::string BaueKontur(const ProfilSpeicher& p, double laenge, double dicke, Kon
 }
 
 std::string NameAlsText(std::string_view name) {
-    std::string text = AlsUtf8(name);
-    for (char& c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F)
-            c = ' ';
-    }
+    // AlsUtf8 has already replaced every control byte.
+    const std::string text = AlsUtf8(name);
     const auto anfang = text.find_first_not_of(' ');
     if (anfang == std::string::npos)
         return {};
     return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
-}
-
-std::string ZahlText(double v, int nachkomma) {
-    char puffer[64];
-    auto [ende, fehler] =
-        std::to_chars(puffer, puffer + sizeof puffer, v, std::chars_format::fixed, nachkomma);
-    if (fehler != std::errc{})
-        return "0";
-    std::string text(puffer, ende);
-    if (text.find('.') != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.')
-            text.pop_back();
-    }
-    return text == "-0" ? "0" : text;
 }

@@ -149,3 +149,18 @@ double ZahlAusText(const std::string& text) {
     return negativ ? -std::numeric_limits<double>::infinity()
                    : std::numeric_limits<double>::infinity();
 }
+
+std::string ZahlText(double v, int nachkomma) {
+    char puffer[64];
+    auto [ende, fehler] =
+        std::to_chars(puffer, puffer + sizeof puffer, v, std::chars_format::fixed, nachkomma);
+    if (fehler != std::errc{})
+        return "0";
+    std::string text(puffer, ende);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text == "-0" ? "0" : text;
+}

@@ -17,3 +17,7 @@ std::optional<float> ZahlAlsFloat(std::string_view zahl);
 // The program's atof: the longest number prefix after leading white space, 0 when there is none.
 // Magnitudes beyond the double range give an infinity.
 double ZahlAusText(const std::string& text);
+
+// Fixed-point text of v with at most nachkomma decimals, trailing zeros dropped, a point as the
+// decimal separator and no "-0"; independent of the locale.
+std::string ZahlText(double v, int nachkomma);
