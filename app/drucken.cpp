@@ -4,6 +4,7 @@
 #include "drawing/druckwerte.h"
 #include "drawing/seite.h"
 #include "export/umriss.h"
+#include "output/schreiben.h"
 #include "platform/afxdc.h"
 
 #include <optional>
@@ -11,15 +12,33 @@
 
 namespace {
 
-// The fields' chord and thickness for a printout or an export; nothing once the user has been
-// told why not.
-std::optional<Druckwerte> WerteOderGesagt(CWnd& wnd, const CString& laenge, const CString& dicke) {
-    Druckwerte werte = PruefeDruckwerte(laenge.GetString(), dicke.GetString());
-    if (werte.fehler.empty() && g_profil.ende < 2)
-        werte.fehler = "Es ist noch kein Profil geladen.";
-    if (werte.fehler.empty())
-        return werte;
-    wnd.MessageBox(werte.fehler);
+// The job the fields describe. The path is kept as the bytes the system uses, so that the input
+// is recognised whatever its name's encoding.
+Auftrag FeldAuftrag(const CString& datei, const CString& kommentar, const CString& laenge,
+                    const CString& dicke) {
+    Auftrag auftrag;
+    auftrag.datei = DateiPfadKodiert(datei);
+    auftrag.name = kommentar.GetString();
+    auftrag.laenge = laenge.GetString();
+    auftrag.dicke = dicke.GetString();
+    return auftrag;
+}
+
+// The job's outline, once the user has agreed to scale one that is not as long as the chord;
+// nothing once the user has been told why not.
+std::optional<Umriss> UmrissOderGesagt(CWnd& wnd, Auftrag& auftrag) {
+    Umriss umriss = PruefeAuftrag(auftrag);
+    if (umriss.befund == Befund::LaengeWeichtAb) {
+        const std::string mm = MmText(umriss.laenge) + " mm";
+        if (wnd.Frage(CString(umriss.fehler + "\n\nDen Umriss auf " + mm + " skalieren?"),
+                      ("Auf " + mm + " skalieren").c_str(), "Abbrechen") != IDOK)
+            return std::nullopt;
+        auftrag.normieren = true;
+        umriss = PruefeAuftrag(auftrag);
+    }
+    if (umriss.befund == Befund::Gut)
+        return umriss;
+    wnd.MessageBox(CString(umriss.fehler));
     return std::nullopt;
 }
 
@@ -52,8 +71,9 @@ void CProfilDlg::OnPlotLoeschen() {
 }
 
 void CProfilDlg::OnDrucken() {
-    const auto werte = WerteOderGesagt(*this, m_strProfillaenge, m_strProfildicke);
-    if (!werte)
+    Auftrag auftrag = FeldAuftrag(m_strDatei, m_strKommentar, m_strProfillaenge, m_strProfildicke);
+    const auto umriss = UmrissOderGesagt(*this, auftrag);
+    if (!umriss)
         return;
     CPrintDialog dlgDrucken(FALSE, 0, this);
     if (dlgDrucken.DoModal() != IDOK)
@@ -61,43 +81,52 @@ void CProfilDlg::OnDrucken() {
     CDC dc;
     dc.Attach(dlgDrucken.GetPrinterDC());
 
-    const std::vector<Punkt> punkte = DruckPunkte(g_profil, werte->laenge, werte->dicke);
-    const Seitenplan plan = PlaneDruck(dc, punkte);
+    const Druck druck = PlaneDruck(dc, auftrag, *umriss);
     // A cut-off outline would be glued onto balsa without anyone noticing.
-    if (plan.zuBreit) {
-        MessageBox(CString(ZuBreitText(plan)));
+    if (!druck.fehler.empty()) {
+        MessageBox(CString(druck.fehler));
         return;
     }
-    if (plan.seiten > 1 &&
-        Frage(CString("Das Profil ist " + MmText(werte->laenge) + " mm lang; die Seite bietet " +
-                      MmText(plan.platz / 10.0) + " mm. Auf " + std::to_string(plan.seiten) +
-                      " Seiten verteilt drucken?"),
+    if (druck.plan.seiten > 1 &&
+        Frage(CString("Das Profil ist " + MmText(umriss->laenge) + " mm lang; die Seite bietet " +
+                      MmText(druck.plan.platz / 10.0) + " mm. Auf " +
+                      std::to_string(druck.plan.seiten) + " Seiten verteilt drucken?"),
               "Auf mehreren Seiten drucken", "Abbrechen") != IDOK)
         return;
-
-    const Druckkopf kopf{m_strDatei, KopfZeile(m_strKommentar, werte->laenge, werte->dicke)};
-    const std::string fehler = DruckeDokument(dc, punkte, kopf, plan);
+    const std::string fehler = DruckeDokument(dc, druck);
     if (!fehler.empty())
         MessageBox(CString(fehler));
 }
 
 void CProfilDlg::OnSeitenansicht() {
-    const auto werte = WerteOderGesagt(*this, m_strProfillaenge, m_strProfildicke);
-    if (!werte)
+    Auftrag auftrag = FeldAuftrag(m_strDatei, m_strKommentar, m_strProfillaenge, m_strProfildicke);
+    const auto umriss = UmrissOderGesagt(*this, auftrag);
+    if (!umriss)
         return;
-    const std::vector<Punkt> punkte = DruckPunkte(g_profil, werte->laenge, werte->dicke);
-    const Druckkopf kopf{m_strDatei, KopfZeile(m_strKommentar, werte->laenge, werte->dicke)};
-    // The preview shows every page the printer would get, the tiles of a long chord included.
+    // Refused on the default page, the preview does not open; a page chosen in the preview that
+    // cannot take the outline says so instead of showing it empty.
+    CPrintDialog dlgStandard(FALSE, 0, this);
+    if (dlgStandard.GetDefaults()) {
+        CDC dc;
+        dc.Attach(dlgStandard.GetPrinterDC());
+        if (const Druck druck = PlaneDruck(dc, auftrag, *umriss); !druck.fehler.empty()) {
+            MessageBox(CString(druck.fehler));
+            return;
+        }
+    }
     DruckVorschau(this, [&](CDC& dc) {
-        const Seitenplan plan = PlaneDruck(dc, punkte);
-        if (!plan.zuBreit)
-            DruckeDokument(dc, punkte, kopf, plan);
+        const Druck druck = PlaneDruck(dc, auftrag, *umriss);
+        if (druck.fehler.empty())
+            DruckeDokument(dc, druck);
+        else
+            ZeichneAbsage(dc, druck.fehler);
     });
 }
 
 void CProfilDlg::OnExportieren(UINT nIDM) {
-    const auto werte = WerteOderGesagt(*this, m_strProfillaenge, m_strProfildicke);
-    if (!werte)
+    Auftrag auftrag = FeldAuftrag(m_strDatei, m_strKommentar, m_strProfillaenge, m_strProfildicke);
+    const auto umriss = UmrissOderGesagt(*this, auftrag);
+    if (!umriss)
         return;
     const bool svg = nIDM == IDM_ALS_SVG;
     const std::string vorschlag = Stamm(m_strDatei) + (svg ? ".svg" : ".dxf");
@@ -106,10 +135,10 @@ void CProfilDlg::OnExportieren(UINT nIDM) {
         svg ? "SVG-Dateien|*.svg|Alle Dateien|*||" : "DXF-Dateien|*.dxf|Alle Dateien|*||", this);
     if (dlgDatei.DoModal() != IDOK)
         return;
-    const std::string pfad = dlgDatei.GetPathName().GetString();
-    const std::string name = m_strKommentar.GetString();
-    const std::string fehler = svg ? SchreibeSvg(pfad, name, g_profil, werte->laenge, werte->dicke)
-                                   : SchreibeDxf(pfad, name, g_profil, werte->laenge, werte->dicke);
+    const std::string inhalt =
+        svg ? SvgText(*umriss, auftrag.name) : DxfText(*umriss, auftrag.name);
+    const std::string fehler =
+        SchreibeDatei(DateiPfadKodiert(dlgDatei.GetPathName()), inhalt, {auftrag.datei});
     if (!fehler.empty())
         MessageBox(CString(fehler));
 }

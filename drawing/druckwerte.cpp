@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr double kMaxLaenge = 10000.0;
-
 std::string MitPunkt(std::string text) {
     const std::size_t komma = text.find(',');
     if (komma != std::string::npos)
@@ -40,6 +38,7 @@ Druckwerte PruefeDruckwerte(const std::string& laenge, const std::string& dicke)
     const std::optional<double> l = GanzeZahl(laenge);
     const std::optional<double> t = GanzeZahl(dicke);
     if (!l || !(*l > 0.0 && *l <= kMaxLaenge)) {
+        werte.laengeFalsch = true;
         werte.fehler = "Die Profillänge muss eine Zahl größer als 0 und höchstens 10000 mm sein "
                        "(eingegeben: „" +
                        laenge + "“).";

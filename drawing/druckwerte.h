@@ -8,10 +8,13 @@
 double FeldZahl(const std::string& text);
 
 struct Druckwerte {
-    double laenge = 0.0; // chord in mm
-    double dicke = 0.0;  // thickness in percent
-    std::string fehler;  // German message; empty when both are usable
+    double laenge = 0.0;       // chord in mm
+    double dicke = 0.0;        // thickness in percent
+    std::string fehler;        // German message; empty when both are usable
+    bool laengeFalsch = false; // which field the message is about
 };
+
+constexpr double kMaxLaenge = 10000.0;
 
 // A printout or an export needs a chord that is a number greater than 0 and at most 10000 mm,
 // and a thickness that is a finite number (negative mirrors the outline). The whole field must

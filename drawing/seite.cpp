@@ -1,17 +1,16 @@
-// The printed pages: header, check bar, alignment marks and the outline at true scale.
+// The printed pages: header, check bar, registration crosses and the outline at true scale.
 #include "drawing/seite.h"
+
+#include "profile/text.h"
 
 #include <cmath>
 
 namespace {
 
-// The check bar runs down the left margin from the level of the leading edge: 100 mm with a
-// tick every 10 mm, so a ruler shows at once whether the printer scaled the page.
-constexpr int kBalkenX = 200;
-constexpr int kBalkenLaenge = 1000;
-
-// Registration crosses in the middle of the overlap, 5 mm from its edges.
+// Registration crosses in the middle of the overlap, 4 mm to each side of their centre.
 constexpr int kKreuz = 40;
+// The header's left edge and first line in device pixels, before any mapping mode.
+constexpr int kKopfRand = 100;
 
 int ZehntelMm(int pixel, int proZoll) {
     return proZoll > 0 ? AufInt(std::floor(pixel * 254.0 / proZoll)) : 0;
@@ -22,16 +21,59 @@ void Linie(CDC& dc, int x1, int y1, int x2, int y2) {
     dc.LineTo(x2, y2);
 }
 
-void Text(CDC& dc, int x, int y, const CString& text) {
-    dc.TextOut(x, y, text, text.GetLength());
+void Text(CDC& dc, int x, int y, const std::string& text) {
+    const CString s(text);
+    dc.TextOut(x, y, s, s.GetLength());
 }
 
-void Pruefbalken(CDC& dc) {
-    Linie(dc, kBalkenX, kOutlineOben, kBalkenX, kOutlineOben - kBalkenLaenge);
+int Breite(const CDC& dc, const std::string& text) {
+    return dc.GetTextExtent(CString(text)).cx;
+}
+
+// The start of each UTF-8 character, and the end.
+std::vector<std::size_t> Zeichengrenzen(const std::string& text) {
+    std::vector<std::size_t> grenzen;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            grenzen.push_back(i);
+    grenzen.push_back(text.size());
+    return grenzen;
+}
+
+// The text shortened in the middle with "…" until it is at most platz pixels wide.
+std::string Gekuerzt(const CDC& dc, const std::string& text, int platz) {
+    if (Breite(dc, text) <= platz)
+        return text;
+    const std::vector<std::size_t> g = Zeichengrenzen(text);
+    const std::size_t zeichen = g.size() - 1;
+    auto mitte = [&](std::size_t behalten) {
+        const std::size_t vorn = (behalten + 1) / 2;
+        const std::size_t hinten = behalten - vorn;
+        return text.substr(0, g[vorn]) + "…" + text.substr(g[zeichen - hinten]);
+    };
+    std::size_t gut = 0;
+    std::size_t schlecht = zeichen;
+    while (schlecht - gut > 1) {
+        const std::size_t versuch = (gut + schlecht) / 2;
+        (Breite(dc, mitte(versuch)) <= platz ? gut : schlecht) = versuch;
+    }
+    return mitte(gut);
+}
+
+void Pruefbalken(CDC& dc, const Seitenplan& plan) {
+    const int x = plan.balkenX;
+    // Ticks and label point into the page, away from its edge.
+    const int richtung = plan.balkenRechts ? -1 : 1;
+    Linie(dc, x, kUmrissOben, x, kUmrissOben - kBalkenLaenge);
     for (int mm = 0; mm <= 100; mm += 10)
-        Linie(dc, kBalkenX, kOutlineOben - 10 * mm, kBalkenX + (mm % 50 == 0 ? 50 : 30),
-              kOutlineOben - 10 * mm);
-    Text(dc, kBalkenX + 70, kOutlineOben - kBalkenLaenge / 2 + 20, "100 mm");
+        Linie(dc, x, kUmrissOben - 10 * mm, x + richtung * (mm % 50 == 0 ? 50 : 30),
+              kUmrissOben - 10 * mm);
+    const std::string text = "100 mm";
+    const int textX = plan.balkenRechts ? x - 70 -
+                                              dc.GetTextExtent(CString(text)).cx * 254 /
+                                                  std::max(dc.GetDeviceCaps(LOGPIXELSX), 1)
+                                        : x + 70;
+    Text(dc, textX, kUmrissOben - kBalkenLaenge / 2 + 20, text);
 }
 
 void Kreuze(CDC& dc, const Seitenplan& plan, int y) {
@@ -43,53 +85,92 @@ void Kreuze(CDC& dc, const Seitenplan& plan, int y) {
 
 } // namespace
 
-CString KopfZeile(const CString& name, double laenge, double dicke) {
-    return CString(std::string(name.GetString()) + " – Profiltiefe " + MmText(laenge) +
-                   " mm – Dicke " + MmText(dicke) + " %");
+Druck PlaneDruck(const CDC& dc, const Auftrag& auftrag, const Umriss& umriss) {
+    Druck druck;
+    druck.punkte = SeitenPunkte(auftrag, umriss);
+    druck.plan = PlaneSeiten(druck.punkte,
+                             ZehntelMm(dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(LOGPIXELSX)),
+                             ZehntelMm(dc.GetDeviceCaps(VERTRES), dc.GetDeviceCaps(LOGPIXELSY)));
+    druck.fehler = PlanFehler(druck.plan, umriss);
+    druck.kopf.datei = AlsUtf8(auftrag.datei);
+    const std::string zeile = KopfZeile(auftrag.name, umriss);
+    const std::string name = AlsUtf8(auftrag.name);
+    druck.kopf.name = name;
+    druck.kopf.werte = zeile.substr(name.size());
+    return druck;
 }
 
-Seitenplan PlaneDruck(const CDC& dc, const std::vector<Punkt>& punkte) {
-    return PlaneSeiten(punkte, ZehntelMm(dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(LOGPIXELSX)),
-                       ZehntelMm(dc.GetDeviceCaps(VERTRES), dc.GetDeviceCaps(LOGPIXELSY)));
-}
-
-void ZeichneSeite(CDC& dc, const std::vector<Punkt>& punkte, const Druckkopf& kopf,
-                  const Seitenplan& plan, int seite) {
+void ZeichneSeite(CDC& dc, const Druck& druck, int seite) {
+    const Seitenplan& plan = druck.plan;
     // The header in device pixels, before any mapping mode: the path at (100, 100).
     const int zeile = dc.GetTextExtent("Mg").cy * 5 / 4;
-    Text(dc, 100, 100, kopf.datei);
-    Text(dc, 100, 100 + zeile, kopf.zeile);
+    const int platz = dc.GetDeviceCaps(HORZRES) - 2 * kKopfRand;
+    Text(dc, kKopfRand, kKopfRand, Gekuerzt(dc, druck.kopf.datei, platz));
+    const int werte = Breite(dc, druck.kopf.werte);
+    Text(dc, kKopfRand, kKopfRand + zeile,
+         Gekuerzt(dc, druck.kopf.name, std::max(platz - werte, 0)) + druck.kopf.werte);
     if (plan.seiten > 1)
-        Text(dc, 100, 100 + 2 * zeile,
-             CString("Seite " + std::to_string(seite + 1) + " von " + std::to_string(plan.seiten)));
+        Text(dc, kKopfRand, kKopfRand + 2 * zeile,
+             "Seite " + std::to_string(seite + 1) + " von " + std::to_string(plan.seiten));
 
     dc.SetMapMode(MM_LOMETRIC);
-    Pruefbalken(dc);
+    Pruefbalken(dc, plan);
     if (plan.seiten > 1) {
         if (seite + 1 < plan.seiten)
             Kreuze(dc, plan, -plan.hoehe + kUeberlappung / 2);
         if (seite > 0)
-            Kreuze(dc, plan, kOutlineOben - kUeberlappung / 2);
+            Kreuze(dc, plan, kUmrissOben - kUeberlappung / 2);
         // Each page shows its part of the outline below the 30 mm line, the header stays clear.
-        dc.IntersectClipRect(0, kOutlineOben, plan.breite, -plan.hoehe);
+        dc.IntersectClipRect(0, kUmrissOben, plan.breite, -plan.hoehe);
     }
-    ZeichneLinienzug(dc, AufSeite(punkte, plan, seite));
+    ZeichneLinienzug(dc, AufSeite(druck.punkte, plan, seite));
 }
 
-std::string DruckeDokument(CDC& dc, const std::vector<Punkt>& punkte, const Druckkopf& kopf,
-                           const Seitenplan& plan) {
+std::string DruckeDokument(CDC& dc, const Druck& druck) {
     DOCINFO info{sizeof(DOCINFO), "Kestrun Ausdruck", nullptr, nullptr, 0};
     if (dc.StartDoc(&info) < 0)
         return "Der Ausdruck konnte nicht gestartet werden.";
     bool ok = true;
-    for (int seite = 0; ok && seite < plan.seiten; ++seite) {
+    for (int seite = 0; ok && seite < druck.plan.seiten; ++seite) {
         ok = dc.StartPage() >= 0;
         if (ok) {
-            ZeichneSeite(dc, punkte, kopf, plan, seite);
+            ZeichneSeite(dc, druck, seite);
             ok = dc.EndPage() >= 0;
         }
     }
     if (dc.EndDoc() < 0 || !ok)
         return "Der Ausdruck konnte nicht abgeschlossen werden.";
     return {};
+}
+
+void ZeichneAbsage(CDC& dc, const std::string& text) {
+    DOCINFO info{sizeof(DOCINFO), "Kestrun Ausdruck", nullptr, nullptr, 0};
+    if (dc.StartDoc(&info) < 0)
+        return;
+    if (dc.StartPage() >= 0) {
+        // Word by word onto lines as wide as the page.
+        const int platz = dc.GetDeviceCaps(HORZRES) - 2 * kKopfRand;
+        const int hoehe = dc.GetTextExtent("Mg").cy * 5 / 4;
+        int y = kKopfRand;
+        std::string zeile;
+        std::size_t anfang = 0;
+        while (anfang <= text.size()) {
+            std::size_t ende = text.find(' ', anfang);
+            if (ende == std::string::npos)
+                ende = text.size();
+            const std::string wort = text.substr(anfang, ende - anfang);
+            const std::string laenger = zeile.empty() ? wort : zeile + " " + wort;
+            if (!zeile.empty() && Breite(dc, laenger) > platz) {
+                Text(dc, kKopfRand, y, zeile);
+                y += hoehe;
+                zeile = wort;
+            } else {
+                zeile = laenger;
+            }
+            anfang = ende + 1;
+        }
+        Text(dc, kKopfRand, y, Gekuerzt(dc, zeile, platz));
+        dc.EndPage();
+    }
+    dc.EndDoc();
 }

@@ -1,8 +1,8 @@
-// The painters: the outline in the plot frame, and the printed pages on any device context
-// (printer, PDF file, print preview).
+// The painters: the outline in the plot frame, and the printed pages of an output job on any
+// device context (printer, PDF file, print preview).
 #pragma once
 
-#include "drawing/seitenplan.h"
+#include "output/auftrag.h"
 #include "platform/afxdc.h"
 
 #include <string>
@@ -14,23 +14,33 @@ void ZeichneLinienzug(CDC& dc, const std::vector<Punkt>& punkte);
 // The outline in green in a frame of w x h pixels; dicke in percent.
 void PlotteProfil(CDC& dc, const ProfilSpeicher& p, int w, int h, double dicke);
 
-// What the printout says above the outline.
+// What the printout says above the outline (UTF-8): the file's path, then the profile's name
+// followed by chord and thickness. Too long for the page, the path and the name are shortened
+// in the middle; chord and thickness always stay.
 struct Druckkopf {
-    CString datei; // the file path, the page's first line
-    CString zeile; // name, chord and thickness
+    std::string datei;
+    std::string name;
+    std::string werte; // " – Profiltiefe 150 mm – Dicke 100 %"
 };
 
-// "NACA 2412 – Profiltiefe 150 mm – Dicke 100 %"
-CString KopfZeile(const CString& name, double laenge, double dicke);
+// One printout of a checked job on one device: its vertices, header and page plan, or why it
+// cannot be printed there.
+struct Druck {
+    std::vector<Punkt> punkte;
+    Druckkopf kopf;
+    Seitenplan plan;
+    std::string fehler;
+};
 
-// The printable area of the device in 0.1 mm.
-Seitenplan PlaneDruck(const CDC& dc, const std::vector<Punkt>& punkte);
+// Plans the job's printout on the printable area of dc.
+Druck PlaneDruck(const CDC& dc, const Auftrag& auftrag, const Umriss& umriss);
 
-// Draws one page of the plan (seite from 0) between StartPage and EndPage.
-void ZeichneSeite(CDC& dc, const std::vector<Punkt>& punkte, const Druckkopf& kopf,
-                  const Seitenplan& plan, int seite);
+// Draws one page of the printout (seite from 0) between StartPage and EndPage.
+void ZeichneSeite(CDC& dc, const Druck& druck, int seite);
 
-// Prints every page of the plan as one document; "" or a German message when the printer
-// refused to start or to finish it.
-std::string DruckeDokument(CDC& dc, const std::vector<Punkt>& punkte, const Druckkopf& kopf,
-                           const Seitenplan& plan);
+// Prints every page as one document; "" or a German message when the printer refused to start
+// or to finish it.
+std::string DruckeDokument(CDC& dc, const Druck& druck);
+
+// A page that says why nothing can be printed, for a preview of a refused job.
+void ZeichneAbsage(CDC& dc, const std::string& text);

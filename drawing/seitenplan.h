@@ -7,11 +7,21 @@
 #include <string>
 #include <vector>
 
-// Page geometry in 0.1 mm: the outline starts 30 mm below the top of the printable area, and
-// a further page repeats the last 10 mm of the one before, so the pieces can be laid on each
-// other at the alignment marks.
-constexpr std::int32_t kOutlineOben = -300;
+// Page geometry in 0.1 mm, Y upward from the printable area's top edge. The outline's leading
+// edge sits 100 mm from the left and 30 mm down whenever the outline fits there.
+constexpr std::int32_t kUmrissLinks = 1000;
+constexpr std::int32_t kUmrissOben = -300;
+// A further page repeats the last 10 mm of the one before, so the pieces can be laid on each
+// other at the registration crosses.
 constexpr std::int32_t kUeberlappung = 100;
+// The 100 mm check bar runs down from the level of the leading edge, 20 mm from the page's
+// edge, with its label beside it; the outline keeps clear of that strip.
+constexpr std::int32_t kBalkenRand = 200;
+constexpr std::int32_t kBalkenLaenge = 1000;
+constexpr std::int32_t kBalkenBreite = 250;
+constexpr std::int32_t kBalkenAbstand = 30;
+// More pages than this is a wrong value, not a rib to glue together.
+constexpr std::int32_t kMaxSeiten = 100;
 
 struct Seitenplan {
     std::int32_t breite = 0; // the printable area
@@ -22,21 +32,27 @@ struct Seitenplan {
     // The outline's length below the 30 mm line, and the room a page has for it.
     std::int32_t laenge = 0;
     std::int32_t platz = 0;
-    // The outline leaves the printable width; nothing can be printed.
-    bool zuBreit = false;
+    // The outline's extent across the page at its usual place.
     std::int32_t links = 0;
     std::int32_t rechts = 0;
+    // How far the outline moves sideways from its usual place to fit beside the check bar.
+    std::int32_t versatz = 0;
+    // The check bar's line; its ticks and label point away from the page's edge.
+    std::int32_t balkenX = kBalkenRand;
+    bool balkenRechts = false;
+    // The outline does not fit the printable width even beside the check bar.
+    bool zuBreit = false;
+    // The widest outline the page takes beside the check bar.
+    std::int32_t nutzbar = 0;
 };
 
-// Plans the pages for the printout's vertices (DruckPunkte) on a printable area of
+// Plans the pages for the printout's vertices at their usual place on a printable area of
 // breite x hoehe (0.1 mm).
 Seitenplan PlaneSeiten(const std::vector<Punkt>& punkte, std::int32_t breite, std::int32_t hoehe);
 
-// The vertices as they fall on page seite (from 0): moved up by the pages before it.
+// The vertices as they fall on page seite (from 0): moved sideways as planned and up by the
+// pages before it.
 std::vector<Punkt> AufSeite(const std::vector<Punkt>& punkte, const Seitenplan& plan, int seite);
-
-// Why an outline wider than the printable area is not printed.
-std::string ZuBreitText(const Seitenplan& plan);
 
 // Millimetres as the printout's texts show them: "150", "150,5", "-12,25" (at most two
 // decimals, a decimal comma, independent of the locale).

@@ -1,8 +1,6 @@
 // The outline as a DXF drawing (R2000, millimetres): one closed LWPOLYLINE for CAM programs.
 #include "export/kontur.h"
 
-#include <QByteArray>
-
 #include <dxflib/dl_dxf.h>
 
 #include <algorithm>
@@ -25,9 +23,9 @@ char Gross(char c) {
 // DL_WriterA only writes to a file it opens by name and prints reals with the C library's
 // printf. This writer keeps the text in memory, so that the file can be replaced atomically,
 // and writes reals with to_chars, which ignores the user's decimal comma.
-class DxfText final : public DL_WriterA {
+class DxfSchreiber final : public DL_WriterA {
 public:
-    DxfText() : DL_WriterA("", DL_VERSION_2000) {}
+    DxfSchreiber() : DL_WriterA("", DL_VERSION_2000) {}
 
     void dxfReal(int gc, double value) const override {
         char puffer[400];
@@ -109,15 +107,11 @@ std::string LayerName(const std::string& name) {
 
 } // namespace
 
-std::string SchreibeDxf(const std::string& pfadUtf8, const std::string& name,
-                        const ProfilSpeicher& p, double laenge, double dicke) {
-    Kontur k;
-    if (std::string fehler = BaueKontur(p, laenge, dicke, k); !fehler.empty())
-        return fehler;
+std::string DxfText(const Umriss& k, const std::string& name) {
     const std::string layer = LayerName(name);
 
     DL_Dxf dxf;
-    DxfText dw;
+    DxfSchreiber dw;
     dxf.writeHeader(dw);
     dw.dxfString(9, "$INSUNITS");
     dw.dxfInt(70, 4); // millimetres
@@ -178,5 +172,5 @@ std::string SchreibeDxf(const std::string& pfadUtf8, const std::string& name,
     dxf.writeObjects(dw);
     dxf.writeObjectsEnd(dw);
     dw.dxfEOF();
-    return SchreibeAtomar(pfadUtf8, QByteArray::fromStdString(dw.text()));
+    return dw.text();
 }

@@ -1,5 +1,6 @@
 // The outline as an SVG drawing in millimetres, for laser cutters and vector programs.
 #include "export/kontur.h"
+#include "profile/zahl.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,7 +16,7 @@ QString Zahl(double v) {
 }
 
 // SVG's Y axis points down; negating Y keeps the upper surface on top.
-QString Pfad(const Kontur& k) {
+QString Pfad(const Umriss& k) {
     std::string d;
     char befehl = 'M';
     for (const UmrissPunkt& q : k.punkte) {
@@ -30,11 +31,7 @@ QString Pfad(const Kontur& k) {
 
 } // namespace
 
-std::string SchreibeSvg(const std::string& pfadUtf8, const std::string& name,
-                        const ProfilSpeicher& p, double laenge, double dicke) {
-    Kontur k;
-    if (std::string fehler = BaueKontur(p, laenge, dicke, k); !fehler.empty())
-        return fehler;
+std::string SvgText(const Umriss& k, const std::string& name) {
     const double breite = k.rechts - k.links;
     const double hoehe = k.oben - k.unten;
 
@@ -60,7 +57,5 @@ std::string SchreibeSvg(const std::string& pfadUtf8, const std::string& name,
     xml.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("0.1"));
     xml.writeAttribute(QStringLiteral("stroke-linejoin"), QStringLiteral("round"));
     xml.writeEndDocument();
-    if (xml.hasError())
-        return "Die SVG-Datei konnte nicht erzeugt werden.";
-    return SchreibeAtomar(pfadUtf8, text);
+    return text.toStdString();
 }

@@ -4,6 +4,7 @@
 #include "drawing/druckwerte.h"
 #include "export/umriss.h"
 #include "kommandozeile/pdf.h"
+#include "output/schreiben.h"
 #include "profile/datei.h"
 #include "profile/text.h"
 
@@ -38,6 +39,8 @@ const char* const kHilfe =
     "  --laenge MM             Profiltiefe in mm, Vorgabe 100 (Komma oder Punkt)\n"
     "  --dicke PROZENT         Dicke in % der Originaldicke, Vorgabe 100\n"
     "  --seite A4|A3|Letter    Papier für --pdf, hochkant, Vorgabe A4\n"
+    "  --normieren             einen Umriss, der nicht so lang ist wie die Profiltiefe (falsches\n"
+    "                          Format, Millimeter, ein Ausreißer), auf die Profiltiefe skalieren\n"
     "\n"
     "Passt das Profil nicht auf eine Seite, schreibt --pdf mehrere Seiten mit Passkreuzen.\n"
     "Exit-Code: 0 erledigt, 1 Datei oder Wert abgelehnt, 2 falsche Option.\n"
@@ -56,13 +59,29 @@ Aufruf Fehler(int code, const std::string& text) {
     return Ende(code);
 }
 
+// The command line's bytes, each as one Latin-1 character: every name survives the parser
+// exactly, whatever its encoding.
+QString AlsZeichen(const char* bytes) {
+    return QString::fromLatin1(bytes);
+}
+
+std::string Bytes(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+// An option's value or a name for a message: no terminal control gets through.
+std::string Zeigen(const QString& text) {
+    return AlsUtf8(Bytes(text));
+}
+
 struct Ausgaben {
     std::string pdf, svg, dxf, seite;
 };
 
-// Loads the file, checks the values, writes each output; exit code 0 or 1.
+// Loads the file, checks the job, makes every output and writes them all or none; 0 or 1.
 int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
-                const std::string& laenge, const std::string& dicke, const Ausgaben& aus) {
+                const std::string& laenge, const std::string& dicke, bool normieren,
+                const Ausgaben& aus) {
     std::string fehler;
     std::FILE* f = OeffneProfilDatei(datei, fehler);
     if (f == nullptr) {
@@ -72,48 +91,61 @@ int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
     const LeseErgebnis ergebnis = format ? LeseProfil(f, *format) : LeseProfilErkannt(f);
     std::fclose(f);
     if (!ergebnis.fehler.empty()) {
-        std::cerr << "kestrun1: " << datei << ": " << ergebnis.fehler << '\n';
+        std::cerr << "kestrun1: " << AlsUtf8(datei) << ": " << ergebnis.fehler << '\n';
         return 1;
     }
     if (!ergebnis.warnung.empty())
-        std::cerr << "kestrun1: " << datei << ": " << ergebnis.warnung << '\n';
-    const Druckwerte werte = PruefeDruckwerte(laenge, dicke);
-    if (!werte.fehler.empty()) {
-        std::cerr << "kestrun1: " << werte.fehler << '\n';
+        std::cerr << "kestrun1: " << AlsUtf8(datei) << ": " << ergebnis.warnung << '\n';
+
+    const Auftrag auftrag{&g_profil, ergebnis.kommentar, datei, laenge, dicke, normieren};
+    const Umriss umriss = PruefeAuftrag(auftrag);
+    if (umriss.befund != Befund::Gut) {
+        std::cerr << "kestrun1: " << umriss.fehler
+                  << (umriss.befund == Befund::LaengeWeichtAb
+                          ? " Mit --normieren wird der Umriss auf die Profiltiefe skaliert."
+                          : "")
+                  << '\n';
         return 1;
     }
-
-    // No display is needed: the pages and outlines are painted offscreen. The toolkit's
-    // remarks about that setting would only clutter a shell loop's output.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
-        if (art == QtCriticalMsg || art == QtFatalMsg)
-            std::cerr << "kestrun1: " << text.toStdString() << '\n';
-    });
-    int argc = 1;
-    char name[] = "kestrun1";
-    char* argv[] = {name, nullptr};
-    QApplication anwendung(argc, argv);
-
-    const std::string profilName = AlsUtf8(ergebnis.kommentar);
-    int code = 0;
-    auto melden = [&code](const std::string& text) {
-        if (!text.empty()) {
-            std::cerr << "kestrun1: " << text << '\n';
-            code = 1;
+    // Every target is checked before any work is done.
+    for (const std::string* ziel : {&aus.pdf, &aus.svg, &aus.dxf}) {
+        if (ziel->empty())
+            continue;
+        if (const std::string grund = PruefeZiel(*ziel, {datei}); !grund.empty()) {
+            std::cerr << "kestrun1: " << grund << '\n';
+            return 1;
         }
-    };
+    }
+
+    std::vector<Ausgabedatei> dateien;
     if (!aus.pdf.empty()) {
-        const Druckkopf kopf{CString(QString::fromLocal8Bit(datei.c_str()).toStdString()),
-                             KopfZeile(profilName, werte.laenge, werte.dicke)};
-        melden(SchreibePdf(aus.pdf, aus.seite, DruckPunkte(g_profil, werte.laenge, werte.dicke),
-                           kopf));
+        // No display is needed: the pages are painted offscreen. The toolkit's remarks about
+        // that setting would only clutter a shell loop's output.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
+            if (art == QtCriticalMsg || art == QtFatalMsg)
+                std::cerr << "kestrun1: " << AlsUtf8(text.toStdString()) << '\n';
+        });
+        int argc = 1;
+        char name[] = "kestrun1";
+        char* argv[] = {name, nullptr};
+        QApplication anwendung(argc, argv);
+        std::string pdf;
+        if (std::string grund = PdfDokument(aus.seite, auftrag, umriss, pdf); !grund.empty()) {
+            std::cerr << "kestrun1: " << grund << '\n';
+            return 1;
+        }
+        dateien.push_back({aus.pdf, std::move(pdf)});
     }
     if (!aus.svg.empty())
-        melden(SchreibeSvg(aus.svg, profilName, g_profil, werte.laenge, werte.dicke));
+        dateien.push_back({aus.svg, SvgText(umriss, ergebnis.kommentar)});
     if (!aus.dxf.empty())
-        melden(SchreibeDxf(aus.dxf, profilName, g_profil, werte.laenge, werte.dicke));
-    return code;
+        dateien.push_back({aus.dxf, DxfText(umriss, ergebnis.kommentar)});
+    if (const std::string grund = SchreibeDateien(dateien, {datei}); !grund.empty()) {
+        std::cerr << "kestrun1: " << grund << '\n';
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -132,7 +164,7 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
                                             "-sync"};
     QStringList argumente;
     for (int i = 0; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
+        const QString argument = AlsZeichen(argv[i]);
         if (i > 0 && kQtMitWert.contains(argument) && i + 1 < argc)
             ++i;
         else if (i == 0 || !kQtOhneWert.contains(argument))
@@ -151,14 +183,15 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
     const QCommandLineOption laenge("laenge", {}, "MM", "100");
     const QCommandLineOption dicke("dicke", {}, "PROZENT", "100");
     const QCommandLineOption seite("seite", {}, "A4|A3|Letter", "A4");
-    parser.addOptions({hilfe, version, format, pdf, svg, dxf, laenge, dicke, seite});
+    const QCommandLineOption normieren("normieren");
+    parser.addOptions({hilfe, version, format, pdf, svg, dxf, laenge, dicke, seite, normieren});
     parser.addPositionalArgument("DATEI", {});
 
     if (!parser.parse(argumente)) {
         const QStringList unbekannt = parser.unknownOptionNames();
         return Fehler(2, unbekannt.isEmpty()
                              ? "Einer Option fehlt ihr Wert (kestrun1 --help zeigt alle)."
-                             : "Unbekannte Option „" + unbekannt.first().toStdString() +
+                             : "Unbekannte Option „" + Zeigen(unbekannt.first()) +
                                    "“ (kestrun1 --help zeigt alle).");
     }
     if (parser.isSet(hilfe)) {
@@ -179,30 +212,32 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
             aufruf.format = ProfilFormat::Werte;
         else
             return Fehler(2, "--format kennt nur selig oder werte, nicht „" +
-                                 parser.value(format).toStdString() + "“.");
+                                 Zeigen(parser.value(format)) + "“.");
     }
     const QString papier = parser.value(seite);
     if (papier != QLatin1String("A4") && papier != QLatin1String("A3") &&
         papier != QLatin1String("Letter"))
-        return Fehler(2, "--seite kennt nur A4, A3 oder Letter, nicht „" + papier.toStdString() +
-                             "“.");
+        return Fehler(2, "--seite kennt nur A4, A3 oder Letter, nicht „" + Zeigen(papier) + "“.");
     const QStringList dateien = parser.positionalArguments();
     if (dateien.size() > 1)
         return Fehler(2, "Bitte nur eine Datei nennen.");
     if (!dateien.isEmpty())
-        aufruf.datei = QFile::encodeName(dateien.first()).toStdString();
+        aufruf.datei = Bytes(dateien.first());
 
-    const Ausgaben aus{parser.value(pdf).toStdString(), parser.value(svg).toStdString(),
-                       parser.value(dxf).toStdString(), papier.toStdString()};
+    const Ausgaben aus{Bytes(parser.value(pdf)), Bytes(parser.value(svg)), Bytes(parser.value(dxf)),
+                       Bytes(papier)};
     const bool ausgabe = parser.isSet(pdf) || parser.isSet(svg) || parser.isSet(dxf);
     if (!ausgabe) {
-        if (parser.isSet(laenge) || parser.isSet(dicke) || parser.isSet(seite))
-            return Fehler(2, "--laenge, --dicke und --seite gelten nur mit --pdf, --svg oder "
-                             "--dxf.");
+        if (parser.isSet(laenge) || parser.isSet(dicke) || parser.isSet(seite) ||
+            parser.isSet(normieren))
+            return Fehler(2, "--laenge, --dicke, --seite und --normieren gelten nur mit --pdf, "
+                             "--svg oder --dxf.");
         // The window shows the full path, as the file dialog gives it.
         aufruf.datei = dateien.isEmpty()
                            ? std::string()
-                           : QFileInfo(dateien.first()).absoluteFilePath().toStdString();
+                           : QFileInfo(QFile::decodeName(QByteArray::fromStdString(aufruf.datei)))
+                                 .absoluteFilePath()
+                                 .toStdString();
         return aufruf;
     }
     if (aufruf.datei.empty())
@@ -210,6 +245,6 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
     if ((parser.isSet(pdf) && aus.pdf.empty()) || (parser.isSet(svg) && aus.svg.empty()) ||
         (parser.isSet(dxf) && aus.dxf.empty()))
         return Fehler(2, "Der Name der Ausgabedatei fehlt.");
-    return Ende(Exportieren(aufruf.datei, aufruf.format, parser.value(laenge).toStdString(),
-                            parser.value(dicke).toStdString(), aus));
+    return Ende(Exportieren(aufruf.datei, aufruf.format, Bytes(parser.value(laenge)),
+                            Bytes(parser.value(dicke)), parser.isSet(normieren), aus));
 }

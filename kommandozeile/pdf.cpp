@@ -1,52 +1,33 @@
-// PDF output through the same page painter as the print dialog.
+// PDF output through the same job and page painter as the print dialog.
 #include "kommandozeile/pdf.h"
 
+#include "drawing/seite.h"
 #include "platform/druckgeraet.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QByteArray>
 #include <QPageSize>
 #include <QPrinter>
-#include <QTemporaryFile>
 
-#include <cstdio>
-
-std::string SchreibePdf(const std::string& pfadUtf8, const std::string& seite,
-                        const std::vector<Punkt>& punkte, const Druckkopf& kopf) {
-    const QString ziel = QFileInfo(QString::fromStdString(pfadUtf8)).absoluteFilePath();
-    // Beside the target, so the finished file can be renamed onto it in one step.
-    QTemporaryFile teil(ziel + QStringLiteral(".XXXXXX"));
-    if (!teil.open())
-        return "Die Datei „" + pfadUtf8 +
-               "“ kann nicht geschrieben werden: " + teil.errorString().toStdString();
-    teil.close();
-
+std::string PdfDokument(const std::string& seite, const Auftrag& auftrag, const Umriss& umriss,
+                        std::string& pdf) {
     const QPageSize::PageSizeId format = seite == "A3"       ? QPageSize::A3
                                          : seite == "Letter" ? QPageSize::Letter
                                                              : QPageSize::A4;
-    std::string fehler;
-    {
-        // The print dialog's PDF output: high resolution, the paper's default margins.
-        QPrinter drucker(QPrinter::HighResolution);
-        drucker.setOutputFormat(QPrinter::PdfFormat);
-        drucker.setOutputFileName(teil.fileName());
-        drucker.setPageSize(QPageSize(format));
-        drucker.setPageOrientation(QPageLayout::Portrait);
-        CDC dc;
-        dc.Attach(DruckgeraetFuer(&drucker));
-        const Seitenplan plan = PlaneDruck(dc, punkte);
-        if (plan.zuBreit)
-            fehler = ZuBreitText(plan);
-        else
-            fehler = DruckeDokument(dc, punkte, kopf, plan);
-        dc.DeleteDC();
-    }
-    if (fehler.empty()) {
-        teil.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                            QFile::ReadOther);
-        if (std::rename(QFile::encodeName(teil.fileName()).constData(),
-                        QFile::encodeName(ziel).constData()) != 0)
-            fehler = "Die Datei „" + pfadUtf8 + "“ kann nicht geschrieben werden.";
-    }
-    return fehler;
+    // The print dialog's PDF printer lends its page: the paper's default margins.
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setPageSize(QPageSize(format));
+    drucker.setPageOrientation(QPageLayout::Portrait);
+
+    QByteArray dokument;
+    CDC dc;
+    dc.Attach(PdfGeraet(drucker.pageLayout(), &dokument));
+    const Druck druck = PlaneDruck(dc, auftrag, umriss);
+    if (!druck.fehler.empty())
+        return druck.fehler;
+    if (std::string fehler = DruckeDokument(dc, druck); !fehler.empty())
+        return fehler;
+    dc.DeleteDC();
+    pdf = dokument.toStdString();
+    return {};
 }

@@ -5,8 +5,14 @@
 #include "platform/fenster_p.h"
 #include "platform/zeichenfeld.h"
 
+#include "output/schreiben.h"
+
+#include <QBuffer>
+#include <QFile>
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -21,6 +27,7 @@ public:
     virtual int StartPage() { return 1; }
     virtual int EndPage() { return 1; }
     virtual int EndDoc() { return 1; }
+    virtual std::string Fehlertext() const { return {}; }
     virtual void TextOut(int, int, const QString&) {}
     virtual QSize TextGroesse(const QString&) const { return {}; }
     virtual int Faehigkeit(int) const { return 0; }
@@ -70,73 +77,97 @@ private:
     bool m_fortsetzen = false;
 };
 
+// A printer, a preview's pages or a PDF in memory. A PDF printer with a file name paints into
+// memory too, and the file is written by the program's one safe writer when the document ends.
 class DruckerGeraet : public Zeichengeraet {
 public:
     // The device owns a printer from the print dialog, not one that a preview lends it.
     explicit DruckerGeraet(std::unique_ptr<QPrinter> drucker)
-        : m_eigener(std::move(drucker)), m_drucker(m_eigener.get()) {}
-    explicit DruckerGeraet(QPrinter* geliehen) : m_drucker(geliehen) {}
+        : m_eigener(std::move(drucker)), m_drucker(m_eigener.get()), m_geraet(m_drucker) {
+        Umleiten();
+    }
+    explicit DruckerGeraet(QPrinter* geliehen) : m_drucker(geliehen), m_geraet(geliehen) {
+        Umleiten();
+    }
+    DruckerGeraet(const QPageLayout& seite, QByteArray* pdf) : m_pdfZiel(pdf) {
+        PdfImSpeicher(seite);
+    }
 
     int StartDoc(const char* name) override {
-        m_drucker->setDocName(QString::fromUtf8(name));
-        if (!m_painter.begin(m_drucker))
+        if (m_drucker)
+            m_drucker->setDocName(QString::fromUtf8(name));
+        if (m_pdf)
+            m_pdf->setTitle(QString::fromUtf8(name));
+        if (!m_painter.begin(m_geraet))
             return SP_ERROR;
+        m_painter.setLayoutDirection(Qt::LeftToRight);
         m_seiten = 0;
         return 1;
     }
     int StartPage() override {
         if (!m_painter.isActive())
             return SP_ERROR;
-        if (m_seiten++ > 0 && !m_drucker->newPage())
+        if (m_seiten++ > 0 && !m_geraet->newPage())
             return SP_ERROR;
-        m_painter.resetTransform();
-        m_painter.setClipping(false);
+        // Nothing of the page before carries over: a preview keeps the painter's clip.
+        m_painter.setClipRect(QRect(), Qt::NoClip);
+        m_abbildung = QTransform();
+        Anwenden();
         return 1;
     }
     int EndPage() override { return m_painter.isActive() ? 1 : SP_ERROR; }
-    int EndDoc() override { return m_painter.isActive() && m_painter.end() ? 1 : SP_ERROR; }
+    int EndDoc() override {
+        if (!m_painter.isActive() || !m_painter.end())
+            return SP_ERROR;
+        if (!m_pdf)
+            return 1;
+        m_pdf.reset();
+        if (m_pdfZiel) {
+            *m_pdfZiel = m_puffer.data();
+            return 1;
+        }
+        m_fehler = SchreibeDatei(m_dateiName.toStdString(), m_puffer.data().toStdString());
+        return m_fehler.empty() ? 1 : SP_ERROR;
+    }
+    std::string Fehlertext() const override { return m_fehler; }
 
     void TextOut(int x, int y, const QString& text) override {
         if (!m_painter.isActive())
             return;
-        // GDI maps the reference point and draws the glyphs in device units.
-        const QPointF ecke = m_painter.transform().map(QPointF(x, y));
-        const QFontMetrics metrik(m_painter.font(), m_drucker);
+        // GDI maps the reference point and draws the glyphs upright in device units.
+        const QPointF ecke = m_abbildung.map(QPointF(x, y));
+        const QFontMetrics metrik(m_painter.font(), m_geraet);
         m_painter.save();
-        m_painter.resetTransform();
+        m_painter.setTransform(m_basis);
         m_painter.drawText(ecke + QPointF(0, metrik.ascent()), text);
         m_painter.restore();
     }
 
     QSize TextGroesse(const QString& text) const override {
-        const QFontMetrics metrik(m_painter.isActive() ? m_painter.font() : QFont(), m_drucker);
+        const QFontMetrics metrik(m_painter.isActive() ? m_painter.font() : QFont(), m_geraet);
         return {metrik.horizontalAdvance(text), metrik.height()};
     }
 
     int Faehigkeit(int index) const override {
-        const QRect bereich = m_drucker->pageLayout().paintRectPixels(m_drucker->resolution());
+        const QRect bereich = Bereich();
         switch (index) {
         case HORZRES:
-            return bereich.width();
+            return Quer() ? bereich.height() : bereich.width();
         case VERTRES:
-            return bereich.height();
+            return Quer() ? bereich.width() : bereich.height();
         case LOGPIXELSX:
         case LOGPIXELSY:
-            return m_drucker->resolution();
+            return Aufloesung();
         default:
             return 0;
         }
     }
 
     void SetMapMode(int modus) override {
-        if (modus != MM_LOMETRIC) {
-            m_painter.resetTransform();
-            return;
-        }
         // One logical unit is 0.1 mm, Y grows upward, the origin stays where it is.
-        const double proX = m_drucker->resolution() / 254.0;
-        const double proY = m_drucker->resolution() / 254.0;
-        m_painter.setTransform(QTransform::fromScale(proX, -proY));
+        const double proMm = Aufloesung() / 254.0;
+        m_abbildung = modus == MM_LOMETRIC ? QTransform::fromScale(proMm, -proMm) : QTransform();
+        Anwenden();
     }
 
     void Begrenzen(const QRect& r) override {
@@ -152,9 +183,52 @@ public:
     }
 
 private:
+    int Aufloesung() const { return m_geraet->logicalDpiX(); }
+    QRect Bereich() const { return m_geraet->pageLayout().paintRectPixels(Aufloesung()); }
+    // A landscape page is used as a portrait one turned by a quarter, so that the chord runs
+    // along its long side.
+    bool Quer() const {
+        const QRect b = Bereich();
+        return b.width() > b.height();
+    }
+
+    void Anwenden() {
+        m_basis = Quer() ? QTransform(0, -1, 1, 0, 0, Bereich().height()) : QTransform();
+        if (m_painter.isActive())
+            m_painter.setTransform(m_abbildung * m_basis);
+    }
+
+    void Umleiten() {
+        // A preview paints through its own engine; only a real PDF print goes to a file.
+        if (m_drucker->outputFormat() != QPrinter::PdfFormat ||
+            m_drucker->outputFileName().isEmpty() || !m_drucker->paintEngine() ||
+            m_drucker->paintEngine()->type() == QPaintEngine::Picture)
+            return;
+        m_dateiName = QFile::encodeName(m_drucker->outputFileName());
+        PdfImSpeicher(m_drucker->pageLayout());
+        m_pdf->setResolution(m_drucker->resolution());
+    }
+
+    void PdfImSpeicher(const QPageLayout& seite) {
+        m_puffer.open(QIODevice::WriteOnly);
+        m_pdf = std::make_unique<QPdfWriter>(&m_puffer);
+        m_pdf->setResolution(1200);
+        m_pdf->setPageLayout(seite);
+        m_pdf->setCreator(QStringLiteral("Kestrun1"));
+        m_geraet = m_pdf.get();
+    }
+
     std::unique_ptr<QPrinter> m_eigener;
-    QPrinter* m_drucker;
+    QPrinter* m_drucker = nullptr;
+    QBuffer m_puffer;
+    std::unique_ptr<QPdfWriter> m_pdf;
+    QByteArray* m_pdfZiel = nullptr;
+    QByteArray m_dateiName;
+    std::string m_fehler;
+    QPagedPaintDevice* m_geraet = nullptr;
     QPainter m_painter;
+    QTransform m_abbildung;
+    QTransform m_basis;
     int m_seiten = 0;
 };
 
@@ -277,6 +351,14 @@ HDC CPrintDialog::GetPrinterDC() {
 
 HDC DruckgeraetFuer(QPrinter* drucker) {
     return drucker ? new DruckerGeraet(drucker) : nullptr;
+}
+
+HDC PdfGeraet(const QPageLayout& seite, QByteArray* pdf) {
+    return pdf ? new DruckerGeraet(seite, pdf) : nullptr;
+}
+
+std::string CDC::Fehlertext() const {
+    return m_hDC ? m_hDC->Fehlertext() : std::string();
 }
 
 void DruckVorschau(CWnd* pParentWnd, const std::function<void(CDC&)>& drucken) {

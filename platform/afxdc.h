@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QPrinter;
 
@@ -65,6 +66,8 @@ public:
     int StartPage();
     int EndPage();
     int EndDoc();
+    // Why the device failed last, in the user's language; empty when it gave no reason.
+    std::string Fehlertext() const;
 
     // Top-left corner of the text cell at (x, y) in logical units, with the device's default
     // font; the text stays upright whatever the mapping mode, as in GDI.

@@ -25,6 +25,21 @@ void Anhaengen(std::string& aus, char32_t c) {
     }
 }
 
+// C1 controls steer terminals (CSI), bidirectional controls reorder a line of text.
+bool Steuernd(char32_t c) {
+    return (c >= 0x80 && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F ||
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// The code point of one valid UTF-8 sequence.
+char32_t Dekodiert(std::string_view folge) {
+    const auto b = static_cast<std::uint8_t>(folge[0]);
+    char32_t c = folge.size() == 2 ? b & 0x1F : folge.size() == 3 ? b & 0x0F : b & 0x07;
+    for (std::size_t k = 1; k < folge.size(); ++k)
+        c = (c << 6) | (static_cast<std::uint8_t>(folge[k]) & 0x3F);
+    return c;
+}
+
 } // namespace
 
 bool IstUtf8(std::string_view bytes) {
@@ -66,14 +81,25 @@ std::string AlsUtf8(std::string_view bytes) {
     std::string aus;
     aus.reserve(bytes.size() * 2);
     const bool utf8 = IstUtf8(bytes);
-    for (const char ch : bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char ch = bytes[i];
         const auto b = static_cast<std::uint8_t>(ch);
-        if (b < 0x20 || b == 0x7F)
+        if (b < 0x20 || b == 0x7F) {
             Anhaengen(aus, b == '\t' ? char32_t{' '} : char32_t{0xFFFD});
-        else if (utf8 || b < 0x80)
+        } else if (b < 0x80) {
             aus += ch;
-        else
-            Anhaengen(aus, b < 0xA0 ? kCp1252[b - 0x80] : char32_t{b});
+        } else if (!utf8) {
+            const char32_t c = b < 0xA0 ? kCp1252[b - 0x80] : char32_t{b};
+            Anhaengen(aus, Steuernd(c) ? char32_t{0xFFFD} : c);
+        } else {
+            const std::size_t laenge = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+            const char32_t c = Dekodiert(bytes.substr(i, laenge));
+            if (Steuernd(c))
+                Anhaengen(aus, 0xFFFD);
+            else
+                aus.append(bytes.substr(i, laenge));
+            i += laenge - 1;
+        }
     }
     return aus;
 }

@@ -150,17 +150,18 @@ double ZahlAusText(const std::string& text) {
                    : std::numeric_limits<double>::infinity();
 }
 
-std::string ZahlText(double v, int nachkomma) {
-    char puffer[64];
-    auto [ende, fehler] =
-        std::to_chars(puffer, puffer + sizeof puffer, v, std::chars_format::fixed, nachkomma);
-    if (fehler != std::errc{})
-        return "0";
+std::string ZahlText(double v, int nachkomma, char trenner) {
+    // Room for every finite double in fixed notation; infinities and NaN as to_chars spells them.
+    char puffer[400];
+    const auto ende =
+        std::to_chars(puffer, puffer + sizeof puffer, v, std::chars_format::fixed, nachkomma).ptr;
     std::string text(puffer, ende);
-    if (text.find('.') != std::string::npos) {
+    if (const std::size_t punkt = text.find('.'); punkt != std::string::npos) {
         text.erase(text.find_last_not_of('0') + 1);
         if (text.back() == '.')
             text.pop_back();
+        else
+            text[punkt] = trenner;
     }
     return text == "-0" ? "0" : text;
 }

@@ -18,6 +18,6 @@ std::optional<float> ZahlAlsFloat(std::string_view zahl);
 // Magnitudes beyond the double range give an infinity.
 double ZahlAusText(const std::string& text);
 
-// Fixed-point text of v with at most nachkomma decimals, trailing zeros dropped, a point as the
-// decimal separator and no "-0"; independent of the locale.
-std::string ZahlText(double v, int nachkomma);
+// Fixed-point text of v with at most nachkomma decimals (0 to 30), trailing zeros dropped, the
+// given decimal separator and no "-0"; independent of the locale.
+std::string ZahlText(double v, int nachkomma, char trenner = '.');

@@ -12,15 +12,22 @@ TEST(AlsUtf8, GueltigesUtf8BleibtSonstWindows1252) {
         {"Fl\xFCgel", "Fl\xC3\xBCgel"},                   // Windows-1252 ü
         {"\x80 5", "\xE2\x82\xAC 5"},                     // euro sign
         {"\x96", "\xE2\x80\x93"},                         // en dash
-        {"\x81", "\xC2\x81"},                             // undefined in 1252: C1 control
+        {"\x81", "\xEF\xBF\xBD"},                         // undefined in 1252: C1 control
         {"\xC3", "\xC3\x83"},                             // truncated sequence
         {"\xC0\xAF", "\xC3\x80\xC2\xAF"},                 // overlong slash
         {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"}, // surrogate
-        {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"}, // past U+10FFFF
-        {"\xF0\x9F\x9B\xA9", "\xF0\x9F\x9B\xA9"},                         // four-byte sequence
+        {"\xF4\x90\x80\x80", "\xC3\xB4\xEF\xBF\xBD\xE2\x82\xAC\xE2\x82\xAC"}, // past U+10FFFF
+        {"\xF0\x9F\x9B\xA9", "\xF0\x9F\x9B\xA9"},                             // four-byte sequence
         // Control bytes never cut the text where it becomes a C string.
         {std::string("\xFC\0\x7F\x1B", 4), "\xC3\xBC\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
         {"a\tb\r", "a b\xEF\xBF\xBD"},
+        // Neither a terminal's CSI nor a right-to-left override gets through.
+        {"a\xC2\x9B"
+         "31m",
+         "a\xEF\xBF\xBD"
+         "31m"},
+        {"x\xE2\x80\xAEy\xE2\x80\x8Fz\xE2\x81\xA6", "x\xEF\xBF\xBDy\xEF\xBF\xBDz\xEF\xBF\xBD"},
+        {"\xE2\x80\x93", "\xE2\x80\x93"}, // en dash is no control
     };
     for (const auto& [bytes, utf8] : faelle)
         EXPECT_EQ(AlsUtf8(bytes), utf8) << bytes;

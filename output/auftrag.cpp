@@ -1,0 +1,160 @@
+// The checks every output shares, and the outline they make.
+#include "output/auftrag.h"
+
+#include "drawing/druckwerte.h"
+#include "profile/text.h"
+#include "profile/zahl.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Beyond a kilometre a coordinate is nonsense, and every number still fits a short text field.
+constexpr double kGroessterBetrag = 1e6;
+// Thinner than a pencil line, an outline can neither be cut nor seen.
+constexpr double kMinDicke = 0.1;
+// A file whose outline is this much longer or shorter than the chord is read wrongly.
+constexpr double kLaengenToleranz = 0.01;
+
+std::string Getrimmt(const std::string& text) {
+    const std::size_t anfang = text.find_first_not_of(" \t");
+    return anfang == std::string::npos
+               ? std::string()
+               : text.substr(anfang, text.find_last_not_of(" \t") - anfang + 1);
+}
+
+Umriss Abgelehnt(Umriss u, Befund befund, std::string text) {
+    u.befund = befund;
+    u.fehler = std::move(text);
+    u.punkte.clear();
+    return u;
+}
+
+// Twice the signed area of the closed polygon.
+double Flaeche2(const std::vector<UmrissPunkt>& p) {
+    double summe = 0;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const UmrissPunkt& a = p[i];
+        const UmrissPunkt& b = p[(i + 1) % p.size()];
+        summe += a.x * b.y - b.x * a.y;
+    }
+    return summe;
+}
+
+void Ausdehnung(Umriss& u) {
+    u.links = u.rechts = u.punkte.front().x;
+    u.unten = u.oben = u.punkte.front().y;
+    for (const UmrissPunkt& q : u.punkte) {
+        u.links = std::min(u.links, q.x);
+        u.rechts = std::max(u.rechts, q.x);
+        u.unten = std::min(u.unten, q.y);
+        u.oben = std::max(u.oben, q.y);
+    }
+}
+
+} // namespace
+
+Umriss PruefeAuftrag(const Auftrag& auftrag) {
+    Umriss u;
+    const ProfilSpeicher& p = *auftrag.profil;
+    if (p.ende < 2)
+        return Abgelehnt(u, Befund::NichtsGeladen, "Es ist noch kein Profil geladen.");
+    const Druckwerte werte = PruefeDruckwerte(auftrag.laenge, auftrag.dicke);
+    if (!werte.fehler.empty())
+        return Abgelehnt(u, werte.laengeFalsch ? Befund::LaengeUngueltig : Befund::DickeUngueltig,
+                         werte.fehler);
+    u.laenge = werte.laenge;
+    u.dicke = werte.dicke;
+
+    // The file's pairs at this chord, first at the file's own thickness.
+    const std::int32_t ende = std::clamp(p.ende, 1, kProfilSlots - 1);
+    std::vector<UmrissPunkt> datei;
+    for (std::int32_t i = 1; i < ende; ++i)
+        datei.push_back({p.x[i] / 10000 * u.laenge, p.y[i] / 10000 * u.laenge});
+    // A file that closes its trailing edge itself repeats the first pair at the end.
+    if (datei.size() > 1 && datei.front().x == datei.back().x && datei.front().y == datei.back().y)
+        datei.pop_back();
+    for (const UmrissPunkt& q : datei)
+        if (!(std::fabs(q.x) <= kGroessterBetrag &&
+              std::fabs(q.y * u.dicke / 100) <= kGroessterBetrag))
+            return Abgelehnt(u, Befund::ZuGross,
+                             "Eine Koordinate der Datei ist unsinnig groß: der Umriss wäre größer "
+                             "als 1 km. Es wird nichts ausgegeben.");
+    u.punkte = datei;
+    Ausdehnung(u);
+    const double kasten = (u.rechts - u.links) * (u.oben - u.unten);
+    if (datei.size() < 3 || !(kasten > 0) || std::fabs(Flaeche2(datei)) < 1e-6 * kasten)
+        return Abgelehnt(u, Befund::KeinUmriss,
+                         "Die Koordinaten der Datei ergeben keinen Umriss (weniger als drei "
+                         "verschiedene Punkte, oder alle auf einer Linie). Es wird nichts "
+                         "ausgegeben.");
+    u.dateiLaenge = u.rechts - u.links;
+    u.nase = u.links;
+
+    const double hoehe = (u.oben - u.unten) * std::fabs(u.dicke) / 100;
+    if (!(hoehe >= kMinDicke)) {
+        // The thickness as typed: a tiny value rounds to 0 in any fixed number of decimals.
+        const std::string wie = u.dicke == 0    ? "flach"
+                                : hoehe < 0.001 ? "weniger als 0,001 mm dick"
+                                                : ZahlText(hoehe, 3, ',') + " mm dick";
+        return Abgelehnt(u, Befund::Flach,
+                         "Bei " + AlsUtf8(Getrimmt(auftrag.dicke)) + " % Dicke ist der Umriss " +
+                             wie + "; er lässt sich weder drucken noch schneiden.");
+    }
+
+    if (std::fabs(u.dateiLaenge - u.laenge) > kLaengenToleranz * u.laenge) {
+        if (!auftrag.normieren)
+            return Abgelehnt(u, Befund::LaengeWeichtAb,
+                             "Der Umriss der Datei ist " + MmText(u.dateiLaenge) +
+                                 " mm lang, die Profiltiefe ist " + MmText(u.laenge) +
+                                 " mm. Ist die Datei im anderen Format, oder enthält sie einen "
+                                 "falschen Wert?");
+        u.faktor = u.laenge / u.dateiLaenge;
+    }
+    for (UmrissPunkt& q : u.punkte) {
+        q.x = u.faktor == 1 ? q.x : (q.x - u.nase) * u.faktor;
+        q.y = q.y * u.faktor * u.dicke / 100;
+    }
+    Ausdehnung(u);
+    u.befund = Befund::Gut;
+    return u;
+}
+
+std::vector<Punkt> SeitenPunkte(const Auftrag& auftrag, const Umriss& umriss) {
+    const double laenge = umriss.laenge * umriss.faktor;
+    std::vector<Punkt> punkte = DruckPunkte(*auftrag.profil, laenge, umriss.dicke);
+    if (umriss.faktor != 1) {
+        // Scaled, the leading edge moves back to the 30 mm line.
+        const std::int32_t nase = AufInt(umriss.nase * umriss.faktor * 10);
+        for (Punkt& q : punkte)
+            q.y = AufInt(static_cast<double>(std::int64_t{q.y} + nase));
+    }
+    return punkte;
+}
+
+std::string KopfZeile(const std::string& name, const Umriss& umriss) {
+    return AlsUtf8(name) + " – Profiltiefe " + MmText(umriss.dateiLaenge * umriss.faktor) +
+           " mm – Dicke " + MmText(umriss.dicke) + " %";
+}
+
+std::string PlanFehler(const Seitenplan& plan, const Umriss& umriss) {
+    if (plan.zuBreit) {
+        const double breite = (plan.rechts - plan.links) / 10.0;
+        const std::string bietet = " mm breit; die Seite bietet neben dem Prüfbalken " +
+                                   MmText(plan.nutzbar / 10.0) + " mm. ";
+        // The thickness is to blame when the outline would fit at the file's own thickness.
+        if (std::fabs(umriss.dicke) > 100 &&
+            breite * 100 / std::fabs(umriss.dicke) <= plan.nutzbar / 10.0)
+            return "Bei " + MmText(umriss.dicke) + " % Dicke ist das Profil " + MmText(breite) +
+                   bietet + "Bitte eine kleinere Dicke wählen. Es wird nichts gedruckt.";
+        return "Bei " + MmText(umriss.laenge) + " mm Profiltiefe ist das Profil " + MmText(breite) +
+               bietet +
+               "Bitte eine kleinere Profiltiefe oder größeres Papier wählen. Es wird nichts "
+               "gedruckt.";
+    }
+    if (plan.seiten > kMaxSeiten)
+        return "Bei " + MmText(umriss.laenge) + " mm Profiltiefe bräuchte der Ausdruck mehr als " +
+               std::to_string(kMaxSeiten) + " Seiten; so viele werden nicht gedruckt.";
+    return {};
+}

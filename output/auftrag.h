@@ -1,0 +1,69 @@
+// One output of the loaded profile (print, preview, PDF, SVG, DXF): what it is made of, and
+// the one set of checks that decides whether it can be made. Plain C++.
+#pragma once
+
+#include "drawing/seitenplan.h"
+#include "profile/profil.h"
+
+#include <string>
+#include <vector>
+
+struct Auftrag {
+    const ProfilSpeicher* profil = &g_profil;
+    std::string name;  // the file's name line, as read
+    std::string datei; // the file's path
+    // The fields as typed: chord in mm and thickness in percent of the file's.
+    std::string laenge;
+    std::string dicke;
+    // Scale the outline so that its length along the chord is the chord.
+    bool normieren = false;
+};
+
+// Millimetres, X along the chord from the leading edge, Y upward.
+struct UmrissPunkt {
+    double x;
+    double y;
+};
+
+enum class Befund {
+    Gut,
+    NichtsGeladen,
+    LaengeUngueltig,
+    DickeUngueltig,
+    KeinUmriss,
+    Flach,
+    ZuGross,
+    // The outline is not as long as the chord says: wrong format, a stray value, millimetres.
+    LaengeWeichtAb,
+};
+
+// The outline as every output makes it.
+struct Umriss {
+    Befund befund = Befund::NichtsGeladen;
+    std::string fehler; // German, for the user; empty when befund is Gut
+    double laenge = 0;  // chord and thickness as entered
+    double dicke = 0;
+    // How long the file's outline is along the chord at this chord, before any scaling.
+    double dateiLaenge = 0;
+    // Scale applied along the chord and across it, and the leading edge's X before it.
+    double faktor = 1;
+    double nase = 0;
+    // The stored pairs in mm, the repeated closing pair dropped; the polygon is closed.
+    std::vector<UmrissPunkt> punkte;
+    double links = 0, rechts = 0, unten = 0, oben = 0;
+};
+
+// Checks the job and builds the outline. Every output calls this and nothing else for its
+// refusals, so all of them accept and refuse the same input with the same text.
+Umriss PruefeAuftrag(const Auftrag& auftrag);
+
+// The vertices of the printed outline (slots 1 to ende, 0.1 mm, Y upward from the printable
+// area's top edge), at the usual place: leading edge 100 mm from the left, 30 mm down.
+std::vector<Punkt> SeitenPunkte(const Auftrag& auftrag, const Umriss& umriss);
+
+// The printout's second line: "NACA 2412 – Profiltiefe 150 mm – Dicke 100 %". The length is
+// the outline's as printed.
+std::string KopfZeile(const std::string& name, const Umriss& umriss);
+
+// Why the plan cannot be printed (too wide, too many pages), naming the cause; "" when it can.
+std::string PlanFehler(const Seitenplan& plan, const Umriss& umriss);

@@ -1,0 +1,27 @@
+// The one way this program writes a file: a temporary file beside the target, every write
+// checked, synced, then renamed onto the target. Plain C++ and POSIX.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct Ausgabedatei {
+    std::string pfad;   // the bytes of the name, as given
+    std::string inhalt; // the complete file
+};
+
+// Writes every file or none: "" when all are in place, otherwise a German message and every
+// target as it was. A target is refused when it exists and is not a regular file, is read-only,
+// is one of the files named in eingaben (same device and inode), or is named twice. A symlink
+// is written through to the file it points to; an existing target keeps its permission bits, a
+// new one gets them from the umask. TERM, INT and HUP while writing remove the temporary files.
+std::string SchreibeDateien(const std::vector<Ausgabedatei>& dateien,
+                            const std::vector<std::string>& eingaben = {});
+
+// One file.
+std::string SchreibeDatei(const std::string& pfad, std::string_view inhalt,
+                          const std::vector<std::string>& eingaben = {});
+
+// Where a write would go and whether it may, without writing: "" or the German reason.
+std::string PruefeZiel(const std::string& pfad, const std::vector<std::string>& eingaben = {});

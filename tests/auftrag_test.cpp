@@ -1,0 +1,202 @@
+// The output job: one set of refusals for every output, the outline it makes, its page plan.
+#include "drawing/seitenplan.h"
+#include "hilfen.h"
+#include "output/auftrag.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+Umriss Pruefe(const ProfilSpeicher& p, const char* laenge, const char* dicke,
+              bool normieren = false) {
+    return PruefeAuftrag({&p, "N", "n.dat", laenge, dicke, normieren});
+}
+
+TEST(Auftrag, UmrissInMillimetern) {
+    const ProfilSpeicher p = Speicher({{10000, 15}, {5000, 1200}, {0, 0}, {2500, -800}});
+    struct Fall {
+        const char* laenge;
+        const char* dicke;
+        double x0, y1, y3;
+    } const faelle[] = {{"200", "100", 200, 24, -16},
+                        {"200", "-50", 200, -12, 8},
+                        {"1000", "250", 1000, 300, -200},
+                        {"150,5", "100", 150.5, 18.06, -12.04}};
+    for (const Fall& f : faelle) {
+        const Umriss u = Pruefe(p, f.laenge, f.dicke);
+        ASSERT_EQ(u.befund, Befund::Gut) << u.fehler;
+        ASSERT_EQ(u.punkte.size(), 4u);
+        EXPECT_DOUBLE_EQ(u.punkte[0].x, f.x0);
+        EXPECT_DOUBLE_EQ(u.punkte[1].y, f.y1);
+        EXPECT_DOUBLE_EQ(u.punkte[3].y, f.y3);
+        EXPECT_DOUBLE_EQ(u.rechts - u.links, f.x0);
+    }
+}
+
+// Everything an output refuses, in one place: each case with its finding and a text that
+// names the cause.
+TEST(Auftrag, AlleAusgabenLehnenGleichAb) {
+    const ProfilSpeicher gut = Speicher({{10000, 0}, {3000, 600}, {0, 0}, {3000, -600}});
+    ProfilSpeicher leer = gut;
+    leer.ende = 1;
+    const ProfilSpeicher feindlich = Speicher({{0, 0}, {3e42, 0}, {5000, 1000}});
+    const ProfilSpeicher einPaar = Speicher({{5000, 100}});
+    const ProfilSpeicher gleich = Speicher({{5000, 100}, {5000, 100}, {5000, 100}});
+    const ProfilSpeicher linie = Speicher({{0, 0}, {5000, 500}, {10000, 1000}});
+    const ProfilSpeicher falschesFormat = Speicher({{100, 1}, {30, 6}, {0, 0}, {30, -6}});
+    const ProfilSpeicher ausreisser = Speicher({{10000, 0}, {25500, 0}, {0, 0}, {3000, -600}});
+    struct Fall {
+        const ProfilSpeicher* p;
+        const char* laenge;
+        const char* dicke;
+        Befund befund;
+        const char* text;
+    } const faelle[] = {
+        {&leer, "100", "100", Befund::NichtsGeladen, "Es ist noch kein Profil geladen."},
+        {&gut, "0", "100", Befund::LaengeUngueltig, "höchstens 10000 mm"},
+        {&gut, "10000,1", "100", Befund::LaengeUngueltig, "(eingegeben: „10000,1“)"},
+        {&gut, "100", "nan", Befund::DickeUngueltig, "(eingegeben: „nan“)"},
+        {&feindlich, "100", "100", Befund::ZuGross, "größer als 1 km"},
+        {&einPaar, "100", "100", Befund::KeinUmriss, "keinen Umriss"},
+        {&gleich, "100", "100", Befund::KeinUmriss, "keinen Umriss"},
+        {&linie, "100", "100", Befund::KeinUmriss, "alle auf einer Linie"},
+        {&gut, "100", "0", Befund::Flach, "Bei 0 % Dicke ist der Umriss flach;"},
+        {&gut, "100", "0,000001", Befund::Flach,
+         "Bei 0,000001 % Dicke ist der Umriss weniger als 0,001 mm dick;"},
+        {&gut, "100", "-0,5", Befund::Flach, "Bei -0,5 % Dicke ist der Umriss 0,06 mm dick;"},
+        {&falschesFormat, "100", "100", Befund::LaengeWeichtAb,
+         "Der Umriss der Datei ist 1 mm lang, die Profiltiefe ist 100 mm."},
+        {&ausreisser, "100", "100", Befund::LaengeWeichtAb, "ist 255 mm lang"},
+    };
+    for (const Fall& f : faelle) {
+        const Umriss u = Pruefe(*f.p, f.laenge, f.dicke);
+        EXPECT_EQ(u.befund, f.befund) << f.text;
+        EXPECT_NE(u.fehler.find(f.text), std::string::npos) << u.fehler;
+        EXPECT_TRUE(u.punkte.empty());
+    }
+}
+
+// Within 1 % the file's length passes; beyond, only when asked to scale, and then the outline
+// is as long as the chord with its shape kept.
+TEST(Auftrag, NormierenSkaliertAufDieProfiltiefe) {
+    const struct {
+        double te;
+        bool ohne;
+        double faktor;
+    } faelle[] = {{10099, true, 1},
+                  {9901, true, 1},
+                  {10101, false, 10000.0 / 10101},
+                  {100, false, 100},
+                  {25500, false, 10000.0 / 25500}};
+    for (const auto& f : faelle) {
+        const ProfilSpeicher p =
+            Speicher({{f.te, 0}, {0.3 * f.te, 600}, {0, 0}, {0.3 * f.te, -600}});
+        EXPECT_EQ(Pruefe(p, "200", "100").befund == Befund::Gut, f.ohne) << f.te;
+        const Umriss u = Pruefe(p, "200", "100", true);
+        ASSERT_EQ(u.befund, Befund::Gut) << u.fehler;
+        EXPECT_NEAR(u.faktor, f.faktor, 1e-12);
+        EXPECT_NEAR(u.rechts - u.links, f.ohne ? f.te / 50 : 200, 1e-9);
+        EXPECT_NEAR(u.oben, 0.06 * 200 * f.faktor, 1e-9);
+        // The printed vertices start at the 30 mm line and are as long as the outline.
+        const auto punkte = SeitenPunkte({&p, "N", "", "200", "100", true}, u);
+        EXPECT_EQ(punkte[2].y, kUmrissOben);
+        EXPECT_NEAR(kUmrissOben - punkte[0].y, (u.punkte[0].x) * 10, 1.0);
+    }
+}
+
+// A4's printable area at the PDF printer's margins: 2029 x 2899 (0.1 mm), 2599 below the 30 mm
+// line; a further page moves the outline up by 2499, keeping 10 mm in common.
+TEST(PlaneSeiten, KachelnNurWennDieSehneNichtPasst) {
+    const struct {
+        std::int32_t unten;
+        std::int32_t seiten;
+    } faelle[] = {{-300 - 2599, 1},
+                  {-300 - 2600, 2},
+                  {-300 - 5098, 2},
+                  {-300 - 5099, 3},
+                  {-300, 1},
+                  {-300 - 2599 - 2499 * 99, 100},
+                  {-300 - 2600 - 2499 * 99, 101}};
+    for (const auto& f : faelle) {
+        const Seitenplan plan = PlaneSeiten({{1000, -300}, {900, f.unten}}, 2029, 2899);
+        EXPECT_EQ(plan.seiten, f.seiten) << f.unten;
+        EXPECT_EQ(plan.schritt, 2499);
+    }
+    // A page without room for the overlap never shows the whole outline.
+    EXPECT_GT(PlaneSeiten({{1000, -300}, {1000, -500}}, 2029, 350).seiten, kMaxSeiten);
+}
+
+// The usual place whenever it fits; moved sideways just enough beside the check bar otherwise;
+// the bar on the free side; refused only when no place has room.
+TEST(PlaneSeiten, PlatzNebenDemPruefbalken) {
+    const struct {
+        std::int32_t links, rechts; // at the usual place
+        bool zuBreit;
+        std::int32_t versatz;
+        bool balkenRechts;
+        std::int32_t balkenX;
+    } faelle[] = {
+        {900, 1100, false, 0, false, 200},   // a small rib, as always
+        {480, 2029, false, 0, false, 200},   // touching both limits
+        {479, 1100, false, 0, false, 199},   // the bar makes room
+        {100, 1100, false, 0, true, 1829},   // the bar goes right rather than the rib
+        {690, 2389, false, -360, false, 50}, // NACA 2412 at 1400 mm: moved left
+        {280, 2029, false, 0, false, 0},     // the bar at the page's edge
+        {279, 2029, true, 0, false, 200},    // no room anywhere
+        {-500, 800, false, 500, true, 1829}, // a mirrored rib moves right, the bar too
+        {0, 1749, false, 0, true, 2029},     // bar right, at the page's edge
+    };
+    for (const auto& f : faelle) {
+        const Seitenplan plan =
+            PlaneSeiten({{1000, -300}, {f.links, -800}, {f.rechts, -900}}, 2029, 2899);
+        EXPECT_EQ(plan.zuBreit, f.zuBreit) << f.links << " " << f.rechts;
+        if (f.zuBreit)
+            continue;
+        EXPECT_EQ(plan.versatz, f.versatz) << f.links << " " << f.rechts;
+        EXPECT_EQ(plan.balkenRechts, f.balkenRechts) << f.links << " " << f.rechts;
+        EXPECT_EQ(plan.balkenX, f.balkenX) << f.links << " " << f.rechts;
+        // Outline, bar and label never overlap and stay on the page.
+        const std::int32_t l = f.links + plan.versatz, r = f.rechts + plan.versatz;
+        EXPECT_GE(l, 0);
+        EXPECT_LE(r, 2029);
+        if (plan.balkenRechts)
+            EXPECT_GE(plan.balkenX - kBalkenBreite - kBalkenAbstand, r);
+        else
+            EXPECT_LE(plan.balkenX + kBalkenBreite + kBalkenAbstand, l);
+    }
+}
+
+// A refused page names the cause: the thickness when the outline fits at the file's own.
+TEST(PlanFehler, NenntDieUrsache) {
+    Umriss u;
+    u.laenge = 1400;
+    u.dicke = 300;
+    Seitenplan plan;
+    plan.zuBreit = true;
+    plan.nutzbar = 1749;
+    plan.links = 0;
+    plan.rechts = 3000;
+    EXPECT_NE(PlanFehler(plan, u).find("Bei 300 % Dicke ist das Profil 300 mm breit"),
+              std::string::npos);
+    plan.rechts = 6000;
+    EXPECT_NE(PlanFehler(plan, u).find("Bei 1400 mm Profiltiefe ist das Profil 600 mm breit"),
+              std::string::npos);
+    plan.zuBreit = false;
+    plan.seiten = kMaxSeiten + 1;
+    EXPECT_NE(PlanFehler(plan, u).find("mehr als 100 Seiten"), std::string::npos);
+    plan.seiten = kMaxSeiten;
+    EXPECT_EQ(PlanFehler(plan, u), "");
+}
+
+TEST(KopfZeile, NenntDieGedruckteLaenge) {
+    Umriss u;
+    u.dateiLaenge = 1.1;
+    u.faktor = 100 / 1.1;
+    u.dicke = -50.5;
+    EXPECT_EQ(KopfZeile("NACA\x1B[2J 2412", u),
+              "NACA\xEF\xBF\xBD[2J 2412 – Profiltiefe 100 mm – Dicke -50,5 %");
+}
+
+} // namespace
