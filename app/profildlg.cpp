@@ -18,6 +18,18 @@ HICON ProgrammSymbol() {
     return pApp ? pApp->LoadIcon(IDI_PROFIL) : nullptr;
 }
 
+// The warning without the line that was already asked about.
+std::string OhneZeile(std::string warnung, const std::string& zeile) {
+    if (const std::size_t stelle = warnung.find(zeile); stelle != std::string::npos) {
+        warnung.erase(stelle, zeile.size());
+        if (stelle < warnung.size() && warnung[stelle] == '\n')
+            warnung.erase(stelle, 1);
+        else if (stelle > 0 && warnung[stelle - 1] == '\n')
+            warnung.erase(stelle - 1, 1);
+    }
+    return warnung;
+}
+
 } // namespace
 
 CProfilDlg::CProfilDlg()
@@ -152,6 +164,17 @@ void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> 
         MessageBox(ergebnis.fehler);
         return;
     }
+    std::string warnung = ergebnis.warnung;
+    // Read in the chosen format, the numbers may plainly belong to the other one.
+    if (format && ergebnis.anderesFormat) {
+        const char* name = *ergebnis.anderesFormat == ProfilFormat::Selig ? "Selig" : "Werte";
+        if (Frage(CString(ergebnis.formatHinweis + "\n\nIm Format " + name + " laden?"), "Ja",
+                  "Nein") == IDOK) {
+            DateiLaden(strPfad, ergebnis.anderesFormat);
+            return;
+        }
+        warnung = OhneZeile(warnung, ergebnis.formatHinweis);
+    }
 
     m_strDatei = strPfad;
     // A file from the command line or dropped on the window: the buttons show its format.
@@ -175,8 +198,8 @@ void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> 
     GetDlgItem(IDC_PLOT_LOESCHEN)->EnableWindow(TRUE);
     GetDlgItem(IDC_PLOTFELD)->EnableWindow(TRUE);
     // A file read only in part, or thinned, is said so once it is shown.
-    if (!ergebnis.warnung.empty())
-        MessageBox(ergebnis.warnung);
+    if (!warnung.empty())
+        MessageBox(warnung);
 }
 
 void CProfilDlg::OnDatenZeigen() {

@@ -139,7 +139,9 @@ std::string DxfText(const Umriss& k, const std::string& name) {
                    DL_Attributes("", DL_Codes::white, -3, "CONTINUOUS", 1.0));
     dw.tableEnd();
     dw.tableStyle(1);
-    dxf.writeStyle(dw, DL_StyleData("standard", 0, 2.5, 1.0, 0.0, 0, 2.5, "txt", ""));
+    // dxflib takes the text style handle of the dimension style from the style named
+    // "Standard"; under any other name it writes an uninitialised handle.
+    dxf.writeStyle(dw, DL_StyleData("Standard", 0, 2.5, 1.0, 0.0, 0, 2.5, "txt", ""));
     dw.tableEnd();
     dxf.writeView(dw);
     dxf.writeUcs(dw);

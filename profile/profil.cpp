@@ -244,6 +244,21 @@ std::optional<std::size_t> LednicerOben(const Paare& p) {
     return oben;
 }
 
+// Some programs write their plot limits (x-min x-max y-min y-max) on the line after the name:
+// four numbers alone on their line, with pairs on the lines after it.
+constexpr std::size_t kGrenzenZahlen = 4;
+
+bool IstZeichengrenze(const std::vector<Gelesen>& z) {
+    if (z.size() < kGrenzenZahlen + 2 || z[0].zeile != 2)
+        return false;
+    for (std::size_t i = 1; i < kGrenzenZahlen; ++i)
+        if (z[i].zeile != z[0].zeile)
+            return false;
+    const bool paarFolgt = z[4].zeile > z[0].zeile && z[5].zeile == z[4].zeile &&
+                           (z.size() < 7 || z[6].zeile > z[4].zeile);
+    return paarFolgt && z[0].wert < z[1].wert && z[2].wert < z[3].wert;
+}
+
 // Selig order: the upper side reversed, then the lower side; a leading-edge pair that both
 // sides repeat is kept once.
 Paare SeligReihenfolge(const Paare& p, std::size_t oben) {
@@ -309,6 +324,8 @@ LeseErgebnis Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
     p.x.reserve(kMaxPaare + 1);
     p.y.reserve(kMaxPaare + 1);
     std::optional<Gelesen> abbruch;
+    // The first numbers with their lines, to recognise a line of plot limits.
+    std::vector<Gelesen> anfang;
     for (;;) {
         Gelesen gx = leser.Naechste();
         if (gx.art == Gelesen::Ende)
@@ -327,6 +344,10 @@ LeseErgebnis Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
             ergebnis.fehler = "Die Datei enthält mehr als 100000 Koordinatenpaare.";
             return ergebnis;
         }
+        if (anfang.size() < kGrenzenZahlen + 3) {
+            anfang.push_back(gx);
+            anfang.push_back(gy);
+        }
         p.x.push_back(gx.wert);
         p.y.push_back(gy.wert);
     }
@@ -343,6 +364,17 @@ LeseErgebnis Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
             return ergebnis;
         }
         ergebnis.warnung = Meldung(*abbruch, true);
+    }
+    if (IstZeichengrenze(anfang)) {
+        p.x.erase(p.x.begin(), p.x.begin() + 2);
+        p.y.erase(p.y.begin(), p.y.begin() + 2);
+        std::string zahlen;
+        for (std::size_t i = 0; i < kGrenzenZahlen; ++i)
+            zahlen += (i ? " " : "") + anfang[i].token;
+        Anfuegen(ergebnis.warnung, "Zeile " + std::to_string(anfang[0].zeile) + " (" +
+                                       Zitat(zahlen) +
+                                       ") nennt die Zeichengrenzen eines anderen Programms, keine "
+                                       "Koordinaten; sie wurde übersprungen.");
     }
     if (const auto oben = LednicerOben(p))
         p = SeligReihenfolge(p, *oben);
@@ -379,7 +411,12 @@ LeseErgebnis Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
         behalten.resize(p.size());
         std::iota(behalten.begin(), behalten.end(), 0);
     }
-    Anfuegen(ergebnis.warnung, FormatHinweis(format, groessteX));
+    if (const std::string hinweis = FormatHinweis(format, groessteX); !hinweis.empty()) {
+        Anfuegen(ergebnis.warnung, hinweis);
+        ergebnis.formatHinweis = hinweis;
+        ergebnis.anderesFormat =
+            format == ProfilFormat::Selig ? ProfilFormat::Werte : ProfilFormat::Selig;
+    }
 
     std::fill(std::begin(g_profil.x), std::end(g_profil.x), 0.0);
     std::fill(std::begin(g_profil.y), std::end(g_profil.y), 0.0);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 // Coordinates in internal units (1/10000 of the chord). Slot 0 stays empty; a load writes
@@ -28,6 +29,9 @@ struct LeseErgebnis {
     std::string warnung; // loaded; lines joined with "\n" (cut short, thinned, other format)
     std::string fehler;  // refused; g_profil untouched
     ProfilFormat format = ProfilFormat::Selig; // the format the numbers were read in
+    // The numbers plainly belong to this other format; the hint is part of warnung too.
+    std::optional<ProfilFormat> anderesFormat;
+    std::string formatHinweis;
 };
 
 // Reads an open text stream; does not close it. Both the Selig layout (one outline from

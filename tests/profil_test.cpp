@@ -237,9 +237,40 @@ TEST(LeseProfil, NenntDasPassendeFormat) {
         const LeseErgebnis e = LiesText(f.datei, f.format);
         EXPECT_EQ(e.warnung, f.warnung) << f.datei;
         EXPECT_EQ(e.format, f.genommen) << f.datei;
+        EXPECT_EQ(e.anderesFormat.has_value(), !f.warnung.empty() && f.warnung.ends_with(")."));
         float x = 0;
         std::istringstream(f.datei.substr(2)) >> x;
         EXPECT_EQ(g_profil.x[1], x * (f.genommen == ProfilFormat::Selig ? 10000.0 : 100.0));
+    }
+}
+
+// Four numbers alone on the line after the name are another program's plot limits; anything
+// else that starts like them stays coordinates.
+TEST(LeseProfil, UeberspringtZeichengrenzen) {
+    const std::string paare = "1.0 0.0\n0.5 0.06\n0.0 0.0\n0.5 -0.04\n1.0 0.0\n";
+    const std::string grenzen = "Zeile 2 (\"-2.0 3.0 -2.5 3.5\") nennt die Zeichengrenzen eines "
+                                "anderen Programms, keine Koordinaten; sie wurde übersprungen.";
+    const struct {
+        std::string datei;
+        std::int32_t anzahl;
+        std::string warnung;
+    } faelle[] = {
+        {"N\n-2.0 3.0 -2.5 3.5\n" + paare, 5, grenzen},
+        {"N\r\n-2.0 3.0 -2.5 3.5\r\n" + Ersetzt(paare, "\n", "\r\n"), 5, grenzen},
+        {"N\n-2.0 3.0 -2.5 3.5\n1.0 0.0\n", 1, grenzen},
+        {"N\n-2.0 3.0\n-2.5 3.5\n" + paare, 7, ""},          // pairs
+        {"N\n3.0 -2.0 -2.5 3.5\n" + paare, 7, ""},           // no limits
+        {"N\n1.0 0.0 0.5 0.06\n0.0 0.0 0.5 -0.04\n", 4, ""}, // two pairs a line
+        {"N\n\n-2.0 3.0 -2.5 3.5\n" + paare, 7, ""},         // not the line after the name
+    };
+    for (const auto& f : faelle) {
+        const LeseErgebnis e = LiesText(f.datei, std::nullopt);
+        EXPECT_EQ(e.anzahl, f.anzahl) << f.datei;
+        EXPECT_EQ(e.warnung.substr(0, e.warnung.find("\nDie X-Werte")), f.warnung) << f.datei;
+        if (!f.warnung.empty()) {
+            EXPECT_EQ(e.format, ProfilFormat::Selig);
+            EXPECT_EQ(g_profil.x[1], 10000.0);
+        }
     }
 }
 
