@@ -55,6 +55,9 @@ cl::Paths Rechteck(double x0, double y0, double x1, double y1) {
 
 cl::Paths Verknuepft(const cl::Paths& a, const cl::Paths& b, cl::ClipType art) {
     cl::Clipper c;
+    // At 0.1 µm a smoothed outline's neighbouring vertices are often exactly in line; dropping
+    // them would leave straight pieces of several of the spline's steps.
+    c.PreserveCollinear(true);
     c.AddPaths(a, cl::ptSubject, true);
     c.AddPaths(b, cl::ptClip, true);
     cl::Paths ergebnis;
@@ -63,7 +66,6 @@ cl::Paths Verknuepft(const cl::Paths& a, const cl::Paths& b, cl::ClipType art) {
 }
 
 cl::Paths Bereinigt(cl::Paths flaechen) {
-    cl::CleanPolygons(flaechen);
     const double kleinste = kKleinsteFlaecheMm2 * kClipperJeMm * kClipperJeMm;
     std::erase_if(flaechen, [&](const cl::Path& p) { return std::abs(cl::Area(p)) < kleinste; });
     return flaechen;
@@ -155,7 +157,7 @@ bool Endlich(double v) {
 std::string MitKomma(double v, int nachkomma) {
     std::string text = ZahlText(v, nachkomma);
     std::size_t punkt = text.find('.');
-    if (nachkomma > 0) {
+    if (nachkomma > 0 && std::isfinite(v)) {
         if (punkt == std::string::npos) {
             punkt = text.size();
             text += '.';
@@ -221,11 +223,9 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
     for (const RippenPunkt& p : profil.punkte)
         umriss.push_back({p.x * laenge, p.y * laenge});
     if (optionen.glaetten)
-        umriss = Geglaettet(umriss, kGlaettAbstandMm);
+        umriss = Geglaettet(umriss, 10 * kGlaettAbstandMm, kGlaettToleranzMm);
 
-    cl::Paths flaeche;
-    cl::SimplifyPolygon(AlsPfad(umriss), flaeche, cl::pftNonZero);
-    flaeche = Bereinigt(flaeche);
+    cl::Paths flaeche = Bereinigt(Verknuepft({AlsPfad(umriss)}, {}, cl::ctUnion));
     if (flaeche.empty())
         return fehler("Das Profil \"" + profil.name + "\" umschließt bei " + rippe +
                       " keine Fläche.");
@@ -292,6 +292,10 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
     r.nummer = nummer;
     r.laenge = laenge;
     r.umriss = AlsLinie(flaeche.front());
+    // Where the curve is flat the polygon work needs few vertices; the rib itself gets the
+    // close spacing back, within kGlaettToleranzMm of the curve.
+    if (optionen.glaetten)
+        r.umriss = Verdichtet(r.umriss, kGlaettAbstandMm);
     r.beschriftung = RippenBeschriftung(nummer, laenge);
     r.profilname = profil.name;
     r.beschriftungsOrt = BeschriftungsOrt(flaeche);

@@ -48,8 +48,10 @@ struct RippenErgebnis {
 
 // Fixed scale of the integer polygon coordinates: units per mm (0.1 µm).
 constexpr double kClipperJeMm = 1e4;
-// Vertices of a smoothed outline are at most this far apart.
+// Vertices of a smoothed rib are at most this far apart, and the spline's samples that the
+// polygon work sees stray no further than kGlaettToleranzMm from the curve.
 constexpr double kGlaettAbstandMm = 0.4;
+constexpr double kGlaettToleranzMm = 0.001;
 // Longest chord accepted, as for printing.
 constexpr double kMaxLaengeMm = 10000;
 

@@ -49,22 +49,26 @@ std::pair<Linienzug, Linienzug> Flaechen(const Linienzug& umriss) {
     return {Abgetastet(oben), Abgetastet(Linienzug(nase, glatt.end()))};
 }
 
-} // namespace
+using Flaechenpaar = std::pair<Linienzug, Linienzug>;
 
-Linienzug Gemischt(const Linienzug& a, const Linienzug& b, double anteil) {
-    if (a.size() < 3 || b.size() < 3)
-        return {};
-    const auto [obenA, untenA] = Flaechen(a);
-    const auto [obenB, untenB] = Flaechen(b);
+Linienzug Gemischt(const Flaechenpaar& a, const Flaechenpaar& b, double anteil) {
     auto mix = [&](const RippenPunkt& p, const RippenPunkt& q) {
         return RippenPunkt{p.x + (q.x - p.x) * anteil, p.y + (q.y - p.y) * anteil};
     };
     Linienzug aus;
     for (int j = kStationen; j >= 0; --j)
-        aus.push_back(mix(obenA[j], obenB[j]));
+        aus.push_back(mix(a.first[j], b.first[j]));
     for (int j = 1; j <= kStationen; ++j)
-        aus.push_back(mix(untenA[j], untenB[j]));
+        aus.push_back(mix(a.second[j], b.second[j]));
     return aus;
+}
+
+} // namespace
+
+Linienzug Gemischt(const Linienzug& a, const Linienzug& b, double anteil) {
+    if (a.size() < 3 || b.size() < 3)
+        return {};
+    return Gemischt(Flaechen(a), Flaechen(b), anteil);
 }
 
 RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e) {
@@ -80,6 +84,11 @@ RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e) {
     if (mischen && (e.wurzelProfil.punkte.size() < 3 || e.spitzenProfil->punkte.size() < 3))
         return fehler("Wurzel- und Spitzenprofil brauchen je mindestens 3 Koordinatenpaare.");
 
+    Flaechenpaar wurzel, spitze;
+    if (mischen) {
+        wurzel = Flaechen(e.wurzelProfil.punkte);
+        spitze = Flaechen(e.spitzenProfil->punkte);
+    }
     RippensatzErgebnis satz;
     for (int k = 1; k <= e.anzahl; ++k) {
         const double anteil = static_cast<double>(k - 1) / (e.anzahl - 1);
@@ -89,7 +98,7 @@ RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e) {
             profil = *e.spitzenProfil;
         } else if (mischen && k > 1) {
             profil.name = e.wurzelProfil.name + " → " + e.spitzenProfil->name;
-            profil.punkte = Gemischt(e.wurzelProfil.punkte, e.spitzenProfil->punkte, anteil);
+            profil.punkte = Gemischt(wurzel, spitze, anteil);
         }
         RippenErgebnis r = BaueRippe(profil, laenge, e.optionen, k);
         if (!r.rippe)

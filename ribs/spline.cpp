@@ -36,7 +36,7 @@ double Wert(double h, double w0, double w1, double m0, double m1, double s) {
 
 } // namespace
 
-Linienzug Geglaettet(const Linienzug& linie, double abstand) {
+Linienzug Geglaettet(const Linienzug& linie, double abstand, double toleranz) {
     Linienzug p;
     for (const RippenPunkt& q : linie)
         if (p.empty() || q.x != p.back().x || q.y != p.back().y)
@@ -59,14 +59,35 @@ Linienzug Geglaettet(const Linienzug& linie, double abstand) {
     aus.push_back(p[0]);
     for (std::size_t i = 0; i + 1 < n; ++i) {
         const double h = t[i + 1] - t[i];
+        // The parameter is close to arc length, so |r''| bounds the curvature, and a piece of
+        // length s stays within s^2 k / 8 of the curve.
+        const double k = std::max(std::hypot(mx[i], my[i]), std::hypot(mx[i + 1], my[i + 1]));
+        const double laengstes =
+            toleranz > 0 && k > 0 ? std::min(abstand, std::sqrt(8 * toleranz / k)) : abstand;
         // Between neighbouring vertices the curve is barely longer than its chord.
-        const double stuecke = std::clamp(std::ceil(h / abstand), 1.0, 10000.0);
+        const double stuecke = std::clamp(std::ceil(h / laengstes), 1.0, 10000.0);
         for (double j = 1; j < stuecke; ++j) {
             const double s = j / stuecke;
             aus.push_back({Wert(h, xs[i], xs[i + 1], mx[i], mx[i + 1], s),
                            Wert(h, ys[i], ys[i + 1], my[i], my[i + 1], s)});
         }
         aus.push_back(p[i + 1]);
+    }
+    return aus;
+}
+
+Linienzug Verdichtet(const Linienzug& polygon, double abstand) {
+    Linienzug aus;
+    if (!(abstand > 0))
+        return polygon;
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        const RippenPunkt a = polygon[i];
+        const RippenPunkt b = polygon[(i + 1) % polygon.size()];
+        aus.push_back(a);
+        const double stuecke =
+            std::clamp(std::ceil(std::hypot(b.x - a.x, b.y - a.y) / abstand), 1.0, 1e6);
+        for (double j = 1; j < stuecke; ++j)
+            aus.push_back({a.x + (b.x - a.x) * j / stuecke, a.y + (b.y - a.y) * j / stuecke});
     }
     return aus;
 }
