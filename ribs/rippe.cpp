@@ -229,12 +229,19 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
     if (flaeche.empty())
         return fehler("Das Profil \"" + profil.name + "\" umschließt bei " + rippe +
                       " keine Fläche.");
+    if (flaeche.size() > 1)
+        return fehler("Der Umriss des Profils \"" + profil.name +
+                      "\" kreuzt sich und zerfällt bei " + rippe + " in " +
+                      std::to_string(flaeche.size()) + " Teile.");
 
     if (oben > 0 || unten > 0) {
         flaeche = Bereinigt(Beplankt(flaeche, umriss, oben, unten));
         if (flaeche.empty())
             return fehler("Die Beplankung (" + MitKomma(oben, 1) + " mm oben, " +
                           MitKomma(unten, 1) + " mm unten) lässt von " + rippe + " nichts übrig.");
+        if (flaeche.size() > 1)
+            return fehler("Die Beplankung teilt " + rippe + " in " +
+                          std::to_string(flaeche.size()) + " Teile.");
     }
 
     const double weit = 2 * kMaxAusdehnung * laenge + 100;

@@ -200,6 +200,19 @@ TEST(Rippensatz, MischtDieDicke) {
     EXPECT_EQ(s.rippen[2].profilname, "NACA 0018");
 }
 
+// Thick at both ends, 1 % thin in the middle.
+const Profilumriss kHantel{"Hantel",
+                           {{1, 0.05},
+                            {0.6, 0.05},
+                            {0.5, 0.005},
+                            {0.4, 0.05},
+                            {0, 0.05},
+                            {0, -0.05},
+                            {0.4, -0.05},
+                            {0.5, -0.005},
+                            {0.6, -0.05},
+                            {1, -0.05}}};
+
 TEST(Rippe, Verweigert) {
     auto holm = [](double ort, double breite, double tiefe, HolmSeite seite) {
         return Holm{ort, false, breite, tiefe, seite};
@@ -243,6 +256,11 @@ TEST(Rippe, Verweigert) {
          Optionen(0, 0, 0),
          {"Strich", {{1, 0}, {0.5, 0}, {0, 0}}},
          "Das Profil \"Strich\" umschließt bei Rippe 1 keine Fläche."},
+        {200,
+         Optionen(0, 0, 0),
+         {"Acht", {{1, 0.05}, {0, -0.05}, {0, 0.05}, {1, -0.05}}},
+         "Der Umriss des Profils \"Acht\" kreuzt sich und zerfällt bei Rippe 1 in 2 Teile."},
+        {100, Optionen(1, 0, 0), kHantel, "Die Beplankung teilt Rippe 1 in 2 Teile."},
     };
     for (const auto& f : faelle) {
         const RippenErgebnis r = BaueRippe(f.p, f.laenge, f.o);
@@ -276,6 +294,10 @@ TEST(Anordnung, ReihenUndPlatten) {
                 EXPECT_LE(hx.x, f.breite - 3 + 1e-9);
                 EXPECT_GE(ly.y, 3 - 1e-9);
                 EXPECT_LE(hy.y, f.hoehe - 3 + 1e-9);
+                const std::vector<double> ys = Quer(t.umriss, t.beschriftungsOrt.x);
+                const auto unter =
+                    std::ranges::count_if(ys, [&](double y) { return y < t.beschriftungsOrt.y; });
+                EXPECT_EQ(unter % 2, 1) << "label outside rib " << t.nummer;
             }
     }
     EXPECT_EQ(OrdneAn(rippen, 205, 300).fehler,
