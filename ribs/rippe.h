@@ -35,7 +35,7 @@ struct RippenOptionen {
 struct Rippe {
     int nummer = 0;
     double laenge = 0;        // chord in mm
-    Linienzug umriss;         // mm, one closed polygon counter-clockwise, leading edge at x = 0
+    Linienzug umriss;         // mm, one closed polygon counter-clockwise, uncut nose at x = 0
     std::string beschriftung; // "Rippe 3 – 184,0 mm"
     std::string profilname;
     RippenPunkt beschriftungsOrt{}; // inside the rib where it is widest
