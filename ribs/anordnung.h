@@ -1,0 +1,30 @@
+// Rib pieces laid out on sheets for cutting: rows within each sheet, sheet after sheet.
+#pragma once
+
+#include "ribs/rippe.h"
+
+#include <string>
+#include <vector>
+
+struct PlatziertesTeil {
+    int nummer = 0;                 // the rib's number
+    Linienzug umriss;               // mm on the sheet, origin at its lower left corner, Y upward
+    RippenPunkt beschriftungsOrt{}; // on the sheet
+    std::string beschriftung;
+};
+
+struct Platte {
+    std::vector<PlatziertesTeil> teile;
+};
+
+struct Anordnung {
+    std::vector<Platte> platten; // empty when fehler is set
+    std::string fehler;
+};
+
+constexpr double kTeileAbstandMm = 3;
+
+// The ribs in their order, in rows from the sheet's top, chord along X with the leading edge
+// left and the upper surface up; abstand between pieces and from the sheet's edges.
+Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite = 600, double hoehe = 300,
+                  double abstand = kTeileAbstandMm);

@@ -1,0 +1,87 @@
+// The spar option's text: fields split at colons, numbers through the program's grammar.
+#include "ribs/holm.h"
+
+#include "profile/zahl.h"
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+std::string_view Beschnitten(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
+// A complete number with a point or a comma; nullopt for anything else, including inf and nan.
+std::optional<double> Zahl(std::string_view feld) {
+    std::string text(Beschnitten(feld));
+    for (char& c : text)
+        if (c == ',')
+            c = '.';
+    if (text.empty() || ZahlPraefix(text) != text.size())
+        return std::nullopt;
+    const double v = ZahlAusText(text);
+    if (!std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+HolmLesen Fehler(std::string text) {
+    return {std::nullopt, std::move(text)};
+}
+
+} // namespace
+
+HolmLesen LiesHolm(std::string_view text) {
+    std::vector<std::string_view> felder;
+    for (std::size_t anfang = 0;;) {
+        const std::size_t doppelpunkt = text.find(':', anfang);
+        felder.push_back(text.substr(anfang, doppelpunkt - anfang));
+        if (doppelpunkt == std::string_view::npos)
+            break;
+        anfang = doppelpunkt + 1;
+    }
+    const std::string gesamt(text);
+    if (felder.size() < 3 || felder.size() > 4)
+        return Fehler("Holm \"" + gesamt + "\": erwartet ORT:BREITE:TIEFE[:oben|unten].");
+
+    Holm holm;
+    std::string_view ort = Beschnitten(felder[0]);
+    if (!ort.empty() && ort.back() == '%') {
+        holm.inProzent = true;
+        ort.remove_suffix(1);
+    }
+    const auto ortZahl = Zahl(ort);
+    if (!ortZahl || *ortZahl < 0 || (holm.inProzent && *ortZahl > 100))
+        return Fehler("Holm \"" + gesamt + "\": Die Lage \"" + std::string(felder[0]) +
+                      "\" ist keine Zahl in mm (ab 0) oder in Prozent (0 bis 100 %).");
+    holm.ort = *ortZahl;
+
+    const auto breite = Zahl(felder[1]);
+    if (!breite || *breite <= 0)
+        return Fehler("Holm \"" + gesamt + "\": Die Breite \"" + std::string(felder[1]) +
+                      "\" ist keine Zahl größer als 0.");
+    holm.breite = *breite;
+
+    const auto tiefe = Zahl(felder[2]);
+    if (!tiefe || *tiefe <= 0)
+        return Fehler("Holm \"" + gesamt + "\": Die Tiefe \"" + std::string(felder[2]) +
+                      "\" ist keine Zahl größer als 0.");
+    holm.tiefe = *tiefe;
+
+    if (felder.size() == 4) {
+        const std::string_view seite = Beschnitten(felder[3]);
+        if (seite == "oben")
+            holm.seite = HolmSeite::Oben;
+        else if (seite == "unten")
+            holm.seite = HolmSeite::Unten;
+        else
+            return Fehler("Holm \"" + gesamt + "\": Die Seite \"" + std::string(felder[3]) +
+                          "\" ist weder \"oben\" noch \"unten\".");
+    }
+    return {holm, {}};
+}

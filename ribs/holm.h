@@ -1,0 +1,25 @@
+// A spar notch as the user gives it, and the command line's text form of it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+enum class HolmSeite { Oben, Unten };
+
+struct Holm {
+    double ort = 0;         // middle of the spar: mm from the leading edge, or percent of the chord
+    bool inProzent = false; // ort in percent of each rib's chord
+    double breite = 0;      // mm along the chord
+    double tiefe = 0;       // mm below (oben) or above (unten) the sheeted surface
+    HolmSeite seite = HolmSeite::Oben;
+};
+
+struct HolmLesen {
+    std::optional<Holm> holm;
+    std::string fehler; // German message when holm is empty
+};
+
+// "ORT:BREITE:TIEFE[:oben|unten]"; ORT in mm, or in percent of the chord when it ends with %.
+// Numbers take a decimal point or comma, independent of the locale.
+HolmLesen LiesHolm(std::string_view text);

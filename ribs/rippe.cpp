@@ -1,0 +1,310 @@
+// One rib: Clipper does every offset and cut in integer coordinates of kClipperJeMm per mm.
+#include "ribs/rippe.h"
+
+#include "profile/zahl.h"
+#include "ribs/spline.h"
+
+#include <polyclipping/clipper.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace cl = ClipperLib;
+
+namespace {
+
+// Offsets round the corners to within this much of the true arc.
+constexpr double kBogenToleranzMm = 0.005;
+// Slivers Clipper leaves where an offset or a cut ends are no part of a rib.
+constexpr double kKleinsteFlaecheMm2 = 0.001;
+// The outline may reach this far from the chord, in chords; beyond it the input is nonsense.
+constexpr double kMaxAusdehnung = 10;
+
+cl::cInt Ganz(double mm) {
+    const double v = mm * kClipperJeMm;
+    if (std::isnan(v))
+        return 0;
+    return static_cast<cl::cInt>(std::llround(std::clamp(v, -1e15, 1e15)));
+}
+
+double Mm(cl::cInt v) {
+    return static_cast<double>(v) / kClipperJeMm;
+}
+
+cl::Path AlsPfad(const Linienzug& linie) {
+    cl::Path pfad;
+    pfad.reserve(linie.size());
+    for (const RippenPunkt& p : linie)
+        pfad.emplace_back(Ganz(p.x), Ganz(p.y));
+    return pfad;
+}
+
+Linienzug AlsLinie(const cl::Path& pfad) {
+    Linienzug linie;
+    linie.reserve(pfad.size());
+    for (const cl::IntPoint& p : pfad)
+        linie.push_back({Mm(p.X), Mm(p.Y)});
+    return linie;
+}
+
+cl::Paths Rechteck(double x0, double y0, double x1, double y1) {
+    return {
+        {{Ganz(x0), Ganz(y0)}, {Ganz(x1), Ganz(y0)}, {Ganz(x1), Ganz(y1)}, {Ganz(x0), Ganz(y1)}}};
+}
+
+cl::Paths Verknuepft(const cl::Paths& a, const cl::Paths& b, cl::ClipType art) {
+    cl::Clipper c;
+    // At 0.1 µm a smoothed outline's neighbouring vertices are often exactly in line; dropping
+    // them would leave straight pieces of several of the spline's steps.
+    c.PreserveCollinear(true);
+    c.AddPaths(a, cl::ptSubject, true);
+    c.AddPaths(b, cl::ptClip, true);
+    cl::Paths ergebnis;
+    c.Execute(art, ergebnis, cl::pftNonZero, cl::pftNonZero);
+    return ergebnis;
+}
+
+cl::Paths Bereinigt(cl::Paths flaechen) {
+    const double kleinste = kKleinsteFlaecheMm2 * kClipperJeMm * kClipperJeMm;
+    std::erase_if(flaechen, [&](const cl::Path& p) { return std::abs(cl::Area(p)) < kleinste; });
+    return flaechen;
+}
+
+// Y of every crossing of the vertical line at x with the polygons' edges, ascending.
+std::vector<double> Schnitte(const cl::Paths& flaechen, double x) {
+    std::vector<double> ys;
+    for (const cl::Path& pfad : flaechen)
+        for (std::size_t i = 0; i < pfad.size(); ++i) {
+            const RippenPunkt a{Mm(pfad[i].X), Mm(pfad[i].Y)};
+            const cl::IntPoint& q = pfad[(i + 1) % pfad.size()];
+            const RippenPunkt b{Mm(q.X), Mm(q.Y)};
+            if ((a.x <= x) != (b.x <= x))
+                ys.push_back(a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x));
+        }
+    std::sort(ys.begin(), ys.end());
+    return ys;
+}
+
+struct Spanne {
+    double min = std::numeric_limits<double>::infinity();
+    double max = -std::numeric_limits<double>::infinity();
+};
+
+Spanne XSpanne(const cl::Paths& flaechen) {
+    Spanne s;
+    for (const cl::Path& pfad : flaechen)
+        for (const cl::IntPoint& p : pfad) {
+            s.min = std::min(s.min, Mm(p.X));
+            s.max = std::max(s.max, Mm(p.X));
+        }
+    return s;
+}
+
+// Each surface loses a band as wide as its own sheeting: the open surface line offset with
+// round ends, so that top and bottom may differ and a thin trailing edge simply ends.
+cl::Paths Beplankt(const cl::Paths& flaeche, const Linienzug& umriss, double oben, double unten) {
+    const cl::Path pfad = AlsPfad(umriss);
+    if (oben == unten) {
+        cl::ClipperOffset versatz(2.0, kBogenToleranzMm * kClipperJeMm);
+        versatz.AddPaths(flaeche, cl::jtRound, cl::etClosedPolygon);
+        cl::Paths ergebnis;
+        versatz.Execute(ergebnis, -oben * kClipperJeMm);
+        return ergebnis;
+    }
+    const auto nase = std::min_element(pfad.begin(), pfad.end(),
+                                       [](const auto& a, const auto& b) { return a.X < b.X; });
+    const cl::Path obenLinie(pfad.begin(), nase + 1);
+    const cl::Path untenLinie(nase, pfad.end());
+    cl::Paths ergebnis = flaeche;
+    for (const auto& [linie, dicke] :
+         {std::pair{&obenLinie, oben}, std::pair{&untenLinie, unten}}) {
+        if (dicke <= 0 || linie->size() < 2)
+            continue;
+        cl::ClipperOffset versatz(2.0, kBogenToleranzMm * kClipperJeMm);
+        versatz.AddPath(*linie, cl::jtRound, cl::etOpenRound);
+        cl::Paths band;
+        versatz.Execute(band, dicke * kClipperJeMm);
+        ergebnis = Verknuepft(ergebnis, band, cl::ctDifference);
+    }
+    return ergebnis;
+}
+
+// Where the rib is widest across the chord: room for its label.
+RippenPunkt BeschriftungsOrt(const cl::Paths& flaechen) {
+    const Spanne s = XSpanne(flaechen);
+    RippenPunkt ort{(s.min + s.max) / 2, 0};
+    double breiteste = -1;
+    constexpr int kStellen = 64;
+    for (int i = 1; i < kStellen; ++i) {
+        const double x = s.min + (s.max - s.min) * i / kStellen;
+        const std::vector<double> ys = Schnitte(flaechen, x);
+        for (std::size_t j = 0; j + 1 < ys.size(); j += 2)
+            if (ys[j + 1] - ys[j] > breiteste) {
+                breiteste = ys[j + 1] - ys[j];
+                ort = {x, (ys[j] + ys[j + 1]) / 2};
+            }
+    }
+    return ort;
+}
+
+bool Endlich(double v) {
+    return std::isfinite(v);
+}
+
+} // namespace
+
+std::string MitKomma(double v, int nachkomma) {
+    std::string text = ZahlText(v, nachkomma);
+    std::size_t punkt = text.find('.');
+    if (nachkomma > 0 && std::isfinite(v)) {
+        if (punkt == std::string::npos) {
+            punkt = text.size();
+            text += '.';
+        }
+        text.append(static_cast<std::size_t>(nachkomma) - (text.size() - punkt - 1), '0');
+        text[punkt] = ',';
+    }
+    return text;
+}
+
+std::string RippenBeschriftung(int nummer, double laenge) {
+    return "Rippe " + std::to_string(nummer) + " – " + MitKomma(laenge, 1) + " mm";
+}
+
+Linienzug UmrissAusSpeicher(const ProfilSpeicher& p, double dicke) {
+    Linienzug linie;
+    for (std::int32_t i = 1; i < p.ende && i < kProfilSlots; ++i)
+        linie.push_back({p.x[i] / 10000.0, p.y[i] / 10000.0 * dicke / 100.0});
+    return linie;
+}
+
+RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const RippenOptionen& optionen,
+                         int nummer) {
+    const std::string rippe = "Rippe " + std::to_string(nummer);
+    auto fehler = [](std::string text) { return RippenErgebnis{std::nullopt, std::move(text)}; };
+
+    if (!Endlich(laenge) || laenge <= 0 || laenge > kMaxLaengeMm)
+        return fehler(rippe + ": Die Länge " + MitKomma(laenge, 1) +
+                      " mm ist keine Zahl größer als 0 und höchstens 10000 mm.");
+    const double oben = optionen.beplankungOben.value_or(optionen.beplankung);
+    const double unten = optionen.beplankungUnten.value_or(optionen.beplankung);
+    for (const auto& [wert, name] :
+         {std::pair{oben, "Die Beplankung oben"}, std::pair{unten, "Die Beplankung unten"},
+          std::pair{optionen.nasenleiste, "Die Nasenleiste"},
+          std::pair{optionen.endleiste, "Die Endleiste"}})
+        if (!Endlich(wert) || wert < 0 || wert > laenge)
+            return fehler(rippe + ": " + name + " (" + MitKomma(wert, 1) +
+                          " mm) ist keine Zahl von 0 bis zur Rippenlänge.");
+    if (optionen.nasenleiste + optionen.endleiste >= laenge)
+        return fehler("Nasenleiste und Endleiste (" + MitKomma(optionen.nasenleiste, 1) +
+                      " mm und " + MitKomma(optionen.endleiste, 1) + " mm) lassen von " + rippe +
+                      " nichts übrig.");
+    for (std::size_t i = 0; i < optionen.holme.size(); ++i) {
+        const Holm& h = optionen.holme[i];
+        if (!Endlich(h.ort) || !Endlich(h.breite) || !Endlich(h.tiefe) || h.breite <= 0 ||
+            h.tiefe <= 0)
+            return fehler("Holm " + std::to_string(i + 1) +
+                          ": Lage, Breite und Tiefe müssen Zahlen sein, Breite und Tiefe größer "
+                          "als 0.");
+    }
+
+    const bool gueltig =
+        profil.punkte.size() >= 3 && std::ranges::all_of(profil.punkte, [](const RippenPunkt& p) {
+            return Endlich(p.x) && Endlich(p.y) && std::abs(p.x) <= kMaxAusdehnung &&
+                   std::abs(p.y) <= kMaxAusdehnung;
+        });
+    if (!gueltig)
+        return fehler("Das Profil \"" + profil.name + "\" für " + rippe +
+                      " hat zu wenige oder ungültige Koordinaten.");
+
+    Linienzug umriss;
+    umriss.reserve(profil.punkte.size());
+    for (const RippenPunkt& p : profil.punkte)
+        umriss.push_back({p.x * laenge, p.y * laenge});
+    if (optionen.glaetten)
+        umriss = Geglaettet(umriss, 10 * kGlaettAbstandMm, kGlaettToleranzMm);
+
+    cl::Paths flaeche = Bereinigt(Verknuepft({AlsPfad(umriss)}, {}, cl::ctUnion));
+    if (flaeche.empty())
+        return fehler("Das Profil \"" + profil.name + "\" umschließt bei " + rippe +
+                      " keine Fläche.");
+    if (flaeche.size() > 1)
+        return fehler("Der Umriss des Profils \"" + profil.name +
+                      "\" kreuzt sich und zerfällt bei " + rippe + " in " +
+                      std::to_string(flaeche.size()) + " Teile.");
+
+    if (oben > 0 || unten > 0) {
+        flaeche = Bereinigt(Beplankt(flaeche, umriss, oben, unten));
+        if (flaeche.empty())
+            return fehler("Die Beplankung (" + MitKomma(oben, 1) + " mm oben, " +
+                          MitKomma(unten, 1) + " mm unten) lässt von " + rippe + " nichts übrig.");
+        if (flaeche.size() > 1)
+            return fehler("Die Beplankung teilt " + rippe + " in " +
+                          std::to_string(flaeche.size()) + " Teile.");
+    }
+
+    const double weit = 2 * kMaxAusdehnung * laenge + 100;
+    flaeche = Bereinigt(Verknuepft(
+        flaeche, Rechteck(optionen.nasenleiste, -weit, laenge - optionen.endleiste, weit),
+        cl::ctIntersection));
+    if (flaeche.empty())
+        return fehler("Nasenleiste und Endleiste (" + MitKomma(optionen.nasenleiste, 1) +
+                      " mm und " + MitKomma(optionen.endleiste, 1) + " mm) lassen von " + rippe +
+                      " nichts übrig.");
+
+    const Spanne spanne = XSpanne(flaeche);
+    cl::Paths nuten;
+    for (std::size_t i = 0; i < optionen.holme.size(); ++i) {
+        const Holm& h = optionen.holme[i];
+        const std::string holm = "Holm " + std::to_string(i + 1);
+        const double mitte = h.inProzent ? h.ort / 100 * laenge : h.ort;
+        const double links = mitte - h.breite / 2;
+        const double rechts = mitte + h.breite / 2;
+        const std::vector<double> ys = Schnitte(flaeche, mitte);
+        if (links < spanne.min || rechts > spanne.max || ys.size() < 2)
+            return fehler(holm + " liegt nicht ganz in " + rippe + " (Holm " + MitKomma(links, 1) +
+                          " bis " + MitKomma(rechts, 1) + " mm, Rippe " + MitKomma(spanne.min, 1) +
+                          " bis " + MitKomma(spanne.max, 1) + " mm ab der Nase).");
+        const bool vonOben = h.seite == HolmSeite::Oben;
+        const double boden = vonOben ? ys.back() - h.tiefe : ys.front() + h.tiefe;
+        // The floor must stay clear of the other surface across the whole slot, not only in its
+        // middle.
+        bool zuTief = false;
+        for (const double x : {links, mitte, rechts}) {
+            const std::vector<double> dort = Schnitte(flaeche, x);
+            if (!dort.empty() && (vonOben ? boden <= dort.front() : boden >= dort.back()))
+                zuTief = true;
+        }
+        if (zuTief)
+            return fehler(holm + " ist tiefer als die " + rippe + " an dieser Stelle (" +
+                          MitKomma(h.tiefe, 1) + " mm Holmtiefe, " +
+                          MitKomma(ys.back() - ys.front(), 1) + " mm Rippendicke).");
+        const cl::Paths nut =
+            vonOben ? Rechteck(links, boden, rechts, weit) : Rechteck(links, -weit, rechts, boden);
+        nuten.push_back(nut.front());
+    }
+    if (!nuten.empty())
+        flaeche = Bereinigt(Verknuepft(flaeche, nuten, cl::ctDifference));
+
+    if (flaeche.empty())
+        return fehler("Die Holmnuten lassen von " + rippe + " nichts übrig.");
+    if (flaeche.size() != 1)
+        return fehler("Die Schnitte teilen " + rippe + " in " + std::to_string(flaeche.size()) +
+                      " Teile.");
+    if (!cl::Orientation(flaeche.front()))
+        cl::ReversePath(flaeche.front());
+
+    Rippe r;
+    r.nummer = nummer;
+    r.laenge = laenge;
+    r.umriss = AlsLinie(flaeche.front());
+    // Where the curve is flat the polygon work needs few vertices; the rib itself gets the
+    // close spacing back, within kGlaettToleranzMm of the curve.
+    if (optionen.glaetten)
+        r.umriss = Verdichtet(r.umriss, kGlaettAbstandMm);
+    r.beschriftung = RippenBeschriftung(nummer, laenge);
+    r.profilname = profil.name;
+    r.beschriftungsOrt = BeschriftungsOrt(flaeche);
+    return {std::move(r), {}};
+}

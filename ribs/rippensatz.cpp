@@ -1,0 +1,109 @@
+// The set: chords and outlines interpolated linearly from the root rib to the tip rib.
+#include "ribs/rippensatz.h"
+
+#include "ribs/spline.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Chord stations per surface for blending; cosine spacing puts them close at both edges.
+constexpr int kStationen = 100;
+// Before resampling, each outline is smoothed this finely (chord fractions), so that the blend
+// follows the airfoil's curve rather than the facets between the file's points.
+constexpr double kMischAbstand = 0.002;
+
+// y of the surface (from the leading edge on) at x: the first piece that spans x.
+double YBei(const Linienzug& flaeche, double x) {
+    for (std::size_t i = 0; i + 1 < flaeche.size(); ++i) {
+        const RippenPunkt& a = flaeche[i];
+        const RippenPunkt& b = flaeche[i + 1];
+        if ((a.x <= x && x <= b.x) || (b.x <= x && x <= a.x))
+            return a.x == b.x ? a.y : a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
+    }
+    return flaeche.back().y;
+}
+
+// The surface from the leading edge at its stations, as x/y pairs j = 0 .. kStationen.
+Linienzug Abgetastet(const Linienzug& flaeche) {
+    Linienzug aus;
+    const double anfang = flaeche.front().x;
+    const double ende = flaeche.back().x;
+    for (int j = 0; j <= kStationen; ++j) {
+        const double x =
+            anfang + (ende - anfang) * (1 - std::cos(std::numbers::pi * j / kStationen)) / 2;
+        aus.push_back({x, YBei(flaeche, x)});
+    }
+    return aus;
+}
+
+// Upper and lower surface, each from the leading edge (minimum X) to its trailing edge.
+std::pair<Linienzug, Linienzug> Flaechen(const Linienzug& umriss) {
+    const Linienzug glatt = Geglaettet(umriss, kMischAbstand);
+    const auto nase = std::min_element(glatt.begin(), glatt.end(),
+                                       [](const auto& a, const auto& b) { return a.x < b.x; });
+    Linienzug oben(glatt.begin(), nase + 1);
+    std::reverse(oben.begin(), oben.end());
+    return {Abgetastet(oben), Abgetastet(Linienzug(nase, glatt.end()))};
+}
+
+using Flaechenpaar = std::pair<Linienzug, Linienzug>;
+
+Linienzug Gemischt(const Flaechenpaar& a, const Flaechenpaar& b, double anteil) {
+    auto mix = [&](const RippenPunkt& p, const RippenPunkt& q) {
+        return RippenPunkt{p.x + (q.x - p.x) * anteil, p.y + (q.y - p.y) * anteil};
+    };
+    Linienzug aus;
+    for (int j = kStationen; j >= 0; --j)
+        aus.push_back(mix(a.first[j], b.first[j]));
+    for (int j = 1; j <= kStationen; ++j)
+        aus.push_back(mix(a.second[j], b.second[j]));
+    return aus;
+}
+
+} // namespace
+
+Linienzug Gemischt(const Linienzug& a, const Linienzug& b, double anteil) {
+    if (a.size() < 3 || b.size() < 3)
+        return {};
+    return Gemischt(Flaechen(a), Flaechen(b), anteil);
+}
+
+RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e) {
+    auto fehler = [](std::string text) { return RippensatzErgebnis{{}, std::move(text)}; };
+    if (e.anzahl < 2)
+        return fehler("Ein Rippensatz braucht mindestens 2 Rippen (angegeben: " +
+                      std::to_string(e.anzahl) + ").");
+    for (const auto& [wert, name] : {std::pair{e.wurzel, "Wurzel"}, std::pair{e.spitze, "Spitze"}})
+        if (!std::isfinite(wert) || wert <= 0 || wert > kMaxLaengeMm)
+            return fehler("Die Rippenlänge an der " + std::string(name) + " (" + MitKomma(wert, 1) +
+                          " mm) ist keine Zahl größer als 0 und höchstens 10000 mm.");
+    const bool mischen = e.spitzenProfil.has_value();
+    if (mischen && (e.wurzelProfil.punkte.size() < 3 || e.spitzenProfil->punkte.size() < 3))
+        return fehler("Wurzel- und Spitzenprofil brauchen je mindestens 3 Koordinatenpaare.");
+
+    Flaechenpaar wurzel, spitze;
+    if (mischen) {
+        wurzel = Flaechen(e.wurzelProfil.punkte);
+        spitze = Flaechen(e.spitzenProfil->punkte);
+    }
+    RippensatzErgebnis satz;
+    for (int k = 1; k <= e.anzahl; ++k) {
+        const double anteil = static_cast<double>(k - 1) / (e.anzahl - 1);
+        const double laenge = e.wurzel + (e.spitze - e.wurzel) * anteil;
+        Profilumriss profil = e.wurzelProfil;
+        if (mischen && k == e.anzahl) {
+            profil = *e.spitzenProfil;
+        } else if (mischen && k > 1) {
+            profil.name = e.wurzelProfil.name + " → " + e.spitzenProfil->name;
+            profil.punkte = Gemischt(wurzel, spitze, anteil);
+        }
+        RippenErgebnis r = BaueRippe(profil, laenge, e.optionen, k);
+        if (!r.rippe)
+            return fehler(std::move(r.fehler));
+        satz.rippen.push_back(std::move(*r.rippe));
+    }
+    return satz;
+}

@@ -1,0 +1,338 @@
+// Rib geometry measured on the output polygons against the NACA formula and plain arithmetic.
+#include "hilfen.h"
+#include "ribs/anordnung.h"
+#include "ribs/rippensatz.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Half thickness of a NACA 00tt section (t as a fraction) at x, both in chords.
+double Halb(double t, double x) {
+    return 5 * t *
+           (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x + 0.2843 * x * x * x -
+            0.1036 * x * x * x * x);
+}
+
+// Y of the upper surface of a NACA 00tt rib of chord laenge at x (mm), moved inward by d along
+// its normal: vertically by d / cos of the slope.
+double Beplankt(double t, double laenge, double x, double d) {
+    const double h = 1e-6, a = x / laenge;
+    const double neigung = (Halb(t, a + h) - Halb(t, a - h)) / (2 * h);
+    return laenge * Halb(t, a) - d * std::hypot(1, neigung);
+}
+
+// Symmetric NACA outline in Selig order, n pairs, cosine spacing.
+Profilumriss Naca(double t, int n, const std::string& name) {
+    Profilumriss p{name, {}};
+    for (int i = 0; i < n; ++i) {
+        const double w = 2 * std::numbers::pi * i / (n - 1);
+        const double x = 0.5 * (1 + std::cos(w));
+        p.punkte.push_back({x, w <= std::numbers::pi ? Halb(t, x) : -Halb(t, x)});
+    }
+    return p;
+}
+
+// Every y where the vertical line at x crosses the polygon, ascending.
+std::vector<double> Quer(const Linienzug& u, double x) {
+    std::vector<double> ys;
+    for (std::size_t i = 0; i < u.size(); ++i) {
+        const RippenPunkt a = u[i], b = u[(i + 1) % u.size()];
+        if ((a.x <= x) != (b.x <= x))
+            ys.push_back(a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x));
+    }
+    std::sort(ys.begin(), ys.end());
+    return ys;
+}
+
+Rippe Gebaut(const Profilumriss& p, double laenge, const RippenOptionen& o) {
+    RippenErgebnis r = BaueRippe(p, laenge, o);
+    EXPECT_EQ(r.fehler, "");
+    return r.rippe ? *r.rippe : Rippe{};
+}
+
+RippenOptionen Optionen(double beplankung, double nase, double ende, std::vector<Holm> holme = {},
+                        std::optional<double> oben = std::nullopt) {
+    RippenOptionen o;
+    o.beplankung = beplankung;
+    o.beplankungOben = oben;
+    o.nasenleiste = nase;
+    o.endleiste = ende;
+    o.holme = std::move(holme);
+    return o;
+}
+
+RippensatzEingabe Satz(const Profilumriss& wurzel, double lw, double ls, int anzahl,
+                       std::optional<Profilumriss> spitze = std::nullopt) {
+    RippensatzEingabe e;
+    e.wurzelProfil = wurzel;
+    e.spitzenProfil = std::move(spitze);
+    e.wurzel = lw;
+    e.spitze = ls;
+    e.anzahl = anzahl;
+    return e;
+}
+
+const Profilumriss kNaca0012 = Naca(0.12, 161, "NACA 0012");
+
+TEST(Rippensatz, LaengeJederRippe) {
+    const struct {
+        double wurzel, spitze;
+        int anzahl;
+    } faelle[] = {{180, 120, 8}, {200, 200, 2}, {100, 250, 4}, {300, 60, 30}};
+    for (const auto& f : faelle) {
+        const RippensatzErgebnis s = BaueRippensatz(Satz(kNaca0012, f.wurzel, f.spitze, f.anzahl));
+        ASSERT_EQ(s.rippen.size(), static_cast<std::size_t>(f.anzahl)) << s.fehler;
+        for (int k = 1; k <= f.anzahl; ++k) {
+            const double c = f.wurzel + (f.spitze - f.wurzel) * (k - 1) / (f.anzahl - 1);
+            const Rippe& r = s.rippen[k - 1];
+            const auto [lo, hi] = std::ranges::minmax(r.umriss, {}, &RippenPunkt::x);
+            EXPECT_NEAR(hi.x - lo.x, c, 1e-3) << k;
+            EXPECT_EQ(r.nummer, k);
+        }
+    }
+    const RippensatzErgebnis s = BaueRippensatz(Satz(kNaca0012, 180, 120, 8));
+    EXPECT_EQ(s.rippen[1].beschriftung, "Rippe 2 – 171,4 mm");
+    EXPECT_EQ(s.rippen[7].beschriftung, "Rippe 8 – 120,0 mm");
+}
+
+TEST(Rippe, BeplankungObenUndUnten) {
+    const struct {
+        double oben, unten, xAnteil;
+        bool glaetten;
+    } faelle[] = {{1.5, 1.5, 0.3, false},
+                  {2.0, 0.5, 0.3, false},
+                  {0, 1, 0.5, false},
+                  {1.5, 1.5, 0.3, true},
+                  {1.0, 1.0, 0.9, false}};
+    for (const auto& f : faelle) {
+        RippenOptionen o;
+        o.glaetten = f.glaetten;
+        o.beplankungOben = f.oben;
+        o.beplankungUnten = f.unten;
+        const Rippe r = Gebaut(f.glaetten ? Naca(0.12, 61, "") : kNaca0012, 200, o);
+        const double x = f.xAnteil * 200;
+        const std::vector<double> ys = Quer(r.umriss, x);
+        ASSERT_EQ(ys.size(), 2u);
+        EXPECT_NEAR(ys[1], Beplankt(0.12, 200, x, f.oben), 0.02) << f.oben;
+        EXPECT_NEAR(ys[0], -Beplankt(0.12, 200, x, f.unten), 0.02) << f.unten;
+    }
+}
+
+TEST(Rippe, GeglaettetOhneLangeStuecke) {
+    RippenOptionen o;
+    o.glaetten = true;
+    const Rippe r = Gebaut(Naca(0.12, 61, ""), 400, o);
+    double laengstes = 0;
+    for (std::size_t i = 0; i < r.umriss.size(); ++i) {
+        const RippenPunkt a = r.umriss[i], b = r.umriss[(i + 1) % r.umriss.size()];
+        laengstes = std::max(laengstes, std::hypot(b.x - a.x, b.y - a.y));
+    }
+    EXPECT_LE(laengstes, 0.5);
+    EXPECT_NEAR(Quer(r.umriss, 120)[1], 400 * Halb(0.12, 0.3), 0.01);
+}
+
+TEST(Rippe, NasenUndEndleisteSchneidenSenkrecht) {
+    const struct {
+        double nase, ende, beplankung;
+    } faelle[] = {{5, 10, 0}, {0.5, 30, 0}, {20, 40, 1.5}, {2, 0.5, 0}};
+    for (const auto& f : faelle) {
+        RippenOptionen o;
+        o.nasenleiste = f.nase;
+        o.endleiste = f.ende;
+        o.beplankung = f.beplankung;
+        o.glaetten = true;
+        const Rippe r = Gebaut(kNaca0012, 200, o);
+        for (const double x : {f.nase, 200 - f.ende}) {
+            double lo = 1e9, hi = -1e9;
+            for (const RippenPunkt& p : r.umriss)
+                if (std::abs(p.x - x) < 1e-6) {
+                    lo = std::min(lo, p.y);
+                    hi = std::max(hi, p.y);
+                }
+            EXPECT_NEAR(hi - lo, 2 * Beplankt(0.12, 200, x, f.beplankung), 0.03) << x;
+        }
+    }
+}
+
+TEST(Rippe, HolmnutLageBreiteTiefe) {
+    const struct {
+        Holm holm;
+        double laenge, mitte;
+    } faelle[] = {{{30, true, 6, 4, HolmSeite::Oben}, 200, 60},
+                  {{30, true, 6, 4, HolmSeite::Oben}, 100, 30},
+                  {{80, false, 3.2, 2.5, HolmSeite::Unten}, 200, 80},
+                  {{80, false, 3.2, 2.5, HolmSeite::Unten}, 120, 80}};
+    for (const auto& f : faelle) {
+        RippenOptionen o;
+        o.beplankung = 1.5;
+        o.holme = {f.holm};
+        const Rippe r = Gebaut(kNaca0012, f.laenge, o);
+        const bool oben = f.holm.seite == HolmSeite::Oben;
+        const double boden = Beplankt(0.12, f.laenge, f.mitte, 1.5) - f.holm.tiefe;
+        const double b = f.holm.breite / 2;
+        for (const double x : {f.mitte - b + 0.01, f.mitte, f.mitte + b - 0.01}) {
+            const std::vector<double> ys = Quer(r.umriss, x);
+            EXPECT_NEAR(oben ? ys.back() : -ys.front(), boden, 0.02) << x;
+        }
+        for (const double x : {f.mitte - b - 0.01, f.mitte + b + 0.01}) {
+            const std::vector<double> ys = Quer(r.umriss, x);
+            EXPECT_NEAR(oben ? ys.back() : -ys.front(), Beplankt(0.12, f.laenge, x, 1.5), 0.02)
+                << x;
+        }
+    }
+}
+
+TEST(Rippensatz, MischtDieDicke) {
+    const RippensatzErgebnis s =
+        BaueRippensatz(Satz(kNaca0012, 200, 200, 3, Naca(0.18, 61, "NACA 0018")));
+    ASSERT_EQ(s.rippen.size(), 3u) << s.fehler;
+    const double t[] = {0.12, 0.15, 0.18};
+    for (int k = 0; k < 3; ++k) {
+        const std::vector<double> ys = Quer(s.rippen[k].umriss, 60);
+        EXPECT_NEAR(ys[1] - ys[0], 400 * Halb(t[k], 0.3), 0.03) << k;
+    }
+    EXPECT_EQ(s.rippen[1].profilname, "NACA 0012 → NACA 0018");
+    EXPECT_EQ(s.rippen[2].profilname, "NACA 0018");
+}
+
+// Thick at both ends, 1 % thin in the middle.
+const Profilumriss kHantel{"Hantel",
+                           {{1, 0.05},
+                            {0.6, 0.05},
+                            {0.5, 0.005},
+                            {0.4, 0.05},
+                            {0, 0.05},
+                            {0, -0.05},
+                            {0.4, -0.05},
+                            {0.5, -0.005},
+                            {0.6, -0.05},
+                            {1, -0.05}}};
+
+TEST(Rippe, Verweigert) {
+    auto holm = [](double ort, double breite, double tiefe, HolmSeite seite) {
+        return Holm{ort, false, breite, tiefe, seite};
+    };
+    const struct {
+        double laenge;
+        RippenOptionen o;
+        Profilumriss p;
+        std::string meldung;
+    } faelle[] = {
+        {200, Optionen(1.5, 0, 0, {holm(60, 6, 25, HolmSeite::Oben)}), kNaca0012,
+         "Holm 1 ist tiefer als die Rippe 1 an dieser Stelle (25,0 mm Holmtiefe, 21,0 mm "
+         "Rippendicke)."},
+        {200, Optionen(0, 0, 0, {holm(60, 6, 3, HolmSeite::Oben), holm(2, 6, 1, HolmSeite::Unten)}),
+         kNaca0012,
+         "Holm 2 liegt nicht ganz in Rippe 1 (Holm -1,0 bis 5,0 mm, Rippe 0,0 bis 200,0 mm ab der "
+         "Nase)."},
+        {200, Optionen(0, 0, 10, {holm(189, 4, 1, HolmSeite::Unten)}), kNaca0012,
+         "Holm 1 liegt nicht ganz in Rippe 1 (Holm 187,0 bis 191,0 mm, Rippe 0,0 bis 190,0 mm ab "
+         "der Nase)."},
+        {200, Optionen(12.1, 0, 0), kNaca0012,
+         "Die Beplankung (12,1 mm oben, 12,1 mm unten) lässt von Rippe 1 nichts übrig."},
+        {200,
+         Optionen(0, 0, 0, {holm(60, 6, 13, HolmSeite::Oben), holm(62, 6, 13, HolmSeite::Unten)}),
+         kNaca0012, "Die Schnitte teilen Rippe 1 in 2 Teile."},
+        {200, Optionen(0, 120, 80), kNaca0012,
+         "Nasenleiste und Endleiste (120,0 mm und 80,0 mm) lassen von Rippe 1 nichts übrig."},
+        {0, Optionen(0, 0, 0), kNaca0012,
+         "Rippe 1: Die Länge 0,0 mm ist keine Zahl größer als 0 und höchstens 10000 mm."},
+        {NAN, Optionen(0, 0, 0), kNaca0012,
+         "Rippe 1: Die Länge nan mm ist keine Zahl größer als 0 und höchstens 10000 mm."},
+        {200, Optionen(0, 0, 0, {}, -1), kNaca0012,
+         "Rippe 1: Die Beplankung oben (-1,0 mm) ist keine Zahl von 0 bis zur Rippenlänge."},
+        {200, Optionen(0, 0, 0, {holm(60, 0, 3, HolmSeite::Oben)}), kNaca0012,
+         "Holm 1: Lage, Breite und Tiefe müssen Zahlen sein, Breite und Tiefe größer als 0."},
+        {200,
+         Optionen(0, 0, 0),
+         {"Zwei", {{1, 0}, {0, 0}}},
+         "Das Profil \"Zwei\" für Rippe 1 hat zu wenige oder ungültige Koordinaten."},
+        {200,
+         Optionen(0, 0, 0),
+         {"Strich", {{1, 0}, {0.5, 0}, {0, 0}}},
+         "Das Profil \"Strich\" umschließt bei Rippe 1 keine Fläche."},
+        {200,
+         Optionen(0, 0, 0),
+         {"Acht", {{1, 0.05}, {0, -0.05}, {0, 0.05}, {1, -0.05}}},
+         "Der Umriss des Profils \"Acht\" kreuzt sich und zerfällt bei Rippe 1 in 2 Teile."},
+        {100, Optionen(1, 0, 0), kHantel, "Die Beplankung teilt Rippe 1 in 2 Teile."},
+    };
+    for (const auto& f : faelle) {
+        const RippenErgebnis r = BaueRippe(f.p, f.laenge, f.o);
+        EXPECT_FALSE(r.rippe.has_value()) << f.meldung;
+        EXPECT_EQ(r.fehler, f.meldung);
+    }
+    EXPECT_EQ(BaueRippensatz(Satz(kNaca0012, 200, 100, 1)).fehler,
+              "Ein Rippensatz braucht mindestens 2 Rippen (angegeben: 1).");
+    EXPECT_EQ(BaueRippensatz(Satz(kNaca0012, 200, -5, 3)).fehler,
+              "Die Rippenlänge an der Spitze (-5,0 mm) ist keine Zahl größer als 0 und höchstens "
+              "10000 mm.");
+}
+
+TEST(Anordnung, ReihenUndPlatten) {
+    const std::vector<Rippe> rippen = BaueRippensatz(Satz(kNaca0012, 200, 200, 30)).rippen;
+    const struct {
+        double breite, hoehe;
+        std::size_t platten, ersteVoll;
+    } faelle[] = {{600, 300, 2, 22}, {409, 30, 15, 2}, {408.9, 30, 30, 1}, {206, 300, 3, 11}};
+    for (const auto& f : faelle) {
+        const Anordnung a = OrdneAn(rippen, f.breite, f.hoehe);
+        ASSERT_EQ(a.platten.size(), f.platten) << a.fehler;
+        EXPECT_EQ(a.platten[0].teile.size(), f.ersteVoll);
+        int naechste = 1;
+        for (const Platte& p : a.platten)
+            for (const PlatziertesTeil& t : p.teile) {
+                EXPECT_EQ(t.nummer, naechste++);
+                const auto [lx, hx] = std::ranges::minmax(t.umriss, {}, &RippenPunkt::x);
+                const auto [ly, hy] = std::ranges::minmax(t.umriss, {}, &RippenPunkt::y);
+                EXPECT_GE(lx.x, 3 - 1e-9);
+                EXPECT_LE(hx.x, f.breite - 3 + 1e-9);
+                EXPECT_GE(ly.y, 3 - 1e-9);
+                EXPECT_LE(hy.y, f.hoehe - 3 + 1e-9);
+                const std::vector<double> ys = Quer(t.umriss, t.beschriftungsOrt.x);
+                const auto unter =
+                    std::ranges::count_if(ys, [&](double y) { return y < t.beschriftungsOrt.y; });
+                EXPECT_EQ(unter % 2, 1) << "label outside rib " << t.nummer;
+            }
+    }
+    EXPECT_EQ(OrdneAn(rippen, 205, 300).fehler,
+              "Rippe 1 – 200,0 mm (200,0 × 24,0 mm) passt nicht auf die Platte (205,0 × 300,0 mm, "
+              "3,0 mm Rand).");
+}
+
+TEST(LiesHolm, GueltigeUndFehlerhafteTexte) {
+    const HolmLesen gut = LiesHolm(" 30,5 % :6.5:4,25:unten");
+    ASSERT_TRUE(gut.holm.has_value()) << gut.fehler;
+    EXPECT_EQ(gut.holm->ort, 30.5);
+    EXPECT_TRUE(gut.holm->inProzent);
+    EXPECT_EQ(gut.holm->breite, 6.5);
+    EXPECT_EQ(gut.holm->tiefe, 4.25);
+    EXPECT_EQ(gut.holm->seite, HolmSeite::Unten);
+    const HolmLesen mm = LiesHolm("60:6:4");
+    ASSERT_TRUE(mm.holm.has_value());
+    EXPECT_FALSE(mm.holm->inProzent);
+    EXPECT_EQ(mm.holm->seite, HolmSeite::Oben);
+
+    const std::pair<const char*, const char*> falsch[] = {
+        {"", "erwartet ORT:BREITE:TIEFE"}, {"60:6", "erwartet"},
+        {"60:6:4:oben:1", "erwartet"},     {"60:6:4:links", "Die Seite \"links\""},
+        {"a:6:4", "Die Lage \"a\""},       {"%:6:4", "Die Lage"},
+        {"101%:6:4", "Die Lage"},          {"-5:6:4", "Die Lage"},
+        {"60:0:4", "Die Breite \"0\""},    {"60:inf:4", "Die Breite"},
+        {"60:1,2,3:4", "Die Breite"},      {"60:6:nan", "Die Tiefe"},
+        {"60:6:1e999", "Die Tiefe"},       {"0x10:6:4", "Die Lage"},
+        {"60:6:-1", "Die Tiefe \"-1\""},   {"60::4", "Die Breite"},
+    };
+    for (const auto& [text, teil] : falsch) {
+        const HolmLesen h = LiesHolm(text);
+        EXPECT_FALSE(h.holm.has_value()) << text;
+        EXPECT_NE(h.fehler.find(teil), std::string::npos) << text << ": " << h.fehler;
+    }
+}
+
+} // namespace
