@@ -1,6 +1,7 @@
 // Reading the chord and thickness fields.
 #include "drawing/druckwerte.h"
 
+#include "profile/text.h"
 #include "profile/zahl.h"
 
 #include <cmath>
@@ -41,11 +42,11 @@ Druckwerte PruefeDruckwerte(const std::string& laenge, const std::string& dicke)
         werte.laengeFalsch = true;
         werte.fehler = "Die Profillänge muss eine Zahl größer als 0 und höchstens 10000 mm sein "
                        "(eingegeben: „" +
-                       laenge + "“).";
+                       AlsUtf8(laenge) + "“).";
     } else if (!t || !std::isfinite(*t)) {
         werte.fehler =
             "Die Profildicke muss eine Zahl sein, in Prozent der Originaldicke (eingegeben: „" +
-            dicke + "“).";
+            AlsUtf8(dicke) + "“).";
     } else {
         werte.laenge = *l;
         werte.dicke = *t;
