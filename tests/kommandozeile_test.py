@@ -88,6 +88,36 @@ with tempfile.TemporaryDirectory() as ordner:
                 gesamt += unten - oben
         pruefe(abs(gesamt / 10 - mm) <= 0.2, f"{laenge}: chord {gesamt / 10} mm")
 
+    # Wider than the page at its usual place: moved left just enough, the check bar at the page's
+    # edge, clear of the outline on every page. Really too wide: refused, naming the cause.
+    r = lauf("--pdf", datei("breit.pdf"), "--laenge", "1400", naca2412)
+    pruefe(r.returncode == 0, f"1400 mm: {r.stderr}")
+    bar_x = round(RAND + 50)
+    for nummer, bild in enumerate(seiten(datei("breit.pdf"))):
+        balken = dunkle_zeilen(bild, bar_x - 1, bar_x + 2, OBEN - 5)
+        pruefe(balken and abs((balken[-1] - balken[0]) / 10 - 100) <= 0.3,
+               f"1400 mm page {nummer + 1}: check bar {balken and balken[-1] - balken[0]}")
+        # Right of the ticks, outside the label's rows: only the outline.
+        links = min((x for y in range(OBEN + 5, len(bild) - 120, 7) if abs(y - OBEN - 500) > 100
+                     for x in range(bar_x + 60, len(bild[0])) if bild[y][x] < 128), default=None)
+        pruefe(links is not None and links > bar_x + 250, f"1400 mm page {nummer + 1}: {links}")
+    for laenge, dicke, ursache in (("10000", "100", "kleinere Profiltiefe"),
+                                   ("1400", "200", "kleinere Dicke")):
+        r = lauf("--pdf", datei("zu.pdf"), "--laenge", laenge, "--dicke", dicke, naca2412)
+        pruefe(r.returncode == 1 and ursache in r.stderr and not os.path.exists(datei("zu.pdf")),
+               f"{laenge} mm {dicke} %: {r.stderr}")
+
+    # The header keeps chord and thickness readable whatever the name holds.
+    with open(naca2412, encoding="utf-8") as f:
+        paare = f.read().split("\n", 1)[1]
+    with open(datei("lang.dat"), "w", encoding="utf-8") as f:
+        f.write("N" * 60 + " \u200f\u05e9\u05dc\u05d5\u05dd " + "M" * 20 + "\n" + paare)
+    lauf("--pdf", datei("lang.pdf"), "--laenge", "150", datei("lang.dat"))
+    text = subprocess.run(["pdftotext", datei("lang.pdf"), "-"], capture_output=True,
+                          text=True).stdout
+    pruefe("…" in text and "Profiltiefe 150 mm – Dicke 100 %" in text.replace("\ufb01", "fi")
+           and "\u200f" not in text, f"header: {text!r}")
+
     # The exports at true scale under German number formatting, read back by independent
     # readers: a name that needs escaping, a mirrored outline, a closed trailing edge whose
     # repeated end vertex is dropped.

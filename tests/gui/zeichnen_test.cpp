@@ -2,10 +2,13 @@
 #include "hauptfenster.h"
 
 #include "drawing/punkte.h"
+#include "drawing/seite.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPrintPreviewWidget>
 
 #include <algorithm>
 
@@ -118,6 +121,61 @@ TEST_F(Zeichnen, DruckPrueftLaengeUndDickeVorDemDruckdialog) {
                                                    : QStringList({"QMessageBox", "Kestrun1"}));
         EXPECT_EQ(fenster.size(), f.druckdialog ? 1 : 3);
     }
+}
+
+} // namespace
+
+namespace {
+
+// The preview, opened from the window's menu, shows the pages the printer gets: as many, and
+// the outline on each of them, not only on the first.
+TEST_F(Zeichnen, SeitenansichtZeigtJedeSeiteMitUmriss) {
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
+    C<QLineEdit>(IDC_PROFILLAENGE)->setText("400");
+
+    CPrintDialog standard(FALSE);
+    ASSERT_TRUE(standard.GetDefaults());
+    CDC dc;
+    dc.Attach(standard.GetPrinterDC());
+    Auftrag auftrag{&g_profil, "N", "", "400", "100", false};
+    const Druck druck = PlaneDruck(dc, auftrag, PruefeAuftrag(auftrag));
+    ASSERT_EQ(druck.fehler, "");
+    ASSERT_GE(druck.plan.seiten, 2);
+
+    int seiten = 0;
+    std::vector<int> dunkel;
+    Beantworter b;
+    b.Dazu([&](QWidget* w) {
+        auto* vorschau = w->findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(vorschau, nullptr);
+        seiten = vorschau->pageCount();
+        vorschau->setViewMode(QPrintPreviewWidget::SinglePageView);
+        vorschau->fitInView();
+        for (int seite = 1; seite <= seiten; ++seite) {
+            vorschau->setCurrentPage(seite);
+            QApplication::processEvents();
+            // The outline runs down the page's middle, right of the check bar and its crosses.
+            const QImage bild = vorschau->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            int anzahl = 0;
+            for (int y = bild.height() / 4; y < bild.height() * 3 / 4; ++y)
+                for (int x = bild.width() * 2 / 5; x < bild.width() * 3 / 5; ++x)
+                    anzahl += qGray(bild.pixel(x, y)) < 128;
+            dunkel.push_back(anzahl);
+        }
+        w->close();
+    });
+    Taste(m_dlg->m_hWnd, Qt::Key_F10, Qt::ShiftModifier);
+    auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menue, nullptr);
+    for (QAction* eintrag : menue->actions())
+        if (eintrag->text().startsWith(QString::fromUtf8("Seitenansicht")))
+            menue->setActiveAction(eintrag);
+    Taste(menue, Qt::Key_Return);
+
+    EXPECT_EQ(seiten, druck.plan.seiten);
+    ASSERT_EQ(dunkel.size(), static_cast<std::size_t>(druck.plan.seiten));
+    for (std::size_t i = 0; i < dunkel.size(); ++i)
+        EXPECT_GT(dunkel[i], 20) << "page " << i + 1;
 }
 
 } // namespace
