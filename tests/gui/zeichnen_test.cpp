@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintPreviewWidget>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -176,6 +177,61 @@ TEST_F(Zeichnen, SeitenansichtZeigtJedeSeiteMitUmriss) {
     ASSERT_EQ(dunkel.size(), static_cast<std::size_t>(druck.plan.seiten));
     for (std::size_t i = 0; i < dunkel.size(); ++i)
         EXPECT_GT(dunkel[i], 20) << "page " << i + 1;
+}
+
+} // namespace
+
+namespace {
+
+QPushButton* Knopf(QWidget* box, const char* text) {
+    for (auto* knopf : box->findChildren<QPushButton*>())
+        if (knopf->text() == QString::fromUtf8(text))
+            return knopf;
+    return nullptr;
+}
+
+// A Selig file loaded as Werte: the window asks at once; "Ja" loads it in its own format,
+// "Nein" loads it as chosen, and printing then asks to scale the 1 mm outline or to cancel.
+TEST_F(Zeichnen, FalschesFormatWirdErfragt) {
+    const QString naca = QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat");
+    QStringList fragen;
+    auto antworte = [&](const char* knopf) {
+        return [&fragen, knopf](QWidget* w) {
+            fragen << qobject_cast<QMessageBox*>(w)->text();
+            ASSERT_NE(Knopf(w, knopf), nullptr) << knopf;
+            KlickAuf(Knopf(w, knopf));
+        };
+    };
+    Klick(IDC_WERTE);
+    {
+        Beantworter b;
+        b.Datei(naca).Dazu(antworte("Ja"));
+        Klick(IDC_LADEN);
+    }
+    ASSERT_EQ(fragen.size(), 1);
+    EXPECT_TRUE(fragen[0].endsWith(QString::fromUtf8("Im Format Selig laden?")))
+        << fragen[0].toStdString();
+    EXPECT_TRUE(C<QAbstractButton>(IDC_SELIG)->isChecked());
+    EXPECT_EQ(g_profil.x[1], 10000.0);
+
+    Klick(IDC_WERTE);
+    {
+        Beantworter b;
+        b.Datei(naca).Dazu(antworte("Nein"));
+        Klick(IDC_LADEN);
+    }
+    EXPECT_TRUE(C<QAbstractButton>(IDC_WERTE)->isChecked());
+    EXPECT_EQ(g_profil.x[1], 100.0);
+    {
+        Beantworter b;
+        b.Dazu(antworte("Abbrechen"));
+        Klick(IDC_DRUCKEN);
+    }
+    ASSERT_EQ(fragen.size(), 3);
+    EXPECT_TRUE(fragen[2].startsWith(
+        QString::fromUtf8("Der Umriss der Datei ist 1 mm lang, die Profiltiefe ist 100 mm.")))
+        << fragen[2].toStdString();
+    EXPECT_TRUE(fragen[2].endsWith(QString::fromUtf8("Den Umriss auf 100 mm skalieren?")));
 }
 
 } // namespace
