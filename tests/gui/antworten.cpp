@@ -66,6 +66,12 @@ Beantworter& Beantworter::Bestaetigen(std::function<void()> dabei) {
         wartezeitenMs.push_back(m_seitAntwort.elapsed());
         if (dabei)
             dabei();
-        box->button(QMessageBox::Ok)->click();
+        // A question is answered with its cancelling button.
+        QAbstractButton* knopf = box->button(QMessageBox::Ok);
+        for (QAbstractButton* b : box->buttons())
+            if (!knopf && box->buttonRole(b) == QMessageBox::RejectRole)
+                knopf = b;
+        ASSERT_NE(knopf, nullptr);
+        knopf->click();
     });
 }

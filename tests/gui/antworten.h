@@ -21,7 +21,8 @@ public:
     Beantworter& Dazu(Antwort antwort);
     // Types the path into the real file dialog through its window and presses Return.
     Beantworter& Datei(const QString& pfad);
-    // Notes caption and text of the message box, runs dabei while it is open, presses OK.
+    // Notes caption and text of the message box, runs dabei while it is open, presses OK (or
+    // the cancelling button of a question).
     Beantworter& Bestaetigen(std::function<void()> dabei = {});
 
     std::vector<std::pair<QString, QString>> meldungen;
