@@ -16,14 +16,11 @@ std::string MitPunkt(std::string text) {
     return text;
 }
 
-// The whole text, white space around it aside, as one number.
-std::optional<double> GanzeZahl(const std::string& text) {
-    const std::size_t anfang = text.find_first_not_of(" \t");
-    if (anfang == std::string::npos)
-        return std::nullopt;
-    const std::size_t ende = text.find_last_not_of(" \t");
-    const std::string zahl = MitPunkt(text.substr(anfang, ende - anfang + 1));
-    if (ZahlPraefix(zahl) != zahl.size())
+// The whole text, white space around it aside, as one number; nothing when anything else
+// is in it.
+std::optional<double> GanzerTextAlsZahl(const std::string& text) {
+    const std::string zahl = MitPunkt(std::string(OhneLeerraum(text)));
+    if (zahl.empty() || ZahlPraefix(zahl) != zahl.size())
         return std::nullopt;
     return ZahlAusText(zahl);
 }
@@ -36,11 +33,13 @@ double FeldZahl(const std::string& text) {
 
 Druckwerte PruefeDruckwerte(const std::string& laenge, const std::string& dicke) {
     Druckwerte werte;
-    const std::optional<double> l = GanzeZahl(laenge);
-    const std::optional<double> t = GanzeZahl(dicke);
+    const std::optional<double> l = GanzerTextAlsZahl(laenge);
+    const std::optional<double> t = GanzerTextAlsZahl(dicke);
     if (!l || !(*l > 0.0 && *l <= kMaxLaenge)) {
         werte.laengeFalsch = true;
-        werte.fehler = "Die Profillänge muss eine Zahl größer als 0 und höchstens 10000 mm sein "
+        werte.fehler = "Die Profillänge muss eine Zahl größer als 0 und höchstens " +
+                       ZahlText(kMaxLaenge, 0) +
+                       " mm sein "
                        "(eingegeben: „" +
                        AlsUtf8(laenge) + "“).";
     } else if (!t || !std::isfinite(*t)) {

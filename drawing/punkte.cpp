@@ -32,7 +32,7 @@ std::int32_t AufInt(double v) {
 }
 
 std::vector<Punkt> BildschirmPunkte(const ProfilSpeicher& p, int w, int h, double dicke) {
-    const double s = w / 10000.0;
+    const double s = w / kEinheitenJeSehne;
     const std::int64_t mitte = h / 2;
     const std::int64_t rechts = static_cast<std::int64_t>(w) - 3;
     const std::int64_t unten = static_cast<std::int64_t>(h) - 3;
@@ -58,8 +58,10 @@ std::vector<Punkt> DruckPunkte(const ProfilSpeicher& p, double laenge, double di
     std::vector<Punkt> punkte;
     const std::int32_t ende = LetzterSlot(p);
     for (std::int32_t i = 1; i <= ende; ++i) {
-        const std::int64_t py = -300 - std::int64_t{AufInt(laenge * p.x[i] / 1000)};
-        const std::int64_t px = std::int64_t{AufInt(dicke * p.y[i] / 100 * laenge / 1000)} + 1000;
+        // mm times internal units over 1000 is 0.1 mm, since a chord is 10000 units.
+        const std::int64_t py = kUmrissOben - std::int64_t{AufInt(laenge * p.x[i] / 1000)};
+        const std::int64_t px =
+            std::int64_t{AufInt(dicke * p.y[i] / 100 * laenge / 1000)} + kUmrissLinks;
         punkte.push_back({Begrenzt(px), Begrenzt(py)});
     }
     return punkte;

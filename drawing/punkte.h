@@ -6,6 +6,11 @@
 #include <cstdint>
 #include <vector>
 
+// The printed outline's leading edge sits 100 mm from the left and 30 mm below the top of the
+// printable area (0.1 mm, Y upward) whenever the outline fits there.
+constexpr std::int32_t kUmrissLinks = 1000;
+constexpr std::int32_t kUmrissOben = -300;
+
 struct Punkt {
     std::int32_t x;
     std::int32_t y;

@@ -7,10 +7,8 @@
 #include <string>
 #include <vector>
 
-// Page geometry in 0.1 mm, Y upward from the printable area's top edge. The outline's leading
-// edge sits 100 mm from the left and 30 mm down whenever the outline fits there.
-constexpr std::int32_t kUmrissLinks = 1000;
-constexpr std::int32_t kUmrissOben = -300;
+// Page geometry in 0.1 mm, Y upward from the printable area's top edge; the outline's usual
+// place is in drawing/punkte.h.
 // A further page repeats the last 10 mm of the one before, so the pieces can be laid on each
 // other at the registration crosses.
 constexpr std::int32_t kUeberlappung = 100;

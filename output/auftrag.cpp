@@ -17,13 +17,6 @@ constexpr double kMinDicke = 0.1;
 // A file whose outline is this much longer or shorter than the chord is read wrongly.
 constexpr double kLaengenToleranz = 0.01;
 
-std::string Getrimmt(const std::string& text) {
-    const std::size_t anfang = text.find_first_not_of(" \t");
-    return anfang == std::string::npos
-               ? std::string()
-               : text.substr(anfang, text.find_last_not_of(" \t") - anfang + 1);
-}
-
 Umriss Abgelehnt(Umriss u, Befund befund, std::string text) {
     u.befund = befund;
     u.fehler = std::move(text);
@@ -71,7 +64,8 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
     const std::int32_t ende = std::clamp(p.ende, 1, kProfilSlots - 1);
     std::vector<UmrissPunkt> datei;
     for (std::int32_t i = 1; i < ende; ++i)
-        datei.push_back({p.x[i] / 10000 * u.laenge, p.y[i] / 10000 * u.laenge});
+        datei.push_back(
+            {p.x[i] / kEinheitenJeSehne * u.laenge, p.y[i] / kEinheitenJeSehne * u.laenge});
     // A file that closes its trailing edge itself repeats the first pair at the end.
     if (datei.size() > 1 && datei.front().x == datei.back().x && datei.front().y == datei.back().y)
         datei.pop_back();
@@ -99,8 +93,9 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
                                 : hoehe < 0.001 ? "weniger als 0,001 mm dick"
                                                 : ZahlText(hoehe, 3, ',') + " mm dick";
         return Abgelehnt(u, Befund::Flach,
-                         "Bei " + AlsUtf8(Getrimmt(auftrag.dicke)) + " % Dicke ist der Umriss " +
-                             wie + "; er lässt sich weder drucken noch schneiden.");
+                         "Bei " + AlsUtf8(OhneLeerraum(auftrag.dicke)) +
+                             " % Dicke ist der Umriss " + wie +
+                             "; er lässt sich weder drucken noch schneiden.");
     }
 
     if (std::fabs(u.dateiLaenge - u.laenge) > kLaengenToleranz * u.laenge) {

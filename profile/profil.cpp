@@ -17,20 +17,13 @@ ProfilSpeicher g_profil;
 
 namespace {
 
-constexpr std::size_t kKommentarBytes = 98;
 // No coordinate needs more characters; a longer token is rejected without reading it all.
 constexpr std::size_t kMaxZahlZeichen = 100;
 // A number's end is only certain two characters later ("1e+" needs its digit).
 constexpr std::size_t kFenster = kMaxZahlZeichen + 3;
 constexpr std::size_t kAnzeigeZeichen = 30;
 // A real profile file has a few kilobytes; these bounds keep a hostile one from being read on.
-constexpr std::size_t kMaxNamensZeile = 64 * 1024;
-constexpr std::uint64_t kMaxDateiBytes = 16 * 1024 * 1024;
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
-bool IstLeerraum(int c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 enum class Stoerung { KeineZahl, ZuLang, ZuGross, Lesefehler, DateiZuGross, NameZuLang };
 
@@ -210,15 +203,22 @@ std::string Meldung(const Gelesen& g, bool teilweise) {
             text += "Lesefehler";
             break;
         case Stoerung::DateiZuGross:
-            return "Die Datei ist größer als 16 MiB; eine Koordinatendatei hat nur einige "
+            return "Die Datei ist größer als " + std::to_string(kMaxDateiBytes >> 20) +
+                   " MiB; eine Koordinatendatei hat nur einige "
                    "Kilobyte. Die Datei wurde nicht geladen.";
         case Stoerung::NameZuLang:
-            return "Die erste Zeile (der Profilname) ist länger als 64 KiB; die Datei wurde "
+            return "Die erste Zeile (der Profilname) ist länger als " +
+                   std::to_string(kMaxNamensZeile >> 10) +
+                   " KiB; die Datei wurde "
                    "nicht geladen.";
         }
     }
     return text +
            (teilweise ? "; die Datei wurde bis dort gelesen." : "; die Datei wurde nicht geladen.");
+}
+
+std::string ZuVielePaare() {
+    return "Die Datei enthält mehr als " + std::to_string(kMaxDateiPaare) + " Koordinatenpaare.";
 }
 
 struct Paare {
@@ -288,22 +288,13 @@ std::string AlsDezimal(float wert) {
 }
 
 std::string FormatHinweis(ProfilFormat format, float groessteX) {
-    if (format == ProfilFormat::Werte && groessteX <= 1.5F)
+    if (format == ProfilFormat::Werte && groessteX <= kSeligGrenze)
         return "Die X-Werte reichen nur bis " + AlsDezimal(groessteX) +
                "; die Datei ist wohl im Format Selig (0.0 ... 1.0).";
     if (format == ProfilFormat::Selig && groessteX >= 50.0F)
         return "Die X-Werte reichen bis " + AlsDezimal(groessteX) +
                "; die Datei ist wohl im Format Werte (0.0 ... 100.0).";
     return {};
-}
-
-std::string Prozent(double anteil) {
-    char text[400];
-    const auto ende =
-        std::to_chars(text, text + sizeof text, anteil, std::chars_format::fixed, 4).ptr;
-    std::string aus(text, ende);
-    std::replace(aus.begin(), aus.end(), '.', ',');
-    return aus;
 }
 
 void Anfuegen(std::string& warnung, const std::string& zeile) {
@@ -314,76 +305,128 @@ void Anfuegen(std::string& warnung, const std::string& zeile) {
     warnung += zeile;
 }
 
+// The pairs after the name line, up to the end or the first word that is not a number.
+struct Rohdaten {
+    Paare p;
+    std::optional<Gelesen> abbruch; // where the reading stopped early
+    std::vector<Gelesen> anfang;    // the first numbers with their lines
+    std::string fehler;             // the file as a whole is refused
+};
+
+Rohdaten PaareLesen(Zahlenleser& leser) {
+    Rohdaten r;
+    r.p.x.reserve(kMaxPaare + 1);
+    r.p.y.reserve(kMaxPaare + 1);
+    for (;;) {
+        Gelesen gx = leser.Naechste();
+        if (gx.art == Gelesen::Ende)
+            break;
+        if (gx.art == Gelesen::Fehler) {
+            r.abbruch = std::move(gx);
+            break;
+        }
+        Gelesen gy = leser.Naechste();
+        if (gy.art != Gelesen::Zahl) {
+            r.abbruch = gy.art == Gelesen::Ende ? std::move(gx) : std::move(gy);
+            break;
+        }
+        // One pair more than the limit may be the counts of a Lednicer file.
+        if (r.p.size() > static_cast<std::size_t>(kMaxDateiPaare)) {
+            r.fehler = ZuVielePaare();
+            return r;
+        }
+        if (r.anfang.size() < kGrenzenZahlen + 3) {
+            r.anfang.push_back(gx);
+            r.anfang.push_back(gy);
+        }
+        r.p.x.push_back(gx.wert);
+        r.p.y.push_back(gy.wert);
+    }
+    // A file that is too large is refused whatever came before.
+    if (const auto s = leser.Abbruch(); s == Stoerung::DateiZuGross || s == Stoerung::NameZuLang) {
+        Gelesen g;
+        g.stoerung = *s;
+        r.fehler = Meldung(g, false);
+    } else if (r.abbruch && r.p.size() == 0) {
+        r.fehler = Meldung(*r.abbruch, false);
+    }
+    return r;
+}
+
+// A line of plot limits is dropped, a Lednicer file put into Selig order.
+void Ordnen(Rohdaten& r, std::string& warnung) {
+    if (IstZeichengrenze(r.anfang)) {
+        r.p.x.erase(r.p.x.begin(), r.p.x.begin() + 2);
+        r.p.y.erase(r.p.y.begin(), r.p.y.begin() + 2);
+        std::string zahlen;
+        for (std::size_t i = 0; i < kGrenzenZahlen; ++i)
+            zahlen += (i ? " " : "") + r.anfang[i].token;
+        Anfuegen(warnung, "Zeile " + std::to_string(r.anfang[0].zeile) + " (" + Zitat(zahlen) +
+                              ") nennt die Zeichengrenzen eines anderen Programms, keine "
+                              "Koordinaten; sie wurde übersprungen.");
+    }
+    if (const auto oben = LednicerOben(r.p))
+        r.p = SeligReihenfolge(r.p, *oben);
+}
+
+// The pairs the store keeps: all of them, or the most important kMaxPaare.
+std::vector<std::int32_t> Behalten(const Paare& p, double faktor, std::string& warnung) {
+    std::vector<std::int32_t> behalten;
+    if (p.size() <= static_cast<std::size_t>(kMaxPaare)) {
+        behalten.resize(p.size());
+        std::iota(behalten.begin(), behalten.end(), 0);
+        return behalten;
+    }
+    // Chosen on the file's own values, so both formats keep the same pairs; the deviation in
+    // internal units is the one in file units times the scale.
+    const std::vector<double> x(p.x.begin(), p.x.end());
+    const std::vector<double> y(p.y.begin(), p.y.end());
+    const auto nase = std::min_element(p.x.begin(), p.x.end()) - p.x.begin();
+    behalten = Ausduennen(x, y, kMaxPaare, static_cast<std::size_t>(nase));
+    const double abweichung = GroessteAbweichung(x, y, behalten) * faktor;
+    Anfuegen(warnung, "Die Datei enthält " + std::to_string(p.size()) + " Koordinatenpaare; " +
+                          std::to_string(kMaxPaare) +
+                          " davon wurden übernommen (größte Abweichung " +
+                          ZahlText(abweichung / kEinheitenJeSehne * 100, 4, ',', false) +
+                          " % der Profiltiefe).");
+    return behalten;
+}
+
+// Every slot cleared, then the kept pairs from slot 1: the file value is rounded to single
+// precision first, and the product with the scale is exact in double.
+std::int32_t Speichern(const Paare& p, const std::vector<std::int32_t>& behalten, double faktor) {
+    std::fill(std::begin(g_profil.x), std::end(g_profil.x), 0.0);
+    std::fill(std::begin(g_profil.y), std::end(g_profil.y), 0.0);
+    for (std::size_t k = 0; k < behalten.size(); ++k) {
+        g_profil.x[k + 1] = static_cast<double>(p.x[behalten[k]]) * faktor;
+        g_profil.y[k + 1] = static_cast<double>(p.y[behalten[k]]) * faktor;
+    }
+    const auto anzahl = static_cast<std::int32_t>(behalten.size());
+    g_profil.ende = anzahl + 1;
+    return anzahl;
+}
+
 LeseErgebnis Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
     LeseErgebnis ergebnis{};
     ergebnis.format = gewaehlt.value_or(ProfilFormat::Selig);
     Zahlenleser leser(stream);
     ergebnis.kommentar = leser.NamensZeile();
 
-    Paare p;
-    p.x.reserve(kMaxPaare + 1);
-    p.y.reserve(kMaxPaare + 1);
-    std::optional<Gelesen> abbruch;
-    // The first numbers with their lines, to recognise a line of plot limits.
-    std::vector<Gelesen> anfang;
-    for (;;) {
-        Gelesen gx = leser.Naechste();
-        if (gx.art == Gelesen::Ende)
-            break;
-        if (gx.art == Gelesen::Fehler) {
-            abbruch = std::move(gx);
-            break;
-        }
-        Gelesen gy = leser.Naechste();
-        if (gy.art != Gelesen::Zahl) {
-            abbruch = gy.art == Gelesen::Ende ? std::move(gx) : std::move(gy);
-            break;
-        }
-        // One pair more than the limit may be the counts of a Lednicer file.
-        if (p.size() > static_cast<std::size_t>(kMaxDateiPaare)) {
-            ergebnis.fehler = "Die Datei enthält mehr als 100000 Koordinatenpaare.";
-            return ergebnis;
-        }
-        if (anfang.size() < kGrenzenZahlen + 3) {
-            anfang.push_back(gx);
-            anfang.push_back(gy);
-        }
-        p.x.push_back(gx.wert);
-        p.y.push_back(gy.wert);
-    }
-    // A file that is too large is refused whatever came before.
-    if (const auto s = leser.Abbruch(); s == Stoerung::DateiZuGross || s == Stoerung::NameZuLang) {
-        Gelesen g;
-        g.stoerung = *s;
-        ergebnis.fehler = Meldung(g, false);
+    Rohdaten roh = PaareLesen(leser);
+    if (!roh.fehler.empty()) {
+        ergebnis.fehler = roh.fehler;
         return ergebnis;
     }
-    if (abbruch) {
-        if (p.size() == 0) {
-            ergebnis.fehler = Meldung(*abbruch, false);
-            return ergebnis;
-        }
-        ergebnis.warnung = Meldung(*abbruch, true);
-    }
-    if (IstZeichengrenze(anfang)) {
-        p.x.erase(p.x.begin(), p.x.begin() + 2);
-        p.y.erase(p.y.begin(), p.y.begin() + 2);
-        std::string zahlen;
-        for (std::size_t i = 0; i < kGrenzenZahlen; ++i)
-            zahlen += (i ? " " : "") + anfang[i].token;
-        Anfuegen(ergebnis.warnung, "Zeile " + std::to_string(anfang[0].zeile) + " (" +
-                                       Zitat(zahlen) +
-                                       ") nennt die Zeichengrenzen eines anderen Programms, keine "
-                                       "Koordinaten; sie wurde übersprungen.");
-    }
-    if (const auto oben = LednicerOben(p))
-        p = SeligReihenfolge(p, *oben);
+    if (roh.abbruch)
+        ergebnis.warnung = Meldung(*roh.abbruch, true);
+    Ordnen(roh, ergebnis.warnung);
+    const Paare& p = roh.p;
     if (p.size() == 0) {
         ergebnis.fehler = "Die Datei enthält keine Koordinatenpaare.";
         return ergebnis;
     }
     if (p.size() > static_cast<std::size_t>(kMaxDateiPaare)) {
-        ergebnis.fehler = "Die Datei enthält mehr als 100000 Koordinatenpaare.";
+        ergebnis.fehler = ZuVielePaare();
         return ergebnis;
     }
 
@@ -391,47 +434,26 @@ LeseErgebnis Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
     for (const float x : p.x)
         groessteX = std::max(groessteX, std::fabs(x));
     const ProfilFormat format =
-        gewaehlt.value_or(groessteX > 1.5F ? ProfilFormat::Werte : ProfilFormat::Selig);
-    const double faktor = format == ProfilFormat::Selig ? 10000.0 : 100.0;
+        gewaehlt.value_or(groessteX > kSeligGrenze ? ProfilFormat::Werte : ProfilFormat::Selig);
+    const double faktor = Massstab(format);
 
-    std::vector<std::int32_t> behalten;
-    if (p.size() > static_cast<std::size_t>(kMaxPaare)) {
-        // Chosen on the file's own values, so both formats keep the same pairs; the deviation
-        // in internal units is the one in file units times the scale.
-        const std::vector<double> x(p.x.begin(), p.x.end());
-        const std::vector<double> y(p.y.begin(), p.y.end());
-        const auto nase = std::min_element(p.x.begin(), p.x.end()) - p.x.begin();
-        behalten = Ausduennen(x, y, kMaxPaare, static_cast<std::size_t>(nase));
-        const double abweichung = GroessteAbweichung(x, y, behalten) * faktor;
-        Anfuegen(ergebnis.warnung, "Die Datei enthält " + std::to_string(p.size()) +
-                                       " Koordinatenpaare; 198 davon wurden übernommen "
-                                       "(größte Abweichung " +
-                                       Prozent(abweichung / 100.0) + " % der Profiltiefe).");
-    } else {
-        behalten.resize(p.size());
-        std::iota(behalten.begin(), behalten.end(), 0);
-    }
+    const std::vector<std::int32_t> behalten = Behalten(p, faktor, ergebnis.warnung);
     if (const std::string hinweis = FormatHinweis(format, groessteX); !hinweis.empty()) {
         Anfuegen(ergebnis.warnung, hinweis);
         ergebnis.formatHinweis = hinweis;
         ergebnis.anderesFormat =
             format == ProfilFormat::Selig ? ProfilFormat::Werte : ProfilFormat::Selig;
     }
-
-    std::fill(std::begin(g_profil.x), std::end(g_profil.x), 0.0);
-    std::fill(std::begin(g_profil.y), std::end(g_profil.y), 0.0);
-    // The file value is rounded to single precision first; the product is exact in double.
-    for (std::size_t k = 0; k < behalten.size(); ++k) {
-        g_profil.x[k + 1] = static_cast<double>(p.x[behalten[k]]) * faktor;
-        g_profil.y[k + 1] = static_cast<double>(p.y[behalten[k]]) * faktor;
-    }
-    ergebnis.anzahl = static_cast<std::int32_t>(behalten.size());
-    g_profil.ende = ergebnis.anzahl + 1;
+    ergebnis.anzahl = Speichern(p, behalten, faktor);
     ergebnis.format = format;
     return ergebnis;
 }
 
 } // namespace
+
+double Massstab(ProfilFormat format) {
+    return format == ProfilFormat::Selig ? kEinheitenJeSehne : kEinheitenJeSehne / 100;
+}
 
 LeseErgebnis LeseProfil(std::FILE* stream, ProfilFormat format) {
     return Lesen(stream, format);

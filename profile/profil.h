@@ -1,6 +1,7 @@
 // The one loaded airfoil profile and the reader that fills it from a coordinate file.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -16,12 +17,23 @@ struct ProfilSpeicher {
 
 extern ProfilSpeicher g_profil;
 
+// The internal unit: a chord is this many units long.
+constexpr double kEinheitenJeSehne = 10000.0;
 constexpr std::int32_t kProfilSlots = 200;
 constexpr std::int32_t kMaxPaare = kProfilSlots - 2;
 // A file with more pairs than the store holds is thinned to kMaxPaare; beyond this it is refused.
 constexpr std::int32_t kMaxDateiPaare = 100000;
+// The name line keeps this many bytes; a longer one, or a larger file, is refused.
+constexpr std::size_t kKommentarBytes = 98;
+constexpr std::size_t kMaxNamensZeile = 64 * 1024;
+constexpr std::uint64_t kMaxDateiBytes = 16 * 1024 * 1024;
+// Detected as Selig while no |X| exceeds this.
+constexpr float kSeligGrenze = 1.5F;
 
 enum class ProfilFormat { Selig, Werte };
+
+// Internal units per file unit: a Selig file gives fractions of the chord, a Werte file percent.
+double Massstab(ProfilFormat format);
 
 struct LeseErgebnis {
     std::string kommentar;

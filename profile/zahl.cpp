@@ -11,10 +11,6 @@ bool IstZiffer(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool IstLeerraum(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 // Rough decimal order of magnitude of a number text, only to tell overflow from underflow
 // when from_chars reports a value out of range.
 bool IstGross(std::string_view zahl) {
@@ -135,6 +131,18 @@ std::optional<float> ZahlAlsFloat(std::string_view zahl) {
     return Umwandeln<float>(zahl);
 }
 
+bool IstLeerraum(int c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string_view OhneLeerraum(std::string_view text) {
+    while (!text.empty() && IstLeerraum(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IstLeerraum(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 double ZahlAusText(const std::string& text) {
     std::string_view rest(text);
     while (!rest.empty() && IstLeerraum(rest.front()))
@@ -150,18 +158,22 @@ double ZahlAusText(const std::string& text) {
                    : std::numeric_limits<double>::infinity();
 }
 
-std::string ZahlText(double v, int nachkomma, char trenner) {
+std::string ZahlText(double v, int nachkomma, char trenner, bool nullenWeg) {
     // Room for every finite double in fixed notation; infinities and NaN as to_chars spells them.
     char puffer[400];
     const auto ende =
         std::to_chars(puffer, puffer + sizeof puffer, v, std::chars_format::fixed, nachkomma).ptr;
     std::string text(puffer, ende);
     if (const std::size_t punkt = text.find('.'); punkt != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);
+        if (nullenWeg)
+            text.erase(text.find_last_not_of('0') + 1);
         if (text.back() == '.')
             text.pop_back();
         else
             text[punkt] = trenner;
     }
-    return text == "-0" ? "0" : text;
+    // "-0", "-0.00": the sign of a value that rounds to zero says nothing.
+    if (text.front() == '-' && text.find_first_not_of("0.,", 1) == std::string::npos)
+        text.erase(0, 1);
+    return text;
 }

@@ -14,10 +14,16 @@ std::size_t ZahlPraefix(std::string_view text);
 // nullopt when its magnitude is beyond the float range. Tiny values round toward zero.
 std::optional<float> ZahlAlsFloat(std::string_view zahl);
 
+// White space as the C locale's isspace has it, whatever locale the process runs in.
+bool IstLeerraum(int c);
+
+// The text without white space at either end.
+std::string_view OhneLeerraum(std::string_view text);
+
 // The program's atof: the longest number prefix after leading white space, 0 when there is none.
 // Magnitudes beyond the double range give an infinity.
 double ZahlAusText(const std::string& text);
 
-// Fixed-point text of v with at most nachkomma decimals (0 to 30), trailing zeros dropped, the
-// given decimal separator and no "-0"; independent of the locale.
-std::string ZahlText(double v, int nachkomma, char trenner = '.');
+// Fixed-point text of v with nachkomma decimals (0 to 30), trailing zeros dropped unless
+// nullenWeg is false, the given decimal separator and no "-0"; independent of the locale.
+std::string ZahlText(double v, int nachkomma, char trenner = '.', bool nullenWeg = true);

@@ -72,3 +72,35 @@ TEST(ZahlAusText, VerhaeltSichWieAtofImCGebietsschema) {
 }
 
 } // namespace
+
+namespace {
+
+// One formatter for every fixed-decimal text: separator, trailing zeros, rounding, huge values.
+TEST(ZahlText, FesteNachkommastellenOhneStummeNull) {
+    const struct {
+        double wert;
+        int nachkomma;
+        char trenner;
+        bool nullenWeg;
+        const char* text;
+    } faelle[] = {
+        {150, 2, ',', true, "150"},
+        {150.5, 2, ',', true, "150,5"},
+        {-12.25, 2, ',', true, "-12,25"},
+        {99.999, 2, ',', true, "100"},
+        {-0.004, 2, ',', true, "0"},
+        {-0.00004, 4, ',', false, "0,0000"},
+        {0.002, 4, ',', false, "0,0020"},
+        {0.00015, 4, '.', true, "0.0001"}, // the double below 0.00015 rounds down
+        {2.5, 0, ',', true, "2"},          // ties to even, as printf
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(ZahlText(f.wert, f.nachkomma, f.trenner, f.nullenWeg), f.text) << f.wert;
+    }
+    // The double nearest 1e300, all of its 301 digits: never a silent "0".
+    const std::string riesig = ZahlText(1e300, 30);
+    EXPECT_EQ(riesig.size(), 301U);
+    EXPECT_TRUE(riesig.starts_with("1000000000000000052504760255204420248704468581108159"));
+}
+
+} // namespace
