@@ -19,13 +19,7 @@ namespace {
 
 // Opens, reads and closes as the load command does; the result's sizes feed the counters.
 LeseErgebnis Lesen(const std::string& pfad) {
-    LeseErgebnis fehlschlag{};
-    std::FILE* f = OeffneProfilDatei(pfad, fehlschlag.fehler);
-    if (f == nullptr)
-        return fehlschlag;
-    LeseErgebnis e = LeseProfil(f, ProfilFormat::Selig);
-    std::fclose(f);
-    return e;
+    return LadeProfil(pfad, ProfilFormat::Selig);
 }
 
 // erwartet: the number of stored pairs, 0 for a refused file, nothing when either may happen.

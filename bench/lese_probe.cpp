@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include <fcntl.h>
@@ -45,16 +46,11 @@ int main(int argc, char** argv) {
     }
 
     const auto start = std::chrono::steady_clock::now();
-    std::string fehler;
-    std::FILE* f = OeffneProfilDatei(pfad, fehler);
-    if (f == nullptr) {
-        std::fprintf(stderr, "lese_probe: %s\n", fehler.c_str());
-        return 1;
-    }
-    const LeseErgebnis e = std::strcmp(wahl, "erkennen") == 0 ? LeseProfilErkannt(f)
-                           : std::strcmp(wahl, "werte") == 0  ? LeseProfil(f, ProfilFormat::Werte)
-                                                              : LeseProfil(f, ProfilFormat::Selig);
-    std::fclose(f);
+    const std::optional<ProfilFormat> format = std::strcmp(wahl, "erkennen") == 0 ? std::nullopt
+                                               : std::strcmp(wahl, "werte") == 0
+                                                   ? std::optional(ProfilFormat::Werte)
+                                                   : std::optional(ProfilFormat::Selig);
+    const LeseErgebnis e = LadeProfil(pfad, format);
     const auto dauer = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::steady_clock::now() - start);
 

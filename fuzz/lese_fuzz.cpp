@@ -1,5 +1,6 @@
 // libFuzzer target for the coordinate-file reader: any bytes, both formats and the detection,
 // and the promises the rest of the program relies on when it reads the store afterwards.
+#include "profile/datei.h"
 #include "profile/profil.h"
 
 #include <cfloat>
@@ -62,7 +63,7 @@ LeseErgebnis LiesEinmal(std::vector<char>& puffer, std::optional<ProfilFormat> f
 
     std::FILE* datei = fmemopen(puffer.data(), puffer.size(), "r");
     Pruefe(datei != nullptr, "fmemopen");
-    LeseErgebnis r = format ? LeseProfil(datei, *format) : LeseProfilErkannt(datei);
+    LeseErgebnis r = LeseProfilIn(datei, format);
     std::fclose(datei);
 
     Pruefe(!format || r.format == *format, "anderes Format als gewaehlt");

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -56,4 +57,18 @@ std::FILE* OeffneProfilDatei(const std::string& pfad, std::string& fehler) {
     }
     fehler.clear();
     return datei;
+}
+
+LeseErgebnis LeseProfilIn(std::FILE* stream, std::optional<ProfilFormat> format) {
+    return format ? LeseProfil(stream, *format) : LeseProfilErkannt(stream);
+}
+
+LeseErgebnis LadeProfil(const std::string& pfad, std::optional<ProfilFormat> format) {
+    LeseErgebnis abgelehnt{};
+    abgelehnt.format = format.value_or(ProfilFormat::Selig);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> datei(
+        OeffneProfilDatei(pfad, abgelehnt.fehler), &std::fclose);
+    if (!datei)
+        return abgelehnt;
+    return LeseProfilIn(datei.get(), format);
 }

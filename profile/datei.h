@@ -1,9 +1,19 @@
 // Opening a coordinate file without ever blocking on something that is not a file.
 #pragma once
 
+#include "profile/profil.h"
+
 #include <cstdio>
+#include <optional>
 #include <string>
 
 // Opens pfad for reading as text. Refuses FIFOs, devices, sockets and folders (links are
 // followed) before anything reads from them. nullptr with a German message in fehler on failure.
 std::FILE* OeffneProfilDatei(const std::string& pfad, std::string& fehler);
+
+// Reads an open stream in the given format, or in the one its numbers show.
+LeseErgebnis LeseProfilIn(std::FILE* stream, std::optional<ProfilFormat> format);
+
+// The one way a file is loaded: opened as above, read as LeseProfilIn, closed on every path. A
+// file that cannot be opened is refused like one that cannot be read (fehler).
+LeseErgebnis LadeProfil(const std::string& pfad, std::optional<ProfilFormat> format);

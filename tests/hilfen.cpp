@@ -1,5 +1,7 @@
 #include "hilfen.h"
 
+#include "profile/datei.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,7 +18,7 @@ LeseErgebnis LiesText(const std::string& text, std::optional<ProfilFormat> forma
         return {};
     std::fwrite(text.data(), 1, text.size(), f);
     std::rewind(f);
-    LeseErgebnis ergebnis = format ? LeseProfil(f, *format) : LeseProfilErkannt(f);
+    LeseErgebnis ergebnis = LeseProfilIn(f, format);
     std::fclose(f);
     return ergebnis;
 }

@@ -293,6 +293,11 @@ TEST(OeffneProfilDatei, NurGewoehnlicheDateien) {
         EXPECT_EQ(datei != nullptr, meldung.empty());
         if (datei != nullptr)
             std::fclose(datei);
+        // The one load: the same refusal, the store kept; closed on every path.
+        g_profil.ende = 77;
+        const LeseErgebnis e = LadeProfil(pfad, std::nullopt);
+        EXPECT_EQ(e.fehler, meldung);
+        EXPECT_EQ(g_profil.ende, meldung.empty() ? 2 : 77);
     }
     std::filesystem::remove_all(ordner);
 }
