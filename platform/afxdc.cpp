@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 class Zeichengeraet {
 public:
@@ -259,6 +260,8 @@ int CDC::StartDoc(DOCINFO* lpDocInfo) {
                : SP_ERROR;
 }
 int CDC::StartPage() {
+    // Each page starts in device units, as Windows 9x reset a printer's DC.
+    m_nMapMode = MM_TEXT;
     return m_hDC ? m_hDC->StartPage() : SP_ERROR;
 }
 int CDC::EndPage() {
@@ -292,9 +295,10 @@ void CDC::IntersectClipRect(int x1, int y1, int x2, int y2) {
 }
 
 int CDC::SetMapMode(int nMapMode) {
-    if (m_hDC)
-        m_hDC->SetMapMode(nMapMode);
-    return MM_TEXT;
+    if (!m_hDC)
+        return 0;
+    m_hDC->SetMapMode(nMapMode);
+    return std::exchange(m_nMapMode, nMapMode);
 }
 
 CPen* CDC::SelectObject(CPen* pPen) {

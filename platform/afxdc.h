@@ -76,6 +76,7 @@ public:
     SIZE GetTextExtent(const CString& str) const;
     // Printable area in device pixels, and the device's pixels per inch.
     int GetDeviceCaps(int nIndex) const;
+    // Returns the mode before, 0 without a device, as GDI does.
     int SetMapMode(int nMapMode);
     // Limits drawing to the rectangle, in logical units; StartPage lifts the limit.
     void IntersectClipRect(int x1, int y1, int x2, int y2);
@@ -89,6 +90,7 @@ public:
 
 private:
     CPen* m_pPen = nullptr;
+    int m_nMapMode = MM_TEXT;
     int m_nX = 0;
     int m_nY = 0;
 };

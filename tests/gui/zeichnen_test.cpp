@@ -3,11 +3,13 @@
 
 #include "drawing/punkte.h"
 #include "drawing/seite.h"
+#include "platform/druckgeraet.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPageLayout>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 
@@ -232,6 +234,30 @@ TEST_F(Zeichnen, FalschesFormatWirdErfragt) {
         QString::fromUtf8("Der Umriss der Datei ist 1 mm lang, die Profiltiefe ist 100 mm.")))
         << fragen[2].toStdString();
     EXPECT_TRUE(fragen[2].endsWith(QString::fromUtf8("Den Umriss auf 100 mm skalieren?")));
+}
+
+} // namespace
+
+namespace {
+
+// SetMapMode answers with the mode before, as GDI does; a page starts in device units.
+TEST(Geraet, SetMapModeNenntDenVorigenModus) {
+    CDC ohne;
+    EXPECT_EQ(ohne.SetMapMode(MM_LOMETRIC), 0);
+    QByteArray pdf;
+    CDC dc;
+    dc.Attach(PdfGeraet(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}), &pdf));
+    DOCINFO info{sizeof(DOCINFO), "x", nullptr, nullptr, 0};
+    ASSERT_GE(dc.StartDoc(&info), 0);
+    ASSERT_GE(dc.StartPage(), 0);
+    EXPECT_EQ(dc.SetMapMode(MM_LOMETRIC), MM_TEXT);
+    EXPECT_EQ(dc.SetMapMode(MM_LOMETRIC), MM_LOMETRIC);
+    dc.EndPage();
+    ASSERT_GE(dc.StartPage(), 0);
+    EXPECT_EQ(dc.SetMapMode(MM_LOMETRIC), MM_TEXT);
+    dc.EndPage();
+    EXPECT_GE(dc.EndDoc(), 0);
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
 }
 
 } // namespace
