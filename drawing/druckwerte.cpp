@@ -16,16 +16,14 @@ std::string MitPunkt(std::string text) {
     return text;
 }
 
-// The whole text, white space around it aside, as one number; nothing when anything else
-// is in it.
+} // namespace
+
 std::optional<double> GanzerTextAlsZahl(const std::string& text) {
     const std::string zahl = MitPunkt(std::string(OhneLeerraum(text)));
     if (zahl.empty() || ZahlPraefix(zahl) != zahl.size())
         return std::nullopt;
     return ZahlAusText(zahl);
 }
-
-} // namespace
 
 double FeldZahl(const std::string& text) {
     return ZahlAusText(MitPunkt(text));

@@ -1,11 +1,16 @@
 // The chord and thickness fields as numbers, as the plot, the printout and the exports read them.
 #pragma once
 
+#include <optional>
 #include <string>
 
 // The fields' atof: the number at the start of the text, 0 when there is none. German users
 // type a decimal comma, so a comma counts as the point.
 double FeldZahl(const std::string& text);
+
+// A field's whole text, white space around it aside and a decimal comma allowed, as one number;
+// nothing when anything else is in it ("150 mm", "abc", "").
+std::optional<double> GanzerTextAlsZahl(const std::string& text);
 
 struct Druckwerte {
     double laenge = 0.0;       // chord in mm

@@ -29,6 +29,7 @@ public:
     virtual int EndPage() { return 1; }
     virtual int EndDoc() { return 1; }
     virtual std::string Fehlertext() const { return {}; }
+    virtual void Kalibrieren(double, double) {}
     virtual void TextOut(int, int, const QString&) {}
     virtual QSize TextGroesse(const QString&) const { return {}; }
     virtual int Faehigkeit(int) const { return 0; }
@@ -165,10 +166,17 @@ public:
     }
 
     void SetMapMode(int modus) override {
-        // One logical unit is 0.1 mm, Y grows upward, the origin stays where it is.
+        // One logical unit is 0.1 mm, Y grows upward, the origin stays where it is; a printer
+        // that prints too short or too long along an axis gets that much more or less.
         const double proMm = Aufloesung() / 254.0;
-        m_abbildung = modus == MM_LOMETRIC ? QTransform::fromScale(proMm, -proMm) : QTransform();
+        m_abbildung = modus == MM_LOMETRIC
+                          ? QTransform::fromScale(proMm * m_quer, -proMm * m_laengs)
+                          : QTransform();
         Anwenden();
+    }
+    void Kalibrieren(double quer, double laengs) override {
+        m_quer = quer;
+        m_laengs = laengs;
     }
 
     void Begrenzen(const QRect& r) override {
@@ -230,6 +238,8 @@ private:
     QPainter m_painter;
     QTransform m_abbildung;
     QTransform m_basis;
+    double m_quer = 1;
+    double m_laengs = 1;
     int m_seiten = 0;
 };
 
@@ -359,6 +369,11 @@ HDC DruckgeraetFuer(QPrinter* drucker) {
 
 HDC PdfGeraet(const QPageLayout& seite, QByteArray* pdf) {
     return pdf ? new DruckerGeraet(seite, pdf) : nullptr;
+}
+
+void CDC::Kalibrieren(double fx, double fy) {
+    if (m_hDC)
+        m_hDC->Kalibrieren(fx, fy);
 }
 
 std::string CDC::Fehlertext() const {

@@ -68,6 +68,9 @@ public:
     int EndDoc();
     // Why the device failed last, in the user's language; empty when it gave no reason.
     std::string Fehlertext() const;
+    // Makes MM_LOMETRIC units this much larger across (x) and down (y) the page, for a printer
+    // that does not print true to scale.
+    void Kalibrieren(double fx, double fy);
 
     // Top-left corner of the text cell at (x, y) in logical units, with the device's default
     // font; the text stays upright whatever the mapping mode, as in GDI.

@@ -1,0 +1,30 @@
+// Checking a calibration and naming it on the printout.
+#include "output/kalibrierung.h"
+
+#include "drawing/druckwerte.h"
+#include "drawing/seitenplan.h"
+#include "profile/text.h"
+#include "profile/zahl.h"
+
+#include <cmath>
+
+double KorrekturAus(const std::string& gemessen, const char* richtung, std::string& fehler) {
+    fehler.clear();
+    const std::optional<double> mm = GanzerTextAlsZahl(gemessen);
+    const double faktor = mm && *mm > 0 ? kKalibrierMm / *mm : 0;
+    if (faktor >= kMinKorrektur && faktor <= kMaxKorrektur)
+        return faktor;
+    fehler = std::string("Der Balken ") + richtung + " kann nicht „" + AlsUtf8(gemessen) +
+             "“ mm lang sein: eine Korrektur außerhalb von " + MmText(kMinKorrektur * 100) +
+             " bis " + MmText(kMaxKorrektur * 100) +
+             " % ist ein Messfehler. Bitte den 100-mm-Balken noch einmal messen.";
+    return 1;
+}
+
+std::string KalibrierText(const Kalibrierung& k) {
+    if (k.laengs == 1 && k.quer == 1)
+        return {};
+    // One decimal, as a ruler is read.
+    auto prozent = [](double f) { return ZahlText(std::round(f * 1000) / 10, 1, ',', false); };
+    return "kalibriert " + prozent(k.laengs) + " % / " + prozent(k.quer) + " %";
+}
