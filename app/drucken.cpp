@@ -13,24 +13,16 @@ namespace {
 
 // The fields' chord and thickness for a printout or an export; nothing once the user has been
 // told why not.
-std::optional<Druckwerte> WerteOderGesagt(CWnd& wnd, const CString& laenge, const CString& dicke) {
+std::optional<Druckwerte> WerteOderGesagt(CProfilDlg& wnd, const CString& laenge,
+                                          const CString& dicke) {
     Druckwerte werte = PruefeDruckwerte(laenge.GetString(), dicke.GetString());
     if (werte.fehler.empty() && g_profil.ende < 2)
         werte.fehler = "Es ist noch kein Profil geladen.";
     if (werte.fehler.empty())
         return werte;
     wnd.MessageBox(werte.fehler);
+    wnd.AbgelehntesFeldWaehlen();
     return std::nullopt;
-}
-
-// The file's name without folder and ending, for the name the save dialog offers.
-std::string Stamm(const CString& pfad) {
-    std::string name = pfad.GetString();
-    if (const std::size_t strich = name.rfind('/'); strich != std::string::npos)
-        name.erase(0, strich + 1);
-    if (const std::size_t punkt = name.rfind('.'); punkt != std::string::npos && punkt > 0)
-        name.erase(punkt);
-    return name.empty() ? "profil" : name;
 }
 
 } // namespace
@@ -56,8 +48,10 @@ void CProfilDlg::OnDrucken() {
     if (!werte)
         return;
     CPrintDialog dlgDrucken(FALSE, 0, this);
+    dlgDrucken.m_strAusgabeDatei = AusgabeVorschlag(".pdf");
     if (dlgDrucken.DoModal() != IDOK)
         return;
+    AusgabeMerken(dlgDrucken.m_strAusgabeDatei);
     CDC dc;
     dc.Attach(dlgDrucken.GetPrinterDC());
 
@@ -88,11 +82,14 @@ void CProfilDlg::OnSeitenansicht() {
     const std::vector<Punkt> punkte = DruckPunkte(g_profil, werte->laenge, werte->dicke);
     const Druckkopf kopf{m_strDatei, KopfZeile(m_strKommentar, werte->laenge, werte->dicke)};
     // The preview shows every page the printer would get, the tiles of a long chord included.
-    DruckVorschau(this, [&](CDC& dc) {
-        const Seitenplan plan = PlaneDruck(dc, punkte);
-        if (!plan.zuBreit)
-            DruckeDokument(dc, punkte, kopf, plan);
-    });
+    DruckVorschau(
+        this,
+        [&](CDC& dc) {
+            const Seitenplan plan = PlaneDruck(dc, punkte);
+            if (!plan.zuBreit)
+                DruckeDokument(dc, punkte, kopf, plan);
+        },
+        AusgabeVorschlag(".pdf"));
 }
 
 void CProfilDlg::OnExportieren(UINT nIDM) {
@@ -100,12 +97,13 @@ void CProfilDlg::OnExportieren(UINT nIDM) {
     if (!werte)
         return;
     const bool svg = nIDM == IDM_ALS_SVG;
-    const std::string vorschlag = Stamm(m_strDatei) + (svg ? ".svg" : ".dxf");
+    const CString vorschlag = AusgabeVorschlag(svg ? ".svg" : ".dxf");
     CFileDialog dlgDatei(
-        FALSE, svg ? "svg" : "dxf", vorschlag.c_str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+        FALSE, svg ? "svg" : "dxf", vorschlag.GetString(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
         svg ? "SVG-Dateien|*.svg|Alle Dateien|*||" : "DXF-Dateien|*.dxf|Alle Dateien|*||", this);
     if (dlgDatei.DoModal() != IDOK)
         return;
+    AusgabeMerken(dlgDatei.GetPathName());
     const std::string pfad = dlgDatei.GetPathName().GetString();
     const std::string name = m_strKommentar.GetString();
     const std::string fehler = svg ? SchreibeSvg(pfad, name, g_profil, werte->laenge, werte->dicke)

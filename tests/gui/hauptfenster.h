@@ -8,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,7 +33,13 @@ class Hauptfenster : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
+        Einstellungen()->clear();
+        Starten();
+    }
+    // As the program starts: the settings read, the main window made.
+    void Starten() {
         g_profil = ProfilSpeicher{};
+        AfxGetApp()->LoadStdProfileSettings(IDM_ZULETZT_ANZAHL);
         m_dlg = std::make_unique<CProfilDlg>();
         // As the application runs it: the main window owns the data window.
         AfxGetApp()->m_pMainWnd = m_dlg.get();
@@ -44,6 +51,12 @@ protected:
     void TearDown() override {
         AfxGetApp()->m_pMainWnd = nullptr;
         m_dlg.reset();
+    }
+
+    // The program's settings file, in the test's own folder (see main.cpp).
+    static std::unique_ptr<QSettings> Einstellungen() {
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           "Kestrun1", "Kestrun1");
     }
 
     QWidget* W(int id) const { return m_dlg->GetDlgItem(id)->m_hWnd; }

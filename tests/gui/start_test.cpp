@@ -33,6 +33,7 @@ protected:
         if (GetParam().format || GetParam().knopf == 0)
             m_antworten.Bestaetigen();
         // As the application starts: the load waits for the window, which waits for nobody.
+        Einstellungen()->clear();
         g_profil = ProfilSpeicher{};
         m_dlg = std::make_unique<CProfilDlg>();
         AfxGetApp()->m_pMainWnd = m_dlg.get();
