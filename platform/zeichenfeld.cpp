@@ -51,8 +51,10 @@ void ZeichenFeld::Verlaengern(QPoint bis) {
 
 void ZeichenFeld::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    ZeichneRahmen(painter, rect());
+    // The frame last: at a fractional scale a stroke's end at the leading edge can reach into
+    // the border's pixel.
     ZeichneZuege(painter, m_zuege);
+    ZeichneRahmen(painter, rect());
 }
 
 void ZeichenFeld::hideEvent(QHideEvent* event) {
