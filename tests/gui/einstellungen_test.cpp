@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QUrl>
 
@@ -212,6 +213,53 @@ TEST_F(Gedaechtnis, TastenkuerzelUndGesperrteEintraege) {
         Taste(m_dlg->m_hWnd, Qt::Key_P, f.mod);
         EXPECT_EQ(klasse, f.fenster);
     }
+}
+
+TEST_F(Gedaechtnis, AusgabenHeissenWieDasProfilImLetztenAusgabeordner) {
+    Laden(Datei("rippe.dat", kNaca));
+    QTemporaryDir ausgabe;
+    Einstellungen()->setValue("Ordner/Ausgabe", ausgabe.path());
+    const auto erwartet = [&](const char* endung) { return ausgabe.filePath("rippe") + endung; };
+    // The print dialog's PDF file, the preview's printer (its print button) and the export.
+    QString pdf;
+    Beantworter drucken;
+    drucken.Dazu([&](QWidget* w) {
+        if (auto* feld = w->findChild<QLineEdit*>("filename"))
+            pdf = feld->text();
+        static_cast<QDialog*>(w)->reject();
+    });
+    Klick(IDC_DRUCKEN);
+    EXPECT_EQ(pdf, erwartet(".pdf"));
+
+    QString vorschau;
+    Beantworter ansicht;
+    ansicht.Dazu([&](QWidget* w) {
+        if (auto* dlg = qobject_cast<QPrintPreviewDialog*>(w))
+            vorschau = dlg->printer()->outputFileName();
+        static_cast<QDialog*>(w)->reject();
+    });
+    m_dlg->m_hWnd->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
+    Taste(m_dlg->m_hWnd, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(vorschau, erwartet(".pdf"));
+
+    // The export goes elsewhere; that folder is offered next time.
+    QTemporaryDir anderswo;
+    QString angeboten;
+    Beantworter svg;
+    svg.Dazu([&](QWidget* w) {
+        auto* dlg = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dlg, nullptr);
+        angeboten = dlg->selectedFiles().value(0);
+        Beantworter::DateiEintippen(anderswo.filePath("x.svg"))(w);
+    });
+    m_dlg->m_hWnd->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
+    ASSERT_NE(Kontextmenue(), nullptr);
+    Taste(QApplication::activePopupWidget(), Qt::Key_V);
+    EXPECT_EQ(angeboten, erwartet(".svg"));
+    EXPECT_TRUE(QFile::exists(anderswo.filePath("x.svg")));
+    EXPECT_EQ(Einstellungen()->value("Ordner/Ausgabe").toString(), anderswo.path());
 }
 
 TEST_F(Gedaechtnis, AbgelehnterWertNimmtDenFokus) {
