@@ -36,12 +36,18 @@ void CWinApp::SetRegistryKey(const char* lpszRegistryKey) {
 
 namespace {
 
-// Opened for each access: the toolkit keeps the parsed file in memory, and each write reaches
-// the disk when the object goes, so nothing is lost if the program is killed later.
-std::unique_ptr<QSettings> Einstellungen(const CWinApp& app) {
+// One object for the run: the toolkit writes its changes out from the event loop a moment after
+// they are made, all at once, and at the end of the run; a load that adds a recent file costs no
+// disk write of its own.
+QSettings& Einstellungen(const CWinApp& app) {
+    static std::unique_ptr<QSettings> einstellungen;
     const QString name = QString::fromUtf8(app.m_pszAppName ? app.m_pszAppName : "");
     const QString firma = app.m_pszRegistryKey ? QString::fromUtf8(app.m_pszRegistryKey) : name;
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, firma, name);
+    if (!einstellungen || einstellungen->applicationName() != name ||
+        einstellungen->organizationName() != firma)
+        einstellungen =
+            std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, firma, name);
+    return *einstellungen;
 }
 
 QString Schluessel(const char* lpszSection, const char* lpszEntry) {
@@ -52,7 +58,7 @@ QString Schluessel(const char* lpszSection, const char* lpszEntry) {
 
 CString CWinApp::GetProfileString(const char* lpszSection, const char* lpszEntry,
                                   const char* lpszDefault) const {
-    const QVariant wert = Einstellungen(*this)->value(Schluessel(lpszSection, lpszEntry));
+    const QVariant wert = Einstellungen(*this).value(Schluessel(lpszSection, lpszEntry));
     // A hand-edited file may hold a list where a text belongs.
     if (!wert.isValid() || wert.typeId() != QMetaType::QString)
         return CString(lpszDefault);
@@ -60,7 +66,7 @@ CString CWinApp::GetProfileString(const char* lpszSection, const char* lpszEntry
 }
 
 int CWinApp::GetProfileInt(const char* lpszSection, const char* lpszEntry, int nDefault) const {
-    const QVariant wert = Einstellungen(*this)->value(Schluessel(lpszSection, lpszEntry));
+    const QVariant wert = Einstellungen(*this).value(Schluessel(lpszSection, lpszEntry));
     if (!wert.isValid() || wert.typeId() != QMetaType::QString)
         return nDefault;
     bool ok = false;
@@ -70,14 +76,13 @@ int CWinApp::GetProfileInt(const char* lpszSection, const char* lpszEntry, int n
 
 BOOL CWinApp::WriteProfileString(const char* lpszSection, const char* lpszEntry,
                                  const char* lpszValue) {
-    auto einstellungen = Einstellungen(*this);
+    QSettings& einstellungen = Einstellungen(*this);
     // As Win32 does: no value removes the entry.
     if (lpszValue == nullptr)
-        einstellungen->remove(Schluessel(lpszSection, lpszEntry));
+        einstellungen.remove(Schluessel(lpszSection, lpszEntry));
     else
-        einstellungen->setValue(Schluessel(lpszSection, lpszEntry), QString::fromUtf8(lpszValue));
-    einstellungen->sync();
-    return einstellungen->status() == QSettings::NoError ? TRUE : FALSE;
+        einstellungen.setValue(Schluessel(lpszSection, lpszEntry), QString::fromUtf8(lpszValue));
+    return einstellungen.status() == QSettings::AccessError ? FALSE : TRUE;
 }
 
 BOOL CWinApp::WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue) {

@@ -59,10 +59,15 @@ protected:
         return nullptr;
     }
 
+    // As another program would write the file: the program's pending changes first, then the
+    // new bytes, which the toolkit reads again because the file changed.
     void Schreiben(const std::string& inhalt) {
-        const QString datei = Einstellungen()->fileName();
+        auto einstellungen = Einstellungen();
+        einstellungen->sync();
+        const QString datei = einstellungen->fileName();
         QFile::remove(datei);
         std::ofstream(datei.toStdString(), std::ios::binary) << inhalt;
+        einstellungen->sync();
     }
 };
 
