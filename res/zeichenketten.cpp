@@ -35,8 +35,11 @@ constexpr Zeichenkette kZeichenketten[] = {
               "5. „Profil Drucken“ druckt das Profil in wahrer Größe, ein langes Profil auf "
               "Wunsch über mehrere Seiten mit Passkreuzen. Im Druckdialog mit 100 % Skalierung "
               "drucken, nicht an die Seite angepasst; der 100-mm-Prüfbalken zeigt es.\n"
-              "6. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet die Seitenansicht "
-              "und das Speichern des Umrisses als SVG oder DXF für Laser und Fräse.\n\n"
+              "6. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet die zuletzt "
+              "geöffneten Dateien, die Seitenansicht und das Speichern des Umrisses als SVG oder "
+              "DXF für Laser und Fräse.\n\n"
+              "Tasten: Strg+O lädt eine Datei, Strg+P druckt, Strg+Umschalt+P zeigt die "
+              "Seitenansicht.\n\n"
               "Eine Datei kann auch auf das Fenster gezogen oder beim Start genannt werden: "
               "kestrun1 DATEI (kestrun1 --help zeigt alle Möglichkeiten)."},
 };
