@@ -3,15 +3,12 @@
 #include "hauptfenster.h"
 
 #include <QApplication>
-#include <QDropEvent>
 #include <QFileDialog>
 #include <QMenu>
-#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QUrl>
 
 #include <fstream>
 
@@ -27,20 +24,8 @@ protected:
         Starten();
     }
 
-    void Fallen(const QStringList& pfade) {
-        QMimeData daten;
-        QList<QUrl> urls;
-        for (const QString& pfad : pfade)
-            urls << QUrl::fromLocalFile(pfad);
-        daten.setUrls(urls);
-        QDragEnterEvent hinein(QPoint(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, {});
-        QApplication::sendEvent(m_dlg->m_hWnd, &hinein);
-        QDropEvent fallen(QPointF(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, {});
-        QApplication::sendEvent(m_dlg->m_hWnd, &fallen);
-    }
-
-    // Opens the context menu and types the keys into it and its popups.
     QMenu* Kontextmenue() {
+        Aktiv();
         KlickAuf(m_dlg->m_hWnd, Qt::RightButton);
         return qobject_cast<QMenu*>(QApplication::activePopupWidget());
     }
@@ -140,6 +125,13 @@ TEST_F(Gedaechtnis, ZuletztGeoeffnetLaedtUndVergisstVerschwundene) {
     QStringList pfade;
     for (int i = 0; i < 10; ++i)
         pfade << Datei(("d" + std::to_string(i) + ".dat").c_str(), kNaca);
+    // Dropped together, the first loads and the message counts the others.
+    Beantworter mehrere;
+    mehrere.Bestaetigen();
+    Fallen(pfade.mid(0, 3));
+    ASSERT_EQ(mehrere.meldungen.size(), 1U);
+    EXPECT_TRUE(mehrere.meldungen[0].second.contains("2 weitere Dateien"));
+    EXPECT_EQ(Text(IDC_DATEI), pfade[0]);
     for (const QString& pfad : pfade)
         Fallen({pfad});
     // The newest first, eight of them.
@@ -173,16 +165,6 @@ TEST_F(Gedaechtnis, ZuletztGeoeffnetLaedtUndVergisstVerschwundene) {
     EXPECT_EQ(Zuletzt().size(), 7);
 }
 
-TEST_F(Gedaechtnis, MehrereFallengelasseneDateien) {
-    const QStringList pfade = {Datei("a.dat", kNaca), Datei("b.dat", kNaca), Datei("c.dat", kNaca)};
-    Beantworter b;
-    b.Bestaetigen();
-    Fallen(pfade);
-    ASSERT_EQ(b.meldungen.size(), 1U);
-    EXPECT_TRUE(b.meldungen[0].second.contains("2 weitere Dateien"));
-    EXPECT_EQ(Text(IDC_DATEI), pfade[0]);
-}
-
 TEST_F(Gedaechtnis, TastenkuerzelUndGesperrteEintraege) {
     for (unsigned id : {IDM_SEITENANSICHT, IDM_ALS_SVG, IDM_ALS_DXF}) {
         ASSERT_NE(Eintrag(id), nullptr);
@@ -192,8 +174,7 @@ TEST_F(Gedaechtnis, TastenkuerzelUndGesperrteEintraege) {
     Beantworter laden;
     laden.Datei(Datei("prozent.dat", "P\n100 0\n50 6\n0 0\n50 -4\n100 0\n"));
     Taste(m_dlg->m_hWnd, Qt::Key_O, Qt::ControlModifier);
-    m_dlg->m_hWnd->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
+    Aktiv();
     EXPECT_TRUE(C<QRadioButton>(IDC_WERTE)->isChecked());
     EXPECT_EQ(Text(IDC_ANZAHL), "5");
     for (unsigned id : {IDM_SEITENANSICHT, IDM_ALS_SVG, IDM_ALS_DXF})
@@ -207,8 +188,7 @@ TEST_F(Gedaechtnis, TastenkuerzelUndGesperrteEintraege) {
         {Qt::ControlModifier | Qt::ShiftModifier, "QPrintPreviewDialog"},
     };
     for (const auto& f : faelle) {
-        m_dlg->m_hWnd->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
+        Aktiv();
         QString klasse;
         Beantworter b;
         b.Dazu([&](QWidget* w) {
@@ -243,8 +223,7 @@ TEST_F(Gedaechtnis, AusgabenHeissenWieDasProfilImLetztenAusgabeordner) {
             vorschau = dlg->printer()->outputFileName();
         static_cast<QDialog*>(w)->reject();
     });
-    m_dlg->m_hWnd->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
+    Aktiv();
     Taste(m_dlg->m_hWnd, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(vorschau, erwartet(".pdf"));
 
@@ -258,8 +237,7 @@ TEST_F(Gedaechtnis, AusgabenHeissenWieDasProfilImLetztenAusgabeordner) {
         angeboten = dlg->selectedFiles().value(0);
         Beantworter::DateiEintippen(anderswo.filePath("x.svg"))(w);
     });
-    m_dlg->m_hWnd->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
+    Aktiv();
     ASSERT_NE(Kontextmenue(), nullptr);
     Taste(QApplication::activePopupWidget(), Qt::Key_V);
     EXPECT_EQ(angeboten, erwartet(".svg"));
@@ -287,9 +265,7 @@ TEST_F(Gedaechtnis, AbgelehnterWertNimmtDenFokus) {
         b.Bestaetigen();
         Klick(IDC_DRUCKEN);
         ASSERT_EQ(b.meldungen.size(), 1U);
-        // A window manager gives the activation back once the message closes.
-        m_dlg->m_hWnd->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
+        Aktiv();
         EXPECT_EQ(QApplication::focusWidget(), W(f.feld));
         EXPECT_EQ(C<QLineEdit>(f.feld)->selectedText(), Text(f.feld));
     }

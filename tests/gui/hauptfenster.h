@@ -6,11 +6,15 @@
 
 #include "app/profildlg.h"
 
+#include <QApplication>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -74,15 +78,33 @@ protected:
 
     void Klick(int id) { KlickAuf(W(id)); }
 
+    // A window manager gives the activation back once a dialog on top of the window closes.
+    void Aktiv() {
+        m_dlg->m_hWnd->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
+    }
+
+    // Files dropped onto the window, dragged in first.
+    void Fallen(const QStringList& pfade) {
+        QMimeData daten;
+        QList<QUrl> urls;
+        for (const QString& pfad : pfade)
+            urls << QUrl::fromLocalFile(pfad);
+        daten.setUrls(urls);
+        QDragEnterEvent hinein(QPoint(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, {});
+        QApplication::sendEvent(m_dlg->m_hWnd, &hinein);
+        ASSERT_TRUE(hinein.isAccepted());
+        QDropEvent fallen(QPointF(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, {});
+        QApplication::sendEvent(m_dlg->m_hWnd, &fallen);
+    }
+
     // Chooses the format and loads through the real file dialog.
     void Laden(const QString& pfad, int format = IDC_SELIG) {
         Klick(format);
         Beantworter b;
         b.Datei(pfad);
         Klick(IDC_LADEN);
-        // A window manager gives the activation back once a dialog on top of the window closes.
-        m_dlg->m_hWnd->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
+        Aktiv();
     }
 
     // What a refused load must leave as it was: fields, store, list and commands.
