@@ -37,17 +37,27 @@ void CWinApp::SetRegistryKey(const char* lpszRegistryKey) {
 namespace {
 
 // One object for the run: the toolkit writes its changes out from the event loop a moment after
-// they are made, all at once, and at the end of the run; a load that adds a recent file costs no
+// they are made, all at once, and when the object goes; a load that adds a recent file costs no
 // disk write of its own.
+std::unique_ptr<QSettings> g_einstellungen;
+
+// Written out while the toolkit is still whole: at the end of the application object, not among
+// the program's static objects, whose order against the toolkit's is not fixed.
+void EinstellungenSchliessen() {
+    g_einstellungen.reset();
+}
+
 QSettings& Einstellungen(const CWinApp& app) {
-    static std::unique_ptr<QSettings> einstellungen;
     const QString name = QString::fromUtf8(app.m_pszAppName ? app.m_pszAppName : "");
     const QString firma = app.m_pszRegistryKey ? QString::fromUtf8(app.m_pszRegistryKey) : name;
-    if (!einstellungen || einstellungen->applicationName() != name ||
-        einstellungen->organizationName() != firma)
-        einstellungen =
+    if (!g_einstellungen || g_einstellungen->applicationName() != name ||
+        g_einstellungen->organizationName() != firma) {
+        if (!g_einstellungen && QCoreApplication::instance())
+            qAddPostRoutine(EinstellungenSchliessen);
+        g_einstellungen =
             std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, firma, name);
-    return *einstellungen;
+    }
+    return *g_einstellungen;
 }
 
 QString Schluessel(const char* lpszSection, const char* lpszEntry) {
