@@ -230,7 +230,6 @@ public:
     CString GetText(int nIndex) const;
     // Scrolls so that line nIndex is the first one shown.
     int SetTopIndex(int nIndex);
-    int GetTopIndex() const;
 };
 
 class CDialog : public CWnd {

@@ -241,14 +241,6 @@ int CListBox::SetTopIndex(int nIndex) {
     return 0;
 }
 
-int CListBox::GetTopIndex() const {
-    const auto* liste = qobject_cast<const QListWidget*>(m_hWnd);
-    if (liste == nullptr)
-        return kLbErr;
-    const QModelIndex oben = liste->indexAt(QPoint(1, 1));
-    return oben.isValid() ? oben.row() : 0;
-}
-
 CString CListBox::GetText(int nIndex) const {
     const auto* liste = qobject_cast<const QListWidget*>(m_hWnd);
     const QListWidgetItem* zeile = liste ? liste->item(nIndex) : nullptr;
