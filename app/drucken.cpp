@@ -26,7 +26,7 @@ Auftrag FeldAuftrag(const CString& datei, const CString& kommentar, const CStrin
 
 // The job's outline, once the user has agreed to scale one that is not as long as the chord;
 // nothing once the user has been told why not.
-std::optional<Umriss> UmrissOderGesagt(CWnd& wnd, Auftrag& auftrag) {
+std::optional<Umriss> UmrissOderGesagt(CProfilDlg& wnd, Auftrag& auftrag) {
     Umriss umriss = PruefeAuftrag(auftrag);
     if (umriss.befund == Befund::LaengeWeichtAb) {
         const std::string mm = MmText(umriss.laenge) + " mm";
@@ -39,17 +39,13 @@ std::optional<Umriss> UmrissOderGesagt(CWnd& wnd, Auftrag& auftrag) {
     if (umriss.befund == Befund::Gut)
         return umriss;
     wnd.MessageBox(CString(umriss.fehler));
+    // The field to correct gets the focus, its text selected.
+    wnd.AbgelehntesFeldWaehlen(umriss.befund == Befund::LaengeUngueltig ? IDC_PROFILLAENGE
+                               : umriss.befund == Befund::DickeUngueltig ||
+                                       umriss.befund == Befund::Flach
+                                   ? IDC_PROFILDICKE
+                                   : 0);
     return std::nullopt;
-}
-
-// The file's name without folder and ending, for the name the save dialog offers.
-std::string Stamm(const CString& pfad) {
-    std::string name = pfad.GetString();
-    if (const std::size_t strich = name.rfind('/'); strich != std::string::npos)
-        name.erase(0, strich + 1);
-    if (const std::size_t punkt = name.rfind('.'); punkt != std::string::npos && punkt > 0)
-        name.erase(punkt);
-    return name.empty() ? "profil" : name;
 }
 
 } // namespace
@@ -76,8 +72,10 @@ void CProfilDlg::OnDrucken() {
     if (!umriss)
         return;
     CPrintDialog dlgDrucken(FALSE, 0, this);
+    dlgDrucken.m_strAusgabeDatei = AusgabeVorschlag(".pdf");
     if (dlgDrucken.DoModal() != IDOK)
         return;
+    AusgabeMerken(dlgDrucken.m_strAusgabeDatei);
     CDC dc;
     dc.Attach(dlgDrucken.GetPrinterDC());
 
@@ -114,13 +112,16 @@ void CProfilDlg::OnSeitenansicht() {
             return;
         }
     }
-    DruckVorschau(this, [&](CDC& dc) {
-        const Druck druck = PlaneDruck(dc, auftrag, *umriss);
-        if (druck.fehler.empty())
-            DruckeDokument(dc, druck);
-        else
-            ZeichneAbsage(dc, druck.fehler);
-    });
+    DruckVorschau(
+        this,
+        [&](CDC& dc) {
+            const Druck druck = PlaneDruck(dc, auftrag, *umriss);
+            if (druck.fehler.empty())
+                DruckeDokument(dc, druck);
+            else
+                ZeichneAbsage(dc, druck.fehler);
+        },
+        AusgabeVorschlag(".pdf"));
 }
 
 void CProfilDlg::OnExportieren(UINT nIDM) {
@@ -129,12 +130,13 @@ void CProfilDlg::OnExportieren(UINT nIDM) {
     if (!umriss)
         return;
     const bool svg = nIDM == IDM_ALS_SVG;
-    const std::string vorschlag = Stamm(m_strDatei) + (svg ? ".svg" : ".dxf");
+    const CString vorschlag = AusgabeVorschlag(svg ? ".svg" : ".dxf");
     CFileDialog dlgDatei(
-        FALSE, svg ? "svg" : "dxf", vorschlag.c_str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+        FALSE, svg ? "svg" : "dxf", vorschlag.GetString(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
         svg ? "SVG-Dateien|*.svg|Alle Dateien|*||" : "DXF-Dateien|*.dxf|Alle Dateien|*||", this);
     if (dlgDatei.DoModal() != IDOK)
         return;
+    AusgabeMerken(dlgDatei.GetPathName());
     const std::string inhalt =
         svg ? SvgText(*umriss, auftrag.name) : DxfText(*umriss, auftrag.name);
     const std::string fehler =

@@ -8,6 +8,7 @@
 CProfilApp::CProfilApp() : CWinApp("Kestrun1") {
     m_pszVersion = KESTRUN_VERSION_STRING;
     m_pszDesktopId = KESTRUN_DESKTOP_ID;
+    SetRegistryKey("Kestrun1");
 }
 
 MessageMap CProfilApp::GetMessageMap() const {
@@ -18,6 +19,7 @@ MessageMap CProfilApp::GetMessageMap() const {
 }
 
 BOOL CProfilApp::InitInstance() {
+    LoadStdProfileSettings(IDM_ZULETZT_ANZAHL);
     CProfilDlg dlg;
     m_pMainWnd = &dlg;
     dlg.DoModal();

@@ -1,13 +1,18 @@
 // The main window, its load and show-data commands and its system menu entries.
 #include "app/profildlg.h"
 
+#include "app/einstellungen.h"
 #include "app/infodlg.h"
 #include "app/profilapp.h"
+#include "drawing/druckwerte.h"
 #include "profile/datei.h"
 #include "profile/liste.h"
 #include "profile/text.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 std::FILE* g_datei = nullptr;
 
@@ -30,6 +35,47 @@ std::string OhneZeile(std::string warnung, const std::string& zeile) {
     return warnung;
 }
 
+constexpr int kFormatSelig = 1;
+constexpr int kFormatWerte = 2;
+
+bool LaengeGut(const CString& text) {
+    return PruefeDruckwerte(text.GetString(), "100").fehler.empty();
+}
+
+bool DickeGut(const CString& text) {
+    return PruefeDruckwerte("100", text.GetString()).fehler.empty();
+}
+
+// The sample profiles the package installs beside the program: <prefix>/share/kestrun1/profile
+// for <prefix>/bin/kestrun1.
+std::optional<std::string> BeispielOrdner() {
+    const std::filesystem::path programm(DateiPfadKodiert(GetModuleFileName()));
+    const std::filesystem::path ordner =
+        (programm.parent_path() / ".." / "share" / "kestrun1" / "profile").lexically_normal();
+    std::error_code fehler;
+    if (programm.empty() || !std::filesystem::is_directory(ordner, fehler))
+        return std::nullopt;
+    return ordner.string();
+}
+
+// A menu entry's text for a path: the access key 1 … 8, and "&" doubled so that it shows.
+std::string ZuletztText(int nummer, const CString& pfad) {
+    // Appended piecewise: GCC 12 warns falsely (-Wrestrict) on "&" + std::string at -O3.
+    std::string text = "&";
+    text += std::to_string(nummer);
+    text += ' ';
+    for (const char c : std::string(pfad.GetString())) {
+        text += c;
+        if (c == '&')
+            text += '&';
+    }
+    return text;
+}
+
+bool ProfilGeladen() {
+    return g_profil.ende >= 2;
+}
+
 } // namespace
 
 CProfilDlg::CProfilDlg()
@@ -38,6 +84,7 @@ CProfilDlg::CProfilDlg()
 
 void CProfilDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_SELIG, m_radSelig);
+    DDX_Control(pDX, IDC_WERTE, m_radWerte);
     DDX_Control(pDX, IDC_PLOTFELD, m_frmPlot);
     DDX_Control(pDX, IDC_DATEN_ZEIGEN, m_btnDatenZeigen);
     DDX_Control(pDX, IDC_DRUCKEN, m_btnDrucken);
@@ -67,6 +114,9 @@ MessageMap CProfilDlg::GetMessageMap() const {
         {WM_COMMAND, BN_CLICKED, IDC_WERTE, Handler(&CProfilDlg::OnWerte)},
         {WM_STARTDATEI, 0, 0, Handler(&CProfilDlg::OnStartDatei)},
         {WM_DROPFILES, 0, 0, Handler(&CProfilDlg::OnDropFiles)},
+        {WM_COMMAND, 0, ID_FILE_OPEN, Handler(&CProfilDlg::OnDateiOeffnen)},
+        {WM_COMMAND, 0, ID_FILE_PRINT, Handler(&CProfilDlg::OnDrucken)},
+        {WM_COMMAND, 0, ID_FILE_PRINT_PREVIEW, Handler(&CProfilDlg::OnSeitenansicht)},
     };
     return eintraege;
 }
@@ -76,6 +126,10 @@ BOOL CProfilDlg::OnInitDialog() {
 
     if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
         pSysMenu->AppendMenu(MF_SEPARATOR);
+        CString strZuletzt;
+        if (strZuletzt.LoadString(IDS_ZULETZT) && m_menuZuletzt.CreatePopupMenu())
+            pSysMenu->AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(m_menuZuletzt.m_hMenu),
+                                 strZuletzt.GetString());
         for (const auto& [nIDS, nIDM] :
              {std::pair{IDS_SEITENANSICHT, IDM_SEITENANSICHT}, std::pair{IDS_ALS_SVG, IDM_ALS_SVG},
               std::pair{IDS_ALS_DXF, IDM_ALS_DXF}}) {
@@ -99,9 +153,20 @@ BOOL CProfilDlg::OnInitDialog() {
     GetDlgItem(IDC_DRUCKEN)->EnableWindow(FALSE);
     GetDlgItem(IDC_DATEN_ZEIGEN)->EnableWindow(FALSE);
     GetDlgItem(IDC_PLOT_LOESCHEN)->EnableWindow(FALSE);
+    EinstellungenLesen();
     UpdateData(FALSE);
+    LoadAccelTable(IDR_PROFIL);
+    MenueAktualisieren();
 
     m_dlgDaten.Create(IDD_DATEN);
+    // A place from a screen that is gone (another monitor, a smaller one) is not used.
+    const int links = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int oben = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const auto x =
+        LiesZahl(kDatenfensterX, links, links + GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1);
+    const auto y = LiesZahl(kDatenfensterY, oben, oben + GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1);
+    if (x && y)
+        m_dlgDaten.m_platz = {*x, *y};
     DragAcceptFiles(TRUE);
     // Its messages need the window on screen, so the start file waits until it shows.
     if (const auto* pApp = dynamic_cast<const CProfilApp*>(AfxGetApp());
@@ -110,8 +175,97 @@ BOOL CProfilDlg::OnInitDialog() {
     return TRUE;
 }
 
+void CProfilDlg::EinstellungenLesen() {
+    if (const auto format = LiesZahl(kFormat, kFormatSelig, kFormatWerte)) {
+        CheckRadioButton(IDC_SELIG, IDC_WERTE, *format == kFormatSelig ? IDC_SELIG : IDC_WERTE);
+        GetDlgItem(IDC_LADEN)->EnableWindow(TRUE);
+    }
+    if (const auto laenge = LiesText(kProfillaenge); laenge && LaengeGut(*laenge))
+        m_strProfillaenge = *laenge;
+    if (const auto dicke = LiesText(kProfildicke); dicke && DickeGut(*dicke))
+        m_strProfildicke = *dicke;
+}
+
+// Only values a printout would take are kept: the next start begins with usable fields.
+void CProfilDlg::FelderMerken() {
+    if (LaengeGut(m_strProfillaenge))
+        Schreibe(kProfillaenge, m_strProfillaenge);
+    if (DickeGut(m_strProfildicke))
+        Schreibe(kProfildicke, m_strProfildicke);
+}
+
+// What the next start takes up again, kept when the window closes.
+void CProfilDlg::BeimSchliessen() {
+    FelderMerken();
+    m_dlgDaten.PlatzMerken();
+    if (m_dlgDaten.m_platz) {
+        Schreibe(kDatenfensterX, m_dlgDaten.m_platz->first);
+        Schreibe(kDatenfensterY, m_dlgDaten.m_platz->second);
+    }
+}
+
+void CProfilDlg::OnOK() {
+    BeimSchliessen();
+    CDialog::OnOK();
+}
+
+void CProfilDlg::OnCancel() {
+    BeimSchliessen();
+    CDialog::OnCancel();
+}
+
+void CProfilDlg::MenueAktualisieren() {
+    CMenu* pSysMenu = GetSystemMenu(FALSE);
+    if (pSysMenu == nullptr)
+        return;
+    const UINT nZustand = MF_BYCOMMAND | (ProfilGeladen() ? MF_ENABLED : MF_GRAYED);
+    for (const UINT nIDM : {IDM_SEITENANSICHT, IDM_ALS_SVG, IDM_ALS_DXF})
+        pSysMenu->EnableMenuItem(nIDM, nZustand);
+
+    if (m_menuZuletzt.m_hMenu == nullptr)
+        return;
+    while (m_menuZuletzt.GetMenuItemCount() > 0)
+        m_menuZuletzt.DeleteMenu(0, MF_BYPOSITION);
+    const CRecentFileList* pListe = AfxGetApp() ? AfxGetApp()->m_pRecentFileList.get() : nullptr;
+    const int nAnzahl = pListe ? std::min(pListe->GetCount(), IDM_ZULETZT_ANZAHL) : 0;
+    for (int i = 0; i < nAnzahl; ++i)
+        m_menuZuletzt.AppendMenu(MF_STRING,
+                                 IDM_ZULETZT_1 + static_cast<UINT>(i) * IDM_ZULETZT_SCHRITT,
+                                 ZuletztText(i + 1, (*pListe)[i]).c_str());
+    if (nAnzahl == 0) {
+        CString strLeer;
+        strLeer.LoadString(IDS_ZULETZT_LEER);
+        m_menuZuletzt.AppendMenu(MF_STRING | MF_GRAYED, IDM_ZULETZT_1, strLeer.GetString());
+    }
+}
+
+void CProfilDlg::ZuletztLaden(int nIndex) {
+    CRecentFileList* pListe = AfxGetApp() ? AfxGetApp()->m_pRecentFileList.get() : nullptr;
+    if (pListe == nullptr || nIndex < 0 || nIndex >= pListe->GetCount())
+        return;
+    const CString strPfad = (*pListe)[nIndex];
+    std::error_code fehler;
+    if (!std::filesystem::exists(DateiPfadKodiert(strPfad), fehler)) {
+        pListe->Remove(nIndex);
+        pListe->WriteList();
+        MenueAktualisieren();
+        CString strMeldung;
+        AfxFormatString1(strMeldung, IDS_DATEI_WEG, strPfad.GetString());
+        MessageBox(strMeldung);
+        return;
+    }
+    // As a dropped file: the numbers choose the format.
+    DateiLaden(strPfad, std::nullopt);
+}
+
 void CProfilDlg::OnSysCommand(UINT nID, LPARAM lParam) {
-    switch (nID & 0xFFF0) {
+    const UINT nBefehl = nID & 0xFFF0;
+    if (nBefehl >= IDM_ZULETZT_1 &&
+        nBefehl < IDM_ZULETZT_1 + IDM_ZULETZT_ANZAHL * IDM_ZULETZT_SCHRITT) {
+        ZuletztLaden(static_cast<int>((nBefehl - IDM_ZULETZT_1) / IDM_ZULETZT_SCHRITT));
+        return;
+    }
+    switch (nBefehl) {
     case IDM_INFO: {
         CInfoDlg dlgInfo;
         dlgInfo.DoModal();
@@ -130,11 +284,58 @@ void CProfilDlg::OnSysCommand(UINT nID, LPARAM lParam) {
 }
 
 void CProfilDlg::OnLaden() {
-    CFileDialog dlgDatei(TRUE);
+    DateiWaehlen(m_radSelig.GetCheck() ? ProfilFormat::Selig : ProfilFormat::Werte);
+}
+
+// The keyboard's way to load: also before a format is chosen, and then the numbers choose it.
+void CProfilDlg::OnDateiOeffnen() {
+    std::optional<ProfilFormat> format;
+    if (m_radSelig.GetCheck())
+        format = ProfilFormat::Selig;
+    else if (m_radWerte.GetCheck())
+        format = ProfilFormat::Werte;
+    DateiWaehlen(format);
+}
+
+void CProfilDlg::DateiWaehlen(std::optional<ProfilFormat> format) {
+    CString strFilter;
+    strFilter.LoadString(IDS_PROFILFILTER);
+    CFileDialog dlgDatei(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, strFilter.GetString(), this);
+    if (const auto ordner = LiesOrdner(kOrdnerLaden))
+        dlgDatei.m_ofn.lpstrInitialDir = CString(*ordner);
+    else if (const auto beispiele = BeispielOrdner())
+        dlgDatei.m_ofn.lpstrInitialDir = CString(*beispiele);
     if (dlgDatei.DoModal() != IDOK)
         return;
-    DateiLaden(dlgDatei.GetPathName(),
-               m_radSelig.GetCheck() ? ProfilFormat::Selig : ProfilFormat::Werte);
+    OrdnerMerken(kOrdnerLaden, dlgDatei.GetPathName());
+    DateiLaden(dlgDatei.GetPathName(), format);
+}
+
+CString CProfilDlg::AusgabeVorschlag(const char* endung) const {
+    std::string ordner;
+    if (const auto gemerkt = LiesOrdner(kOrdnerAusgabe))
+        ordner = *gemerkt;
+    else if (const char* heim = std::getenv("HOME"); heim && *heim)
+        ordner = heim;
+    if (!ordner.empty() && ordner.back() != '/')
+        ordner += '/';
+    std::string name = m_strDatei.GetString();
+    if (const std::size_t strich = name.rfind('/'); strich != std::string::npos)
+        name.erase(0, strich + 1);
+    if (const std::size_t punkt = name.rfind('.'); punkt != std::string::npos && punkt > 0)
+        name.erase(punkt);
+    if (name.empty())
+        name = "profil";
+    return CString(ordner + name + endung);
+}
+
+void CProfilDlg::AusgabeMerken(const CString& strPfad) {
+    OrdnerMerken(kOrdnerAusgabe, strPfad);
+}
+
+void CProfilDlg::AbgelehntesFeldWaehlen(int nID) {
+    if (nID != 0)
+        GotoDlgCtrl(GetDlgItem(nID));
 }
 
 void CProfilDlg::OnStartDatei() {
@@ -143,9 +344,19 @@ void CProfilDlg::OnStartDatei() {
 }
 
 void CProfilDlg::OnDropFiles(UINT, LPARAM hDrop) {
+    const auto hDateien = reinterpret_cast<HDROP>(hDrop);
+    const UINT nAnzahl = DragQueryFile(hDateien, 0xFFFFFFFF, nullptr);
     CString strPfad;
-    if (DragQueryFile(reinterpret_cast<HDROP>(hDrop), 0, &strPfad) > 0)
-        DateiLaden(strPfad, std::nullopt);
+    if (nAnzahl == 0 || DragQueryFile(hDateien, 0, &strPfad) == 0)
+        return;
+    DateiLaden(strPfad, std::nullopt);
+    // One profile at a time: the others are named as left out, not silently dropped.
+    if (nAnzahl > 1) {
+        CString strMeldung;
+        AfxFormatString2(strMeldung, nAnzahl == 2 ? IDS_EINE_WEITERE_DATEI : IDS_WEITERE_DATEIEN,
+                         strPfad.GetString(), std::to_string(nAnzahl - 1).c_str());
+        MessageBox(strMeldung);
+    }
 }
 
 void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> format) {
@@ -187,6 +398,8 @@ void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> 
     m_dlgDaten.m_lstDaten.ResetContent();
     for (const std::string& zeile : ListeAufbauen(ergebnis.kommentar, ergebnis.anzahl))
         m_dlgDaten.m_lstDaten.AddString(AlsUtf8(zeile));
+    // A new listing is read from its name line down.
+    m_dlgDaten.m_lstDaten.SetTopIndex(0);
     // An open data window follows the load.
     m_dlgDaten.m_strDateiname = m_strDatei;
     m_dlgDaten.UpdateData(FALSE);
@@ -197,6 +410,9 @@ void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> 
     GetDlgItem(IDC_DATEN_ZEIGEN)->EnableWindow(TRUE);
     GetDlgItem(IDC_PLOT_LOESCHEN)->EnableWindow(TRUE);
     GetDlgItem(IDC_PLOTFELD)->EnableWindow(TRUE);
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->AddToRecentFileList(strPfad.GetString());
+    MenueAktualisieren();
     // A file read only in part, or thinned, is said so once it is shown.
     if (!warnung.empty())
         MessageBox(warnung);
@@ -205,7 +421,7 @@ void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> 
 void CProfilDlg::OnDatenZeigen() {
     m_dlgDaten.m_strDateiname = m_strDatei;
     m_dlgDaten.UpdateData(FALSE);
-    m_dlgDaten.ShowWindow(SW_SHOWNORMAL);
+    m_dlgDaten.Zeigen();
 }
 
 // Every change pulls the fields, so the drawing always reads the text as typed.
@@ -219,16 +435,20 @@ void CProfilDlg::OnChangeProfildicke() {
 
 void CProfilDlg::OnKillfocusProfillaenge() {
     OnPlotten();
+    FelderMerken();
 }
 
 void CProfilDlg::OnKillfocusProfildicke() {
     OnPlotten();
+    FelderMerken();
 }
 
 void CProfilDlg::OnSelig() {
     GetDlgItem(IDC_LADEN)->EnableWindow(TRUE);
+    Schreibe(kFormat, kFormatSelig);
 }
 
 void CProfilDlg::OnWerte() {
     GetDlgItem(IDC_LADEN)->EnableWindow(TRUE);
+    Schreibe(kFormat, kFormatWerte);
 }

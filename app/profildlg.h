@@ -24,6 +24,7 @@ public:
 
     CDatenDlg m_dlgDaten;
     CButton m_radSelig;
+    CButton m_radWerte;
     CStatic m_frmPlot;
     CButton m_btnDatenZeigen;
     CButton m_btnDrucken;
@@ -36,14 +37,27 @@ public:
     std::int32_t m_nAnzahl;
     CString m_strKommentar;
     HICON m_hIcon;
+    CMenu m_menuZuletzt;
+
+    // After a refused chord or thickness: the field that holds it takes the focus, its text
+    // selected, so that the user can type the value again at once.
+    void AbgelehntesFeldWaehlen(int nID);
+    // The full path an output dialog offers: the loaded file's name with endung (".pdf") in the
+    // folder of the last output.
+    CString AusgabeVorschlag(const char* endung) const;
+    // Remembers the folder of a file the user chose for an output; empty changes nothing.
+    void AusgabeMerken(const CString& strPfad);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
     MessageMap GetMessageMap() const override;
 
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnLaden();
+    void OnDateiOeffnen();
     void OnPlotten();
     void OnDrucken();
     void OnDatenZeigen();
@@ -59,6 +73,14 @@ protected:
     void OnSeitenansicht();
     void OnExportieren(UINT nIDM);
 
+    // The file dialog in the last folder; then loads the chosen file.
+    void DateiWaehlen(std::optional<ProfilFormat> format);
+    void EinstellungenLesen();
+    void FelderMerken();
+    void BeimSchliessen();
+    // The recent-file popup and the entries that need a profile, as things stand.
+    void MenueAktualisieren();
+    void ZuletztLaden(int nIndex);
     // Loads the file the way "Profil Laden" does; without a format the numbers choose it and
     // the format buttons show it. A file that cannot be loaded changes nothing but says why.
     void DateiLaden(const CString& strPfad, std::optional<ProfilFormat> format);

@@ -32,12 +32,36 @@ std::int32_t AufInt(double v) {
 }
 
 std::vector<Punkt> BildschirmPunkte(const ProfilSpeicher& p, int w, int h, double dicke) {
-    const double s = w / kEinheitenJeSehne;
+    // An unusable thickness draws the chord line.
+    if (!std::isfinite(dicke))
+        dicke = 0;
+    double s = w / kEinheitenJeSehne;
     const std::int64_t mitte = h / 2;
     const std::int64_t rechts = static_cast<std::int64_t>(w) - 3;
     const std::int64_t unten = static_cast<std::int64_t>(h) - 3;
-    std::vector<Punkt> punkte;
     const std::int32_t ende = LetzterSlot(p);
+    // A thick outline would run into the frame's top or bottom edge: the whole outline is drawn
+    // smaller, true to its shape, so that it stays clear of the edge (row 0 above, the classic
+    // lowest row h - 3 below). One that fits keeps the classic scale.
+    double hoch = 0;
+    double tief = 0;
+    for (std::int32_t i = 1; i <= ende; ++i) {
+        const double y = p.y[i] * s * dicke / 100;
+        hoch = std::max(hoch, y);
+        tief = std::max(tief, -y);
+    }
+    const double platzOben = static_cast<double>(mitte - 1);
+    const double platzUnten = static_cast<double>(unten - mitte);
+    // A frame too low to hold anything keeps the classic clamping.
+    if (platzOben >= 1 && platzUnten >= 1) {
+        double faktor = 1;
+        if (hoch >= platzOben + 1)
+            faktor = std::min(faktor, platzOben / hoch);
+        if (tief >= platzUnten + 1)
+            faktor = std::min(faktor, platzUnten / tief);
+        s *= faktor;
+    }
+    std::vector<Punkt> punkte;
     for (std::int32_t i = 1; i <= ende; ++i) {
         std::int64_t px = std::int64_t{AufInt(p.x[i] * s)} + 1;
         std::int64_t py = mitte - AufInt(p.y[i] * s * dicke / 100);

@@ -199,7 +199,8 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
         return Ende(0);
     }
     if (parser.isSet(version)) {
-        std::cout << "Kestrun1 " << KESTRUN_VERSION_STRING << '\n';
+        // The short form the About box shows, and the full one the package carries.
+        std::cout << "Kestrun1 Version " KESTRUN_VERSION_KURZ " (" KESTRUN_VERSION_STRING ")\n";
         return Ende(0);
     }
 

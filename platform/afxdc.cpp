@@ -338,6 +338,21 @@ CClientDC::CClientDC(CWnd* pWnd) {
 
 CClientDC::~CClientDC() = default;
 
+namespace {
+
+// The toolkit's dialog offers "print.pdf" in the working folder unless the printer names a file;
+// naming one must not turn the printer into the PDF writer, so its kind is set back.
+void VorschlagSetzen(QPrinter& drucker, const CString& datei) {
+    if (datei.IsEmpty())
+        return;
+    const QPrinter::OutputFormat art = drucker.outputFormat();
+    drucker.setOutputFileName(AlsQString(datei));
+    if (art == QPrinter::NativeFormat)
+        drucker.setOutputFormat(QPrinter::NativeFormat);
+}
+
+} // namespace
+
 CPrintDialog::CPrintDialog(BOOL, DWORD, CWnd* pParentWnd) : m_pParent(pParentWnd) {}
 
 CPrintDialog::~CPrintDialog() = default;
@@ -345,12 +360,16 @@ CPrintDialog::~CPrintDialog() = default;
 int CPrintDialog::DoModal() {
     // High resolution: the printer's own dots, never the screen's.
     m_drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    VorschlagSetzen(*m_drucker, m_strAusgabeDatei);
     QPrintDialog dialog(m_drucker.get(), m_pParent ? m_pParent->m_hWnd : nullptr);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     if (dialog.exec() != QDialog::Accepted) {
         m_drucker.reset();
         return IDCANCEL;
     }
+    m_strAusgabeDatei = m_drucker->outputFormat() == QPrinter::PdfFormat
+                            ? AlsCString(m_drucker->outputFileName())
+                            : CString();
     return IDOK;
 }
 
@@ -380,8 +399,10 @@ std::string CDC::Fehlertext() const {
     return m_hDC ? m_hDC->Fehlertext() : std::string();
 }
 
-void DruckVorschau(CWnd* pParentWnd, const std::function<void(CDC&)>& drucken) {
+void DruckVorschau(CWnd* pParentWnd, const std::function<void(CDC&)>& drucken,
+                   const CString& ausgabeDatei) {
     QPrinter drucker(QPrinter::HighResolution);
+    VorschlagSetzen(drucker, ausgabeDatei);
     QPrintPreviewDialog vorschau(&drucker, pParentWnd ? pParentWnd->m_hWnd : nullptr);
     vorschau.setWindowTitle(QStringLiteral("Seitenansicht"));
     QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,

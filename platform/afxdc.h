@@ -116,6 +116,10 @@ public:
     // The chosen printer as a device; the caller releases it with CDC::DeleteDC.
     HDC GetPrinterDC();
 
+    // The PDF file the dialog offers for printing to a file; after OK the file chosen, or
+    // empty when a printer was chosen.
+    CString m_strAusgabeDatei;
+
 private:
     CWnd* m_pParent;
     std::unique_ptr<QPrinter> m_drucker;
@@ -123,5 +127,6 @@ private:
 
 // The toolkit's print preview, owned by pParentWnd: drucken gets a device context on the preview's
 // printer and prints the whole document into it (StartDoc to EndDoc), each time the preview
-// needs the pages.
-void DruckVorschau(CWnd* pParentWnd, const std::function<void(CDC&)>& drucken);
+// needs the pages. Its print button offers ausgabeDatei as the PDF file.
+void DruckVorschau(CWnd* pParentWnd, const std::function<void(CDC&)>& drucken,
+                   const CString& ausgabeDatei = CString());

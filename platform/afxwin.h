@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <variant>
+#include <vector>
 
 class QWidget;
 class QObject;
@@ -39,10 +40,27 @@ constexpr UINT WM_DROPFILES = 0x0233;
 constexpr UINT WM_APP = 0x8000;
 constexpr UINT SC_CLOSE = 0xF060;
 constexpr UINT MF_STRING = 0x0000;
+constexpr UINT MF_ENABLED = 0x0000;
+constexpr UINT MF_BYCOMMAND = 0x0000;
+constexpr UINT MF_GRAYED = 0x0001;
+constexpr UINT MF_DISABLED = 0x0002;
+constexpr UINT MF_POPUP = 0x0010;
+constexpr UINT MF_BYPOSITION = 0x0400;
 constexpr UINT MF_SEPARATOR = 0x0800;
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT EN_CHANGE = 0x0300;
 constexpr UINT EN_KILLFOCUS = 0x0200;
+
+// SetWindowPos flags.
+constexpr UINT SWP_NOSIZE = 0x0001;
+constexpr UINT SWP_NOZORDER = 0x0004;
+constexpr UINT SWP_NOACTIVATE = 0x0010;
+
+// GetSystemMetrics indices: the rectangle that spans all screens.
+constexpr int SM_XVIRTUALSCREEN = 76;
+constexpr int SM_YVIRTUALSCREEN = 77;
+constexpr int SM_CXVIRTUALSCREEN = 78;
+constexpr int SM_CYVIRTUALSCREEN = 79;
 
 constexpr DWORD OFN_HIDEREADONLY = 0x0004;
 constexpr DWORD OFN_OVERWRITEPROMPT = 0x0002;
@@ -107,12 +125,27 @@ protected:
     virtual MessageMap GetMessageMap() const { return {}; }
 };
 
-// A menu: the window's system menu is the one the program gets.
+// A menu: the window's system menu, or a popup made for it. With MF_POPUP, nIDNewItem is the
+// popup's m_hMenu, which stays the popup's own.
 class CMenu {
 public:
+    CMenu() = default;
+    CMenu(const CMenu&) = delete;
+    CMenu& operator=(const CMenu&) = delete;
+    ~CMenu();
+
+    BOOL CreatePopupMenu();
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, const char* lpszNewItem = nullptr);
+    // MF_BYCOMMAND (with the entry's id) or MF_BYPOSITION.
+    BOOL DeleteMenu(UINT nPosition, UINT nFlags);
+    int GetMenuItemCount() const;
+    // MF_ENABLED or MF_GRAYED; the previous state, or -1 when there is no such entry.
+    UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable);
 
     QMenu* m_hMenu = nullptr;
+
+private:
+    bool m_bEigen = false;
 };
 
 class CDataExchange;
@@ -133,6 +166,10 @@ public:
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
     void GetClientRect(LPRECT lpRect) const;
+    // The window's outer rectangle in screen coordinates.
+    void GetWindowRect(LPRECT lpRect) const;
+    // Only moving is supported: SWP_NOSIZE is implied, pWndInsertAfter is ignored.
+    BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     void SetWindowText(const CString& text);
     CString GetWindowText() const;
     void SetFocus();
@@ -191,6 +228,8 @@ public:
     int AddString(const CString& text);
     int GetCount() const;
     CString GetText(int nIndex) const;
+    // Scrolls so that line nIndex is the first one shown.
+    int SetTopIndex(int nIndex);
 };
 
 class CDialog : public CWnd {
@@ -205,6 +244,10 @@ public:
     // window runs modally and stays in front of it.
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     void EndDialog(int nResult);
+    // Moves the focus to the control; an edit control's text is selected, as Win32 does.
+    void GotoDlgCtrl(CWnd* pWndCtrl);
+    // The accelerator table of that id: its keys send their commands as WM_COMMAND.
+    BOOL LoadAccelTable(UINT nIDResource);
 
 protected:
     virtual BOOL OnInitDialog();
@@ -243,10 +286,28 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, std::int32_t& value);
 
+class CRecentFileList;
+
 class CWinApp : public CCmdTarget {
 public:
     explicit CWinApp(const char* lpszAppName = nullptr);
     ~CWinApp() override;
+
+    // The settings live in the desktop's place for them (QSettings: ~/.config, or
+    // $XDG_CONFIG_HOME) under the organisation given here and the application's name. A missing
+    // or unreadable file reads as empty, so every value falls back to its default.
+    void SetRegistryKey(const char* lpszRegistryKey);
+    CString GetProfileString(const char* lpszSection, const char* lpszEntry,
+                             const char* lpszDefault = nullptr) const;
+    // nDefault also for a value that is not a whole number. Signed, unlike Win32's UINT: window
+    // positions left of or above the first screen are negative.
+    int GetProfileInt(const char* lpszSection, const char* lpszEntry, int nDefault) const;
+    BOOL WriteProfileString(const char* lpszSection, const char* lpszEntry, const char* lpszValue);
+    BOOL WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue);
+    // Reads the recent-file list of nMaxMRU entries from the settings.
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    // Puts the file at the top of the recent-file list and writes the list at once.
+    virtual void AddToRecentFileList(const char* lpszPathName);
 
     virtual BOOL InitInstance() { return TRUE; }
     // nullptr when there is no icon of that id.
@@ -259,8 +320,41 @@ public:
     // and its icon by the id.
     const char* m_pszVersion = nullptr;
     const char* m_pszDesktopId = nullptr;
+    const char* m_pszRegistryKey = nullptr;
     CWnd* m_pMainWnd = nullptr;
+    std::unique_ptr<CRecentFileList> m_pRecentFileList;
 };
+
+// The most recently opened files, newest first, kept in the settings as
+// lpszSection/lpszEntryFormat with %d counting from 1 ("Recent File List", "File%d").
+class CRecentFileList {
+public:
+    CRecentFileList(UINT nStart, const char* lpszSection, const char* lpszEntryFormat, int nSize);
+
+    int GetSize() const { return m_nGroesse; }
+    // The number of entries in use.
+    int GetCount() const { return static_cast<int>(m_dateien.size()); }
+    const CString& operator[](int nIndex) const { return m_dateien.at(nIndex); }
+    void Add(const char* lpszPathName);
+    void Remove(int nIndex);
+    void ReadList();
+    void WriteList();
+
+    UINT m_nStart;
+
+private:
+    std::string m_strAbschnitt;
+    std::string m_strEintrag;
+    int m_nGroesse;
+    std::vector<CString> m_dateien;
+};
+
+// The path of the running program.
+CString GetModuleFileName();
+int GetSystemMetrics(int nIndex);
+// rString = the string nIDS with %1 (and %2) replaced by lpsz1 (and lpsz2).
+void AfxFormatString1(CString& rString, UINT nIDS, const char* lpsz1);
+void AfxFormatString2(CString& rString, UINT nIDS, const char* lpsz1, const char* lpsz2);
 
 CWinApp* AfxGetApp();
 // Creates the toolkit's application object and runs InitInstance of the one CWinApp.
@@ -275,6 +369,11 @@ public:
 
     int DoModal();
     CString GetPathName() const { return m_strPfad; }
+
+    // The folder the dialog opens in; empty for the toolkit's choice.
+    struct {
+        CString lpstrInitialDir;
+    } m_ofn;
 
 private:
     BOOL m_bOeffnen;

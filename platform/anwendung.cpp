@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
+#include <QSettings>
 #include <QTranslator>
 
 namespace {
@@ -26,6 +28,113 @@ CWinApp::~CWinApp() {
 
 CWinApp* AfxGetApp() {
     return g_pApp;
+}
+
+void CWinApp::SetRegistryKey(const char* lpszRegistryKey) {
+    m_pszRegistryKey = lpszRegistryKey;
+}
+
+namespace {
+
+// One object for the run: the toolkit writes its changes out from the event loop a moment after
+// they are made, all at once, and when the object goes; a load that adds a recent file costs no
+// disk write of its own.
+std::unique_ptr<QSettings> g_einstellungen;
+
+// Written out while the toolkit is still whole: at the end of the application object, not among
+// the program's static objects, whose order against the toolkit's is not fixed.
+void EinstellungenSchliessen() {
+    g_einstellungen.reset();
+}
+
+QSettings& Einstellungen(const CWinApp& app) {
+    const QString name = QString::fromUtf8(app.m_pszAppName ? app.m_pszAppName : "");
+    const QString firma = app.m_pszRegistryKey ? QString::fromUtf8(app.m_pszRegistryKey) : name;
+    if (!g_einstellungen || g_einstellungen->applicationName() != name ||
+        g_einstellungen->organizationName() != firma) {
+        if (!g_einstellungen && QCoreApplication::instance())
+            qAddPostRoutine(EinstellungenSchliessen);
+        g_einstellungen =
+            std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, firma, name);
+    }
+    return *g_einstellungen;
+}
+
+QString Schluessel(const char* lpszSection, const char* lpszEntry) {
+    return QString::fromUtf8(lpszSection) + QLatin1Char('/') + QString::fromUtf8(lpszEntry);
+}
+
+} // namespace
+
+CString CWinApp::GetProfileString(const char* lpszSection, const char* lpszEntry,
+                                  const char* lpszDefault) const {
+    const QVariant wert = Einstellungen(*this).value(Schluessel(lpszSection, lpszEntry));
+    // A hand-edited file may hold a list where a text belongs.
+    if (!wert.isValid() || wert.typeId() != QMetaType::QString)
+        return CString(lpszDefault);
+    return AlsCString(wert.toString());
+}
+
+int CWinApp::GetProfileInt(const char* lpszSection, const char* lpszEntry, int nDefault) const {
+    const QVariant wert = Einstellungen(*this).value(Schluessel(lpszSection, lpszEntry));
+    if (!wert.isValid() || wert.typeId() != QMetaType::QString)
+        return nDefault;
+    bool ok = false;
+    const int zahl = wert.toString().trimmed().toInt(&ok);
+    return ok ? zahl : nDefault;
+}
+
+BOOL CWinApp::WriteProfileString(const char* lpszSection, const char* lpszEntry,
+                                 const char* lpszValue) {
+    QSettings& einstellungen = Einstellungen(*this);
+    // As Win32 does: no value removes the entry.
+    if (lpszValue == nullptr)
+        einstellungen.remove(Schluessel(lpszSection, lpszEntry));
+    else
+        einstellungen.setValue(Schluessel(lpszSection, lpszEntry), QString::fromUtf8(lpszValue));
+    return einstellungen.status() == QSettings::AccessError ? FALSE : TRUE;
+}
+
+BOOL CWinApp::WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue) {
+    return WriteProfileString(lpszSection, lpszEntry, std::to_string(nValue).c_str());
+}
+
+void CWinApp::LoadStdProfileSettings(UINT nMaxMRU) {
+    m_pRecentFileList.reset();
+    if (nMaxMRU == 0)
+        return;
+    m_pRecentFileList = std::make_unique<CRecentFileList>(0, "Recent File List", "File%d",
+                                                          static_cast<int>(nMaxMRU));
+    m_pRecentFileList->ReadList();
+}
+
+void CWinApp::AddToRecentFileList(const char* lpszPathName) {
+    if (!m_pRecentFileList)
+        return;
+    m_pRecentFileList->Add(lpszPathName);
+    m_pRecentFileList->WriteList();
+}
+
+CString GetModuleFileName() {
+    return AlsCString(QCoreApplication::applicationFilePath());
+}
+
+int GetSystemMetrics(int nIndex) {
+    QRect alle;
+    for (const QScreen* schirm : QGuiApplication::screens())
+        alle = alle.united(schirm->geometry());
+    switch (nIndex) {
+    case SM_XVIRTUALSCREEN:
+        return alle.x();
+    case SM_YVIRTUALSCREEN:
+        return alle.y();
+    case SM_CXVIRTUALSCREEN:
+        return alle.width();
+    case SM_CYVIRTUALSCREEN:
+        return alle.height();
+    default:
+        return 0;
+    }
 }
 
 int AfxWinMain(int argc, char** argv) {
@@ -94,6 +203,8 @@ int CFileDialog::DoModal() {
         dlg.setNameFilters(Filter(AlsQString(m_strFilter)));
     if (!m_strEndung.IsEmpty())
         dlg.setDefaultSuffix(AlsQString(m_strEndung));
+    if (!m_ofn.lpstrInitialDir.IsEmpty())
+        dlg.setDirectory(AlsQString(m_ofn.lpstrInitialDir));
     if (!m_strName.IsEmpty())
         dlg.selectFile(AlsQString(m_strName));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())

@@ -194,8 +194,15 @@ QWidget* SteuerelementErzeugen(const SteuerVorlage& s, QWidget* dlg, Vermittler*
         return KnopfErzeugen(s, dlg, vermittler, gruppe);
     case Steuerklasse::Edit: {
         auto* e = new QLineEdit(QString::fromUtf8(s.text), dlg);
-        // A display field: its text can be selected and copied, not changed.
-        e->setReadOnly((s.stil & ES_READONLY) != 0);
+        // A display field: its text can be selected and copied, not changed. Win32 paints it
+        // in the window's colour, so that it does not look like a field to type in.
+        if (s.stil & ES_READONLY) {
+            e->setReadOnly(true);
+            QPalette farben = e->palette();
+            for (const auto zustand : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                farben.setColor(zustand, QPalette::Base, farben.color(zustand, QPalette::Window));
+            e->setPalette(farben);
+        }
         QObject::connect(e, &QLineEdit::textChanged, vermittler,
                          [vermittler, id] { vermittler->Melden(id, EN_CHANGE); });
         e->installEventFilter(vermittler);
@@ -326,6 +333,46 @@ void CDialog::EndDialog(int nResult) {
     // A modal run ends; a modeless window is only hidden.
     if (m_hWnd)
         static_cast<QDialog*>(m_hWnd)->done(nResult);
+}
+
+void CDialog::GotoDlgCtrl(CWnd* pWndCtrl) {
+    if (pWndCtrl == nullptr || pWndCtrl->m_hWnd == nullptr)
+        return;
+    pWndCtrl->m_hWnd->setFocus(Qt::OtherFocusReason);
+    if (auto* e = qobject_cast<QLineEdit*>(pWndCtrl->m_hWnd))
+        e->selectAll();
+}
+
+namespace {
+
+// Win32's virtual keys for letters and digits are their ASCII codes, as Qt's keys are.
+QKeySequence TastenFolge(const TastenVorlage& t) {
+    int taste = t.taste;
+    if (t.taste >= VK_F1 && t.taste <= VK_F1 + 23)
+        taste = Qt::Key_F1 + (t.taste - VK_F1);
+    Qt::KeyboardModifiers mod;
+    if (t.flags & FCONTROL)
+        mod |= Qt::ControlModifier;
+    if (t.flags & FSHIFT)
+        mod |= Qt::ShiftModifier;
+    if (t.flags & FALT)
+        mod |= Qt::AltModifier;
+    return QKeySequence(QKeyCombination(mod, static_cast<Qt::Key>(taste)));
+}
+
+} // namespace
+
+BOOL CDialog::LoadAccelTable(UINT nIDResource) {
+    const TastenTabelle* tabelle = FindeTastenTabelle(static_cast<int>(nIDResource));
+    if (tabelle == nullptr || m_hWnd == nullptr || m_pVermittler == nullptr)
+        return FALSE;
+    auto* vermittler = m_pVermittler;
+    for (const TastenVorlage& t : tabelle->tasten) {
+        const int befehl = t.befehl;
+        QObject::connect(new QShortcut(TastenFolge(t), m_hWnd), &QShortcut::activated, vermittler,
+                         [vermittler, befehl] { vermittler->Befehl(befehl); });
+    }
+    return TRUE;
 }
 
 BOOL CDialog::OnInitDialog() {

@@ -46,9 +46,14 @@ QString TextVon(const QWidget* w) {
 }
 
 void SetzeText(QWidget* w, const QString& text) {
-    if (auto* e = qobject_cast<QLineEdit*>(w))
-        e->setText(text);
-    else if (auto* b = qobject_cast<QAbstractButton*>(w))
+    // Win32's edit control shows the start of a new text, not its end; an unchanged text keeps
+    // the caret where the user left it.
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        if (e->text() != text) {
+            e->setText(text);
+            e->setCursorPosition(0);
+        }
+    } else if (auto* b = qobject_cast<QAbstractButton*>(w))
         b->setText(text);
     else if (auto* l = qobject_cast<QLabel*>(w))
         l->setText(text);
@@ -99,6 +104,19 @@ BOOL CWnd::IsWindowVisible() const {
 
 void CWnd::GetClientRect(LPRECT lpRect) const {
     *lpRect = {0, 0, m_hWnd->width(), m_hWnd->height()};
+}
+
+void CWnd::GetWindowRect(LPRECT lpRect) const {
+    const QRect r = m_hWnd->isWindow() ? m_hWnd->frameGeometry()
+                                       : QRect(m_hWnd->mapToGlobal(QPoint(0, 0)), m_hWnd->size());
+    *lpRect = {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int, int, UINT) {
+    // A window's move() places its frame, as Win32 does; the window keeps the place when it
+    // is shown again instead of being centred on its owner.
+    m_hWnd->move(x, y);
+    return TRUE;
 }
 
 void CWnd::SetWindowText(const CString& text) {
@@ -212,6 +230,15 @@ int CListBox::AddString(const CString& text) {
 int CListBox::GetCount() const {
     const auto* liste = qobject_cast<const QListWidget*>(m_hWnd);
     return liste ? liste->count() : kLbErr;
+}
+
+int CListBox::SetTopIndex(int nIndex) {
+    auto* liste = qobject_cast<QListWidget*>(m_hWnd);
+    QListWidgetItem* zeile = liste ? liste->item(nIndex) : nullptr;
+    if (zeile == nullptr)
+        return kLbErr;
+    liste->scrollToItem(zeile, QAbstractItemView::PositionAtTop);
+    return 0;
 }
 
 CString CListBox::GetText(int nIndex) const {

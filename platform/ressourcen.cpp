@@ -31,6 +31,29 @@ BOOL CString::LoadString(UINT nID) {
     return TRUE;
 }
 
+void AfxFormatString2(CString& rString, UINT nIDS, const char* lpsz1, const char* lpsz2) {
+    rString = CString();
+    if (!rString.LoadString(nIDS))
+        return;
+    const std::string text = rString.GetString();
+    // In one pass, so that a "%2" inside the first argument stays as it is.
+    std::string ergebnis;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+            const char* arg = text[i + 1] == '1' ? lpsz1 : lpsz2;
+            ergebnis += arg ? arg : "";
+            ++i;
+        } else {
+            ergebnis += text[i];
+        }
+    }
+    rString = CString(std::move(ergebnis));
+}
+
+void AfxFormatString1(CString& rString, UINT nIDS, const char* lpsz1) {
+    AfxFormatString2(rString, nIDS, lpsz1, nullptr);
+}
+
 const QIcon* SymbolLaden(int id) {
     const SymbolVorlage* v = FindeSymbol(id);
     if (v == nullptr)

@@ -5,11 +5,17 @@
 #include <QPalette>
 
 void ZeichneRahmen(QPainter& painter, const QRect& rechteck) {
-    painter.save();
-    painter.setPen(QPen(QColor(128, 128, 128), 0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rechteck.adjusted(0, 0, -1, -1));
-    painter.restore();
+    // Four filled strips one pixel wide rather than a hairline: at a scale such as 1.5 the
+    // control starts half-way into a device pixel, and a hairline on its edge falls on the
+    // neighbouring pixel, outside the control, and is lost. A strip always covers one pixel.
+    const QColor grau(128, 128, 128);
+    const QRect r = rechteck.normalized();
+    if (r.isEmpty())
+        return;
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), grau);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), grau);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), grau);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), grau);
 }
 
 void ZeichneZuege(QPainter& painter, const std::vector<Linienzug>& zuege) {
@@ -45,8 +51,10 @@ void ZeichenFeld::Verlaengern(QPoint bis) {
 
 void ZeichenFeld::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    ZeichneRahmen(painter, rect());
+    // The frame last: at a fractional scale a stroke's end at the leading edge can reach into
+    // the border's pixel.
     ZeichneZuege(painter, m_zuege);
+    ZeichneRahmen(painter, rect());
 }
 
 void ZeichenFeld::hideEvent(QHideEvent* event) {

@@ -20,10 +20,10 @@ std::FILE* Fehlschlag(const std::string& pfad, std::string& fehler, int fehlernu
 }
 
 std::FILE* KeineDatei(const std::string& pfad, std::string& fehler) {
-    // Appended piecewise: GCC 12 warns falsely (-Wrestrict) on "\"" + std::string.
-    fehler = '"';
+    // Appended piecewise: GCC 12 warns falsely (-Wrestrict) on "„" + std::string.
+    fehler = "„";
     fehler += AlsUtf8(pfad);
-    fehler += "\" ist keine gewöhnliche Datei.";
+    fehler += "“ ist keine gewöhnliche Datei.";
     return nullptr;
 }
 

@@ -175,11 +175,11 @@ std::string Zitat(std::string token) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && zeichen++ == kAnzeigeZeichen) {
             text.resize(i);
-            text += "...";
+            text += "…";
             break;
         }
     }
-    return "\"" + text + "\"";
+    return "„" + text + "“";
 }
 
 std::string Meldung(const Gelesen& g, bool teilweise) {

@@ -7,8 +7,15 @@
 #define IDS_SEITENANSICHT 103
 #define IDS_ALS_SVG 104
 #define IDS_ALS_DXF 105
+#define IDS_ZULETZT 106
+#define IDS_ZULETZT_LEER 107
+#define IDS_DATEI_WEG 108
+#define IDS_EINE_WEITERE_DATEI 109
+#define IDS_WEITERE_DATEIEN 110
+#define IDS_PROFILFILTER 111
 #define IDI_PROFIL 128
 #define IDD_DATEN 129
+#define IDR_PROFIL 130
 
 #define IDC_LADEN 1000
 #define IDC_PLOTTEN 1001
@@ -30,5 +37,9 @@
 #define IDM_SEITENANSICHT 0x0020
 #define IDM_ALS_SVG 0x0030
 #define IDM_ALS_DXF 0x0040
+// The recent files: system commands keep their low four bits clear, so one id every 16.
+#define IDM_ZULETZT_1 0x0100
+#define IDM_ZULETZT_SCHRITT 0x0010
+#define IDM_ZULETZT_ANZAHL 8
 
 #define IDC_STATIC (-1)

@@ -10,10 +10,19 @@ struct Zeichenkette {
 };
 
 constexpr Zeichenkette kZeichenketten[] = {
-    {IDS_INFO, "Inf&o über Kestrun1..."},
-    {IDS_SEITENANSICHT, "Seitenansicht…"},
-    {IDS_ALS_SVG, "Als SVG speichern…"},
-    {IDS_ALS_DXF, "Als DXF speichern…"},
+    {IDS_INFO, "Inf&o über Kestrun1…"},
+    {IDS_SEITENANSICHT, "Seiten&ansicht…\tStrg+Umschalt+P"},
+    {IDS_ALS_SVG, "Als S&VG speichern…"},
+    {IDS_ALS_DXF, "Als &DXF speichern…"},
+    {IDS_ZULETZT, "&Zuletzt geöffnet"},
+    {IDS_ZULETZT_LEER, "(keine)"},
+    {IDS_DATEI_WEG, "Die Datei „%1“ gibt es nicht mehr; sie wird aus der Liste „Zuletzt "
+                    "geöffnet“ genommen."},
+    {IDS_EINE_WEITERE_DATEI, "Es wird nur eine Datei geladen: „%1“. Eine weitere Datei wurde "
+                             "nicht geladen."},
+    {IDS_WEITERE_DATEIEN, "Es wird nur eine Datei geladen: „%1“. %2 weitere Dateien wurden "
+                          "nicht geladen."},
+    {IDS_PROFILFILTER, "Profildateien|*.dat;*.txt;*.cor|Alle Dateien|*||"},
     {ID_HELP, "So wird Kestrun1 bedient:\n\n"
               "1. Format wählen: „Selig“ für Koordinaten von 0.0 bis 1.0, „Werte“ für 0.0 bis "
               "100.0.\n"
@@ -26,8 +35,11 @@ constexpr Zeichenkette kZeichenketten[] = {
               "5. „Profil Drucken“ druckt das Profil in wahrer Größe, ein langes Profil auf "
               "Wunsch über mehrere Seiten mit Passkreuzen. Im Druckdialog mit 100 % Skalierung "
               "drucken, nicht an die Seite angepasst; der 100-mm-Prüfbalken zeigt es.\n"
-              "6. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet die Seitenansicht "
-              "und das Speichern des Umrisses als SVG oder DXF für Laser und Fräse.\n\n"
+              "6. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet die zuletzt "
+              "geöffneten Dateien, die Seitenansicht und das Speichern des Umrisses als SVG oder "
+              "DXF für Laser und Fräse.\n\n"
+              "Tasten: Strg+O lädt eine Datei, Strg+P druckt, Strg+Umschalt+P zeigt die "
+              "Seitenansicht.\n\n"
               "Eine Datei kann auch auf das Fenster gezogen oder beim Start genannt werden: "
               "kestrun1 DATEI (kestrun1 --help zeigt alle Möglichkeiten)."},
 };

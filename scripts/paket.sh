@@ -47,6 +47,8 @@ for datei in \
     ./usr/bin/kestrun1 \
     ./usr/share/applications/$id.desktop \
     ./usr/share/metainfo/$id.metainfo.xml \
+    ./usr/share/mime/packages/$id.xml \
+    ./usr/share/kestrun1/profile/naca2412.dat \
     ./usr/share/icons/hicolor/16x16/apps/$id.png \
     ./usr/share/icons/hicolor/32x32/apps/$id.png \
     ./usr/share/icons/hicolor/scalable/apps/$id.svg \

@@ -155,7 +155,7 @@ with tempfile.TemporaryDirectory() as ordner:
     r = lauf("--help")
     pruefe(r.returncode == 0 and "Aufruf: kestrun1" in r.stdout, "--help")
     r = lauf("--version")
-    pruefe(r.returncode == 0 and r.stdout.startswith("Kestrun1 2.0"), "--version")
+    pruefe(r.returncode == 0 and r.stdout == "Kestrun1 Version 2.0 (2.0.0.1)\n", "--version")
 
 for f in fehler:
     print("kommandozeile_test:", f)

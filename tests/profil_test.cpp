@@ -30,13 +30,13 @@ TEST(LeseProfil, ZaehltJedesVollstaendigePaarBisZumErstenFremdenWort) {
         {"N\n0 0\n0 0\n0.5 0.1\n1.0 0.0\n", 4, "N", ""},
         {"N\n2 2\n1 0\n0 0\n0 0\n1 0\n", 5, "N", ""},
         {"N\n1.0e-3 -2E+1 1.5-2.5 3.5.5 1 2 3 12abc\n", 5, "N",
-         "Zeile 2: \"abc\" ist keine Zahl" + bis},
+         "Zeile 2: „abc“ ist keine Zahl" + bis},
         {"N\r1 2\r\r0,5 0,1\r", 1, "N",
-         "Zeile 4: \",5\" ist keine Zahl (Dezimaltrennzeichen ist der Punkt)" + bis},
-        {"N\r\n1 2\r\n\r\n3\r\n", 1, "N", "Zeile 4: Zur Zahl \"3\" fehlt der Y-Wert" + bis},
-        {"N\n1 2\n\r1e39 0\n", 1, "N", "Zeile 4: \"1e39\" ist als Koordinate zu groß" + bis},
-        {"N\n1 2\nL\xE4nge\n", 1, "N", "Zeile 3: \"L\xC3\xA4nge\" ist keine Zahl" + bis},
-        {std::string("N\n1 2\n3\0 4\n", 11), 1, "N", "Zeile 3: \"?\" ist keine Zahl" + bis},
+         "Zeile 4: „,5“ ist keine Zahl (Dezimaltrennzeichen ist der Punkt)" + bis},
+        {"N\r\n1 2\r\n\r\n3\r\n", 1, "N", "Zeile 4: Zur Zahl „3“ fehlt der Y-Wert" + bis},
+        {"N\n1 2\n\r1e39 0\n", 1, "N", "Zeile 4: „1e39“ ist als Koordinate zu groß" + bis},
+        {"N\n1 2\nL\xE4nge\n", 1, "N", "Zeile 3: „L\xC3\xA4nge“ ist keine Zahl" + bis},
+        {std::string("N\n1 2\n3\0 4\n", 11), 1, "N", "Zeile 3: „?“ ist keine Zahl" + bis},
         // Names: 98 bytes at most, never ending inside a UTF-8 character, no byte order mark.
         {std::string(98, 'a') + "\r\n1 2\n", 1, std::string(98, 'a'), ""},
         {std::string(5000, 'b') + "\n1 2\n3 4", 2, std::string(98, 'b'), ""},
@@ -69,11 +69,11 @@ TEST(LeseProfil, AbgelehnteDateiLaesstDenSpeicherUnveraendert) {
         {"N\n", keinePaare},
         {"Profil 2412", keinePaare},
         {"N\r\n \r\n\t\n", keinePaare},
-        {"N\nx 1\n", "Zeile 2: \"x\" ist keine Zahl" + nicht},
-        {"a\rb\n", "Zeile 2: \"b\" ist keine Zahl" + nicht},
-        {"N\n7\n", "Zeile 2: Zur Zahl \"7\" fehlt der Y-Wert" + nicht},
+        {"N\nx 1\n", "Zeile 2: „x“ ist keine Zahl" + nicht},
+        {"a\rb\n", "Zeile 2: „b“ ist keine Zahl" + nicht},
+        {"N\n7\n", "Zeile 2: Zur Zahl „7“ fehlt der Y-Wert" + nicht},
         {"N\n" + zahl100 + "1",
-         "Zeile 2: \"" + zahl100.substr(0, 30) + "...\" ist keine Zahl (zu lang)" + nicht},
+         "Zeile 2: „" + zahl100.substr(0, 30) + "…“ ist keine Zahl (zu lang)" + nicht},
         {std::string(65537, 'n') + "\n1 2\n",
          "Die erste Zeile (der Profilname) ist länger als 64 KiB" + nicht},
         {std::string(65536, 'n') + "\n", keinePaare},
@@ -223,7 +223,7 @@ TEST(LeseProfil, NenntDasPassendeFormat) {
         {"N\n100 0\n0 0\n50 1\n100 0\n", ProfilFormat::Werte, ProfilFormat::Werte, ""},
         {"N\n" + werte, ProfilFormat::Werte, ProfilFormat::Werte, ""},
         {"N\n100 0\n0 0\nx", ProfilFormat::Selig, ProfilFormat::Selig,
-         "Zeile 4: \"x\" ist keine Zahl; die Datei wurde bis dort gelesen.\nDie X-Werte reichen "
+         "Zeile 4: „x“ ist keine Zahl; die Datei wurde bis dort gelesen.\nDie X-Werte reichen "
          "bis 100.0" +
              zuWerte},
         {"N\n50 0\n", ProfilFormat::Selig, ProfilFormat::Selig,
@@ -282,7 +282,7 @@ TEST(OeffneProfilDatei, NurGewoehnlicheDateien) {
     // FIFOs and links to devices: the window test, which also times the answer.
     const std::pair<std::string, std::string> faelle[] = {
         {ordner + "/gut.dat", ""},
-        {ordner, "\"" + ordner + "\" ist keine gewöhnliche Datei."},
+        {ordner, "„" + ordner + "“ ist keine gewöhnliche Datei."},
         {ordner + "/fehlt.dat",
          "Datei Öffnen fehlgeschlagen !\n" + ordner + "/fehlt.dat: " + std::strerror(ENOENT)},
     };

@@ -56,15 +56,20 @@ TEST(BildschirmPunkte, DickeUndRandfaelle) {
         std::vector<Punkt> erwartet;
     } faelle[] = {
         {"thickness 0", 400, 100, 0, {{101, 50}, {101, 50}, {1, 50}}},
-        {"thickness 100", 400, 100, 100, {{101, 0}, {101, 97}, {1, 50}}},
         {"thickness 50", 400, 200, 50, {{101, 60}, {101, 140}, {1, 100}}},
-        {"thickness 200 clamps", 400, 200, 200, {{101, 0}, {101, 197}, {1, 100}}},
+        // Row 1 is the highest free row, h - 3 the lowest: what fits keeps the classic scale,
+        // what does not is drawn smaller as a whole, the leading edge staying at 1.
+        {"just fits", 400, 100, 59, {{101, 3}, {101, 97}, {1, 50}}},
+        {"a pixel too thick", 400, 100, 60, {{98, 3}, {98, 97}, {1, 50}}},
+        {"thickness 100 scaled", 400, 100, 100, {{59, 3}, {59, 97}, {1, 50}}},
+        {"thickness 200 scaled", 400, 200, 200, {{61, 4}, {61, 196}, {1, 100}}},
+        {"thickness 300 mirrored", 400, 200, -300, {{41, 196}, {41, 4}, {1, 100}}},
         {"negative thickness mirrors", 400, 200, -50, {{101, 140}, {101, 60}, {1, 100}}},
         {"frame 2 wide", 2, 100, 100, {{0, 50}, {0, 50}, {0, 50}}},
         {"frame 0 wide", 0, 100, 100, {{0, 50}, {0, 50}, {0, 50}}},
         {"frame 0 high", 400, 0, 100, {{101, 0}, {101, 0}, {1, 0}}},
         {"NaN thickness", 400, 100, NAN, {{101, 50}, {101, 50}, {1, 50}}},
-        {"infinite thickness", 400, 100, kInf, {{101, 0}, {101, 97}, {1, 50}}},
+        {"infinite thickness", 400, 100, kInf, {{101, 50}, {101, 50}, {1, 50}}},
     };
     for (const auto& f : faelle)
         EXPECT_EQ(BildschirmPunkte(p, f.w, f.h, f.dicke), f.erwartet) << f.fall;

@@ -47,7 +47,11 @@ Beantworter& Beantworter::Dazu(Antwort antwort) {
 }
 
 Beantworter& Beantworter::Datei(const QString& pfad) {
-    return Dazu([pfad](QWidget* w) {
+    return Dazu(DateiEintippen(pfad));
+}
+
+Antwort Beantworter::DateiEintippen(const QString& pfad) {
+    return [pfad](QWidget* w) {
         auto* dlg = qobject_cast<QFileDialog*>(w);
         ASSERT_NE(dlg, nullptr) << w->metaObject()->className();
         QTest::sendKeyEvent(QTest::Click, dlg->windowHandle(), Qt::Key_unknown, pfad, {});
@@ -55,7 +59,7 @@ Beantworter& Beantworter::Datei(const QString& pfad) {
         if (QWidget* liste = QApplication::activePopupWidget())
             QTest::keyClick(liste->windowHandle(), Qt::Key_Escape);
         QTest::keyClick(dlg->windowHandle(), Qt::Key_Return);
-    });
+    };
 }
 
 Beantworter& Beantworter::Bestaetigen(std::function<void()> dabei) {

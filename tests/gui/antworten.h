@@ -21,6 +21,7 @@ public:
     Beantworter& Dazu(Antwort antwort);
     // Types the path into the real file dialog through its window and presses Return.
     Beantworter& Datei(const QString& pfad);
+    static Antwort DateiEintippen(const QString& pfad);
     // Notes caption and text of the message box, runs dabei while it is open, presses OK (or
     // the cancelling button of a question).
     Beantworter& Bestaetigen(std::function<void()> dabei = {});

@@ -6,10 +6,15 @@
 
 #include "app/profildlg.h"
 
+#include <QApplication>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -32,7 +37,13 @@ class Hauptfenster : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
+        Einstellungen()->clear();
+        Starten();
+    }
+    // As the program starts: the settings read, the main window made.
+    void Starten() {
         g_profil = ProfilSpeicher{};
+        AfxGetApp()->LoadStdProfileSettings(IDM_ZULETZT_ANZAHL);
         m_dlg = std::make_unique<CProfilDlg>();
         // As the application runs it: the main window owns the data window.
         AfxGetApp()->m_pMainWnd = m_dlg.get();
@@ -44,6 +55,12 @@ protected:
     void TearDown() override {
         AfxGetApp()->m_pMainWnd = nullptr;
         m_dlg.reset();
+    }
+
+    // The program's settings file, in the test's own folder (see main.cpp).
+    static std::unique_ptr<QSettings> Einstellungen() {
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           "Kestrun1", "Kestrun1");
     }
 
     QWidget* W(int id) const { return m_dlg->GetDlgItem(id)->m_hWnd; }
@@ -61,15 +78,33 @@ protected:
 
     void Klick(int id) { KlickAuf(W(id)); }
 
+    // A window manager gives the activation back once a dialog on top of the window closes.
+    void Aktiv() {
+        m_dlg->m_hWnd->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
+    }
+
+    // Files dropped onto the window, dragged in first.
+    void Fallen(const QStringList& pfade) {
+        QMimeData daten;
+        QList<QUrl> urls;
+        for (const QString& pfad : pfade)
+            urls << QUrl::fromLocalFile(pfad);
+        daten.setUrls(urls);
+        QDragEnterEvent hinein(QPoint(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, {});
+        QApplication::sendEvent(m_dlg->m_hWnd, &hinein);
+        ASSERT_TRUE(hinein.isAccepted());
+        QDropEvent fallen(QPointF(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, {});
+        QApplication::sendEvent(m_dlg->m_hWnd, &fallen);
+    }
+
     // Chooses the format and loads through the real file dialog.
     void Laden(const QString& pfad, int format = IDC_SELIG) {
         Klick(format);
         Beantworter b;
         b.Datei(pfad);
         Klick(IDC_LADEN);
-        // A window manager gives the activation back once a dialog on top of the window closes.
-        m_dlg->m_hWnd->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
+        Aktiv();
     }
 
     // What a refused load must leave as it was: fields, store, list and commands.

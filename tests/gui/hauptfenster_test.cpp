@@ -138,7 +138,8 @@ TEST_F(Hauptfenster, GekuerzteDateiMeldetNachDemLaden) {
 
 TEST_F(Hauptfenster, DatenfensterNimmtEingabenWaehrendDasHauptfensterModalLaeuft) {
     const QString erste = Datei("lang.dat", NacaDatei(60));
-    const QString zweite = Datei("zweite.dat", kNaca);
+    const QString zweite =
+        Datei("zweite.dat", "NACA 0012\n" + NacaDatei(60).substr(NacaDatei(60).find('\n') + 1));
     CDatenDlg& daten = m_dlg->m_dlgDaten;
     QWidget* fenster = daten.m_hWnd;
     auto* name = qobject_cast<QLineEdit*>(daten.GetDlgItem(IDC_DATEINAME)->m_hWnd);
@@ -177,6 +178,8 @@ TEST_F(Hauptfenster, DatenfensterNimmtEingabenWaehrendDasHauptfensterModalLaeuft
         EXPECT_TRUE(daten.IsWindowVisible());
         EXPECT_EQ(name->text(), zweite);
         EXPECT_EQ(Liste()->item(0)->text(), "NACA 0012");
+        // A new listing shows from its top, wherever the last one was scrolled to.
+        EXPECT_TRUE(sichtbar(0));
         QCloseEvent schliessfeld;
         QCoreApplication::sendEvent(m_dlg->m_hWnd->windowHandle(), &schliessfeld);
     });
@@ -226,6 +229,22 @@ TEST_F(Hauptfenster, AnzeigefelderNehmenKeineEingabeUndOkBeendet) {
     m_dlg->m_hWnd->hide();
     EXPECT_EQ(m_dlg->DoModal(), IDOK);
     EXPECT_FALSE(m_dlg->IsWindowVisible());
+}
+
+TEST_F(Hauptfenster, AnzeigefelderSehenNichtBeschreibbarAusUndZeigenDenAnfang) {
+    const std::string name(80, 'N');
+    Laden(Datei("lang.dat", name + "X\n" + kNaca.substr(kNaca.find('\n') + 1)));
+    for (int id : {IDC_DATEI, IDC_ANZAHL, IDC_KOMMENTAR, IDC_PROFILLAENGE}) {
+        const QPalette& farben = W(id)->palette();
+        EXPECT_EQ(farben.color(QPalette::Base) == farben.color(QPalette::Window),
+                  id != IDC_PROFILLAENGE)
+            << id;
+    }
+    // The name's start is in view, its end ("X") is not.
+    auto* kommentar = C<QLineEdit>(IDC_KOMMENTAR);
+    EXPECT_EQ(kommentar->cursorPosition(), 0);
+    EXPECT_EQ(Text(IDC_KOMMENTAR).size(), 81);
+    EXPECT_GT(kommentar->fontMetrics().horizontalAdvance(Text(IDC_KOMMENTAR)), kommentar->width());
 }
 
 TEST_F(Hauptfenster, EigenesSchreibenMeldetKeineAenderung) {

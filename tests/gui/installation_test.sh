@@ -20,4 +20,12 @@ if ! grep -qE "^Exec=$(basename "$programm")( %f)?$" "$prefix"/share/application
     echo "installation_test.sh: Exec= nennt nicht $(basename "$programm")" >&2
     exit 1
 fi
+# The samples where the file dialog looks for them (../share/kestrun1/profile beside the program),
+# and the file type that makes "Open with" list the program.
+for datei in share/kestrun1/profile/naca2412.dat share/mime/packages/io.github.kestrun1.Kestrun1.xml; do
+    if [ ! -s "$prefix/$datei" ]; then
+        echo "installation_test.sh: fehlt: $prefix/$datei" >&2
+        exit 1
+    fi
+done
 "$wurzel/scripts/validate_desktop.sh" "$prefix"

@@ -2,10 +2,18 @@
 #include "app/profilapp.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 int main(int argc, char** argv) {
+    // The settings go to a folder of their own, never the user's: set before anything reads it.
+    QTemporaryDir einstellungen;
+    if (!einstellungen.isValid())
+        return 1;
+    ::setenv("XDG_CONFIG_HOME", einstellungen.path().toLocal8Bit().constData(), 1);
     CProfilApp anwendung;
     QApplication qt(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

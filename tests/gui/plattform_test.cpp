@@ -69,6 +69,9 @@ TEST(Vorlage, SteuerelementeSitzenInDialogeinheiten) {
     dlg.Create(IDD_PROFIL);
     EXPECT_EQ(QFontInfo(dlg.m_hWnd->font()).family(), "Liberation Sans");
     PruefeLage(dlg, IDD_PROFIL);
+    // A fixed-size window offers no maximising to the window manager.
+    EXPECT_FALSE(dlg.m_hWnd->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(dlg.m_hWnd->minimumSize(), dlg.m_hWnd->maximumSize());
     PruefeLage(dlg.m_dlgDaten, IDD_DATEN);
 }
 

@@ -3,10 +3,7 @@
 
 #include "app/profilapp.h"
 
-#include <QDropEvent>
-#include <QMimeData>
 #include <QRadioButton>
-#include <QUrl>
 
 namespace {
 
@@ -33,6 +30,7 @@ protected:
         if (GetParam().format || GetParam().knopf == 0)
             m_antworten.Bestaetigen();
         // As the application starts: the load waits for the window, which waits for nobody.
+        Einstellungen()->clear();
         g_profil = ProfilSpeicher{};
         m_dlg = std::make_unique<CProfilDlg>();
         AfxGetApp()->m_pMainWnd = m_dlg.get();
@@ -84,13 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Hauptfenster, FallengelasseneDateiWirdImErkanntenFormatGeladen) {
     const QString pfad = Beispiel("naca2412_prozent.dat");
-    QMimeData daten;
-    daten.setUrls({QUrl::fromLocalFile(pfad)});
-    QDragEnterEvent hinein(QPoint(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, {});
-    QApplication::sendEvent(m_dlg->m_hWnd, &hinein);
-    ASSERT_TRUE(hinein.isAccepted());
-    QDropEvent fallen(QPointF(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, {});
-    QApplication::sendEvent(m_dlg->m_hWnd, &fallen);
+    Fallen({pfad});
     EXPECT_TRUE(C<QRadioButton>(IDC_WERTE)->isChecked());
     EXPECT_EQ(Text(IDC_DATEI), pfad);
     EXPECT_TRUE(W(IDC_DRUCKEN)->isEnabled());

@@ -14,6 +14,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -90,6 +91,44 @@ TEST_F(Zeichnen, MitDerTastaturAlleinGeladenUndGeplottet) {
     Taste(m_dlg->m_hWnd, Qt::Key_Return);
     EXPECT_EQ(Text(IDC_DATEI), pfad);
     EXPECT_GT(GruenePixel(Feld()), Feld().width() / 2);
+}
+
+// Run also with QT_SCALE_FACTOR set (CTest fenster_skaliert_*): the window as the screen gets it,
+// in device pixels, the control starting part-way into a pixel.
+TEST_F(Zeichnen, RahmenGanzUndUmrissDarinBeiJederSkalierung) {
+    Laden(QStringLiteral(KESTRUN_BEISPIELE "/naca0015.dat"));
+    C<QLineEdit>(IDC_PROFILDICKE)->setText("300");
+    Klick(IDC_PLOTTEN);
+    const QPixmap fenster = m_dlg->m_hWnd->grab();
+    const QImage bild = fenster.toImage().convertToFormat(QImage::Format_RGB32);
+    const double f = fenster.devicePixelRatio();
+    const QRect g = W(IDC_PLOTFELD)->geometry();
+    // The device pixels whose centres lie inside the control.
+    const int links = static_cast<int>(std::floor(g.left() * f - 0.5)) + 1;
+    const int oben = static_cast<int>(std::floor(g.top() * f - 0.5)) + 1;
+    const int rechts = static_cast<int>(std::ceil((g.right() + 1) * f - 0.5)) - 1;
+    const int unten = static_cast<int>(std::ceil((g.bottom() + 1) * f - 0.5)) - 1;
+    const QRgb grau = qRgb(128, 128, 128);
+    const auto rand = [&](int x, int y) { return bild.pixel(x, y) == grau; };
+    for (int y = oben; y <= unten; ++y) {
+        EXPECT_TRUE(rand(links, y)) << "links, Zeile " << y << " bei " << f;
+        EXPECT_TRUE(rand(rechts, y)) << "rechts, Zeile " << y << " bei " << f;
+    }
+    for (int x = links; x <= rechts; ++x) {
+        EXPECT_TRUE(rand(x, oben)) << "oben, Spalte " << x << " bei " << f;
+        EXPECT_TRUE(rand(x, unten)) << "unten, Spalte " << x << " bei " << f;
+    }
+    // 300 % of 15 % is 45 % of the chord: drawn smaller, clear of the frame, and still tall.
+    int hoechste = unten;
+    int tiefste = oben;
+    for (int y = oben; y <= unten; ++y)
+        for (int x = links; x <= rechts; ++x)
+            if (bild.pixel(x, y) == kGruen) {
+                EXPECT_TRUE(x > links && x < rechts && y > oben && y < unten) << x << ", " << y;
+                hoechste = std::min(hoechste, y);
+                tiefste = std::max(tiefste, y);
+            }
+    EXPECT_GT(tiefste - hoechste, (unten - oben) * 9 / 10);
 }
 
 struct Druckfall {

@@ -1,0 +1,274 @@
+// What the window keeps across starts, its recent files, keys and context menu as a user meets
+// them.
+#include "hauptfenster.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QRadioButton>
+
+#include <fstream>
+
+namespace {
+
+const std::string kNaca =
+    "NACA 0012\n1.0 0.00126\n0.5 0.05294\n0.0 0.0\n0.5 -0.05294\n1.0 -0.00126\n";
+
+class Gedaechtnis : public Hauptfenster {
+protected:
+    void Neustart() {
+        m_dlg.reset();
+        Starten();
+    }
+
+    QMenu* Kontextmenue() {
+        Aktiv();
+        KlickAuf(m_dlg->m_hWnd, Qt::RightButton);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    }
+
+    QStringList Zuletzt() {
+        QStringList eintraege;
+        for (QAction* a : m_dlg->m_menuZuletzt.m_hMenu->actions())
+            eintraege << a->text();
+        return eintraege;
+    }
+
+    QAction* Eintrag(unsigned id) {
+        for (QAction* a : m_dlg->GetSystemMenu(FALSE)->m_hMenu->actions())
+            if (!a->menu() && a->data().toUInt() == id)
+                return a;
+        return nullptr;
+    }
+
+    // As another program would write the file: the program's pending changes first, then the
+    // new bytes, which the toolkit reads again because the file changed.
+    void Schreiben(const std::string& inhalt) {
+        auto einstellungen = Einstellungen();
+        einstellungen->sync();
+        const QString datei = einstellungen->fileName();
+        QFile::remove(datei);
+        std::ofstream(datei.toStdString(), std::ios::binary) << inhalt;
+        einstellungen->sync();
+    }
+};
+
+TEST_F(Gedaechtnis, UeberlebenDenNeustart) {
+    Klick(IDC_WERTE);
+    KlickAuf(W(IDC_PROFILLAENGE));
+    Taste(m_dlg->m_hWnd, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(W(IDC_PROFILLAENGE), "250,5");
+    Taste(m_dlg->m_hWnd, Qt::Key_Tab);
+    C<QLineEdit>(IDC_PROFILDICKE)->setText("80");
+    const QString pfad = Datei("p.dat", kNaca);
+    Laden(pfad, IDC_SELIG);
+    Klick(IDC_DATEN_ZEIGEN);
+    m_dlg->m_dlgDaten.m_hWnd->move(123, 77);
+    KlickAuf(m_dlg->m_dlgDaten.GetDlgItem(IDOK)->m_hWnd);
+    Klick(IDOK);
+
+    Neustart();
+    EXPECT_TRUE(C<QRadioButton>(IDC_SELIG)->isChecked());
+    EXPECT_TRUE(W(IDC_LADEN)->isEnabled());
+    EXPECT_EQ(Text(IDC_PROFILLAENGE), "250,5");
+    EXPECT_EQ(Text(IDC_PROFILDICKE), "80");
+    ASSERT_EQ(m_dlg->m_dlgDaten.m_platz, (std::pair{123, 77}));
+    // The file dialog opens in the folder of the last load, with the profile filters.
+    Beantworter b;
+    b.Dazu([&](QWidget* w) {
+        auto* dlg = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_EQ(dlg->directory().absolutePath(), QDir(m_dir.path()).absolutePath());
+        EXPECT_EQ(dlg->nameFilters(),
+                  QStringList({"Profildateien (*.dat *.txt *.cor)", "Alle Dateien (*)"}));
+        dlg->reject();
+    });
+    Klick(IDC_LADEN);
+    EXPECT_EQ(Zuletzt().size(), 1);
+    EXPECT_TRUE(Zuletzt()[0].endsWith("/p.dat"));
+}
+
+TEST_F(Gedaechtnis, BeschaedigteOderUnsinnigeWerteGebenDieStartwerte) {
+    const struct {
+        const char* fall;
+        std::string inhalt;
+        const char* laenge; // the one usable value in the file, else "100"
+    } faelle[] = {
+        {"random bytes", std::string("\x00\xff[[=\n\x01\x02 ==\xfe", 14), "100"},
+        {"out of range",
+         "[Hauptfenster]\nFormat=7\nProfillaenge=0\nProfildicke=nan\n"
+         "[Datenfenster]\nX=999999\nY=5\n",
+         "100"},
+        {"not numbers", "[Hauptfenster]\nFormat=1x\nProfillaenge=250\nProfildicke=abc\n", "250"},
+        {"a list", "[Hauptfenster]\nFormat=1, 2\nProfillaenge=10001\n", "100"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.fall);
+        Schreiben(f.inhalt);
+        Beantworter wache(2000);
+        Neustart();
+        EXPECT_FALSE(C<QRadioButton>(IDC_SELIG)->isChecked());
+        EXPECT_FALSE(C<QRadioButton>(IDC_WERTE)->isChecked());
+        EXPECT_FALSE(W(IDC_LADEN)->isEnabled());
+        EXPECT_EQ(Text(IDC_PROFILLAENGE), f.laenge);
+        EXPECT_EQ(Text(IDC_PROFILDICKE), "100");
+        EXPECT_FALSE(m_dlg->m_dlgDaten.m_platz);
+        EXPECT_EQ(Zuletzt().size(), 1); // "(keine)"
+        EXPECT_FALSE(m_dlg->m_menuZuletzt.m_hMenu->actions()[0]->isEnabled());
+    }
+}
+
+TEST_F(Gedaechtnis, ZuletztGeoeffnetLaedtUndVergisstVerschwundene) {
+    QStringList pfade;
+    for (int i = 0; i < 10; ++i)
+        pfade << Datei(("d" + std::to_string(i) + ".dat").c_str(), kNaca);
+    // Dropped together, the first loads and the message counts the others.
+    Beantworter mehrere;
+    mehrere.Bestaetigen();
+    Fallen(pfade.mid(0, 3));
+    ASSERT_EQ(mehrere.meldungen.size(), 1U);
+    EXPECT_TRUE(mehrere.meldungen[0].second.contains("2 weitere Dateien"));
+    EXPECT_EQ(Text(IDC_DATEI), pfade[0]);
+    for (const QString& pfad : pfade)
+        Fallen({pfad});
+    // The newest first, eight of them.
+    ASSERT_EQ(Zuletzt().size(), 8);
+    EXPECT_EQ(Zuletzt()[0], "&1 " + pfade[9]);
+    EXPECT_EQ(Zuletzt()[7], "&8 " + pfade[2]);
+
+    // Access keys: z opens the popup, 3 loads the third file.
+    QMenu* menue = Kontextmenue();
+    ASSERT_NE(menue, nullptr);
+    Taste(menue, Qt::Key_Z);
+    Taste(QApplication::activePopupWidget(), Qt::Key_3);
+    EXPECT_EQ(Text(IDC_DATEI), pfade[7]);
+    EXPECT_EQ(Zuletzt()[0], "&1 " + pfade[7]);
+
+    // A file that has gone: a message, the list without it, the loaded profile unchanged.
+    ASSERT_TRUE(QFile::remove(pfade[9]));
+    Beantworter b;
+    b.Bestaetigen();
+    menue = Kontextmenue();
+    Taste(menue, Qt::Key_Z);
+    Taste(QApplication::activePopupWidget(), Qt::Key_2);
+    ASSERT_EQ(b.meldungen.size(), 1U);
+    EXPECT_TRUE(
+        b.meldungen[0].second.contains(QString::fromUtf8("„") + pfade[9] + QString::fromUtf8("“")));
+    EXPECT_EQ(Text(IDC_DATEI), pfade[7]);
+    EXPECT_EQ(Zuletzt().size(), 7);
+    EXPECT_FALSE(Zuletzt().join(' ').contains(pfade[9]));
+    // And not back after a restart.
+    Neustart();
+    EXPECT_EQ(Zuletzt().size(), 7);
+}
+
+TEST_F(Gedaechtnis, TastenkuerzelUndGesperrteEintraege) {
+    for (unsigned id : {IDM_SEITENANSICHT, IDM_ALS_SVG, IDM_ALS_DXF}) {
+        ASSERT_NE(Eintrag(id), nullptr);
+        EXPECT_FALSE(Eintrag(id)->isEnabled()) << id;
+    }
+    // Without a format chosen, Ctrl+O loads in the format the numbers show.
+    Beantworter laden;
+    laden.Datei(Datei("prozent.dat", "P\n100 0\n50 6\n0 0\n50 -4\n100 0\n"));
+    Taste(m_dlg->m_hWnd, Qt::Key_O, Qt::ControlModifier);
+    Aktiv();
+    EXPECT_TRUE(C<QRadioButton>(IDC_WERTE)->isChecked());
+    EXPECT_EQ(Text(IDC_ANZAHL), "5");
+    for (unsigned id : {IDM_SEITENANSICHT, IDM_ALS_SVG, IDM_ALS_DXF})
+        EXPECT_TRUE(Eintrag(id)->isEnabled()) << id;
+
+    const struct {
+        Qt::KeyboardModifiers mod;
+        const char* fenster;
+    } faelle[] = {
+        {Qt::ControlModifier, "QPrintDialog"},
+        {Qt::ControlModifier | Qt::ShiftModifier, "QPrintPreviewDialog"},
+    };
+    for (const auto& f : faelle) {
+        Aktiv();
+        QString klasse;
+        Beantworter b;
+        b.Dazu([&](QWidget* w) {
+            klasse = w->metaObject()->className();
+            static_cast<QDialog*>(w)->reject();
+        });
+        Taste(m_dlg->m_hWnd, Qt::Key_P, f.mod);
+        EXPECT_EQ(klasse, f.fenster);
+    }
+}
+
+TEST_F(Gedaechtnis, AusgabenHeissenWieDasProfilImLetztenAusgabeordner) {
+    Laden(Datei("rippe.dat", kNaca));
+    QTemporaryDir ausgabe;
+    Einstellungen()->setValue("Ordner/Ausgabe", ausgabe.path());
+    const auto erwartet = [&](const char* endung) { return ausgabe.filePath("rippe") + endung; };
+    // The print dialog's PDF file, the preview's printer (its print button) and the export.
+    QString pdf;
+    Beantworter drucken;
+    drucken.Dazu([&](QWidget* w) {
+        if (auto* feld = w->findChild<QLineEdit*>("filename"))
+            pdf = feld->text();
+        static_cast<QDialog*>(w)->reject();
+    });
+    Klick(IDC_DRUCKEN);
+    EXPECT_EQ(pdf, erwartet(".pdf"));
+
+    QString vorschau;
+    Beantworter ansicht;
+    ansicht.Dazu([&](QWidget* w) {
+        if (auto* dlg = qobject_cast<QPrintPreviewDialog*>(w))
+            vorschau = dlg->printer()->outputFileName();
+        static_cast<QDialog*>(w)->reject();
+    });
+    Aktiv();
+    Taste(m_dlg->m_hWnd, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(vorschau, erwartet(".pdf"));
+
+    // The export goes elsewhere; that folder is offered next time.
+    QTemporaryDir anderswo;
+    QString angeboten;
+    Beantworter svg;
+    svg.Dazu([&](QWidget* w) {
+        auto* dlg = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dlg, nullptr);
+        angeboten = dlg->selectedFiles().value(0);
+        Beantworter::DateiEintippen(anderswo.filePath("x.svg"))(w);
+    });
+    Aktiv();
+    ASSERT_NE(Kontextmenue(), nullptr);
+    Taste(QApplication::activePopupWidget(), Qt::Key_V);
+    EXPECT_EQ(angeboten, erwartet(".svg"));
+    EXPECT_TRUE(QFile::exists(anderswo.filePath("x.svg")));
+    EXPECT_EQ(Einstellungen()->value("Ordner/Ausgabe").toString(), anderswo.path());
+}
+
+TEST_F(Gedaechtnis, AbgelehnterWertNimmtDenFokus) {
+    Laden(Datei("p.dat", kNaca));
+    const struct {
+        const char* laenge;
+        const char* dicke;
+        int feld;
+    } faelle[] = {
+        {"0", "100", IDC_PROFILLAENGE},
+        {"150", "nan", IDC_PROFILDICKE},
+        {"abc", "x", IDC_PROFILLAENGE},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.laenge) + " " + f.dicke);
+        C<QLineEdit>(IDC_PROFILLAENGE)->setText(f.laenge);
+        C<QLineEdit>(IDC_PROFILDICKE)->setText(f.dicke);
+        KlickAuf(W(IDC_PROFILDICKE + IDC_PROFILLAENGE - f.feld));
+        Beantworter b;
+        b.Bestaetigen();
+        Klick(IDC_DRUCKEN);
+        ASSERT_EQ(b.meldungen.size(), 1U);
+        Aktiv();
+        EXPECT_EQ(QApplication::focusWidget(), W(f.feld));
+        EXPECT_EQ(C<QLineEdit>(f.feld)->selectedText(), Text(f.feld));
+    }
+}
+
+} // namespace
