@@ -248,7 +248,7 @@ TEST(LeseProfil, NenntDasPassendeFormat) {
 // else that starts like them stays coordinates.
 TEST(LeseProfil, UeberspringtZeichengrenzen) {
     const std::string paare = "1.0 0.0\n0.5 0.06\n0.0 0.0\n0.5 -0.04\n1.0 0.0\n";
-    const std::string grenzen = "Zeile 2 (\"-2.0 3.0 -2.5 3.5\") nennt die Zeichengrenzen eines "
+    const std::string grenzen = "Zeile 2 („-2.0 3.0 -2.5 3.5“) nennt die Zeichengrenzen eines "
                                 "anderen Programms, keine Koordinaten; sie wurde übersprungen.";
     const struct {
         std::string datei;
