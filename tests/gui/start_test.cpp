@@ -3,7 +3,9 @@
 
 #include "app/profilapp.h"
 
+#include <QAbstractButton>
 #include <QDropEvent>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QUrl>
@@ -29,8 +31,18 @@ protected:
     void SetUp() override {
         App().m_strStartDatei = CString(Beispiel(GetParam().datei).toStdString());
         App().m_startFormat = GetParam().format;
-        // A format given against the numbers, or a refused file, has its say in a message.
-        if (GetParam().format || GetParam().knopf == 0)
+        // A refused file has its say in a message; a format given against the numbers asks
+        // whether to load in the other one, and "Nein" keeps the given format.
+        if (GetParam().format)
+            m_antworten.Dazu([this](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                ASSERT_NE(box, nullptr) << w->metaObject()->className();
+                m_antworten.meldungen.emplace_back(box->windowTitle(), box->text());
+                for (QAbstractButton* knopf : box->buttons())
+                    if (box->buttonRole(knopf) == QMessageBox::RejectRole)
+                        knopf->click();
+            });
+        else if (GetParam().knopf == 0)
             m_antworten.Bestaetigen();
         // As the application starts: the load waits for the window, which waits for nobody.
         g_profil = ProfilSpeicher{};
