@@ -1,6 +1,7 @@
 // Reading the chord and thickness fields.
 #include "drawing/druckwerte.h"
 
+#include "profile/text.h"
 #include "profile/zahl.h"
 
 #include <cmath>
@@ -15,7 +16,8 @@ std::string MitPunkt(std::string text) {
     return text;
 }
 
-// The whole text, white space around it aside, as one number.
+} // namespace
+
 std::optional<double> GanzeZahl(const std::string& text) {
     const std::size_t anfang = text.find_first_not_of(" \t");
     if (anfang == std::string::npos)
@@ -26,8 +28,6 @@ std::optional<double> GanzeZahl(const std::string& text) {
         return std::nullopt;
     return ZahlAusText(zahl);
 }
-
-} // namespace
 
 double FeldZahl(const std::string& text) {
     return ZahlAusText(MitPunkt(text));
@@ -41,11 +41,11 @@ Druckwerte PruefeDruckwerte(const std::string& laenge, const std::string& dicke)
         werte.laengeFalsch = true;
         werte.fehler = "Die Profillänge muss eine Zahl größer als 0 und höchstens 10000 mm sein "
                        "(eingegeben: „" +
-                       laenge + "“).";
+                       AlsUtf8(laenge) + "“).";
     } else if (!t || !std::isfinite(*t)) {
         werte.fehler =
             "Die Profildicke muss eine Zahl sein, in Prozent der Originaldicke (eingegeben: „" +
-            dicke + "“).";
+            AlsUtf8(dicke) + "“).";
     } else {
         werte.laenge = *l;
         werte.dicke = *t;

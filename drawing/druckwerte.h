@@ -1,11 +1,16 @@
 // The chord and thickness fields as numbers, as the plot, the printout and the exports read them.
 #pragma once
 
+#include <optional>
 #include <string>
 
 // The fields' atof: the number at the start of the text, 0 when there is none. German users
 // type a decimal comma, so a comma counts as the point.
 double FeldZahl(const std::string& text);
+
+// The whole text, white space around it aside, as one number with a point or a comma; nothing
+// when it is not one.
+std::optional<double> GanzeZahl(const std::string& text);
 
 struct Druckwerte {
     double laenge = 0.0;       // chord in mm
