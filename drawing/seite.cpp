@@ -173,7 +173,9 @@ Druck PlaneDruck(const CDC& dc, const Rippenteile& teile) {
     druck.plan.seiten = static_cast<std::int32_t>(druck.satz.seiten.size());
     druck.plan.platz = druck.satz.platz;
     druck.plan.nutzbar = druck.satz.nutzbar;
-    if (druck.satz.zuBreit >= 0) {
+    if (teile.rippen.empty()) {
+        druck.fehler = "Es gibt keine Rippe zu drucken.";
+    } else if (druck.satz.zuBreit >= 0) {
         const Rippe& r = teile.rippen[static_cast<std::size_t>(druck.satz.zuBreit)];
         druck.fehler = r.beschriftung + " ist " + MmText(druck.satz.zuBreitMass / 10.0) +
                        " mm breit; die Seite bietet neben dem Prüfbalken " +

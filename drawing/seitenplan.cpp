@@ -98,15 +98,15 @@ std::vector<Punkt> RippeAufSeite(const Linienzug& umriss) {
     if (umriss.empty())
         return punkte;
     double nase = umriss.front().x;
-    double rechts = umriss.front().y;
+    double unten = umriss.front().y; // the lower surface, at the page's left
     for (const RippenPunkt& p : umriss) {
         nase = std::min(nase, p.x);
-        rechts = std::min(rechts, p.y);
+        unten = std::min(unten, p.y);
     }
     punkte.reserve(umriss.size() + 1);
     for (const RippenPunkt& p : umriss)
         punkte.push_back(
-            {AufInt(std::round((p.y - rechts) * 10)), AufInt(std::round(-(p.x - nase) * 10))});
+            {AufInt(std::round((p.y - unten) * 10)), AufInt(std::round(-(p.x - nase) * 10))});
     // The painter draws an open line; the rib is closed.
     punkte.push_back(punkte.front());
     return punkte;

@@ -109,4 +109,6 @@ constexpr std::int32_t kTextAbstand = 10;  // between a label and its rib
 // down, upper surface to the right, everything at x >= 0 and y <= 0.
 std::vector<Punkt> RippeAufSeite(const Linienzug& umriss);
 
+// Plans the ribs in their order. Stops at the first rib wider than the room beside the check bar
+// (zuBreit) or when more than kMaxSeiten pages would be needed (zuViele).
 Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& masse);
