@@ -223,6 +223,13 @@ with tempfile.TemporaryDirectory() as ordner:
     x0, x1, _, _ = dxf_rippen(datei("s.dxf"))[0][0]
     bilder = seiten(datei("s.pdf"))
     pruefe(len(bilder) >= 2, f"set PDF: {len(bilder)} pages")
+    text = subprocess.run(["pdftotext", datei("s.pdf"), "-"], capture_output=True,
+                          text=True).stdout.split("\f")
+    for nummer, seite in enumerate(text[:len(bilder)]):
+        pruefe("Rippensatz NACA 2412 – 9 Rippen – Wurzel 200 mm – Spitze 120 mm" in seite and
+               f"Seite {nummer + 1} von {len(bilder)}" in seite, f"set page {nummer + 1}: header")
+    pruefe(all(f"Rippe {k} – {200 - 10 * (k - 1)},0 mm" in "".join(text) for k in range(1, 10)),
+           "set PDF: a rib's label is missing")
     for nummer, bild in enumerate(bilder):
         balken = dunkle_zeilen(bild, BALKEN_X - 1, BALKEN_X + 2, OBEN - 5)
         pruefe(balken and abs((balken[-1] - balken[0]) / 10 - 100) <= 0.3,
