@@ -76,8 +76,12 @@ Aufruf Ende(int code) {
     return a;
 }
 
-Aufruf Fehler(int code, const std::string& text) {
+void Melde(const std::string& text) {
     std::cerr << "kestrun1: " << text << '\n';
+}
+
+Aufruf Fehler(int code, const std::string& text) {
+    Melde(text);
     return Ende(code);
 }
 
@@ -111,10 +115,6 @@ struct Rippenwahl {
     bool glaetten = false;
     std::string platte;
 };
-
-void Melde(const std::string& text) {
-    std::cerr << "kestrun1: " << text << '\n';
-}
 
 // Reads a profile file into g_profil; false after saying why not.
 bool Geladen(const std::string& datei, std::optional<ProfilFormat> format, std::string& name) {
