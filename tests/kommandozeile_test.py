@@ -210,6 +210,16 @@ with tempfile.TemporaryDirectory() as ordner:
     with open(datei("s.dxf"), "rb") as f:
         pruefe(f.read() == vorher, "the set's DXF differs between two runs")
 
+    # A tip profile of its own: the root keeps the root's thickness, the tip takes the tip's.
+    naca0012 = os.path.join(quelle, "samples", "naca0012.dat")
+    with open(naca0012) as f:
+        ys = [float(z.split()[1]) for z in f.read().splitlines()[1:] if z.strip()]
+    r = lauf("--dxf", datei("m.dxf"), *satz, "--spitzenprofil", naca0012, naca2412)
+    rippen = dxf_rippen(datei("m.dxf"))[0]
+    pruefe(r.returncode == 0 and abs(rippen[0][3] - rippen[0][2] - dicke_2412 * 200) <= 0.05 and
+           abs(rippen[8][3] - rippen[8][2] - (max(ys) - min(ys)) * 120) <= 0.05,
+           f"tip profile: {r.stderr} {rippen[0]} {rippen[8]}")
+
     # One rib through the same writers.
     r = lauf("--dxf", datei("e.dxf"), "--laenge", "150", "--nasenleiste", "5", naca2412)
     rippen, _, texte = dxf_rippen(datei("e.dxf"))
