@@ -76,11 +76,57 @@ void Pruefbalken(CDC& dc, const Seitenplan& plan) {
     Text(dc, textX, kUmrissOben - kBalkenLaenge / 2 + 20, text);
 }
 
-void Kreuze(CDC& dc, const Seitenplan& plan, int y) {
-    for (const int x : {400, plan.breite - 200}) {
+void Kreuze(CDC& dc, int breite, int y) {
+    for (const int x : {400, breite - 200}) {
         Linie(dc, x - kKreuz, y, x + kKreuz, y);
         Linie(dc, x, y - kKreuz, x, y + kKreuz);
     }
+}
+
+// Device pixels in 0.1 mm along the page.
+int ZehntelMmY(const CDC& dc, int pixel) {
+    return AufInt(std::ceil(pixel * 254.0 / std::max(dc.GetDeviceCaps(LOGPIXELSY), 1)));
+}
+
+int ZeilenHoehe(const CDC& dc) {
+    return dc.GetTextExtent("Mg").cy * 5 / 4;
+}
+
+void ZeichneKopf(CDC& dc, const Druck& druck, int seite) {
+    // The header in device pixels, before any mapping mode: the path at (100, 100).
+    const int zeile = ZeilenHoehe(dc);
+    const int platz = dc.GetDeviceCaps(HORZRES) - 2 * kKopfRand;
+    Text(dc, kKopfRand, kKopfRand, Gekuerzt(dc, druck.kopf.datei, platz));
+    const int werte = Breite(dc, druck.kopf.werte);
+    Text(dc, kKopfRand, kKopfRand + zeile,
+         Gekuerzt(dc, druck.kopf.name, std::max(platz - werte, 0)) + druck.kopf.werte);
+    if (druck.plan.seiten > 1)
+        Text(dc, kKopfRand, kKopfRand + 2 * zeile,
+             "Seite " + std::to_string(seite + 1) + " von " + std::to_string(druck.plan.seiten));
+}
+
+void ZeichneSatzseite(CDC& dc, const Druck& druck, int seite) {
+    const Satzplan& satz = druck.satz;
+    const Satzseite& s = druck.satz.seiten[static_cast<std::size_t>(seite)];
+    const int breite = druck.plan.breite;
+    if (s.kreuzUnten)
+        Kreuze(dc, breite, -druck.plan.hoehe + kUeberlappung / 2);
+    if (s.kreuzOben)
+        Kreuze(dc, breite, satz.oben - kUeberlappung / 2);
+    // Labels in logical units; widths and heights of text come in device pixels.
+    const int zeile = ZehntelMmY(dc, ZeilenHoehe(dc));
+    const int platz = satz.nutzbar * std::max(dc.GetDeviceCaps(LOGPIXELSX), 1) / 254;
+    for (const SatzTeil& t : s.teile) {
+        if (!t.beschriftet)
+            continue;
+        const auto& [nummer, name] = druck.beschriftungen[static_cast<std::size_t>(t.rippe)];
+        Text(dc, t.text.x, t.text.y, Gekuerzt(dc, nummer, platz));
+        Text(dc, t.text.x, t.text.y - zeile, Gekuerzt(dc, name, platz));
+    }
+    if (s.gekachelt)
+        dc.IntersectClipRect(0, satz.oben, breite, -druck.plan.hoehe);
+    for (const SatzTeil& t : s.teile)
+        ZeichneLinienzug(dc, t.punkte);
 }
 
 } // namespace
@@ -100,26 +146,62 @@ Druck PlaneDruck(const CDC& dc, const Auftrag& auftrag, const Umriss& umriss) {
     return druck;
 }
 
+Druck PlaneDruck(const CDC& dc, const Rippenteile& teile) {
+    Druck druck;
+    druck.istSatz = true;
+    druck.kopf = {teile.datei, teile.kopf, teile.werte};
+    const int proZoll = std::max(dc.GetDeviceCaps(LOGPIXELSX), 1);
+    auto mm10 = [&](int pixel) { return AufInt(std::ceil(pixel * 254.0 / proZoll)); };
+    SatzMasse m;
+    m.breite = ZehntelMm(dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(LOGPIXELSX));
+    m.hoehe = ZehntelMm(dc.GetDeviceCaps(VERTRES), dc.GetDeviceCaps(LOGPIXELSY));
+    const int zeile = ZeilenHoehe(dc);
+    m.kopfUnten = ZehntelMmY(dc, kKopfRand + 3 * zeile);
+    // The bar's label starts 7 mm right of the bar; the ribs keep clear of both.
+    m.balkenFrei =
+        std::max(kBalkenBreite, kBalkenRand + 70 + mm10(Breite(dc, "100 mm"))) + kBalkenAbstand;
+    m.textHoehe = 2 * ZehntelMmY(dc, zeile);
+    const std::int32_t nutzbar = std::max(m.breite - m.balkenFrei, 0);
+    for (const Rippe& r : teile.rippen) {
+        druck.beschriftungen.emplace_back(r.beschriftung, r.profilname);
+        m.textBreite.push_back(std::min(
+            nutzbar, std::max(mm10(Breite(dc, r.beschriftung)), mm10(Breite(dc, r.profilname)))));
+    }
+    druck.satz = PlaneSatz(teile.rippen, m);
+    druck.plan.breite = m.breite;
+    druck.plan.hoehe = m.hoehe;
+    druck.plan.seiten = static_cast<std::int32_t>(druck.satz.seiten.size());
+    druck.plan.platz = druck.satz.platz;
+    druck.plan.nutzbar = druck.satz.nutzbar;
+    if (teile.rippen.empty()) {
+        druck.fehler = "Es gibt keine Rippe zu drucken.";
+    } else if (druck.satz.zuBreit >= 0) {
+        const Rippe& r = teile.rippen[static_cast<std::size_t>(druck.satz.zuBreit)];
+        druck.fehler = r.beschriftung + " ist " + MmText(druck.satz.zuBreitMass / 10.0) +
+                       " mm breit; die Seite bietet neben dem Prüfbalken " +
+                       MmText(druck.satz.nutzbar / 10.0) +
+                       " mm. Bitte größeres Papier wählen. Es wird nichts gedruckt.";
+    } else if (druck.satz.zuViele) {
+        druck.fehler = "Die Rippen bräuchten mehr als " + std::to_string(kMaxSeiten) +
+                       " Seiten; so viele werden nicht gedruckt.";
+    }
+    return druck;
+}
+
 void ZeichneSeite(CDC& dc, const Druck& druck, int seite) {
     const Seitenplan& plan = druck.plan;
-    // The header in device pixels, before any mapping mode: the path at (100, 100).
-    const int zeile = dc.GetTextExtent("Mg").cy * 5 / 4;
-    const int platz = dc.GetDeviceCaps(HORZRES) - 2 * kKopfRand;
-    Text(dc, kKopfRand, kKopfRand, Gekuerzt(dc, druck.kopf.datei, platz));
-    const int werte = Breite(dc, druck.kopf.werte);
-    Text(dc, kKopfRand, kKopfRand + zeile,
-         Gekuerzt(dc, druck.kopf.name, std::max(platz - werte, 0)) + druck.kopf.werte);
-    if (plan.seiten > 1)
-        Text(dc, kKopfRand, kKopfRand + 2 * zeile,
-             "Seite " + std::to_string(seite + 1) + " von " + std::to_string(plan.seiten));
-
+    ZeichneKopf(dc, druck, seite);
     dc.SetMapMode(MM_LOMETRIC);
     Pruefbalken(dc, plan);
+    if (druck.istSatz) {
+        ZeichneSatzseite(dc, druck, seite);
+        return;
+    }
     if (plan.seiten > 1) {
         if (seite + 1 < plan.seiten)
-            Kreuze(dc, plan, -plan.hoehe + kUeberlappung / 2);
+            Kreuze(dc, plan.breite, -plan.hoehe + kUeberlappung / 2);
         if (seite > 0)
-            Kreuze(dc, plan, kUmrissOben - kUeberlappung / 2);
+            Kreuze(dc, plan.breite, kUmrissOben - kUeberlappung / 2);
         // Each page shows its part of the outline below the 30 mm line, the header stays clear.
         dc.IntersectClipRect(0, kUmrissOben, plan.breite, -plan.hoehe);
     }

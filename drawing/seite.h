@@ -3,6 +3,7 @@
 #pragma once
 
 #include "output/auftrag.h"
+#include "output/rippenauftrag.h"
 #include "platform/afxdc.h"
 
 #include <string>
@@ -30,10 +31,19 @@ struct Druck {
     Druckkopf kopf;
     Seitenplan plan;
     std::string fehler;
+    // A set of ribs instead of one outline: what each page shows, and each rib's two label
+    // lines (its number and chord, its profile's name).
+    bool istSatz = false;
+    Satzplan satz;
+    std::vector<std::pair<std::string, std::string>> beschriftungen;
 };
 
 // Plans the job's printout on the printable area of dc.
 Druck PlaneDruck(const CDC& dc, const Auftrag& auftrag, const Umriss& umriss);
+
+// Plans the printout of checked ribs on the printable area of dc: every page with the header,
+// the set's line and the check bar; fehler says why it cannot be printed there.
+Druck PlaneDruck(const CDC& dc, const Rippenteile& teile);
 
 // Draws one page of the printout (seite from 0) between StartPage and EndPage.
 void ZeichneSeite(CDC& dc, const Druck& druck, int seite);

@@ -4,6 +4,7 @@
 #include "profile/zahl.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 
@@ -90,4 +91,110 @@ std::vector<Punkt> AufSeite(const std::vector<Punkt>& punkte, const Seitenplan& 
 
 std::string MmText(double wert) {
     return ZahlText(wert, 2, ',');
+}
+
+std::vector<Punkt> RippeAufSeite(const Linienzug& umriss) {
+    std::vector<Punkt> punkte;
+    if (umriss.empty())
+        return punkte;
+    double nase = umriss.front().x;
+    double unten = umriss.front().y; // the lower surface, at the page's left
+    for (const RippenPunkt& p : umriss) {
+        nase = std::min(nase, p.x);
+        unten = std::min(unten, p.y);
+    }
+    punkte.reserve(umriss.size() + 1);
+    for (const RippenPunkt& p : umriss)
+        punkte.push_back(
+            {AufInt(std::round((p.y - unten) * 10)), AufInt(std::round(-(p.x - nase) * 10))});
+    // The painter draws an open line; the rib is closed.
+    punkte.push_back(punkte.front());
+    return punkte;
+}
+
+Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
+    Satzplan plan;
+    plan.links = std::min(m.balkenFrei, m.breite);
+    plan.nutzbar = m.breite - plan.links;
+    // The first row's labels sit between the header and the nose line.
+    plan.oben = std::min<std::int32_t>(kUmrissOben, -m.kopfUnten - 2 * kTextAbstand - m.textHoehe);
+    plan.platz = std::max(m.hoehe + plan.oben, 0);
+    const std::int32_t schritt = plan.platz - kUeberlappung;
+    const std::int32_t zeilenAnfang = plan.oben + kTextAbstand + m.textHoehe;
+
+    std::int32_t x = plan.links;
+    std::int32_t y = zeilenAnfang; // top of the current row
+    std::int32_t zeilenUnten = y;
+    auto neueSeite = [&] {
+        plan.seiten.emplace_back();
+        x = plan.links;
+        y = zeilenUnten = zeilenAnfang;
+    };
+    for (std::size_t i = 0; i < rippen.size() && !plan.zuViele; ++i) {
+        std::vector<Punkt> punkte = RippeAufSeite(rippen[i].umriss);
+        std::int32_t breite = 0, laenge = 0;
+        for (const Punkt& p : punkte) {
+            breite = std::max(breite, p.x);
+            laenge = std::max(laenge, -p.y);
+        }
+        if (breite > plan.nutzbar) {
+            plan.zuBreit = static_cast<int>(i);
+            plan.zuBreitMass = breite;
+            return plan;
+        }
+        const std::int32_t text = i < m.textBreite.size() ? m.textBreite[i] : 0;
+        SatzTeil teil{static_cast<int>(i), {}, true, {}};
+        if (laenge > plan.platz) {
+            // Alone, at the nose line, over as many pages as the single printout would take.
+            if (schritt <= 0) {
+                plan.zuViele = true;
+                break;
+            }
+            const std::int64_t kacheln =
+                1 + (std::int64_t{laenge} - plan.platz + schritt - 1) / schritt;
+            if (static_cast<std::int64_t>(plan.seiten.size()) + kacheln > kMaxSeiten) {
+                plan.zuViele = true;
+                break;
+            }
+            for (std::int64_t k = 0; k < kacheln; ++k) {
+                SatzTeil kachel{teil.rippe, punkte, k == 0, {plan.links, zeilenAnfang}};
+                for (Punkt& p : kachel.punkte) {
+                    p.x = AufInt(static_cast<double>(std::int64_t{p.x} + plan.links));
+                    p.y = AufInt(static_cast<double>(std::int64_t{p.y} + plan.oben + schritt * k));
+                }
+                Satzseite seite;
+                seite.teile.push_back(std::move(kachel));
+                seite.gekachelt = true;
+                seite.kreuzOben = k > 0;
+                seite.kreuzUnten = k + 1 < kacheln;
+                plan.seiten.push_back(std::move(seite));
+            }
+            continue;
+        }
+        const std::int32_t w = std::min(std::max(breite, text), plan.nutzbar);
+        const std::int32_t h = m.textHoehe + kTextAbstand + laenge;
+        // After a tiled rib the next one starts a page of its own.
+        if (plan.seiten.empty() || plan.seiten.back().gekachelt)
+            neueSeite();
+        if (x + w > m.breite) {
+            x = plan.links;
+            y = zeilenUnten - kTeileAbstand;
+        }
+        if (y - h < -m.hoehe) {
+            if (static_cast<std::int32_t>(plan.seiten.size()) >= kMaxSeiten) {
+                plan.zuViele = true;
+                break;
+            }
+            neueSeite();
+        }
+        teil.text = {x, y};
+        const std::int32_t nase = y - m.textHoehe - kTextAbstand;
+        for (Punkt& p : punkte)
+            p = {p.x + x, p.y + nase};
+        teil.punkte = std::move(punkte);
+        plan.seiten.back().teile.push_back(std::move(teil));
+        x += w + kTeileAbstand;
+        zeilenUnten = std::min(zeilenUnten, y - h);
+    }
+    return plan;
 }

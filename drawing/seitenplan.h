@@ -2,6 +2,7 @@
 #pragma once
 
 #include "drawing/punkte.h"
+#include "ribs/rippe.h"
 
 #include <cstdint>
 #include <string>
@@ -55,3 +56,57 @@ std::vector<Punkt> AufSeite(const std::vector<Punkt>& punkte, const Seitenplan& 
 // Millimetres as the printout's texts show them: "150", "150,5", "-12,25" (at most two
 // decimals, a decimal comma, independent of the locale).
 std::string MmText(double wert);
+
+// A set of ribs on pages: whole ribs packed in rows left to right, each below its label, chord
+// down the page as in the single printout; a rib longer than a page gets pages of its own, tiled
+// as the single printout is.
+struct SatzTeil {
+    int rippe = 0;             // index into the set
+    std::vector<Punkt> punkte; // 0.1 mm on the page, as drawn
+    // Top left corner of the label; a tile after a rib's first page has none.
+    bool beschriftet = true;
+    Punkt text{};
+};
+
+struct Satzseite {
+    std::vector<SatzTeil> teile;
+    // A tile of a long rib: registration crosses towards the page before and the one after, and
+    // the outline drawn only below the nose line.
+    bool gekachelt = false;
+    bool kreuzOben = false;
+    bool kreuzUnten = false;
+};
+
+// What the painter measured on its device, in 0.1 mm.
+struct SatzMasse {
+    std::int32_t breite = 0; // the printable area
+    std::int32_t hoehe = 0;
+    std::int32_t kopfUnten = 0;  // how far down the header reaches
+    std::int32_t balkenFrei = 0; // the strip the check bar and its label keep for themselves
+    std::int32_t textHoehe = 0;  // one rib's label block
+    std::vector<std::int32_t> textBreite; // each rib's label, at most the page's room
+};
+
+struct Satzplan {
+    std::vector<Satzseite> seiten;
+    std::int32_t oben = kUmrissOben; // the nose line of the first row and of a tile
+    std::int32_t links = 0;          // the ribs keep right of it, clear of the check bar
+    std::int32_t nutzbar = 0;        // the widest rib the page takes
+    std::int32_t platz = 0;          // the longest rib a page takes whole
+    // The first rib wider than nutzbar, or -1.
+    int zuBreit = -1;
+    std::int32_t zuBreitMass = 0;
+    // Planning stopped at more than kMaxSeiten pages.
+    bool zuViele = false;
+};
+
+constexpr std::int32_t kTeileAbstand = 30; // between ribs and rows, 0.1 mm
+constexpr std::int32_t kTextAbstand = 10;  // between a label and its rib
+
+// The rib's outline in 0.1 mm as the page shows it: nose at the top at (0, 0), chord running
+// down, upper surface to the right, everything at x >= 0 and y <= 0.
+std::vector<Punkt> RippeAufSeite(const Linienzug& umriss);
+
+// Plans the ribs in their order. Stops at the first rib wider than the room beside the check bar
+// (zuBreit) or when more than kMaxSeiten pages would be needed (zuViele).
+Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& masse);

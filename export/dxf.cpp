@@ -1,4 +1,5 @@
-// The outline as a DXF drawing (R2000, millimetres): one closed LWPOLYLINE for CAM programs.
+// DXF drawings (R2000, millimetres) for CAM programs: one outline as a closed LWPOLYLINE, or the
+// ribs laid out on sheets with their labels and the sheets' frames.
 #include "export/kontur.h"
 
 #include <dxflib/dl_dxf.h>
@@ -8,6 +9,7 @@
 #include <iterator>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -105,23 +107,25 @@ std::string LayerName(const std::string& name) {
     return layer;
 }
 
-} // namespace
+struct Ebene {
+    std::string name;
+    int farbe;
+};
 
-std::string DxfText(const Umriss& k, const std::string& name) {
-    const std::string layer = LayerName(name);
-
-    DL_Dxf dxf;
-    DxfSchreiber dw;
+// Everything before the entities: the header with units and extent, the tables with the
+// layers, the blocks. Both drawings share it.
+void Anfang(DL_Dxf& dxf, DxfSchreiber& dw, double links, double unten, double rechts, double oben,
+            const std::vector<Ebene>& ebenen) {
     dxf.writeHeader(dw);
     dw.dxfString(9, "$INSUNITS");
     dw.dxfInt(70, 4); // millimetres
     dw.dxfString(9, "$EXTMIN");
-    dw.dxfReal(10, k.links);
-    dw.dxfReal(20, k.unten);
+    dw.dxfReal(10, links);
+    dw.dxfReal(20, unten);
     dw.dxfReal(30, 0.0);
     dw.dxfString(9, "$EXTMAX");
-    dw.dxfReal(10, k.rechts);
-    dw.dxfReal(20, k.oben);
+    dw.dxfReal(10, rechts);
+    dw.dxfReal(20, oben);
     dw.dxfReal(30, 0.0);
     dw.sectionEnd();
 
@@ -132,11 +136,12 @@ std::string DxfText(const Umriss& k, const std::string& name) {
     dxf.writeLinetype(dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
     dxf.writeLinetype(dw, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
     dw.tableEnd();
-    dw.tableLayers(2);
+    dw.tableLayers(static_cast<int>(ebenen.size()) + 1);
     dxf.writeLayer(dw, DL_LayerData("0", 0),
                    DL_Attributes("", DL_Codes::white, -3, "CONTINUOUS", 1.0));
-    dxf.writeLayer(dw, DL_LayerData(layer, 0),
-                   DL_Attributes("", DL_Codes::white, -3, "CONTINUOUS", 1.0));
+    for (const Ebene& e : ebenen)
+        dxf.writeLayer(dw, DL_LayerData(e.name, 0),
+                       DL_Attributes("", e.farbe, -3, "CONTINUOUS", 1.0));
     dw.tableEnd();
     dw.tableStyle(1);
     // dxflib takes the text style handle of the dimension style from the style named
@@ -163,16 +168,88 @@ std::string DxfText(const Umriss& k, const std::string& name) {
     dw.sectionEnd();
 
     dw.sectionEntities();
-    const DL_Attributes attribute(layer, DL_Codes::bylayer, -1, "BYLAYER", 1.0);
-    // Flag 1 closes the polyline: the trailing-edge segment back to the first vertex.
-    dxf.writePolyline(dw, DL_PolylineData(static_cast<int>(k.punkte.size()), 0, 0, 1), attribute);
-    for (const UmrissPunkt& q : k.punkte)
-        dxf.writeVertex(dw, DL_VertexData(q.x, q.y, 0.0, 0.0));
-    dxf.writePolylineEnd(dw);
-    dw.sectionEnd();
+}
 
+std::string Schluss(DL_Dxf& dxf, DxfSchreiber& dw) {
+    dw.sectionEnd();
     dxf.writeObjects(dw);
     dxf.writeObjectsEnd(dw);
     dw.dxfEOF();
     return dw.text();
+}
+
+// Flag 1 closes the polyline: no vertex is repeated for the last segment.
+template <typename Folge>
+void Polylinie(DL_Dxf& dxf, DxfSchreiber& dw, const Folge& punkte, const DL_Attributes& ebene) {
+    dxf.writePolyline(dw, DL_PolylineData(static_cast<int>(punkte.size()), 0, 0, 1), ebene);
+    for (const auto& q : punkte)
+        dxf.writeVertex(dw, DL_VertexData(q.x, q.y, 0.0, 0.0));
+    dxf.writePolylineEnd(dw);
+}
+
+// An R2000 file's strings are in its code page; any other character goes as \U+XXXX.
+std::string DxfZeichen(const std::string& utf8) {
+    std::string aus;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            aus += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        const int laenge = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+        unsigned code = c & (0x3Fu >> (laenge - 1));
+        for (int k = 1; k < laenge && i + k < utf8.size(); ++k)
+            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
+        char puffer[8];
+        std::string hex(puffer, std::to_chars(puffer, puffer + sizeof puffer, code, 16).ptr);
+        std::transform(hex.begin(), hex.end(), hex.begin(), Gross);
+        aus += "\\U+" + std::string(hex.size() < 4 ? 4 - hex.size() : 0, '0') + hex;
+        i += static_cast<std::size_t>(laenge);
+    }
+    return aus;
+}
+
+} // namespace
+
+std::string DxfText(const Umriss& k, const std::string& name) {
+    const std::string layer = LayerName(name);
+    DL_Dxf dxf;
+    DxfSchreiber dw;
+    Anfang(dxf, dw, k.links, k.unten, k.rechts, k.oben, {{layer, DL_Codes::white}});
+    Polylinie(dxf, dw, k.punkte, DL_Attributes(layer, DL_Codes::bylayer, -1, "BYLAYER", 1.0));
+    return Schluss(dxf, dw);
+}
+
+std::string SatzDxfText(const Anordnung& anordnung, double breite, double hoehe) {
+    const std::size_t n = anordnung.platten.size();
+    DL_Dxf dxf;
+    DxfSchreiber dw;
+    Anfang(dxf, dw, 0, 0, n > 0 ? PlattenX(n - 1, breite) + breite : 0, hoehe,
+           {{"Schnitt", DL_Codes::red}, {"Beschriftung", DL_Codes::blue}, {"Platte", 8}});
+    const DL_Attributes schnitt("Schnitt", DL_Codes::bylayer, -1, "BYLAYER", 1.0);
+    const DL_Attributes beschriftung("Beschriftung", DL_Codes::bylayer, -1, "BYLAYER", 1.0);
+    const DL_Attributes platte("Platte", DL_Codes::bylayer, -1, "BYLAYER", 1.0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const double x0 = PlattenX(i, breite);
+        const std::vector<RippenPunkt> rahmen = {
+            {x0, 0}, {x0 + breite, 0}, {x0 + breite, hoehe}, {x0, hoehe}};
+        Polylinie(dxf, dw, rahmen, platte);
+        for (const PlatziertesTeil& t : anordnung.platten[i].teile) {
+            std::vector<RippenPunkt> umriss = t.umriss;
+            for (RippenPunkt& p : umriss)
+                p.x += x0;
+            Polylinie(dxf, dw, umriss, schnitt);
+        }
+        for (const PlatziertesTeil& t : anordnung.platten[i].teile) {
+            const double x = t.beschriftungsOrt.x + x0;
+            const double y = t.beschriftungsOrt.y;
+            // Centred on the label's place, which the layout keeps inside the piece.
+            dxf.writeText(dw,
+                          DL_TextData(x, y, 0.0, x, y, 0.0, SchriftHoehe(t), 1.0, 0, 1, 2,
+                                      DxfZeichen(t.beschriftung), "Standard", 0.0),
+                          beschriftung);
+        }
+    }
+    return Schluss(dxf, dw);
 }

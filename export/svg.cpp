@@ -59,3 +59,81 @@ std::string SvgText(const Umriss& k, const std::string& name) {
     xml.writeEndDocument();
     return text.toStdString();
 }
+
+std::string SatzSvgText(const Anordnung& anordnung, double breite, double hoehe) {
+    const std::size_t n = anordnung.platten.size();
+    const double gesamt = n > 0 ? PlattenX(n - 1, breite) + breite : 0;
+    // Sheet coordinates have Y upward from the sheet's lower edge; SVG's point down.
+    auto y = [&](double wert) { return Zahl(hoehe - wert); };
+
+    QByteArray text;
+    QXmlStreamWriter xml(&text);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("svg"));
+    xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
+    xml.writeAttribute(QStringLiteral("width"), Zahl(gesamt) + QStringLiteral("mm"));
+    xml.writeAttribute(QStringLiteral("height"), Zahl(hoehe) + QStringLiteral("mm"));
+    xml.writeAttribute(QStringLiteral("viewBox"),
+                       QStringLiteral("0 0 ") + Zahl(gesamt) + ' ' + Zahl(hoehe));
+    // 0.1 mm as the single outline: laser programs take a stroke this thin as a vector cut and
+    // every viewer still shows it; a non-scaling stroke is not understood by every importer.
+    auto gruppe = [&](const QString& id, const QString& farbe) {
+        xml.writeStartElement(QStringLiteral("g"));
+        xml.writeAttribute(QStringLiteral("id"), id);
+        xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+        xml.writeAttribute(QStringLiteral("stroke"), farbe);
+        xml.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("0.1"));
+    };
+    auto linienzug = [&](const Linienzug& punkte, double x0) {
+        std::string d;
+        char befehl = 'M';
+        for (const RippenPunkt& q : punkte) {
+            d += befehl;
+            d += ZahlText(q.x + x0, kNachkomma) + ',' + ZahlText(hoehe - q.y, kNachkomma) + ' ';
+            befehl = 'L';
+        }
+        d += 'Z';
+        xml.writeEmptyElement(QStringLiteral("path"));
+        xml.writeAttribute(QStringLiteral("d"), QString::fromStdString(d));
+    };
+
+    gruppe(QStringLiteral("Platte"), QStringLiteral("#808080"));
+    for (std::size_t i = 0; i < n; ++i) {
+        xml.writeEmptyElement(QStringLiteral("rect"));
+        xml.writeAttribute(QStringLiteral("x"), Zahl(PlattenX(i, breite)));
+        xml.writeAttribute(QStringLiteral("y"), QStringLiteral("0"));
+        xml.writeAttribute(QStringLiteral("width"), Zahl(breite));
+        xml.writeAttribute(QStringLiteral("height"), Zahl(hoehe));
+    }
+    xml.writeEndElement();
+
+    gruppe(QStringLiteral("Schnitt"), QStringLiteral("#ff0000"));
+    xml.writeAttribute(QStringLiteral("stroke-linejoin"), QStringLiteral("round"));
+    for (std::size_t i = 0; i < n; ++i)
+        for (const PlatziertesTeil& t : anordnung.platten[i].teile)
+            linienzug(t.umriss, PlattenX(i, breite));
+    xml.writeEndElement();
+
+    // Labels are filled text for engraving, not cut.
+    xml.writeStartElement(QStringLiteral("g"));
+    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("Beschriftung"));
+    xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("#0000ff"));
+    xml.writeAttribute(QStringLiteral("font-family"), QStringLiteral("sans-serif"));
+    xml.writeAttribute(QStringLiteral("text-anchor"), QStringLiteral("middle"));
+    for (std::size_t i = 0; i < n; ++i)
+        for (const PlatziertesTeil& t : anordnung.platten[i].teile) {
+            const double h = SchriftHoehe(t);
+            xml.writeStartElement(QStringLiteral("text"));
+            xml.writeAttribute(QStringLiteral("x"),
+                               Zahl(t.beschriftungsOrt.x + PlattenX(i, breite)));
+            // The baseline a third of the height below the middle centres the capitals.
+            xml.writeAttribute(QStringLiteral("y"), y(t.beschriftungsOrt.y - h / 3));
+            xml.writeAttribute(QStringLiteral("font-size"), Zahl(h));
+            xml.writeCharacters(QString::fromStdString(t.beschriftung));
+            xml.writeEndElement();
+        }
+    xml.writeEndDocument();
+    return text.toStdString();
+}

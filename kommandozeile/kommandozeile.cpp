@@ -2,8 +2,10 @@
 #include "kommandozeile/kommandozeile.h"
 
 #include "drawing/druckwerte.h"
+#include "drawing/punkte.h"
 #include "export/umriss.h"
 #include "kommandozeile/pdf.h"
+#include "output/rippenauftrag.h"
 #include "output/schreiben.h"
 #include "profile/datei.h"
 #include "profile/text.h"
@@ -17,8 +19,11 @@
 #include <QStringList>
 
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <iostream>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -42,10 +47,27 @@ const char* const kHilfe =
     "  --normieren             einen Umriss, der nicht so lang ist wie die Profiltiefe (falsches\n"
     "                          Format, Millimeter, ein Ausreißer), auf die Profiltiefe skalieren\n"
     "\n"
+    "Rippen (mit --pdf, --svg oder --dxf; ohne --rippen eine Rippe von --laenge mm):\n"
+    "  --rippen ANZAHL         einen Rippensatz aus ANZAHL Rippen (2 bis 1000) ausgeben, von der\n"
+    "                          Wurzel zur Spitze gleichmäßig verjüngt\n"
+    "  --wurzel MM             Länge der Wurzelrippe (zu --rippen)\n"
+    "  --spitze MM             Länge der Spitzenrippe (zu --rippen)\n"
+    "  --spitzenprofil DATEI   Profil der Spitzenrippe; dazwischen wird übergeblendet\n"
+    "  --beplankung MM         Beplankung oben und unten, um so viel wird die Rippe kleiner\n"
+    "  --holm ORT:BREITE:TIEFE[:oben|unten]\n"
+    "                          eine Holmnut, ORT in mm ab der Nase oder in % (30%), TIEFE ab der\n"
+    "                          Beplankung, Vorgabe oben; mehrfach möglich\n"
+    "  --nasenleiste MM        vorn so viel für die Nasenleiste gerade abschneiden\n"
+    "  --endleiste MM          hinten so viel für die Endleiste gerade abschneiden\n"
+    "  --glaetten              den Umriss als Spline durch alle Punkte glätten\n"
+    "  --platte BREITExHOEHE   Plattengröße in mm für --svg und --dxf, Vorgabe 600x300\n"
+    "\n"
     "Passt das Profil nicht auf eine Seite, schreibt --pdf mehrere Seiten mit Passkreuzen.\n"
     "Exit-Code: 0 erledigt, 1 Datei oder Wert abgelehnt, 2 falsche Option.\n"
     "\n"
-    "Beispiel: kestrun1 --pdf rippe.pdf --laenge 150,5 naca2412.dat\n";
+    "Beispiele: kestrun1 --pdf rippe.pdf --laenge 150,5 naca2412.dat\n"
+    "           kestrun1 --dxf satz.dxf --wurzel 200 --spitze 120 --rippen 9 --beplankung 1,5 \\\n"
+    "               --holm 30%:5:5 --holm 30%:5:5:unten naca2412.dat\n";
 
 Aufruf Ende(int code) {
     Aufruf a;
@@ -54,8 +76,12 @@ Aufruf Ende(int code) {
     return a;
 }
 
-Aufruf Fehler(int code, const std::string& text) {
+void Melde(const std::string& text) {
     std::cerr << "kestrun1: " << text << '\n';
+}
+
+Aufruf Fehler(int code, const std::string& text) {
+    Melde(text);
     return Ende(code);
 }
 
@@ -78,71 +104,239 @@ struct Ausgaben {
     std::string pdf, svg, dxf, seite;
 };
 
-// Loads the file, checks the job, makes every output and writes them all or none; 0 or 1.
-int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
-                const std::string& laenge, const std::string& dicke, bool normieren,
-                const Ausgaben& aus) {
+// The rib options as given; their values are read when the job runs, so that a refused value
+// exits with 1 as any refused value does.
+struct Rippenwahl {
+    std::optional<std::string> rippen;
+    std::string wurzel, spitze, laenge, dicke;
+    std::string spitzenprofil;
+    std::string beplankung, nasenleiste, endleiste;
+    std::vector<std::string> holme;
+    bool glaetten = false;
+    std::string platte;
+};
+
+// Reads a profile file into g_profil; false after saying why not.
+bool Geladen(const std::string& datei, std::optional<ProfilFormat> format, std::string& name) {
     std::string fehler;
     std::FILE* f = OeffneProfilDatei(datei, fehler);
     if (f == nullptr) {
-        std::cerr << "kestrun1: " << fehler << '\n';
-        return 1;
+        Melde(fehler);
+        return false;
     }
     const LeseErgebnis ergebnis = format ? LeseProfil(f, *format) : LeseProfilErkannt(f);
     std::fclose(f);
     if (!ergebnis.fehler.empty()) {
-        std::cerr << "kestrun1: " << AlsUtf8(datei) << ": " << ergebnis.fehler << '\n';
-        return 1;
+        Melde(AlsUtf8(datei) + ": " + ergebnis.fehler);
+        return false;
     }
     if (!ergebnis.warnung.empty())
-        std::cerr << "kestrun1: " << AlsUtf8(datei) << ": " << ergebnis.warnung << '\n';
+        Melde(AlsUtf8(datei) + ": " + ergebnis.warnung);
+    name = ergebnis.kommentar;
+    return true;
+}
 
-    const Auftrag auftrag{&g_profil, ergebnis.kommentar, datei, laenge, dicke, normieren};
-    const Umriss umriss = PruefeAuftrag(auftrag);
-    if (umriss.befund != Befund::Gut) {
-        std::cerr << "kestrun1: " << umriss.fehler
-                  << (umriss.befund == Befund::LaengeWeichtAb
-                          ? " Mit --normieren wird der Umriss auf die Profiltiefe skaliert."
-                          : "")
-                  << '\n';
-        return 1;
-    }
-    // Every target is checked before any work is done.
+// The application object the PDF painter needs, made only when a PDF is asked for: no display
+// is needed, the pages are painted offscreen. The toolkit's remarks about that setting would
+// only clutter a shell loop's output.
+template <typename Arbeit> std::string MitAnwendung(Arbeit arbeit) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
+        if (art == QtCriticalMsg || art == QtFatalMsg)
+            Melde(AlsUtf8(text.toStdString()));
+    });
+    int argc = 1;
+    char name[] = "kestrun1";
+    char* argv[] = {name, nullptr};
+    QApplication anwendung(argc, argv);
+    return arbeit();
+}
+
+// Every target is checked before any work is done.
+bool ZieleFrei(const Ausgaben& aus, const std::vector<std::string>& eingaben) {
     for (const std::string* ziel : {&aus.pdf, &aus.svg, &aus.dxf}) {
         if (ziel->empty())
             continue;
-        if (const std::string grund = PruefeZiel(*ziel, {datei}); !grund.empty()) {
-            std::cerr << "kestrun1: " << grund << '\n';
+        if (const std::string grund = PruefeZiel(*ziel, eingaben); !grund.empty()) {
+            Melde(grund);
+            return false;
+        }
+    }
+    return true;
+}
+
+// A number option's value, or a message naming the option and the value.
+std::optional<double> Zahlwert(const char* option, const std::string& text, std::string& fehler) {
+    const std::optional<double> wert = GanzerTextAlsZahl(text);
+    if (!wert || !std::isfinite(*wert))
+        fehler = std::string(option) + ": „" + AlsUtf8(text) + "“ ist keine Zahl.";
+    return fehler.empty() ? wert : std::nullopt;
+}
+
+struct Rippenjob {
+    RippenAuftrag auftrag;
+    double platteBreite = 600;
+    double platteHoehe = 300;
+};
+
+// The rib options' values as a job; "" or why a value is refused.
+std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job) {
+    std::string fehler;
+    RippenAuftrag& a = job.auftrag;
+    a.dicke = w.dicke;
+    if (w.rippen) {
+        const auto anzahl = Zahlwert("--rippen", *w.rippen, fehler);
+        if (!anzahl)
+            return fehler;
+        if (*anzahl != std::floor(*anzahl))
+            return "--rippen: „" + AlsUtf8(*w.rippen) + "“ ist keine ganze Zahl.";
+        a.anzahl = AufInt(*anzahl);
+        const auto wurzel = Zahlwert("--wurzel", w.wurzel, fehler);
+        const auto spitze = wurzel ? Zahlwert("--spitze", w.spitze, fehler) : std::nullopt;
+        if (!spitze)
+            return fehler;
+        a.wurzel = *wurzel;
+        a.spitze = *spitze;
+    } else {
+        const auto laenge = Zahlwert("--laenge", w.laenge, fehler);
+        if (!laenge)
+            return fehler;
+        a.wurzel = a.spitze = *laenge;
+    }
+    for (const auto& [option, text, ziel] :
+         {std::tuple{"--beplankung", &w.beplankung, &a.optionen.beplankung},
+          std::tuple{"--nasenleiste", &w.nasenleiste, &a.optionen.nasenleiste},
+          std::tuple{"--endleiste", &w.endleiste, &a.optionen.endleiste}}) {
+        if (text->empty())
+            continue;
+        const auto wert = Zahlwert(option, *text, fehler);
+        if (!wert)
+            return fehler;
+        *ziel = *wert;
+    }
+    for (const std::string& text : w.holme) {
+        const HolmLesen holm = LiesHolm(AlsUtf8(text));
+        if (!holm.holm)
+            return "--holm: " + holm.fehler;
+        a.optionen.holme.push_back(*holm.holm);
+    }
+    a.optionen.glaetten = w.glaetten;
+
+    const std::string platte = w.platte.empty() ? "600x300" : w.platte;
+    const std::size_t mal = platte.find_first_of("xX");
+    const auto b = GanzerTextAlsZahl(platte.substr(0, mal));
+    const auto h = mal == std::string::npos ? std::nullopt : GanzerTextAlsZahl(platte.substr(mal + 1));
+    if (!b || !h || !(*b > 0 && *b <= kMaxLaengeMm) || !(*h > 0 && *h <= kMaxLaengeMm))
+        return "--platte: „" + AlsUtf8(platte) +
+               "“ ist keine Plattengröße BREITExHOEHE in mm (je größer als 0 und höchstens "
+               "10000), etwa 600x300.";
+    job.platteBreite = *b;
+    job.platteHoehe = *h;
+    return {};
+}
+
+// The ribs: values read, profiles loaded and checked, the ribs built, laid out and written, all
+// or nothing; 0 or 1.
+int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> format,
+                      const Rippenwahl& wahl, const Ausgaben& aus) {
+    Rippenjob job;
+    if (const std::string fehler = RippenjobLesen(wahl, job); !fehler.empty()) {
+        Melde(fehler);
+        return 1;
+    }
+    RippenAuftrag& a = job.auftrag;
+    ProfilSpeicher wurzel{};
+    ProfilSpeicher spitze{};
+    std::vector<std::string> eingaben = {datei};
+    if (!Geladen(datei, format, a.wurzelProfil.name))
+        return 1;
+    wurzel = g_profil;
+    a.wurzelProfil.profil = &wurzel;
+    a.wurzelProfil.datei = datei;
+    if (!wahl.spitzenprofil.empty()) {
+        RippenQuelle q;
+        if (!Geladen(wahl.spitzenprofil, format, q.name))
+            return 1;
+        spitze = g_profil;
+        q.profil = &spitze;
+        q.datei = wahl.spitzenprofil;
+        a.spitzenProfil = q;
+        eingaben.push_back(wahl.spitzenprofil);
+    }
+    if (!ZieleFrei(aus, eingaben))
+        return 1;
+
+    const Rippenteile teile = PruefeRippen(a);
+    if (!teile.fehler.empty()) {
+        Melde(teile.fehler);
+        return 1;
+    }
+    Anordnung anordnung;
+    if (!aus.svg.empty() || !aus.dxf.empty()) {
+        anordnung = OrdneAn(teile.rippen, job.platteBreite, job.platteHoehe);
+        if (!anordnung.fehler.empty()) {
+            Melde(anordnung.fehler);
             return 1;
         }
     }
-
     std::vector<Ausgabedatei> dateien;
     if (!aus.pdf.empty()) {
-        // No display is needed: the pages are painted offscreen. The toolkit's remarks about
-        // that setting would only clutter a shell loop's output.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
-            if (art == QtCriticalMsg || art == QtFatalMsg)
-                std::cerr << "kestrun1: " << AlsUtf8(text.toStdString()) << '\n';
-        });
-        int argc = 1;
-        char name[] = "kestrun1";
-        char* argv[] = {name, nullptr};
-        QApplication anwendung(argc, argv);
         std::string pdf;
-        if (std::string grund = PdfDokument(aus.seite, auftrag, umriss, pdf); !grund.empty()) {
-            std::cerr << "kestrun1: " << grund << '\n';
+        if (const std::string grund =
+                MitAnwendung([&] { return PdfDokument(aus.seite, teile, pdf); });
+            !grund.empty()) {
+            Melde(grund);
             return 1;
         }
         dateien.push_back({aus.pdf, std::move(pdf)});
     }
     if (!aus.svg.empty())
-        dateien.push_back({aus.svg, SvgText(umriss, ergebnis.kommentar)});
+        dateien.push_back({aus.svg, SatzSvgText(anordnung, job.platteBreite, job.platteHoehe)});
     if (!aus.dxf.empty())
-        dateien.push_back({aus.dxf, DxfText(umriss, ergebnis.kommentar)});
+        dateien.push_back({aus.dxf, SatzDxfText(anordnung, job.platteBreite, job.platteHoehe)});
+    if (const std::string grund = SchreibeDateien(dateien, eingaben); !grund.empty()) {
+        Melde(grund);
+        return 1;
+    }
+    return 0;
+}
+
+// Loads the file, checks the job, makes every output and writes them all or none; 0 or 1.
+int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
+                const std::string& laenge, const std::string& dicke, bool normieren,
+                const Ausgaben& aus) {
+    std::string name;
+    if (!Geladen(datei, format, name))
+        return 1;
+    const Auftrag auftrag{&g_profil, name, datei, laenge, dicke, normieren};
+    const Umriss umriss = PruefeAuftrag(auftrag);
+    if (umriss.befund != Befund::Gut) {
+        Melde(umriss.fehler +
+              (umriss.befund == Befund::LaengeWeichtAb
+                   ? " Mit --normieren wird der Umriss auf die Profiltiefe skaliert."
+                   : ""));
+        return 1;
+    }
+    if (!ZieleFrei(aus, {datei}))
+        return 1;
+
+    std::vector<Ausgabedatei> dateien;
+    if (!aus.pdf.empty()) {
+        std::string pdf;
+        if (const std::string grund =
+                MitAnwendung([&] { return PdfDokument(aus.seite, auftrag, umriss, pdf); });
+            !grund.empty()) {
+            Melde(grund);
+            return 1;
+        }
+        dateien.push_back({aus.pdf, std::move(pdf)});
+    }
+    if (!aus.svg.empty())
+        dateien.push_back({aus.svg, SvgText(umriss, name)});
+    if (!aus.dxf.empty())
+        dateien.push_back({aus.dxf, DxfText(umriss, name)});
     if (const std::string grund = SchreibeDateien(dateien, {datei}); !grund.empty()) {
-        std::cerr << "kestrun1: " << grund << '\n';
+        Melde(grund);
         return 1;
     }
     return 0;
@@ -184,7 +378,19 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
     const QCommandLineOption dicke("dicke", {}, "PROZENT", "100");
     const QCommandLineOption seite("seite", {}, "A4|A3|Letter", "A4");
     const QCommandLineOption normieren("normieren");
-    parser.addOptions({hilfe, version, format, pdf, svg, dxf, laenge, dicke, seite, normieren});
+    const QCommandLineOption rippen("rippen", {}, "ANZAHL");
+    const QCommandLineOption wurzel("wurzel", {}, "MM");
+    const QCommandLineOption spitze("spitze", {}, "MM");
+    const QCommandLineOption spitzenprofil("spitzenprofil", {}, "DATEI");
+    const QCommandLineOption beplankung("beplankung", {}, "MM");
+    const QCommandLineOption holm("holm", {}, "ORT:BREITE:TIEFE");
+    const QCommandLineOption nasenleiste("nasenleiste", {}, "MM");
+    const QCommandLineOption endleiste("endleiste", {}, "MM");
+    const QCommandLineOption glaetten("glaetten");
+    const QCommandLineOption platte("platte", {}, "BREITExHOEHE");
+    parser.addOptions({hilfe,      version, format,      pdf,       svg,      dxf,    laenge,
+                       dicke,      seite,   normieren,   rippen,    wurzel,   spitze, spitzenprofil,
+                       beplankung, holm,    nasenleiste, endleiste, glaetten, platte});
     parser.addPositionalArgument("DATEI", {});
 
     if (!parser.parse(argumente)) {
@@ -228,11 +434,15 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
     const Ausgaben aus{Bytes(parser.value(pdf)), Bytes(parser.value(svg)), Bytes(parser.value(dxf)),
                        Bytes(papier)};
     const bool ausgabe = parser.isSet(pdf) || parser.isSet(svg) || parser.isSet(dxf);
+    bool rippenArt = false;
+    for (const QCommandLineOption* o : {&rippen, &wurzel, &spitze, &spitzenprofil, &beplankung,
+                                        &holm, &nasenleiste, &endleiste, &glaetten, &platte})
+        rippenArt = rippenArt || parser.isSet(*o);
     if (!ausgabe) {
         if (parser.isSet(laenge) || parser.isSet(dicke) || parser.isSet(seite) ||
-            parser.isSet(normieren))
-            return Fehler(2, "--laenge, --dicke, --seite und --normieren gelten nur mit --pdf, "
-                             "--svg oder --dxf.");
+            parser.isSet(normieren) || rippenArt)
+            return Fehler(2, "--laenge, --dicke, --seite, --normieren und die Rippen-Optionen "
+                             "gelten nur mit --pdf, --svg oder --dxf.");
         // The window shows the full path, as the file dialog gives it.
         aufruf.datei = dateien.isEmpty()
                            ? std::string()
@@ -246,6 +456,35 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
     if ((parser.isSet(pdf) && aus.pdf.empty()) || (parser.isSet(svg) && aus.svg.empty()) ||
         (parser.isSet(dxf) && aus.dxf.empty()))
         return Fehler(2, "Der Name der Ausgabedatei fehlt.");
-    return Ende(Exportieren(aufruf.datei, aufruf.format, Bytes(parser.value(laenge)),
-                            Bytes(parser.value(dicke)), parser.isSet(normieren), aus));
+    if (!rippenArt)
+        return Ende(Exportieren(aufruf.datei, aufruf.format, Bytes(parser.value(laenge)),
+                                Bytes(parser.value(dicke)), parser.isSet(normieren), aus));
+
+    if (parser.isSet(normieren))
+        return Fehler(2, "--normieren gilt nicht für Rippen.");
+    if (parser.isSet(rippen) && (!parser.isSet(wurzel) || !parser.isSet(spitze)))
+        return Fehler(2, "Zu --rippen gehören --wurzel und --spitze.");
+    if (parser.isSet(rippen) && parser.isSet(laenge))
+        return Fehler(2, "Ein Rippensatz nimmt --wurzel und --spitze, nicht --laenge.");
+    if (!parser.isSet(rippen) &&
+        (parser.isSet(wurzel) || parser.isSet(spitze) || parser.isSet(spitzenprofil)))
+        return Fehler(2, "--wurzel, --spitze und --spitzenprofil gelten nur mit --rippen.");
+    if (parser.isSet(spitzenprofil) && parser.value(spitzenprofil).isEmpty())
+        return Fehler(2, "Der Name des Spitzenprofils fehlt.");
+    Rippenwahl wahl;
+    if (parser.isSet(rippen))
+        wahl.rippen = Bytes(parser.value(rippen));
+    wahl.wurzel = Bytes(parser.value(wurzel));
+    wahl.spitze = Bytes(parser.value(spitze));
+    wahl.laenge = Bytes(parser.value(laenge));
+    wahl.dicke = Bytes(parser.value(dicke));
+    wahl.spitzenprofil = Bytes(parser.value(spitzenprofil));
+    wahl.beplankung = Bytes(parser.value(beplankung));
+    wahl.nasenleiste = Bytes(parser.value(nasenleiste));
+    wahl.endleiste = Bytes(parser.value(endleiste));
+    for (const QString& h : parser.values(holm))
+        wahl.holme.push_back(Bytes(h));
+    wahl.glaetten = parser.isSet(glaetten);
+    wahl.platte = Bytes(parser.value(platte));
+    return Ende(RippenExportieren(aufruf.datei, aufruf.format, wahl, aus));
 }

@@ -1,4 +1,4 @@
-// PDF output through the same job and page painter as the print dialog.
+// PDF output through the same plan and page painter as the print dialog.
 #include "kommandozeile/pdf.h"
 
 #include "drawing/seite.h"
@@ -8,8 +8,12 @@
 #include <QPageSize>
 #include <QPrinter>
 
-std::string PdfDokument(const std::string& seite, const Auftrag& auftrag, const Umriss& umriss,
-                        std::string& pdf) {
+#include <functional>
+
+namespace {
+
+std::string Pdf(const std::string& seite, const std::function<Druck(const CDC&)>& plane,
+                std::string& pdf) {
     const QPageSize::PageSizeId format = seite == "A3"       ? QPageSize::A3
                                          : seite == "Letter" ? QPageSize::Letter
                                                              : QPageSize::A4;
@@ -22,7 +26,7 @@ std::string PdfDokument(const std::string& seite, const Auftrag& auftrag, const 
     QByteArray dokument;
     CDC dc;
     dc.Attach(PdfGeraet(drucker.pageLayout(), &dokument));
-    const Druck druck = PlaneDruck(dc, auftrag, umriss);
+    const Druck druck = plane(dc);
     if (!druck.fehler.empty())
         return druck.fehler;
     if (std::string fehler = DruckeDokument(dc, druck); !fehler.empty())
@@ -30,4 +34,17 @@ std::string PdfDokument(const std::string& seite, const Auftrag& auftrag, const 
     dc.DeleteDC();
     pdf = dokument.toStdString();
     return {};
+}
+
+} // namespace
+
+std::string PdfDokument(const std::string& seite, const Auftrag& auftrag, const Umriss& umriss,
+                        std::string& pdf) {
+    return Pdf(
+        seite, [&](const CDC& dc) { return PlaneDruck(dc, auftrag, umriss); }, pdf);
+}
+
+std::string PdfDokument(const std::string& seite, const Rippenteile& teile, std::string& pdf) {
+    return Pdf(
+        seite, [&](const CDC& dc) { return PlaneDruck(dc, teile); }, pdf);
 }

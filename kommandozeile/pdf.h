@@ -2,6 +2,7 @@
 #pragma once
 
 #include "output/auftrag.h"
+#include "output/rippenauftrag.h"
 
 #include <string>
 
@@ -10,3 +11,6 @@
 // German message. Needs the application object.
 std::string PdfDokument(const std::string& seite, const Auftrag& auftrag, const Umriss& umriss,
                         std::string& pdf);
+
+// The same for checked ribs: packed onto the pages, a long one tiled.
+std::string PdfDokument(const std::string& seite, const Rippenteile& teile, std::string& pdf);

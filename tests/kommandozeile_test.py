@@ -1,13 +1,19 @@
 #!/usr/bin/env python3
 """kestrun1 on the command line: the printout as PDF measured at 254 dpi (1 px = 0.1 mm),
-the exports read back, refusals with their exit codes and no file left behind.
+the exports read back, rib sets on pages and sheets, refusals with their exit codes and no file
+left behind.
 
 Usage: kommandozeile_test.py KESTRUN1 SOURCE_DIR
 """
 import os
+import re
 import subprocess
 import sys
 import tempfile
+import xml.etree.ElementTree as ET
+
+import ezdxf
+from ezdxf.lldxf.encoding import decode_dxf_unicode
 
 programm, quelle = sys.argv[1:3]
 naca2412 = os.path.join(quelle, "samples", "naca2412.dat")
@@ -148,6 +154,152 @@ with tempfile.TemporaryDirectory() as ordner:
     for argumente, code in faelle:
         r = lauf("--pdf", datei("nein.pdf"), *argumente)
         pruefe(r.returncode == code and r.stderr.startswith("kestrun1: "),
+               f"{argumente}: exit {r.returncode}, stderr {r.stderr!r}")
+        pruefe(not [n for n in os.listdir(ordner) if n.startswith("nein")],
+               f"{argumente}: left {os.listdir(ordner)}")
+
+    # Rib sets. The sample's own thickness in chords, read here from the file.
+    with open(naca2412) as f:
+        paare = [tuple(map(float, z.split())) for z in f.read().splitlines()[1:] if z.strip()]
+    dicke_2412 = max(y for _, y in paare) - min(y for _, y in paare)
+    satz = ["--wurzel", "200", "--spitze", "120", "--rippen", "9"]
+    holme = ["--beplankung", "1,5", "--holm", "30%:5:5", "--holm", "65%:3:3:unten"]
+
+    def ausdehnung(punkte):
+        xs, ys = [p[0] for p in punkte], [p[1] for p in punkte]
+        return min(xs), max(xs), min(ys), max(ys)
+
+    def dxf_rippen(pfad):
+        doc = ezdxf.readfile(pfad)
+        pruefe(not doc.audit().has_errors, f"{pfad}: DXF audit")
+        pruefe(doc.header.get("$INSUNITS") == 4, f"{pfad}: units are not mm")
+        msp = doc.modelspace()
+        pruefe({"Schnitt", "Beschriftung", "Platte"} <= {l.dxf.name for l in doc.layers},
+               f"{pfad}: layers {[l.dxf.name for l in doc.layers]}")
+        pruefe(all(e.dxf.layer in ("Schnitt", "Beschriftung", "Platte") for e in msp),
+               f"{pfad}: an entity off the three layers")
+        rippen = [e for e in msp.query('LWPOLYLINE[layer=="Schnitt"]')]
+        platten = [ausdehnung(e.get_points("xy")) for e in msp.query('LWPOLYLINE[layer=="Platte"]')]
+        # R2000 text spells characters beyond its code page as \U+XXXX.
+        texte = [decode_dxf_unicode(e.dxf.text) for e in msp.query('TEXT[layer=="Beschriftung"]')]
+        pruefe(all(e.closed for e in rippen), f"{pfad}: a rib is not closed")
+        return [ausdehnung(e.get_points("xy")) for e in rippen], platten, texte
+
+    # Chords exact with square-cut stock, thickness from the file, every piece on its sheet with
+    # the gap to the edges and to the others; labels from the first rib to the last.
+    for zusatz, weg, platte, mehrere in (([], 0, "600x300", False),
+                                         (["--nasenleiste", "5", "--endleiste", "10,5"], 15.5,
+                                          "300x100", True)):
+        r = lauf("--dxf", datei("s.dxf"), "--svg", datei("s.svg"), "--platte", platte, *satz,
+                 *zusatz, naca2412)
+        pruefe(r.returncode == 0, f"set {zusatz}: exit {r.returncode} {r.stderr}")
+        rippen, platten, texte = dxf_rippen(datei("s.dxf"))
+        blaetter = len(platten)
+        pruefe(len(rippen) == 9 and (blaetter > 1) == mehrere,
+               f"set {zusatz}: {len(rippen)} ribs on {len(platten)} sheets")
+        pruefe(texte == [f"Rippe {k} – {200 - 10 * (k - 1)},0 mm" for k in range(1, 10)],
+               f"set {zusatz}: labels {texte}")
+        for k, laenge in ((0, 200), (8, 120)):
+            x0, x1, y0, y1 = rippen[k]
+            pruefe(abs(x1 - x0 - (laenge - weg)) <= 0.01, f"set {zusatz} rib {k + 1}: {x1 - x0}")
+            if not zusatz:
+                pruefe(abs(y1 - y0 - dicke_2412 * laenge) <= 0.05,
+                       f"set rib {k + 1}: thickness {y1 - y0}")
+        for i, a in enumerate(rippen):
+            pruefe(any(p[0] + 3 - 1e-6 <= a[0] and a[1] <= p[1] - 3 + 1e-6 and
+                       p[2] + 3 - 1e-6 <= a[2] and a[3] <= p[3] - 3 + 1e-6 for p in platten),
+                   f"set {zusatz}: rib {i + 1} off its sheet or too near its edge")
+            for b in rippen[:i]:
+                pruefe(a[0] >= b[1] + 3 - 1e-6 or b[0] >= a[1] + 3 - 1e-6 or
+                       a[2] >= b[3] + 3 - 1e-6 or b[2] >= a[3] + 3 - 1e-6,
+                       f"set {zusatz}: rib {i + 1} overlaps another")
+
+        ns = "{http://www.w3.org/2000/svg}"
+        wurzel = ET.parse(datei("s.svg")).getroot()
+        gruppen = {g.get("id"): g for g in wurzel.findall(ns + "g")}
+        pruefe(set(gruppen) == {"Schnitt", "Beschriftung", "Platte"}, f"SVG groups {set(gruppen)}")
+        pfade = gruppen["Schnitt"].findall(ns + "path")
+        pruefe(len(pfade) == 9 and len(gruppen["Beschriftung"].findall(ns + "text")) == 9 and
+               len(gruppen["Platte"].findall(ns + "rect")) == blaetter, "SVG: pieces")
+        breite, hoehe = (float(wurzel.get(a).removesuffix("mm")) for a in ("width", "height"))
+        b, h = map(float, platte.split("x"))
+        pruefe(abs(breite - (blaetter * b + (blaetter - 1) * 20)) < 1e-6 and hoehe == h,
+               f"SVG: {breite} x {hoehe} mm")
+        for k, laenge in ((0, 200), (8, 120)):
+            punkte = [tuple(map(float, p.split(",")))
+                      for p in re.findall(r"-?[\d.]+,-?[\d.]+", pfade[k].get("d"))]
+            x0, x1, y0, y1 = ausdehnung(punkte)
+            pruefe(abs(x1 - x0 - (laenge - weg)) <= 0.01 and 0 <= x0 and x1 <= breite and
+                   0 <= y0 and y1 <= hoehe, f"SVG {zusatz} rib {k + 1}: {x0}..{x1}, {y0}..{y1}")
+
+    # Same input, same bytes.
+    with open(datei("s.dxf"), "rb") as f:
+        vorher = f.read()
+    lauf("--dxf", datei("s.dxf"), "--svg", datei("s.svg"), "--platte", "300x100", *satz,
+         "--nasenleiste", "5", "--endleiste", "10,5", naca2412)
+    with open(datei("s.dxf"), "rb") as f:
+        pruefe(f.read() == vorher, "the set's DXF differs between two runs")
+
+    # A tip profile of its own: the root keeps the root's thickness, the tip takes the tip's.
+    naca0012 = os.path.join(quelle, "samples", "naca0012.dat")
+    with open(naca0012) as f:
+        ys = [float(z.split()[1]) for z in f.read().splitlines()[1:] if z.strip()]
+    r = lauf("--dxf", datei("m.dxf"), *satz, "--spitzenprofil", naca0012, naca2412)
+    rippen = dxf_rippen(datei("m.dxf"))[0]
+    pruefe(r.returncode == 0 and abs(rippen[0][3] - rippen[0][2] - dicke_2412 * 200) <= 0.05 and
+           abs(rippen[8][3] - rippen[8][2] - (max(ys) - min(ys)) * 120) <= 0.05,
+           f"tip profile: {r.stderr} {rippen[0]} {rippen[8]}")
+
+    # One rib through the same writers.
+    r = lauf("--dxf", datei("e.dxf"), "--laenge", "150", "--nasenleiste", "5", naca2412)
+    rippen, _, texte = dxf_rippen(datei("e.dxf"))
+    pruefe(r.returncode == 0 and len(rippen) == 1 and abs(rippen[0][1] - rippen[0][0] - 145) < 0.01
+           and texte == ["Rippe 1 – 150,0 mm"], f"one rib: {r.stderr} {rippen} {texte}")
+
+    # On paper: the check bar on every page; the first row hangs from one nose line, so the
+    # longest run of inked rows right of the bar is the root rib, as long as in the DXF.
+    r = lauf("--pdf", datei("s.pdf"), "--dxf", datei("s.dxf"), *satz, *holme, naca2412)
+    pruefe(r.returncode == 0, f"set PDF: exit {r.returncode} {r.stderr}")
+    x0, x1, _, _ = dxf_rippen(datei("s.dxf"))[0][0]
+    bilder = seiten(datei("s.pdf"))
+    pruefe(len(bilder) >= 2, f"set PDF: {len(bilder)} pages")
+    text = subprocess.run(["pdftotext", datei("s.pdf"), "-"], capture_output=True,
+                          text=True).stdout.split("\f")
+    for nummer, seite in enumerate(text[:len(bilder)]):
+        pruefe("Rippensatz NACA 2412 – 9 Rippen – Wurzel 200 mm – Spitze 120 mm" in seite and
+               f"Seite {nummer + 1} von {len(bilder)}" in seite, f"set page {nummer + 1}: header")
+    pruefe(all(f"Rippe {k} – {200 - 10 * (k - 1)},0 mm" in "".join(text) for k in range(1, 10)),
+           "set PDF: a rib's label is missing")
+    for nummer, bild in enumerate(bilder):
+        balken = dunkle_zeilen(bild, BALKEN_X - 1, BALKEN_X + 2, OBEN - 5)
+        pruefe(balken and abs((balken[-1] - balken[0]) / 10 - 100) <= 0.3,
+               f"set page {nummer + 1}: check bar {balken and balken[-1] - balken[0]}")
+    zeilen = dunkle_zeilen(bilder[0], round(RAND + 500), len(bilder[0][0]), OBEN - 100)
+    laeufe, anfang = [], zeilen[0]
+    for a, b in zip(zeilen, zeilen[1:] + [None]):
+        if b is None or b - a > 2:
+            laeufe.append(a - anfang)
+            anfang = b
+    pruefe(abs(max(laeufe) / 10 - (x1 - x0)) <= 0.3,
+           f"set PDF: root rib {max(laeufe) / 10} mm, DXF {x1 - x0} mm")
+
+    # Refused: a set of one, a notch through the rib, a spar or sheet that is no such thing, a rib
+    # larger than the sheet, an option without its partner. Nothing is written, and no control
+    # character of a value reaches the terminal.
+    for argumente, code in ((["--rippen", "1", "--wurzel", "200", "--spitze", "120"], 1),
+                            ([*satz, "--holm", "30%:5:40"], 1),
+                            ([*satz, "--holm", "30%:5\x1b[2J"], 1),
+                            ([*satz, "--holm", "120%:5:5"], 1),
+                            ([*satz, "--platte", "600x"], 1), ([*satz, "--platte", "0x300"], 1),
+                            ([*satz, "--platte", "150x300"], 1),
+                            ([*satz, "--rippen", "2,5"], 1), ([*satz, "--beplankung", "x"], 1),
+                            (["--rippen", "9", "--wurzel", "200"], 2),
+                            (["--wurzel", "200", "--spitze", "120"], 2),
+                            ([*satz, "--laenge", "100"], 2), ([*satz, "--normieren"], 2)):
+        r = lauf("--pdf", datei("nein.pdf"), "--svg", datei("nein.svg"), "--dxf",
+                 datei("nein.dxf"), *argumente, naca2412)
+        pruefe(r.returncode == code and r.stderr.startswith("kestrun1: ") and
+               not re.search(r"[\x00-\x09\x0b-\x1f\x7f]", r.stderr),
                f"{argumente}: exit {r.returncode}, stderr {r.stderr!r}")
         pruefe(not [n for n in os.listdir(ordner) if n.startswith("nein")],
                f"{argumente}: left {os.listdir(ordner)}")

@@ -1,0 +1,88 @@
+// The rib job: the profiles checked as any output checks them, then the ribs library at work.
+#include "output/rippenauftrag.h"
+
+#include "drawing/seitenplan.h"
+#include "output/auftrag.h"
+#include "profile/text.h"
+#include "profile/zahl.h"
+#include "ribs/rippensatz.h"
+
+namespace {
+
+Rippenteile Abgelehnt(std::string text) {
+    Rippenteile t;
+    t.fehler = std::move(text);
+    return t;
+}
+
+// The name as the ribs' labels and messages show it: UTF-8, no control characters, no spaces
+// around it.
+std::string Anzeigename(const std::string& name) {
+    const std::string text = AlsUtf8(name);
+    const std::size_t anfang = text.find_first_not_of(' ');
+    return anfang == std::string::npos
+               ? std::string()
+               : text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
+}
+
+} // namespace
+
+Rippenteile PruefeRippen(const RippenAuftrag& a) {
+    if (a.anzahl && (*a.anzahl < 2 || *a.anzahl > kMaxRippen))
+        return Abgelehnt("Ein Rippensatz hat 2 bis " + std::to_string(kMaxRippen) +
+                         " Rippen (angegeben: " + std::to_string(*a.anzahl) + ").");
+    const bool satz = a.anzahl.has_value();
+    for (const auto& [wert, name] :
+         {std::pair{a.wurzel, satz ? "an der Wurzel" : ""}, std::pair{a.spitze, "an der Spitze"}}) {
+        if (!satz && *name != '\0')
+            continue;
+        if (!(wert > 0 && wert <= kMaxLaengeMm))
+            return Abgelehnt("Die Rippenlänge" + std::string(*name ? " " : "") + name + " (" +
+                             MitKomma(wert, 1) +
+                             " mm) ist keine Zahl größer als 0 und höchstens 10000 mm.");
+    }
+
+    // Each profile at its own end's chord meets the checks of the single outline.
+    double dicke = 100;
+    auto umriss = [&](const RippenQuelle& q,
+                      double laenge) -> std::pair<Profilumriss, std::string> {
+        const Auftrag auftrag{q.profil, q.name, q.datei, ZahlText(laenge, 6), a.dicke, false};
+        const Umriss u = PruefeAuftrag(auftrag);
+        if (u.befund != Befund::Gut)
+            return {{}, u.fehler};
+        dicke = u.dicke;
+        return {Profilumriss{Anzeigename(q.name), UmrissAusSpeicher(*q.profil, u.dicke)}, {}};
+    };
+    auto [wurzel, fehler] = umriss(a.wurzelProfil, a.wurzel);
+    if (!fehler.empty())
+        return Abgelehnt(std::move(fehler));
+    std::optional<Profilumriss> spitze;
+    if (a.spitzenProfil) {
+        auto [s, f] = umriss(*a.spitzenProfil, a.spitze);
+        if (!f.empty())
+            return Abgelehnt("Spitzenprofil: " + f);
+        spitze = std::move(s);
+    }
+
+    Rippenteile t;
+    t.datei = AlsUtf8(a.wurzelProfil.datei);
+    const std::string dickeText = dicke == 100 ? "" : " – Dicke " + MmText(dicke) + " %";
+    if (satz) {
+        RippensatzErgebnis r =
+            BaueRippensatz({wurzel, spitze, a.wurzel, a.spitze, *a.anzahl, a.optionen});
+        if (!r.fehler.empty())
+            return Abgelehnt(std::move(r.fehler));
+        t.rippen = std::move(r.rippen);
+        t.kopf = "Rippensatz " + wurzel.name + (spitze ? " → " + spitze->name : "");
+        t.werte = " – " + std::to_string(*a.anzahl) + " Rippen – Wurzel " + MmText(a.wurzel) +
+                  " mm – Spitze " + MmText(a.spitze) + " mm" + dickeText;
+    } else {
+        RippenErgebnis r = BaueRippe(wurzel, a.wurzel, a.optionen, 1);
+        if (!r.rippe)
+            return Abgelehnt(std::move(r.fehler));
+        t.rippen.push_back(std::move(*r.rippe));
+        t.kopf = "Rippe " + wurzel.name;
+        t.werte = " – Profiltiefe " + MmText(a.wurzel) + " mm" + dickeText;
+    }
+    return t;
+}

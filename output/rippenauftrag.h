@@ -1,0 +1,47 @@
+// One rib or a set of ribs from the loaded profile(s): the job every rib output shares (print,
+// preview, PDF, SVG, DXF), and the checks that decide whether it can be made. Plain C++.
+#pragma once
+
+#include "profile/profil.h"
+#include "ribs/rippe.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// A loaded profile: its store, its name line as read and its file's path.
+struct RippenQuelle {
+    const ProfilSpeicher* profil = &g_profil;
+    std::string name;
+    std::string datei;
+};
+
+struct RippenAuftrag {
+    RippenQuelle wurzelProfil;
+    // Blend towards this profile; without it every rib has the root's outline.
+    std::optional<RippenQuelle> spitzenProfil;
+    std::string dicke = "100"; // percent of each file's own thickness, as typed
+    double wurzel = 0;         // mm: the root rib's chord, or the one rib's
+    double spitze = 0;         // mm: the tip rib's chord
+    // Ribs in the set; without it, one rib of wurzel mm.
+    std::optional<int> anzahl;
+    RippenOptionen optionen;
+};
+
+// More ribs than this is a wrong value, not a wing.
+constexpr int kMaxRippen = 1000;
+
+struct Rippenteile {
+    std::vector<Rippe> rippen; // empty when fehler is set
+    std::string datei;         // the root file's path as UTF-8, for the printout's header
+    // The header's line in two parts, the first one shortened when the page is too narrow:
+    // "Rippensatz NACA 2412" and " – 9 Rippen – Wurzel 200 mm – Spitze 120 mm", or for one rib
+    // "Rippe NACA 2412" and " – Profiltiefe 200 mm"; " – Dicke 80 %" added when not 100.
+    std::string kopf;
+    std::string werte;
+    std::string fehler; // German, for the user
+};
+
+// Checks each profile as the single outline's outputs do (loaded, an outline, not flat, as long
+// as its chord), then builds the ribs.
+Rippenteile PruefeRippen(const RippenAuftrag& auftrag);
