@@ -1,11 +1,15 @@
 // The main window's drawing commands: plot, print, print preview and the exports for cutters.
 #include "app/profildlg.h"
 
+#include "app/einstellungen.h"
+#include "app/kalibrierdlg.h"
+
 #include "drawing/druckwerte.h"
 #include "drawing/seite.h"
 #include "export/umriss.h"
 #include "output/schreiben.h"
 #include "platform/afxdc.h"
+#include "profile/text.h"
 
 #include <optional>
 #include <string>
@@ -76,8 +80,10 @@ void CProfilDlg::OnDrucken() {
     if (dlgDrucken.DoModal() != IDOK)
         return;
     AusgabeMerken(dlgDrucken.m_strAusgabeDatei);
+    const Kalibrierung kalibrierung = LiesKalibrierung(dlgDrucken.GetDeviceName());
     CDC dc;
     dc.Attach(dlgDrucken.GetPrinterDC());
+    dc.Kalibrieren(kalibrierung.quer, kalibrierung.laengs);
 
     const Druck druck = PlaneDruck(dc, auftrag, *umriss);
     // A cut-off outline would be glued onto balsa without anyone noticing.
@@ -143,4 +149,31 @@ void CProfilDlg::OnExportieren(UINT nIDM) {
         SchreibeDatei(DateiPfadKodiert(dlgDatei.GetPathName()), inhalt, {auftrag.datei});
     if (!fehler.empty())
         MessageBox(CString(fehler));
+}
+
+void CProfilDlg::OnKalibrieren() {
+    CPrintDialog dlgDrucken(FALSE, 0, this);
+    dlgDrucken.m_strAusgabeDatei = AusgabeVorschlag("_kalibrierung.pdf");
+    if (dlgDrucken.DoModal() != IDOK)
+        return;
+    AusgabeMerken(dlgDrucken.m_strAusgabeDatei);
+    const CString strDrucker = dlgDrucken.GetDeviceName();
+    {
+        CDC dc;
+        dc.Attach(dlgDrucken.GetPrinterDC());
+        if (const std::string fehler = DruckeKalibrierseite(dc, strDrucker.GetString());
+            !fehler.empty()) {
+            MessageBox(CString(fehler));
+            return;
+        }
+    }
+    CKalibrierDlg dlgMessen;
+    if (dlgMessen.DoModal() != IDOK)
+        return;
+    SchreibeKalibrierung(strDrucker, dlgMessen.m_kalibrierung);
+    const std::string text = KalibrierText(dlgMessen.m_kalibrierung);
+    MessageBox(CString("Der Drucker „" + AlsUtf8(strDrucker.GetString()) + "“ ist kalibriert (" +
+                       (text.empty() ? "druckt maßstabsgetreu" : text) +
+                       "). Jeder weitere Ausdruck auf ihm wird so korrigiert; PDF-, SVG- und "
+                       "DXF-Dateien der Kommandozeile und des Exports bleiben unkorrigiert."));
 }

@@ -1,6 +1,9 @@
 // The program's settings, through the application object.
 #include "app/einstellungen.h"
 
+#include "drawing/druckwerte.h"
+#include "profile/zahl.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -50,4 +53,45 @@ void OrdnerMerken(Einstellung e, const CString& pfad) {
     if (strich == std::string::npos)
         return;
     Schreibe(e, CString(strich == 0 ? std::string("/") : text.substr(0, strich)));
+}
+
+namespace {
+
+constexpr const char* kKalibrierung = "Kalibrierung";
+
+// One entry per printer and axis; a slash would open a settings group of its own.
+std::string KalibrierEintrag(const CString& drucker, const char* achse) {
+    std::string name = drucker.GetString();
+    for (char& c : name)
+        if (c == '/' || c == '\\')
+            c = '_';
+    return name + " " + achse;
+}
+
+double LiesFaktor(const CString& drucker, const char* achse) {
+    const CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr)
+        return 1;
+    const std::optional<double> prozent = GanzerTextAlsZahl(
+        pApp->GetProfileString(kKalibrierung, KalibrierEintrag(drucker, achse).c_str())
+            .GetString());
+    const double faktor = prozent ? *prozent / 100 : 1;
+    return faktor >= kMinKorrektur && faktor <= kMaxKorrektur ? faktor : 1;
+}
+
+} // namespace
+
+Kalibrierung LiesKalibrierung(const CString& drucker) {
+    return {LiesFaktor(drucker, "laengs"), LiesFaktor(drucker, "quer")};
+}
+
+void SchreibeKalibrierung(const CString& drucker, const Kalibrierung& k) {
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr)
+        return;
+    // Percent with a point and enough digits to give the factor back.
+    pApp->WriteProfileString(kKalibrierung, KalibrierEintrag(drucker, "laengs").c_str(),
+                             ZahlText(k.laengs * 100, 6).c_str());
+    pApp->WriteProfileString(kKalibrierung, KalibrierEintrag(drucker, "quer").c_str(),
+                             ZahlText(k.quer * 100, 6).c_str());
 }

@@ -2,6 +2,7 @@
 // further dialog adds its own keys here and reads them the same way.
 #pragma once
 
+#include "output/kalibrierung.h"
 #include "platform/afxwin.h"
 
 #include <optional>
@@ -28,5 +29,8 @@ std::optional<CString> LiesText(Einstellung e);
 std::optional<std::string> LiesOrdner(Einstellung e);
 void Schreibe(Einstellung e, int wert);
 void Schreibe(Einstellung e, const CString& wert);
+// A printer's calibration; none (factors 1) when missing or out of bounds.
+Kalibrierung LiesKalibrierung(const CString& drucker);
+void SchreibeKalibrierung(const CString& drucker, const Kalibrierung& k);
 // Keeps the folder of the file pfad; an empty path changes nothing.
 void OrdnerMerken(Einstellung e, const CString& pfad);

@@ -132,7 +132,7 @@ BOOL CProfilDlg::OnInitDialog() {
                                  strZuletzt.GetString());
         for (const auto& [nIDS, nIDM] :
              {std::pair{IDS_SEITENANSICHT, IDM_SEITENANSICHT}, std::pair{IDS_ALS_SVG, IDM_ALS_SVG},
-              std::pair{IDS_ALS_DXF, IDM_ALS_DXF}}) {
+              std::pair{IDS_ALS_DXF, IDM_ALS_DXF}, std::pair{IDS_KALIBRIEREN, IDM_KALIBRIEREN}}) {
             CString strEintrag;
             if (strEintrag.LoadString(nIDS))
                 pSysMenu->AppendMenu(MF_STRING, nIDM, strEintrag.GetString());
@@ -271,6 +271,9 @@ void CProfilDlg::OnSysCommand(UINT nID, LPARAM lParam) {
         dlgInfo.DoModal();
         break;
     }
+    case IDM_KALIBRIEREN:
+        OnKalibrieren();
+        break;
     case IDM_SEITENANSICHT:
         OnSeitenansicht();
         break;

@@ -71,6 +71,9 @@ protected:
     void OnStartDatei();
     void OnDropFiles(UINT, LPARAM hDrop);
     void OnSeitenansicht();
+    // Prints the calibration page, asks for the measured bars and keeps the correction for
+    // that printer; later printouts on it are corrected.
+    void OnKalibrieren();
     void OnExportieren(UINT nIDM);
 
     // The file dialog in the last folder; then loads the chosen file.

@@ -1,6 +1,7 @@
 // The printed pages: header, check bar, registration crosses and the outline at true scale.
 #include "drawing/seite.h"
 
+#include "output/kalibrierung.h"
 #include "profile/text.h"
 
 #include <cmath>
@@ -129,6 +130,13 @@ void ZeichneSatzseite(CDC& dc, const Druck& druck, int seite) {
         ZeichneLinienzug(dc, t.punkte);
 }
 
+// A calibrated printer says so in the header, after chord and thickness.
+void MitKalibrierung(const CDC& dc, Druck& druck) {
+    const auto [quer, laengs] = dc.GetKalibrierung();
+    if (const std::string text = KalibrierText({laengs, quer}); !text.empty())
+        druck.kopf.werte += " – " + text;
+}
+
 } // namespace
 
 Druck PlaneDruck(const CDC& dc, const Auftrag& auftrag, const Umriss& umriss) {
@@ -143,6 +151,7 @@ Druck PlaneDruck(const CDC& dc, const Auftrag& auftrag, const Umriss& umriss) {
     const std::string name = AlsUtf8(auftrag.name);
     druck.kopf.name = name;
     druck.kopf.werte = zeile.substr(name.size());
+    MitKalibrierung(dc, druck);
     return druck;
 }
 
@@ -185,6 +194,7 @@ Druck PlaneDruck(const CDC& dc, const Rippenteile& teile) {
         druck.fehler = "Die Rippen bräuchten mehr als " + std::to_string(kMaxSeiten) +
                        " Seiten; so viele werden nicht gedruckt.";
     }
+    MitKalibrierung(dc, druck);
     return druck;
 }
 
@@ -221,7 +231,8 @@ std::string DruckeDokument(CDC& dc, const Druck& druck) {
         }
     }
     if (dc.EndDoc() < 0 || !ok)
-        return "Der Ausdruck konnte nicht abgeschlossen werden.";
+        return "Der Ausdruck konnte nicht abgeschlossen werden." +
+               (dc.Fehlertext().empty() ? std::string() : "\n" + dc.Fehlertext());
     return {};
 }
 
@@ -255,4 +266,35 @@ void ZeichneAbsage(CDC& dc, const std::string& text) {
         dc.EndPage();
     }
     dc.EndDoc();
+}
+
+std::string DruckeKalibrierseite(CDC& dc, const std::string& drucker) {
+    DOCINFO info{sizeof(DOCINFO), "Kestrun Kalibrierung", nullptr, nullptr, 0};
+    if (dc.StartDoc(&info) < 0)
+        return "Der Ausdruck konnte nicht gestartet werden.";
+    bool ok = dc.StartPage() >= 0;
+    if (ok) {
+        const int zeile = ZeilenHoehe(dc);
+        Text(dc, kKopfRand, kKopfRand, "Kalibrierseite für „" + AlsUtf8(drucker) + "“");
+        Text(dc, kKopfRand, kKopfRand + zeile,
+             "Bei 100 % drucken, dann beide Balken messen: längs (senkrecht) und quer "
+             "(waagrecht), je 100 mm.");
+        dc.SetMapMode(MM_LOMETRIC);
+        Seitenplan plan;
+        Pruefbalken(dc, plan);
+        // The bar across the page, its ticks pointing up, its label below.
+        const int links = 2 * kBalkenRand;
+        const int y = kUmrissOben - kBalkenLaenge - 300;
+        Linie(dc, links, y, links + kBalkenLaenge, y);
+        for (int mm = 0; mm <= 100; mm += 10)
+            Linie(dc, links + 10 * mm, y, links + 10 * mm, y + (mm % 50 == 0 ? 50 : 30));
+        Text(dc, links + kBalkenLaenge / 2 - 60, y - 40, "100 mm");
+        ok = dc.EndPage() >= 0;
+    }
+    if (dc.EndDoc() < 0 || !ok) {
+        const std::string grund = dc.Fehlertext();
+        return "Der Ausdruck konnte nicht abgeschlossen werden." +
+               (grund.empty() ? std::string() : "\n" + grund);
+    }
+    return {};
 }

@@ -54,3 +54,7 @@ std::string DruckeDokument(CDC& dc, const Druck& druck);
 
 // A page that says why nothing can be printed, for a preview of a refused job.
 void ZeichneAbsage(CDC& dc, const std::string& text);
+
+// The calibration page: two 100 mm bars, down and across the page, to measure with a ruler.
+// "" or a German message.
+std::string DruckeKalibrierseite(CDC& dc, const std::string& drucker);

@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 class Zeichengeraet {
@@ -157,9 +158,12 @@ public:
             return Quer() ? bereich.height() : bereich.width();
         case VERTRES:
             return Quer() ? bereich.width() : bereich.height();
+        // A calibrated printer has that many more dots per inch of the true page, across and
+        // down the page as the program draws it.
         case LOGPIXELSX:
+            return static_cast<int>(std::lround(Aufloesung() * m_quer));
         case LOGPIXELSY:
-            return Aufloesung();
+            return static_cast<int>(std::lround(Aufloesung() * m_laengs));
         default:
             return 0;
         }
@@ -378,6 +382,13 @@ BOOL CPrintDialog::GetDefaults() {
     return m_drucker->isValid() ? TRUE : FALSE;
 }
 
+CString CPrintDialog::GetDeviceName() const {
+    if (!m_drucker)
+        return {};
+    const QString name = m_drucker->printerName();
+    return CString(name.isEmpty() ? std::string("PDF") : name.toStdString());
+}
+
 HDC CPrintDialog::GetPrinterDC() {
     return m_drucker ? new DruckerGeraet(std::move(m_drucker)) : nullptr;
 }
@@ -391,8 +402,11 @@ HDC PdfGeraet(const QPageLayout& seite, QByteArray* pdf) {
 }
 
 void CDC::Kalibrieren(double fx, double fy) {
-    if (m_hDC)
-        m_hDC->Kalibrieren(fx, fy);
+    if (!m_hDC)
+        return;
+    m_fx = fx;
+    m_fy = fy;
+    m_hDC->Kalibrieren(fx, fy);
 }
 
 std::string CDC::Fehlertext() const {

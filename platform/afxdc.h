@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 class QPrinter;
 
@@ -71,6 +72,7 @@ public:
     // Makes MM_LOMETRIC units this much larger across (x) and down (y) the page, for a printer
     // that does not print true to scale.
     void Kalibrieren(double fx, double fy);
+    std::pair<double, double> GetKalibrierung() const { return {m_fx, m_fy}; }
 
     // Top-left corner of the text cell at (x, y) in logical units, with the device's default
     // font; the text stays upright whatever the mapping mode, as in GDI.
@@ -94,6 +96,8 @@ public:
 private:
     CPen* m_pPen = nullptr;
     int m_nMapMode = MM_TEXT;
+    double m_fx = 1;
+    double m_fy = 1;
     int m_nX = 0;
     int m_nY = 0;
 };
@@ -115,6 +119,9 @@ public:
     BOOL GetDefaults();
     // The chosen printer as a device; the caller releases it with CDC::DeleteDC.
     HDC GetPrinterDC();
+    // The chosen printer's name, "PDF" for the toolkit's own PDF printer; ask before
+    // GetPrinterDC, which hands the printer over.
+    CString GetDeviceName() const;
 
     // The PDF file the dialog offers for printing to a file; after OK the file chosen, or
     // empty when a printer was chosen.

@@ -57,7 +57,23 @@ constexpr SteuerVorlage kInfo[] = {
     {IDC_STATIC, Static, "Lizenz: GPL-3.0-or-later", 40, 40, 99, 8, SS_LEFT},
 };
 
+// The two bars of the calibration page, measured with a ruler.
+constexpr SteuerVorlage kKalibrieren[] = {
+    {IDC_STATIC, Static,
+     "Die Kalibrierseite wird gedruckt. Bitte beide Balken mit einem Lineal\n"
+     "messen und die Längen in mm eintragen (Komma oder Punkt).",
+     10, 8, 230, 18, SS_LEFT},
+    {IDC_STATIC, Static, "Balken längs (senkrecht):", 10, 33, 100, 8, SS_LEFT},
+    {IDC_LAENGS, Edit, "", 115, 31, 50, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_STATIC, Static, "Balken quer (waagrecht):", 10, 51, 100, 8, SS_LEFT},
+    {IDC_QUER, Edit, "", 115, 49, 50, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDOK, Button, "OK", 135, 72, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    {IDCANCEL, Button, "Abbrechen", 190, 72, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
+};
+
 constexpr DialogVorlage kDialoge[] = {
+    {IDD_KALIBRIEREN, "Drucker kalibrieren", 0, 0, 250, 92, "MS Sans Serif", 8,
+     DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, kKalibrieren},
     {IDD_INFO, "Info über Kestrun1", 0, 0, 237, 103, "MS Sans Serif", 8,
      DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, kInfo},
     {IDD_PROFIL, "Kestrun", 0, 0, 442, 258, "Arial", 8,

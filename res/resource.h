@@ -13,6 +13,8 @@
 #define IDS_EINE_WEITERE_DATEI 109
 #define IDS_WEITERE_DATEIEN 110
 #define IDS_PROFILFILTER 111
+#define IDS_KALIBRIEREN 112
+#define IDD_KALIBRIEREN 113
 #define IDI_PROFIL 128
 #define IDD_DATEN 129
 #define IDR_PROFIL 130
@@ -32,11 +34,14 @@
 #define IDC_SELIG 1015
 #define IDC_WERTE 1016
 #define IDC_KOMMENTAR 1017
+#define IDC_LAENGS 1030
+#define IDC_QUER 1031
 
 #define IDM_INFO 0x0010
 #define IDM_SEITENANSICHT 0x0020
 #define IDM_ALS_SVG 0x0030
 #define IDM_ALS_DXF 0x0040
+#define IDM_KALIBRIEREN 0x0060
 // The recent files: system commands keep their low four bits clear, so one id every 16.
 #define IDM_ZULETZT_1 0x0100
 #define IDM_ZULETZT_SCHRITT 0x0010

@@ -13,6 +13,7 @@ constexpr Zeichenkette kZeichenketten[] = {
     {IDS_INFO, "Inf&o über Kestrun1…"},
     {IDS_SEITENANSICHT, "Seiten&ansicht…\tStrg+Umschalt+P"},
     {IDS_ALS_SVG, "Als S&VG speichern…"},
+    {IDS_KALIBRIEREN, "Drucker &kalibrieren…"},
     {IDS_ALS_DXF, "Als &DXF speichern…"},
     {IDS_ZULETZT, "&Zuletzt geöffnet"},
     {IDS_ZULETZT_LEER, "(keine)"},
