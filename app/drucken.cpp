@@ -4,7 +4,7 @@
 #include "app/einstellungen.h"
 #include "app/kalibrierdlg.h"
 
-#include "drawing/druckwerte.h"
+#include "output/druckwerte.h"
 #include "drawing/seite.h"
 #include "export/umriss.h"
 #include "output/schreiben.h"

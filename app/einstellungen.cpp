@@ -1,7 +1,7 @@
 // The program's settings, through the application object.
 #include "app/einstellungen.h"
 
-#include "drawing/druckwerte.h"
+#include "output/druckwerte.h"
 #include "profile/zahl.h"
 
 #include <filesystem>

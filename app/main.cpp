@@ -1,6 +1,6 @@
 // Program entry: the command line, then the one application object and the platform's start.
 #include "app/profilapp.h"
-#include "kommandozeile/kommandozeile.h"
+#include "command_line/kommandozeile.h"
 #include "profile/profil.h"
 
 CProfilApp theApp;
@@ -8,7 +8,7 @@ CProfilApp theApp;
 int main(int argc, char** argv) {
     const Aufruf aufruf = KommandozeileAuswerten(argc, argv);
     if (aufruf.beenden)
-        return aufruf.exitCode;
+        return aufruf.rueckgabe;
     theApp.m_strStartDatei = aufruf.datei;
     theApp.m_startFormat = aufruf.format;
     return AfxWinMain(argc, argv);

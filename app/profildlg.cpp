@@ -4,7 +4,7 @@
 #include "app/einstellungen.h"
 #include "app/infodlg.h"
 #include "app/profilapp.h"
-#include "drawing/druckwerte.h"
+#include "output/druckwerte.h"
 #include "profile/datei.h"
 #include "profile/liste.h"
 #include "profile/text.h"

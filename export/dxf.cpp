@@ -1,6 +1,6 @@
 // DXF drawings (R2000, millimetres) for CAM programs: one outline as a closed LWPOLYLINE, or the
 // ribs laid out on sheets with their labels and the sheets' frames.
-#include "export/kontur.h"
+#include "export/umriss_p.h"
 
 #include <dxflib/dl_dxf.h>
 
@@ -55,22 +55,22 @@ public:
     void dxfString(int gc, const char* value) const override { Gruppe(gc, value); }
     void dxfString(int gc, const std::string& value) const override { Gruppe(gc, value); }
 
-    const std::string& text() const { return m_text; }
+    const std::string& Inhalt() const { return m_inhalt; }
 
 private:
     // Group codes right-aligned in three columns, as AutoCAD writes them.
     void Gruppe(int gc, std::string_view wert) const {
         if (gc < 10)
-            m_text += "  ";
+            m_inhalt += "  ";
         else if (gc < 100)
-            m_text += ' ';
-        m_text += std::to_string(gc);
-        m_text += '\n';
-        m_text += wert;
-        m_text += '\n';
+            m_inhalt += ' ';
+        m_inhalt += std::to_string(gc);
+        m_inhalt += '\n';
+        m_inhalt += wert;
+        m_inhalt += '\n';
     }
 
-    mutable std::string m_text;
+    mutable std::string m_inhalt;
 };
 
 // Layer names may not hold <>/\":;?*|=` and older CAM programs know only ASCII and 31 letters;
@@ -175,7 +175,7 @@ std::string Schluss(DL_Dxf& dxf, DxfSchreiber& dw) {
     dxf.writeObjects(dw);
     dxf.writeObjectsEnd(dw);
     dw.dxfEOF();
-    return dw.text();
+    return dw.Inhalt();
 }
 
 // Flag 1 closes the polyline: no vertex is repeated for the last segment.

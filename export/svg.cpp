@@ -1,5 +1,5 @@
 // The outline as an SVG drawing in millimetres, for laser cutters and vector programs.
-#include "export/kontur.h"
+#include "export/umriss_p.h"
 #include "profile/zahl.h"
 
 #include <QByteArray>

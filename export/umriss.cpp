@@ -1,5 +1,5 @@
 // What both export formats share.
-#include "export/kontur.h"
+#include "export/umriss_p.h"
 
 #include "profile/text.h"
 

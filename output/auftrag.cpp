@@ -1,7 +1,7 @@
 // The checks every output shares, and the outline they make.
 #include "output/auftrag.h"
 
-#include "drawing/druckwerte.h"
+#include "output/druckwerte.h"
 #include "profile/text.h"
 #include "profile/zahl.h"
 

@@ -2,7 +2,7 @@
 // the one set of checks that decides whether it can be made. Plain C++.
 #pragma once
 
-#include "drawing/seitenplan.h"
+#include "geometry/seitenplan.h"
 #include "profile/profil.h"
 
 #include <string>

@@ -1,8 +1,8 @@
 // Checking a calibration and naming it on the printout.
 #include "output/kalibrierung.h"
 
-#include "drawing/druckwerte.h"
-#include "drawing/seitenplan.h"
+#include "output/druckwerte.h"
+#include "geometry/seitenplan.h"
 #include "profile/text.h"
 #include "profile/zahl.h"
 

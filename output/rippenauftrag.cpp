@@ -1,7 +1,7 @@
 // The rib job: the profiles checked as any output checks them, then the ribs library at work.
 #include "output/rippenauftrag.h"
 
-#include "drawing/seitenplan.h"
+#include "geometry/seitenplan.h"
 #include "output/auftrag.h"
 #include "profile/text.h"
 #include "profile/zahl.h"

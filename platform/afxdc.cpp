@@ -3,7 +3,7 @@
 
 #include "platform/druckgeraet.h"
 #include "platform/fenster_p.h"
-#include "platform/zeichenfeld.h"
+#include "platform/zeichenfeld_p.h"
 
 #include "output/schreiben.h"
 

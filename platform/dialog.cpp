@@ -1,8 +1,8 @@
 // Dialogs made from their templates, and the data exchange with their controls.
-#include "platform/dialogeinheiten.h"
+#include "platform/dialogeinheiten_p.h"
 #include "platform/fenster_p.h"
 #include "platform/ganzzahl.h"
-#include "platform/zeichenfeld.h"
+#include "platform/zeichenfeld_p.h"
 
 #include <QApplication>
 #include <QButtonGroup>

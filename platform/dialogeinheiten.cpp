@@ -1,5 +1,5 @@
 // Dialog units to pixels.
-#include "platform/dialogeinheiten.h"
+#include "platform/dialogeinheiten_p.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

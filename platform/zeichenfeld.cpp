@@ -1,5 +1,5 @@
 // The plot frame.
-#include "platform/zeichenfeld.h"
+#include "platform/zeichenfeld_p.h"
 
 #include <QPainter>
 #include <QPalette>

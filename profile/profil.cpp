@@ -40,7 +40,7 @@ struct Gelesen {
 // CR, LF and CR LF each end one line.
 class Zahlenleser {
 public:
-    explicit Zahlenleser(std::FILE* f) : datei_(f) {}
+    explicit Zahlenleser(std::FILE* f) : m_datei(f) {}
 
     // The name line without its line end and without a byte order mark; cut to 98 bytes, but
     // never inside a UTF-8 character. The rest of the line is skipped.
@@ -50,7 +50,7 @@ public:
         int c;
         while ((c = Zeichen()) != EOF && c != '\n' && c != '\r') {
             if (++laenge > kMaxNamensZeile) {
-                stoerung_ = Stoerung::NameZuLang;
+                m_stoerung = Stoerung::NameZuLang;
                 break;
             }
             // A few bytes past the limit show whether the cut splits a character.
@@ -66,56 +66,56 @@ public:
     }
 
     // Set when the reading must stop for the file as a whole.
-    std::optional<Stoerung> Abbruch() const { return stoerung_; }
+    std::optional<Stoerung> Abbruch() const { return m_stoerung; }
 
     Gelesen Naechste() {
-        if (rest_.empty() && (stoerung_ || !TokenBeginnen()))
-            return stoerung_ ? Stoert(*stoerung_, zeile_) : Gelesen{};
+        if (m_rest.empty() && (m_stoerung || !TokenBeginnen()))
+            return m_stoerung ? Stoert(*m_stoerung, m_zeile) : Gelesen{};
         Auffuellen();
-        const std::size_t laenge = ZahlPraefix(rest_);
+        const std::size_t laenge = ZahlPraefix(m_rest);
         if (laenge == 0)
-            return Stoert(Stoerung::KeineZahl, tokenZeile_);
+            return Stoert(Stoerung::KeineZahl, m_tokenZeile);
         if (laenge > kMaxZahlZeichen)
-            return Stoert(Stoerung::ZuLang, tokenZeile_);
-        const auto wert = ZahlAlsFloat(std::string_view(rest_).substr(0, laenge));
+            return Stoert(Stoerung::ZuLang, m_tokenZeile);
+        const auto wert = ZahlAlsFloat(std::string_view(m_rest).substr(0, laenge));
         if (!wert) {
-            rest_.resize(laenge);
-            return Stoert(Stoerung::ZuGross, tokenZeile_);
+            m_rest.resize(laenge);
+            return Stoert(Stoerung::ZuGross, m_tokenZeile);
         }
         Gelesen g;
         g.art = Gelesen::Zahl;
         g.wert = *wert;
-        g.zeile = tokenZeile_;
-        g.token = rest_.substr(0, laenge);
-        if (laenge == rest_.size())
-            rest_.clear();
+        g.zeile = m_tokenZeile;
+        g.token = m_rest.substr(0, laenge);
+        if (laenge == m_rest.size())
+            m_rest.clear();
         else
-            rest_.erase(0, laenge);
+            m_rest.erase(0, laenge);
         return g;
     }
 
 private:
     int Zeichen() {
-        const int c = getc_unlocked(datei_);
+        const int c = getc_unlocked(m_datei);
         if (c == EOF) {
-            if (std::ferror(datei_) != 0)
-                stoerung_ = Stoerung::Lesefehler;
+            if (std::ferror(m_datei) != 0)
+                m_stoerung = Stoerung::Lesefehler;
             return EOF;
         }
-        if (gelesen_ == kMaxDateiBytes) {
-            stoerung_ = Stoerung::DateiZuGross;
+        if (m_gelesen == kMaxDateiBytes) {
+            m_stoerung = Stoerung::DateiZuGross;
             return EOF;
         }
-        ++gelesen_;
+        ++m_gelesen;
         return c;
     }
 
     // Counts lines on white space only; a token in between ends a CR's pairing.
     void Leerraum(int c) {
         // The LF of a CR LF pair ends no second line.
-        if (c == '\r' || (c == '\n' && !nachCr_))
-            ++zeile_;
-        nachCr_ = c == '\r';
+        if (c == '\r' || (c == '\n' && !m_nachCr))
+            ++m_zeile;
+        m_nachCr = c == '\r';
     }
 
     Gelesen Stoert(Stoerung s, std::int64_t zeile) {
@@ -123,7 +123,7 @@ private:
         g.art = Gelesen::Fehler;
         g.stoerung = s;
         g.zeile = zeile;
-        g.token = rest_;
+        g.token = m_rest;
         return g;
     }
 
@@ -133,36 +133,36 @@ private:
             Leerraum(c);
         if (c == EOF)
             return false;
-        nachCr_ = false;
-        tokenZeile_ = zeile_;
-        rest_ = static_cast<char>(c);
-        tokenOffen_ = true;
+        m_nachCr = false;
+        m_tokenZeile = m_zeile;
+        m_rest = static_cast<char>(c);
+        m_tokenOffen = true;
         return true;
     }
 
     void Auffuellen() {
-        while (tokenOffen_ && rest_.size() < kFenster) {
+        while (m_tokenOffen && m_rest.size() < kFenster) {
             // A read error ends the token; it is reported once the token is used up.
             const int c = Zeichen();
             if (c == EOF || IstLeerraum(c)) {
                 if (c != EOF)
                     Leerraum(c);
-                tokenOffen_ = false;
+                m_tokenOffen = false;
                 break;
             }
-            rest_ += static_cast<char>(c);
+            m_rest += static_cast<char>(c);
         }
     }
 
-    std::FILE* datei_;
-    std::string rest_;
-    bool tokenOffen_ = false;
-    bool nachCr_ = false;
-    std::optional<Stoerung> stoerung_;
-    std::uint64_t gelesen_ = 0;
+    std::FILE* m_datei;
+    std::string m_rest;
+    bool m_tokenOffen = false;
+    bool m_nachCr = false;
+    std::optional<Stoerung> m_stoerung;
+    std::uint64_t m_gelesen = 0;
     // The line of the next byte; the name line's end makes it 2.
-    std::int64_t zeile_ = 1;
-    std::int64_t tokenZeile_ = 2;
+    std::int64_t m_zeile = 1;
+    std::int64_t m_tokenZeile = 2;
 };
 
 std::string Zitat(std::string token) {

@@ -98,7 +98,7 @@ std::size_t ZahlPraefix(std::string_view text) {
 // Clinger's fast path: digits with a point and no exponent, at most 2^24 as an integer and at
 // most ten places, are one exact float divided by an exact power of ten, and that single IEEE
 // division rounds correctly. Coordinate files are nearly all such numbers.
-std::optional<float> Schnell(std::string_view zahl) {
+static std::optional<float> Schnell(std::string_view zahl) {
     constexpr float kZehner[] = {1e0F, 1e1F, 1e2F, 1e3F, 1e4F, 1e5F, 1e6F, 1e7F, 1e8F, 1e9F, 1e10F};
     const char* p = zahl.data();
     const char* const ende = p + zahl.size();

@@ -25,4 +25,4 @@ echo "== Fuzzing the reader"
 scripts/fuzz.sh
 
 echo "== Debian package"
-scripts/paket.sh
+scripts/package.sh

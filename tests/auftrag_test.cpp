@@ -1,5 +1,5 @@
 // The output job: one set of refusals for every output, the outline it makes, its page plan.
-#include "drawing/seitenplan.h"
+#include "geometry/seitenplan.h"
 #include "hilfen.h"
 #include "output/auftrag.h"
 

@@ -1,5 +1,5 @@
 // Numbers read, converted and listed the same under a German locale as under "C".
-#include "drawing/punkte.h"
+#include "geometry/punkte.h"
 #include "hilfen.h"
 #include "profile/liste.h"
 #include "profile/zahl.h"

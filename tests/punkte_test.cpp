@@ -1,6 +1,6 @@
 // Vertex arithmetic of the screen plot and the printout.
-#include "drawing/punkte.h"
-#include "drawing/seitenplan.h"
+#include "geometry/punkte.h"
+#include "geometry/seitenplan.h"
 #include "hilfen.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <limits>
 
 // Lets gtest print vertices in failure messages.
+void PrintTo(Punkt p, std::ostream* os);
 void PrintTo(Punkt p, std::ostream* os) {
     *os << '(' << p.x << ", " << p.y << ')';
 }

@@ -1,5 +1,5 @@
 // Rib sets on printed pages: packing and tiling measured on the planned vertices.
-#include "drawing/seitenplan.h"
+#include "geometry/seitenplan.h"
 
 #include <gtest/gtest.h>
 

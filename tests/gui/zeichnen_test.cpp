@@ -1,7 +1,7 @@
 // The plot in the frame, reached by mouse and by keyboard, and the print command's checks.
 #include "hauptfenster.h"
 
-#include "drawing/punkte.h"
+#include "geometry/punkte.h"
 #include "drawing/seite.h"
 #include "platform/druckgeraet.h"
 

@@ -1,10 +1,10 @@
 // The command line of kestrun1.
-#include "kommandozeile/kommandozeile.h"
+#include "command_line/kommandozeile.h"
 
-#include "drawing/druckwerte.h"
-#include "drawing/punkte.h"
+#include "command_line/pdf.h"
 #include "export/umriss.h"
-#include "kommandozeile/pdf.h"
+#include "geometry/punkte.h"
+#include "output/druckwerte.h"
 #include "output/rippenauftrag.h"
 #include "output/schreiben.h"
 #include "profile/datei.h"
@@ -72,7 +72,7 @@ const char* const kHilfe =
 Aufruf Ende(int code) {
     Aufruf a;
     a.beenden = true;
-    a.exitCode = code;
+    a.rueckgabe = code;
     return a;
 }
 
@@ -225,7 +225,8 @@ std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job) {
     const std::string platte = w.platte.empty() ? "600x300" : w.platte;
     const std::size_t mal = platte.find_first_of("xX");
     const auto b = GanzerTextAlsZahl(platte.substr(0, mal));
-    const auto h = mal == std::string::npos ? std::nullopt : GanzerTextAlsZahl(platte.substr(mal + 1));
+    const auto h =
+        mal == std::string::npos ? std::nullopt : GanzerTextAlsZahl(platte.substr(mal + 1));
     if (!b || !h || !(*b > 0 && *b <= kMaxLaengeMm) || !(*h > 0 && *h <= kMaxLaengeMm))
         return "--platte: „" + AlsUtf8(platte) +
                "“ ist keine Plattengröße BREITExHOEHE in mm (je größer als 0 und höchstens "

@@ -1,5 +1,5 @@
 // Laying the printed outline out on pages.
-#include "drawing/seitenplan.h"
+#include "geometry/seitenplan.h"
 
 #include "profile/zahl.h"
 

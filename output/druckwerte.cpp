@@ -1,5 +1,5 @@
 // Reading the chord and thickness fields.
-#include "drawing/druckwerte.h"
+#include "output/druckwerte.h"
 
 #include "profile/text.h"
 #include "profile/zahl.h"

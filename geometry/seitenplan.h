@@ -1,7 +1,7 @@
 // How the printed outline is laid out on the pages of one printable area.
 #pragma once
 
-#include "drawing/punkte.h"
+#include "geometry/punkte.h"
 #include "ribs/rippe.h"
 
 #include <cstdint>
@@ -9,7 +9,7 @@
 #include <vector>
 
 // Page geometry in 0.1 mm, Y upward from the printable area's top edge; the outline's usual
-// place is in drawing/punkte.h.
+// place is in geometry/punkte.h.
 // A further page repeats the last 10 mm of the one before, so the pieces can be laid on each
 // other at the registration crosses.
 constexpr std::int32_t kUeberlappung = 100;

@@ -10,7 +10,7 @@
 struct Aufruf {
     // The command line did all there was to do (help, version, an export, or a refusal).
     bool beenden = false;
-    int exitCode = 0;
+    int rueckgabe = 0;
     // Otherwise the window starts, with this file loaded when one is named (UTF-8).
     std::string datei;
     std::optional<ProfilFormat> format;

@@ -8,14 +8,14 @@ endif()
 include(GNUInstallDirs)
 
 set(KESTRUN_PAKET kestrun1)
-set(KESTRUN_PAKET_QUELLE ${CMAKE_CURRENT_LIST_DIR})
-set(KESTRUN_PAKET_BAU ${PROJECT_BINARY_DIR}/paket)
-set(KESTRUN_PAKET_BETREUER "Kestrun1 developers <kestrun1@users.noreply.github.com>")
+set(KESTRUN_PACKAGE_QUELLE ${CMAKE_CURRENT_LIST_DIR})
+set(KESTRUN_PACKAGE_BAU ${PROJECT_BINARY_DIR}/paket)
+set(KESTRUN_PACKAGE_BETREUER "Kestrun1 developers <kestrun1@users.noreply.github.com>")
 
 # The package version is the project version; a changelog that names another one would ship stale.
-file(STRINGS ${KESTRUN_PAKET_QUELLE}/changelog KESTRUN_CHANGELOG_KOPF LIMIT_COUNT 1)
+file(STRINGS ${KESTRUN_PACKAGE_QUELLE}/changelog KESTRUN_CHANGELOG_KOPF LIMIT_COUNT 1)
 if(NOT KESTRUN_CHANGELOG_KOPF MATCHES "^${KESTRUN_PAKET} \\(${PROJECT_VERSION}\\) ")
-    message(FATAL_ERROR "paket/changelog: erster Eintrag ist nicht ${KESTRUN_PAKET} (${PROJECT_VERSION})")
+    message(FATAL_ERROR "packaging/changelog: erster Eintrag ist nicht ${KESTRUN_PAKET} (${PROJECT_VERSION})")
 endif()
 
 # Debian wants documentation compressed at the highest level, without file name or time stamp,
@@ -24,34 +24,34 @@ find_program(KESTRUN_GZIP gzip REQUIRED)
 function(kestrun_gzip quelle ziel)
     get_filename_component(ungepackt ${ziel} NAME_WLE)
     add_custom_command(
-        OUTPUT ${KESTRUN_PAKET_BAU}/${ziel}
-        COMMAND ${CMAKE_COMMAND} -E copy ${quelle} ${KESTRUN_PAKET_BAU}/${ungepackt}
-        COMMAND ${KESTRUN_GZIP} -9nf ${KESTRUN_PAKET_BAU}/${ungepackt}
+        OUTPUT ${KESTRUN_PACKAGE_BAU}/${ziel}
+        COMMAND ${CMAKE_COMMAND} -E copy ${quelle} ${KESTRUN_PACKAGE_BAU}/${ungepackt}
+        COMMAND ${KESTRUN_GZIP} -9nf ${KESTRUN_PACKAGE_BAU}/${ungepackt}
         DEPENDS ${quelle}
         VERBATIM)
 endfunction()
 
-configure_file(${KESTRUN_PAKET_QUELLE}/kestrun1.1.in ${KESTRUN_PAKET_BAU}/seite/kestrun1.1 @ONLY)
-kestrun_gzip(${KESTRUN_PAKET_QUELLE}/changelog changelog.gz)
-kestrun_gzip(${KESTRUN_PAKET_BAU}/seite/kestrun1.1 kestrun1.1.gz)
+configure_file(${KESTRUN_PACKAGE_QUELLE}/kestrun1.1.in ${KESTRUN_PACKAGE_BAU}/seite/kestrun1.1 @ONLY)
+kestrun_gzip(${KESTRUN_PACKAGE_QUELLE}/changelog changelog.gz)
+kestrun_gzip(${KESTRUN_PACKAGE_BAU}/seite/kestrun1.1 kestrun1.1.gz)
 add_custom_target(kestrun_paket_doku ALL
-    DEPENDS ${KESTRUN_PAKET_BAU}/changelog.gz ${KESTRUN_PAKET_BAU}/kestrun1.1.gz)
+    DEPENDS ${KESTRUN_PACKAGE_BAU}/changelog.gz ${KESTRUN_PACKAGE_BAU}/kestrun1.1.gz)
 
 # Named after the package, not the project: Debian looks in /usr/share/doc/<package>.
-install(FILES ${KESTRUN_PAKET_QUELLE}/copyright ${KESTRUN_PAKET_BAU}/changelog.gz
+install(FILES ${KESTRUN_PACKAGE_QUELLE}/copyright ${KESTRUN_PACKAGE_BAU}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${KESTRUN_PAKET})
-install(FILES ${KESTRUN_PAKET_BAU}/kestrun1.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${KESTRUN_PACKAGE_BAU}/kestrun1.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${KESTRUN_PAKET})
 # CPack would take three parts only; the package carries all four.
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "the Kestrun1 developers")
-set(CPACK_PACKAGE_CONTACT ${KESTRUN_PAKET_BETREUER})
+set(CPACK_PACKAGE_CONTACT ${KESTRUN_PACKAGE_BETREUER})
 set(CPACK_PACKAGE_HOMEPAGE_URL https://github.com/kestrun1/kestrun1)
 # Debian takes descriptions in English; the German text follows as a paragraph of the long one.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "print airfoil outlines at true scale")
-set(CPACK_PACKAGE_DESCRIPTION_FILE ${KESTRUN_PAKET_QUELLE}/beschreibung.txt)
+set(CPACK_PACKAGE_DESCRIPTION_FILE ${KESTRUN_PACKAGE_QUELLE}/beschreibung.txt)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # Without this the staged directories follow the builder's umask (002 gives group-writable dirs).
@@ -59,7 +59,7 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${KESTRUN_PAKET_BETREUER})
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${KESTRUN_PACKAGE_BETREUER})
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

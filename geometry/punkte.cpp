@@ -1,5 +1,5 @@
 // Vertex arithmetic of the screen plot and the printout, in double precision left to right.
-#include "drawing/punkte.h"
+#include "geometry/punkte.h"
 
 #include <algorithm>
 #include <cmath>

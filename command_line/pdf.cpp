@@ -1,5 +1,5 @@
 // PDF output through the same plan and page painter as the print dialog.
-#include "kommandozeile/pdf.h"
+#include "command_line/pdf.h"
 
 #include "drawing/seite.h"
 #include "platform/druckgeraet.h"

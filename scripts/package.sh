@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package in build/paket (Release, Debian's hardening flags), then checks its
+# Builds the Debian package in build/package (Release, Debian's hardening flags), then checks its
 # name, its contents, its dependencies and lintian's verdict. Exits non-zero on any failure.
 #
 # What lintian still reports (no warnings), and why it is accepted:
@@ -12,10 +12,10 @@
 set -euo pipefail
 
 wurzel=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-bau=$wurzel/build/paket
+bau=$wurzel/build/package
 
 fehler() {
-    echo "paket.sh: $*" >&2
+    echo "package.sh: $*" >&2
     exit 1
 }
 
@@ -40,7 +40,7 @@ arch=$(dpkg --print-architecture)
 deb=$bau/kestrun1_${version}_${arch}.deb
 
 rm -f "$bau"/*.deb
-(cd "$bau" && cpack -G DEB >/dev/null) || fehler "cpack ist gescheitert (build/paket/_CPack_Packages)"
+(cd "$bau" && cpack -G DEB >/dev/null) || fehler "cpack ist gescheitert (build/packaging/_CPack_Packages)"
 [ -f "$deb" ] || fehler "$(basename "$deb") fehlt; geschrieben: $(cd "$bau" && ls ./*.deb 2>/dev/null)"
 
 inhalt=$(dpkg-deb -c "$deb")
@@ -80,7 +80,7 @@ seite=$(zcat "$auspack/usr/share/man/man1/kestrun1.1.gz")
 optionen=$(grep -oE -- '--[a-z]+' <<<"$hilfe" | sort -u)
 [ -n "$optionen" ] || fehler "kestrun1 --help nennt keine Optionen: $hilfe"
 for option in $optionen; do
-    grep -qF -- "${option//-/\\-}" <<<"$seite" || fehler "paket/kestrun1.1.in beschreibt $option nicht"
+    grep -qF -- "${option//-/\\-}" <<<"$seite" || fehler "packaging/kestrun1.1.in beschreibt $option nicht"
 done
 
 # lintian refuses to run as root unless told that this is meant.
@@ -91,5 +91,5 @@ befund=$(lintian "${lintian_optionen[@]}" "$deb" 2>&1) || status=$?
 [ -z "$befund" ] || echo "$befund"
 [ "$status" -eq 0 ] || fehler "lintian meldet Fehler (Exit-Code $status)"
 
-echo "paket.sh: $(basename "$deb") gebaut, Inhalt und Abhängigkeiten stimmen, lintian ohne Fehler" \
+echo "package.sh: $(basename "$deb") gebaut, Inhalt und Abhängigkeiten stimmen, lintian ohne Fehler" \
     "($(grep -c '^W:' <<<"$befund" || true) Warnungen)"

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Keeps the layers apart: each folder may include only the folders listed for it, and the
+# dialog program's folders compile with nothing but the repository and the generated headers on
+# the include path, so none of them can need Qt.
+#   schichten.sh COMPILER BUILD_DIR
+set -euo pipefail
+compiler=$1
+build=$2
+wurzel=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$wurzel"
+
+kern="profile ribs geometry output"
+declare -A erlaubt=(
+    [profile]="profile"
+    [ribs]="profile ribs"
+    [geometry]="profile ribs geometry"
+    [output]="$kern"
+    [res]="res"
+    [platform]="$kern res platform"
+    [drawing]="$kern res platform drawing"
+    [data_window]="$kern res platform data_window"
+    [export]="$kern export"
+    [command_line]="$kern res platform drawing export command_line"
+    [app]="$kern res platform drawing data_window export command_line app"
+)
+
+fehler=0
+for ordner in "${!erlaubt[@]}"; do
+    while IFS=: read -r datei _ ziel; do
+        ziel=${ziel#*\"}
+        ziel=${ziel%%/*}
+        if [[ " ${erlaubt[$ordner]} " != *" $ziel "* ]]; then
+            echo "schichten.sh: $datei bindet $ziel/ ein; $ordner/ darf nur: ${erlaubt[$ordner]}" >&2
+            fehler=1
+        fi
+    done < <(grep -HnE '^#include "[a-z_]+/' "$ordner"/*.cpp "$ordner"/*.h 2>/dev/null || true)
+done
+
+for datei in profile/*.cpp ribs/*.cpp geometry/*.cpp output/*.cpp drawing/*.cpp app/*.cpp \
+    data_window/*.cpp; do
+    # ribs/ sees Clipper, from the system's include path like the standard library.
+    if ! "$compiler" -std=c++20 -fsyntax-only -I. -I"$build/generated" "$datei"; then
+        echo "schichten.sh: $datei braucht mehr als den Kern" >&2
+        fehler=1
+    fi
+done
+exit "$fehler"
