@@ -35,7 +35,7 @@ std::vector<Punkt> BildschirmPunkte(const ProfilSpeicher& p, int w, int h, doubl
     // An unusable thickness draws the chord line.
     if (!std::isfinite(dicke))
         dicke = 0;
-    double s = w / kEinheitenJeSehne;
+    double s = w / kEinheitenJeProfiltiefe;
     const std::int64_t mitte = h / 2;
     const std::int64_t rechts = static_cast<std::int64_t>(w) - 3;
     const std::int64_t unten = static_cast<std::int64_t>(h) - 3;

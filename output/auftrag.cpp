@@ -64,8 +64,8 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
     const std::int32_t ende = std::clamp(p.ende, 1, kProfilSlots - 1);
     std::vector<UmrissPunkt> datei;
     for (std::int32_t i = 1; i < ende; ++i)
-        datei.push_back(
-            {p.x[i] / kEinheitenJeSehne * u.laenge, p.y[i] / kEinheitenJeSehne * u.laenge});
+        datei.push_back({p.x[i] / kEinheitenJeProfiltiefe * u.laenge,
+                         p.y[i] / kEinheitenJeProfiltiefe * u.laenge});
     // A file that closes its trailing edge itself repeats the first pair at the end.
     if (datei.size() > 1 && datei.front().x == datei.back().x && datei.front().y == datei.back().y)
         datei.pop_back();

@@ -387,7 +387,7 @@ std::vector<std::int32_t> Behalten(const Paare& p, double faktor, std::string& w
     Anfuegen(warnung, "Die Datei enthält " + std::to_string(p.size()) + " Koordinatenpaare; " +
                           std::to_string(kMaxPaare) +
                           " davon wurden übernommen (größte Abweichung " +
-                          ZahlText(abweichung / kEinheitenJeSehne * 100, 4, ',', false) +
+                          ZahlText(abweichung / kEinheitenJeProfiltiefe * 100, 4, ',', false) +
                           " % der Profiltiefe).");
     return behalten;
 }
@@ -452,7 +452,7 @@ LeseErgebnis Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
 } // namespace
 
 double Massstab(ProfilFormat format) {
-    return format == ProfilFormat::Selig ? kEinheitenJeSehne : kEinheitenJeSehne / 100;
+    return format == ProfilFormat::Selig ? kEinheitenJeProfiltiefe : kEinheitenJeProfiltiefe / 100;
 }
 
 LeseErgebnis LeseProfil(std::FILE* stream, ProfilFormat format) {

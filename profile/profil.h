@@ -18,7 +18,7 @@ struct ProfilSpeicher {
 extern ProfilSpeicher g_profil;
 
 // The internal unit: a chord is this many units long.
-constexpr double kEinheitenJeSehne = 10000.0;
+constexpr double kEinheitenJeProfiltiefe = 10000.0;
 constexpr std::int32_t kProfilSlots = 200;
 constexpr std::int32_t kMaxPaare = kProfilSlots - 2;
 // A file with more pairs than the store holds is thinned to kMaxPaare; beyond this it is refused.

@@ -108,7 +108,7 @@ TEST(Auftrag, NormierenSkaliertAufDieProfiltiefe) {
 
 // A4's printable area at the PDF printer's margins: 2029 x 2899 (0.1 mm), 2599 below the 30 mm
 // line; a further page moves the outline up by 2499, keeping 10 mm in common.
-TEST(PlaneSeiten, KachelnNurWennDieSehneNichtPasst) {
+TEST(PlaneSeiten, KachelnNurWennDieProfiltiefeNichtPasst) {
     const struct {
         std::int32_t unten;
         std::int32_t seiten;

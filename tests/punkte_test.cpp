@@ -41,7 +41,7 @@ TEST(AufInt, SchneidetGegenNullAbUndSaettigt) {
         EXPECT_EQ(AufInt(wert), erwartet) << wert;
 }
 
-TEST(BildschirmPunkte, PasstDieSehneInDieBreite) {
+TEST(BildschirmPunkte, PasstDieProfiltiefeInDieBreite) {
     const ProfilSpeicher p = Speicher({{10000, 0}, {5000, 600}, {5000, -600}, {0, 0}});
     const auto punkte = BildschirmPunkte(p, 600, 201, 100);
     const std::vector<Punkt> erwartet = {{597, 100}, {301, 64}, {301, 136}, {1, 100}, {1, 100}};
