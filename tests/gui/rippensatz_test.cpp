@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QPrintDialog>
 
+#include <cstring>
+
 namespace {
 
 class Rippensatz : public Hauptfenster {
@@ -187,6 +189,33 @@ TEST_F(Rippensatz, BeschaedigteEinstellungenGebenDieVorgaben) {
         EXPECT_TRUE(qobject_cast<QCheckBox*>(F(satz, IDC_RS_GLAETTEN))->isChecked());
         EXPECT_EQ(T(satz, IDC_RS_HOLM_ORT), "");
         EXPECT_EQ(T(satz, IDC_RS_SPITZENDATEI), "");
+        EXPECT_EQ(Umrisse(satz), 2);
+    });
+}
+
+} // namespace
+
+namespace {
+
+// A tip profile in the other format: its own store, the main window's profile untouched, and
+// removed again with its button.
+TEST_F(Rippensatz, SpitzenprofilEigenesUndEntfernbar) {
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
+    const ProfilSpeicher wurzel = g_profil;
+    const QString spitze = QString::fromUtf8(KESTRUN_BEISPIELE "/naca0012_prozent.dat");
+    Oeffnen([&](QWidget* satz) {
+        EXPECT_FALSE(F(satz, IDC_RS_SPITZE_WEG)->isEnabled());
+        {
+            Beantworter b;
+            b.Datei(spitze);
+            KlickAuf(F(satz, IDC_RS_SPITZENPROFIL));
+        }
+        EXPECT_EQ(T(satz, IDC_RS_SPITZENDATEI), spitze);
+        EXPECT_EQ(std::memcmp(&g_profil, &wurzel, sizeof wurzel), 0);
+        EXPECT_EQ(Umrisse(satz), 2);
+        KlickAuf(F(satz, IDC_RS_SPITZE_WEG));
+        EXPECT_EQ(T(satz, IDC_RS_SPITZENDATEI), "");
+        EXPECT_FALSE(F(satz, IDC_RS_SPITZE_WEG)->isEnabled());
         EXPECT_EQ(Umrisse(satz), 2);
     });
 }
