@@ -12,6 +12,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CProfilDlg;
 
