@@ -12,6 +12,7 @@
 #include "profile/datei.h"
 #include "ribs/anordnung.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <system_error>
@@ -229,8 +230,11 @@ void CRippensatzDlg::OnDrucken() {
     bool gekachelt = false;
     for (const Satzseite& seite : druck.satz.seiten)
         gekachelt = gekachelt || seite.gekachelt;
+    double laengste = 0;
+    for (const Rippe& r : teile->rippen)
+        laengste = std::max(laengste, r.laenge);
     if (gekachelt &&
-        Frage(CString("Die längste Rippe passt nicht auf eine Seite; die Seite bietet " +
+        Frage(CString("Die längste Rippe ist " + MmText(laengste) + " mm lang; die Seite bietet " +
                       MmText(druck.plan.platz / 10.0) + " mm. Auf " +
                       std::to_string(druck.plan.seiten) + " Seiten verteilt drucken?"),
               "Auf mehreren Seiten drucken", "Abbrechen") != IDOK)

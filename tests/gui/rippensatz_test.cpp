@@ -221,3 +221,24 @@ TEST_F(Rippensatz, SpitzenprofilEigenesUndEntfernbar) {
 }
 
 } // namespace
+
+namespace {
+
+// A rib longer than the page is printed in tiles only when the user agrees; declined, no file.
+TEST_F(Rippensatz, LangeRippeWirdVorDemDruckErfragt) {
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
+    Einstellungen()->setValue("Ordner/Ausgabe", m_dir.path());
+    Oeffnen([&](QWidget* satz) {
+        Eintippen(satz, IDC_RS_WURZEL, "400");
+        Beantworter b;
+        b.Dazu([](QWidget* w) { QTest::keyClick(w->windowHandle(), Qt::Key_Return); });
+        b.Bestaetigen();
+        KlickAuf(F(satz, IDC_RS_DRUCKEN));
+        ASSERT_EQ(b.meldungen.size(), 1U);
+        EXPECT_TRUE(b.meldungen[0].second.startsWith(
+            QString::fromUtf8("Die längste Rippe ist 400 mm lang; die Seite bietet ")));
+    });
+    EXPECT_FALSE(QFile::exists(m_dir.filePath("naca2412_rippen.pdf")));
+}
+
+} // namespace
