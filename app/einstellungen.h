@@ -20,6 +20,30 @@ inline constexpr Einstellung kOrdnerLaden{"Ordner", "Laden"};
 inline constexpr Einstellung kOrdnerAusgabe{"Ordner", "Ausgabe"};
 inline constexpr Einstellung kDatenfensterX{"Datenfenster", "X"};
 inline constexpr Einstellung kDatenfensterY{"Datenfenster", "Y"};
+inline constexpr Einstellung kSatzWurzel{"Rippensatz", "Wurzel"};
+inline constexpr Einstellung kSatzSpitze{"Rippensatz", "Spitze"};
+inline constexpr Einstellung kSatzAnzahl{"Rippensatz", "Anzahl"};
+inline constexpr Einstellung kSatzBeplankung{"Rippensatz", "Beplankung"};
+inline constexpr Einstellung kSatzNasenleiste{"Rippensatz", "Nasenleiste"};
+inline constexpr Einstellung kSatzEndleiste{"Rippensatz", "Endleiste"};
+inline constexpr Einstellung kSatzPlatte{"Rippensatz", "Platte"};
+inline constexpr Einstellung kSatzGlaetten{"Rippensatz", "Glaetten"};
+inline constexpr Einstellung kSatzSpitzenprofil{"Rippensatz", "Spitzenprofil"};
+// Each spar row's place, width, depth and side (1: bottom).
+inline constexpr Einstellung kSatzHolme[3][4] = {
+    {{"Rippensatz", "Holm1Ort"},
+     {"Rippensatz", "Holm1Breite"},
+     {"Rippensatz", "Holm1Tiefe"},
+     {"Rippensatz", "Holm1Unten"}},
+    {{"Rippensatz", "Holm2Ort"},
+     {"Rippensatz", "Holm2Breite"},
+     {"Rippensatz", "Holm2Tiefe"},
+     {"Rippensatz", "Holm2Unten"}},
+    {{"Rippensatz", "Holm3Ort"},
+     {"Rippensatz", "Holm3Breite"},
+     {"Rippensatz", "Holm3Tiefe"},
+     {"Rippensatz", "Holm3Unten"}},
+};
 
 // Nothing when the value is missing, not a whole number or outside [min, max].
 std::optional<int> LiesZahl(Einstellung e, int min, int max);

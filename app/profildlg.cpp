@@ -4,6 +4,7 @@
 #include "app/einstellungen.h"
 #include "app/infodlg.h"
 #include "app/profilapp.h"
+#include "app/rippensatzdlg.h"
 #include "output/druckwerte.h"
 #include "profile/datei.h"
 #include "profile/liste.h"
@@ -132,7 +133,8 @@ BOOL CProfilDlg::OnInitDialog() {
                                  strZuletzt.GetString());
         for (const auto& [nIDS, nIDM] :
              {std::pair{IDS_SEITENANSICHT, IDM_SEITENANSICHT}, std::pair{IDS_ALS_SVG, IDM_ALS_SVG},
-              std::pair{IDS_ALS_DXF, IDM_ALS_DXF}, std::pair{IDS_KALIBRIEREN, IDM_KALIBRIEREN}}) {
+              std::pair{IDS_ALS_DXF, IDM_ALS_DXF}, std::pair{IDS_RIPPENSATZ, IDM_RIPPENSATZ},
+              std::pair{IDS_KALIBRIEREN, IDM_KALIBRIEREN}}) {
             CString strEintrag;
             if (strEintrag.LoadString(nIDS))
                 pSysMenu->AppendMenu(MF_STRING, nIDM, strEintrag.GetString());
@@ -219,7 +221,7 @@ void CProfilDlg::MenueAktualisieren() {
     if (pSysMenu == nullptr)
         return;
     const UINT nZustand = MF_BYCOMMAND | (ProfilGeladen() ? MF_ENABLED : MF_GRAYED);
-    for (const UINT nIDM : {IDM_SEITENANSICHT, IDM_ALS_SVG, IDM_ALS_DXF})
+    for (const UINT nIDM : {IDM_SEITENANSICHT, IDM_ALS_SVG, IDM_ALS_DXF, IDM_RIPPENSATZ})
         pSysMenu->EnableMenuItem(nIDM, nZustand);
 
     if (m_menuZuletzt.m_hMenu == nullptr)
@@ -277,6 +279,11 @@ void CProfilDlg::OnSysCommand(UINT nID, LPARAM lParam) {
     case IDM_SEITENANSICHT:
         OnSeitenansicht();
         break;
+    case IDM_RIPPENSATZ: {
+        CRippensatzDlg dlgSatz(*this);
+        dlgSatz.DoModal();
+        break;
+    }
     case IDM_ALS_SVG:
     case IDM_ALS_DXF:
         OnExportieren(nID & 0xFFF0);

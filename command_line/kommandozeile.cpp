@@ -6,6 +6,7 @@
 #include "geometry/punkte.h"
 #include "output/druckwerte.h"
 #include "output/rippenauftrag.h"
+#include "output/rippenwahl.h"
 #include "output/schreiben.h"
 #include "profile/datei.h"
 #include "profile/text.h"
@@ -106,14 +107,8 @@ struct Ausgaben {
 
 // The rib options as given; their values are read when the job runs, so that a refused value
 // exits with 1 as any refused value does.
-struct Rippenwahl {
-    std::optional<std::string> rippen;
-    std::string wurzel, spitze, laenge, dicke;
+struct Rippenoptionen : Rippenwahl {
     std::string spitzenprofil;
-    std::string beplankung, nasenleiste, endleiste;
-    std::vector<std::string> holme;
-    bool glaetten = false;
-    std::string platte;
 };
 
 // Reads a profile file into g_profil; false after saying why not.
@@ -165,83 +160,16 @@ bool ZieleFrei(const Ausgaben& aus, const std::vector<std::string>& eingaben) {
     return true;
 }
 
-// A number option's value, or a message naming the option and the value.
-std::optional<double> Zahlwert(const char* option, const std::string& text, std::string& fehler) {
-    const std::optional<double> wert = GanzerTextAlsZahl(text);
-    if (!wert || !std::isfinite(*wert))
-        fehler = std::string(option) + ": „" + AlsUtf8(text) + "“ ist keine Zahl.";
-    return fehler.empty() ? wert : std::nullopt;
-}
-
-struct Rippenjob {
-    RippenAuftrag auftrag;
-    double platteBreite = 600;
-    double platteHoehe = 300;
-};
-
-// The rib options' values as a job; "" or why a value is refused.
-std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job) {
-    std::string fehler;
-    RippenAuftrag& a = job.auftrag;
-    a.dicke = w.dicke;
-    if (w.rippen) {
-        const auto anzahl = Zahlwert("--rippen", *w.rippen, fehler);
-        if (!anzahl)
-            return fehler;
-        if (*anzahl != std::floor(*anzahl))
-            return "--rippen: „" + AlsUtf8(*w.rippen) + "“ ist keine ganze Zahl.";
-        a.anzahl = AufInt(*anzahl);
-        const auto wurzel = Zahlwert("--wurzel", w.wurzel, fehler);
-        const auto spitze = wurzel ? Zahlwert("--spitze", w.spitze, fehler) : std::nullopt;
-        if (!spitze)
-            return fehler;
-        a.wurzel = *wurzel;
-        a.spitze = *spitze;
-    } else {
-        const auto laenge = Zahlwert("--laenge", w.laenge, fehler);
-        if (!laenge)
-            return fehler;
-        a.wurzel = a.spitze = *laenge;
-    }
-    for (const auto& [option, text, ziel] :
-         {std::tuple{"--beplankung", &w.beplankung, &a.optionen.beplankung},
-          std::tuple{"--nasenleiste", &w.nasenleiste, &a.optionen.nasenleiste},
-          std::tuple{"--endleiste", &w.endleiste, &a.optionen.endleiste}}) {
-        if (text->empty())
-            continue;
-        const auto wert = Zahlwert(option, *text, fehler);
-        if (!wert)
-            return fehler;
-        *ziel = *wert;
-    }
-    for (const std::string& text : w.holme) {
-        const HolmLesen holm = LiesHolm(AlsUtf8(text));
-        if (!holm.holm)
-            return "--holm: " + holm.fehler;
-        a.optionen.holme.push_back(*holm.holm);
-    }
-    a.optionen.glaetten = w.glaetten;
-
-    const std::string platte = w.platte.empty() ? "600x300" : w.platte;
-    const std::size_t mal = platte.find_first_of("xX");
-    const auto b = GanzerTextAlsZahl(platte.substr(0, mal));
-    const auto h =
-        mal == std::string::npos ? std::nullopt : GanzerTextAlsZahl(platte.substr(mal + 1));
-    if (!b || !h || !(*b > 0 && *b <= kMaxLaengeMm) || !(*h > 0 && *h <= kMaxLaengeMm))
-        return "--platte: „" + AlsUtf8(platte) +
-               "“ ist keine Plattengröße BREITExHOEHE in mm (je größer als 0 und höchstens "
-               "10000), etwa 600x300.";
-    job.platteBreite = *b;
-    job.platteHoehe = *h;
-    return {};
-}
+// The options as each message names them.
+constexpr Rippenfeldnamen kOptionen{"--rippen",     "--wurzel",      "--spitze",    "--laenge",
+                                    "--beplankung", "--nasenleiste", "--endleiste", "--platte"};
 
 // The ribs: values read, profiles loaded and checked, the ribs built, laid out and written, all
 // or nothing; 0 or 1.
 int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> format,
-                      const Rippenwahl& wahl, const Ausgaben& aus) {
+                      const Rippenoptionen& wahl, const Ausgaben& aus) {
     Rippenjob job;
-    if (const std::string fehler = RippenjobLesen(wahl, job); !fehler.empty()) {
+    if (const std::string fehler = RippenjobLesen(wahl, job, kOptionen); !fehler.empty()) {
         Melde(fehler);
         return 1;
     }
@@ -472,7 +400,7 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
         return Fehler(2, "--wurzel, --spitze und --spitzenprofil gelten nur mit --rippen.");
     if (parser.isSet(spitzenprofil) && parser.value(spitzenprofil).isEmpty())
         return Fehler(2, "Der Name des Spitzenprofils fehlt.");
-    Rippenwahl wahl;
+    Rippenoptionen wahl;
     if (parser.isSet(rippen))
         wahl.rippen = Bytes(parser.value(rippen));
     wahl.wurzel = Bytes(parser.value(wurzel));
@@ -484,7 +412,7 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
     wahl.nasenleiste = Bytes(parser.value(nasenleiste));
     wahl.endleiste = Bytes(parser.value(endleiste));
     for (const QString& h : parser.values(holm))
-        wahl.holme.push_back(Bytes(h));
+        wahl.holme.emplace_back("--holm", Bytes(h));
     wahl.glaetten = parser.isSet(glaetten);
     wahl.platte = Bytes(parser.value(platte));
     return Ende(RippenExportieren(aufruf.datei, aufruf.format, wahl, aus));

@@ -1,5 +1,7 @@
-// The outline as a polyline: the screen plot.
+// The outline as a polyline: the screen plot, and the ribs of the rib-set dialog.
 #include "drawing/seite.h"
+
+#include "geometry/rippenbild.h"
 
 void ZeichneLinienzug(CDC& dc, const std::vector<Punkt>& punkte) {
     if (punkte.empty())
@@ -13,5 +15,13 @@ void PlotteProfil(CDC& dc, const ProfilSpeicher& p, int w, int h, double dicke) 
     CPen stift(PS_SOLID, 1, RGB(0, 255, 0));
     CPen* alterStift = dc.SelectObject(&stift);
     ZeichneLinienzug(dc, BildschirmPunkte(p, w, h, dicke));
+    dc.SelectObject(alterStift);
+}
+
+void PlotteRippen(CDC& dc, const std::vector<Rippe>& rippen, int w, int h) {
+    CPen stift(PS_SOLID, 1, RGB(0, 255, 0));
+    CPen* alterStift = dc.SelectObject(&stift);
+    for (const std::vector<Punkt>& zug : RippenImRahmen(rippen, w, h))
+        ZeichneLinienzug(dc, zug);
     dc.SelectObject(alterStift);
 }

@@ -15,6 +15,9 @@ void ZeichneLinienzug(CDC& dc, const std::vector<Punkt>& punkte);
 // The outline in green in a frame of w x h pixels; dicke in percent.
 void PlotteProfil(CDC& dc, const ProfilSpeicher& p, int w, int h, double dicke);
 
+// The ribs in green, one band of a frame of w x h pixels each (RippenImRahmen).
+void PlotteRippen(CDC& dc, const std::vector<Rippe>& rippen, int w, int h);
+
 // What the printout says above the outline (UTF-8): the file's path, then the profile's name
 // followed by chord and thickness. Too long for the page, the path and the name are shortened
 // in the middle; chord and thickness always stay.

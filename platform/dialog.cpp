@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -152,6 +153,12 @@ QWidget* KnopfErzeugen(const SteuerVorlage& s, QWidget* dlg, Vermittler* vermitt
         g->setAttribute(Qt::WA_TransparentForMouseEvents);
         return g;
     }
+    case BS_AUTOCHECKBOX: {
+        auto* c = new QCheckBox(text, dlg);
+        QObject::connect(c, &QAbstractButton::clicked, vermittler,
+                         [vermittler, id] { vermittler->Melden(id, BN_CLICKED); });
+        return c;
+    }
     case BS_AUTORADIOBUTTON: {
         auto* r = new QRadioButton(text, dlg);
         if (gruppe == nullptr || (s.stil & WS_GROUP)) {
@@ -216,6 +223,9 @@ QWidget* SteuerelementErzeugen(const SteuerVorlage& s, QWidget* dlg, Vermittler*
         else {
             auto* l = new QLabel(QString::fromUtf8(s.text), dlg);
             l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            // A label the program fills while it runs wraps at word ends, as Win32's SS_LEFT
+            // does; a template's own texts keep their line breaks.
+            l->setWordWrap(*s.text == '\0');
             return l;
         }
     case Steuerklasse::ListBox: {

@@ -1,4 +1,4 @@
-// The dialog templates of the main window, the data window and the About box.
+// The dialog templates of the main window, the data window, the rib set and the About box.
 #include "res/resource.h"
 #include "res/vorlage.h"
 
@@ -71,6 +71,56 @@ constexpr SteuerVorlage kKalibrieren[] = {
     {IDCANCEL, Button, "Abbrechen", 190, 72, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
 };
 
+constexpr SteuerVorlage kRippensatz[] = {
+    {IDC_STATIC, Static, "Wurzel in mm:", 7, 10, 62, 8, SS_LEFT},
+    {IDC_RS_WURZEL, Edit, "", 72, 8, 48, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_STATIC, Static, "Spitze in mm:", 7, 26, 62, 8, SS_LEFT},
+    {IDC_RS_SPITZE, Edit, "", 72, 24, 48, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_STATIC, Static, "Anzahl Rippen:", 7, 42, 62, 8, SS_LEFT},
+    {IDC_RS_ANZAHL, Edit, "", 72, 40, 48, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_STATIC, Static, "Beplankung in mm:", 7, 58, 62, 8, SS_LEFT},
+    {IDC_RS_BEPLANKUNG, Edit, "", 72, 56, 48, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_STATIC, Static, "Nasenleiste in mm:", 7, 74, 62, 8, SS_LEFT},
+    {IDC_RS_NASENLEISTE, Edit, "", 72, 72, 48, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_STATIC, Static, "Endleiste in mm:", 7, 90, 62, 8, SS_LEFT},
+    {IDC_RS_ENDLEISTE, Edit, "", 72, 88, 48, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_STATIC, Static, "Platte in mm:", 7, 106, 62, 8, SS_LEFT},
+    {IDC_RS_PLATTE, Edit, "", 72, 104, 48, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_RS_GLAETTEN, Button, "&Glätten", 72, 122, 48, 12, BS_AUTOCHECKBOX | WS_TABSTOP},
+    {IDC_STATIC, Static, "Spitzenprofil:", 130, 10, 48, 8, SS_LEFT},
+    {IDC_RS_SPITZENDATEI, Edit, "", 180, 8, 122, 12, ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP},
+    {IDC_RS_SPITZENPROFIL, Button, "S&pitzenprofil…", 306, 7, 60, 14, BS_PUSHBUTTON | WS_TABSTOP},
+    {IDC_RS_SPITZE_WEG, Button, "Ent&fernen", 370, 7, 52, 14, BS_PUSHBUTTON | WS_TABSTOP},
+    {IDC_STATIC, Static, "Ort", 170, 28, 40, 8, SS_LEFT},
+    {IDC_STATIC, Static, "Breite", 215, 28, 35, 8, SS_LEFT},
+    {IDC_STATIC, Static, "Tiefe", 255, 28, 35, 8, SS_LEFT},
+    {IDC_STATIC, Static, "Holm 1:", 130, 40, 36, 8, SS_LEFT},
+    {IDC_RS_HOLM_ORT + 0, Edit, "", 170, 38, 40, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_RS_HOLM_BREITE + 0, Edit, "", 215, 38, 35, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_RS_HOLM_TIEFE + 0, Edit, "", 255, 38, 35, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_RS_HOLM_UNTEN + 0, Button, "unten", 296, 38, 40, 12, BS_AUTOCHECKBOX | WS_TABSTOP},
+    {IDC_STATIC, Static, "Holm 2:", 130, 55, 36, 8, SS_LEFT},
+    {IDC_RS_HOLM_ORT + 4, Edit, "", 170, 53, 40, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_RS_HOLM_BREITE + 4, Edit, "", 215, 53, 35, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_RS_HOLM_TIEFE + 4, Edit, "", 255, 53, 35, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_RS_HOLM_UNTEN + 4, Button, "unten", 296, 53, 40, 12, BS_AUTOCHECKBOX | WS_TABSTOP},
+    {IDC_STATIC, Static, "Holm 3:", 130, 70, 36, 8, SS_LEFT},
+    {IDC_RS_HOLM_ORT + 8, Edit, "", 170, 68, 40, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_RS_HOLM_BREITE + 8, Edit, "", 215, 68, 35, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_RS_HOLM_TIEFE + 8, Edit, "", 255, 68, 35, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+    {IDC_RS_HOLM_UNTEN + 8, Button, "unten", 296, 68, 40, 12, BS_AUTOCHECKBOX | WS_TABSTOP},
+    {IDC_STATIC, Static,
+     "Ort in mm ab der Nase\noder in % (30%),\nBreite und Tiefe in mm;\nleer: kein Holm", 340, 30,
+     82, 40, SS_LEFT},
+    {IDC_RS_BILD, Static, "", 130, 86, 292, 118, SS_GRAYFRAME},
+    {IDC_RS_MELDUNG, Static, "", 130, 207, 292, 18, SS_LEFT},
+    {IDC_RS_SEITENANSICHT, Button, "Seiten&ansicht", 7, 232, 60, 14, BS_PUSHBUTTON | WS_TABSTOP},
+    {IDC_RS_DRUCKEN, Button, "&Drucken", 71, 232, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
+    {IDC_RS_SVG, Button, "Als &SVG speichern…", 125, 232, 75, 14, BS_PUSHBUTTON | WS_TABSTOP},
+    {IDC_RS_DXF, Button, "Als D&XF speichern…", 204, 232, 75, 14, BS_PUSHBUTTON | WS_TABSTOP},
+    {IDCANCEL, Button, "Schließen", 372, 232, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
+};
+
 constexpr DialogVorlage kDialoge[] = {
     {IDD_KALIBRIEREN, "Drucker kalibrieren", 0, 0, 250, 92, "MS Sans Serif", 8,
      DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, kKalibrieren},
@@ -80,6 +130,8 @@ constexpr DialogVorlage kDialoge[] = {
      DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, WS_EX_APPWINDOW, kProfil},
     {IDD_DATEN, "Kestrun Daten", 0, 0, 422, 213, "MS Sans Serif", 8,
      DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, kDaten},
+    {IDD_RIPPENSATZ, "Rippensatz", 0, 0, 430, 253, "Arial", 8,
+     DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, kRippensatz},
 };
 
 } // namespace

@@ -32,6 +32,7 @@ constexpr VorlagenStil WS_EX_APPWINDOW = 0x00040000;
 
 constexpr VorlagenStil BS_PUSHBUTTON = 0x0000;
 constexpr VorlagenStil BS_DEFPUSHBUTTON = 0x0001;
+constexpr VorlagenStil BS_AUTOCHECKBOX = 0x0003;
 constexpr VorlagenStil BS_GROUPBOX = 0x0007;
 constexpr VorlagenStil BS_AUTORADIOBUTTON = 0x0009;
 constexpr VorlagenStil BS_TYPEMASK = 0x000F;

@@ -23,6 +23,9 @@ constexpr Zeichenkette kZeichenketten[] = {
                              "nicht geladen."},
     {IDS_WEITERE_DATEIEN, "Es wird nur eine Datei geladen: „%1“. %2 weitere Dateien wurden "
                           "nicht geladen."},
+    {IDS_RIPPENSATZ, "&Rippensatz…"},
+    {IDS_RIPPENSATZ_HINWEIS,
+     "Oben die Wurzelrippe, unten die Spitzenrippe, wie sie geschnitten werden."},
     {IDS_PROFILFILTER, "Profildateien|*.dat;*.txt;*.cor|Alle Dateien|*||"},
     {ID_HELP, "So wird Kestrun1 bedient:\n\n"
               "1. Format wählen: „Selig“ für Koordinaten von 0.0 bis 1.0, „Werte“ für 0.0 bis "
@@ -37,8 +40,9 @@ constexpr Zeichenkette kZeichenketten[] = {
               "Wunsch über mehrere Seiten mit Passkreuzen. Im Druckdialog mit 100 % Skalierung "
               "drucken, nicht an die Seite angepasst; der 100-mm-Prüfbalken zeigt es.\n"
               "6. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet die zuletzt "
-              "geöffneten Dateien, die Seitenansicht und das Speichern des Umrisses als SVG oder "
-              "DXF für Laser und Fräse.\n\n"
+              "geöffneten Dateien, die Seitenansicht, das Speichern des Umrisses als SVG oder "
+              "DXF für Laser und Fräse und den Rippensatz: Rippen von der Wurzel zur Spitze mit "
+              "Beplankung, Leisten und Holmen, gedruckt oder als SVG oder DXF.\n\n"
               "Tasten: Strg+O lädt eine Datei, Strg+P druckt, Strg+Umschalt+P zeigt die "
               "Seitenansicht.\n\n"
               "Eine Datei kann auch auf das Fenster gezogen oder beim Start genannt werden: "

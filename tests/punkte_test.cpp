@@ -1,5 +1,6 @@
 // Vertex arithmetic of the screen plot and the printout.
 #include "geometry/punkte.h"
+#include "geometry/rippenbild.h"
 #include "geometry/seitenplan.h"
 #include "hilfen.h"
 
@@ -123,6 +124,29 @@ TEST(MmText, DezimalkommaOhneNachkommaNullen) {
     };
     for (const auto& [wert, text] : faelle)
         EXPECT_EQ(MmText(wert), text) << wert;
+}
+
+} // namespace
+
+namespace {
+
+Rippe Raute(double laenge, double dicke) {
+    Rippe r;
+    r.umriss = {{0, 0}, {laenge / 2, -dicke / 2}, {laenge, 0}, {laenge / 2, dicke / 2}};
+    return r;
+}
+
+// Root above tip, one band each, both at the root's scale, closed, inside the frame.
+TEST(RippenImRahmen, WurzelObenSpitzeUntenEinMassstab) {
+    const auto zuege = RippenImRahmen({Raute(200, 20), Raute(100, 10)}, 412, 200);
+    ASSERT_EQ(zuege.size(), 2U);
+    EXPECT_EQ(zuege[0], (std::vector<Punkt>{{6, 50}, {206, 70}, {406, 50}, {206, 30}, {6, 50}}));
+    EXPECT_EQ(zuege[1],
+              (std::vector<Punkt>{{6, 150}, {106, 160}, {206, 150}, {106, 140}, {6, 150}}));
+    // A frame too small, or ribs without extent, draw nothing.
+    EXPECT_TRUE(RippenImRahmen({Raute(200, 20)}, 10, 10).empty());
+    EXPECT_TRUE(RippenImRahmen({Raute(0, 0)}, 400, 200).empty());
+    EXPECT_TRUE(RippenImRahmen({}, 400, 200).empty());
 }
 
 } // namespace

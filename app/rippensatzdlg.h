@@ -1,0 +1,87 @@
+// The rib-set dialog: the set's values, a drawing of its root and tip rib, and its printout and
+// files for cutters.
+#pragma once
+
+#include "output/rippenwahl.h"
+#include "platform/afxwin.h"
+#include "profile/profil.h"
+#include "res/resource.h"
+
+#include "app/einstellungen.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CProfilDlg;
+
+constexpr int kHolmZeilen = 3;
+
+// A number field kept in the settings, and the values the set can use.
+struct Zahlfeld {
+    Einstellung einstellung;
+    CString* feld;
+    double min;
+    double max;
+    bool ganz;
+};
+
+class CRippensatzDlg : public CDialog {
+public:
+    enum { IDD = IDD_RIPPENSATZ };
+
+    // The root profile, its file and the thickness are the main window's.
+    explicit CRippensatzDlg(CProfilDlg& haupt);
+
+    CString m_strWurzel;
+    CString m_strSpitze;
+    CString m_strAnzahl;
+    CString m_strBeplankung;
+    CString m_strNasenleiste;
+    CString m_strEndleiste;
+    CString m_strPlatte;
+    CString m_strSpitzenDatei;
+    CString m_strHolmOrt[kHolmZeilen];
+    CString m_strHolmBreite[kHolmZeilen];
+    CString m_strHolmTiefe[kHolmZeilen];
+    CButton m_chkHolmUnten[kHolmZeilen];
+    CButton m_chkGlaetten;
+    CStatic m_frmBild;
+    CStatic m_txtMeldung;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnCancel() override;
+    MessageMap GetMessageMap() const override;
+
+    // Redraws the root and the tip rib, or says under the frame why they cannot be made.
+    void OnZeichnen();
+    void OnSpitzenprofil();
+    void OnSpitzeEntfernen();
+    void OnSeitenansicht();
+    void OnDrucken();
+    void OnSvg();
+    void OnDxf();
+
+private:
+    // The job the fields describe; "" or why a value is refused.
+    std::string JobLesen(Rippenjob& job);
+    // The checked set, or nothing once a message box has said why not.
+    std::optional<Rippenteile> TeileOderGesagt(Rippenjob& job);
+    void Exportieren(bool svg);
+    // The files the outputs must not overwrite.
+    std::vector<std::string> Eingaben() const;
+    // "" when loaded; the tip profile is read into its own store, g_profil stays the root's.
+    std::string SpitzeLaden(const CString& strPfad, std::string& warnung);
+    std::array<Zahlfeld, 6> Zahlfelder();
+    void EinstellungenLesen();
+    void EinstellungenSchreiben();
+
+    CProfilDlg& m_haupt;
+    bool m_bGlaetten = true;
+    bool m_bHolmUnten[kHolmZeilen] = {};
+    std::optional<ProfilSpeicher> m_spitze;
+    std::string m_strSpitzenName;
+};

@@ -1,0 +1,79 @@
+// Reading the rib values typed on the command line or into the rib-set dialog.
+#include "output/rippenwahl.h"
+
+#include "geometry/punkte.h"
+#include "output/druckwerte.h"
+#include "profile/text.h"
+
+#include <cmath>
+#include <tuple>
+
+namespace {
+
+// A number's value, or a message naming where it was typed and the value.
+std::optional<double> Zahlwert(const char* name, const std::string& text, std::string& fehler) {
+    const std::optional<double> wert = GanzerTextAlsZahl(text);
+    if (!wert || !std::isfinite(*wert))
+        fehler = std::string(name) + ": „" + AlsUtf8(text) + "“ ist keine Zahl.";
+    return fehler.empty() ? wert : std::nullopt;
+}
+
+} // namespace
+
+std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeldnamen& namen) {
+    std::string fehler;
+    RippenAuftrag& a = job.auftrag;
+    a.dicke = w.dicke;
+    if (w.rippen) {
+        const auto anzahl = Zahlwert(namen.rippen, *w.rippen, fehler);
+        if (!anzahl)
+            return fehler;
+        if (*anzahl != std::floor(*anzahl))
+            return std::string(namen.rippen) + ": „" + AlsUtf8(*w.rippen) +
+                   "“ ist keine ganze Zahl.";
+        a.anzahl = AufInt(*anzahl);
+        const auto wurzel = Zahlwert(namen.wurzel, w.wurzel, fehler);
+        const auto spitze = wurzel ? Zahlwert(namen.spitze, w.spitze, fehler) : std::nullopt;
+        if (!spitze)
+            return fehler;
+        a.wurzel = *wurzel;
+        a.spitze = *spitze;
+    } else {
+        const auto laenge = Zahlwert(namen.laenge, w.laenge, fehler);
+        if (!laenge)
+            return fehler;
+        a.wurzel = a.spitze = *laenge;
+    }
+    for (const auto& [name, text, ziel] :
+         {std::tuple{namen.beplankung, &w.beplankung, &a.optionen.beplankung},
+          std::tuple{namen.nasenleiste, &w.nasenleiste, &a.optionen.nasenleiste},
+          std::tuple{namen.endleiste, &w.endleiste, &a.optionen.endleiste}}) {
+        if (text->empty())
+            continue;
+        const auto wert = Zahlwert(name, *text, fehler);
+        if (!wert)
+            return fehler;
+        *ziel = *wert;
+    }
+    a.optionen.holme.clear();
+    for (const auto& [name, text] : w.holme) {
+        const HolmLesen holm = LiesHolm(AlsUtf8(text));
+        if (!holm.holm)
+            return name + ": " + holm.fehler;
+        a.optionen.holme.push_back(*holm.holm);
+    }
+    a.optionen.glaetten = w.glaetten;
+
+    const std::string platte = w.platte.empty() ? "600x300" : w.platte;
+    const std::size_t mal = platte.find_first_of("xX");
+    const auto b = GanzerTextAlsZahl(platte.substr(0, mal));
+    const auto h =
+        mal == std::string::npos ? std::nullopt : GanzerTextAlsZahl(platte.substr(mal + 1));
+    if (!b || !h || !(*b > 0 && *b <= kMaxLaengeMm) || !(*h > 0 && *h <= kMaxLaengeMm))
+        return std::string(namen.platte) + ": „" + AlsUtf8(platte) +
+               "“ ist keine Plattengröße BREITExHOEHE in mm (je größer als 0 und höchstens "
+               "10000), etwa 600x300.";
+    job.platteBreite = *b;
+    job.platteHoehe = *h;
+    return {};
+}
