@@ -4,13 +4,14 @@
 #include "app/einstellungen.h"
 #include "app/kalibrierdlg.h"
 
-#include "output/druckwerte.h"
 #include "drawing/seite.h"
 #include "export/umriss.h"
+#include "output/druckwerte.h"
 #include "output/schreiben.h"
 #include "platform/afxdc.h"
 #include "profile/text.h"
 
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -171,9 +172,10 @@ void CProfilDlg::OnKalibrieren() {
     if (dlgMessen.DoModal() != IDOK)
         return;
     SchreibeKalibrierung(strDrucker, dlgMessen.m_kalibrierung);
-    const std::string text = KalibrierText(dlgMessen.m_kalibrierung);
-    MessageBox(CString("Der Drucker „" + AlsUtf8(strDrucker.GetString()) + "“ ist kalibriert (" +
-                       (text.empty() ? "druckt maßstabsgetreu" : text) +
-                       "). Jeder weitere Ausdruck auf ihm wird so korrigiert; PDF-, SVG- und "
+    const Kalibrierung& k = dlgMessen.m_kalibrierung;
+    MessageBox(CString("Der Drucker „" + AlsUtf8(strDrucker.GetString()) +
+                       "“ ist kalibriert: längs " + MmText(std::round(k.laengs * 1000) / 10) +
+                       " %, quer " + MmText(std::round(k.quer * 1000) / 10) +
+                       " %. Jeder weitere Ausdruck auf ihm wird so korrigiert; PDF-, SVG- und "
                        "DXF-Dateien der Kommandozeile und des Exports bleiben unkorrigiert."));
 }

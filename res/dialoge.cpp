@@ -60,7 +60,7 @@ constexpr SteuerVorlage kInfo[] = {
 // The two bars of the calibration page, measured with a ruler.
 constexpr SteuerVorlage kKalibrieren[] = {
     {IDC_STATIC, Static,
-     "Die Kalibrierseite wird gedruckt. Bitte beide Balken mit einem Lineal\n"
+     "Die Kalibrierseite ist gedruckt. Bitte beide Balken mit einem Lineal\n"
      "messen und die Längen in mm eintragen (Komma oder Punkt).",
      10, 8, 230, 18, SS_LEFT},
     {IDC_STATIC, Static, "Balken längs (senkrecht):", 10, 33, 100, 8, SS_LEFT},

@@ -10,35 +10,49 @@
 
 #include <gtest/gtest.h>
 
-Beantworter::Beantworter(int grenzeMs) : m_grenzeMs(grenzeMs) {
+#include <algorithm>
+
+namespace {
+
+// Only the newest answerer acts: one made inside an answer answers the windows that answer opens.
+std::vector<Beantworter*> g_stapel;
+
+} // namespace
+
+// Windows already open when the answerer is made are not its to answer, now or when they are
+// on top again.
+Beantworter::Beantworter() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->isModal())
+            m_vorher.emplace_back(w);
+    g_stapel.push_back(this);
     QObject::connect(&m_takt, &QTimer::timeout, [this] { Takt(); });
     m_takt.start(20);
-    m_uhr.start();
-    m_seitAntwort.start();
 }
 
 Beantworter::~Beantworter() {
     m_takt.stop();
+    std::erase(g_stapel, this);
     EXPECT_TRUE(m_antworten.empty()) << m_antworten.size() << " erwartete Fenster kamen nicht";
 }
 
 void Beantworter::Takt() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (m_uhr.elapsed() > m_grenzeMs) {
-        // Stuck: close whatever is open so that the test fails instead of hanging.
-        ADD_FAILURE() << "Zeitgrenze bei " << (modal ? modal->metaObject()->className() : "-");
-        m_antworten.clear();
+    if (modal == nullptr || modal == m_letzter || g_stapel.empty() || g_stapel.back() != this ||
+        std::find(m_vorher.begin(), m_vorher.end(), modal) != m_vorher.end())
+        return;
+    m_letzter = modal;
+    if (m_antworten.empty()) {
+        // A window nobody expected fails the test at once and is closed, so nothing hangs.
+        ADD_FAILURE() << "unerwartetes Fenster " << modal->metaObject()->className() << " „"
+                      << modal->windowTitle().toStdString() << "“";
         if (auto* d = qobject_cast<QDialog*>(modal))
             d->done(QDialog::Rejected);
         return;
     }
-    if (modal == nullptr || modal == m_letzter || m_antworten.empty())
-        return;
-    m_letzter = modal;
     Antwort antwort = std::move(m_antworten.front());
     m_antworten.pop_front();
     antwort(modal);
-    m_seitAntwort.start();
 }
 
 Beantworter& Beantworter::Dazu(Antwort antwort) {
@@ -67,7 +81,6 @@ Beantworter& Beantworter::Bestaetigen(std::function<void()> dabei) {
         auto* box = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(box, nullptr) << w->metaObject()->className();
         meldungen.emplace_back(box->windowTitle(), box->text());
-        wartezeitenMs.push_back(m_seitAntwort.elapsed());
         if (dabei)
             dabei();
         // A question is answered with its cancelling button.

@@ -1,7 +1,6 @@
 // Answers the modal windows a command opens, one after the other, and fails a stuck test.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -15,7 +14,10 @@ using Antwort = std::function<void(QWidget*)>;
 
 class Beantworter {
 public:
-    explicit Beantworter(int grenzeMs = 10000);
+    // Without answers, it is a guard: any modal window that opens fails the test.
+    Beantworter();
+    Beantworter(const Beantworter&) = delete;
+    Beantworter& operator=(const Beantworter&) = delete;
     ~Beantworter();
 
     Beantworter& Dazu(Antwort antwort);
@@ -27,16 +29,12 @@ public:
     Beantworter& Bestaetigen(std::function<void()> dabei = {});
 
     std::vector<std::pair<QString, QString>> meldungen;
-    // For each message box: how long after the previous answer it came up.
-    std::vector<qint64> wartezeitenMs;
 
 private:
     void Takt();
 
     std::deque<Antwort> m_antworten;
     QTimer m_takt;
-    QElapsedTimer m_uhr;
-    QElapsedTimer m_seitAntwort;
-    int m_grenzeMs;
     QPointer<QWidget> m_letzter;
+    std::vector<QPointer<QWidget>> m_vorher;
 };

@@ -108,7 +108,7 @@ TEST_F(Gedaechtnis, BeschaedigteOderUnsinnigeWerteGebenDieStartwerte) {
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.fall);
         Schreiben(f.inhalt);
-        Beantworter wache(2000);
+        Beantworter wache;
         Neustart();
         EXPECT_FALSE(C<QRadioButton>(IDC_SELIG)->isChecked());
         EXPECT_FALSE(C<QRadioButton>(IDC_WERTE)->isChecked());

@@ -1,6 +1,8 @@
 // The main window and the data window, driven with real clicks and keys.
 #include "hauptfenster.h"
 
+#include "platform/fenster_p.h"
+
 #include "app/profildlg.h"
 #include "profile/liste.h"
 #include "profile/text.h"
@@ -12,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
@@ -30,7 +33,7 @@ public:
 
     bool eventFilter(QObject* o, QEvent* e) override {
         auto* w = static_cast<QWidget*>(o);
-        const int id = w->property("kestrunSteuerId").toInt();
+        const int id = w->property(kSteuerId).toInt();
         if (e->type() == QEvent::EnabledChange && w->isEnabled())
             freigegeben.push_back(id);
         if (e->type() == QEvent::Hide)
@@ -92,20 +95,24 @@ TEST_F(Hauptfenster, SchlechteDateiMeldetSichSofortUndAendertNichts) {
             b.Datei(pfad).Bestaetigen();
         else
             b.Dazu([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+        std::atomic<bool> geoeffnet = false;
         {
-            // Unblocks a window stuck opening the FIFO, and ends the run if it stays stuck.
-            const std::jthread retter([fifo = pfad.toStdString()](std::stop_token halt) {
-                for (int ms = 0; !halt.stop_requested(); ms += 50) {
-                    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-                    if (const int fd = ms > 1500 ? ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK) : -1;
-                        fd >= 0)
-                        ::close(fd);
-                    if (ms > 20000)
-                        std::_Exit(1);
-                }
-            });
+            // Whoever opens the FIFO for reading lets a writer in: then the window would have
+            // blocked, and the writer unblocks it so that the test can say so.
+            const bool fifo = std::string_view(name) == "fifo";
+            const std::jthread wache(
+                [ziel = pfad.toStdString(), fifo, &geoeffnet](std::stop_token halt) {
+                    while (fifo && !halt.stop_requested()) {
+                        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                        if (const int fd = ::open(ziel.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                            geoeffnet = true;
+                            ::close(fd);
+                        }
+                    }
+                });
             Klick(IDC_LADEN);
         }
+        EXPECT_FALSE(geoeffnet);
         EXPECT_EQ(Aufnehmen(), vorher);
         if (!meldung)
             continue;
@@ -113,7 +120,6 @@ TEST_F(Hauptfenster, SchlechteDateiMeldetSichSofortUndAendertNichts) {
         EXPECT_EQ(b.meldungen[0].first, "Kestrun1");
         EXPECT_TRUE(b.meldungen[0].second.contains(QString::fromUtf8(meldung)))
             << b.meldungen[0].second.toStdString();
-        EXPECT_LT(b.wartezeitenMs[0], 1000);
     }
 }
 
@@ -155,7 +161,7 @@ TEST_F(Hauptfenster, DatenfensterNimmtEingabenWaehrendDasHauptfensterModalLaeuft
             QCoreApplication::sendEvent(fenster->windowHandle(), &schliessfeld);
         },
     };
-    Beantworter b(30000);
+    Beantworter b;
     b.Dazu([&](QWidget* modal) {
         ASSERT_EQ(modal, m_dlg->m_hWnd);
         Laden(erste);
@@ -216,14 +222,14 @@ TEST_F(Hauptfenster, NurEchterFokusverlustZeichnetNeu) {
 }
 
 TEST_F(Hauptfenster, AnzeigefelderNehmenKeineEingabeUndOkBeendet) {
-    Beantworter b(3000);
+    Beantworter b;
     b.Dazu([this](QWidget*) {
         KlickAuf(W(IDC_ANZAHL));
         for (char c : {'a', 'b', 'c'})
             QTest::keyClick(m_dlg->m_hWnd->windowHandle(), c);
         EXPECT_EQ(Text(IDC_ANZAHL), "0");
         // A message box would stay unanswered: this fails the test after a second.
-        Beantworter wache(1000);
+        Beantworter wache;
         Klick(IDOK);
     });
     m_dlg->m_hWnd->hide();
@@ -253,7 +259,7 @@ TEST_F(Hauptfenster, EigenesSchreibenMeldetKeineAenderung) {
     C<QLineEdit>(IDC_ANZAHL)->setText("x");
     m_dlg->m_strProfillaenge = "250";
     m_dlg->m_strProfildicke = "7,5";
-    Beantworter b(1000);
+    Beantworter b;
     m_dlg->UpdateData(FALSE);
     EXPECT_TRUE(b.meldungen.empty());
     EXPECT_EQ(Text(IDC_PROFILLAENGE), "250");

@@ -67,7 +67,7 @@ TEST_F(Hauptfenster, KalibrierterDruckerDrucktDenBalkenLaenger) {
         ASSERT_NE(menue, nullptr);
         Taste(menue, Qt::Key_K); // "Drucker &kalibrieren…"
         ASSERT_EQ(b.meldungen.size(), 1U);
-        EXPECT_TRUE(b.meldungen[0].second.contains(QString::fromUtf8("100,6 % / 100,0 %")))
+        EXPECT_TRUE(b.meldungen[0].second.contains(QString::fromUtf8("längs 100,6 %, quer 100 %")))
             << b.meldungen[0].second.toStdString();
     }
     // The calibration page itself is never corrected.

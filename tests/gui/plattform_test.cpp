@@ -1,5 +1,6 @@
 // The platform pieces: integer transfer, and templates laid out in dialog units.
 #include "app/profildlg.h"
+#include "platform/fenster_p.h"
 #include "platform/ganzzahl.h"
 #include "res/vorlage.h"
 
@@ -49,7 +50,7 @@ void PruefeLage(const CWnd& dlg, int idd) {
     for (const QWidget* w : dlg.m_hWnd->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (w->isWindow())
             continue;
-        const int id = w->property("kestrunSteuerId").toInt();
+        const int id = w->property(kSteuerId).toInt();
         const auto s = std::find_if(
             v->steuerelemente.begin(), v->steuerelemente.end(), [&](const SteuerVorlage& t) {
                 return t.id == id && nahe(w->x(), t.x * e.x) && nahe(w->y(), t.y * e.y);

@@ -1,8 +1,8 @@
 // The plot in the frame, reached by mouse and by keyboard, and the print command's checks.
 #include "hauptfenster.h"
 
-#include "geometry/punkte.h"
 #include "drawing/seite.h"
+#include "geometry/punkte.h"
 #include "platform/druckgeraet.h"
 
 #include <QApplication>
@@ -150,7 +150,7 @@ TEST_F(Zeichnen, DruckPrueftLaengeUndDickeVorDemDruckdialog) {
         C<QLineEdit>(IDC_PROFILLAENGE)->setText(f.laenge);
         C<QLineEdit>(IDC_PROFILDICKE)->setText(f.dicke);
         QStringList fenster;
-        Beantworter b(3000);
+        Beantworter b;
         b.Dazu([&](QWidget* w) {
             fenster << w->metaObject()->className();
             if (auto* box = qobject_cast<QMessageBox*>(w))
