@@ -76,31 +76,69 @@ void CProfilDlg::OnDrucken() {
     const auto umriss = UmrissOderGesagt(*this, auftrag);
     if (!umriss)
         return;
-    CPrintDialog dlgDrucken(FALSE, 0, this);
-    dlgDrucken.m_strAusgabeDatei = AusgabeVorschlag(".pdf");
+    Ausdrucken(
+        this, ".pdf", [&](const CDC& dc) { return PlaneDruck(dc, auftrag, *umriss); },
+        [&](const Druck& druck) {
+            return druck.plan.seiten > 1
+                       ? "Das Profil ist " + MmText(umriss->laenge) +
+                             " mm lang; die Seite bietet " + MmText(druck.plan.platz / 10.0) +
+                             " mm. Auf " + std::to_string(druck.plan.seiten) +
+                             " Seiten verteilt drucken?"
+                       : std::string();
+        });
+}
+
+void CProfilDlg::Ausdrucken(CWnd* pWnd, const char* endung,
+                            const std::function<Druck(const CDC&)>& planen,
+                            const std::function<std::string(const Druck&)>& frage) {
+    CPrintDialog dlgDrucken(FALSE, 0, pWnd);
+    dlgDrucken.m_strAusgabeDatei = AusgabeVorschlag(endung);
     if (dlgDrucken.DoModal() != IDOK)
         return;
     AusgabeMerken(dlgDrucken.m_strAusgabeDatei);
     const Kalibrierung kalibrierung = LiesKalibrierung(dlgDrucken.GetDeviceName());
     CDC dc;
     dc.Attach(dlgDrucken.GetPrinterDC());
+    // Before the plan: a calibrated printer has less room for the true page.
     dc.Kalibrieren(kalibrierung.quer, kalibrierung.laengs);
 
-    const Druck druck = PlaneDruck(dc, auftrag, *umriss);
+    const Druck druck = planen(dc);
     // A cut-off outline would be glued onto balsa without anyone noticing.
     if (!druck.fehler.empty()) {
-        MessageBox(CString(druck.fehler));
+        pWnd->MessageBox(CString(druck.fehler));
         return;
     }
-    if (druck.plan.seiten > 1 &&
-        Frage(CString("Das Profil ist " + MmText(umriss->laenge) + " mm lang; die Seite bietet " +
-                      MmText(druck.plan.platz / 10.0) + " mm. Auf " +
-                      std::to_string(druck.plan.seiten) + " Seiten verteilt drucken?"),
-              "Auf mehreren Seiten drucken", "Abbrechen") != IDOK)
+    if (const std::string text = frage(druck);
+        !text.empty() &&
+        pWnd->Frage(CString(text), "Auf mehreren Seiten drucken", "Abbrechen") != IDOK)
         return;
-    const std::string fehler = DruckeDokument(dc, druck);
-    if (!fehler.empty())
-        MessageBox(CString(fehler));
+    if (const std::string fehler = DruckeDokument(dc, druck); !fehler.empty())
+        pWnd->MessageBox(CString(fehler));
+}
+
+void CProfilDlg::Vorschau(CWnd* pWnd, const char* endung,
+                          const std::function<Druck(const CDC&)>& planen) {
+    // Refused on the default page, the preview does not open; a page chosen in the preview that
+    // cannot take the printout says so instead of showing it empty.
+    CPrintDialog dlgStandard(FALSE, 0, pWnd);
+    if (dlgStandard.GetDefaults()) {
+        CDC dc;
+        dc.Attach(dlgStandard.GetPrinterDC());
+        if (const Druck druck = planen(dc); !druck.fehler.empty()) {
+            pWnd->MessageBox(CString(druck.fehler));
+            return;
+        }
+    }
+    DruckVorschau(
+        pWnd,
+        [&](CDC& dc) {
+            const Druck druck = planen(dc);
+            if (druck.fehler.empty())
+                DruckeDokument(dc, druck);
+            else
+                ZeichneAbsage(dc, druck.fehler);
+        },
+        AusgabeVorschlag(endung));
 }
 
 void CProfilDlg::OnSeitenansicht() {
@@ -108,27 +146,7 @@ void CProfilDlg::OnSeitenansicht() {
     const auto umriss = UmrissOderGesagt(*this, auftrag);
     if (!umriss)
         return;
-    // Refused on the default page, the preview does not open; a page chosen in the preview that
-    // cannot take the outline says so instead of showing it empty.
-    CPrintDialog dlgStandard(FALSE, 0, this);
-    if (dlgStandard.GetDefaults()) {
-        CDC dc;
-        dc.Attach(dlgStandard.GetPrinterDC());
-        if (const Druck druck = PlaneDruck(dc, auftrag, *umriss); !druck.fehler.empty()) {
-            MessageBox(CString(druck.fehler));
-            return;
-        }
-    }
-    DruckVorschau(
-        this,
-        [&](CDC& dc) {
-            const Druck druck = PlaneDruck(dc, auftrag, *umriss);
-            if (druck.fehler.empty())
-                DruckeDokument(dc, druck);
-            else
-                ZeichneAbsage(dc, druck.fehler);
-        },
-        AusgabeVorschlag(".pdf"));
+    Vorschau(this, ".pdf", [&](const CDC& dc) { return PlaneDruck(dc, auftrag, *umriss); });
 }
 
 void CProfilDlg::OnExportieren(UINT nIDM) {

@@ -2,12 +2,14 @@
 #pragma once
 
 #include "data_window/datendlg.h"
+#include "drawing/seite.h"
 #include "platform/afxwin.h"
 #include "profile/profil.h"
 #include "res/resource.h"
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 // Open only during one load command.
@@ -45,6 +47,13 @@ public:
     // The full path an output dialog offers: the loaded file's name with endung (".pdf") in the
     // folder of the last output.
     CString AusgabeVorschlag(const char* endung) const;
+    // The print command of every printout, owned by pWnd: the print dialog offering the profile's
+    // name with endung, the chosen printer's calibration, the plan and its refusal, the question
+    // a printout in tiles needs (frage gives its text, or nothing), the document.
+    void Ausdrucken(CWnd* pWnd, const char* endung, const std::function<Druck(const CDC&)>& planen,
+                    const std::function<std::string(const Druck&)>& frage);
+    // The same printout in the toolkit's preview.
+    void Vorschau(CWnd* pWnd, const char* endung, const std::function<Druck(const CDC&)>& planen);
     // Remembers the folder of a file the user chose for an output; empty changes nothing.
     void AusgabeMerken(const CString& strPfad);
 

@@ -213,37 +213,23 @@ void CRippensatzDlg::OnDrucken() {
     const auto teile = TeileOderGesagt(job);
     if (!teile)
         return;
-    CPrintDialog dlgDrucken(FALSE, 0, this);
-    dlgDrucken.m_strAusgabeDatei = m_haupt.AusgabeVorschlag("_rippen.pdf");
-    if (dlgDrucken.DoModal() != IDOK)
-        return;
-    m_haupt.AusgabeMerken(dlgDrucken.m_strAusgabeDatei);
-    const Kalibrierung kalibrierung = LiesKalibrierung(dlgDrucken.GetDeviceName());
-    CDC dc;
-    dc.Attach(dlgDrucken.GetPrinterDC());
-    dc.Kalibrieren(kalibrierung.quer, kalibrierung.laengs);
-
-    const Druck druck = PlaneDruck(dc, *teile);
-    if (!druck.fehler.empty()) {
-        MessageBox(CString(druck.fehler));
-        return;
-    }
-    // As for one outline: a rib cut into tiles is printed only when the user agrees.
-    bool gekachelt = false;
-    for (const Satzseite& seite : druck.satz.seiten)
-        gekachelt = gekachelt || seite.gekachelt;
-    double laengste = 0;
-    for (const Rippe& r : teile->rippen)
-        laengste = std::max(laengste, r.laenge);
-    if (gekachelt &&
-        Frage(CString("Die längste Rippe ist " + MmText(laengste) + " mm lang; die Seite bietet " +
-                      MmText(druck.plan.platz / 10.0) + " mm. Auf " +
-                      std::to_string(druck.plan.seiten) + " Seiten verteilt drucken?"),
-              "Auf mehreren Seiten drucken", "Abbrechen") != IDOK)
-        return;
-    const std::string fehler = DruckeDokument(dc, druck);
-    if (!fehler.empty())
-        MessageBox(CString(fehler));
+    m_haupt.Ausdrucken(
+        this, "_rippen.pdf", [&](const CDC& dc) { return PlaneDruck(dc, *teile); },
+        [&](const Druck& druck) {
+            // A set spread over pages is normal; a rib cut into tiles is printed only when the
+            // user agrees, as for one outline.
+            bool gekachelt = false;
+            for (const Satzseite& seite : druck.satz.seiten)
+                gekachelt = gekachelt || seite.gekachelt;
+            double laengste = 0;
+            for (const Rippe& r : teile->rippen)
+                laengste = std::max(laengste, r.laenge);
+            return gekachelt ? "Die längste Rippe ist " + MmText(laengste) +
+                                   " mm lang; die Seite bietet " + MmText(druck.plan.platz / 10.0) +
+                                   " mm. Auf " + std::to_string(druck.plan.seiten) +
+                                   " Seiten verteilt drucken?"
+                             : std::string();
+        });
 }
 
 void CRippensatzDlg::OnSeitenansicht() {
@@ -251,27 +237,7 @@ void CRippensatzDlg::OnSeitenansicht() {
     const auto teile = TeileOderGesagt(job);
     if (!teile)
         return;
-    // Refused on the default page, the preview does not open; a page chosen in the preview that
-    // cannot take the ribs says so instead of showing it empty.
-    CPrintDialog dlgStandard(FALSE, 0, this);
-    if (dlgStandard.GetDefaults()) {
-        CDC dc;
-        dc.Attach(dlgStandard.GetPrinterDC());
-        if (const Druck druck = PlaneDruck(dc, *teile); !druck.fehler.empty()) {
-            MessageBox(CString(druck.fehler));
-            return;
-        }
-    }
-    DruckVorschau(
-        this,
-        [&](CDC& dc) {
-            const Druck druck = PlaneDruck(dc, *teile);
-            if (druck.fehler.empty())
-                DruckeDokument(dc, druck);
-            else
-                ZeichneAbsage(dc, druck.fehler);
-        },
-        m_haupt.AusgabeVorschlag("_rippen.pdf"));
+    m_haupt.Vorschau(this, "_rippen.pdf", [&](const CDC& dc) { return PlaneDruck(dc, *teile); });
 }
 
 void CRippensatzDlg::OnSvg() {

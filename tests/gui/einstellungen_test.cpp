@@ -97,7 +97,7 @@ TEST_F(Gedaechtnis, BeschaedigteOderUnsinnigeWerteGebenDieStartwerte) {
         std::string inhalt;
         const char* laenge; // the one usable value in the file, else "100"
     } faelle[] = {
-        {"random bytes", std::string("\x00\xff[[=\n\x01\x02 ==\xfe", 14), "100"},
+        {"random bytes", std::string("\x00\xff[[=\n\x01\x02 ==\xfe", 12), "100"},
         {"out of range",
          "[Hauptfenster]\nFormat=7\nProfillaenge=0\nProfildicke=nan\n"
          "[Datenfenster]\nX=999999\nY=5\n",
