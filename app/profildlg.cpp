@@ -15,7 +15,6 @@
 #include <string>
 #include <system_error>
 
-std::FILE* g_datei = nullptr;
 
 namespace {
 
@@ -370,16 +369,7 @@ void CProfilDlg::OnDropFiles(UINT, LPARAM hDrop) {
 }
 
 void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> format) {
-    std::string fehler;
-    g_datei = OeffneProfilDatei(DateiPfadKodiert(strPfad), fehler);
-    if (g_datei == nullptr) {
-        MessageBox(fehler);
-        return;
-    }
-    const LeseErgebnis ergebnis =
-        format ? LeseProfil(g_datei, *format) : LeseProfilErkannt(g_datei);
-    std::fclose(g_datei);
-    g_datei = nullptr;
+    const LeseErgebnis ergebnis = LadeProfil(DateiPfadKodiert(strPfad), format);
     // A refused file leaves the loaded profile, the fields and the buttons as they were.
     if (!ergebnis.fehler.empty()) {
         MessageBox(ergebnis.fehler);

@@ -12,8 +12,6 @@
 #include <functional>
 #include <optional>
 
-// Open only during one load command.
-extern std::FILE* g_datei;
 
 // Posted by the window to itself: load the file named on the command line once it shows.
 constexpr UINT WM_STARTDATEI = WM_APP + 1;

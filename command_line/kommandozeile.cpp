@@ -113,16 +113,10 @@ struct Rippenoptionen : Rippenwahl {
 
 // Reads a profile file into g_profil; false after saying why not.
 bool Geladen(const std::string& datei, std::optional<ProfilFormat> format, std::string& name) {
-    std::string fehler;
-    std::FILE* f = OeffneProfilDatei(datei, fehler);
-    if (f == nullptr) {
-        Melde(fehler);
-        return false;
-    }
-    const LeseErgebnis ergebnis = format ? LeseProfil(f, *format) : LeseProfilErkannt(f);
-    std::fclose(f);
+    bool geoeffnet = false;
+    const LeseErgebnis ergebnis = LadeProfil(datei, format, &geoeffnet);
     if (!ergebnis.fehler.empty()) {
-        Melde(AlsUtf8(datei) + ": " + ergebnis.fehler);
+        Melde(geoeffnet ? AlsUtf8(datei) + ": " + ergebnis.fehler : ergebnis.fehler);
         return false;
     }
     if (!ergebnis.warnung.empty())

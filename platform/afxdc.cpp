@@ -4,6 +4,7 @@
 #include "platform/druckgeraet.h"
 #include "platform/fenster_p.h"
 #include "platform/zeichenfeld_p.h"
+#include "res/resource.h"
 
 #include "output/schreiben.h"
 
@@ -418,7 +419,9 @@ void DruckVorschau(CWnd* pParentWnd, const std::function<void(CDC&)>& drucken,
     QPrinter drucker(QPrinter::HighResolution);
     VorschlagSetzen(drucker, ausgabeDatei);
     QPrintPreviewDialog vorschau(&drucker, pParentWnd ? pParentWnd->m_hWnd : nullptr);
-    vorschau.setWindowTitle(QStringLiteral("Seitenansicht"));
+    CString strTitel;
+    strTitel.LoadString(IDS_SEITENANSICHT_TITEL);
+    vorschau.setWindowTitle(AlsQString(strTitel));
     QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
                      [&drucken](QPrinter* seiten) {
                          CDC dc;

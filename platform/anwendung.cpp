@@ -1,5 +1,6 @@
 // The application object, its start, and the common file dialog.
 #include "platform/fenster_p.h"
+#include "res/resource.h"
 
 #include <QApplication>
 #include <QFile>
@@ -198,7 +199,9 @@ int CFileDialog::DoModal() {
     dlg.setFileMode(QFileDialog::AnyFile);
     dlg.setOption(QFileDialog::DontConfirmOverwrite,
                   m_bOeffnen || !(m_dwFlags & OFN_OVERWRITEPROMPT));
-    dlg.setWindowTitle(m_bOeffnen ? QStringLiteral("Öffnen") : QStringLiteral("Speichern unter"));
+    CString strTitel;
+    strTitel.LoadString(m_bOeffnen ? IDS_OEFFNEN : IDS_SPEICHERN_UNTER);
+    dlg.setWindowTitle(AlsQString(strTitel));
     if (!m_strFilter.IsEmpty())
         dlg.setNameFilters(Filter(AlsQString(m_strFilter)));
     if (!m_strEndung.IsEmpty())

@@ -3,6 +3,7 @@
 #include "platform/fenster_p.h"
 #include "platform/ganzzahl.h"
 #include "platform/zeichenfeld_p.h"
+#include "res/resource.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -438,7 +439,9 @@ void DDX_Text(CDataExchange* pDX, int nIDC, std::int32_t& value) {
     }
     const auto zahl = GanzzahlAusText(TextVon(w).toStdString());
     if (!zahl) {
-        pDX->m_pDlgWnd->MessageBox("Bitte geben Sie eine ganze Zahl ein.");
+        CString strMeldung;
+        strMeldung.LoadString(IDS_GANZE_ZAHL);
+        pDX->m_pDlgWnd->MessageBox(strMeldung);
         pDX->Fail(w);
         return;
     }

@@ -1,5 +1,6 @@
 // The window's system menu, opened as its context menu, and the default system commands.
 #include "platform/fenster_p.h"
+#include "res/resource.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -89,7 +90,9 @@ CMenu* CWnd::GetSystemMenu(BOOL) const {
         m_pSystemMenu->m_hMenu = menue;
         // What Win32's menu of a fixed-size dialog offers besides moving, which is the
         // window manager's affair here.
-        m_pSystemMenu->AppendMenu(MF_STRING, SC_CLOSE, "&Schließen\tAlt+F4");
+        CString strSchliessen;
+        strSchliessen.LoadString(IDS_SCHLIESSEN);
+        m_pSystemMenu->AppendMenu(MF_STRING, SC_CLOSE, strSchliessen.GetString());
         auto* wnd = const_cast<CWnd*>(this);
         QObject::connect(menue, &QMenu::triggered, menue, [wnd](QAction* eintrag) {
             const UINT nID = eintrag->data().toUInt();

@@ -63,11 +63,14 @@ LeseErgebnis LeseProfilIn(std::FILE* stream, std::optional<ProfilFormat> format)
     return format ? LeseProfil(stream, *format) : LeseProfilErkannt(stream);
 }
 
-LeseErgebnis LadeProfil(const std::string& pfad, std::optional<ProfilFormat> format) {
+LeseErgebnis LadeProfil(const std::string& pfad, std::optional<ProfilFormat> format,
+                        bool* geoeffnet) {
     LeseErgebnis abgelehnt{};
     abgelehnt.format = format.value_or(ProfilFormat::Selig);
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> datei(
         OeffneProfilDatei(pfad, abgelehnt.fehler), &std::fclose);
+    if (geoeffnet)
+        *geoeffnet = datei != nullptr;
     if (!datei)
         return abgelehnt;
     return LeseProfilIn(datei.get(), format);

@@ -16,4 +16,6 @@ LeseErgebnis LeseProfilIn(std::FILE* stream, std::optional<ProfilFormat> format)
 
 // The one way a file is loaded: opened as above, read as LeseProfilIn, closed on every path. A
 // file that cannot be opened is refused like one that cannot be read (fehler).
-LeseErgebnis LadeProfil(const std::string& pfad, std::optional<ProfilFormat> format);
+// geoeffnet, when given, tells a refused open (its message names the path) from a refused read.
+LeseErgebnis LadeProfil(const std::string& pfad, std::optional<ProfilFormat> format,
+                        bool* geoeffnet = nullptr);

@@ -17,6 +17,12 @@
 #define IDS_RIPPENSATZ_HINWEIS 113
 #define IDS_KALIBRIEREN 114
 #define IDD_KALIBRIEREN 115
+// The platform's own words: common dialogs' titles, the system menu, the data exchange.
+#define IDS_OEFFNEN 116
+#define IDS_SPEICHERN_UNTER 117
+#define IDS_SCHLIESSEN 118
+#define IDS_GANZE_ZAHL 119
+#define IDS_SEITENANSICHT_TITEL 120
 #define IDI_PROFIL 128
 #define IDD_DATEN 129
 #define IDR_PROFIL 130

@@ -72,7 +72,9 @@ with tempfile.TemporaryDirectory() as ordner:
 
     # True scale with a decimal comma on the command line as in the window; 400 mm on A4 takes
     # pages that, laid on each other at the crosses, give the whole chord.
-    for laenge, mm, seitenzahl in (("150", 150.0, 1), ("150,5", 150.5, 1), ("400", 400.0, 2)):
+    # 259.9 mm is all an A4 page offers below the 30 mm line, 260 takes a second page.
+    for laenge, mm, seitenzahl in (("150", 150.0, 1), ("150,5", 150.5, 1), ("259,9", 259.9, 1),
+                                   ("260", 260.0, 2), ("400", 400.0, 2)):
         r = lauf("--pdf", datei("a.pdf"), "--laenge", laenge, naca2412)
         pruefe(r.returncode == 0, f"--laenge {laenge}: exit {r.returncode} {r.stderr}")
         bilder = seiten(datei("a.pdf"))
@@ -80,7 +82,9 @@ with tempfile.TemporaryDirectory() as ordner:
         gesamt = 0
         for nummer, bild in enumerate(bilder):
             balken = dunkle_zeilen(bild, BALKEN_X - 1, BALKEN_X + 2, OBEN - 5)
-            pruefe(balken and abs((balken[-1] - balken[0]) / 10 - 100) <= 0.3,
+            # One unbroken line: its last tick cannot stand in for a short bar.
+            pruefe(balken and abs((balken[-1] - balken[0]) / 10 - 100) <= 0.3
+                   and len(balken) == balken[-1] - balken[0] + 1,
                    f"{laenge} page {nummer + 1}: check bar {balken and balken[-1] - balken[0]}")
             oben, unten = umriss(bild)
             if nummer == 0:
@@ -151,10 +155,20 @@ with tempfile.TemporaryDirectory() as ordner:
                ([datei("leer.dat")], 1),
                ([datei("fehlt.dat")], 1), (["--seite", "A5", naca2412], 2),
                (["--unbekannt", naca2412], 2), (["--format", "x", naca2412], 2), ([], 2)]
+    # Some of them word for word, as a user reads them.
+    wortlaut = {
+        ("--laenge", "0"): "kestrun1: Die Profillänge muss eine Zahl größer als 0 und höchstens "
+                           "10000 mm sein (eingegeben: „0“).\n",
+        ("--dicke", "nan"): "kestrun1: Die Profildicke muss eine Zahl sein, in Prozent der "
+                            "Originaldicke (eingegeben: „nan“).\n",
+        ("--seite", "A5"): "kestrun1: --seite kennt nur A4, A3 oder Letter, nicht „A5“.\n",
+    }
     for argumente, code in faelle:
         r = lauf("--pdf", datei("nein.pdf"), *argumente)
         pruefe(r.returncode == code and r.stderr.startswith("kestrun1: "),
                f"{argumente}: exit {r.returncode}, stderr {r.stderr!r}")
+        erwartet = wortlaut.get(tuple(argumente[:2]))
+        pruefe(erwartet is None or r.stderr == erwartet, f"{argumente}: {r.stderr!r}")
         pruefe(not [n for n in os.listdir(ordner) if n.startswith("nein")],
                f"{argumente}: left {os.listdir(ordner)}")
 
