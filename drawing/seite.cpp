@@ -137,6 +137,17 @@ void MitKalibrierung(const CDC& dc, Druck& druck) {
         druck.kopf.werte += " – " + text;
 }
 
+// The failure of a document that started, with the device's reason when it gave one.
+std::string NichtAbgeschlossen(const CDC& dc) {
+    std::string text = "Der Ausdruck konnte nicht abgeschlossen werden.";
+    // Appended piecewise: GCC 12 warns falsely (-Wrestrict) on "\n" + std::string at -O3.
+    if (const std::string grund = dc.Fehlertext(); !grund.empty()) {
+        text += '\n';
+        text += grund;
+    }
+    return text;
+}
+
 } // namespace
 
 Druck PlaneDruck(const CDC& dc, const Auftrag& auftrag, const Umriss& umriss) {
@@ -231,8 +242,7 @@ std::string DruckeDokument(CDC& dc, const Druck& druck) {
         }
     }
     if (dc.EndDoc() < 0 || !ok)
-        return "Der Ausdruck konnte nicht abgeschlossen werden." +
-               (dc.Fehlertext().empty() ? std::string() : "\n" + dc.Fehlertext());
+        return NichtAbgeschlossen(dc);
     return {};
 }
 
@@ -291,10 +301,7 @@ std::string DruckeKalibrierseite(CDC& dc, const std::string& drucker) {
         Text(dc, links + kBalkenLaenge / 2 - 60, y - 40, "100 mm");
         ok = dc.EndPage() >= 0;
     }
-    if (dc.EndDoc() < 0 || !ok) {
-        const std::string grund = dc.Fehlertext();
-        return "Der Ausdruck konnte nicht abgeschlossen werden." +
-               (grund.empty() ? std::string() : "\n" + grund);
-    }
+    if (dc.EndDoc() < 0 || !ok)
+        return NichtAbgeschlossen(dc);
     return {};
 }
