@@ -29,6 +29,18 @@ QString Pfad(const Umriss& k) {
     return QString::fromStdString(d);
 }
 
+// The document's root: its size in mm and a view box of the same size from ecke.
+void Anfang(QXmlStreamWriter& xml, double breite, double hoehe, const QString& ecke) {
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("svg"));
+    xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
+    xml.writeAttribute(QStringLiteral("width"), Zahl(breite) + QStringLiteral("mm"));
+    xml.writeAttribute(QStringLiteral("height"), Zahl(hoehe) + QStringLiteral("mm"));
+    xml.writeAttribute(QStringLiteral("viewBox"), ecke + ' ' + Zahl(breite) + ' ' + Zahl(hoehe));
+}
+
 } // namespace
 
 std::string SvgText(const Umriss& k, const std::string& name) {
@@ -39,15 +51,7 @@ std::string SvgText(const Umriss& k, const std::string& name) {
     // from whole pixels; this writer keeps 0.1 um and the outline's exact extent.
     QByteArray text;
     QXmlStreamWriter xml(&text);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeStartElement(QStringLiteral("svg"));
-    xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
-    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
-    xml.writeAttribute(QStringLiteral("width"), Zahl(breite) + QStringLiteral("mm"));
-    xml.writeAttribute(QStringLiteral("height"), Zahl(hoehe) + QStringLiteral("mm"));
-    xml.writeAttribute(QStringLiteral("viewBox"), Zahl(k.links) + ' ' + Zahl(-k.oben) + ' ' +
-                                                      Zahl(breite) + ' ' + Zahl(hoehe));
+    Anfang(xml, breite, hoehe, Zahl(k.links) + ' ' + Zahl(-k.oben));
     if (const std::string titel = NameAlsText(name); !titel.empty())
         xml.writeTextElement(QStringLiteral("title"), QString::fromStdString(titel));
     xml.writeEmptyElement(QStringLiteral("path"));
@@ -68,15 +72,7 @@ std::string SatzSvgText(const Anordnung& anordnung, double breite, double hoehe)
 
     QByteArray text;
     QXmlStreamWriter xml(&text);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeStartElement(QStringLiteral("svg"));
-    xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
-    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
-    xml.writeAttribute(QStringLiteral("width"), Zahl(gesamt) + QStringLiteral("mm"));
-    xml.writeAttribute(QStringLiteral("height"), Zahl(hoehe) + QStringLiteral("mm"));
-    xml.writeAttribute(QStringLiteral("viewBox"),
-                       QStringLiteral("0 0 ") + Zahl(gesamt) + ' ' + Zahl(hoehe));
+    Anfang(xml, gesamt, hoehe, QStringLiteral("0 0"));
     // 0.1 mm as the single outline: laser programs take a stroke this thin as a vector cut and
     // every viewer still shows it; a non-scaling stroke is not understood by every importer.
     auto gruppe = [&](const QString& id, const QString& farbe) {
