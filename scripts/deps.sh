@@ -7,7 +7,7 @@ pakete=(
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libdxflib-dev libpolyclipping-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    fonts-liberation locales
+    fonts-liberation locales libc-l10n
     xvfb xauth xdotool poppler-utils imagemagick librsvg2-bin python3-ezdxf
     desktop-file-utils appstream dpkg-dev fakeroot lintian
 )
