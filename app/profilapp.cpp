@@ -21,6 +21,8 @@ MessageMap CProfilApp::GetMessageMap() const {
 BOOL CProfilApp::InitInstance() {
     LoadStdProfileSettings(IDM_ZULETZT_ANZAHL);
     CProfilDlg dlg;
+    dlg.m_strStartDatei = m_strStartDatei;
+    dlg.m_startFormat = m_startFormat;
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

@@ -3,7 +3,6 @@
 
 #include "app/einstellungen.h"
 #include "app/infodlg.h"
-#include "app/profilapp.h"
 #include "app/rippensatzdlg.h"
 #include "output/druckwerte.h"
 #include "profile/datei.h"
@@ -14,7 +13,6 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
-
 
 namespace {
 
@@ -170,8 +168,7 @@ BOOL CProfilDlg::OnInitDialog() {
         m_dlgDaten.m_platz = {*x, *y};
     DragAcceptFiles(TRUE);
     // Its messages need the window on screen, so the start file waits until it shows.
-    if (const auto* pApp = dynamic_cast<const CProfilApp*>(AfxGetApp());
-        pApp && !pApp->m_strStartDatei.IsEmpty())
+    if (!m_strStartDatei.IsEmpty())
         PostMessage(WM_STARTDATEI);
     return TRUE;
 }
@@ -348,8 +345,7 @@ void CProfilDlg::AbgelehntesFeldWaehlen(int nID) {
 }
 
 void CProfilDlg::OnStartDatei() {
-    if (const auto* pApp = dynamic_cast<const CProfilApp*>(AfxGetApp()))
-        DateiLaden(pApp->m_strStartDatei, pApp->m_startFormat);
+    DateiLaden(m_strStartDatei, m_startFormat);
 }
 
 void CProfilDlg::OnDropFiles(UINT, LPARAM hDrop) {
@@ -386,7 +382,13 @@ void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> 
         }
         warnung = OhneZeile(warnung, ergebnis.formatHinweis);
     }
+    ProfilZeigen(strPfad, ergebnis);
+    // A file read only in part, or thinned, is said so once it is shown.
+    if (!warnung.empty())
+        MessageBox(warnung);
+}
 
+void CProfilDlg::ProfilZeigen(const CString& strPfad, const LeseErgebnis& ergebnis) {
     m_strDatei = strPfad;
     // A file from the command line or dropped on the window: the buttons show its format.
     CheckRadioButton(IDC_SELIG, IDC_WERTE,
@@ -413,9 +415,6 @@ void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> 
     if (CWinApp* pApp = AfxGetApp())
         pApp->AddToRecentFileList(strPfad.GetString());
     MenueAktualisieren();
-    // A file read only in part, or thinned, is said so once it is shown.
-    if (!warnung.empty())
-        MessageBox(warnung);
 }
 
 void CProfilDlg::OnDatenZeigen() {

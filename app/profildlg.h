@@ -12,7 +12,6 @@
 #include <functional>
 #include <optional>
 
-
 // Posted by the window to itself: load the file named on the command line once it shows.
 constexpr UINT WM_STARTDATEI = WM_APP + 1;
 
@@ -37,6 +36,9 @@ public:
     std::int32_t m_nAnzahl;
     CString m_strKommentar;
     HICON m_hIcon;
+    // The file named on the command line, loaded once the window shows; the format, if given.
+    CString m_strStartDatei;
+    std::optional<ProfilFormat> m_startFormat;
     CMenu m_menuZuletzt;
 
     // After a refused chord or thickness: the field that holds it takes the focus, its text
@@ -94,4 +96,6 @@ protected:
     // Loads the file the way "Profil Laden" does; without a format the numbers choose it and
     // the format buttons show it. A file that cannot be loaded changes nothing but says why.
     void DateiLaden(const CString& strPfad, std::optional<ProfilFormat> format);
+    // Shows a loaded profile: path, format, count, name, listing, plot, commands, recent files.
+    void ProfilZeigen(const CString& strPfad, const LeseErgebnis& ergebnis);
 };

@@ -1,8 +1,6 @@
 // Opening a file from outside: named on the command line, or dropped onto the window.
 #include "hauptfenster.h"
 
-#include "app/profilapp.h"
-
 #include <QRadioButton>
 
 namespace {
@@ -13,10 +11,6 @@ struct Fall {
     int knopf; // the format button that shows the result; 0 when the file is refused
 };
 
-CProfilApp& App() {
-    return dynamic_cast<CProfilApp&>(*AfxGetApp());
-}
-
 QString Beispiel(const char* name) {
     return QStringLiteral(KESTRUN_BEISPIELE "/") + QString::fromLatin1(name);
 }
@@ -24,8 +18,6 @@ QString Beispiel(const char* name) {
 class Start : public Hauptfenster, public ::testing::WithParamInterface<Fall> {
 protected:
     void SetUp() override {
-        App().m_strStartDatei = CString(Beispiel(GetParam().datei).toStdString());
-        App().m_startFormat = GetParam().format;
         // A format given against the numbers, or a refused file, has its say in a message.
         if (GetParam().format || GetParam().knopf == 0)
             m_antworten.Bestaetigen();
@@ -33,14 +25,12 @@ protected:
         Einstellungen()->clear();
         g_profil = ProfilSpeicher{};
         m_dlg = std::make_unique<CProfilDlg>();
+        m_dlg->m_strStartDatei = CString(Beispiel(GetParam().datei).toStdString());
+        m_dlg->m_startFormat = GetParam().format;
         AfxGetApp()->m_pMainWnd = m_dlg.get();
         m_dlg->Create(IDD_PROFIL);
     }
-    void TearDown() override {
-        App().m_strStartDatei = CString();
-        App().m_startFormat.reset();
-        Hauptfenster::TearDown();
-    }
+    void TearDown() override { Hauptfenster::TearDown(); }
 
     Beantworter m_antworten;
 };
