@@ -3,6 +3,8 @@
 #include "profile/datei.h"
 
 #include "profile/text.h"
+#include "res/meldungen.h"
+#include "res/meldungen_profil.h"
 
 #include <cerrno>
 #include <cstring>
@@ -15,15 +17,12 @@
 namespace {
 
 std::FILE* Fehlschlag(const std::string& pfad, std::string& fehler, int fehlernummer) {
-    fehler = "Datei Öffnen fehlgeschlagen !\n" + AlsUtf8(pfad) + ": " + std::strerror(fehlernummer);
+    fehler = Meldung(meldung::kOeffnenFehlgeschlagen, {AlsUtf8(pfad), std::strerror(fehlernummer)});
     return nullptr;
 }
 
 std::FILE* KeineDatei(const std::string& pfad, std::string& fehler) {
-    // Appended piecewise: GCC 12 warns falsely (-Wrestrict) on "„" + std::string.
-    fehler = "„";
-    fehler += AlsUtf8(pfad);
-    fehler += "“ ist keine gewöhnliche Datei.";
+    fehler = Meldung(meldung::kKeineGewoehnlicheDatei, {AlsUtf8(pfad)});
     return nullptr;
 }
 

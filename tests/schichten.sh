@@ -9,19 +9,19 @@ build=$2
 wurzel=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$wurzel"
 
-kern="profile ribs geometry output"
+kern="res profile ribs geometry output"
 declare -A erlaubt=(
-    [profile]="profile"
-    [ribs]="profile ribs"
-    [geometry]="profile ribs geometry"
-    [output]="$kern"
     [res]="res"
-    [platform]="$kern res platform"
-    [drawing]="$kern res platform drawing"
-    [data_window]="$kern res platform data_window"
+    [profile]="res profile"
+    [ribs]="res profile ribs"
+    [geometry]="res profile ribs geometry"
+    [output]="$kern"
+    [platform]="$kern platform"
+    [drawing]="$kern platform drawing"
+    [data_window]="$kern platform data_window"
     [export]="$kern export"
-    [command_line]="$kern res platform drawing export command_line"
-    [app]="$kern res platform drawing data_window export command_line app"
+    [command_line]="$kern platform drawing export command_line"
+    [app]="$kern platform drawing data_window export command_line app"
 )
 
 fehler=0
@@ -36,7 +36,7 @@ for ordner in "${!erlaubt[@]}"; do
     done < <(grep -HnE '^#include "[a-z_]+/' "$ordner"/*.cpp "$ordner"/*.h 2>/dev/null || true)
 done
 
-for datei in profile/*.cpp ribs/*.cpp geometry/*.cpp output/*.cpp drawing/*.cpp app/*.cpp \
+for datei in res/*.cpp profile/*.cpp ribs/*.cpp geometry/*.cpp output/*.cpp drawing/*.cpp app/*.cpp \
     data_window/*.cpp; do
     # ribs/ sees Clipper, from the system's include path like the standard library.
     if ! "$compiler" -std=c++20 -fsyntax-only -I. -I"$build/generated" "$datei"; then

@@ -1,5 +1,6 @@
-// Decoding of name-line bytes for display.
+// Decoding of name-line bytes for display, and putting values into messages.
 #include "profile/text.h"
+#include "res/meldungen.h"
 
 #include <gtest/gtest.h>
 
@@ -52,3 +53,22 @@ TEST(Utf8Schnitt, SchneidetNieInEinUtf8Zeichen) {
 }
 
 } // namespace
+
+TEST(Meldung, SetztWerteNurFuerIhreNummernEin) {
+    const struct {
+        std::string_view muster;
+        std::initializer_list<std::string_view> werte;
+        std::string text;
+    } faelle[] = {
+        {"Zeile %1: %2", {"7", "„x“"}, "Zeile 7: „x“"},
+        {"%2 vor %1", {"a", "b"}, "b vor a"},
+        {"0,5 % der Profiltiefe", {}, "0,5 % der Profiltiefe"},
+        {"%1 %", {"12"}, "12 %"},
+        {"%1%2", {"%2", "x"}, "%2x"}, // a value is never scanned again
+        {"%3 fehlt", {"a"}, "%3 fehlt"},
+        {"%0 und %", {"a"}, "%0 und %"},
+        {"", {"a"}, ""},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(Meldung(f.muster, f.werte), f.text) << f.muster;
+}

@@ -1,0 +1,19 @@
+#include "res/meldungen.h"
+
+std::string Meldung(std::string_view muster, std::initializer_list<std::string_view> werte) {
+    std::string text;
+    text.reserve(muster.size());
+    for (std::size_t i = 0; i < muster.size(); ++i) {
+        if (muster[i] == '%' && i + 1 < muster.size() && muster[i + 1] >= '1' &&
+            muster[i + 1] <= '9') {
+            const auto nummer = static_cast<std::size_t>(muster[i + 1] - '1');
+            if (nummer < werte.size()) {
+                text += *(werte.begin() + nummer);
+                ++i;
+                continue;
+            }
+        }
+        text += muster[i];
+    }
+    return text;
+}
