@@ -8,8 +8,6 @@
 
 namespace {
 
-// Registration crosses in the middle of the overlap, 4 mm to each side of their centre.
-constexpr int kKreuz = 40;
 // The header's left edge and first line in device pixels, before any mapping mode.
 constexpr int kKopfRand = 100;
 
@@ -78,9 +76,9 @@ void Pruefbalken(CDC& dc, const Seitenplan& plan) {
 }
 
 void Kreuze(CDC& dc, int breite, int y) {
-    for (const int x : {400, breite - 200}) {
-        Linie(dc, x - kKreuz, y, x + kKreuz, y);
-        Linie(dc, x, y - kKreuz, x, y + kKreuz);
+    for (const int x : {kKreuzLinks, breite - kKreuzRechts}) {
+        Linie(dc, x - kKreuzArm, y, x + kKreuzArm, y);
+        Linie(dc, x, y - kKreuzArm, x, y + kKreuzArm);
     }
 }
 

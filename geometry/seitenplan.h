@@ -13,6 +13,11 @@
 // A further page repeats the last 10 mm of the one before, so the pieces can be laid on each
 // other at the registration crosses.
 constexpr std::int32_t kUeberlappung = 100;
+// The crosses sit in the middle of the overlap, 40 mm from the printable area's left edge and
+// 20 mm from its right one; each arm reaches 4 mm from the centre.
+constexpr std::int32_t kKreuzLinks = 400;
+constexpr std::int32_t kKreuzRechts = 200;
+constexpr std::int32_t kKreuzArm = 40;
 // The 100 mm check bar runs down from the level of the leading edge, 20 mm from the page's
 // edge, with its label beside it; the outline keeps clear of that strip.
 constexpr std::int32_t kBalkenRand = 200;

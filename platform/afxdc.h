@@ -52,6 +52,8 @@ struct DOCINFO {
 class Zeichengeraet;
 using HDC = Zeichengeraet*;
 
+// Without a device (none attached, or deleted) every call does nothing and returns its failure
+// value, as on the window classes.
 class CDC {
 public:
     CDC() = default;

@@ -75,8 +75,6 @@ public:
     BOOL IsEmpty() const { return m_text.empty(); }
     int GetLength() const { return static_cast<int>(m_text.size()); }
     const char* GetString() const { return m_text.c_str(); }
-    // Byte-wise like _mbscmp: negative, 0 or positive.
-    int Compare(const char* text) const { return m_text.compare(text); }
     friend bool operator==(const CString&, const CString&) = default;
     // From the string table; FALSE when it has no string of that id.
     BOOL LoadString(UINT nID);
@@ -154,6 +152,8 @@ struct RECT {
 };
 using LPRECT = RECT*;
 
+// A CWnd without a toolkit window (not created yet, or gone) behaves as Win32 does for an
+// invalid handle: every call does nothing and returns FALSE, 0, an empty rectangle or nullptr.
 class CWnd : public CCmdTarget {
 public:
     CWnd() = default;
@@ -162,7 +162,6 @@ public:
     ~CWnd() override;
 
     BOOL EnableWindow(BOOL bEnable = TRUE);
-    BOOL IsWindowEnabled() const;
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
     void GetClientRect(LPRECT lpRect) const;
@@ -171,10 +170,7 @@ public:
     // Only moving is supported: SWP_NOSIZE is implied, pWndInsertAfter is ignored.
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     void SetWindowText(const CString& text);
-    CString GetWindowText() const;
-    void SetFocus();
     CWnd* GetDlgItem(int nID) const;
-    int GetDlgCtrlID() const;
     // Caption: the application name.
     int MessageBox(const CString& text, const char* lpszCaption = nullptr, UINT nType = MB_OK);
     // A question with two buttons of the program's own words: IDOK for the first, else IDCANCEL.
@@ -227,7 +223,6 @@ public:
     // Appends; returns the new line's index.
     int AddString(const CString& text);
     int GetCount() const;
-    CString GetText(int nIndex) const;
     // Scrolls so that line nIndex is the first one shown.
     int SetTopIndex(int nIndex);
 };
@@ -331,7 +326,6 @@ class CRecentFileList {
 public:
     CRecentFileList(UINT nStart, const char* lpszSection, const char* lpszEntryFormat, int nSize);
 
-    int GetSize() const { return m_nGroesse; }
     // The number of entries in use.
     int GetCount() const { return static_cast<int>(m_dateien.size()); }
     const CString& operator[](int nIndex) const { return m_dateien.at(nIndex); }

@@ -75,16 +75,16 @@ QWidget* SteuerelementVon(const QWidget* fenster, int nID) {
 CWnd::~CWnd() = default;
 
 BOOL CWnd::EnableWindow(BOOL bEnable) {
+    if (m_hWnd == nullptr)
+        return FALSE;
     const BOOL warGesperrt = !m_hWnd->isEnabled();
     m_hWnd->setEnabled(bEnable != FALSE);
     return warGesperrt;
 }
 
-BOOL CWnd::IsWindowEnabled() const {
-    return m_hWnd->isEnabled();
-}
-
 BOOL CWnd::ShowWindow(int nCmdShow) {
+    if (m_hWnd == nullptr)
+        return FALSE;
     const BOOL warSichtbar = m_hWnd->isVisible();
     if (nCmdShow == SW_HIDE) {
         m_hWnd->hide();
@@ -99,20 +99,26 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
 }
 
 BOOL CWnd::IsWindowVisible() const {
-    return m_hWnd->isVisible();
+    return m_hWnd && m_hWnd->isVisible();
 }
 
 void CWnd::GetClientRect(LPRECT lpRect) const {
-    *lpRect = {0, 0, m_hWnd->width(), m_hWnd->height()};
+    *lpRect = m_hWnd ? RECT{0, 0, m_hWnd->width(), m_hWnd->height()} : RECT{};
 }
 
 void CWnd::GetWindowRect(LPRECT lpRect) const {
+    if (m_hWnd == nullptr) {
+        *lpRect = {};
+        return;
+    }
     const QRect r = m_hWnd->isWindow() ? m_hWnd->frameGeometry()
                                        : QRect(m_hWnd->mapToGlobal(QPoint(0, 0)), m_hWnd->size());
     *lpRect = {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
 BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int, int, UINT) {
+    if (m_hWnd == nullptr)
+        return FALSE;
     // A window's move() places its frame, as Win32 does; the window keeps the place when it
     // is shown again instead of being centred on its owner.
     m_hWnd->move(x, y);
@@ -120,15 +126,8 @@ BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int, int, UINT) {
 }
 
 void CWnd::SetWindowText(const CString& text) {
-    SetzeText(m_hWnd, AlsQString(text));
-}
-
-CString CWnd::GetWindowText() const {
-    return AlsCString(TextVon(m_hWnd));
-}
-
-void CWnd::SetFocus() {
-    m_hWnd->setFocus(Qt::OtherFocusReason);
+    if (m_hWnd)
+        SetzeText(m_hWnd, AlsQString(text));
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const {
@@ -140,10 +139,6 @@ CWnd* CWnd::GetDlgItem(int nID) const {
         eintrag = std::make_unique<CWnd>();
     eintrag->m_hWnd = w;
     return eintrag.get();
-}
-
-int CWnd::GetDlgCtrlID() const {
-    return m_hWnd->property(kSteuerId).toInt();
 }
 
 namespace {
@@ -194,6 +189,8 @@ void CWnd::DragAcceptFiles(BOOL bAccept) {
 }
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
+    if (m_hWnd == nullptr)
+        return FALSE;
     CDataExchange dx(this, bSaveAndValidate);
     ++m_nSchreibt;
     DoDataExchange(&dx);
@@ -239,10 +236,4 @@ int CListBox::SetTopIndex(int nIndex) {
         return kLbErr;
     liste->scrollToItem(zeile, QAbstractItemView::PositionAtTop);
     return 0;
-}
-
-CString CListBox::GetText(int nIndex) const {
-    const auto* liste = qobject_cast<const QListWidget*>(m_hWnd);
-    const QListWidgetItem* zeile = liste ? liste->item(nIndex) : nullptr;
-    return zeile ? AlsCString(zeile->text()) : CString();
 }

@@ -76,6 +76,8 @@ HICON CWinApp::LoadIcon(UINT nIDResource) const {
 
 void CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
     // Two slots, as Win32 keeps them: 32 pixels for the large icon, 16 for the small one.
+    if (m_hWnd == nullptr)
+        return;
     const bool gross = bBigIcon != FALSE;
     const int kante = gross ? 32 : 16;
     QIcon neu;

@@ -105,7 +105,7 @@ CMenu* CWnd::GetSystemMenu(BOOL) const {
 
 void CWnd::OnSysCommand(UINT nID, LPARAM) {
     // The low four bits belong to the window system, as in Win32.
-    if ((nID & 0xFFF0) == SC_CLOSE)
+    if ((nID & 0xFFF0) == SC_CLOSE && m_hWnd)
         m_hWnd->close();
 }
 

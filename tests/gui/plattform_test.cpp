@@ -1,5 +1,7 @@
-// The platform pieces: integer transfer, and templates laid out in dialog units.
+// The platform pieces: integer transfer, templates laid out in dialog units, and calls on a
+// window or device that is not there.
 #include "app/profildlg.h"
+#include "platform/afxdc.h"
 #include "platform/fenster_p.h"
 #include "platform/ganzzahl.h"
 #include "res/vorlage.h"
@@ -77,3 +79,40 @@ TEST(Vorlage, SteuerelementeSitzenInDialogeinheiten) {
 }
 
 } // namespace
+
+// A window object whose toolkit window is not there (a dialog not yet created, or closed)
+// answers like an invalid handle instead of crashing.
+TEST(OhneFenster, JederAufrufScheitertStill) {
+    CDialog dlg(IDD_PROFIL);
+    ASSERT_EQ(dlg.m_hWnd, nullptr);
+    RECT r{1, 2, 3, 4};
+    dlg.GetClientRect(&r);
+    EXPECT_EQ(r.right - r.left + r.bottom - r.top, 0);
+    r = {1, 2, 3, 4};
+    dlg.GetWindowRect(&r);
+    EXPECT_EQ(r.right - r.left + r.bottom - r.top, 0);
+    const std::pair<const char*, BOOL> ergebnisse[] = {
+        {"EnableWindow", dlg.EnableWindow(TRUE)},
+        {"ShowWindow", dlg.ShowWindow(SW_SHOWNORMAL)},
+        {"IsWindowVisible", dlg.IsWindowVisible()},
+        {"SetWindowPos", dlg.SetWindowPos(nullptr, 5, 5, 0, 0, SWP_NOSIZE)},
+        {"UpdateData", dlg.UpdateData(TRUE)},
+        {"LoadAccelTable", dlg.LoadAccelTable(IDR_PROFIL)},
+        {"GetDlgItem", dlg.GetDlgItem(IDC_PROFILLAENGE) != nullptr},
+        {"GetSystemMenu", dlg.GetSystemMenu(FALSE) != nullptr},
+    };
+    for (const auto& [aufruf, ergebnis] : ergebnisse)
+        EXPECT_EQ(ergebnis, FALSE) << aufruf;
+    dlg.SetWindowText("x");
+    dlg.SetIcon(nullptr, TRUE);
+    dlg.DragAcceptFiles(TRUE);
+    dlg.CheckRadioButton(IDC_SELIG, IDC_WERTE, IDC_SELIG);
+    dlg.PostMessage(WM_COMMAND);
+    dlg.EndDialog(IDOK);
+    dlg.GotoDlgCtrl(&dlg);
+    CDC dc;
+    EXPECT_EQ(dc.StartDoc(nullptr), SP_ERROR);
+    EXPECT_EQ(dc.TextOut(0, 0, "x", 1), FALSE);
+    EXPECT_EQ(dc.GetDeviceCaps(LOGPIXELSX), 0);
+    EXPECT_EQ(dc.SetMapMode(MM_LOMETRIC), 0);
+}
