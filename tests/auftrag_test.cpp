@@ -35,8 +35,8 @@ TEST(Auftrag, UmrissInMillimetern) {
     }
 }
 
-// Everything an output refuses, in one place: each case with its finding and a text that
-// names the cause.
+// Everything an output refuses, in one place: each case with its finding and the whole text the
+// user reads.
 TEST(Auftrag, AlleAusgabenLehnenGleichAb) {
     const ProfilSpeicher gut = Speicher({{10000, 0}, {3000, 600}, {0, 0}, {3000, -600}});
     ProfilSpeicher leer = gut;
@@ -47,6 +47,9 @@ TEST(Auftrag, AlleAusgabenLehnenGleichAb) {
     const ProfilSpeicher linie = Speicher({{0, 0}, {5000, 500}, {10000, 1000}});
     const ProfilSpeicher falschesFormat = Speicher({{100, 1}, {30, 6}, {0, 0}, {30, -6}});
     const ProfilSpeicher ausreisser = Speicher({{10000, 0}, {25500, 0}, {0, 0}, {3000, -600}});
+    const char* const kKeinUmriss =
+        "Die Koordinaten der Datei ergeben keinen Umriss (weniger als drei verschiedene Punkte, "
+        "oder alle auf einer Linie). Es wird nichts ausgegeben.";
     struct Fall {
         const ProfilSpeicher* p;
         const char* laenge;
@@ -55,25 +58,39 @@ TEST(Auftrag, AlleAusgabenLehnenGleichAb) {
         const char* text;
     } const faelle[] = {
         {&leer, "100", "100", Befund::NichtsGeladen, "Es ist noch kein Profil geladen."},
-        {&gut, "0", "100", Befund::LaengeUngueltig, "höchstens 10000 mm"},
-        {&gut, "10000,1", "100", Befund::LaengeUngueltig, "(eingegeben: „10000,1“)"},
-        {&gut, "100", "nan", Befund::DickeUngueltig, "(eingegeben: „nan“)"},
-        {&feindlich, "100", "100", Befund::ZuGross, "größer als 1 km"},
-        {&einPaar, "100", "100", Befund::KeinUmriss, "keinen Umriss"},
-        {&gleich, "100", "100", Befund::KeinUmriss, "keinen Umriss"},
-        {&linie, "100", "100", Befund::KeinUmriss, "alle auf einer Linie"},
-        {&gut, "100", "0", Befund::Flach, "Bei 0 % Dicke ist der Umriss flach;"},
+        {&gut, "0", "100", Befund::LaengeUngueltig,
+         "Die Profillänge muss eine Zahl größer als 0 und höchstens 10000 mm sein (eingegeben: "
+         "„0“)."},
+        {&gut, "10000,1", "100", Befund::LaengeUngueltig,
+         "Die Profillänge muss eine Zahl größer als 0 und höchstens 10000 mm sein (eingegeben: "
+         "„10000,1“)."},
+        {&gut, "100", "nan", Befund::DickeUngueltig,
+         "Die Profildicke muss eine Zahl sein, in Prozent der Originaldicke (eingegeben: „nan“)."},
+        {&feindlich, "100", "100", Befund::ZuGross,
+         "Eine Koordinate der Datei ist unsinnig groß: der Umriss wäre größer als 1 km. Es wird "
+         "nichts ausgegeben."},
+        {&einPaar, "100", "100", Befund::KeinUmriss, kKeinUmriss},
+        {&gleich, "100", "100", Befund::KeinUmriss, kKeinUmriss},
+        {&linie, "100", "100", Befund::KeinUmriss, kKeinUmriss},
+        {&gut, "100", "0", Befund::Flach,
+         "Bei 0 % Dicke ist der Umriss flach; er lässt sich weder drucken noch schneiden."},
         {&gut, "100", "0,000001", Befund::Flach,
-         "Bei 0,000001 % Dicke ist der Umriss weniger als 0,001 mm dick;"},
-        {&gut, "100", "-0,5", Befund::Flach, "Bei -0,5 % Dicke ist der Umriss 0,06 mm dick;"},
+         "Bei 0,000001 % Dicke ist der Umriss weniger als 0,001 mm dick; er lässt sich weder "
+         "drucken noch schneiden."},
+        {&gut, "100", "-0,5", Befund::Flach,
+         "Bei -0,5 % Dicke ist der Umriss 0,06 mm dick; er lässt sich weder drucken noch "
+         "schneiden."},
         {&falschesFormat, "100", "100", Befund::LaengeWeichtAb,
-         "Der Umriss der Datei ist 1 mm lang, die Profiltiefe ist 100 mm."},
-        {&ausreisser, "100", "100", Befund::LaengeWeichtAb, "ist 255 mm lang"},
+         "Der Umriss der Datei ist 1 mm lang, die Profiltiefe ist 100 mm. Ist die Datei im anderen "
+         "Format, oder enthält sie einen falschen Wert?"},
+        {&ausreisser, "100", "100", Befund::LaengeWeichtAb,
+         "Der Umriss der Datei ist 255 mm lang, die Profiltiefe ist 100 mm. Ist die Datei im "
+         "anderen Format, oder enthält sie einen falschen Wert?"},
     };
     for (const Fall& f : faelle) {
         const Umriss u = Pruefe(*f.p, f.laenge, f.dicke);
         EXPECT_EQ(u.befund, f.befund) << f.text;
-        EXPECT_NE(u.fehler.find(f.text), std::string::npos) << u.fehler;
+        EXPECT_EQ(u.fehler, f.text);
         EXPECT_TRUE(u.punkte.empty());
     }
 }
