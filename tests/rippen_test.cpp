@@ -318,20 +318,36 @@ TEST(LiesHolm, GueltigeUndFehlerhafteTexte) {
     EXPECT_FALSE(mm.holm->inProzent);
     EXPECT_EQ(mm.holm->seite, HolmSeite::Oben);
 
-    const std::pair<const char*, const char*> falsch[] = {
-        {"", "erwartet ORT:BREITE:TIEFE"}, {"60:6", "erwartet"},
-        {"60:6:4:oben:1", "erwartet"},     {"60:6:4:links", "Die Seite \"links\""},
-        {"a:6:4", "Die Lage \"a\""},       {"%:6:4", "Die Lage"},
-        {"101%:6:4", "Die Lage"},          {"-5:6:4", "Die Lage"},
-        {"60:0:4", "Die Breite \"0\""},    {"60:inf:4", "Die Breite"},
-        {"60:1,2,3:4", "Die Breite"},      {"60:6:nan", "Die Tiefe"},
-        {"60:6:1e999", "Die Tiefe"},       {"0x10:6:4", "Die Lage"},
-        {"60:6:-1", "Die Tiefe \"-1\""},   {"60::4", "Die Breite"},
+    // The whole message: the value as given, then what is wrong with it.
+    const std::string form = "erwartet ORT:BREITE:TIEFE[:oben|unten].";
+    const auto lage = [](const std::string& w) {
+        return "Die Lage \"" + w + "\" ist keine Zahl in mm (ab 0) oder in Prozent (0 bis 100 %).";
     };
-    for (const auto& [text, teil] : falsch) {
+    const auto positiv = [](const std::string& was, const std::string& w) {
+        return "Die " + was + " \"" + w + "\" ist keine Zahl größer als 0.";
+    };
+    const std::pair<std::string, std::string> falsch[] = {
+        {"", form},
+        {"60:6", form},
+        {"60:6:4:oben:1", form},
+        {"60:6:4:links", "Die Seite \"links\" ist weder \"oben\" noch \"unten\"."},
+        {"a:6:4", lage("a")},
+        {"%:6:4", lage("%")},
+        {"101%:6:4", lage("101%")},
+        {"-5:6:4", lage("-5")},
+        {"0x10:6:4", lage("0x10")},
+        {"60:0:4", positiv("Breite", "0")},
+        {"60:inf:4", positiv("Breite", "inf")},
+        {"60:1,2,3:4", positiv("Breite", "1,2,3")},
+        {"60::4", positiv("Breite", "")},
+        {"60:6:nan", positiv("Tiefe", "nan")},
+        {"60:6:1e999", positiv("Tiefe", "1e999")},
+        {"60:6:-1", positiv("Tiefe", "-1")},
+    };
+    for (const auto& [text, grund] : falsch) {
         const HolmLesen h = LiesHolm(text);
         EXPECT_FALSE(h.holm.has_value()) << text;
-        EXPECT_NE(h.fehler.find(teil), std::string::npos) << text << ": " << h.fehler;
+        EXPECT_EQ(h.fehler, "Holm \"" + text + "\": " + grund);
     }
 }
 
