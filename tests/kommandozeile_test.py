@@ -162,6 +162,12 @@ with tempfile.TemporaryDirectory() as ordner:
         ("--dicke", "nan"): "kestrun1: Die Profildicke muss eine Zahl sein, in Prozent der "
                             "Originaldicke (eingegeben: „nan“).\n",
         ("--seite", "A5"): "kestrun1: --seite kennt nur A4, A3 oder Letter, nicht „A5“.\n",
+        ("--unbekannt", naca2412): "kestrun1: Unbekannte Option „unbekannt“ (kestrun1 --help "
+                                   "zeigt alle).\n",
+        ("--format", "x"): "kestrun1: --format kennt nur selig oder werte, nicht „x“.\n",
+        (): "kestrun1: Zu --pdf, --svg und --dxf gehört eine Profildatei.\n",
+        (datei("leer.dat"),): f"kestrun1: {datei('leer.dat')}: Die Datei enthält keine "
+                              "Koordinatenpaare.\n",
     }
     for argumente, code in faelle:
         r = lauf("--pdf", datei("nein.pdf"), *argumente)
