@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <iostream>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -265,11 +266,38 @@ int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
     return 0;
 }
 
-} // namespace
+// What the command line asks for, read before anything is done.
+struct Befehl {
+    enum class Art { Hilfe, Version, Fenster, Umriss, Rippensatz, Falsch };
+    Art art = Art::Fenster;
+    // The profile file as given (bytes); for the window empty when none is named.
+    std::string datei;
+    std::optional<ProfilFormat> format;
+    // Umriss and Rippensatz.
+    Ausgaben aus;
+    // Umriss.
+    std::string laenge, dicke;
+    bool normieren = false;
+    // Rippensatz.
+    Rippenoptionen rippen;
+    // Falsch: why the options are refused, exit 2.
+    std::string fehler;
+};
 
-Aufruf KommandozeileAuswerten(int argc, char** argv) {
-    // The system's reasons in the user's language; numbers stay locale-free throughout.
-    std::setlocale(LC_MESSAGES, "");
+Befehl Nur(Befehl::Art art) {
+    Befehl b;
+    b.art = art;
+    return b;
+}
+
+Befehl Falsch(std::string text) {
+    Befehl b = Nur(Befehl::Art::Falsch);
+    b.fehler = std::move(text);
+    return b;
+}
+
+// Parses and checks the options; no file is touched and nothing is printed.
+Befehl BefehlLesen(int argc, char** argv) {
     // The toolkit's own options (-style fusion, -platform xcb, ...) belong to the window; the
     // application object takes them from argv later.
     static const QStringList kQtMitWert = {
@@ -318,44 +346,37 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
 
     if (!parser.parse(argumente)) {
         const QStringList unbekannt = parser.unknownOptionNames();
-        return Fehler(2, unbekannt.isEmpty()
-                             ? "Einer Option fehlt ihr Wert (kestrun1 --help zeigt alle)."
-                             : "Unbekannte Option „" + Zeigen(unbekannt.first()) +
-                                   "“ (kestrun1 --help zeigt alle).");
+        return Falsch(unbekannt.isEmpty()
+                          ? "Einer Option fehlt ihr Wert (kestrun1 --help zeigt alle)."
+                          : "Unbekannte Option „" + Zeigen(unbekannt.first()) +
+                                "“ (kestrun1 --help zeigt alle).");
     }
-    if (parser.isSet(hilfe)) {
-        std::cout << kHilfe;
-        return Ende(0);
-    }
-    if (parser.isSet(version)) {
-        // The short form the About box shows, and the full one the package carries.
-        std::cout << "Kestrun1 Version " KESTRUN_VERSION_KURZ " (" KESTRUN_VERSION_STRING ")\n";
-        return Ende(0);
-    }
+    if (parser.isSet(hilfe))
+        return Nur(Befehl::Art::Hilfe);
+    if (parser.isSet(version))
+        return Nur(Befehl::Art::Version);
 
-    Aufruf aufruf;
+    Befehl b;
     if (parser.isSet(format)) {
         const QString wert = parser.value(format).toLower();
         if (wert == QLatin1String("selig"))
-            aufruf.format = ProfilFormat::Selig;
+            b.format = ProfilFormat::Selig;
         else if (wert == QLatin1String("werte"))
-            aufruf.format = ProfilFormat::Werte;
+            b.format = ProfilFormat::Werte;
         else
-            return Fehler(2, "--format kennt nur selig oder werte, nicht „" +
-                                 Zeigen(parser.value(format)) + "“.");
+            return Falsch("--format kennt nur selig oder werte, nicht „" +
+                          Zeigen(parser.value(format)) + "“.");
     }
     const QString papier = parser.value(seite);
     if (papier != QLatin1String("A4") && papier != QLatin1String("A3") &&
         papier != QLatin1String("Letter"))
-        return Fehler(2, "--seite kennt nur A4, A3 oder Letter, nicht „" + Zeigen(papier) + "“.");
+        return Falsch("--seite kennt nur A4, A3 oder Letter, nicht „" + Zeigen(papier) + "“.");
     const QStringList dateien = parser.positionalArguments();
     if (dateien.size() > 1)
-        return Fehler(2, "Bitte nur eine Datei nennen.");
+        return Falsch("Bitte nur eine Datei nennen.");
     if (!dateien.isEmpty())
-        aufruf.datei = Bytes(dateien.first());
+        b.datei = Bytes(dateien.first());
 
-    const Ausgaben aus{Bytes(parser.value(pdf)), Bytes(parser.value(svg)), Bytes(parser.value(dxf)),
-                       Bytes(papier)};
     const bool ausgabe = parser.isSet(pdf) || parser.isSet(svg) || parser.isSet(dxf);
     bool rippenArt = false;
     for (const QCommandLineOption* o : {&rippen, &wurzel, &spitze, &spitzenprofil, &beplankung,
@@ -364,37 +385,38 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
     if (!ausgabe) {
         if (parser.isSet(laenge) || parser.isSet(dicke) || parser.isSet(seite) ||
             parser.isSet(normieren) || rippenArt)
-            return Fehler(2, "--laenge, --dicke, --seite, --normieren und die Rippen-Optionen "
-                             "gelten nur mit --pdf, --svg oder --dxf.");
-        // The window shows the full path, as the file dialog gives it.
-        aufruf.datei = dateien.isEmpty()
-                           ? std::string()
-                           : QFileInfo(QFile::decodeName(QByteArray::fromStdString(aufruf.datei)))
-                                 .absoluteFilePath()
-                                 .toStdString();
-        return aufruf;
+            return Falsch("--laenge, --dicke, --seite, --normieren und die Rippen-Optionen "
+                          "gelten nur mit --pdf, --svg oder --dxf.");
+        return b;
     }
-    if (aufruf.datei.empty())
-        return Fehler(2, "Zu --pdf, --svg und --dxf gehört eine Profildatei.");
-    if ((parser.isSet(pdf) && aus.pdf.empty()) || (parser.isSet(svg) && aus.svg.empty()) ||
-        (parser.isSet(dxf) && aus.dxf.empty()))
-        return Fehler(2, "Der Name der Ausgabedatei fehlt.");
-    if (!rippenArt)
-        return Ende(Exportieren(aufruf.datei, aufruf.format, Bytes(parser.value(laenge)),
-                                Bytes(parser.value(dicke)), parser.isSet(normieren), aus));
+    if (b.datei.empty())
+        return Falsch("Zu --pdf, --svg und --dxf gehört eine Profildatei.");
+    b.aus = {Bytes(parser.value(pdf)), Bytes(parser.value(svg)), Bytes(parser.value(dxf)),
+             Bytes(papier)};
+    if ((parser.isSet(pdf) && b.aus.pdf.empty()) || (parser.isSet(svg) && b.aus.svg.empty()) ||
+        (parser.isSet(dxf) && b.aus.dxf.empty()))
+        return Falsch("Der Name der Ausgabedatei fehlt.");
+    if (!rippenArt) {
+        b.art = Befehl::Art::Umriss;
+        b.laenge = Bytes(parser.value(laenge));
+        b.dicke = Bytes(parser.value(dicke));
+        b.normieren = parser.isSet(normieren);
+        return b;
+    }
 
     if (parser.isSet(normieren))
-        return Fehler(2, "--normieren gilt nicht für Rippen.");
+        return Falsch("--normieren gilt nicht für Rippen.");
     if (parser.isSet(rippen) && (!parser.isSet(wurzel) || !parser.isSet(spitze)))
-        return Fehler(2, "Zu --rippen gehören --wurzel und --spitze.");
+        return Falsch("Zu --rippen gehören --wurzel und --spitze.");
     if (parser.isSet(rippen) && parser.isSet(laenge))
-        return Fehler(2, "Ein Rippensatz nimmt --wurzel und --spitze, nicht --laenge.");
+        return Falsch("Ein Rippensatz nimmt --wurzel und --spitze, nicht --laenge.");
     if (!parser.isSet(rippen) &&
         (parser.isSet(wurzel) || parser.isSet(spitze) || parser.isSet(spitzenprofil)))
-        return Fehler(2, "--wurzel, --spitze und --spitzenprofil gelten nur mit --rippen.");
+        return Falsch("--wurzel, --spitze und --spitzenprofil gelten nur mit --rippen.");
     if (parser.isSet(spitzenprofil) && parser.value(spitzenprofil).isEmpty())
-        return Fehler(2, "Der Name des Spitzenprofils fehlt.");
-    Rippenoptionen wahl;
+        return Falsch("Der Name des Spitzenprofils fehlt.");
+    b.art = Befehl::Art::Rippensatz;
+    Rippenoptionen& wahl = b.rippen;
     if (parser.isSet(rippen))
         wahl.rippen = Bytes(parser.value(rippen));
     wahl.wurzel = Bytes(parser.value(wurzel));
@@ -409,5 +431,42 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
         wahl.holme.emplace_back("--holm", Bytes(h));
     wahl.glaetten = parser.isSet(glaetten);
     wahl.platte = Bytes(parser.value(platte));
-    return Ende(RippenExportieren(aufruf.datei, aufruf.format, wahl, aus));
+    return b;
+}
+
+// Does what the command asks; an export or a refusal ends the program with its exit code.
+Aufruf BefehlAusfuehren(const Befehl& b) {
+    switch (b.art) {
+    case Befehl::Art::Hilfe:
+        std::cout << kHilfe;
+        return Ende(0);
+    case Befehl::Art::Version:
+        // The short form the About box shows, and the full one the package carries.
+        std::cout << "Kestrun1 Version " KESTRUN_VERSION_KURZ " (" KESTRUN_VERSION_STRING ")\n";
+        return Ende(0);
+    case Befehl::Art::Falsch:
+        return Fehler(2, b.fehler);
+    case Befehl::Art::Umriss:
+        return Ende(Exportieren(b.datei, b.format, b.laenge, b.dicke, b.normieren, b.aus));
+    case Befehl::Art::Rippensatz:
+        return Ende(RippenExportieren(b.datei, b.format, b.rippen, b.aus));
+    case Befehl::Art::Fenster:
+        break;
+    }
+    Aufruf aufruf;
+    aufruf.format = b.format;
+    // The window shows the full path, as the file dialog gives it.
+    if (!b.datei.empty())
+        aufruf.datei = QFileInfo(QFile::decodeName(QByteArray::fromStdString(b.datei)))
+                           .absoluteFilePath()
+                           .toStdString();
+    return aufruf;
+}
+
+} // namespace
+
+Aufruf KommandozeileAuswerten(int argc, char** argv) {
+    // The system's reasons in the user's language; numbers stay locale-free throughout.
+    std::setlocale(LC_MESSAGES, "");
+    return BefehlAusfuehren(BefehlLesen(argc, argv));
 }
