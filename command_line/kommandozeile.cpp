@@ -10,6 +10,8 @@
 #include "output/schreiben.h"
 #include "profile/datei.h"
 #include "profile/text.h"
+#include "res/meldungen.h"
+#include "res/meldungen_kommandozeile.h"
 
 #include "version.h"
 
@@ -23,52 +25,12 @@
 #include <cmath>
 #include <cstdio>
 #include <iostream>
+#include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
-
-const char* const kHilfe =
-    "Aufruf: kestrun1 [Optionen] [DATEI]\n"
-    "\n"
-    "Liest eine Profil-Koordinatendatei (Selig 0.0 ... 1.0 oder Werte 0.0 ... 100.0), zeigt,\n"
-    "plottet und druckt sie in wahrer Größe. Ohne --pdf, --svg oder --dxf öffnet sich das\n"
-    "Fenster, mit DATEI schon geladen.\n"
-    "\n"
-    "Optionen:\n"
-    "  -h, --help              diese Hilfe\n"
-    "  -v, --version           die Version\n"
-    "  --format selig|werte    Format der Datei; ohne Angabe entscheiden die Zahlen\n"
-    "  --pdf AUSGABE.pdf       den Ausdruck als PDF schreiben, ohne Fenster\n"
-    "  --svg AUSGABE.svg       den Umriss als SVG schreiben (Laser, Schneideplotter)\n"
-    "  --dxf AUSGABE.dxf       den Umriss als DXF schreiben (CAD, Fräse)\n"
-    "  --laenge MM             Profiltiefe in mm, Vorgabe 100 (Komma oder Punkt)\n"
-    "  --dicke PROZENT         Dicke in % der Originaldicke, Vorgabe 100\n"
-    "  --seite A4|A3|Letter    Papier für --pdf, hochkant, Vorgabe A4\n"
-    "  --normieren             einen Umriss, der nicht so lang ist wie die Profiltiefe (falsches\n"
-    "                          Format, Millimeter, ein Ausreißer), auf die Profiltiefe skalieren\n"
-    "\n"
-    "Rippen (mit --pdf, --svg oder --dxf; ohne --rippen eine Rippe von --laenge mm):\n"
-    "  --rippen ANZAHL         einen Rippensatz aus ANZAHL Rippen (2 bis 1000) ausgeben, von der\n"
-    "                          Wurzel zur Spitze gleichmäßig verjüngt\n"
-    "  --wurzel MM             Länge der Wurzelrippe (zu --rippen)\n"
-    "  --spitze MM             Länge der Spitzenrippe (zu --rippen)\n"
-    "  --spitzenprofil DATEI   Profil der Spitzenrippe; dazwischen wird übergeblendet\n"
-    "  --beplankung MM         Beplankung oben und unten, um so viel wird die Rippe kleiner\n"
-    "  --holm ORT:BREITE:TIEFE[:oben|unten]\n"
-    "                          eine Holmnut, ORT in mm ab der Nase oder in % (30%), TIEFE ab der\n"
-    "                          Beplankung, Vorgabe oben; mehrfach möglich\n"
-    "  --nasenleiste MM        vorn so viel für die Nasenleiste gerade abschneiden\n"
-    "  --endleiste MM          hinten so viel für die Endleiste gerade abschneiden\n"
-    "  --glaetten              den Umriss als Spline durch alle Punkte glätten\n"
-    "  --platte BREITExHOEHE   Plattengröße in mm für --svg und --dxf, Vorgabe 600x300\n"
-    "\n"
-    "Passt das Profil nicht auf eine Seite, schreibt --pdf mehrere Seiten mit Passkreuzen.\n"
-    "Exit-Code: 0 erledigt, 1 Datei oder Wert abgelehnt, 2 falsche Option.\n"
-    "\n"
-    "Beispiele: kestrun1 --pdf rippe.pdf --laenge 150,5 naca2412.dat\n"
-    "           kestrun1 --dxf satz.dxf --wurzel 200 --spitze 120 --rippen 9 --beplankung 1,5 \\\n"
-    "               --holm 30%:5:5 --holm 30%:5:5:unten naca2412.dat\n";
 
 Aufruf Ende(int code) {
     Aufruf a;
@@ -116,11 +78,12 @@ bool Geladen(const std::string& datei, std::optional<ProfilFormat> format, std::
     bool geoeffnet = false;
     const LeseErgebnis ergebnis = LadeProfil(datei, format, &geoeffnet);
     if (!ergebnis.fehler.empty()) {
-        Melde(geoeffnet ? AlsUtf8(datei) + ": " + ergebnis.fehler : ergebnis.fehler);
+        Melde(geoeffnet ? Meldung(meldung::kZuDatei, {AlsUtf8(datei), ergebnis.fehler})
+                        : ergebnis.fehler);
         return false;
     }
     if (!ergebnis.warnung.empty())
-        Melde(AlsUtf8(datei) + ": " + ergebnis.warnung);
+        Melde(Meldung(meldung::kZuDatei, {AlsUtf8(datei), ergebnis.warnung}));
     name = ergebnis.kommentar;
     return true;
 }
@@ -234,10 +197,9 @@ int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
     const Auftrag auftrag{&g_profil, name, datei, laenge, dicke, normieren};
     const Umriss umriss = PruefeAuftrag(auftrag);
     if (umriss.befund != Befund::Gut) {
-        Melde(umriss.fehler +
-              (umriss.befund == Befund::LaengeWeichtAb
-                   ? " Mit --normieren wird der Umriss auf die Profiltiefe skaliert."
-                   : ""));
+        Melde(umriss.befund == Befund::LaengeWeichtAb
+                  ? Meldung(meldung::kNormierenHilft, {umriss.fehler})
+                  : umriss.fehler);
         return 1;
     }
     if (!ZieleFrei(aus, {datei}))
@@ -265,11 +227,38 @@ int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
     return 0;
 }
 
-} // namespace
+// What the command line asks for, read before anything is done.
+struct Befehl {
+    enum class Art { Hilfe, Version, Fenster, Umriss, Rippensatz, Falsch };
+    Art art = Art::Fenster;
+    // The profile file as given (bytes); for the window empty when none is named.
+    std::string datei;
+    std::optional<ProfilFormat> format;
+    // Umriss and Rippensatz.
+    Ausgaben aus;
+    // Umriss.
+    std::string laenge, dicke;
+    bool normieren = false;
+    // Rippensatz.
+    Rippenoptionen rippen;
+    // Falsch: why the options are refused, exit 2.
+    std::string fehler;
+};
 
-Aufruf KommandozeileAuswerten(int argc, char** argv) {
-    // The system's reasons in the user's language; numbers stay locale-free throughout.
-    std::setlocale(LC_MESSAGES, "");
+Befehl Nur(Befehl::Art art) {
+    Befehl b;
+    b.art = art;
+    return b;
+}
+
+Befehl Falsch(std::string_view text) {
+    Befehl b = Nur(Befehl::Art::Falsch);
+    b.fehler = text;
+    return b;
+}
+
+// Parses and checks the options; no file is touched and nothing is printed.
+Befehl BefehlLesen(int argc, char** argv) {
     // The toolkit's own options (-style fusion, -platform xcb, ...) belong to the window; the
     // application object takes them from argv later.
     static const QStringList kQtMitWert = {
@@ -291,6 +280,8 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
     QCommandLineParser parser;
     // "-bla" is one unknown option, not -b -l -a.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    // The value names only mark an option as taking a value: the parser's own help is never
+    // shown, the user reads meldung::kHilfe.
     const QCommandLineOption hilfe({"h", "help"}, {});
     const QCommandLineOption version({"v", "version"}, {});
     const QCommandLineOption format("format", {}, "selig|werte");
@@ -318,44 +309,35 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
 
     if (!parser.parse(argumente)) {
         const QStringList unbekannt = parser.unknownOptionNames();
-        return Fehler(2, unbekannt.isEmpty()
-                             ? "Einer Option fehlt ihr Wert (kestrun1 --help zeigt alle)."
-                             : "Unbekannte Option „" + Zeigen(unbekannt.first()) +
-                                   "“ (kestrun1 --help zeigt alle).");
+        return Falsch(unbekannt.isEmpty()
+                          ? std::string(meldung::kWertFehlt)
+                          : Meldung(meldung::kUnbekannteOption, {Zeigen(unbekannt.first())}));
     }
-    if (parser.isSet(hilfe)) {
-        std::cout << kHilfe;
-        return Ende(0);
-    }
-    if (parser.isSet(version)) {
-        // The short form the About box shows, and the full one the package carries.
-        std::cout << "Kestrun1 Version " KESTRUN_VERSION_KURZ " (" KESTRUN_VERSION_STRING ")\n";
-        return Ende(0);
-    }
+    if (parser.isSet(hilfe))
+        return Nur(Befehl::Art::Hilfe);
+    if (parser.isSet(version))
+        return Nur(Befehl::Art::Version);
 
-    Aufruf aufruf;
+    Befehl b;
     if (parser.isSet(format)) {
         const QString wert = parser.value(format).toLower();
         if (wert == QLatin1String("selig"))
-            aufruf.format = ProfilFormat::Selig;
+            b.format = ProfilFormat::Selig;
         else if (wert == QLatin1String("werte"))
-            aufruf.format = ProfilFormat::Werte;
+            b.format = ProfilFormat::Werte;
         else
-            return Fehler(2, "--format kennt nur selig oder werte, nicht „" +
-                                 Zeigen(parser.value(format)) + "“.");
+            return Falsch(Meldung(meldung::kFormatUnbekannt, {Zeigen(parser.value(format))}));
     }
     const QString papier = parser.value(seite);
     if (papier != QLatin1String("A4") && papier != QLatin1String("A3") &&
         papier != QLatin1String("Letter"))
-        return Fehler(2, "--seite kennt nur A4, A3 oder Letter, nicht „" + Zeigen(papier) + "“.");
+        return Falsch(Meldung(meldung::kSeiteUnbekannt, {Zeigen(papier)}));
     const QStringList dateien = parser.positionalArguments();
     if (dateien.size() > 1)
-        return Fehler(2, "Bitte nur eine Datei nennen.");
+        return Falsch(meldung::kNurEineDatei);
     if (!dateien.isEmpty())
-        aufruf.datei = Bytes(dateien.first());
+        b.datei = Bytes(dateien.first());
 
-    const Ausgaben aus{Bytes(parser.value(pdf)), Bytes(parser.value(svg)), Bytes(parser.value(dxf)),
-                       Bytes(papier)};
     const bool ausgabe = parser.isSet(pdf) || parser.isSet(svg) || parser.isSet(dxf);
     bool rippenArt = false;
     for (const QCommandLineOption* o : {&rippen, &wurzel, &spitze, &spitzenprofil, &beplankung,
@@ -364,37 +346,37 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
     if (!ausgabe) {
         if (parser.isSet(laenge) || parser.isSet(dicke) || parser.isSet(seite) ||
             parser.isSet(normieren) || rippenArt)
-            return Fehler(2, "--laenge, --dicke, --seite, --normieren und die Rippen-Optionen "
-                             "gelten nur mit --pdf, --svg oder --dxf.");
-        // The window shows the full path, as the file dialog gives it.
-        aufruf.datei = dateien.isEmpty()
-                           ? std::string()
-                           : QFileInfo(QFile::decodeName(QByteArray::fromStdString(aufruf.datei)))
-                                 .absoluteFilePath()
-                                 .toStdString();
-        return aufruf;
+            return Falsch(meldung::kNurMitAusgabe);
+        return b;
     }
-    if (aufruf.datei.empty())
-        return Fehler(2, "Zu --pdf, --svg und --dxf gehört eine Profildatei.");
-    if ((parser.isSet(pdf) && aus.pdf.empty()) || (parser.isSet(svg) && aus.svg.empty()) ||
-        (parser.isSet(dxf) && aus.dxf.empty()))
-        return Fehler(2, "Der Name der Ausgabedatei fehlt.");
-    if (!rippenArt)
-        return Ende(Exportieren(aufruf.datei, aufruf.format, Bytes(parser.value(laenge)),
-                                Bytes(parser.value(dicke)), parser.isSet(normieren), aus));
+    if (b.datei.empty())
+        return Falsch(meldung::kAusgabeOhneDatei);
+    b.aus = {Bytes(parser.value(pdf)), Bytes(parser.value(svg)), Bytes(parser.value(dxf)),
+             Bytes(papier)};
+    if ((parser.isSet(pdf) && b.aus.pdf.empty()) || (parser.isSet(svg) && b.aus.svg.empty()) ||
+        (parser.isSet(dxf) && b.aus.dxf.empty()))
+        return Falsch(meldung::kAusgabenameFehlt);
+    if (!rippenArt) {
+        b.art = Befehl::Art::Umriss;
+        b.laenge = Bytes(parser.value(laenge));
+        b.dicke = Bytes(parser.value(dicke));
+        b.normieren = parser.isSet(normieren);
+        return b;
+    }
 
     if (parser.isSet(normieren))
-        return Fehler(2, "--normieren gilt nicht für Rippen.");
+        return Falsch(meldung::kNormierenOhneRippen);
     if (parser.isSet(rippen) && (!parser.isSet(wurzel) || !parser.isSet(spitze)))
-        return Fehler(2, "Zu --rippen gehören --wurzel und --spitze.");
+        return Falsch(meldung::kRippenOhneEnden);
     if (parser.isSet(rippen) && parser.isSet(laenge))
-        return Fehler(2, "Ein Rippensatz nimmt --wurzel und --spitze, nicht --laenge.");
+        return Falsch(meldung::kSatzOhneLaenge);
     if (!parser.isSet(rippen) &&
         (parser.isSet(wurzel) || parser.isSet(spitze) || parser.isSet(spitzenprofil)))
-        return Fehler(2, "--wurzel, --spitze und --spitzenprofil gelten nur mit --rippen.");
+        return Falsch(meldung::kEndenOhneRippen);
     if (parser.isSet(spitzenprofil) && parser.value(spitzenprofil).isEmpty())
-        return Fehler(2, "Der Name des Spitzenprofils fehlt.");
-    Rippenoptionen wahl;
+        return Falsch(meldung::kSpitzenprofilFehlt);
+    b.art = Befehl::Art::Rippensatz;
+    Rippenoptionen& wahl = b.rippen;
     if (parser.isSet(rippen))
         wahl.rippen = Bytes(parser.value(rippen));
     wahl.wurzel = Bytes(parser.value(wurzel));
@@ -409,5 +391,41 @@ Aufruf KommandozeileAuswerten(int argc, char** argv) {
         wahl.holme.emplace_back("--holm", Bytes(h));
     wahl.glaetten = parser.isSet(glaetten);
     wahl.platte = Bytes(parser.value(platte));
-    return Ende(RippenExportieren(aufruf.datei, aufruf.format, wahl, aus));
+    return b;
+}
+
+// Does what the command asks; an export or a refusal ends the program with its exit code.
+Aufruf BefehlAusfuehren(const Befehl& b) {
+    switch (b.art) {
+    case Befehl::Art::Hilfe:
+        std::cout << meldung::kHilfe;
+        return Ende(0);
+    case Befehl::Art::Version:
+        std::cout << Meldung(meldung::kVersion, {KESTRUN_VERSION_KURZ, KESTRUN_VERSION_STRING});
+        return Ende(0);
+    case Befehl::Art::Falsch:
+        return Fehler(2, b.fehler);
+    case Befehl::Art::Umriss:
+        return Ende(Exportieren(b.datei, b.format, b.laenge, b.dicke, b.normieren, b.aus));
+    case Befehl::Art::Rippensatz:
+        return Ende(RippenExportieren(b.datei, b.format, b.rippen, b.aus));
+    case Befehl::Art::Fenster:
+        break;
+    }
+    Aufruf aufruf;
+    aufruf.format = b.format;
+    // The window shows the full path, as the file dialog gives it.
+    if (!b.datei.empty())
+        aufruf.datei = QFileInfo(QFile::decodeName(QByteArray::fromStdString(b.datei)))
+                           .absoluteFilePath()
+                           .toStdString();
+    return aufruf;
+}
+
+} // namespace
+
+Aufruf KommandozeileAuswerten(int argc, char** argv) {
+    // The system's reasons in the user's language; numbers stay locale-free throughout.
+    std::setlocale(LC_MESSAGES, "");
+    return BefehlAusfuehren(BefehlLesen(argc, argv));
 }

@@ -3,6 +3,8 @@
 
 #include "output/kalibrierung.h"
 #include "profile/text.h"
+#include "res/meldungen.h"
+#include "res/meldungen_zeichnen.h"
 
 #include <cmath>
 
@@ -10,6 +12,11 @@ namespace {
 
 // The header's left edge and first line in device pixels, before any mapping mode.
 constexpr int kKopfRand = 100;
+
+// The check bar's label, "100 mm".
+std::string BalkenText() {
+    return Meldung(meldung::kBalkenlaenge, {std::to_string(kBalkenLaenge / 10)});
+}
 
 int ZehntelMm(int pixel, int proZoll) {
     return proZoll > 0 ? AufInt(std::floor(pixel * 254.0 / proZoll)) : 0;
@@ -67,7 +74,7 @@ void Pruefbalken(CDC& dc, const Seitenplan& plan) {
     for (int mm = 0; mm <= 100; mm += 10)
         Linie(dc, x, kUmrissOben - 10 * mm, x + richtung * (mm % 50 == 0 ? 50 : 30),
               kUmrissOben - 10 * mm);
-    const std::string text = "100 mm";
+    const std::string text = BalkenText();
     const int textX = plan.balkenRechts ? x - 70 -
                                               dc.GetTextExtent(CString(text)).cx * 254 /
                                                   std::max(dc.GetDeviceCaps(LOGPIXELSX), 1)
@@ -101,7 +108,8 @@ void ZeichneKopf(CDC& dc, const Druck& druck, int seite) {
          Gekuerzt(dc, druck.kopf.name, std::max(platz - werte, 0)) + druck.kopf.werte);
     if (druck.plan.seiten > 1)
         Text(dc, kKopfRand, kKopfRand + 2 * zeile,
-             "Seite " + std::to_string(seite + 1) + " von " + std::to_string(druck.plan.seiten));
+             Meldung(meldung::kSeiteVon,
+                     {std::to_string(seite + 1), std::to_string(druck.plan.seiten)}));
 }
 
 void ZeichneSatzseite(CDC& dc, const Druck& druck, int seite) {
@@ -132,18 +140,14 @@ void ZeichneSatzseite(CDC& dc, const Druck& druck, int seite) {
 void MitKalibrierung(const CDC& dc, Druck& druck) {
     const auto [quer, laengs] = dc.GetKalibrierung();
     if (const std::string text = KalibrierText({laengs, quer}); !text.empty())
-        druck.kopf.werte += " – " + text;
+        druck.kopf.werte += Meldung(meldung::kKopfKalibrierung, {text});
 }
 
 // The failure of a document that started, with the device's reason when it gave one.
 std::string NichtAbgeschlossen(const CDC& dc) {
-    std::string text = "Der Ausdruck konnte nicht abgeschlossen werden.";
-    // Appended piecewise: GCC 12 warns falsely (-Wrestrict) on "\n" + std::string at -O3.
-    if (const std::string grund = dc.Fehlertext(); !grund.empty()) {
-        text += '\n';
-        text += grund;
-    }
-    return text;
+    const std::string grund = dc.Fehlertext();
+    return grund.empty() ? std::string(meldung::kNichtAbgeschlossen)
+                         : Meldung(meldung::kNichtAbgeschlossenWeil, {grund});
 }
 
 } // namespace
@@ -177,7 +181,7 @@ Druck PlaneDruck(const CDC& dc, const Rippenteile& teile) {
     m.kopfUnten = ZehntelMmY(dc, kKopfRand + 3 * zeile);
     // The bar's label starts 7 mm right of the bar; the ribs keep clear of both.
     m.balkenFrei =
-        std::max(kBalkenBreite, kBalkenRand + 70 + mm10(Breite(dc, "100 mm"))) + kBalkenAbstand;
+        std::max(kBalkenBreite, kBalkenRand + 70 + mm10(Breite(dc, BalkenText()))) + kBalkenAbstand;
     m.textHoehe = 2 * ZehntelMmY(dc, zeile);
     const std::int32_t nutzbar = std::max(m.breite - m.balkenFrei, 0);
     for (const Rippe& r : teile.rippen) {
@@ -192,16 +196,14 @@ Druck PlaneDruck(const CDC& dc, const Rippenteile& teile) {
     druck.plan.platz = druck.satz.platz;
     druck.plan.nutzbar = druck.satz.nutzbar;
     if (teile.rippen.empty()) {
-        druck.fehler = "Es gibt keine Rippe zu drucken.";
+        druck.fehler = meldung::kKeineRippe;
     } else if (druck.satz.zuBreit >= 0) {
         const Rippe& r = teile.rippen[static_cast<std::size_t>(druck.satz.zuBreit)];
-        druck.fehler = r.beschriftung + " ist " + MmText(druck.satz.zuBreitMass / 10.0) +
-                       " mm breit; die Seite bietet neben dem Prüfbalken " +
-                       MmText(druck.satz.nutzbar / 10.0) +
-                       " mm. Bitte größeres Papier wählen. Es wird nichts gedruckt.";
+        druck.fehler =
+            Meldung(meldung::kRippeZuBreit, {r.beschriftung, MmText(druck.satz.zuBreitMass / 10.0),
+                                             MmText(druck.satz.nutzbar / 10.0)});
     } else if (druck.satz.zuViele) {
-        druck.fehler = "Die Rippen bräuchten mehr als " + std::to_string(kMaxSeiten) +
-                       " Seiten; so viele werden nicht gedruckt.";
+        druck.fehler = Meldung(meldung::kZuVieleSeiten, {std::to_string(kMaxSeiten)});
     }
     MitKalibrierung(dc, druck);
     return druck;
@@ -228,9 +230,10 @@ void ZeichneSeite(CDC& dc, const Druck& druck, int seite) {
 }
 
 std::string DruckeDokument(CDC& dc, const Druck& druck) {
-    DOCINFO info{sizeof(DOCINFO), "Kestrun Ausdruck", nullptr, nullptr, 0};
+    const std::string name(meldung::kDokumentAusdruck);
+    DOCINFO info{sizeof(DOCINFO), name.c_str(), nullptr, nullptr, 0};
     if (dc.StartDoc(&info) < 0)
-        return "Der Ausdruck konnte nicht gestartet werden.";
+        return std::string(meldung::kNichtGestartet);
     bool ok = true;
     for (int seite = 0; ok && seite < druck.plan.seiten; ++seite) {
         ok = dc.StartPage() >= 0;
@@ -245,7 +248,8 @@ std::string DruckeDokument(CDC& dc, const Druck& druck) {
 }
 
 void ZeichneAbsage(CDC& dc, const std::string& text) {
-    DOCINFO info{sizeof(DOCINFO), "Kestrun Ausdruck", nullptr, nullptr, 0};
+    const std::string name(meldung::kDokumentAusdruck);
+    DOCINFO info{sizeof(DOCINFO), name.c_str(), nullptr, nullptr, 0};
     if (dc.StartDoc(&info) < 0)
         return;
     if (dc.StartPage() >= 0) {
@@ -277,16 +281,16 @@ void ZeichneAbsage(CDC& dc, const std::string& text) {
 }
 
 std::string DruckeKalibrierseite(CDC& dc, const std::string& drucker) {
-    DOCINFO info{sizeof(DOCINFO), "Kestrun Kalibrierung", nullptr, nullptr, 0};
+    const std::string name(meldung::kDokumentKalibrierung);
+    DOCINFO info{sizeof(DOCINFO), name.c_str(), nullptr, nullptr, 0};
     if (dc.StartDoc(&info) < 0)
-        return "Der Ausdruck konnte nicht gestartet werden.";
+        return std::string(meldung::kNichtGestartet);
     bool ok = dc.StartPage() >= 0;
     if (ok) {
         const int zeile = ZeilenHoehe(dc);
-        Text(dc, kKopfRand, kKopfRand, "Kalibrierseite für „" + AlsUtf8(drucker) + "“");
+        Text(dc, kKopfRand, kKopfRand, Meldung(meldung::kKalibrierseite, {AlsUtf8(drucker)}));
         Text(dc, kKopfRand, kKopfRand + zeile,
-             "Bei 100 % drucken, dann beide Balken messen: längs (senkrecht) und quer "
-             "(waagrecht), je 100 mm.");
+             Meldung(meldung::kKalibrierAnleitung, {std::to_string(kBalkenLaenge / 10)}));
         dc.SetMapMode(MM_LOMETRIC);
         Seitenplan plan;
         Pruefbalken(dc, plan);
@@ -296,7 +300,7 @@ std::string DruckeKalibrierseite(CDC& dc, const std::string& drucker) {
         Linie(dc, links, y, links + kBalkenLaenge, y);
         for (int mm = 0; mm <= 100; mm += 10)
             Linie(dc, links + 10 * mm, y, links + 10 * mm, y + (mm % 50 == 0 ? 50 : 30));
-        Text(dc, links + kBalkenLaenge / 2 - 60, y - 40, "100 mm");
+        Text(dc, links + kBalkenLaenge / 2 - 60, y - 40, BalkenText());
         ok = dc.EndPage() >= 0;
     }
     if (dc.EndDoc() < 0 || !ok)

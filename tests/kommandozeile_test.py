@@ -324,6 +324,42 @@ with tempfile.TemporaryDirectory() as ordner:
         pruefe(not [n for n in os.listdir(ordner) if n.startswith("nein")],
                f"{argumente}: left {os.listdir(ordner)}")
 
+    # Wrong options exit with 2 before anything is read, each with its own sentence; a set the
+    # pages cannot take is refused with 1. Word for word, as a user reads them.
+    nein = datei("nein.pdf")
+    satz_ohne = ["--pdf", nein, "--wurzel", "200", "--spitze", "120"]
+    for argumente, code, text in (
+            (["--pdf"], 2, "Einer Option fehlt ihr Wert (kestrun1 --help zeigt alle)."),
+            (["-bla", naca2412], 2, "Unbekannte Option „bla“ (kestrun1 --help zeigt alle)."),
+            (["--format", "x\x1b", naca2412], 2,
+             "--format kennt nur selig oder werte, nicht „x\ufffd“."),
+            (["a.dat", "b.dat"], 2, "Bitte nur eine Datei nennen."),
+            (["--rippen", "3", naca2412], 2, "--laenge, --dicke, --seite, --normieren und die "
+             "Rippen-Optionen gelten nur mit --pdf, --svg oder --dxf."),
+            (["--pdf", nein], 2, "Zu --pdf, --svg und --dxf gehört eine Profildatei."),
+            (["--svg", "", naca2412], 2, "Der Name der Ausgabedatei fehlt."),
+            ([*satz_ohne, "--rippen", "3", "--normieren", naca2412], 2,
+             "--normieren gilt nicht für Rippen."),
+            (["--pdf", nein, "--rippen", "3", "--wurzel", "200", naca2412], 2,
+             "Zu --rippen gehören --wurzel und --spitze."),
+            ([*satz_ohne, "--rippen", "3", "--laenge", "90", naca2412], 2,
+             "Ein Rippensatz nimmt --wurzel und --spitze, nicht --laenge."),
+            ([*satz_ohne, naca2412], 2,
+             "--wurzel, --spitze und --spitzenprofil gelten nur mit --rippen."),
+            ([*satz_ohne, "--rippen", "3", "--spitzenprofil", "", naca2412], 2,
+             "Der Name des Spitzenprofils fehlt."),
+            (["--pdf", nein, "--rippen", "2", "--wurzel", "2000", "--spitze", "1900", naca2412],
+             1, "Rippe 1 – 2000,0 mm ist 242,6 mm breit; die Seite bietet neben dem Prüfbalken "
+             "159,5 mm. Bitte größeres Papier wählen. Es wird nichts gedruckt."),
+            (["--pdf", nein, "--rippen", "20", "--wurzel", "2000", "--spitze", "1900", "--dicke",
+              "50", naca2412], 1,
+             "Die Rippen bräuchten mehr als 100 Seiten; so viele werden nicht gedruckt.")):
+        r = lauf(*argumente)
+        pruefe(r.returncode == code and r.stdout == "" and r.stderr == f"kestrun1: {text}\n",
+               f"{argumente}: exit {r.returncode}, stderr {r.stderr!r}")
+        pruefe(not [n for n in os.listdir(ordner) if n.startswith("nein")],
+               f"{argumente}: left {os.listdir(ordner)}")
+
     r = lauf("--help")
     pruefe(r.returncode == 0 and "Aufruf: kestrun1" in r.stdout, "--help")
     r = lauf("--version")

@@ -1,0 +1,85 @@
+// Texts of the command line: the help, the version line and why options are refused.
+#pragma once
+
+#include <string_view>
+
+namespace meldung {
+
+inline constexpr std::string_view kHilfe =
+    "Aufruf: kestrun1 [Optionen] [DATEI]\n"
+    "\n"
+    "Liest eine Profil-Koordinatendatei (Selig 0.0 ... 1.0 oder Werte 0.0 ... 100.0), zeigt,\n"
+    "plottet und druckt sie in wahrer Größe. Ohne --pdf, --svg oder --dxf öffnet sich das\n"
+    "Fenster, mit DATEI schon geladen.\n"
+    "\n"
+    "Optionen:\n"
+    "  -h, --help              diese Hilfe\n"
+    "  -v, --version           die Version\n"
+    "  --format selig|werte    Format der Datei; ohne Angabe entscheiden die Zahlen\n"
+    "  --pdf AUSGABE.pdf       den Ausdruck als PDF schreiben, ohne Fenster\n"
+    "  --svg AUSGABE.svg       den Umriss als SVG schreiben (Laser, Schneideplotter)\n"
+    "  --dxf AUSGABE.dxf       den Umriss als DXF schreiben (CAD, Fräse)\n"
+    "  --laenge MM             Profiltiefe in mm, Vorgabe 100 (Komma oder Punkt)\n"
+    "  --dicke PROZENT         Dicke in % der Originaldicke, Vorgabe 100\n"
+    "  --seite A4|A3|Letter    Papier für --pdf, hochkant, Vorgabe A4\n"
+    "  --normieren             einen Umriss, der nicht so lang ist wie die Profiltiefe (falsches\n"
+    "                          Format, Millimeter, ein Ausreißer), auf die Profiltiefe skalieren\n"
+    "\n"
+    "Rippen (mit --pdf, --svg oder --dxf; ohne --rippen eine Rippe von --laenge mm):\n"
+    "  --rippen ANZAHL         einen Rippensatz aus ANZAHL Rippen (2 bis 1000) ausgeben, von der\n"
+    "                          Wurzel zur Spitze gleichmäßig verjüngt\n"
+    "  --wurzel MM             Länge der Wurzelrippe (zu --rippen)\n"
+    "  --spitze MM             Länge der Spitzenrippe (zu --rippen)\n"
+    "  --spitzenprofil DATEI   Profil der Spitzenrippe; dazwischen wird übergeblendet\n"
+    "  --beplankung MM         Beplankung oben und unten, um so viel wird die Rippe kleiner\n"
+    "  --holm ORT:BREITE:TIEFE[:oben|unten]\n"
+    "                          eine Holmnut, ORT in mm ab der Nase oder in % (30%), TIEFE ab der\n"
+    "                          Beplankung, Vorgabe oben; mehrfach möglich\n"
+    "  --nasenleiste MM        vorn so viel für die Nasenleiste gerade abschneiden\n"
+    "  --endleiste MM          hinten so viel für die Endleiste gerade abschneiden\n"
+    "  --glaetten              den Umriss als Spline durch alle Punkte glätten\n"
+    "  --platte BREITExHOEHE   Plattengröße in mm für --svg und --dxf, Vorgabe 600x300\n"
+    "\n"
+    "Passt das Profil nicht auf eine Seite, schreibt --pdf mehrere Seiten mit Passkreuzen.\n"
+    "Exit-Code: 0 erledigt, 1 Datei oder Wert abgelehnt, 2 falsche Option.\n"
+    "\n"
+    "Beispiele: kestrun1 --pdf rippe.pdf --laenge 150,5 naca2412.dat\n"
+    "           kestrun1 --dxf satz.dxf --wurzel 200 --spitze 120 --rippen 9 --beplankung 1,5 \\\n"
+    "               --holm 30%:5:5 --holm 30%:5:5:unten naca2412.dat\n";
+
+// %1 the short version the About box shows, %2 the full one the package carries.
+inline constexpr std::string_view kVersion = "Kestrun1 Version %1 (%2)\n";
+
+// %1 a file's path, %2 what the reader says about it.
+inline constexpr std::string_view kZuDatei = "%1: %2";
+// %1 the checker's refusal of a chord the outline does not match.
+inline constexpr std::string_view kNormierenHilft =
+    "%1 Mit --normieren wird der Umriss auf die Profiltiefe skaliert.";
+
+inline constexpr std::string_view kWertFehlt =
+    "Einer Option fehlt ihr Wert (kestrun1 --help zeigt alle).";
+// %1 the option as given, without its dashes.
+inline constexpr std::string_view kUnbekannteOption =
+    "Unbekannte Option „%1“ (kestrun1 --help zeigt alle).";
+// %1 the value given.
+inline constexpr std::string_view kFormatUnbekannt =
+    "--format kennt nur selig oder werte, nicht „%1“.";
+// %1 the value given.
+inline constexpr std::string_view kSeiteUnbekannt =
+    "--seite kennt nur A4, A3 oder Letter, nicht „%1“.";
+inline constexpr std::string_view kNurEineDatei = "Bitte nur eine Datei nennen.";
+inline constexpr std::string_view kNurMitAusgabe =
+    "--laenge, --dicke, --seite, --normieren und die Rippen-Optionen gelten nur mit --pdf, "
+    "--svg oder --dxf.";
+inline constexpr std::string_view kAusgabeOhneDatei =
+    "Zu --pdf, --svg und --dxf gehört eine Profildatei.";
+inline constexpr std::string_view kAusgabenameFehlt = "Der Name der Ausgabedatei fehlt.";
+inline constexpr std::string_view kNormierenOhneRippen = "--normieren gilt nicht für Rippen.";
+inline constexpr std::string_view kRippenOhneEnden = "Zu --rippen gehören --wurzel und --spitze.";
+inline constexpr std::string_view kSatzOhneLaenge =
+    "Ein Rippensatz nimmt --wurzel und --spitze, nicht --laenge.";
+inline constexpr std::string_view kEndenOhneRippen =
+    "--wurzel, --spitze und --spitzenprofil gelten nur mit --rippen.";
+inline constexpr std::string_view kSpitzenprofilFehlt = "Der Name des Spitzenprofils fehlt.";
+
+} // namespace meldung

@@ -1,0 +1,42 @@
+// Texts the painters put on printed pages, and why a printout fails.
+#pragma once
+
+#include <string_view>
+
+namespace meldung {
+
+// The names a print queue shows for the jobs.
+inline constexpr std::string_view kDokumentAusdruck = "Kestrun Ausdruck";
+inline constexpr std::string_view kDokumentKalibrierung = "Kestrun Kalibrierung";
+
+// %1 the check bar's length in whole mm.
+inline constexpr std::string_view kBalkenlaenge = "%1 mm";
+// %1 this page's number from 1, %2 the number of pages.
+inline constexpr std::string_view kSeiteVon = "Seite %1 von %2";
+// %1 the printer calibration, appended to chord and thickness in the header.
+inline constexpr std::string_view kKopfKalibrierung = " – %1";
+
+// %1 the printer's name.
+inline constexpr std::string_view kKalibrierseite = "Kalibrierseite für „%1“";
+// %1 each bar's length in whole mm.
+inline constexpr std::string_view kKalibrierAnleitung =
+    "Bei 100 % drucken, dann beide Balken messen: längs (senkrecht) und quer (waagrecht), "
+    "je %1 mm.";
+
+inline constexpr std::string_view kNichtGestartet = "Der Ausdruck konnte nicht gestartet werden.";
+inline constexpr std::string_view kNichtAbgeschlossen =
+    "Der Ausdruck konnte nicht abgeschlossen werden.";
+// %1 the device's reason.
+inline constexpr std::string_view kNichtAbgeschlossenWeil =
+    "Der Ausdruck konnte nicht abgeschlossen werden.\n%1";
+
+inline constexpr std::string_view kKeineRippe = "Es gibt keine Rippe zu drucken.";
+// %1 the rib's label, %2 its width and %3 the width the page offers, both in mm.
+inline constexpr std::string_view kRippeZuBreit =
+    "%1 ist %2 mm breit; die Seite bietet neben dem Prüfbalken %3 mm. Bitte größeres Papier "
+    "wählen. Es wird nichts gedruckt.";
+// %1 the most pages a printout may take.
+inline constexpr std::string_view kZuVieleSeiten =
+    "Die Rippen bräuchten mehr als %1 Seiten; so viele werden nicht gedruckt.";
+
+} // namespace meldung
