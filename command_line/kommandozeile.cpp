@@ -19,6 +19,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <clocale>
@@ -309,9 +310,21 @@ Befehl BefehlLesen(int argc, char** argv) {
 
     if (!parser.parse(argumente)) {
         const QStringList unbekannt = parser.unknownOptionNames();
-        return Falsch(unbekannt.isEmpty()
-                          ? std::string(meldung::kWertFehlt)
-                          : Meldung(meldung::kUnbekannteOption, {Zeigen(unbekannt.first())}));
+        if (!unbekannt.isEmpty())
+            return Falsch(Meldung(meldung::kUnbekannteOption, {Zeigen(unbekannt.first())}));
+        // The parser tells a value given to a switch from a missing value only in its English
+        // text; the switches are few enough to find by hand.
+        for (const QString& argument : argumente.mid(1)) {
+            if (argument == QLatin1String("--"))
+                break;
+            const qsizetype gleich = argument.indexOf(QLatin1Char('='));
+            const QString name = argument.left(gleich).remove(QRegularExpression("^--?"));
+            if (gleich > 0 && argument.startsWith(QLatin1Char('-')))
+                for (const QCommandLineOption* o : {&hilfe, &version, &normieren, &glaetten})
+                    if (o->names().contains(name))
+                        return Falsch(Meldung(meldung::kKeinWert, {Zeigen(argument.left(gleich))}));
+        }
+        return Falsch(std::string(meldung::kWertFehlt));
     }
     if (parser.isSet(hilfe))
         return Nur(Befehl::Art::Hilfe);

@@ -59,6 +59,8 @@ inline constexpr std::string_view kNormierenHilft =
 inline constexpr std::string_view kWertFehlt =
     "Einer Option fehlt ihr Wert (kestrun1 --help zeigt alle).";
 // %1 the option as given, without its dashes.
+// %1 the switch as given, e.g. "--normieren".
+inline constexpr std::string_view kKeinWert = "Die Option „%1“ nimmt keinen Wert.";
 inline constexpr std::string_view kUnbekannteOption =
     "Unbekannte Option „%1“ (kestrun1 --help zeigt alle).";
 // %1 the value given.

@@ -330,6 +330,12 @@ with tempfile.TemporaryDirectory() as ordner:
     satz_ohne = ["--pdf", nein, "--wurzel", "200", "--spitze", "120"]
     for argumente, code, text in (
             (["--pdf"], 2, "Einer Option fehlt ihr Wert (kestrun1 --help zeigt alle)."),
+            (["--pdf", nein, "--normieren=ja", naca2412], 2,
+             "Die Option „--normieren“ nimmt keinen Wert."),
+            (["--help=x"], 2, "Die Option „--help“ nimmt keinen Wert."),
+            (["--pdf", nein, "-glaetten=1", naca2412], 2,
+             "Die Option „-glaetten“ nimmt keinen Wert."),
+            (["--pdf=", naca2412], 2, "Der Name der Ausgabedatei fehlt."),
             (["-bla", naca2412], 2, "Unbekannte Option „bla“ (kestrun1 --help zeigt alle)."),
             (["--format", "x\x1b", naca2412], 2,
              "--format kennt nur selig oder werte, nicht „x\ufffd“."),
