@@ -75,18 +75,18 @@ private:
 
 // Layer names may not hold <>/\":;?*|=` and older CAM programs know only ASCII and 31 letters;
 // umlauts are spelled out, everything else becomes '_'.
-std::string LayerName(const std::string& name) {
+std::string Ebenenname(const std::string& name) {
     static constexpr std::pair<std::string_view, std::string_view> kUmlaute[] = {
         {"ä", "ae"}, {"ö", "oe"}, {"ü", "ue"}, {"Ä", "Ae"}, {"Ö", "Oe"}, {"Ü", "Ue"}, {"ß", "ss"}};
     const std::string text = NameAlsText(name);
-    std::string layer;
+    std::string ebene;
     bool sinnvoll = false;
-    for (std::size_t i = 0; i < text.size() && layer.size() < 31;) {
+    for (std::size_t i = 0; i < text.size() && ebene.size() < 31;) {
         const std::string_view rest = std::string_view(text).substr(i);
         const auto* umlaut = std::find_if(std::begin(kUmlaute), std::end(kUmlaute),
                                           [&](const auto& u) { return rest.starts_with(u.first); });
         if (umlaut != std::end(kUmlaute)) {
-            layer += umlaut->second;
+            ebene += umlaut->second;
             i += umlaut->first.size();
             sinnvoll = true;
             continue;
@@ -96,15 +96,15 @@ std::string LayerName(const std::string& name) {
             continue; // one '_' for a whole UTF-8 character
         const bool zeichen = IstBuchstabeOderZiffer(c);
         sinnvoll = sinnvoll || zeichen;
-        layer += zeichen || c == '-' ? c : '_';
+        ebene += zeichen || c == '-' ? c : '_';
     }
-    layer.resize(std::min<std::size_t>(layer.size(), 31)); // an umlaut may overshoot by one
+    ebene.resize(std::min<std::size_t>(ebene.size(), 31)); // an umlaut may overshoot by one
     // "0" and DEFPOINTS are AutoCAD's own layers; DEFPOINTS is never plotted.
-    std::string gross = layer;
+    std::string gross = ebene;
     std::transform(gross.begin(), gross.end(), gross.begin(), Gross);
     if (!sinnvoll || gross == "0" || gross == "DEFPOINTS")
         return "PROFIL";
-    return layer;
+    return ebene;
 }
 
 struct Ebene {
@@ -213,11 +213,11 @@ std::string DxfZeichen(const std::string& utf8) {
 } // namespace
 
 std::string DxfText(const Umriss& k, const std::string& name) {
-    const std::string layer = LayerName(name);
+    const std::string ebene = Ebenenname(name);
     DL_Dxf dxf;
     DxfSchreiber dw;
-    Anfang(dxf, dw, k.links, k.unten, k.rechts, k.oben, {{layer, DL_Codes::white}});
-    Polylinie(dxf, dw, k.punkte, DL_Attributes(layer, DL_Codes::bylayer, -1, "BYLAYER", 1.0));
+    Anfang(dxf, dw, k.links, k.unten, k.rechts, k.oben, {{ebene, DL_Codes::white}});
+    Polylinie(dxf, dw, k.punkte, DL_Attributes(ebene, DL_Codes::bylayer, -1, "BYLAYER", 1.0));
     return Schluss(dxf, dw);
 }
 
