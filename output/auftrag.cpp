@@ -4,6 +4,8 @@
 #include "output/druckwerte.h"
 #include "profile/text.h"
 #include "profile/zahl.h"
+#include "res/meldungen.h"
+#include "res/meldungen_ausgabe.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,7 +54,7 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
     Umriss u;
     const ProfilSpeicher& p = *auftrag.profil;
     if (p.ende < 2)
-        return Abgelehnt(u, Befund::NichtsGeladen, "Es ist noch kein Profil geladen.");
+        return Abgelehnt(u, Befund::NichtsGeladen, std::string(meldung::kKeinProfilGeladen));
     const Druckwerte werte = PruefeDruckwerte(auftrag.laenge, auftrag.dicke);
     if (!werte.fehler.empty())
         return Abgelehnt(u, werte.laengeFalsch ? Befund::LaengeUngueltig : Befund::DickeUngueltig,
@@ -72,39 +74,33 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
     for (const UmrissPunkt& q : datei)
         if (!(std::fabs(q.x) <= kGroessterBetrag &&
               std::fabs(q.y * u.dicke / 100) <= kGroessterBetrag))
-            return Abgelehnt(u, Befund::ZuGross,
-                             "Eine Koordinate der Datei ist unsinnig groß: der Umriss wäre größer "
-                             "als 1 km. Es wird nichts ausgegeben.");
+            return Abgelehnt(
+                u, Befund::ZuGross,
+                Meldung(meldung::kUmrissUnsinnigGross, {MmText(kGroessterBetrag / 1e6)}));
     u.punkte = datei;
     Ausdehnung(u);
     const double kasten = (u.rechts - u.links) * (u.oben - u.unten);
     if (datei.size() < 3 || !(kasten > 0) || std::fabs(Flaeche2(datei)) < 1e-6 * kasten)
-        return Abgelehnt(u, Befund::KeinUmriss,
-                         "Die Koordinaten der Datei ergeben keinen Umriss (weniger als drei "
-                         "verschiedene Punkte, oder alle auf einer Linie). Es wird nichts "
-                         "ausgegeben.");
+        return Abgelehnt(u, Befund::KeinUmriss, std::string(meldung::kKeinUmriss));
     u.dateiLaenge = u.rechts - u.links;
     u.nase = u.links;
 
     const double hoehe = (u.oben - u.unten) * std::fabs(u.dicke) / 100;
     if (!(hoehe >= kMinDicke)) {
         // The thickness as typed: a tiny value rounds to 0 in any fixed number of decimals.
-        const std::string wie = u.dicke == 0    ? "flach"
-                                : hoehe < 0.001 ? "weniger als 0,001 mm dick"
-                                                : ZahlText(hoehe, 3, ',') + " mm dick";
-        return Abgelehnt(u, Befund::Flach,
-                         "Bei " + AlsUtf8(OhneLeerraum(auftrag.dicke)) +
-                             " % Dicke ist der Umriss " + wie +
-                             "; er lässt sich weder drucken noch schneiden.");
+        const std::string dicke = AlsUtf8(OhneLeerraum(auftrag.dicke));
+        const std::string text =
+            u.dicke == 0    ? Meldung(meldung::kUmrissFlach, {dicke})
+            : hoehe < 0.001 ? Meldung(meldung::kUmrissFastFlach, {dicke})
+                            : Meldung(meldung::kUmrissZuDuenn, {dicke, ZahlText(hoehe, 3, ',')});
+        return Abgelehnt(u, Befund::Flach, text);
     }
 
     if (std::fabs(u.dateiLaenge - u.laenge) > kLaengenToleranz * u.laenge) {
         if (!auftrag.normieren)
-            return Abgelehnt(u, Befund::LaengeWeichtAb,
-                             "Der Umriss der Datei ist " + MmText(u.dateiLaenge) +
-                                 " mm lang, die Profiltiefe ist " + MmText(u.laenge) +
-                                 " mm. Ist die Datei im anderen Format, oder enthält sie einen "
-                                 "falschen Wert?");
+            return Abgelehnt(
+                u, Befund::LaengeWeichtAb,
+                Meldung(meldung::kLaengeWeichtAb, {MmText(u.dateiLaenge), MmText(u.laenge)}));
         u.faktor = u.laenge / u.dateiLaenge;
     }
     for (UmrissPunkt& q : u.punkte) {
@@ -129,27 +125,22 @@ std::vector<Punkt> SeitenPunkte(const Auftrag& auftrag, const Umriss& umriss) {
 }
 
 std::string KopfZeile(const std::string& name, const Umriss& umriss) {
-    return AlsUtf8(name) + " – Profiltiefe " + MmText(umriss.dateiLaenge * umriss.faktor) +
-           " mm – Dicke " + MmText(umriss.dicke) + " %";
+    return Meldung(meldung::kKopfZeile, {AlsUtf8(name), MmText(umriss.dateiLaenge * umriss.faktor),
+                                         MmText(umriss.dicke)});
 }
 
 std::string PlanFehler(const Seitenplan& plan, const Umriss& umriss) {
     if (plan.zuBreit) {
         const double breite = (plan.rechts - plan.links) / 10.0;
-        const std::string bietet = " mm breit; die Seite bietet neben dem Prüfbalken " +
-                                   MmText(plan.nutzbar / 10.0) + " mm. ";
+        const std::string platz = MmText(plan.nutzbar / 10.0);
         // The thickness is to blame when the outline would fit at the file's own thickness.
         if (std::fabs(umriss.dicke) > 100 &&
             breite * 100 / std::fabs(umriss.dicke) <= plan.nutzbar / 10.0)
-            return "Bei " + MmText(umriss.dicke) + " % Dicke ist das Profil " + MmText(breite) +
-                   bietet + "Bitte eine kleinere Dicke wählen. Es wird nichts gedruckt.";
-        return "Bei " + MmText(umriss.laenge) + " mm Profiltiefe ist das Profil " + MmText(breite) +
-               bietet +
-               "Bitte eine kleinere Profiltiefe oder größeres Papier wählen. Es wird nichts "
-               "gedruckt.";
+            return Meldung(meldung::kZuBreitDicke, {MmText(umriss.dicke), MmText(breite), platz});
+        return Meldung(meldung::kZuBreitTiefe, {MmText(umriss.laenge), MmText(breite), platz});
     }
     if (plan.seiten > kMaxSeiten)
-        return "Bei " + MmText(umriss.laenge) + " mm Profiltiefe bräuchte der Ausdruck mehr als " +
-               std::to_string(kMaxSeiten) + " Seiten; so viele werden nicht gedruckt.";
+        return Meldung(meldung::kZuVieleSeiten,
+                       {MmText(umriss.laenge), std::to_string(kMaxSeiten)});
     return {};
 }

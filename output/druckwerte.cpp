@@ -3,6 +3,8 @@
 
 #include "profile/text.h"
 #include "profile/zahl.h"
+#include "res/meldungen.h"
+#include "res/meldungen_ausgabe.h"
 
 #include <cmath>
 #include <optional>
@@ -35,15 +37,10 @@ Druckwerte PruefeDruckwerte(const std::string& laenge, const std::string& dicke)
     const std::optional<double> t = GanzerTextAlsZahl(dicke);
     if (!l || !(*l > 0.0 && *l <= kMaxLaenge)) {
         werte.laengeFalsch = true;
-        werte.fehler = "Die Profillänge muss eine Zahl größer als 0 und höchstens " +
-                       ZahlText(kMaxLaenge, 0) +
-                       " mm sein "
-                       "(eingegeben: „" +
-                       AlsUtf8(laenge) + "“).";
-    } else if (!t || !std::isfinite(*t)) {
         werte.fehler =
-            "Die Profildicke muss eine Zahl sein, in Prozent der Originaldicke (eingegeben: „" +
-            AlsUtf8(dicke) + "“).";
+            Meldung(meldung::kProfillaengeUngueltig, {ZahlText(kMaxLaenge, 0), AlsUtf8(laenge)});
+    } else if (!t || !std::isfinite(*t)) {
+        werte.fehler = Meldung(meldung::kProfildickeUngueltig, {AlsUtf8(dicke)});
     } else {
         werte.laenge = *l;
         werte.dicke = *t;

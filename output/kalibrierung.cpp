@@ -1,10 +1,12 @@
 // Checking a calibration and naming it on the printout.
 #include "output/kalibrierung.h"
 
-#include "output/druckwerte.h"
 #include "geometry/seitenplan.h"
+#include "output/druckwerte.h"
 #include "profile/text.h"
 #include "profile/zahl.h"
+#include "res/meldungen.h"
+#include "res/meldungen_ausgabe.h"
 
 #include <cmath>
 
@@ -14,10 +16,9 @@ double KorrekturAus(const std::string& gemessen, const char* richtung, std::stri
     const double faktor = mm && *mm > 0 ? kKalibrierMm / *mm : 0;
     if (faktor >= kMinKorrektur && faktor <= kMaxKorrektur)
         return faktor;
-    fehler = std::string("Der Balken ") + richtung + " kann nicht „" + AlsUtf8(gemessen) +
-             "“ mm lang sein: eine Korrektur außerhalb von " + MmText(kMinKorrektur * 100) +
-             " bis " + MmText(kMaxKorrektur * 100) +
-             " % ist ein Messfehler. Bitte den 100-mm-Balken noch einmal messen.";
+    fehler = Meldung(meldung::kBalkenMessfehler,
+                     {richtung, AlsUtf8(gemessen), MmText(kMinKorrektur * 100),
+                      MmText(kMaxKorrektur * 100), MmText(kKalibrierMm)});
     return 1;
 }
 
@@ -26,5 +27,5 @@ std::string KalibrierText(const Kalibrierung& k) {
         return {};
     // One decimal, as a ruler is read.
     auto prozent = [](double f) { return ZahlText(std::round(f * 1000) / 10, 1, ',', false); };
-    return "kalibriert " + prozent(k.laengs) + " % / " + prozent(k.quer) + " %";
+    return Meldung(meldung::kKalibriert, {prozent(k.laengs), prozent(k.quer)});
 }

@@ -5,6 +5,9 @@
 #include "output/auftrag.h"
 #include "profile/text.h"
 #include "profile/zahl.h"
+#include "res/meldungen.h"
+#include "res/meldungen_ausgabe.h"
+#include "res/meldungen_rippen.h"
 #include "ribs/rippensatz.h"
 
 namespace {
@@ -29,17 +32,17 @@ std::string Anzeigename(const std::string& name) {
 
 Rippenteile PruefeRippen(const RippenAuftrag& a) {
     if (a.anzahl && (*a.anzahl < 2 || *a.anzahl > kMaxRippen))
-        return Abgelehnt("Ein Rippensatz hat 2 bis " + std::to_string(kMaxRippen) +
-                         " Rippen (angegeben: " + std::to_string(*a.anzahl) + ").");
+        return Abgelehnt(Meldung(meldung::kRippenanzahl,
+                                 {std::to_string(kMaxRippen), std::to_string(*a.anzahl)}));
     const bool satz = a.anzahl.has_value();
-    for (const auto& [wert, name] :
-         {std::pair{a.wurzel, satz ? "an der Wurzel" : ""}, std::pair{a.spitze, "an der Spitze"}}) {
-        if (!satz && *name != '\0')
-            continue;
+    // A single rib has one length; a set is checked at the root, then at the tip.
+    const std::pair<double, std::string_view> laengen[] = {
+        {a.wurzel, satz ? meldung::kRippenlaengeWurzel : meldung::kRippenlaengeEinzeln},
+        {a.spitze, meldung::kRippenlaengeSpitze}};
+    for (std::size_t i = 0; i < (satz ? 2U : 1U); ++i) {
+        const auto& [wert, text] = laengen[i];
         if (!(wert > 0 && wert <= kMaxLaengeMm))
-            return Abgelehnt("Die Rippenlänge" + std::string(*name ? " " : "") + name + " (" +
-                             MitKomma(wert, 1) +
-                             " mm) ist keine Zahl größer als 0 und höchstens 10000 mm.");
+            return Abgelehnt(Meldung(text, {MitKomma(wert, 1), MitKomma(kMaxLaengeMm, 0)}));
     }
 
     // Each profile at its own end's chord meets the checks of the single outline.
@@ -60,29 +63,32 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
     if (a.spitzenProfil) {
         auto [s, f] = umriss(*a.spitzenProfil, a.spitze);
         if (!f.empty())
-            return Abgelehnt("Spitzenprofil: " + f);
+            return Abgelehnt(Meldung(meldung::kSpitzenprofilFehler, {f}));
         spitze = std::move(s);
     }
 
     Rippenteile t;
     t.datei = AlsUtf8(a.wurzelProfil.datei);
-    const std::string dickeText = dicke == 100 ? "" : " – Dicke " + MmText(dicke) + " %";
+    const std::string dickeText =
+        dicke == 100 ? std::string() : Meldung(meldung::kWerteDicke, {MmText(dicke)});
     if (satz) {
         RippensatzErgebnis r =
             BaueRippensatz({wurzel, spitze, a.wurzel, a.spitze, *a.anzahl, a.optionen});
         if (!r.fehler.empty())
             return Abgelehnt(std::move(r.fehler));
         t.rippen = std::move(r.rippen);
-        t.kopf = "Rippensatz " + wurzel.name + (spitze ? " → " + spitze->name : "");
-        t.werte = " – " + std::to_string(*a.anzahl) + " Rippen – Wurzel " + MmText(a.wurzel) +
-                  " mm – Spitze " + MmText(a.spitze) + " mm" + dickeText;
+        t.kopf = Meldung(
+            meldung::kKopfRippensatz,
+            {spitze ? Meldung(meldung::kMischprofil, {wurzel.name, spitze->name}) : wurzel.name});
+        t.werte = Meldung(meldung::kWerteRippensatz, {std::to_string(*a.anzahl), MmText(a.wurzel),
+                                                      MmText(a.spitze), dickeText});
     } else {
         RippenErgebnis r = BaueRippe(wurzel, a.wurzel, a.optionen, 1);
         if (!r.rippe)
             return Abgelehnt(std::move(r.fehler));
         t.rippen.push_back(std::move(*r.rippe));
-        t.kopf = "Rippe " + wurzel.name;
-        t.werte = " – Profiltiefe " + MmText(a.wurzel) + " mm" + dickeText;
+        t.kopf = Meldung(meldung::kKopfRippe, {wurzel.name});
+        t.werte = Meldung(meldung::kWerteRippe, {MmText(a.wurzel), dickeText});
     }
     return t;
 }

@@ -4,17 +4,23 @@
 #include "geometry/punkte.h"
 #include "output/druckwerte.h"
 #include "profile/text.h"
+#include "profile/zahl.h"
+#include "res/meldungen.h"
+#include "res/meldungen_ausgabe.h"
 
 #include <cmath>
 #include <tuple>
 
 namespace {
 
+// The sheet when none is given.
+constexpr std::string_view kStandardPlatte = "600x300";
+
 // A number's value, or a message naming where it was typed and the value.
 std::optional<double> Zahlwert(const char* name, const std::string& text, std::string& fehler) {
     const std::optional<double> wert = GanzerTextAlsZahl(text);
     if (!wert || !std::isfinite(*wert))
-        fehler = std::string(name) + ": „" + AlsUtf8(text) + "“ ist keine Zahl.";
+        fehler = Meldung(meldung::kFeldKeineZahl, {name, AlsUtf8(text)});
     return fehler.empty() ? wert : std::nullopt;
 }
 
@@ -29,8 +35,7 @@ std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeld
         if (!anzahl)
             return fehler;
         if (*anzahl != std::floor(*anzahl))
-            return std::string(namen.rippen) + ": „" + AlsUtf8(*w.rippen) +
-                   "“ ist keine ganze Zahl.";
+            return Meldung(meldung::kFeldKeineGanzeZahl, {namen.rippen, AlsUtf8(*w.rippen)});
         a.anzahl = AufInt(*anzahl);
         const auto wurzel = Zahlwert(namen.wurzel, w.wurzel, fehler);
         const auto spitze = wurzel ? Zahlwert(namen.spitze, w.spitze, fehler) : std::nullopt;
@@ -59,20 +64,19 @@ std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeld
     for (const auto& [name, text] : w.holme) {
         const HolmLesen holm = LiesHolm(AlsUtf8(text));
         if (!holm.holm)
-            return name + ": " + holm.fehler;
+            return Meldung(meldung::kFeldHolm, {name, holm.fehler});
         a.optionen.holme.push_back(*holm.holm);
     }
     a.optionen.glaetten = w.glaetten;
 
-    const std::string platte = w.platte.empty() ? "600x300" : w.platte;
+    const std::string platte = w.platte.empty() ? std::string(kStandardPlatte) : w.platte;
     const std::size_t mal = platte.find_first_of("xX");
     const auto b = GanzerTextAlsZahl(platte.substr(0, mal));
     const auto h =
         mal == std::string::npos ? std::nullopt : GanzerTextAlsZahl(platte.substr(mal + 1));
     if (!b || !h || !(*b > 0 && *b <= kMaxLaengeMm) || !(*h > 0 && *h <= kMaxLaengeMm))
-        return std::string(namen.platte) + ": „" + AlsUtf8(platte) +
-               "“ ist keine Plattengröße BREITExHOEHE in mm (je größer als 0 und höchstens "
-               "10000), etwa 600x300.";
+        return Meldung(meldung::kPlattengroesse,
+                       {namen.platte, AlsUtf8(platte), ZahlText(kMaxLaengeMm, 0), kStandardPlatte});
     job.platteBreite = *b;
     job.platteHoehe = *h;
     return {};

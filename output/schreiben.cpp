@@ -2,6 +2,8 @@
 #include "output/schreiben.h"
 
 #include "profile/text.h"
+#include "res/meldungen.h"
+#include "res/meldungen_ausgabe.h"
 
 #include <algorithm>
 #include <array>
@@ -21,10 +23,6 @@ namespace {
 constexpr int kMaxVerweise = 40;
 constexpr std::size_t kMaxDateien = 8;
 
-std::string Name(const std::string& pfad) {
-    return "„" + AlsUtf8(pfad) + "“";
-}
-
 std::string Grund(int nummer) {
     return std::strerror(nummer);
 }
@@ -43,13 +41,13 @@ std::optional<std::string> Aufgeloest(std::string pfad, std::string& fehler) {
         if (::lstat(pfad.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
             return pfad;
         if (tiefe == kMaxVerweise) {
-            fehler = "Die Verknüpfung " + Name(pfad) + " führt im Kreis.";
+            fehler = Meldung(meldung::kVerknuepfungImKreis, {AlsUtf8(pfad)});
             return std::nullopt;
         }
         std::array<char, PATH_MAX> ziel{};
         const ssize_t laenge = ::readlink(pfad.c_str(), ziel.data(), ziel.size());
         if (laenge < 0 || static_cast<std::size_t>(laenge) >= ziel.size()) {
-            fehler = "Die Verknüpfung " + Name(pfad) + " lässt sich nicht lesen.";
+            fehler = Meldung(meldung::kVerknuepfungUnlesbar, {AlsUtf8(pfad)});
             return std::nullopt;
         }
         std::string weiter(ziel.data(), static_cast<std::size_t>(laenge));
@@ -68,47 +66,42 @@ struct Ziel {
 
 std::string Pruefen(Ziel& z, const std::vector<std::string>& eingaben) {
     if (z.genannt.empty())
-        return "Es ist kein Dateiname angegeben.";
+        return std::string(meldung::kKeinDateiname);
     std::string fehler;
     const auto pfad = Aufgeloest(z.genannt, fehler);
     if (!pfad)
         return fehler;
     z.pfad = *pfad;
+    const std::string genannt = AlsUtf8(z.genannt);
     if (::stat(z.pfad.c_str(), &z.info) == 0) {
         z.vorhanden = true;
         if (S_ISDIR(z.info.st_mode))
-            return Name(z.genannt) + " ist ein Ordner, keine Datei.";
+            return Meldung(meldung::kZielIstOrdner, {genannt});
         if (!S_ISREG(z.info.st_mode))
-            return Name(z.genannt) +
-                   " ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket); sie "
-                   "wird nicht überschrieben.";
+            return Meldung(meldung::kZielKeineDatei, {genannt});
         for (const std::string& eingabe : eingaben) {
             struct stat quelle {};
             if (::stat(eingabe.c_str(), &quelle) == 0 && quelle.st_dev == z.info.st_dev &&
                 quelle.st_ino == z.info.st_ino)
-                return Name(z.genannt) +
-                       " ist die Profildatei selbst; sie wird nicht überschrieben.";
+                return Meldung(meldung::kZielIstProfildatei, {genannt});
         }
         // Root may write anywhere; a file without any write bit is meant to stay as it is.
         if ((z.info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
             ::access(z.pfad.c_str(), W_OK) != 0)
-            return Name(z.genannt) + " ist schreibgeschützt; sie wird nicht überschrieben.";
+            return Meldung(meldung::kZielSchreibgeschuetzt, {genannt});
         return {};
     }
     if (errno != ENOENT)
-        return "Die Datei " + Name(z.genannt) + " kann nicht geschrieben werden: " + Grund(errno) +
-               ".";
+        return Meldung(meldung::kZielNichtSchreibbar, {genannt, Grund(errno)});
     const std::string ordner = Ordner(z.pfad);
     struct stat oinfo {};
     if (::stat(ordner.c_str(), &oinfo) != 0 || !S_ISDIR(oinfo.st_mode)) {
         if (z.pfad != z.genannt)
-            return "Die Verknüpfung " + Name(z.genannt) + " zeigt auf " + Name(z.pfad) +
-                   ", dessen Ordner es nicht gibt.";
-        return "Der Ordner " + Name(ordner) + " existiert nicht.";
+            return Meldung(meldung::kVerknuepfungOhneOrdner, {genannt, AlsUtf8(z.pfad)});
+        return Meldung(meldung::kOrdnerFehlt, {AlsUtf8(ordner)});
     }
     if (z.pfad != z.genannt)
-        return "Die Verknüpfung " + Name(z.genannt) + " zeigt auf " + Name(z.pfad) +
-               ", das es nicht gibt.";
+        return Meldung(meldung::kVerknuepfungInsLeere, {genannt, AlsUtf8(z.pfad)});
     return {};
 }
 
@@ -164,9 +157,9 @@ private:
 };
 
 std::string Schreibfehler(const Ziel& z, int nummer) {
-    return "Die Datei " + Name(z.genannt) + " konnte nicht geschrieben werden: " + Grund(nummer) +
-           ". " +
-           (z.vorhanden ? "Die bisherige Datei ist unverändert." : "Es wurde nichts angelegt.");
+    return Meldung(z.vorhanden ? meldung::kSchreibenMisslungenUnveraendert
+                               : meldung::kSchreibenMisslungenNichtsAngelegt,
+                   {AlsUtf8(z.genannt), Grund(nummer)});
 }
 
 int AllesSchreiben(int fd, std::string_view inhalt) {
@@ -247,7 +240,7 @@ std::string PruefeZiel(const std::string& pfad, const std::vector<std::string>& 
 std::string SchreibeDateien(const std::vector<Ausgabedatei>& dateien,
                             const std::vector<std::string>& eingaben) {
     if (dateien.size() > kMaxDateien)
-        return "Zu viele Ausgabedateien auf einmal.";
+        return std::string(meldung::kZuVieleAusgaben);
     std::vector<Ziel> ziele(dateien.size());
     for (std::size_t i = 0; i < dateien.size(); ++i) {
         ziele[i].genannt = dateien[i].pfad;
@@ -259,7 +252,7 @@ std::string SchreibeDateien(const std::vector<Ausgabedatei>& dateien,
                                                    ziele[k].info.st_dev == ziele[i].info.st_dev &&
                                                    ziele[k].info.st_ino == ziele[i].info.st_ino);
             if (gleich)
-                return Name(ziele[i].genannt) + " ist zweimal als Ausgabe genannt.";
+                return Meldung(meldung::kZweimalAusgabe, {AlsUtf8(ziele[i].genannt)});
         }
     }
 

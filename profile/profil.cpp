@@ -4,6 +4,8 @@
 #include "profile/ausduennen.h"
 #include "profile/text.h"
 #include "profile/zahl.h"
+#include "res/meldungen.h"
+#include "res/meldungen_profil.h"
 
 #include <algorithm>
 #include <charconv>
@@ -165,6 +167,7 @@ private:
     std::int64_t m_tokenZeile = 2;
 };
 
+// A word of the file as a message quotes it: printable and at most kAnzeigeZeichen long.
 std::string Zitat(std::string token) {
     // Control bytes would garble the message box.
     for (char& c : token)
@@ -175,50 +178,43 @@ std::string Zitat(std::string token) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && zeichen++ == kAnzeigeZeichen) {
             text.resize(i);
-            text += "…";
-            break;
+            return Meldung(meldung::kGekuerzt, {text});
         }
     }
-    return "„" + text + "“";
+    return text;
 }
 
-std::string Meldung(const Gelesen& g, bool teilweise) {
-    std::string text = "Zeile " + std::to_string(g.zeile) + ": ";
-    if (g.art == Gelesen::Zahl) {
-        text += "Zur Zahl " + Zitat(g.token) + " fehlt der Y-Wert";
-    } else {
-        switch (g.stoerung) {
-        case Stoerung::KeineZahl:
-            text += Zitat(g.token) + " ist keine Zahl";
-            if (!g.token.empty() && g.token.front() == ',')
-                text += " (Dezimaltrennzeichen ist der Punkt)";
-            break;
-        case Stoerung::ZuLang:
-            text += Zitat(g.token) + " ist keine Zahl (zu lang)";
-            break;
-        case Stoerung::ZuGross:
-            text += Zitat(g.token) + " ist als Koordinate zu groß";
-            break;
-        case Stoerung::Lesefehler:
-            text += "Lesefehler";
-            break;
-        case Stoerung::DateiZuGross:
-            return "Die Datei ist größer als " + std::to_string(kMaxDateiBytes >> 20) +
-                   " MiB; eine Koordinatendatei hat nur einige "
-                   "Kilobyte. Die Datei wurde nicht geladen.";
-        case Stoerung::NameZuLang:
-            return "Die erste Zeile (der Profilname) ist länger als " +
-                   std::to_string(kMaxNamensZeile >> 10) +
-                   " KiB; die Datei wurde "
-                   "nicht geladen.";
-        }
+// What stopped the reading, as the clause after the line number.
+std::string_view Ursache(const Gelesen& g) {
+    if (g.art == Gelesen::Zahl)
+        return meldung::kYWertFehlt;
+    switch (g.stoerung) {
+    case Stoerung::KeineZahl:
+        return !g.token.empty() && g.token.front() == ',' ? meldung::kKeineZahlKomma
+                                                          : meldung::kKeineZahl;
+    case Stoerung::ZuLang:
+        return meldung::kZahlZuLang;
+    case Stoerung::ZuGross:
+        return meldung::kKoordinateZuGross;
+    case Stoerung::Lesefehler:
+    case Stoerung::DateiZuGross:
+    case Stoerung::NameZuLang:
+        break;
     }
-    return text +
-           (teilweise ? "; die Datei wurde bis dort gelesen." : "; die Datei wurde nicht geladen.");
+    return meldung::kLesefehler;
+}
+
+std::string Abbruchmeldung(const Gelesen& g, bool teilweise) {
+    if (g.art != Gelesen::Zahl && g.stoerung == Stoerung::DateiZuGross)
+        return Meldung(meldung::kDateiZuGross, {std::to_string(kMaxDateiBytes >> 20)});
+    if (g.art != Gelesen::Zahl && g.stoerung == Stoerung::NameZuLang)
+        return Meldung(meldung::kNameZuLang, {std::to_string(kMaxNamensZeile >> 10)});
+    return Meldung(teilweise ? meldung::kZeileBisDortGelesen : meldung::kZeileNichtGeladen,
+                   {std::to_string(g.zeile), Meldung(Ursache(g), {Zitat(g.token)})});
 }
 
 std::string ZuVielePaare() {
-    return "Die Datei enthält mehr als " + std::to_string(kMaxDateiPaare) + " Koordinatenpaare.";
+    return Meldung(meldung::kZuVielePaare, {std::to_string(kMaxDateiPaare)});
 }
 
 struct Paare {
@@ -289,11 +285,9 @@ std::string AlsDezimal(float wert) {
 
 std::string FormatHinweis(ProfilFormat format, float groessteX) {
     if (format == ProfilFormat::Werte && groessteX <= kSeligGrenze)
-        return "Die X-Werte reichen nur bis " + AlsDezimal(groessteX) +
-               "; die Datei ist wohl im Format Selig (0.0 ... 1.0).";
+        return Meldung(meldung::kWohlSelig, {AlsDezimal(groessteX)});
     if (format == ProfilFormat::Selig && groessteX >= 50.0F)
-        return "Die X-Werte reichen bis " + AlsDezimal(groessteX) +
-               "; die Datei ist wohl im Format Werte (0.0 ... 100.0).";
+        return Meldung(meldung::kWohlWerte, {AlsDezimal(groessteX)});
     return {};
 }
 
@@ -346,9 +340,9 @@ Rohdaten PaareLesen(Zahlenleser& leser) {
     if (const auto s = leser.Abbruch(); s == Stoerung::DateiZuGross || s == Stoerung::NameZuLang) {
         Gelesen g;
         g.stoerung = *s;
-        r.fehler = Meldung(g, false);
+        r.fehler = Abbruchmeldung(g, false);
     } else if (r.abbruch && r.p.size() == 0) {
-        r.fehler = Meldung(*r.abbruch, false);
+        r.fehler = Abbruchmeldung(*r.abbruch, false);
     }
     return r;
 }
@@ -361,9 +355,8 @@ void Ordnen(Rohdaten& r, std::string& warnung) {
         std::string zahlen;
         for (std::size_t i = 0; i < kGrenzenZahlen; ++i)
             zahlen += (i ? " " : "") + r.anfang[i].token;
-        Anfuegen(warnung, "Zeile " + std::to_string(r.anfang[0].zeile) + " (" + Zitat(zahlen) +
-                              ") nennt die Zeichengrenzen eines anderen Programms, keine "
-                              "Koordinaten; sie wurde übersprungen.");
+        Anfuegen(warnung, Meldung(meldung::kZeichengrenzen,
+                                  {std::to_string(r.anfang[0].zeile), Zitat(zahlen)}));
     }
     if (const auto oben = LednicerOben(r.p))
         r.p = SeligReihenfolge(r.p, *oben);
@@ -384,11 +377,10 @@ std::vector<std::int32_t> Behalten(const Paare& p, double faktor, std::string& w
     const auto nase = std::min_element(p.x.begin(), p.x.end()) - p.x.begin();
     behalten = Ausduennen(x, y, kMaxPaare, static_cast<std::size_t>(nase));
     const double abweichung = GroessteAbweichung(x, y, behalten) * faktor;
-    Anfuegen(warnung, "Die Datei enthält " + std::to_string(p.size()) + " Koordinatenpaare; " +
-                          std::to_string(kMaxPaare) +
-                          " davon wurden übernommen (größte Abweichung " +
-                          ZahlText(abweichung / kEinheitenJeProfiltiefe * 100, 4, ',', false) +
-                          " % der Profiltiefe).");
+    Anfuegen(warnung,
+             Meldung(meldung::kAusgeduennt,
+                     {std::to_string(p.size()), std::to_string(kMaxPaare),
+                      ZahlText(abweichung / kEinheitenJeProfiltiefe * 100, 4, ',', false)}));
     return behalten;
 }
 
@@ -418,11 +410,11 @@ LeseErgebnis Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
         return ergebnis;
     }
     if (roh.abbruch)
-        ergebnis.warnung = Meldung(*roh.abbruch, true);
+        ergebnis.warnung = Abbruchmeldung(*roh.abbruch, true);
     Ordnen(roh, ergebnis.warnung);
     const Paare& p = roh.p;
     if (p.size() == 0) {
-        ergebnis.fehler = "Die Datei enthält keine Koordinatenpaare.";
+        ergebnis.fehler = std::string(meldung::kKeinePaare);
         return ergebnis;
     }
     if (p.size() > static_cast<std::size_t>(kMaxDateiPaare)) {

@@ -10,4 +10,47 @@ inline constexpr std::string_view kOeffnenFehlgeschlagen = "Datei Öffnen fehlge
 // %1 path.
 inline constexpr std::string_view kKeineGewoehnlicheDatei = "„%1“ ist keine gewöhnliche Datei.";
 
+// A word of the file cut short for display: %1 its beginning.
+inline constexpr std::string_view kGekuerzt = "%1…";
+
+// Where reading stopped: %1 line number, %2 one of the causes below.
+inline constexpr std::string_view kZeileBisDortGelesen =
+    "Zeile %1: %2; die Datei wurde bis dort gelesen.";
+inline constexpr std::string_view kZeileNichtGeladen =
+    "Zeile %1: %2; die Datei wurde nicht geladen.";
+
+// Causes; %1 the word of the file.
+inline constexpr std::string_view kYWertFehlt = "Zur Zahl „%1“ fehlt der Y-Wert";
+inline constexpr std::string_view kKeineZahl = "„%1“ ist keine Zahl";
+inline constexpr std::string_view kKeineZahlKomma =
+    "„%1“ ist keine Zahl (Dezimaltrennzeichen ist der Punkt)";
+inline constexpr std::string_view kZahlZuLang = "„%1“ ist keine Zahl (zu lang)";
+inline constexpr std::string_view kKoordinateZuGross = "„%1“ ist als Koordinate zu groß";
+inline constexpr std::string_view kLesefehler = "Lesefehler";
+
+// %1 the limit in MiB.
+inline constexpr std::string_view kDateiZuGross =
+    "Die Datei ist größer als %1 MiB; eine Koordinatendatei hat nur einige Kilobyte. Die Datei "
+    "wurde nicht geladen.";
+// %1 the limit in KiB.
+inline constexpr std::string_view kNameZuLang =
+    "Die erste Zeile (der Profilname) ist länger als %1 KiB; die Datei wurde nicht geladen.";
+// %1 the most pairs a file may have.
+inline constexpr std::string_view kZuVielePaare = "Die Datei enthält mehr als %1 Koordinatenpaare.";
+inline constexpr std::string_view kKeinePaare = "Die Datei enthält keine Koordinatenpaare.";
+
+// %1 line number, %2 its four numbers.
+inline constexpr std::string_view kZeichengrenzen =
+    "Zeile %1 („%2“) nennt die Zeichengrenzen eines anderen Programms, keine Koordinaten; sie "
+    "wurde übersprungen.";
+// %1 pairs in the file, %2 pairs kept, %3 largest deviation in percent.
+inline constexpr std::string_view kAusgeduennt =
+    "Die Datei enthält %1 Koordinatenpaare; %2 davon wurden übernommen (größte Abweichung %3 % "
+    "der Profiltiefe).";
+// %1 the largest X value.
+inline constexpr std::string_view kWohlSelig =
+    "Die X-Werte reichen nur bis %1; die Datei ist wohl im Format Selig (0.0 ... 1.0).";
+inline constexpr std::string_view kWohlWerte =
+    "Die X-Werte reichen bis %1; die Datei ist wohl im Format Werte (0.0 ... 100.0).";
+
 } // namespace meldung

@@ -2,6 +2,9 @@
 // next row does not fit. Ribs keep their order so that the cutter finds them by number.
 #include "ribs/anordnung.h"
 
+#include "res/meldungen.h"
+#include "res/meldungen_rippen.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -31,8 +34,8 @@ Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe,
     auto fehler = [](std::string text) { return Anordnung{{}, std::move(text)}; };
     if (!std::isfinite(breite) || !std::isfinite(hoehe) || !std::isfinite(abstand) || breite <= 0 ||
         hoehe <= 0 || abstand < 0)
-        return fehler("Die Platte (" + MitKomma(breite, 1) + " × " + MitKomma(hoehe, 1) +
-                      " mm, Abstand " + MitKomma(abstand, 1) + " mm) ist nicht gültig.");
+        return fehler(Meldung(meldung::kPlatteUngueltig,
+                              {MitKomma(breite, 1), MitKomma(hoehe, 1), MitKomma(abstand, 1)}));
 
     Anordnung anordnung;
     Platte platte;
@@ -46,9 +49,9 @@ Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe,
         const double w = k.x1 - k.x0;
         const double h = k.y1 - k.y0;
         if (w + 2 * abstand > breite + kSpiel || h + 2 * abstand > hoehe + kSpiel)
-            return fehler(r.beschriftung + " (" + MitKomma(w, 1) + " × " + MitKomma(h, 1) +
-                          " mm) passt nicht auf die Platte (" + MitKomma(breite, 1) + " × " +
-                          MitKomma(hoehe, 1) + " mm, " + MitKomma(abstand, 1) + " mm Rand).");
+            return fehler(Meldung(meldung::kPasstNichtAufPlatte,
+                                  {r.beschriftung, MitKomma(w, 1), MitKomma(h, 1),
+                                   MitKomma(breite, 1), MitKomma(hoehe, 1), MitKomma(abstand, 1)}));
         if (x + w + abstand > breite + kSpiel) {
             zeileOben -= zeilenHoehe + abstand;
             x = abstand;

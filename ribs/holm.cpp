@@ -2,6 +2,8 @@
 #include "ribs/holm.h"
 
 #include "profile/zahl.h"
+#include "res/meldungen.h"
+#include "res/meldungen_rippen.h"
 
 #include <cmath>
 #include <vector>
@@ -45,9 +47,8 @@ HolmLesen LiesHolm(std::string_view text) {
             break;
         anfang = doppelpunkt + 1;
     }
-    const std::string gesamt(text);
     if (felder.size() < 3 || felder.size() > 4)
-        return Fehler("Holm \"" + gesamt + "\": erwartet ORT:BREITE:TIEFE[:oben|unten].");
+        return Fehler(Meldung(meldung::kHolmFelder, {text}));
 
     Holm holm;
     std::string_view ort = Beschnitten(felder[0]);
@@ -57,20 +58,17 @@ HolmLesen LiesHolm(std::string_view text) {
     }
     const auto ortZahl = Zahl(ort);
     if (!ortZahl || *ortZahl < 0 || (holm.inProzent && *ortZahl > 100))
-        return Fehler("Holm \"" + gesamt + "\": Die Lage \"" + std::string(felder[0]) +
-                      "\" ist keine Zahl in mm (ab 0) oder in Prozent (0 bis 100 %).");
+        return Fehler(Meldung(meldung::kHolmLage, {text, felder[0]}));
     holm.ort = *ortZahl;
 
     const auto breite = Zahl(felder[1]);
     if (!breite || *breite <= 0)
-        return Fehler("Holm \"" + gesamt + "\": Die Breite \"" + std::string(felder[1]) +
-                      "\" ist keine Zahl größer als 0.");
+        return Fehler(Meldung(meldung::kHolmBreite, {text, felder[1]}));
     holm.breite = *breite;
 
     const auto tiefe = Zahl(felder[2]);
     if (!tiefe || *tiefe <= 0)
-        return Fehler("Holm \"" + gesamt + "\": Die Tiefe \"" + std::string(felder[2]) +
-                      "\" ist keine Zahl größer als 0.");
+        return Fehler(Meldung(meldung::kHolmTiefe, {text, felder[2]}));
     holm.tiefe = *tiefe;
 
     if (felder.size() == 4) {
@@ -80,8 +78,7 @@ HolmLesen LiesHolm(std::string_view text) {
         else if (seite == "unten")
             holm.seite = HolmSeite::Unten;
         else
-            return Fehler("Holm \"" + gesamt + "\": Die Seite \"" + std::string(felder[3]) +
-                          "\" ist weder \"oben\" noch \"unten\".");
+            return Fehler(Meldung(meldung::kHolmSeite, {text, felder[3]}));
     }
     return {holm, {}};
 }

@@ -2,6 +2,8 @@
 #include "ribs/rippe.h"
 
 #include "profile/zahl.h"
+#include "res/meldungen.h"
+#include "res/meldungen_rippen.h"
 #include "ribs/spline.h"
 
 #include <polyclipping/clipper.hpp>
@@ -169,7 +171,7 @@ std::string MitKomma(double v, int nachkomma) {
 }
 
 std::string RippenBeschriftung(int nummer, double laenge) {
-    return "Rippe " + std::to_string(nummer) + " – " + MitKomma(laenge, 1) + " mm";
+    return Meldung(meldung::kRippenBeschriftung, {std::to_string(nummer), MitKomma(laenge, 1)});
 }
 
 Linienzug UmrissAusSpeicher(const ProfilSpeicher& p, double dicke) {
@@ -181,32 +183,30 @@ Linienzug UmrissAusSpeicher(const ProfilSpeicher& p, double dicke) {
 
 RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const RippenOptionen& optionen,
                          int nummer) {
-    const std::string rippe = "Rippe " + std::to_string(nummer);
+    const std::string rippe = std::to_string(nummer);
     auto fehler = [](std::string text) { return RippenErgebnis{std::nullopt, std::move(text)}; };
 
     if (!Endlich(laenge) || laenge <= 0 || laenge > kMaxLaengeMm)
-        return fehler(rippe + ": Die Länge " + MitKomma(laenge, 1) +
-                      " mm ist keine Zahl größer als 0 und höchstens 10000 mm.");
+        return fehler(Meldung(meldung::kRippenlaenge,
+                              {rippe, MitKomma(laenge, 1), MitKomma(kMaxLaengeMm, 0)}));
     const double oben = optionen.beplankungOben.value_or(optionen.beplankung);
     const double unten = optionen.beplankungUnten.value_or(optionen.beplankung);
-    for (const auto& [wert, name] :
-         {std::pair{oben, "Die Beplankung oben"}, std::pair{unten, "Die Beplankung unten"},
-          std::pair{optionen.nasenleiste, "Die Nasenleiste"},
-          std::pair{optionen.endleiste, "Die Endleiste"}})
+    for (const auto& [wert, text] :
+         {std::pair{oben, meldung::kBeplankungObenUngueltig},
+          std::pair{unten, meldung::kBeplankungUntenUngueltig},
+          std::pair{optionen.nasenleiste, meldung::kNasenleisteUngueltig},
+          std::pair{optionen.endleiste, meldung::kEndleisteUngueltig}})
         if (!Endlich(wert) || wert < 0 || wert > laenge)
-            return fehler(rippe + ": " + name + " (" + MitKomma(wert, 1) +
-                          " mm) ist keine Zahl von 0 bis zur Rippenlänge.");
+            return fehler(Meldung(text, {rippe, MitKomma(wert, 1)}));
     if (optionen.nasenleiste + optionen.endleiste >= laenge)
-        return fehler("Nasenleiste und Endleiste (" + MitKomma(optionen.nasenleiste, 1) +
-                      " mm und " + MitKomma(optionen.endleiste, 1) + " mm) lassen von " + rippe +
-                      " nichts übrig.");
+        return fehler(
+            Meldung(meldung::kLeistenLassenNichts,
+                    {MitKomma(optionen.nasenleiste, 1), MitKomma(optionen.endleiste, 1), rippe}));
     for (std::size_t i = 0; i < optionen.holme.size(); ++i) {
         const Holm& h = optionen.holme[i];
         if (!Endlich(h.ort) || !Endlich(h.breite) || !Endlich(h.tiefe) || h.breite <= 0 ||
             h.tiefe <= 0)
-            return fehler("Holm " + std::to_string(i + 1) +
-                          ": Lage, Breite und Tiefe müssen Zahlen sein, Breite und Tiefe größer "
-                          "als 0.");
+            return fehler(Meldung(meldung::kHolmUngueltig, {std::to_string(i + 1)}));
     }
 
     const bool gueltig =
@@ -215,8 +215,7 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
                    std::abs(p.y) <= kMaxAusdehnung;
         });
     if (!gueltig)
-        return fehler("Das Profil \"" + profil.name + "\" für " + rippe +
-                      " hat zu wenige oder ungültige Koordinaten.");
+        return fehler(Meldung(meldung::kProfilUngueltig, {profil.name, rippe}));
 
     Linienzug umriss;
     umriss.reserve(profil.punkte.size());
@@ -227,21 +226,19 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
 
     cl::Paths flaeche = Bereinigt(Verknuepft({AlsPfad(umriss)}, {}, cl::ctUnion));
     if (flaeche.empty())
-        return fehler("Das Profil \"" + profil.name + "\" umschließt bei " + rippe +
-                      " keine Fläche.");
+        return fehler(Meldung(meldung::kKeineFlaeche, {profil.name, rippe}));
     if (flaeche.size() > 1)
-        return fehler("Der Umriss des Profils \"" + profil.name +
-                      "\" kreuzt sich und zerfällt bei " + rippe + " in " +
-                      std::to_string(flaeche.size()) + " Teile.");
+        return fehler(Meldung(meldung::kUmrissZerfaellt,
+                              {profil.name, rippe, std::to_string(flaeche.size())}));
 
     if (oben > 0 || unten > 0) {
         flaeche = Bereinigt(Beplankt(flaeche, umriss, oben, unten));
         if (flaeche.empty())
-            return fehler("Die Beplankung (" + MitKomma(oben, 1) + " mm oben, " +
-                          MitKomma(unten, 1) + " mm unten) lässt von " + rippe + " nichts übrig.");
+            return fehler(Meldung(meldung::kBeplankungLaesstNichts,
+                                  {MitKomma(oben, 1), MitKomma(unten, 1), rippe}));
         if (flaeche.size() > 1)
-            return fehler("Die Beplankung teilt " + rippe + " in " +
-                          std::to_string(flaeche.size()) + " Teile.");
+            return fehler(
+                Meldung(meldung::kBeplankungTeilt, {rippe, std::to_string(flaeche.size())}));
     }
 
     const double weit = 2 * kMaxAusdehnung * laenge + 100;
@@ -249,23 +246,23 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
         flaeche, Rechteck(optionen.nasenleiste, -weit, laenge - optionen.endleiste, weit),
         cl::ctIntersection));
     if (flaeche.empty())
-        return fehler("Nasenleiste und Endleiste (" + MitKomma(optionen.nasenleiste, 1) +
-                      " mm und " + MitKomma(optionen.endleiste, 1) + " mm) lassen von " + rippe +
-                      " nichts übrig.");
+        return fehler(
+            Meldung(meldung::kLeistenLassenNichts,
+                    {MitKomma(optionen.nasenleiste, 1), MitKomma(optionen.endleiste, 1), rippe}));
 
     const Spanne spanne = XSpanne(flaeche);
     cl::Paths nuten;
     for (std::size_t i = 0; i < optionen.holme.size(); ++i) {
         const Holm& h = optionen.holme[i];
-        const std::string holm = "Holm " + std::to_string(i + 1);
+        const std::string holm = std::to_string(i + 1);
         const double mitte = h.inProzent ? h.ort / 100 * laenge : h.ort;
         const double links = mitte - h.breite / 2;
         const double rechts = mitte + h.breite / 2;
         const std::vector<double> ys = Schnitte(flaeche, mitte);
         if (links < spanne.min || rechts > spanne.max || ys.size() < 2)
-            return fehler(holm + " liegt nicht ganz in " + rippe + " (Holm " + MitKomma(links, 1) +
-                          " bis " + MitKomma(rechts, 1) + " mm, Rippe " + MitKomma(spanne.min, 1) +
-                          " bis " + MitKomma(spanne.max, 1) + " mm ab der Nase).");
+            return fehler(Meldung(meldung::kHolmNichtInRippe,
+                                  {holm, rippe, MitKomma(links, 1), MitKomma(rechts, 1),
+                                   MitKomma(spanne.min, 1), MitKomma(spanne.max, 1)}));
         const bool vonOben = h.seite == HolmSeite::Oben;
         const double boden = vonOben ? ys.back() - h.tiefe : ys.front() + h.tiefe;
         // The floor must stay clear of the other surface across the whole slot, not only in its
@@ -277,9 +274,8 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
                 zuTief = true;
         }
         if (zuTief)
-            return fehler(holm + " ist tiefer als die " + rippe + " an dieser Stelle (" +
-                          MitKomma(h.tiefe, 1) + " mm Holmtiefe, " +
-                          MitKomma(ys.back() - ys.front(), 1) + " mm Rippendicke).");
+            return fehler(Meldung(meldung::kHolmZuTief, {holm, rippe, MitKomma(h.tiefe, 1),
+                                                         MitKomma(ys.back() - ys.front(), 1)}));
         const cl::Paths nut =
             vonOben ? Rechteck(links, boden, rechts, weit) : Rechteck(links, -weit, rechts, boden);
         nuten.push_back(nut.front());
@@ -288,10 +284,9 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
         flaeche = Bereinigt(Verknuepft(flaeche, nuten, cl::ctDifference));
 
     if (flaeche.empty())
-        return fehler("Die Holmnuten lassen von " + rippe + " nichts übrig.");
+        return fehler(Meldung(meldung::kNutenLassenNichts, {rippe}));
     if (flaeche.size() != 1)
-        return fehler("Die Schnitte teilen " + rippe + " in " + std::to_string(flaeche.size()) +
-                      " Teile.");
+        return fehler(Meldung(meldung::kSchnitteTeilen, {rippe, std::to_string(flaeche.size())}));
     if (!cl::Orientation(flaeche.front()))
         cl::ReversePath(flaeche.front());
 

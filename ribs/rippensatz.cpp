@@ -1,6 +1,8 @@
 // The set: chords and outlines interpolated linearly from the root rib to the tip rib.
 #include "ribs/rippensatz.h"
 
+#include "res/meldungen.h"
+#include "res/meldungen_rippen.h"
 #include "ribs/spline.h"
 
 #include <algorithm>
@@ -74,15 +76,14 @@ Linienzug Gemischt(const Linienzug& a, const Linienzug& b, double anteil) {
 RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e) {
     auto fehler = [](std::string text) { return RippensatzErgebnis{{}, std::move(text)}; };
     if (e.anzahl < 2)
-        return fehler("Ein Rippensatz braucht mindestens 2 Rippen (angegeben: " +
-                      std::to_string(e.anzahl) + ").");
-    for (const auto& [wert, name] : {std::pair{e.wurzel, "Wurzel"}, std::pair{e.spitze, "Spitze"}})
+        return fehler(Meldung(meldung::kZuWenigeRippen, {std::to_string(e.anzahl)}));
+    for (const auto& [wert, text] : {std::pair{e.wurzel, meldung::kRippenlaengeWurzel},
+                                     std::pair{e.spitze, meldung::kRippenlaengeSpitze}})
         if (!std::isfinite(wert) || wert <= 0 || wert > kMaxLaengeMm)
-            return fehler("Die Rippenlänge an der " + std::string(name) + " (" + MitKomma(wert, 1) +
-                          " mm) ist keine Zahl größer als 0 und höchstens 10000 mm.");
+            return fehler(Meldung(text, {MitKomma(wert, 1), MitKomma(kMaxLaengeMm, 0)}));
     const bool mischen = e.spitzenProfil.has_value();
     if (mischen && (e.wurzelProfil.punkte.size() < 3 || e.spitzenProfil->punkte.size() < 3))
-        return fehler("Wurzel- und Spitzenprofil brauchen je mindestens 3 Koordinatenpaare.");
+        return fehler(std::string(meldung::kMischenZuWenigePaare));
 
     Flaechenpaar wurzel, spitze;
     if (mischen) {
@@ -97,7 +98,8 @@ RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e) {
         if (mischen && k == e.anzahl) {
             profil = *e.spitzenProfil;
         } else if (mischen && k > 1) {
-            profil.name = e.wurzelProfil.name + " → " + e.spitzenProfil->name;
+            profil.name =
+                Meldung(meldung::kMischprofil, {e.wurzelProfil.name, e.spitzenProfil->name});
             profil.punkte = Gemischt(wurzel, spitze, anteil);
         }
         RippenErgebnis r = BaueRippe(profil, laenge, e.optionen, k);

@@ -2,6 +2,8 @@
 #include "geometry/seitenplan.h"
 #include "hilfen.h"
 #include "output/auftrag.h"
+#include "output/kalibrierung.h"
+#include "output/rippenauftrag.h"
 
 #include <gtest/gtest.h>
 
@@ -195,14 +197,19 @@ TEST(PlanFehler, NenntDieUrsache) {
     plan.nutzbar = 1749;
     plan.links = 0;
     plan.rechts = 3000;
-    EXPECT_NE(PlanFehler(plan, u).find("Bei 300 % Dicke ist das Profil 300 mm breit"),
-              std::string::npos);
+    EXPECT_EQ(PlanFehler(plan, u),
+              "Bei 300 % Dicke ist das Profil 300 mm breit; die Seite bietet neben dem Prüfbalken "
+              "174,9 mm. Bitte eine kleinere Dicke wählen. Es wird nichts gedruckt.");
     plan.rechts = 6000;
-    EXPECT_NE(PlanFehler(plan, u).find("Bei 1400 mm Profiltiefe ist das Profil 600 mm breit"),
-              std::string::npos);
+    EXPECT_EQ(
+        PlanFehler(plan, u),
+        "Bei 1400 mm Profiltiefe ist das Profil 600 mm breit; die Seite bietet neben dem "
+        "Prüfbalken 174,9 mm. Bitte eine kleinere Profiltiefe oder größeres Papier wählen. Es "
+        "wird nichts gedruckt.");
     plan.zuBreit = false;
     plan.seiten = kMaxSeiten + 1;
-    EXPECT_NE(PlanFehler(plan, u).find("mehr als 100 Seiten"), std::string::npos);
+    EXPECT_EQ(PlanFehler(plan, u), "Bei 1400 mm Profiltiefe bräuchte der Ausdruck mehr als 100 "
+                                   "Seiten; so viele werden nicht gedruckt.");
     plan.seiten = kMaxSeiten;
     EXPECT_EQ(PlanFehler(plan, u), "");
 }
@@ -214,6 +221,45 @@ TEST(KopfZeile, NenntDieGedruckteLaenge) {
     u.dicke = -50.5;
     EXPECT_EQ(KopfZeile("NACA\x1B[2J 2412", u),
               "NACA\xEF\xBF\xBD[2J 2412 – Profiltiefe 100 mm – Dicke -50,5 %");
+}
+
+// A bar measured outside the allowed correction names the bar, the value and the range.
+TEST(Kalibrierung, MessfehlerWirdAbgelehnt) {
+    std::string fehler;
+    EXPECT_EQ(KorrekturAus("80", "längs", fehler), 1);
+    EXPECT_EQ(fehler, "Der Balken längs kann nicht „80“ mm lang sein: eine Korrektur außerhalb von "
+                      "90 bis 110 % ist ein Messfehler. Bitte den 100-mm-Balken noch einmal "
+                      "messen.");
+    EXPECT_DOUBLE_EQ(KorrekturAus("99,5", "quer", fehler), 100 / 99.5);
+    EXPECT_EQ(fehler, "");
+}
+
+TEST(PruefeRippen, MeldungenUndKopf) {
+    const ProfilSpeicher gut = Speicher({{10000, 0}, {3000, 600}, {0, 0}, {3000, -600}});
+    ProfilSpeicher leer = gut;
+    leer.ende = 1;
+    RippenAuftrag a;
+    a.wurzelProfil = {&gut, " A ", "a.dat"};
+    a.wurzel = 0;
+    EXPECT_EQ(PruefeRippen(a).fehler,
+              "Die Rippenlänge (0,0 mm) ist keine Zahl größer als 0 und höchstens 10000 mm.");
+    a.wurzel = 200;
+    a.spitze = 100;
+    a.anzahl = 3;
+    a.spitzenProfil = RippenQuelle{&leer, "B", "b.dat"};
+    EXPECT_EQ(PruefeRippen(a).fehler, "Spitzenprofil: Es ist noch kein Profil geladen.");
+    a.spitzenProfil = RippenQuelle{&gut, "B", "b.dat"};
+    a.dicke = "80";
+    const Rippenteile t = PruefeRippen(a);
+    ASSERT_EQ(t.fehler, "");
+    EXPECT_EQ(t.kopf, "Rippensatz A → B");
+    EXPECT_EQ(t.werte, " – 3 Rippen – Wurzel 200 mm – Spitze 100 mm – Dicke 80 %");
+    a.anzahl.reset();
+    a.spitzenProfil.reset();
+    const Rippenteile eine = PruefeRippen(a);
+    ASSERT_EQ(eine.fehler, "");
+    EXPECT_EQ(eine.kopf, "Rippe A");
+    EXPECT_EQ(eine.werte, " – Profiltiefe 200 mm – Dicke 80 %");
 }
 
 } // namespace

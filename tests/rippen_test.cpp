@@ -246,6 +246,8 @@ TEST(Rippe, Verweigert) {
          "Rippe 1: Die Länge nan mm ist keine Zahl größer als 0 und höchstens 10000 mm."},
         {200, Optionen(0, 0, 0, {}, -1), kNaca0012,
          "Rippe 1: Die Beplankung oben (-1,0 mm) ist keine Zahl von 0 bis zur Rippenlänge."},
+        {200, Optionen(0, 0, 200.5), kNaca0012,
+         "Rippe 1: Die Endleiste (200,5 mm) ist keine Zahl von 0 bis zur Rippenlänge."},
         {200, Optionen(0, 0, 0, {holm(60, 0, 3, HolmSeite::Oben)}), kNaca0012,
          "Holm 1: Lage, Breite und Tiefe müssen Zahlen sein, Breite und Tiefe größer als 0."},
         {200,
@@ -272,6 +274,12 @@ TEST(Rippe, Verweigert) {
     EXPECT_EQ(BaueRippensatz(Satz(kNaca0012, 200, -5, 3)).fehler,
               "Die Rippenlänge an der Spitze (-5,0 mm) ist keine Zahl größer als 0 und höchstens "
               "10000 mm.");
+    EXPECT_EQ(BaueRippensatz(Satz(kNaca0012, 10000.5, 100, 3)).fehler,
+              "Die Rippenlänge an der Wurzel (10000,5 mm) ist keine Zahl größer als 0 und "
+              "höchstens 10000 mm.");
+    EXPECT_EQ(
+        BaueRippensatz(Satz(kNaca0012, 200, 100, 3, Profilumriss{"Zwei", {{1, 0}, {0, 0}}})).fehler,
+        "Wurzel- und Spitzenprofil brauchen je mindestens 3 Koordinatenpaare.");
 }
 
 TEST(Anordnung, ReihenUndPlatten) {
@@ -303,6 +311,8 @@ TEST(Anordnung, ReihenUndPlatten) {
     EXPECT_EQ(OrdneAn(rippen, 205, 300).fehler,
               "Rippe 1 – 200,0 mm (200,0 × 24,0 mm) passt nicht auf die Platte (205,0 × 300,0 mm, "
               "3,0 mm Rand).");
+    EXPECT_EQ(OrdneAn(rippen, 600, 0).fehler,
+              "Die Platte (600,0 × 0,0 mm, Abstand 3,0 mm) ist nicht gültig.");
 }
 
 TEST(LiesHolm, GueltigeUndFehlerhafteTexte) {
@@ -349,6 +359,21 @@ TEST(LiesHolm, GueltigeUndFehlerhafteTexte) {
         EXPECT_FALSE(h.holm.has_value()) << text;
         EXPECT_EQ(h.fehler, "Holm \"" + text + "\": " + grund);
     }
+}
+
+// The message quotes the option and the field as typed, blanks included.
+TEST(LiesHolm, MeldungZitiertDieEingabe) {
+    const std::pair<const char*, const char*> faelle[] = {
+        {"60:6", "Holm \"60:6\": erwartet ORT:BREITE:TIEFE[:oben|unten]."},
+        {" 101%:6:4", "Holm \" 101%:6:4\": Die Lage \" 101%\" ist keine Zahl in mm (ab 0) oder in "
+                      "Prozent (0 bis 100 %)."},
+        {"60: 0 :4", "Holm \"60: 0 :4\": Die Breite \" 0 \" ist keine Zahl größer als 0."},
+        {"60:6:%1", "Holm \"60:6:%1\": Die Tiefe \"%1\" ist keine Zahl größer als 0."},
+        {"60:6:4:links", "Holm \"60:6:4:links\": Die Seite \"links\" ist weder \"oben\" noch "
+                         "\"unten\"."},
+    };
+    for (const auto& [text, meldung] : faelle)
+        EXPECT_EQ(LiesHolm(text).fehler, meldung);
 }
 
 } // namespace

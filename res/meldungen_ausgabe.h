@@ -1,0 +1,118 @@
+// Messages of the output checks, the rib job and the file writer; the printout's header texts.
+#pragma once
+
+#include <string_view>
+
+namespace meldung {
+
+inline constexpr std::string_view kKeinProfilGeladen = "Es ist noch kein Profil geladen.";
+// %1 the limit in km.
+inline constexpr std::string_view kUmrissUnsinnigGross =
+    "Eine Koordinate der Datei ist unsinnig groß: der Umriss wäre größer als %1 km. Es wird "
+    "nichts ausgegeben.";
+inline constexpr std::string_view kKeinUmriss =
+    "Die Koordinaten der Datei ergeben keinen Umriss (weniger als drei verschiedene Punkte, oder "
+    "alle auf einer Linie). Es wird nichts ausgegeben.";
+// %1 the thickness as typed.
+inline constexpr std::string_view kUmrissFlach =
+    "Bei %1 % Dicke ist der Umriss flach; er lässt sich weder drucken noch schneiden.";
+inline constexpr std::string_view kUmrissFastFlach =
+    "Bei %1 % Dicke ist der Umriss weniger als 0,001 mm dick; er lässt sich weder drucken noch "
+    "schneiden.";
+// %1 the thickness as typed, %2 the outline's height in mm.
+inline constexpr std::string_view kUmrissZuDuenn =
+    "Bei %1 % Dicke ist der Umriss %2 mm dick; er lässt sich weder drucken noch schneiden.";
+// %1 the outline's length, %2 the chord, in mm.
+inline constexpr std::string_view kLaengeWeichtAb =
+    "Der Umriss der Datei ist %1 mm lang, die Profiltiefe ist %2 mm. Ist die Datei im anderen "
+    "Format, oder enthält sie einen falschen Wert?";
+
+// The printout's second line: %1 name, %2 chord in mm, %3 thickness in percent.
+inline constexpr std::string_view kKopfZeile = "%1 – Profiltiefe %2 mm – Dicke %3 %";
+// %1 thickness in percent, %2 the profile's width, %3 the page's room, in mm.
+inline constexpr std::string_view kZuBreitDicke =
+    "Bei %1 % Dicke ist das Profil %2 mm breit; die Seite bietet neben dem Prüfbalken %3 mm. "
+    "Bitte eine kleinere Dicke wählen. Es wird nichts gedruckt.";
+// %1 chord, %2 the profile's width, %3 the page's room, in mm.
+inline constexpr std::string_view kZuBreitTiefe =
+    "Bei %1 mm Profiltiefe ist das Profil %2 mm breit; die Seite bietet neben dem Prüfbalken %3 "
+    "mm. Bitte eine kleinere Profiltiefe oder größeres Papier wählen. Es wird nichts gedruckt.";
+// %1 chord in mm, %2 the most pages printed.
+inline constexpr std::string_view kZuVieleSeiten =
+    "Bei %1 mm Profiltiefe bräuchte der Ausdruck mehr als %2 Seiten; so viele werden nicht "
+    "gedruckt.";
+
+// %1 the longest chord in mm, %2 the field as typed.
+inline constexpr std::string_view kProfillaengeUngueltig =
+    "Die Profillänge muss eine Zahl größer als 0 und höchstens %1 mm sein (eingegeben: „%2“).";
+// %1 the field as typed.
+inline constexpr std::string_view kProfildickeUngueltig =
+    "Die Profildicke muss eine Zahl sein, in Prozent der Originaldicke (eingegeben: „%1“).";
+
+// %1 which bar, %2 the length as typed, %3 … %4 the allowed correction in percent, %5 the
+// bar's true length in mm.
+inline constexpr std::string_view kBalkenMessfehler =
+    "Der Balken %1 kann nicht „%2“ mm lang sein: eine Korrektur außerhalb von %3 bis %4 % ist ein "
+    "Messfehler. Bitte den %5-mm-Balken noch einmal messen.";
+// The printout's calibration note: %1 along, %2 across, in percent.
+inline constexpr std::string_view kKalibriert = "kalibriert %1 % / %2 %";
+
+// %1 the most ribs, %2 the number given.
+inline constexpr std::string_view kRippenanzahl =
+    "Ein Rippensatz hat 2 bis %1 Rippen (angegeben: %2).";
+// One rib: %1 its length, %2 the longest rib, in mm.
+inline constexpr std::string_view kRippenlaengeEinzeln =
+    "Die Rippenlänge (%1 mm) ist keine Zahl größer als 0 und höchstens %2 mm.";
+// %1 why the tip profile is refused.
+inline constexpr std::string_view kSpitzenprofilFehler = "Spitzenprofil: %1";
+// The rib printout's header: %1 the profile's name, or both names of a blended set.
+inline constexpr std::string_view kKopfRippensatz = "Rippensatz %1";
+inline constexpr std::string_view kKopfRippe = "Rippe %1";
+// %1 ribs, %2 root, %3 tip length in mm, %4 kWerteDicke or nothing.
+inline constexpr std::string_view kWerteRippensatz = " – %1 Rippen – Wurzel %2 mm – Spitze %3 mm%4";
+// %1 the rib's length in mm, %2 kWerteDicke or nothing.
+inline constexpr std::string_view kWerteRippe = " – Profiltiefe %1 mm%2";
+// %1 thickness in percent.
+inline constexpr std::string_view kWerteDicke = " – Dicke %1 %";
+
+// %1 where the value was typed (option or field), %2 the value.
+inline constexpr std::string_view kFeldKeineZahl = "%1: „%2“ ist keine Zahl.";
+inline constexpr std::string_view kFeldKeineGanzeZahl = "%1: „%2“ ist keine ganze Zahl.";
+// %1 where the spar was typed, %2 why it is refused.
+inline constexpr std::string_view kFeldHolm = "%1: %2";
+// %1 where it was typed, %2 the value, %3 the largest side, %4 an example.
+inline constexpr std::string_view kPlattengroesse =
+    "%1: „%2“ ist keine Plattengröße BREITExHOEHE in mm (je größer als 0 und höchstens %3), etwa "
+    "%4.";
+
+inline constexpr std::string_view kKeinDateiname = "Es ist kein Dateiname angegeben.";
+inline constexpr std::string_view kZuVieleAusgaben = "Zu viele Ausgabedateien auf einmal.";
+// %1 the path as named.
+inline constexpr std::string_view kVerknuepfungImKreis = "Die Verknüpfung „%1“ führt im Kreis.";
+inline constexpr std::string_view kVerknuepfungUnlesbar =
+    "Die Verknüpfung „%1“ lässt sich nicht lesen.";
+inline constexpr std::string_view kZielIstOrdner = "„%1“ ist ein Ordner, keine Datei.";
+inline constexpr std::string_view kZielKeineDatei =
+    "„%1“ ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket); sie wird nicht "
+    "überschrieben.";
+inline constexpr std::string_view kZielIstProfildatei =
+    "„%1“ ist die Profildatei selbst; sie wird nicht überschrieben.";
+inline constexpr std::string_view kZielSchreibgeschuetzt =
+    "„%1“ ist schreibgeschützt; sie wird nicht überschrieben.";
+inline constexpr std::string_view kZweimalAusgabe = "„%1“ ist zweimal als Ausgabe genannt.";
+// %1 the folder.
+inline constexpr std::string_view kOrdnerFehlt = "Der Ordner „%1“ existiert nicht.";
+// %1 the link as named, %2 where it points.
+inline constexpr std::string_view kVerknuepfungOhneOrdner =
+    "Die Verknüpfung „%1“ zeigt auf „%2“, dessen Ordner es nicht gibt.";
+inline constexpr std::string_view kVerknuepfungInsLeere =
+    "Die Verknüpfung „%1“ zeigt auf „%2“, das es nicht gibt.";
+// %1 the path as named, %2 the system's reason.
+inline constexpr std::string_view kZielNichtSchreibbar =
+    "Die Datei „%1“ kann nicht geschrieben werden: %2.";
+inline constexpr std::string_view kSchreibenMisslungenUnveraendert =
+    "Die Datei „%1“ konnte nicht geschrieben werden: %2. Die bisherige Datei ist unverändert.";
+inline constexpr std::string_view kSchreibenMisslungenNichtsAngelegt =
+    "Die Datei „%1“ konnte nicht geschrieben werden: %2. Es wurde nichts angelegt.";
+
+} // namespace meldung

@@ -1,0 +1,86 @@
+// Messages of the rib builder, the spar option and the layout on sheets.
+#pragma once
+
+#include <string_view>
+
+namespace meldung {
+
+// A rib's label on the sheet: %1 its number, %2 its length in mm.
+inline constexpr std::string_view kRippenBeschriftung = "Rippe %1 – %2 mm";
+// A blended rib's profile: %1 root profile, %2 tip profile.
+inline constexpr std::string_view kMischprofil = "%1 → %2";
+
+// %1 sheet width, %2 height, %3 gap.
+inline constexpr std::string_view kPlatteUngueltig =
+    "Die Platte (%1 × %2 mm, Abstand %3 mm) ist nicht gültig.";
+// %1 the rib's label, %2 × %3 its size, %4 × %5 the sheet's, %6 the margin.
+inline constexpr std::string_view kPasstNichtAufPlatte =
+    "%1 (%2 × %3 mm) passt nicht auf die Platte (%4 × %5 mm, %6 mm Rand).";
+
+// %1 the spar option as typed; %2 the field.
+inline constexpr std::string_view kHolmFelder =
+    "Holm \"%1\": erwartet ORT:BREITE:TIEFE[:oben|unten].";
+inline constexpr std::string_view kHolmLage =
+    "Holm \"%1\": Die Lage \"%2\" ist keine Zahl in mm (ab 0) oder in Prozent (0 bis 100 %).";
+inline constexpr std::string_view kHolmBreite =
+    "Holm \"%1\": Die Breite \"%2\" ist keine Zahl größer als 0.";
+inline constexpr std::string_view kHolmTiefe =
+    "Holm \"%1\": Die Tiefe \"%2\" ist keine Zahl größer als 0.";
+inline constexpr std::string_view kHolmSeite =
+    "Holm \"%1\": Die Seite \"%2\" ist weder \"oben\" noch \"unten\".";
+
+// %1 rib number, %2 the value in mm, %3 the longest rib in mm.
+inline constexpr std::string_view kRippenlaenge =
+    "Rippe %1: Die Länge %2 mm ist keine Zahl größer als 0 und höchstens %3 mm.";
+// %1 rib number, %2 the value in mm.
+inline constexpr std::string_view kBeplankungObenUngueltig =
+    "Rippe %1: Die Beplankung oben (%2 mm) ist keine Zahl von 0 bis zur Rippenlänge.";
+inline constexpr std::string_view kBeplankungUntenUngueltig =
+    "Rippe %1: Die Beplankung unten (%2 mm) ist keine Zahl von 0 bis zur Rippenlänge.";
+inline constexpr std::string_view kNasenleisteUngueltig =
+    "Rippe %1: Die Nasenleiste (%2 mm) ist keine Zahl von 0 bis zur Rippenlänge.";
+inline constexpr std::string_view kEndleisteUngueltig =
+    "Rippe %1: Die Endleiste (%2 mm) ist keine Zahl von 0 bis zur Rippenlänge.";
+// %1 leading edge stock, %2 trailing edge stock in mm, %3 rib number.
+inline constexpr std::string_view kLeistenLassenNichts =
+    "Nasenleiste und Endleiste (%1 mm und %2 mm) lassen von Rippe %3 nichts übrig.";
+// %1 spar number.
+inline constexpr std::string_view kHolmUngueltig =
+    "Holm %1: Lage, Breite und Tiefe müssen Zahlen sein, Breite und Tiefe größer als 0.";
+// %1 profile name, %2 rib number.
+inline constexpr std::string_view kProfilUngueltig =
+    "Das Profil \"%1\" für Rippe %2 hat zu wenige oder ungültige Koordinaten.";
+inline constexpr std::string_view kKeineFlaeche =
+    "Das Profil \"%1\" umschließt bei Rippe %2 keine Fläche.";
+// %1 profile name, %2 rib number, %3 number of pieces.
+inline constexpr std::string_view kUmrissZerfaellt =
+    "Der Umriss des Profils \"%1\" kreuzt sich und zerfällt bei Rippe %2 in %3 Teile.";
+// %1 upper, %2 lower sheeting in mm, %3 rib number.
+inline constexpr std::string_view kBeplankungLaesstNichts =
+    "Die Beplankung (%1 mm oben, %2 mm unten) lässt von Rippe %3 nichts übrig.";
+// %1 rib number, %2 number of pieces.
+inline constexpr std::string_view kBeplankungTeilt = "Die Beplankung teilt Rippe %1 in %2 Teile.";
+// %1 spar number, %2 rib number, %3 … %6 the spar's and the rib's extent from the nose in mm.
+inline constexpr std::string_view kHolmNichtInRippe =
+    "Holm %1 liegt nicht ganz in Rippe %2 (Holm %3 bis %4 mm, Rippe %5 bis %6 mm ab der Nase).";
+// %1 spar number, %2 rib number, %3 spar depth, %4 rib thickness in mm.
+inline constexpr std::string_view kHolmZuTief =
+    "Holm %1 ist tiefer als die Rippe %2 an dieser Stelle (%3 mm Holmtiefe, %4 mm Rippendicke).";
+// %1 rib number.
+inline constexpr std::string_view kNutenLassenNichts =
+    "Die Holmnuten lassen von Rippe %1 nichts übrig.";
+// %1 rib number, %2 number of pieces.
+inline constexpr std::string_view kSchnitteTeilen = "Die Schnitte teilen Rippe %1 in %2 Teile.";
+
+// %1 the number given.
+inline constexpr std::string_view kZuWenigeRippen =
+    "Ein Rippensatz braucht mindestens 2 Rippen (angegeben: %1).";
+// %1 the value in mm, %2 the longest rib in mm.
+inline constexpr std::string_view kRippenlaengeWurzel =
+    "Die Rippenlänge an der Wurzel (%1 mm) ist keine Zahl größer als 0 und höchstens %2 mm.";
+inline constexpr std::string_view kRippenlaengeSpitze =
+    "Die Rippenlänge an der Spitze (%1 mm) ist keine Zahl größer als 0 und höchstens %2 mm.";
+inline constexpr std::string_view kMischenZuWenigePaare =
+    "Wurzel- und Spitzenprofil brauchen je mindestens 3 Koordinatenpaare.";
+
+} // namespace meldung
