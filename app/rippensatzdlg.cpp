@@ -52,12 +52,12 @@ bool PlatteGut(const CString& text) {
 } // namespace
 
 std::array<Zahlfeld, 6> CRippensatzDlg::Zahlfelder() {
-    return {{{kSatzWurzel, &m_strWurzel, 0.1, kMaxLaengeMm, false},
-             {kSatzSpitze, &m_strSpitze, 0.1, kMaxLaengeMm, false},
+    return {{{kSatzWurzel, &m_strWurzel, 0.1, kMaxProfiltiefeMm, false},
+             {kSatzSpitze, &m_strSpitze, 0.1, kMaxProfiltiefeMm, false},
              {kSatzAnzahl, &m_strAnzahl, 2, kMaxRippen, true},
-             {kSatzBeplankung, &m_strBeplankung, 0, kMaxLaengeMm, false},
-             {kSatzNasenleiste, &m_strNasenleiste, 0, kMaxLaengeMm, false},
-             {kSatzEndleiste, &m_strEndleiste, 0, kMaxLaengeMm, false}}};
+             {kSatzBeplankung, &m_strBeplankung, 0, kMaxProfiltiefeMm, false},
+             {kSatzNasenleiste, &m_strNasenleiste, 0, kMaxProfiltiefeMm, false},
+             {kSatzEndleiste, &m_strEndleiste, 0, kMaxProfiltiefeMm, false}}};
 }
 
 CRippensatzDlg::CRippensatzDlg(CProfilDlg& haupt)

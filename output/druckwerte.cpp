@@ -1,6 +1,7 @@
 // Reading the chord and thickness fields.
 #include "output/druckwerte.h"
 
+#include "profile/profil.h"
 #include "profile/text.h"
 #include "profile/zahl.h"
 #include "res/meldungen.h"
@@ -35,10 +36,10 @@ Druckwerte PruefeDruckwerte(const std::string& laenge, const std::string& dicke)
     Druckwerte werte;
     const std::optional<double> l = GanzerTextAlsZahl(laenge);
     const std::optional<double> t = GanzerTextAlsZahl(dicke);
-    if (!l || !(*l > 0.0 && *l <= kMaxLaenge)) {
+    if (!l || !(*l > 0.0 && *l <= kMaxProfiltiefeMm)) {
         werte.laengeFalsch = true;
-        werte.fehler =
-            Meldung(meldung::kProfillaengeUngueltig, {ZahlText(kMaxLaenge, 0), AlsUtf8(laenge)});
+        werte.fehler = Meldung(meldung::kProfillaengeUngueltig,
+                               {ZahlText(kMaxProfiltiefeMm, 0), AlsUtf8(laenge)});
     } else if (!t || !std::isfinite(*t)) {
         werte.fehler = Meldung(meldung::kProfildickeUngueltig, {AlsUtf8(dicke)});
     } else {

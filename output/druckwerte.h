@@ -19,8 +19,6 @@ struct Druckwerte {
     bool laengeFalsch = false; // which field the message is about
 };
 
-constexpr double kMaxLaenge = 10000.0;
-
 // A printout or an export needs a chord that is a number greater than 0 and at most 10000 mm,
 // and a thickness that is a finite number (negative mirrors the outline). The whole field must
 // be the number: "150 mm" or "abc" is refused rather than read as 150 or 0.

@@ -41,8 +41,8 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
         {a.spitze, meldung::kRippenlaengeSpitze}};
     for (std::size_t i = 0; i < (satz ? 2U : 1U); ++i) {
         const auto& [wert, text] = laengen[i];
-        if (!(wert > 0 && wert <= kMaxLaengeMm))
-            return Abgelehnt(Meldung(text, {MitKomma(wert, 1), MitKomma(kMaxLaengeMm, 0)}));
+        if (!(wert > 0 && wert <= kMaxProfiltiefeMm))
+            return Abgelehnt(Meldung(text, {MitKomma(wert, 1), MitKomma(kMaxProfiltiefeMm, 0)}));
     }
 
     // Each profile at its own end's chord meets the checks of the single outline.

@@ -74,9 +74,9 @@ std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeld
     const auto b = GanzerTextAlsZahl(platte.substr(0, mal));
     const auto h =
         mal == std::string::npos ? std::nullopt : GanzerTextAlsZahl(platte.substr(mal + 1));
-    if (!b || !h || !(*b > 0 && *b <= kMaxLaengeMm) || !(*h > 0 && *h <= kMaxLaengeMm))
-        return Meldung(meldung::kPlattengroesse,
-                       {namen.platte, AlsUtf8(platte), ZahlText(kMaxLaengeMm, 0), kStandardPlatte});
+    if (!b || !h || !(*b > 0 && *b <= kMaxProfiltiefeMm) || !(*h > 0 && *h <= kMaxProfiltiefeMm))
+        return Meldung(meldung::kPlattengroesse, {namen.platte, AlsUtf8(platte),
+                                                  ZahlText(kMaxProfiltiefeMm, 0), kStandardPlatte});
     job.platteBreite = *b;
     job.platteHoehe = *h;
     return {};

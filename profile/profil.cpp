@@ -23,8 +23,9 @@ namespace {
 constexpr std::size_t kMaxZahlZeichen = 100;
 // A number's end is only certain two characters later ("1e+" needs its digit).
 constexpr std::size_t kFenster = kMaxZahlZeichen + 3;
+// A message quotes no more of a word than this.
 constexpr std::size_t kAnzeigeZeichen = 30;
-// A real profile file has a few kilobytes; these bounds keep a hostile one from being read on.
+// Some editors put a UTF-8 byte-order mark before the name line.
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 enum class Stoerung { KeineZahl, ZuLang, ZuGross, Lesefehler, DateiZuGross, NameZuLang };

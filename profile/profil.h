@@ -8,10 +8,13 @@
 #include <string>
 
 // Coordinates in internal units (1/10000 of the chord). Slot 0 stays empty; a load writes
-// slots 1 to ende - 1, and slot ende reads as the origin so outlines close there.
+// slots 1 to ende - 1, and slot ende reads as the origin so outlines close there: two slots
+// carry no pair of the file.
+constexpr std::int32_t kProfilSlots = 200;
+constexpr std::int32_t kMaxPaare = kProfilSlots - 2;
 struct ProfilSpeicher {
-    double x[200];
-    double y[200];
+    double x[kProfilSlots];
+    double y[kProfilSlots];
     std::int32_t ende;
 };
 
@@ -19,14 +22,16 @@ extern ProfilSpeicher g_profil;
 
 // The internal unit: a chord is this many units long.
 constexpr double kEinheitenJeProfiltiefe = 10000.0;
-constexpr std::int32_t kProfilSlots = 200;
-constexpr std::int32_t kMaxPaare = kProfilSlots - 2;
 // A file with more pairs than the store holds is thinned to kMaxPaare; beyond this it is refused.
 constexpr std::int32_t kMaxDateiPaare = 100000;
-// The name line keeps this many bytes; a longer one, or a larger file, is refused.
+// The store keeps this many bytes of the name line; a longer name is cut.
 constexpr std::size_t kKommentarBytes = 98;
+// A real profile file has a few kilobytes: a name line or a file beyond these is refused before
+// it is read on.
 constexpr std::size_t kMaxNamensZeile = 64 * 1024;
 constexpr std::uint64_t kMaxDateiBytes = 16 * 1024 * 1024;
+// The longest chord any output takes, in mm: the size of a wing's root, not a runway's.
+constexpr double kMaxProfiltiefeMm = 10000.0;
 // Detected as Selig while no |X| exceeds this.
 constexpr float kSeligGrenze = 1.5F;
 

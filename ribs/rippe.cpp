@@ -186,9 +186,9 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
     const std::string rippe = std::to_string(nummer);
     auto fehler = [](std::string text) { return RippenErgebnis{std::nullopt, std::move(text)}; };
 
-    if (!Endlich(laenge) || laenge <= 0 || laenge > kMaxLaengeMm)
+    if (!Endlich(laenge) || laenge <= 0 || laenge > kMaxProfiltiefeMm)
         return fehler(Meldung(meldung::kRippenlaenge,
-                              {rippe, MitKomma(laenge, 1), MitKomma(kMaxLaengeMm, 0)}));
+                              {rippe, MitKomma(laenge, 1), MitKomma(kMaxProfiltiefeMm, 0)}));
     const double oben = optionen.beplankungOben.value_or(optionen.beplankung);
     const double unten = optionen.beplankungUnten.value_or(optionen.beplankung);
     for (const auto& [wert, text] :

@@ -52,8 +52,6 @@ constexpr double kClipperJeMm = 1e4;
 // polygon work sees stray no further than kGlaettToleranzMm from the curve.
 constexpr double kGlaettAbstandMm = 0.4;
 constexpr double kGlaettToleranzMm = 0.001;
-// Longest chord accepted, as for printing.
-constexpr double kMaxLaengeMm = 10000;
 
 // Rib nummer of chord laenge (mm) from profil; the profile's name becomes the rib's profilname.
 RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const RippenOptionen& optionen,

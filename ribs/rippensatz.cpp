@@ -79,8 +79,8 @@ RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e) {
         return fehler(Meldung(meldung::kZuWenigeRippen, {std::to_string(e.anzahl)}));
     for (const auto& [wert, text] : {std::pair{e.wurzel, meldung::kRippenlaengeWurzel},
                                      std::pair{e.spitze, meldung::kRippenlaengeSpitze}})
-        if (!std::isfinite(wert) || wert <= 0 || wert > kMaxLaengeMm)
-            return fehler(Meldung(text, {MitKomma(wert, 1), MitKomma(kMaxLaengeMm, 0)}));
+        if (!std::isfinite(wert) || wert <= 0 || wert > kMaxProfiltiefeMm)
+            return fehler(Meldung(text, {MitKomma(wert, 1), MitKomma(kMaxProfiltiefeMm, 0)}));
     const bool mischen = e.spitzenProfil.has_value();
     if (mischen && (e.wurzelProfil.punkte.size() < 3 || e.spitzenProfil->punkte.size() < 3))
         return fehler(std::string(meldung::kMischenZuWenigePaare));
