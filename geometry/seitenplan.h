@@ -2,6 +2,7 @@
 #pragma once
 
 #include "geometry/punkte.h"
+#include "ribs/anordnung.h"
 #include "ribs/rippe.h"
 
 #include <cstdint>
@@ -105,8 +106,9 @@ struct Satzplan {
     bool zuViele = false;
 };
 
-constexpr std::int32_t kTeileAbstand = 30; // between ribs and rows, 0.1 mm
-constexpr std::int32_t kTextAbstand = 10;  // between a label and its rib
+// Between ribs and rows on paper, in 0.1 mm.
+constexpr auto kTeileAbstand = static_cast<std::int32_t>(kTeileAbstandMm * 10);
+constexpr std::int32_t kTextAbstand = 10; // between a label and its rib
 
 // The rib's outline in 0.1 mm as the page shows it: nose at the top at (0, 0), chord running
 // down, upper surface to the right, everything at x >= 0 and y <= 0.

@@ -22,6 +22,7 @@ struct Anordnung {
     std::string fehler;
 };
 
+// The gap a saw or a knife needs between two pieces, on a sheet and on paper alike.
 constexpr double kTeileAbstandMm = 3;
 
 // The ribs in their order, in rows from the sheet's top, chord along X with the leading edge
