@@ -42,7 +42,8 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
     for (std::size_t i = 0; i < (satz ? 2U : 1U); ++i) {
         const auto& [wert, text] = laengen[i];
         if (!(wert > 0 && wert <= kMaxProfiltiefeMm))
-            return Abgelehnt(Meldung(text, {MitKomma(wert, 1), MitKomma(kMaxProfiltiefeMm, 0)}));
+            return Abgelehnt(Meldung(
+                text, {ZahlText(wert, 1, ',', false), ZahlText(kMaxProfiltiefeMm, 0, ',', false)}));
     }
 
     // Each profile at its own end's chord meets the checks of the single outline.

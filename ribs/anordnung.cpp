@@ -2,6 +2,7 @@
 // next row does not fit. Ribs keep their order so that the cutter finds them by number.
 #include "ribs/anordnung.h"
 
+#include "profile/zahl.h"
 #include "res/meldungen.h"
 #include "res/meldungen_rippen.h"
 
@@ -35,7 +36,8 @@ Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe,
     if (!std::isfinite(breite) || !std::isfinite(hoehe) || !std::isfinite(abstand) || breite <= 0 ||
         hoehe <= 0 || abstand < 0)
         return fehler(Meldung(meldung::kPlatteUngueltig,
-                              {MitKomma(breite, 1), MitKomma(hoehe, 1), MitKomma(abstand, 1)}));
+                              {ZahlText(breite, 1, ',', false), ZahlText(hoehe, 1, ',', false),
+                               ZahlText(abstand, 1, ',', false)}));
 
     Anordnung anordnung;
     Platte platte;
@@ -49,9 +51,11 @@ Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe,
         const double w = k.x1 - k.x0;
         const double h = k.y1 - k.y0;
         if (w + 2 * abstand > breite + kSpiel || h + 2 * abstand > hoehe + kSpiel)
-            return fehler(Meldung(meldung::kPasstNichtAufPlatte,
-                                  {r.beschriftung, MitKomma(w, 1), MitKomma(h, 1),
-                                   MitKomma(breite, 1), MitKomma(hoehe, 1), MitKomma(abstand, 1)}));
+            return fehler(
+                Meldung(meldung::kPasstNichtAufPlatte,
+                        {r.beschriftung, ZahlText(w, 1, ',', false), ZahlText(h, 1, ',', false),
+                         ZahlText(breite, 1, ',', false), ZahlText(hoehe, 1, ',', false),
+                         ZahlText(abstand, 1, ',', false)}));
         if (x + w + abstand > breite + kSpiel) {
             zeileOben -= zeilenHoehe + abstand;
             x = abstand;

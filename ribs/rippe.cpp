@@ -156,28 +156,16 @@ bool Endlich(double v) {
 
 } // namespace
 
-std::string MitKomma(double v, int nachkomma) {
-    std::string text = ZahlText(v, nachkomma);
-    std::size_t punkt = text.find('.');
-    if (nachkomma > 0 && std::isfinite(v)) {
-        if (punkt == std::string::npos) {
-            punkt = text.size();
-            text += '.';
-        }
-        text.append(static_cast<std::size_t>(nachkomma) - (text.size() - punkt - 1), '0');
-        text[punkt] = ',';
-    }
-    return text;
-}
-
 std::string RippenBeschriftung(int nummer, double laenge) {
-    return Meldung(meldung::kRippenBeschriftung, {std::to_string(nummer), MitKomma(laenge, 1)});
+    return Meldung(meldung::kRippenBeschriftung,
+                   {std::to_string(nummer), ZahlText(laenge, 1, ',', false)});
 }
 
 Linienzug UmrissAusSpeicher(const ProfilSpeicher& p, double dicke) {
     Linienzug linie;
     for (std::int32_t i = 1; i < p.ende && i < kProfilSlots; ++i)
-        linie.push_back({p.x[i] / 10000.0, p.y[i] / 10000.0 * dicke / 100.0});
+        linie.push_back(
+            {p.x[i] / kEinheitenJeProfiltiefe, p.y[i] / kEinheitenJeProfiltiefe * dicke / 100.0});
     return linie;
 }
 
@@ -187,8 +175,9 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
     auto fehler = [](std::string text) { return RippenErgebnis{std::nullopt, std::move(text)}; };
 
     if (!Endlich(laenge) || laenge <= 0 || laenge > kMaxProfiltiefeMm)
-        return fehler(Meldung(meldung::kRippenlaenge,
-                              {rippe, MitKomma(laenge, 1), MitKomma(kMaxProfiltiefeMm, 0)}));
+        return fehler(
+            Meldung(meldung::kRippenlaenge, {rippe, ZahlText(laenge, 1, ',', false),
+                                             ZahlText(kMaxProfiltiefeMm, 0, ',', false)}));
     const double oben = optionen.beplankungOben.value_or(optionen.beplankung);
     const double unten = optionen.beplankungUnten.value_or(optionen.beplankung);
     for (const auto& [wert, text] :
@@ -197,11 +186,11 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
           std::pair{optionen.nasenleiste, meldung::kNasenleisteUngueltig},
           std::pair{optionen.endleiste, meldung::kEndleisteUngueltig}})
         if (!Endlich(wert) || wert < 0 || wert > laenge)
-            return fehler(Meldung(text, {rippe, MitKomma(wert, 1)}));
+            return fehler(Meldung(text, {rippe, ZahlText(wert, 1, ',', false)}));
     if (optionen.nasenleiste + optionen.endleiste >= laenge)
-        return fehler(
-            Meldung(meldung::kLeistenLassenNichts,
-                    {MitKomma(optionen.nasenleiste, 1), MitKomma(optionen.endleiste, 1), rippe}));
+        return fehler(Meldung(meldung::kLeistenLassenNichts,
+                              {ZahlText(optionen.nasenleiste, 1, ',', false),
+                               ZahlText(optionen.endleiste, 1, ',', false), rippe}));
     for (std::size_t i = 0; i < optionen.holme.size(); ++i) {
         const Holm& h = optionen.holme[i];
         if (!Endlich(h.ort) || !Endlich(h.breite) || !Endlich(h.tiefe) || h.breite <= 0 ||
@@ -234,8 +223,9 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
     if (oben > 0 || unten > 0) {
         flaeche = Bereinigt(Beplankt(flaeche, umriss, oben, unten));
         if (flaeche.empty())
-            return fehler(Meldung(meldung::kBeplankungLaesstNichts,
-                                  {MitKomma(oben, 1), MitKomma(unten, 1), rippe}));
+            return fehler(
+                Meldung(meldung::kBeplankungLaesstNichts,
+                        {ZahlText(oben, 1, ',', false), ZahlText(unten, 1, ',', false), rippe}));
         if (flaeche.size() > 1)
             return fehler(
                 Meldung(meldung::kBeplankungTeilt, {rippe, std::to_string(flaeche.size())}));
@@ -246,9 +236,9 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
         flaeche, Rechteck(optionen.nasenleiste, -weit, laenge - optionen.endleiste, weit),
         cl::ctIntersection));
     if (flaeche.empty())
-        return fehler(
-            Meldung(meldung::kLeistenLassenNichts,
-                    {MitKomma(optionen.nasenleiste, 1), MitKomma(optionen.endleiste, 1), rippe}));
+        return fehler(Meldung(meldung::kLeistenLassenNichts,
+                              {ZahlText(optionen.nasenleiste, 1, ',', false),
+                               ZahlText(optionen.endleiste, 1, ',', false), rippe}));
 
     const Spanne spanne = XSpanne(flaeche);
     cl::Paths nuten;
@@ -260,9 +250,10 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
         const double rechts = mitte + h.breite / 2;
         const std::vector<double> ys = Schnitte(flaeche, mitte);
         if (links < spanne.min || rechts > spanne.max || ys.size() < 2)
-            return fehler(Meldung(meldung::kHolmNichtInRippe,
-                                  {holm, rippe, MitKomma(links, 1), MitKomma(rechts, 1),
-                                   MitKomma(spanne.min, 1), MitKomma(spanne.max, 1)}));
+            return fehler(Meldung(
+                meldung::kHolmNichtInRippe,
+                {holm, rippe, ZahlText(links, 1, ',', false), ZahlText(rechts, 1, ',', false),
+                 ZahlText(spanne.min, 1, ',', false), ZahlText(spanne.max, 1, ',', false)}));
         const bool vonOben = h.seite == HolmSeite::Oben;
         const double boden = vonOben ? ys.back() - h.tiefe : ys.front() + h.tiefe;
         // The floor must stay clear of the other surface across the whole slot, not only in its
@@ -274,8 +265,9 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
                 zuTief = true;
         }
         if (zuTief)
-            return fehler(Meldung(meldung::kHolmZuTief, {holm, rippe, MitKomma(h.tiefe, 1),
-                                                         MitKomma(ys.back() - ys.front(), 1)}));
+            return fehler(
+                Meldung(meldung::kHolmZuTief, {holm, rippe, ZahlText(h.tiefe, 1, ',', false),
+                                               ZahlText(ys.back() - ys.front(), 1, ',', false)}));
         const cl::Paths nut =
             vonOben ? Rechteck(links, boden, rechts, weit) : Rechteck(links, -weit, rechts, boden);
         nuten.push_back(nut.front());

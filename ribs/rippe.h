@@ -62,6 +62,3 @@ Linienzug UmrissAusSpeicher(const ProfilSpeicher& p, double dicke);
 
 // "Rippe 3 – 184,0 mm": en dash, one decimal, decimal comma.
 std::string RippenBeschriftung(int nummer, double laenge);
-
-// v with exactly nachkomma decimals and a decimal comma, independent of the locale.
-std::string MitKomma(double v, int nachkomma);

@@ -1,6 +1,7 @@
 // The set: chords and outlines interpolated linearly from the root rib to the tip rib.
 #include "ribs/rippensatz.h"
 
+#include "profile/zahl.h"
 #include "res/meldungen.h"
 #include "res/meldungen_rippen.h"
 #include "ribs/spline.h"
@@ -80,7 +81,8 @@ RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e) {
     for (const auto& [wert, text] : {std::pair{e.wurzel, meldung::kRippenlaengeWurzel},
                                      std::pair{e.spitze, meldung::kRippenlaengeSpitze}})
         if (!std::isfinite(wert) || wert <= 0 || wert > kMaxProfiltiefeMm)
-            return fehler(Meldung(text, {MitKomma(wert, 1), MitKomma(kMaxProfiltiefeMm, 0)}));
+            return fehler(Meldung(
+                text, {ZahlText(wert, 1, ',', false), ZahlText(kMaxProfiltiefeMm, 0, ',', false)}));
     const bool mischen = e.spitzenProfil.has_value();
     if (mischen && (e.wurzelProfil.punkte.size() < 3 || e.spitzenProfil->punkte.size() < 3))
         return fehler(std::string(meldung::kMischenZuWenigePaare));
