@@ -98,7 +98,6 @@ bool FeindlicheDateiSchreiben(Feindlich art, std::uint64_t bytes, const std::str
              Schreiben(f.get(), "\n1.0 0.0\n0.5 0.05\n0.0 0.0\n");
         break;
     case Feindlich::Paare:
-        static_assert(sizeof "0.500000  0.012345\n" - 1 == kPaarBytes);
         ok = Schreiben(f.get(), "Paare\n") && Wiederholen(f.get(), "0.500000  0.012345\n", bytes);
         break;
     case Feindlich::Zufall:

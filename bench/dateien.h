@@ -13,9 +13,6 @@ enum class Feindlich {
     Zufall,      // random bytes (fixed seed, so every run reads the same file)
 };
 
-// Bytes of one line of the Paare kind.
-inline constexpr std::uint64_t kPaarBytes = 19;
-
 inline constexpr Feindlich kAlleFeindlichen[] = {Feindlich::Ziffern, Feindlich::Namenszeile,
                                                  Feindlich::Paare, Feindlich::Zufall};
 
