@@ -1,9 +1,9 @@
 // Writes the benchmark files; the large ones in blocks, so nothing holds a whole file.
 #include "dateien.h"
 
+#include "naca.h"
+
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <random>
@@ -98,7 +98,6 @@ bool FeindlicheDateiSchreiben(Feindlich art, std::uint64_t bytes, const std::str
              Schreiben(f.get(), "\n1.0 0.0\n0.5 0.05\n0.0 0.0\n");
         break;
     case Feindlich::Paare:
-        static_assert(sizeof "0.500000  0.012345\n" - 1 == kPaarBytes);
         ok = Schreiben(f.get(), "Paare\n") && Wiederholen(f.get(), "0.500000  0.012345\n", bytes);
         break;
     case Feindlich::Zufall:
@@ -110,25 +109,7 @@ bool FeindlicheDateiSchreiben(Feindlich art, std::uint64_t bytes, const std::str
 
 bool ProfilDateiSchreiben(int paare, const std::string& pfad) {
     const Datei f(std::fopen(pfad.c_str(), "wb"));
-    if (!f || !Schreiben(f.get(), "NACA 0012 (Benchmark)\n"))
-        return false;
-    const double pi = std::acos(-1.0);
-    for (int i = 0; i < paare; ++i) {
-        // Cosine spacing from the trailing edge over the nose and back.
-        const double t = 2.0 * pi * i / (paare - 1);
-        const double x = 0.5 * (1.0 + std::cos(t));
-        const double halb = 0.6 * (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x +
-                                   0.2843 * x * x * x - 0.1015 * x * x * x * x);
-        const double y = t <= pi ? halb : -halb;
-        char zeile[64];
-        char* p = std::to_chars(zeile, zeile + 30, x, std::chars_format::fixed, 6).ptr;
-        *p++ = ' ';
-        p = std::to_chars(p, zeile + 62, y, std::chars_format::fixed, 6).ptr;
-        *p++ = '\n';
-        if (!Schreiben(f.get(), std::string_view(zeile, static_cast<std::size_t>(p - zeile))))
-            return false;
-    }
-    return std::fflush(f.get()) == 0;
+    return f && Schreiben(f.get(), NacaDatei(paare)) && std::fflush(f.get()) == 0;
 }
 
 Arbeitsverzeichnis::Arbeitsverzeichnis() {

@@ -13,9 +13,6 @@ enum class Feindlich {
     Zufall,      // random bytes (fixed seed, so every run reads the same file)
 };
 
-// Bytes of one line of the Paare kind.
-inline constexpr std::uint64_t kPaarBytes = 19;
-
 inline constexpr Feindlich kAlleFeindlichen[] = {Feindlich::Ziffern, Feindlich::Namenszeile,
                                                  Feindlich::Paare, Feindlich::Zufall};
 
@@ -28,8 +25,7 @@ bool FeindlichAusName(const std::string& name, Feindlich& art);
 // False when the file cannot be written.
 bool FeindlicheDateiSchreiben(Feindlich art, std::uint64_t bytes, const std::string& pfad);
 
-// A NACA 0012 outline in the normalised format with `paare` pairs, trailing edge to trailing edge
-// over the upper and the lower side.
+// The tests' NACA 0012 outline (NacaDatei) with `paare` pairs, written to pfad.
 bool ProfilDateiSchreiben(int paare, const std::string& pfad);
 
 // A fresh directory under the system's temporary directory, removed with everything in it.

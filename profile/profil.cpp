@@ -310,8 +310,6 @@ struct Rohdaten {
 
 Rohdaten PaareLesen(Zahlenleser& leser) {
     Rohdaten r;
-    r.p.x.reserve(kMaxPaare + 1);
-    r.p.y.reserve(kMaxPaare + 1);
     for (;;) {
         Gelesen gx = leser.Naechste();
         if (gx.art == Gelesen::Ende)

@@ -1,6 +1,7 @@
 // Shared helpers for the tests: coordinate files made from text.
 #pragma once
 
+#include "naca.h"
 #include "profile/profil.h"
 
 #include <initializer_list>
@@ -20,10 +21,6 @@ bool operator==(const ProfilSpeicher& a, const ProfilSpeicher& b);
 
 // A Selig file with n pairs (x = i/1000, y = -x), name line "Test".
 std::string SeligDatei(int n);
-
-// A NACA 0012 outline with n pairs and cosine spacing, trailing edge over the upper side to the
-// leading edge and back, six decimals as the published tables; name line "NACA 0012".
-std::string NacaDatei(int n);
 
 // Every occurrence of alt replaced by neu.
 std::string Ersetzt(std::string text, const std::string& alt, const std::string& neu);

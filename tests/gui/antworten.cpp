@@ -2,9 +2,12 @@
 #include "antworten.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTest>
 
@@ -73,6 +76,19 @@ Antwort Beantworter::DateiEintippen(const QString& pfad) {
         if (QWidget* liste = QApplication::activePopupWidget())
             QTest::keyClick(liste->windowHandle(), Qt::Key_Escape);
         QTest::keyClick(dlg->windowHandle(), Qt::Key_Return);
+    };
+}
+
+Antwort Beantworter::InPdf(const QString& pdf) {
+    return [pdf](QWidget* w) {
+        auto* dlg = qobject_cast<QPrintDialog*>(w);
+        ASSERT_NE(dlg, nullptr) << w->metaObject()->className();
+        auto* ziel = dlg->findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* datei = dlg->findChild<QLineEdit*>(QStringLiteral("filename"));
+        ASSERT_TRUE(ziel && datei);
+        ziel->setCurrentIndex(ziel->count() - 1); // "Print to File (PDF)"
+        datei->setText(pdf);
+        dlg->accept();
     };
 }
 

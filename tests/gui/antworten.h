@@ -1,4 +1,5 @@
 // Answers the modal windows a command opens, one after the other, and fails a stuck test.
+// The benchmarks answer their dialogs with it too.
 #pragma once
 
 #include <QPointer>
@@ -24,6 +25,8 @@ public:
     // Types the path into the real file dialog through its window and presses Return.
     Beantworter& Datei(const QString& pfad);
     static Antwort DateiEintippen(const QString& pfad);
+    // Answers the print dialog with its own PDF printer writing to pdf.
+    static Antwort InPdf(const QString& pdf);
     // Notes caption and text of the message box, runs dabei while it is open, presses OK (or
     // the cancelling button of a question).
     Beantworter& Bestaetigen(std::function<void()> dabei = {});

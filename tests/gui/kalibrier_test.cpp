@@ -3,27 +3,11 @@
 #include "hauptfenster.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QMenu>
-#include <QPrintDialog>
 #include <QProcess>
 #include <QSettings>
 
 namespace {
-
-// Answers the print dialog with its own PDF printer writing to pdf.
-Antwort InPdf(const QString& pdf) {
-    return [pdf](QWidget* w) {
-        auto* dlg = qobject_cast<QPrintDialog*>(w);
-        ASSERT_NE(dlg, nullptr) << w->metaObject()->className();
-        auto* ziel = dlg->findChild<QComboBox*>(QStringLiteral("printers"));
-        auto* datei = dlg->findChild<QLineEdit*>(QStringLiteral("filename"));
-        ASSERT_TRUE(ziel && datei);
-        ziel->setCurrentIndex(ziel->count() - 1); // "Print to File (PDF)"
-        datei->setText(pdf);
-        dlg->accept();
-    };
-}
 
 // The longest run of dark pixels down the column x of the first page, in 0.1 mm.
 int SenkrechterBalken(const QString& pdf, int x) {
@@ -55,7 +39,7 @@ TEST_F(Hauptfenster, KalibrierterDruckerDrucktDenBalkenLaenger) {
 
     {
         Beantworter b;
-        b.Dazu(InPdf(seite)).Dazu([](QWidget* w) {
+        b.Dazu(Beantworter::InPdf(seite)).Dazu([](QWidget* w) {
             // The field for the bar down the page has the focus; 99,4 replaces its 100.
             QTest::keyClick(w->windowHandle(), Qt::Key_A, Qt::ControlModifier);
             QTest::sendKeyEvent(QTest::Click, w->windowHandle(), Qt::Key_unknown, "99,4", {});
@@ -76,7 +60,7 @@ TEST_F(Hauptfenster, KalibrierterDruckerDrucktDenBalkenLaenger) {
 
     {
         Beantworter b;
-        b.Dazu(InPdf(druck));
+        b.Dazu(Beantworter::InPdf(druck));
         Klick(IDC_DRUCKEN);
     }
     // The shrinking printer turns 100.6 mm back into 100.0 mm.
@@ -94,7 +78,7 @@ TEST_F(Hauptfenster, KalibrierungAusserhalbVonZehnProzentWirdAbgelehnt) {
     Einstellungen()->remove("Kalibrierung");
     Beantworter b;
     QStringList meldungen;
-    b.Dazu(InPdf(m_dir.filePath("k.pdf"))).Dazu([&](QWidget* w) {
+    b.Dazu(Beantworter::InPdf(m_dir.filePath("k.pdf"))).Dazu([&](QWidget* w) {
         for (const char* falsch : {"89", "abc", "111,2"}) {
             QTest::keyClick(w->windowHandle(), Qt::Key_A, Qt::ControlModifier);
             QTest::sendKeyEvent(QTest::Click, w->windowHandle(), Qt::Key_unknown,
