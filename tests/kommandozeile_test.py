@@ -19,10 +19,18 @@ programm, quelle = sys.argv[1:3]
 naca2412 = os.path.join(quelle, "samples", "naca2412.dat")
 fehler = []
 
+
+def konstante(datei, name):
+    """A page constant as the program has it, read from its header (0.1 mm)."""
+    with open(os.path.join(quelle, datei), encoding="utf-8") as f:
+        return int(re.search(rf"\b{name} = (-?\d+);", f.read()).group(1))
+
+
 # The PDF printer's margins: the outline's frame starts at the printable area's corner.
 RAND = 35.3  # 10 pt in 0.1 mm
-LINKS, OBEN = round(RAND + 1000), round(RAND + 300)
-BALKEN_X = round(RAND + 200)
+LINKS = round(RAND + konstante("geometry/punkte.h", "kUmrissLinks"))
+OBEN = round(RAND - konstante("geometry/punkte.h", "kUmrissOben"))
+BALKEN_X = round(RAND + konstante("geometry/seitenplan.h", "kBalkenRand"))
 
 
 def pruefe(bedingung, text):
