@@ -15,7 +15,7 @@ constexpr int kKopfRand = 100;
 
 // The check bar's label, "100 mm".
 std::string BalkenText() {
-    return Meldung(meldung::kBalkenlaenge, {std::to_string(kBalkenLaenge / 10)});
+    return Meldung(meldung::kBalkenBeschriftung, {std::to_string(kBalkenLaenge / 10)});
 }
 
 int ZehntelMm(int pixel, int proZoll) {

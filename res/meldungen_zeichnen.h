@@ -10,7 +10,7 @@ inline constexpr std::string_view kDokumentAusdruck = "Kestrun Ausdruck";
 inline constexpr std::string_view kDokumentKalibrierung = "Kestrun Kalibrierung";
 
 // %1 the check bar's length in whole mm.
-inline constexpr std::string_view kBalkenlaenge = "%1 mm";
+inline constexpr std::string_view kBalkenBeschriftung = "%1 mm";
 // %1 this page's number from 1, %2 the number of pages.
 inline constexpr std::string_view kSeiteVon = "Seite %1 von %2";
 // %1 the printer calibration, appended to chord and thickness in the header.
