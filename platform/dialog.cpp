@@ -235,6 +235,9 @@ QWidget* SteuerelementErzeugen(const SteuerVorlage& s, QWidget* dlg, Vermittler*
         l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         l->setVerticalScrollBarPolicy((s.stil & WS_VSCROLL) ? Qt::ScrollBarAsNeeded
                                                             : Qt::ScrollBarAlwaysOff);
+        // Every line one text line high, as in a Win32 list box: laying out a long list then
+        // measures one line instead of shaping every text.
+        l->setUniformItemSizes(true);
         return l;
     }
     }

@@ -66,9 +66,15 @@ void SetzeText(QWidget* w, const QString& text) {
 QWidget* SteuerelementVon(const QWidget* fenster, int nID) {
     if (fenster == nullptr)
         return nullptr;
-    for (QWidget* w : fenster->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (w->property(kSteuerId).toInt() == nID && w->property(kSteuerId).isValid())
+    // The window's own list of children: no copy, and each id read once.
+    for (QObject* kind : fenster->children()) {
+        auto* w = qobject_cast<QWidget*>(kind);
+        if (w == nullptr)
+            continue;
+        const QVariant id = w->property(kSteuerId);
+        if (id.isValid() && id.toInt() == nID)
             return w;
+    }
     return nullptr;
 }
 

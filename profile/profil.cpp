@@ -310,6 +310,10 @@ struct Rohdaten {
 
 Rohdaten PaareLesen(Zahlenleser& leser) {
     Rohdaten r;
+    // Room for what the store holds: most files need this one allocation per list, and a long
+    // file's lists grow from there in few steps.
+    r.p.x.reserve(kMaxPaare + 1);
+    r.p.y.reserve(kMaxPaare + 1);
     for (;;) {
         Gelesen gx = leser.Naechste();
         if (gx.art == Gelesen::Ende)

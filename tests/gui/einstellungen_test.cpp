@@ -124,7 +124,7 @@ TEST_F(Gedaechtnis, BeschaedigteOderUnsinnigeWerteGebenDieStartwerte) {
 TEST_F(Gedaechtnis, ZuletztGeoeffnetLaedtUndVergisstVerschwundene) {
     QStringList pfade;
     for (int i = 0; i < 10; ++i)
-        pfade << Datei(("d" + std::to_string(i) + ".dat").c_str(), kNaca);
+        pfade << Datei(QStringLiteral("d%1.dat").arg(i).toUtf8().constData(), kNaca);
     // Dropped together, the first loads and the message counts the others.
     Beantworter mehrere;
     mehrere.Bestaetigen();
