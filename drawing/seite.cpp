@@ -143,6 +143,13 @@ void MitKalibrierung(const CDC& dc, Druck& druck) {
         druck.kopf.werte += Meldung(meldung::kKopfKalibrierung, {text});
 }
 
+// Starts a document under the name a print queue shows for it.
+bool DokumentBeginnen(CDC& dc, std::string_view name) {
+    const std::string text(name);
+    DOCINFO info{sizeof(DOCINFO), text.c_str(), nullptr, nullptr, 0};
+    return dc.StartDoc(&info) >= 0;
+}
+
 // The failure of a document that started, with the device's reason when it gave one.
 std::string NichtAbgeschlossen(const CDC& dc) {
     const std::string grund = dc.Fehlertext();
@@ -203,7 +210,7 @@ Druck PlaneDruck(const CDC& dc, const Rippenteile& teile) {
             Meldung(meldung::kRippeZuBreit, {r.beschriftung, MmText(druck.satz.zuBreitMass / 10.0),
                                              MmText(druck.satz.nutzbar / 10.0)});
     } else if (druck.satz.zuViele) {
-        druck.fehler = Meldung(meldung::kZuVieleSeiten, {std::to_string(kMaxSeiten)});
+        druck.fehler = Meldung(meldung::kRippenZuVieleSeiten, {std::to_string(kMaxSeiten)});
     }
     MitKalibrierung(dc, druck);
     return druck;
@@ -230,9 +237,7 @@ void ZeichneSeite(CDC& dc, const Druck& druck, int seite) {
 }
 
 std::string DruckeDokument(CDC& dc, const Druck& druck) {
-    const std::string name(meldung::kDokumentAusdruck);
-    DOCINFO info{sizeof(DOCINFO), name.c_str(), nullptr, nullptr, 0};
-    if (dc.StartDoc(&info) < 0)
+    if (!DokumentBeginnen(dc, meldung::kDokumentAusdruck))
         return std::string(meldung::kNichtGestartet);
     bool ok = true;
     for (int seite = 0; ok && seite < druck.plan.seiten; ++seite) {
@@ -248,9 +253,7 @@ std::string DruckeDokument(CDC& dc, const Druck& druck) {
 }
 
 void ZeichneAbsage(CDC& dc, const std::string& text) {
-    const std::string name(meldung::kDokumentAusdruck);
-    DOCINFO info{sizeof(DOCINFO), name.c_str(), nullptr, nullptr, 0};
-    if (dc.StartDoc(&info) < 0)
+    if (!DokumentBeginnen(dc, meldung::kDokumentAusdruck))
         return;
     if (dc.StartPage() >= 0) {
         // Word by word onto lines as wide as the page.
@@ -281,9 +284,7 @@ void ZeichneAbsage(CDC& dc, const std::string& text) {
 }
 
 std::string DruckeKalibrierseite(CDC& dc, const std::string& drucker) {
-    const std::string name(meldung::kDokumentKalibrierung);
-    DOCINFO info{sizeof(DOCINFO), name.c_str(), nullptr, nullptr, 0};
-    if (dc.StartDoc(&info) < 0)
+    if (!DokumentBeginnen(dc, meldung::kDokumentKalibrierung))
         return std::string(meldung::kNichtGestartet);
     bool ok = dc.StartPage() >= 0;
     if (ok) {

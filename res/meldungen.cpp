@@ -1,5 +1,13 @@
 #include "res/meldungen.h"
 
+// Every text header in one place: a name given twice in namespace meldung fails to compile here
+// instead of being two different definitions of one inline variable.
+#include "res/meldungen_ausgabe.h"
+#include "res/meldungen_kommandozeile.h"
+#include "res/meldungen_profil.h"
+#include "res/meldungen_rippen.h"
+#include "res/meldungen_zeichnen.h"
+
 std::string Meldung(std::string_view muster, std::initializer_list<std::string_view> werte) {
     std::string text;
     text.reserve(muster.size());

@@ -36,7 +36,7 @@ inline constexpr std::string_view kRippeZuBreit =
     "%1 ist %2 mm breit; die Seite bietet neben dem Prüfbalken %3 mm. Bitte größeres Papier "
     "wählen. Es wird nichts gedruckt.";
 // %1 the most pages a printout may take.
-inline constexpr std::string_view kZuVieleSeiten =
+inline constexpr std::string_view kRippenZuVieleSeiten =
     "Die Rippen bräuchten mehr als %1 Seiten; so viele werden nicht gedruckt.";
 
 } // namespace meldung
