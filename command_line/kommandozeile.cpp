@@ -19,7 +19,6 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringList>
 
 #include <clocale>
@@ -318,11 +317,15 @@ Befehl BefehlLesen(int argc, char** argv) {
             if (argument == QLatin1String("--"))
                 break;
             const qsizetype gleich = argument.indexOf(QLatin1Char('='));
-            const QString name = argument.left(gleich).remove(QRegularExpression("^--?"));
-            if (gleich > 0 && argument.startsWith(QLatin1Char('-')))
-                for (const QCommandLineOption* o : {&hilfe, &version, &normieren, &glaetten})
-                    if (o->names().contains(name))
-                        return Falsch(Meldung(meldung::kKeinWert, {Zeigen(argument.left(gleich))}));
+            if (gleich <= 0 || !argument.startsWith(QLatin1Char('-')))
+                continue;
+            const QString geschrieben = argument.left(gleich);
+            // One dash or two, as the parser takes them.
+            const QString name =
+                geschrieben.mid(geschrieben.startsWith(QLatin1String("--")) ? 2 : 1);
+            for (const QCommandLineOption* o : {&hilfe, &version, &normieren, &glaetten})
+                if (o->names().contains(name))
+                    return Falsch(Meldung(meldung::kKeinWert, {Zeigen(geschrieben)}));
         }
         return Falsch(std::string(meldung::kWertFehlt));
     }
