@@ -50,6 +50,6 @@ std::string Ersetzt(std::string text, const std::string& alt, const std::string&
 }
 
 std::string Muster(const std::string& name) {
-    std::ifstream datei(std::filesystem::path(__FILE__).parent_path() / "../samples" / name);
+    std::ifstream datei(std::filesystem::path(KESTRUN_MUSTER) / name);
     return {std::istreambuf_iterator<char>(datei), {}};
 }
