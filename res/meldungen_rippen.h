@@ -55,6 +55,10 @@ inline constexpr std::string_view kKeineFlaeche =
 // %1 profile name, %2 rib number, %3 number of pieces.
 inline constexpr std::string_view kUmrissZerfaellt =
     "Der Umriss des Profils \"%1\" kreuzt sich und zerfällt bei Rippe %2 in %3 Teile.";
+// %1 profile name, %2 rib number, %3 and %4 where, in mm from the nose and the chord.
+inline constexpr std::string_view kUmrissKreuztSich =
+    "Der Umriss des Profils \"%1\" kreuzt oder berührt sich bei Rippe %2 selbst (bei X %3 mm, "
+    "Y %4 mm).";
 // %1 upper, %2 lower sheeting in mm, %3 rib number.
 inline constexpr std::string_view kBeplankungLaesstNichts =
     "Die Beplankung (%1 mm oben, %2 mm unten) lässt von Rippe %3 nichts übrig.";
@@ -63,14 +67,25 @@ inline constexpr std::string_view kBeplankungTeilt = "Die Beplankung teilt Rippe
 // %1 spar number, %2 rib number, %3 … %6 the spar's and the rib's extent from the nose in mm.
 inline constexpr std::string_view kHolmNichtInRippe =
     "Holm %1 liegt nicht ganz in Rippe %2 (Holm %3 bis %4 mm, Rippe %5 bis %6 mm ab der Nase).";
-// %1 spar number, %2 rib number, %3 spar depth, %4 rib thickness in mm.
+// %1 spar number, %2 rib number, %3 spar depth, %4 the least thickness under the notch
+// (from the surface at its middle, where the depth is measured, to the other surface), %5 where
+// that is, %6 and %7 the notch's sides, all in mm from the nose.
 inline constexpr std::string_view kHolmZuTief =
-    "Holm %1 ist tiefer als die Rippe %2 an dieser Stelle (%3 mm Holmtiefe, %4 mm Rippendicke).";
+    "Holm %1 ist tiefer als die Rippe %2 unter ihm dick ist (%3 mm Holmtiefe, %4 mm Rippendicke "
+    "bei %5 mm ab der Nase, der dünnsten Stelle zwischen %6 und %7 mm, gemessen von der "
+    "Oberfläche in der Holmmitte).";
 // %1 rib number.
 inline constexpr std::string_view kNutenLassenNichts =
     "Die Holmnuten lassen von Rippe %1 nichts übrig.";
 // %1 rib number, %2 number of pieces.
 inline constexpr std::string_view kSchnitteTeilen = "Die Schnitte teilen Rippe %1 in %2 Teile.";
+// %1 rib number, %2 its length before the notches, %3 after them, in mm.
+inline constexpr std::string_view kNutenKuerzen =
+    "Die Holmnuten kürzen Rippe %1 von %2 mm auf %3 mm.";
+// %1 rib number, %2 and %3 where, in mm from the nose and the chord.
+inline constexpr std::string_view kRippeBeruehrtSich =
+    "Der Umriss von Rippe %1 berührt sich nach den Schnitten selbst (bei X %2 mm, Y %3 mm); "
+    "ein Teil hinge dort nur an einem Punkt.";
 
 // %1 the number given.
 inline constexpr std::string_view kZuWenigeRippen =

@@ -154,11 +154,74 @@ bool Endlich(double v) {
     return std::isfinite(v);
 }
 
+bool Vor(const cl::IntPoint& a, const cl::IntPoint& b) {
+    return a.X != b.X ? a.X < b.X : a.Y < b.Y;
+}
+
+// The first vertex that occurs twice in the sorted list, if any.
+std::optional<cl::IntPoint> Doppelt(std::vector<cl::IntPoint> ecken) {
+    std::sort(ecken.begin(), ecken.end(), Vor);
+    const auto doppelt = std::adjacent_find(ecken.begin(), ecken.end());
+    if (doppelt == ecken.end())
+        return std::nullopt;
+    return *doppelt;
+}
+
+// Clipper makes a polygon strictly simple by splitting it wherever it crosses or touches
+// itself; a simple one comes back as one polygon of the same area. A vertex that comes back
+// later in the outline is a touch the split may not show.
+Umrisspruefung PruefePfad(const cl::Path& roh) {
+    cl::Path pfad;
+    for (const cl::IntPoint& p : roh)
+        if (pfad.empty() || p != pfad.back())
+            pfad.push_back(p);
+    while (pfad.size() > 1 && pfad.front() == pfad.back())
+        pfad.pop_back();
+    if (pfad.size() < 3)
+        return {Umrisslage::KeineFlaeche, {}};
+    cl::Paths teile;
+    cl::SimplifyPolygon(pfad, teile, cl::pftEvenOdd);
+    if (teile.empty())
+        return {Umrisslage::KeineFlaeche, {}};
+    auto kreuzt = [](const cl::IntPoint& p) {
+        return Umrisspruefung{Umrisslage::KreuztSich, {Mm(p.X), Mm(p.Y)}};
+    };
+    if (const auto stelle = Doppelt(pfad))
+        return kreuzt(*stelle);
+    const double flaeche = std::abs(cl::Area(pfad));
+    if (teile.size() == 1 &&
+        std::abs(std::abs(cl::Area(teile.front())) - flaeche) <= 1e-9 * flaeche)
+        return {};
+    // Where the pieces meet: a vertex that two of them share.
+    std::vector<cl::IntPoint> ecken;
+    for (const cl::Path& teil : teile)
+        ecken.insert(ecken.end(), teil.begin(), teil.end());
+    if (const auto stelle = Doppelt(ecken))
+        return kreuzt(*stelle);
+    return kreuzt(teile.front().front());
+}
+
 } // namespace
 
 std::string RippenBeschriftung(int nummer, double laenge) {
     return Meldung(meldung::kRippenBeschriftung,
                    {std::to_string(nummer), ZahlText(laenge, 1, ',', false)});
+}
+
+Linienzug InSeligReihenfolge(Linienzug umriss) {
+    double flaeche2 = 0;
+    for (std::size_t i = 0; i < umriss.size(); ++i) {
+        const RippenPunkt& a = umriss[i];
+        const RippenPunkt& b = umriss[(i + 1) % umriss.size()];
+        flaeche2 += a.x * b.y - b.x * a.y;
+    }
+    if (flaeche2 < 0)
+        std::reverse(umriss.begin(), umriss.end());
+    return umriss;
+}
+
+Umrisspruefung PruefeUmriss(const Linienzug& umriss) {
+    return PruefePfad(AlsPfad(umriss));
 }
 
 Linienzug UmrissAusSpeicher(const ProfilSpeicher& p, double dicke) {
@@ -206,10 +269,10 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
     if (!gueltig)
         return fehler(Meldung(meldung::kProfilUngueltig, {profil.name, rippe}));
 
-    Linienzug umriss;
-    umriss.reserve(profil.punkte.size());
-    for (const RippenPunkt& p : profil.punkte)
-        umriss.push_back({p.x * laenge, p.y * laenge});
+    // The upper surface's sheeting goes on the upper surface whatever order the file has.
+    Linienzug umriss = InSeligReihenfolge(profil.punkte);
+    for (RippenPunkt& p : umriss)
+        p = {p.x * laenge, p.y * laenge};
     if (optionen.glaetten)
         umriss = Geglaettet(umriss, 10 * kGlaettAbstandMm, kGlaettToleranzMm);
 
@@ -219,6 +282,11 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
     if (flaeche.size() > 1)
         return fehler(Meldung(meldung::kUmrissZerfaellt,
                               {profil.name, rippe, std::to_string(flaeche.size())}));
+    // Clipper keeps a loop or a touch as one piece; cut out, it would hang on by a point.
+    if (const Umrisspruefung u = PruefeUmriss(umriss); u.lage == Umrisslage::KreuztSich)
+        return fehler(Meldung(meldung::kUmrissKreuztSich,
+                              {profil.name, rippe, ZahlText(u.stelle.x, 1, ',', false),
+                               ZahlText(u.stelle.y, 1, ',', false)}));
 
     if (oben > 0 || unten > 0) {
         flaeche = Bereinigt(Beplankt(flaeche, umriss, oben, unten));
@@ -241,6 +309,8 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
                                ZahlText(optionen.endleiste, 1, ',', false), rippe}));
 
     const Spanne spanne = XSpanne(flaeche);
+    // One step of the integer grid: how far a cut may move an end.
+    const double innenMm = 1 / kClipperJeMm;
     cl::Paths nuten;
     for (std::size_t i = 0; i < optionen.holme.size(); ++i) {
         const Holm& h = optionen.holme[i];
@@ -255,19 +325,36 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
                 {holm, rippe, ZahlText(links, 1, ',', false), ZahlText(rechts, 1, ',', false),
                  ZahlText(spanne.min, 1, ',', false), ZahlText(spanne.max, 1, ',', false)}));
         const bool vonOben = h.seite == HolmSeite::Oben;
-        const double boden = vonOben ? ys.back() - h.tiefe : ys.front() + h.tiefe;
-        // The floor must stay clear of the other surface across the whole slot, not only in its
-        // middle.
-        bool zuTief = false;
-        for (const double x : {links, mitte, rechts}) {
+        const double flaechenY = vonOben ? ys.back() : ys.front();
+        const double boden = vonOben ? flaechenY - h.tiefe : flaechenY + h.tiefe;
+        // The floor is flat, level with the surface at the middle less the depth: it must stay
+        // clear of the other surface at every X under the notch. Between vertices the surfaces
+        // are straight, so the rib is thinnest at a vertex or at one of the notch's sides; those
+        // at the rib's ends are measured just inside it.
+        std::vector<double> stellen{links, mitte, rechts};
+        for (const cl::Path& pfad : flaeche)
+            for (const cl::IntPoint& p : pfad)
+                if (links < Mm(p.X) && Mm(p.X) < rechts)
+                    stellen.push_back(Mm(p.X));
+        double duennste = std::numeric_limits<double>::infinity();
+        double duennsteX = mitte;
+        for (double x : stellen) {
+            x = std::clamp(x, spanne.min + innenMm, spanne.max - innenMm);
             const std::vector<double> dort = Schnitte(flaeche, x);
-            if (!dort.empty() && (vonOben ? boden <= dort.front() : boden >= dort.back()))
-                zuTief = true;
+            if (dort.size() < 2)
+                continue;
+            const double dicke = vonOben ? flaechenY - dort.front() : dort.back() - flaechenY;
+            if (dicke < duennste) {
+                duennste = dicke;
+                duennsteX = x;
+            }
         }
-        if (zuTief)
+        if (h.tiefe >= duennste)
             return fehler(
-                Meldung(meldung::kHolmZuTief, {holm, rippe, ZahlText(h.tiefe, 1, ',', false),
-                                               ZahlText(ys.back() - ys.front(), 1, ',', false)}));
+                Meldung(meldung::kHolmZuTief,
+                        {holm, rippe, ZahlText(h.tiefe, 1, ',', false),
+                         ZahlText(duennste, 1, ',', false), ZahlText(duennsteX, 1, ',', false),
+                         ZahlText(links, 1, ',', false), ZahlText(rechts, 1, ',', false)}));
         const cl::Paths nut =
             vonOben ? Rechteck(links, boden, rechts, weit) : Rechteck(links, -weit, rechts, boden);
         nuten.push_back(nut.front());
@@ -279,6 +366,15 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
         return fehler(Meldung(meldung::kNutenLassenNichts, {rippe}));
     if (flaeche.size() != 1)
         return fehler(Meldung(meldung::kSchnitteTeilen, {rippe, std::to_string(flaeche.size())}));
+    if (const Spanne danach = XSpanne(flaeche);
+        danach.min > spanne.min + innenMm || danach.max < spanne.max - innenMm)
+        return fehler(Meldung(meldung::kNutenKuerzen,
+                              {rippe, ZahlText(spanne.max - spanne.min, 1, ',', false),
+                               ZahlText(danach.max - danach.min, 1, ',', false)}));
+    if (const Umrisspruefung u = PruefePfad(flaeche.front()); u.lage != Umrisslage::Einfach)
+        return fehler(
+            Meldung(meldung::kRippeBeruehrtSich, {rippe, ZahlText(u.stelle.x, 1, ',', false),
+                                                  ZahlText(u.stelle.y, 1, ',', false)}));
     if (!cl::Orientation(flaeche.front()))
         cl::ReversePath(flaeche.front());
 

@@ -60,5 +60,23 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
 // The stored pairs (slots 1 to ende - 1) in chord fractions, Y scaled by dicke percent.
 Linienzug UmrissAusSpeicher(const ProfilSpeicher& p, double dicke);
 
+// The same outline in Selig order: from the trailing edge over the upper surface to the leading
+// edge and back along the lower one, which runs counter-clockwise. A file that gives the lower
+// surface first is turned round.
+Linienzug InSeligReihenfolge(Linienzug umriss);
+
+// How a closed outline lies in the plane, at the integer grid of kClipperJeMm per mm.
+enum class Umrisslage {
+    Einfach,      // one piece, no vertex on another part of the outline
+    KeineFlaeche, // fewer than three distinct points, or all on one line
+    KreuztSich,   // crosses or touches itself
+};
+struct Umrisspruefung {
+    Umrisslage lage = Umrisslage::Einfach;
+    RippenPunkt stelle{}; // mm: where it crosses or touches itself
+};
+// Consecutive repeated vertices, the closing one included, count once.
+Umrisspruefung PruefeUmriss(const Linienzug& umriss);
+
 // "Rippe 3 – 184,0 mm": en dash, one decimal, decimal comma.
 std::string RippenBeschriftung(int nummer, double laenge);

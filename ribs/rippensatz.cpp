@@ -44,7 +44,8 @@ Linienzug Abgetastet(const Linienzug& flaeche) {
 
 // Upper and lower surface, each from the leading edge (minimum X) to its trailing edge.
 std::pair<Linienzug, Linienzug> Flaechen(const Linienzug& umriss) {
-    const Linienzug glatt = Geglaettet(umriss, kMischAbstand);
+    // Both outlines in one order, or one's upper surface would be blended with the other's lower.
+    const Linienzug glatt = Geglaettet(InSeligReihenfolge(umriss), kMischAbstand);
     const auto nase = std::min_element(glatt.begin(), glatt.end(),
                                        [](const auto& a, const auto& b) { return a.x < b.x; });
     Linienzug oben(glatt.begin(), nase + 1);

@@ -1,5 +1,6 @@
 // Rib geometry measured on the output polygons against the NACA formula and plain arithmetic.
 #include "hilfen.h"
+#include "profile/zahl.h"
 #include "ribs/anordnung.h"
 #include "ribs/rippensatz.h"
 
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 
 namespace {
@@ -224,8 +226,9 @@ TEST(Rippe, Verweigert) {
         std::string meldung;
     } faelle[] = {
         {200, Optionen(1.5, 0, 0, {holm(60, 6, 25, HolmSeite::Oben)}), kNaca0012,
-         "Holm 1 ist tiefer als die Rippe 1 an dieser Stelle (25,0 mm Holmtiefe, 21,0 mm "
-         "Rippendicke)."},
+         "Holm 1 ist tiefer als die Rippe 1 unter ihm dick ist (25,0 mm Holmtiefe, 21,0 mm "
+         "Rippendicke bei 63,0 mm ab der Nase, der dünnsten Stelle zwischen 57,0 und 63,0 mm, "
+         "gemessen von der Oberfläche in der Holmmitte)."},
         {200, Optionen(0, 0, 0, {holm(60, 6, 3, HolmSeite::Oben), holm(2, 6, 1, HolmSeite::Unten)}),
          kNaca0012,
          "Holm 2 liegt nicht ganz in Rippe 1 (Holm -1,0 bis 5,0 mm, Rippe 0,0 bis 200,0 mm ab der "
@@ -280,6 +283,182 @@ TEST(Rippe, Verweigert) {
     EXPECT_EQ(
         BaueRippensatz(Satz(kNaca0012, 200, 100, 3, Profilumriss{"Zwei", {{1, 0}, {0, 0}}})).fehler,
         "Wurzel- und Spitzenprofil brauchen je mindestens 3 Koordinatenpaare.");
+}
+
+// The same outline with its pairs the other way round: lower surface first.
+Profilumriss Umgekehrt(Profilumriss p) {
+    std::reverse(p.punkte.begin(), p.punkte.end());
+    return p;
+}
+
+// Either profile may give its lower surface first; the ribs are those of the usual order, and
+// each surface keeps its own sheeting.
+TEST(Rippensatz, PunktfolgeDerProfileGleichgueltig) {
+    const Profilumriss spitze = Naca(0.18, 61, "NACA 0018");
+    RippenOptionen o = Optionen(0, 0, 0, {}, 2.0);
+    o.beplankungUnten = 0.5;
+    RippensatzEingabe gewohnt = Satz(kNaca0012, 200, 120, 4, spitze);
+    gewohnt.optionen = o;
+    const RippensatzErgebnis soll = BaueRippensatz(gewohnt);
+    ASSERT_EQ(soll.rippen.size(), 4u) << soll.fehler;
+    const struct {
+        bool wurzelUmgekehrt, spitzeUmgekehrt;
+    } faelle[] = {{false, true}, {true, false}, {true, true}};
+    for (const auto& f : faelle) {
+        RippensatzEingabe e = gewohnt;
+        if (f.wurzelUmgekehrt)
+            e.wurzelProfil = Umgekehrt(e.wurzelProfil);
+        if (f.spitzeUmgekehrt)
+            e.spitzenProfil = Umgekehrt(*e.spitzenProfil);
+        const RippensatzErgebnis ist = BaueRippensatz(e);
+        ASSERT_EQ(ist.rippen.size(), 4u) << ist.fehler;
+        for (std::size_t k = 0; k < 4; ++k) {
+            const double laenge = soll.rippen[k].laenge;
+            for (int i = 1; i < 100; ++i) {
+                const double x = laenge * i / 100;
+                const std::vector<double> a = Quer(soll.rippen[k].umriss, x);
+                const std::vector<double> b = Quer(ist.rippen[k].umriss, x);
+                ASSERT_EQ(a.size(), b.size()) << k << " " << x;
+                for (std::size_t j = 0; j < a.size(); ++j)
+                    EXPECT_NEAR(a[j], b[j], 1e-3)
+                        << "rib " << k + 1 << " at " << x << " (" << f.wurzelUmgekehrt << ", "
+                        << f.spitzeUmgekehrt << ")";
+            }
+        }
+    }
+}
+
+// A symmetric section smoothed stays symmetric: the spline treats both ends alike.
+TEST(Rippe, GeglaettetBleibtSymmetrisch) {
+    RippenOptionen o;
+    o.glaetten = true;
+    for (const int paare : {161, 61, 21}) {
+        const Rippe r = Gebaut(Naca(0.12, paare, ""), 200, o);
+        for (int i = 1; i < 400; ++i) {
+            const std::vector<double> ys = Quer(r.umriss, 200.0 * i / 400);
+            ASSERT_EQ(ys.size(), 2u);
+            EXPECT_NEAR(ys[0], -ys[1], 1e-3) << paare << " pairs, at " << 200.0 * i / 400;
+        }
+    }
+}
+
+// 200 x 20 mm, flat on both sides: every cut is plain arithmetic.
+const Profilumriss kBrett{"Brett", {{1, 0.05}, {0, 0.05}, {0, -0.05}, {1, -0.05}}};
+
+// A contour that touches or crosses itself would lose a piece hanging on by a point when cut:
+// refused, naming the rib, whether the file, the smoothing or the notches make it so.
+TEST(Rippe, BeruehrtSichNicht) {
+    Profilumriss tippfehler = kNaca0012;
+    // One Y value typed ten times too large, on the upper surface near 80 % of the chord.
+    const auto stelle = std::ranges::min_element(tippfehler.punkte, {}, [](const RippenPunkt& p) {
+        return p.y > 0 ? std::abs(p.x - 0.8) : 1e9;
+    });
+    stelle->y *= 10;
+    Profilumriss vertauscht = kNaca0012;
+    std::swap(vertauscht.punkte[40], vertauscht.punkte[41]);
+    Profilumriss schleife = kBrett;
+    // The upper surface dips down, crosses the lower one and comes back: a loop below the rib.
+    schleife.punkte.insert(schleife.punkte.begin() + 1,
+                           {{0.6, 0.05}, {0.55, -0.08}, {0.45, -0.08}, {0.4, 0.05}});
+    Profilumriss beruehrt = kBrett;
+    // The upper surface dips to a point of the lower surface and rises again.
+    beruehrt.punkte.insert(beruehrt.punkte.begin() + 1, {{0.6, 0.05}, {0.5, -0.05}, {0.4, 0.05}});
+    beruehrt.punkte.insert(beruehrt.punkte.end() - 1, {0.5, -0.05});
+    RippenOptionen glatt;
+    glatt.glaetten = true;
+    auto holm = [](double ort, double breite, double tiefe, HolmSeite seite) {
+        return Holm{ort, false, breite, tiefe, seite};
+    };
+    const std::string umriss = "kreuzt oder berührt sich bei Rippe 1 selbst";
+    const std::string schnitt = "Der Umriss von Rippe 1 berührt sich nach den Schnitten selbst";
+    const struct {
+        Profilumriss p;
+        RippenOptionen o;
+        std::string meldung;
+        double x0, x1, y; // where: X from x0 to x1 mm, Y in mm (any when NAN)
+    } faelle[] = {
+        // The spline overshoots around the stray value and loops over itself.
+        {tippfehler, glatt, "Der Umriss des Profils \"NACA 0012\" " + umriss, 150, 170, NAN},
+        {beruehrt, {}, "Der Umriss des Profils \"Brett\" " + umriss, 100, 100, -10},
+        // Two notches whose corners meet.
+        {kBrett,
+         Optionen(0, 0, 0,
+                  {holm(95, 10, 10, HolmSeite::Oben), holm(105, 10, 10, HolmSeite::Unten)}),
+         schnitt, 100, 100, 0},
+        // Clipper splits these apart already.
+        {vertauscht, {}, "Der Umriss des Profils \"NACA 0012\" kreuzt sich und zerfällt", 0, 0, 0},
+        {schleife, {}, "Der Umriss des Profils \"Brett\" kreuzt sich und zerfällt", 0, 0, 0},
+    };
+    for (const auto& f : faelle) {
+        const RippenErgebnis r = BaueRippe(f.p, 200, f.o);
+        EXPECT_FALSE(r.rippe.has_value()) << f.meldung;
+        EXPECT_TRUE(r.fehler.starts_with(f.meldung)) << r.fehler;
+        if (f.x1 == 0)
+            continue;
+        double x = NAN, y = NAN;
+        const std::string_view ort = "(bei X ";
+        const std::size_t i = r.fehler.find(ort);
+        ASSERT_NE(i, std::string::npos) << r.fehler;
+        std::string zahlen = r.fehler.substr(i + ort.size());
+        std::replace(zahlen.begin(), zahlen.end(), ',', '.');
+        ASSERT_EQ(std::sscanf(zahlen.c_str(), "%lf mm. Y %lf mm", &x, &y), 2) << r.fehler;
+        EXPECT_GE(x, f.x0) << r.fehler;
+        EXPECT_LE(x, f.x1) << r.fehler;
+        if (!std::isnan(f.y)) {
+            EXPECT_EQ(y, f.y) << r.fehler;
+        }
+    }
+    // Smoothing a sound outline, and notches that only come close, leave one simple contour.
+    EXPECT_TRUE(BaueRippe(kNaca0012, 200, glatt).rippe.has_value());
+    EXPECT_TRUE(BaueRippe(kBrett, 200,
+                          Optionen(0, 0, 0,
+                                   {holm(95, 10, 10, HolmSeite::Oben),
+                                    holm(105.01, 10, 10, HolmSeite::Unten)}))
+                    .rippe.has_value());
+}
+
+// A notch's floor must stay inside the rib across its whole width, and no notch may cut a rib
+// shorter; the refusal names the thinnest place under the notch.
+TEST(Rippe, HolmnutUeberDieGanzeBreite) {
+    auto holm = [](double ort, double breite, double tiefe, HolmSeite seite) {
+        return Holm{ort, false, breite, tiefe, seite};
+    };
+    // NACA 0012 at 200 mm: the surface at the notch's middle to the other surface at 180 mm.
+    const double bis180 = 200 * (Halb(0.12, 0.85) + Halb(0.12, 0.9));
+    const struct {
+        double laenge;
+        RippenOptionen o;
+        Profilumriss p;
+        std::string meldung;
+    } faelle[] = {
+        {200, Optionen(0, 0, 20, {holm(170, 20, 8, HolmSeite::Oben)}), kNaca0012,
+         "Holm 1 ist tiefer als die Rippe 1 unter ihm dick ist (8,0 mm Holmtiefe, " +
+             ZahlText(bis180, 1, ',', false) +
+             " mm Rippendicke bei 180,0 mm ab der Nase, der dünnsten Stelle zwischen 160,0 und "
+             "180,0 mm, gemessen von der Oberfläche in der Holmmitte)."},
+        {200, Optionen(0, 0, 20, {holm(170, 20, 8, HolmSeite::Unten)}), kNaca0012,
+         "Holm 1 ist tiefer als die Rippe 1 unter ihm dick ist (8,0 mm Holmtiefe, " +
+             ZahlText(bis180, 1, ',', false) +
+             " mm Rippendicke bei 180,0 mm ab der Nase, der dünnsten Stelle zwischen 160,0 und "
+             "180,0 mm, gemessen von der Oberfläche in der Holmmitte)."},
+        // Flat floor, at 10 mm where the board is 20 mm thick: the other notch takes the end.
+        {200,
+         Optionen(
+             0, 0, 0,
+             {holm(195, 10, 10, HolmSeite::Oben), holm(194.99998, 9.99996, 10, HolmSeite::Unten)}),
+         kBrett, "Die Holmnuten kürzen Rippe 1 von 200,0 mm auf 190,0 mm."},
+    };
+    for (const auto& f : faelle) {
+        const RippenErgebnis r = BaueRippe(f.p, f.laenge, f.o);
+        EXPECT_FALSE(r.rippe.has_value()) << f.meldung;
+        EXPECT_EQ(r.fehler, f.meldung);
+    }
+    // Just shallow enough across the whole width: the rib keeps its length.
+    RippenOptionen o = Optionen(0, 0, 20, {holm(170, 20, bis180 - 0.05, HolmSeite::Oben)});
+    const RippenErgebnis r = BaueRippe(kNaca0012, 200, o);
+    ASSERT_TRUE(r.rippe.has_value()) << r.fehler;
+    const auto [lo, hi] = std::ranges::minmax(r.rippe->umriss, {}, &RippenPunkt::x);
+    EXPECT_NEAR(hi.x - lo.x, 180, 1e-3);
 }
 
 TEST(Anordnung, ReihenUndPlatten) {
