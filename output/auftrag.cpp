@@ -6,6 +6,8 @@
 #include "profile/zahl.h"
 #include "res/meldungen.h"
 #include "res/meldungen_ausgabe.h"
+#include "res/meldungen_profil.h"
+#include "ribs/rippe.h"
 
 #include <algorithm>
 #include <cmath>
@@ -80,6 +82,18 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
     u.punkte = datei;
     Ausdehnung(u);
     const double kasten = (u.rechts - u.links) * (u.oben - u.unten);
+    // A figure eight may enclose no area at all; it is refused for what it is.
+    if (datei.size() >= 3 && kasten > 0) {
+        Linienzug linie;
+        for (const UmrissPunkt& q : datei)
+            linie.push_back({q.x, q.y});
+        if (const Umrisspruefung pruefung = PruefeUmriss(linie);
+            pruefung.lage == Umrisslage::KreuztSich)
+            return Abgelehnt(u, Befund::KeinUmriss,
+                             Meldung(meldung::kUmrissKreuztSichDatei,
+                                     {ZahlText(pruefung.stelle.x, 1, ',', false),
+                                      ZahlText(pruefung.stelle.y, 1, ',', false)}));
+    }
     if (datei.size() < 3 || !(kasten > 0) || std::fabs(Flaeche2(datei)) < 1e-6 * kasten)
         return Abgelehnt(u, Befund::KeinUmriss, std::string(meldung::kKeinUmriss));
     u.dateiLaenge = u.rechts - u.links;
@@ -103,8 +117,9 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
                 Meldung(meldung::kLaengeWeichtAb, {MmText(u.dateiLaenge), MmText(u.laenge)}));
         u.faktor = u.laenge / u.dateiLaenge;
     }
+    // Normalised, the outline starts at X = 0 even when its length needed no scaling.
     for (UmrissPunkt& q : u.punkte) {
-        q.x = u.faktor == 1 ? q.x : (q.x - u.nase) * u.faktor;
+        q.x = auftrag.normieren ? (q.x - u.nase) * u.faktor : q.x;
         q.y = q.y * u.faktor * u.dicke / 100;
     }
     Ausdehnung(u);
@@ -115,7 +130,7 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
 std::vector<Punkt> SeitenPunkte(const Auftrag& auftrag, const Umriss& umriss) {
     const double laenge = umriss.laenge * umriss.faktor;
     std::vector<Punkt> punkte = DruckPunkte(*auftrag.profil, laenge, umriss.dicke);
-    if (umriss.faktor != 1) {
+    if (auftrag.normieren) {
         // Scaled, the leading edge moves back to the 30 mm line.
         const std::int32_t nase = AufInt(umriss.nase * umriss.faktor * 10);
         for (Punkt& q : punkte)

@@ -53,4 +53,9 @@ inline constexpr std::string_view kWohlSelig =
 inline constexpr std::string_view kWohlWerte =
     "Die X-Werte reichen bis %1; die Datei ist wohl im Format Werte (0.0 ... 100.0).";
 
+// %1 and %2 where, in mm at the chord: X from the file's zero, Y from the chord line.
+inline constexpr std::string_view kUmrissKreuztSichDatei =
+    "Der Umriss der Datei kreuzt oder berührt sich selbst (bei X %1 mm, Y %2 mm); so lässt er "
+    "sich nicht ausschneiden. Es wird nichts ausgegeben.";
+
 } // namespace meldung

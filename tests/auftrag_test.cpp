@@ -49,6 +49,13 @@ TEST(Auftrag, AlleAusgabenLehnenGleichAb) {
     const ProfilSpeicher linie = Speicher({{0, 0}, {5000, 500}, {10000, 1000}});
     const ProfilSpeicher falschesFormat = Speicher({{100, 1}, {30, 6}, {0, 0}, {30, -6}});
     const ProfilSpeicher ausreisser = Speicher({{10000, 0}, {25500, 0}, {0, 0}, {3000, -600}});
+    // A bow tie encloses no area in sum; a pinched outline meets itself at (50, 0) mm.
+    const ProfilSpeicher schleife = Speicher({{10000, 600}, {0, -600}, {0, 600}, {10000, -600}});
+    const ProfilSpeicher eingeschnuert =
+        Speicher({{10000, 500}, {5000, 0}, {0, 500}, {0, -500}, {5000, 0}, {10000, -500}});
+    const char* const kKreuzt = "Der Umriss der Datei kreuzt oder berührt sich selbst (bei X 50,0 "
+                                "mm, Y 0,0 mm); so lässt er sich nicht ausschneiden. Es wird "
+                                "nichts ausgegeben.";
     const char* const kKeinUmriss =
         "Die Koordinaten der Datei ergeben keinen Umriss (weniger als drei verschiedene Punkte, "
         "oder alle auf einer Linie). Es wird nichts ausgegeben.";
@@ -74,6 +81,8 @@ TEST(Auftrag, AlleAusgabenLehnenGleichAb) {
         {&einPaar, "100", "100", Befund::KeinUmriss, kKeinUmriss},
         {&gleich, "100", "100", Befund::KeinUmriss, kKeinUmriss},
         {&linie, "100", "100", Befund::KeinUmriss, kKeinUmriss},
+        {&schleife, "100", "100", Befund::KeinUmriss, kKreuzt},
+        {&eingeschnuert, "100", "100", Befund::KeinUmriss, kKreuzt},
         {&gut, "100", "0", Befund::Flach,
          "Bei 0 % Dicke ist der Umriss flach; er lässt sich weder drucken noch schneiden."},
         {&gut, "100", "0,000001", Befund::Flach,
@@ -122,6 +131,31 @@ TEST(Auftrag, NormierenSkaliertAufDieProfiltiefe) {
         const auto punkte = SeitenPunkte({&p, "N", "", "200", "100", true}, u);
         EXPECT_EQ(punkte[2].y, kUmrissOben);
         EXPECT_NEAR(kUmrissOben - punkte[0].y, (u.punkte[0].x) * 10, 1.0);
+    }
+}
+
+// Normalised, the leading edge is at X = 0 even when the file's length needs no scaling; without
+// the option the file's own X values stay.
+TEST(Auftrag, NormierenLegtDieNaseAufNull) {
+    const struct {
+        double nase, te;
+        bool normieren;
+        double links, rechts;
+    } faelle[] = {{250, 10250, true, 0, 200},
+                  {-300, 9700, true, 0, 200},
+                  {250, 10450, true, 0, 200},
+                  {250, 10250, false, 5, 205}};
+    for (const auto& f : faelle) {
+        const ProfilSpeicher p =
+            Speicher({{f.te, 0}, {f.nase + 3000, 600}, {f.nase, 0}, {f.nase + 3000, -600}});
+        const Umriss u = Pruefe(p, "200", "100", f.normieren);
+        ASSERT_EQ(u.befund, Befund::Gut) << u.fehler;
+        EXPECT_NEAR(u.links, f.links, 1e-9) << f.nase;
+        EXPECT_NEAR(u.rechts, f.rechts, 1e-9) << f.nase;
+        EXPECT_NEAR(u.punkte[2].x, f.links, 1e-9) << f.nase;
+        // On paper the nose is on the 30 mm line whenever the outline was normalised.
+        const auto punkte = SeitenPunkte({&p, "N", "", "200", "100", f.normieren}, u);
+        EXPECT_EQ(punkte[2].y, kUmrissOben - (f.normieren ? 0 : 50)) << f.nase;
     }
 }
 
