@@ -242,7 +242,8 @@ std::optional<std::size_t> LednicerOben(const Paare& p) {
 }
 
 // Some programs write their plot limits (x-min x-max y-min y-max) on the line after the name:
-// four numbers alone on their line, with pairs on the lines after it.
+// four numbers alone on their line, with pairs on the lines after it. Coordinates come one pair
+// to a line, so such a line is never read as two pairs, whatever order its limits are in.
 constexpr std::size_t kGrenzenZahlen = 4;
 
 bool IstZeichengrenze(const std::vector<Gelesen>& z) {
@@ -253,7 +254,7 @@ bool IstZeichengrenze(const std::vector<Gelesen>& z) {
             return false;
     const bool paarFolgt = z[4].zeile > z[0].zeile && z[5].zeile == z[4].zeile &&
                            (z.size() < 7 || z[6].zeile > z[4].zeile);
-    return paarFolgt && z[0].wert < z[1].wert && z[2].wert < z[3].wert;
+    return paarFolgt;
 }
 
 // Selig order: the upper side reversed, then the lower side; a leading-edge pair that both

@@ -258,8 +258,12 @@ TEST(LeseProfil, UeberspringtZeichengrenzen) {
         {"N\n-2.0 3.0 -2.5 3.5\n" + paare, 5, grenzen},
         {"N\r\n-2.0 3.0 -2.5 3.5\r\n" + Ersetzt(paare, "\n", "\r\n"), 5, grenzen},
         {"N\n-2.0 3.0 -2.5 3.5\n1.0 0.0\n", 1, grenzen},
-        {"N\n-2.0 3.0\n-2.5 3.5\n" + paare, 7, ""},          // pairs
-        {"N\n3.0 -2.0 -2.5 3.5\n" + paare, 7, ""},           // no limits
+        {"N\n-2.0 3.0\n-2.5 3.5\n" + paare, 7, ""}, // pairs
+        // Limits in another order are still no pairs: coordinates come one pair to a line.
+        {"N\n3.0 -2.0 -2.5 3.5\n" + paare, 5, Ersetzt(grenzen, "-2.0 3.0", "3.0 -2.0")},
+        {"N\n-2.0 3.0 3.5 -2.5\n" + paare, 5, Ersetzt(grenzen, "-2.5 3.5", "3.5 -2.5")},
+        {"N\n3.0 -2.0 3.5 -2.5\n1.0 0.0\n", 1,
+         Ersetzt(grenzen, "-2.0 3.0 -2.5 3.5", "3.0 -2.0 3.5 -2.5")},
         {"N\n1.0 0.0 0.5 0.06\n0.0 0.0 0.5 -0.04\n", 4, ""}, // two pairs a line
         {"N\n\n-2.0 3.0 -2.5 3.5\n" + paare, 7, ""},         // not the line after the name
     };
