@@ -4,7 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -57,6 +62,43 @@ TEST(ZahlAlsFloat, RundetKorrektAufSinglePrecision) {
                 << text << " gave " << *wert;
         }
     }
+}
+
+// Every number text gives the float nearest to its decimal value, as the C library's strtof
+// rounds it in the C locale: integers just past 2^24, which no float holds, at every decimal
+// place, and random texts of up to 19 digits.
+TEST(ZahlAlsFloat, WieStrtofImCGebietsschema) {
+    std::vector<std::string> texte = {"0.16777217",  "0.33554433",  "1.6777217",    "0.016777217",
+                                      "16777217e-8", "-0.16777217", "0.16777216",   "0.16777218",
+                                      "0.9999999",   "0.99999997",  "0.1000000015", "3.0000001"};
+    for (std::size_t stellen = 0; stellen <= 12; ++stellen)
+        for (std::string t : {"16777217", "16777219", "33554431", "16777215"}) {
+            while (t.size() <= stellen)
+                t.insert(0, "0");
+            texte.push_back(t.insert(t.size() - stellen, "."));
+        }
+    std::mt19937_64 zufall(12345);
+    for (int i = 0; i < 200000; ++i) {
+        std::string t = zufall() % 2 ? "-" : "";
+        const auto ziffern = static_cast<int>(1 + zufall() % 19);
+        const auto punkt = static_cast<int>(zufall() % (ziffern + 1));
+        for (int j = 0; j < ziffern; ++j) {
+            if (j == punkt)
+                t += '.';
+            t += static_cast<char>('0' + zufall() % 10);
+        }
+        texte.push_back(t);
+    }
+    for (const std::string& t : texte) {
+        ASSERT_EQ(ZahlPraefix(t), t.size()) << t;
+        const auto wert = ZahlAlsFloat(t);
+        ASSERT_TRUE(wert.has_value()) << t;
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(*wert),
+                  std::bit_cast<std::uint32_t>(std::strtof(t.c_str(), nullptr)))
+            << t << " gave " << *wert;
+    }
+    // The exact neighbours: 0.16777217 lies between these two floats and nearer the upper.
+    EXPECT_EQ(*ZahlAlsFloat("0.16777217"), std::nextafter(0.16777216F, 1.0F));
 }
 
 TEST(ZahlAusText, VerhaeltSichWieAtofImCGebietsschema) {
