@@ -14,6 +14,7 @@ import xml.etree.ElementTree as ET
 
 import ezdxf
 from ezdxf.lldxf.encoding import decode_dxf_unicode
+from shapely.geometry import LineString, Polygon
 
 programm, quelle = sys.argv[1:3]
 naca2412 = os.path.join(quelle, "samples", "naca2412.dat")
@@ -277,6 +278,83 @@ with tempfile.TemporaryDirectory() as ordner:
     pruefe(r.returncode == 0 and abs(rippen[0][3] - rippen[0][2] - dicke_2412 * 200) <= 0.05 and
            abs(rippen[8][3] - rippen[8][2] - (max(ys) - min(ys)) * 120) <= 0.05,
            f"tip profile: {r.stderr} {rippen[0]} {rippen[8]}")
+
+    # Every cut contour is one simple polygon (shapely), ribs compared point set to point set.
+    def schnitte(pfad):
+        doc = ezdxf.readfile(pfad)
+        return [Polygon(e.get_points("xy"))
+                for e in doc.modelspace().query('LWPOLYLINE[layer=="Schnitt"]')]
+
+    def quer(polygon, x):
+        """Lowest and highest Y where the vertical line at x meets the polygon's boundary."""
+        y0, y1 = polygon.bounds[1] - 1, polygon.bounds[3] + 1
+        schnitt = polygon.boundary.intersection(LineString([(x, y0), (x, y1)]))
+        ys = [p.y for p in getattr(schnitt, "geoms", [schnitt])]
+        return min(ys), max(ys)
+
+    # A profile whose pairs run over the lower surface first, as tip or as root: the same ribs as
+    # with both in the usual order, within 1 µm.
+    umgekehrt = datei("umgekehrt.dat")
+    with open(naca0012) as f:
+        zeilen = f.read().splitlines()
+    with open(umgekehrt, "w") as f:
+        f.write("\n".join([zeilen[0]] + [z for z in zeilen[1:] if z.strip()][::-1]) + "\n")
+    vier = ["--wurzel", "200", "--spitze", "120", "--rippen", "4"]
+    lauf("--dxf", datei("soll.dxf"), *vier, "--spitzenprofil", naca0012, naca0012)
+    soll = schnitte(datei("soll.dxf"))
+    for spitze, wurzel in ((umgekehrt, naca0012), (naca0012, umgekehrt)):
+        r = lauf("--dxf", datei("ist.dxf"), *vier, "--spitzenprofil", spitze, wurzel)
+        ist = schnitte(datei("ist.dxf")) if r.returncode == 0 else []
+        pruefe(r.returncode == 0 and len(ist) == 4 and len(soll) == 4 and
+               all(a.is_valid and a.hausdorff_distance(b) <= 0.001 for a, b in zip(ist, soll)),
+               f"reversed {os.path.basename(spitze)} as tip: {r.stderr} "
+               f"{[round(a.hausdorff_distance(b), 4) for a, b in zip(ist, soll)]}")
+
+    # Smoothed, a symmetric section stays symmetric: mid line straight within 1 µm everywhere.
+    r = lauf("--dxf", datei("glatt.dxf"), "--laenge", "200", "--glaetten", naca0012)
+    glatt = schnitte(datei("glatt.dxf"))[0]
+    x0, _, x1, _ = glatt.bounds
+    mitten = [sum(quer(glatt, x0 + (x1 - x0) * i / 200)) / 2 for i in range(1, 200)]
+    pruefe(r.returncode == 0 and abs(x1 - x0 - 200) < 1e-3 and max(mitten) - min(mitten) <= 1e-3,
+           f"smoothed NACA 0012 not symmetric: {max(mitten) - min(mitten)} mm")
+
+    # A value typed ten times too large: smoothing loops the outline over itself. Refused, the
+    # rib named, nothing written.
+    tippfehler = datei("tippfehler.dat")
+    with open(naca2412) as f:
+        text = f.read()
+    with open(tippfehler, "w") as f:
+        f.write(text.replace("0.802479 0.037112", "0.802479 0.371120"))
+    r = lauf("--dxf", datei("abgelehnt1.dxf"), "--laenge", "200", "--glaetten", tippfehler)
+    pruefe(r.returncode == 1 and "sich bei Rippe 1 selbst" in r.stderr and
+           not os.path.exists(datei("abgelehnt1.dxf")), f"stray value smoothed: {r.stderr}")
+
+    # A notch reaching the trailing-edge stock: its depth counts across its whole width.
+    r = lauf("--dxf", datei("abgelehnt2.dxf"), "--laenge", "200", "--endleiste", "20", "--holm",
+             "170:20:8", naca0012)
+    pruefe(r.returncode == 1 and "Holm 1 ist tiefer als die Rippe 1" in r.stderr and
+           "bei 180,0 mm ab der Nase" in r.stderr and not os.path.exists(datei("abgelehnt2.dxf")),
+           f"notch at the trailing edge stock: exit {r.returncode} {r.stderr}")
+    r = lauf("--dxf", datei("h.dxf"), "--laenge", "200", "--endleiste", "20", "--holm",
+             "170:20:6", naca0012)
+    x0, _, x1, _ = schnitte(datei("h.dxf"))[0].bounds if r.returncode == 0 else (0, 0, 0, 0)
+    pruefe(r.returncode == 0 and abs(x1 - x0 - 180) < 1e-3, f"shallow notch: {x1 - x0} {r.stderr}")
+
+    # Normalised, an outline whose X runs from 0.025 to 1.025 starts at 0 in the exports.
+    versetzt = datei("versetzt.dat")
+    with open(versetzt, "w") as f:
+        f.write(zeilen[0] + "\n" + "".join(f"{float(z.split()[0]) + 0.025:.6f} {z.split()[1]}\n"
+                                            for z in zeilen[1:] if z.strip()))
+    r = lauf("--dxf", datei("v.dxf"), "--svg", datei("v.svg"), "--laenge", "200", "--normieren",
+             versetzt)
+    kontur = [e for e in ezdxf.readfile(datei("v.dxf")).modelspace().query("LWPOLYLINE")]
+    xs = [p[0] for p in kontur[0].get_points("xy")] if kontur else [0]
+    d = ET.parse(datei("v.svg")).getroot().find("{http://www.w3.org/2000/svg}path").get("d")
+    svg_xs = [float(p.split(",")[0]) for p in re.findall(r"-?[\d.]+,-?[\d.]+", d)]
+    # The file's numbers are single precision: 1.025 and 0.025 differ from 1 by 5 nm at 200 mm.
+    pruefe(r.returncode == 0 and abs(min(xs)) < 1e-9 and abs(max(xs) - 200) < 1e-4 and
+           abs(min(svg_xs)) < 1e-9 and abs(max(svg_xs) - 200) < 1e-3,
+           f"normalised: DXF {min(xs)}..{max(xs)}, SVG {min(svg_xs)}..{max(svg_xs)} {r.stderr}")
 
     # One rib through the same writers.
     r = lauf("--dxf", datei("e.dxf"), "--laenge", "150", "--nasenleiste", "5", naca2412)
