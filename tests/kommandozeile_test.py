@@ -293,13 +293,15 @@ with tempfile.TemporaryDirectory() as ordner:
         return min(ys), max(ys)
 
     # A profile whose pairs run over the lower surface first, as tip or as root: the same ribs as
-    # with both in the usual order, within 1 µm.
+    # with both in the usual order, within 1 µm; sheeted and notched, where the root's lower
+    # surface would have been blended with the tip's upper one and the notch refused.
     umgekehrt = datei("umgekehrt.dat")
     with open(naca0012) as f:
         zeilen = f.read().splitlines()
     with open(umgekehrt, "w") as f:
         f.write("\n".join([zeilen[0]] + [z for z in zeilen[1:] if z.strip()][::-1]) + "\n")
-    vier = ["--wurzel", "200", "--spitze", "120", "--rippen", "4"]
+    vier = ["--wurzel", "200", "--spitze", "120", "--rippen", "4", "--beplankung", "1,5",
+            "--holm", "30%:5:5"]
     lauf("--dxf", datei("soll.dxf"), *vier, "--spitzenprofil", naca0012, naca0012)
     soll = schnitte(datei("soll.dxf"))
     for spitze, wurzel in ((umgekehrt, naca0012), (naca0012, umgekehrt)):
