@@ -331,6 +331,16 @@ with tempfile.TemporaryDirectory() as ordner:
     pruefe(r.returncode == 1 and "sich bei Rippe 1 selbst" in r.stderr and
            not os.path.exists(datei("abgelehnt1.dxf")), f"stray value smoothed: {r.stderr}")
 
+    # Two pairs swapped: the outline crosses itself, with or without a notch to cut through it.
+    paare_2412 = text.splitlines()
+    paare_2412[11], paare_2412[12] = paare_2412[12], paare_2412[11]
+    with open(tippfehler, "w") as f:
+        f.write("\n".join(paare_2412) + "\n")
+    for zusatz in ([], ["--holm", "30%:5:5"]):
+        r = lauf("--dxf", datei("abgelehnt1.dxf"), "--laenge", "200", *zusatz, tippfehler)
+        pruefe(r.returncode == 1 and "kreuzt oder berührt sich selbst (bei X 64," in r.stderr and
+               not os.path.exists(datei("abgelehnt1.dxf")), f"swapped pairs {zusatz}: {r.stderr}")
+
     # A notch reaching the trailing-edge stock: its depth counts across its whole width.
     r = lauf("--dxf", datei("abgelehnt2.dxf"), "--laenge", "200", "--endleiste", "20", "--holm",
              "170:20:8", naca0012)
