@@ -20,6 +20,8 @@ constexpr double kGroessterBetrag = 1e6;
 constexpr double kMinDicke = 0.1;
 // A file whose outline is this much longer or shorter than the chord is read wrongly.
 constexpr double kLaengenToleranz = 0.01;
+// Loops beside the outline of at least this share of its area make it a figure eight.
+constexpr double kKreuzungsanteil = 0.01;
 
 Umriss Abgelehnt(Umriss u, Befund befund, std::string text) {
     u.befund = befund;
@@ -82,13 +84,15 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
     u.punkte = datei;
     Ausdehnung(u);
     const double kasten = (u.rechts - u.links) * (u.oben - u.unten);
-    // A figure eight may enclose no area at all; it is refused for what it is.
+    // A figure eight may enclose no area at all; it is refused for what it is. Trailing-edge tips
+    // that cross by a rounding step of the file print and cut as before: the loop they make is
+    // far below any cutter's width.
     if (datei.size() >= 3 && kasten > 0) {
         Linienzug linie;
         for (const UmrissPunkt& q : datei)
             linie.push_back({q.x, q.y});
         if (const Umrisspruefung pruefung = PruefeUmriss(linie);
-            pruefung.lage == Umrisslage::KreuztSich)
+            pruefung.lage == Umrisslage::KreuztSich && pruefung.nebenanteil >= kKreuzungsanteil)
             return Abgelehnt(u, Befund::KeinUmriss,
                              Meldung(meldung::kUmrissKreuztSichDatei,
                                      {ZahlText(pruefung.stelle.x, 1, ',', false),

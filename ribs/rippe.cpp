@@ -183,8 +183,15 @@ Umrisspruefung PruefePfad(const cl::Path& roh) {
     cl::SimplifyPolygon(pfad, teile, cl::pftEvenOdd);
     if (teile.empty())
         return {Umrisslage::KeineFlaeche, {}};
-    auto kreuzt = [](const cl::IntPoint& p) {
-        return Umrisspruefung{Umrisslage::KreuztSich, {Mm(p.X), Mm(p.Y)}};
+    double groesste = 0;
+    double summe = 0;
+    for (const cl::Path& teil : teile) {
+        groesste = std::max(groesste, std::abs(cl::Area(teil)));
+        summe += std::abs(cl::Area(teil));
+    }
+    const double neben = groesste > 0 ? (summe - groesste) / groesste : 1;
+    auto kreuzt = [neben](const cl::IntPoint& p) {
+        return Umrisspruefung{Umrisslage::KreuztSich, {Mm(p.X), Mm(p.Y)}, neben};
     };
     if (const auto stelle = Doppelt(pfad))
         return kreuzt(*stelle);

@@ -74,6 +74,9 @@ enum class Umrisslage {
 struct Umrisspruefung {
     Umrisslage lage = Umrisslage::Einfach;
     RippenPunkt stelle{}; // mm: where it crosses or touches itself
+    // The area of every piece but the largest, as a share of the largest: a bow tie gives 1, a
+    // file whose trailing-edge tips cross by a rounding step next to nothing.
+    double nebenanteil = 0;
 };
 // Consecutive repeated vertices, the closing one included, count once.
 Umrisspruefung PruefeUmriss(const Linienzug& umriss);

@@ -53,6 +53,9 @@ TEST(Auftrag, AlleAusgabenLehnenGleichAb) {
     const ProfilSpeicher schleife = Speicher({{10000, 600}, {0, -600}, {0, 600}, {10000, -600}});
     const ProfilSpeicher eingeschnuert =
         Speicher({{10000, 500}, {5000, 0}, {0, 500}, {0, -500}, {5000, 0}, {10000, -500}});
+    // Trailing-edge tips crossed by a rounding step: a loop of 0.0002 % of the area.
+    const ProfilSpeicher spitzen = Speicher(
+        {{10000, -2}, {9990, 10}, {3000, 600}, {0, 0}, {3000, -600}, {9990, -10}, {10000, 2}});
     const char* const kKreuzt = "Der Umriss der Datei kreuzt oder berührt sich selbst (bei X 50,0 "
                                 "mm, Y 0,0 mm); so lässt er sich nicht ausschneiden. Es wird "
                                 "nichts ausgegeben.";
@@ -104,6 +107,9 @@ TEST(Auftrag, AlleAusgabenLehnenGleichAb) {
         EXPECT_EQ(u.fehler, f.text);
         EXPECT_TRUE(u.punkte.empty());
     }
+    const Umriss spitz = Pruefe(spitzen, "100", "100");
+    EXPECT_EQ(spitz.befund, Befund::Gut) << spitz.fehler;
+    EXPECT_EQ(spitz.punkte.size(), 7U);
 }
 
 // Within 1 % the file's length passes; beyond, only when asked to scale, and then the outline
