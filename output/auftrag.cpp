@@ -20,8 +20,17 @@ constexpr double kGroessterBetrag = 1e6;
 constexpr double kMinDicke = 0.1;
 // A file whose outline is this much longer or shorter than the chord is read wrongly.
 constexpr double kLaengenToleranz = 0.01;
-// Loops beside the outline of at least this share of its area make it a figure eight.
+// A crossing within this share of the chord from the trailing edge, making loops of less than
+// this share of the area, is the file's rounding.
 constexpr double kKreuzungsanteil = 0.01;
+
+// Trailing-edge tips that cross by a rounding step of the file print and cut as before: the loop
+// they make lies at the trailing edge and is far below any cutter's width. Anywhere else a
+// crossing is a typing error in the file.
+bool NurSpitzenGekreuzt(const Umrisspruefung& pruefung, const Umriss& u) {
+    return pruefung.nebenanteil < kKreuzungsanteil &&
+           pruefung.stelle.x >= u.rechts - kKreuzungsanteil * (u.rechts - u.links);
+}
 
 Umriss Abgelehnt(Umriss u, Befund befund, std::string text) {
     u.befund = befund;
@@ -84,15 +93,13 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
     u.punkte = datei;
     Ausdehnung(u);
     const double kasten = (u.rechts - u.links) * (u.oben - u.unten);
-    // A figure eight may enclose no area at all; it is refused for what it is. Trailing-edge tips
-    // that cross by a rounding step of the file print and cut as before: the loop they make is
-    // far below any cutter's width.
+    // A figure eight may enclose no area at all; it is refused for what it is.
     if (datei.size() >= 3 && kasten > 0) {
         Linienzug linie;
         for (const UmrissPunkt& q : datei)
             linie.push_back({q.x, q.y});
         if (const Umrisspruefung pruefung = PruefeUmriss(linie);
-            pruefung.lage == Umrisslage::KreuztSich && pruefung.nebenanteil >= kKreuzungsanteil)
+            pruefung.lage == Umrisslage::KreuztSich && !NurSpitzenGekreuzt(pruefung, u))
             return Abgelehnt(u, Befund::KeinUmriss,
                              Meldung(meldung::kUmrissKreuztSichDatei,
                                      {ZahlText(pruefung.stelle.x, 1, ',', false),
