@@ -163,6 +163,8 @@ std::string Pruefen(Ziel& z, const std::vector<std::string>& eingaben) {
         return std::string(meldung::kKeinDateiname);
     if (std::string fehler = Aufloesen(z); !fehler.empty())
         return fehler;
+    if (z.name.size() > NAME_MAX)
+        return Meldung(meldung::kZielNichtSchreibbar, {AlsUtf8(z.genannt), Grund(ENAMETOOLONG)});
     if (!z.vorhanden)
         return {};
     const std::string genannt = AlsUtf8(z.genannt);
@@ -275,6 +277,8 @@ public:
         for (std::size_t i = 0; i < kSignale.size(); ++i)
             ::sigaction(kSignale[i], &m_alt[i], nullptr);
         ::sigaction(SIGXFSZ, &m_altXfsz, nullptr);
+        for (Eintrag& e : g_eintraege)
+            e.zustand = 0;
         g_anzahl = 0;
     }
     SignalWache(const SignalWache&) = delete;
@@ -463,7 +467,8 @@ std::string Abbrechen(const std::vector<Ziel>& ziele, std::string text) {
         const Sperre sperre;
         Zuruecknehmen();
     }
-    for (std::size_t i = 0; i < ziele.size(); ++i) {
+    // Only the targets begun: the entries after them belong to an earlier write.
+    for (std::size_t i = 0; i < std::min(ziele.size(), std::size_t(g_anzahl)); ++i) {
         const Eintrag& e = g_eintraege[i];
         if ((e.zustand & kErsetzt) && (e.zustand & kSicher))
             text += Meldung(meldung::kBereitsNeuSicherung,

@@ -65,8 +65,12 @@ void EinstellungMelden(const std::string& text) {
 // but a regular file of at most 1 MiB. Neither a FIFO nor a device is ever opened.
 std::optional<QByteArray> EinstellungenLesen(const std::string& pfad, std::string& grund) {
     struct stat info {};
-    if (::stat(pfad.c_str(), &info) != 0)
-        return errno == ENOENT ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
+    if (::stat(pfad.c_str(), &info) != 0) {
+        if (errno == ENOENT)
+            return QByteArray();
+        grund = std::strerror(errno);
+        return std::nullopt;
+    }
     const int fd = S_ISREG(info.st_mode)
                        ? ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)
                        : -1;

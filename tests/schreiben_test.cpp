@@ -95,6 +95,9 @@ TEST_F(Schreiben, MehrereZiele) {
 // A write that fails midway says whether the old file is still there.
 TEST_F(Schreiben, SchreibfehlerNenntDenZustand) {
     Anlegen("alt.svg");
+    // A write of several before: its state must not show in the next one's message.
+    Anlegen("b.svg");
+    ASSERT_EQ(SchreibeDateien({{Pfad("b.svg"), "b"}, {Pfad("c.svg"), "c"}}), "");
     rlimit vorher{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &vorher), 0);
     rlimit klein = vorher;
@@ -103,7 +106,10 @@ TEST_F(Schreiben, SchreibfehlerNenntDenZustand) {
     const std::string grund = std::strerror(EFBIG);
     const std::string alt = SchreibeDatei(Pfad("alt.svg"), "zu lang für die Grenze");
     const std::string neu = SchreibeDatei(Pfad("neu.svg"), "zu lang für die Grenze");
+    const std::string zwei =
+        SchreibeDateien({{Pfad("alt.svg"), "zu lang für die Grenze"}, {Pfad("b.svg"), "b"}});
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &vorher), 0);
+    EXPECT_EQ(zwei, alt);
     EXPECT_EQ(alt, "Die Datei „" + Pfad("alt.svg") + "“ konnte nicht geschrieben werden: " + grund +
                        ". Die bisherige Datei ist unverändert.");
     EXPECT_EQ(neu, "Die Datei „" + Pfad("neu.svg") + "“ konnte nicht geschrieben werden: " + grund +
