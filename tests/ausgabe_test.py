@@ -286,6 +286,20 @@ with tempfile.TemporaryDirectory() as ordner:
     for g in reste(ordner):
         os.unlink(datei(g))
 
+    # A target another program replaces while the new file is made: refused, its file kept.
+    for arten in (["svg"], zwei):
+        ziele = {a: datei("fremd." + a) for a in arten}
+        schreibe_alt(ziele)
+        r = lauf(*[x for a in arten for x in ("--" + a, ziele[a])],
+                 umgebung={"LD_PRELOAD": shim, "KESTRUN_ERSETZEN": ziele[arten[-1]],
+                           "ASAN_OPTIONS": "verify_asan_link_order=0:detect_leaks=0"})
+        pruefe(r.returncode == 1 and "von anderer Seite verändert" in r.stderr.decode(),
+               f"replaced meanwhile {arten}: {r.returncode} {r.stderr!r}")
+        pruefe(open(ziele[arten[-1]], "rb").read() == b"fremd\n" and
+               all(open(ziele[a], "rb").read() == ALT for a in arten[:-1]),
+               f"replaced meanwhile {arten}: a file lost")
+        pruefe(not reste(ordner), f"replaced meanwhile {arten}: left {reste(ordner)}")
+
     # The target's folder swapped for a link to the input's folder while writing: the write
     # stays in the folder that was checked, the input is untouched, nothing is left anywhere.
     tausch, anders = datei("tausch"), datei("anders")

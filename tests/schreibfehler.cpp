@@ -9,6 +9,8 @@
 //   KESTRUN_FEHLER_RECHTE=E         every fchmod/fchown fails with errno E (a number)
 //   KESTRUN_FEHLER_SIGNAL=N         SIGTERM to the process right after the Nth rename
 // and, for a folder swapped while a file is written:
+//   KESTRUN_ERSETZEN=ZIEL           ZIEL replaced by another file while the first temporary file
+//                                   is synced
 //   KESTRUN_TAUSCH=ORDNER:ANDERER   before the first temporary file is made in ORDNER, ORDNER is
 //                                   moved to ORDNER.weg and a link to ANDERER put in its place.
 #include <cerrno>
@@ -129,8 +131,35 @@ extern "C" ssize_t write(int fd, const void* puffer, size_t anzahl) {
     return echt(fd, puffer, anzahl);
 }
 
+namespace {
+
+// KESTRUN_ERSETZEN=ZIEL: another program replaces ZIEL while the first temporary file is
+// synced.
+void Ersetzen(int fd) {
+    static bool ersetzt = false;
+    const char* ziel = std::getenv("KESTRUN_ERSETZEN");
+    char pfad[8192], neu[8192];
+    if (ersetzt || ziel == nullptr || !Pfad(fd, nullptr, pfad, sizeof pfad))
+        return;
+    const char* basis = std::strrchr(pfad, '/');
+    if (basis == nullptr || std::strncmp(basis + 1, ".kestrun-", 9) != 0)
+        return;
+    ersetzt = true;
+    std::snprintf(neu, sizeof neu, "%s.fremd", ziel);
+    const int andere = ::open(neu, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (andere >= 0) {
+        if (::write(andere, "fremd\n", 6) != 6)
+            ::unlink(neu);
+        ::close(andere);
+    }
+    ::rename(neu, ziel);
+}
+
+} // namespace
+
 extern "C" int fsync(int fd) {
     static const auto echt = Echt<int (*)(int)>("fsync");
+    Ersetzen(fd);
     if (std::getenv("KESTRUN_FEHLER_SYNC") && ImOrdner(fd)) {
         errno = EIO;
         return -1;
