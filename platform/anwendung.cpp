@@ -61,6 +61,28 @@ void EinstellungMelden(const std::string& text) {
     std::fputs(("kestrun1: " + text + "\n").c_str(), stderr);
 }
 
+// At most kMaxEinstellungen bytes, or nullopt and the reason.
+std::optional<QByteArray> AllesLesen(int fd, std::string& grund) {
+    QByteArray inhalt;
+    for (;;) {
+        char puffer[65536];
+        const ssize_t n = ::read(fd, puffer, sizeof puffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n == 0)
+            return inhalt;
+        if (n < 0)
+            grund = std::strerror(errno);
+        else if (inhalt.size() + n > kMaxEinstellungen) // grown since fstat
+            grund = Meldung(meldung::kEinstellungenZuGross, {"1"});
+        else {
+            inhalt.append(puffer, n);
+            continue;
+        }
+        return std::nullopt;
+    }
+}
+
 // The settings file's bytes: nothing for a missing file, nullopt (and the reason) for anything
 // but a regular file of at most 1 MiB. Neither a FIFO nor a device is ever opened.
 std::optional<QByteArray> EinstellungenLesen(const std::string& pfad, std::string& grund) {
@@ -74,35 +96,20 @@ std::optional<QByteArray> EinstellungenLesen(const std::string& pfad, std::strin
     const int fd = S_ISREG(info.st_mode)
                        ? ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)
                        : -1;
+    if (fd < 0 && S_ISREG(info.st_mode)) {
+        grund = std::strerror(errno);
+        return std::nullopt;
+    }
+    // The file opened, not the one looked at, decides.
     if (fd >= 0 && ::fstat(fd, &info) != 0)
         info.st_mode = 0;
     std::optional<QByteArray> inhalt;
-    if (fd < 0 && S_ISREG(info.st_mode))
-        grund = std::strerror(errno);
-    else if (!S_ISREG(info.st_mode))
+    if (!S_ISREG(info.st_mode))
         grund = meldung::kEinstellungenKeineDatei;
     else if (info.st_size > kMaxEinstellungen)
         grund = Meldung(meldung::kEinstellungenZuGross, {"1"});
     else
-        inhalt = QByteArray();
-    // One byte more than allowed tells a file that grew meanwhile.
-    while (inhalt && fd >= 0) {
-        char puffer[65536];
-        const ssize_t n = ::read(fd, puffer, sizeof puffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            grund = std::strerror(errno);
-        if (n > 0 && inhalt->size() + n <= kMaxEinstellungen) {
-            inhalt->append(puffer, n);
-            continue;
-        }
-        if (n != 0 && grund.empty())
-            grund = Meldung(meldung::kEinstellungenZuGross, {"1"});
-        if (n != 0)
-            inhalt.reset();
-        break;
-    }
+        inhalt = AllesLesen(fd, grund);
     if (fd >= 0)
         ::close(fd);
     return inhalt;
