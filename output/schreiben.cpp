@@ -467,9 +467,11 @@ std::string Abbrechen(const std::vector<Ziel>& ziele, std::string text) {
         const Sperre sperre;
         Zuruecknehmen();
     }
+    bool geaendert = false;
     // Only the targets begun: the entries after them belong to an earlier write.
     for (std::size_t i = 0; i < std::min(ziele.size(), std::size_t(g_anzahl)); ++i) {
         const Eintrag& e = g_eintraege[i];
+        geaendert = geaendert || (e.zustand & kErsetzt);
         if ((e.zustand & kErsetzt) && (e.zustand & kSicher))
             text += Meldung(meldung::kBereitsNeuSicherung,
                             {AlsUtf8(ziele[i].genannt), SicherungsPfad(ziele[i], e)});
@@ -478,6 +480,8 @@ std::string Abbrechen(const std::vector<Ziel>& ziele, std::string text) {
         else if (e.zustand & kSicher)
             text += Meldung(meldung::kSicherungGeblieben, {SicherungsPfad(ziele[i], e)});
     }
+    if (!geaendert && ziele.size() > 1)
+        text += meldung::kUebrigeUnveraendert;
     return text;
 }
 

@@ -122,6 +122,9 @@ inline constexpr std::string_view kZielVeraendert =
 // second name beside it.
 inline constexpr std::string_view kBereitsNeuSicherung =
     " „%1“ ist schon neu geschrieben; die bisherige Datei liegt als „%2“ daneben.";
+// Added to a failed write of several files that was undone completely.
+inline constexpr std::string_view kUebrigeUnveraendert =
+    " Auch keine der anderen Ausgabedateien wurde verändert oder angelegt.";
 // %1 the path as named.
 inline constexpr std::string_view kBereitsNeuAngelegt =
     " „%1“ ist schon neu angelegt und ließ sich nicht wieder entfernen.";

@@ -203,6 +203,8 @@ with tempfile.TemporaryDirectory() as ordner:
                                   r"liegt als „([^“]*)“ daneben", text))
         pruefe(r.returncode == 1, f"{fall}: exit {r.returncode} {text!r}")
         pruefe(set(genannt) == {ziele[a] for a in neu}, f"{fall}: names {genannt} in {text!r}")
+        pruefe(("keine der anderen Ausgabedateien wurde verändert" in text) == (not neu),
+               f"{fall}: {text!r}")
         for a, z in ziele.items():
             if a in neu:
                 pruefe(open(z, "rb").read() != ALT, f"{fall}: {a} said new but old")
