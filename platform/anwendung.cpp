@@ -161,9 +161,24 @@ std::optional<QByteArray> AlsIni(const Werte& werte) {
     return datei.readAll();
 }
 
+// One change: a value, or none to remove the key and, as the toolkit does, the group of that
+// name with everything in it. True when it changes something.
+bool Anwenden(Werte& werte, const QString& schluessel, const std::optional<QVariant>& wert) {
+    if (wert) {
+        if (werte.value(schluessel) == *wert)
+            return false;
+        werte.insert(schluessel, *wert);
+        return true;
+    }
+    const QString gruppe = schluessel + QLatin1Char('/');
+    return werte.remove(schluessel) + werte.removeIf([&](const auto& e) {
+        return e.key().startsWith(gruppe);
+    }) > 0;
+}
+
 // The settings, read by the program itself from the file and kept in memory, written back
-// through the one safe writer. A file another program changed is read again when no change of
-// this one is pending.
+// through the one safe writer. A file another program changed is read again, with this one's
+// pending changes put on top, as the toolkit did.
 class Einstellungsspeicher {
 public:
     explicit Einstellungsspeicher(QString datei) : m_datei(std::move(datei)) { Lesen(); }
@@ -172,18 +187,11 @@ public:
         Aktualisieren();
         return m_werte.value(schluessel);
     }
-    void Setzen(const QString& schluessel, const QString* wert) {
+    void Setzen(const QString& schluessel, std::optional<QVariant> wert) {
         Aktualisieren();
-        if (wert) {
-            m_werte.insert(schluessel, *wert);
-        } else {
-            // As the toolkit does: a group goes with everything in it.
-            m_werte.remove(schluessel);
-            m_werte.removeIf([&](const auto& eintrag) {
-                return eintrag.key().startsWith(schluessel + QLatin1Char('/'));
-            });
-        }
-        m_geaendert = true;
+        if (!Anwenden(m_werte, schluessel, wert))
+            return;
+        m_aenderungen.emplace_back(schluessel, std::move(wert));
         Vormerken();
     }
     bool Gesperrt() const { return m_gesperrt; }
@@ -193,22 +201,26 @@ public:
 private:
     void Lesen();
     void Aktualisieren() {
+        if (!Aktuell())
+            Lesen();
+    }
+    bool Aktuell() const {
         struct stat jetzt {};
         const bool da = ::stat(QFile::encodeName(m_datei).constData(), &jetzt) == 0;
-        if (!m_geaendert && (da != m_da || (da && !GleicherStand(jetzt, m_stand))))
-            Lesen();
+        return da == m_da && (!da || GleicherStand(jetzt, m_stand));
     }
     void Vormerken();
 
     QString m_datei;
     Werte m_werte;
+    std::vector<std::pair<QString, std::optional<QVariant>>> m_aenderungen;
     bool m_gesperrt = false; // refused: nothing is written this session
-    bool m_geaendert = false;
     bool m_vorgemerkt = false;
     bool m_da = false;
     struct stat m_stand {};
 };
 
+// The file's values, with the changes not yet written put on top again.
 void Einstellungsspeicher::Lesen() {
     const std::string pfad = QFile::encodeName(m_datei).toStdString();
     m_da = ::stat(pfad.c_str(), &m_stand) == 0;
@@ -218,13 +230,16 @@ void Einstellungsspeicher::Lesen() {
         EinstellungMelden(Meldung(meldung::kEinstellungenNichtGelesen, {AlsUtf8(pfad), grund}));
     m_gesperrt = !inhalt;
     m_werte = inhalt && !inhalt->isEmpty() ? AlsWerte(*inhalt) : Werte();
-    m_geaendert = false;
+    for (const auto& [schluessel, wert] : m_aenderungen)
+        Anwenden(m_werte, schluessel, wert);
 }
 
 void Einstellungsspeicher::Speichern() {
-    if (!m_geaendert)
+    if (m_aenderungen.empty())
         return;
-    m_geaendert = false;
+    if (!Aktuell())
+        Lesen();
+    m_aenderungen.clear();
     if (m_gesperrt)
         return;
     const std::string pfad = QFile::encodeName(m_datei).toStdString();
@@ -316,8 +331,9 @@ BOOL CWinApp::WriteProfileString(const char* lpszSection, const char* lpszEntry,
                                  const char* lpszValue) {
     Einstellungsspeicher& einstellungen = Einstellungen(*this);
     // As Win32 does: no value removes the entry.
-    const QString wert = QString::fromUtf8(lpszValue ? lpszValue : "");
-    einstellungen.Setzen(Schluessel(lpszSection, lpszEntry), lpszValue ? &wert : nullptr);
+    einstellungen.Setzen(Schluessel(lpszSection, lpszEntry),
+                         lpszValue ? std::optional<QVariant>(QString::fromUtf8(lpszValue))
+                                   : std::nullopt);
     return einstellungen.Gesperrt() ? FALSE : TRUE;
 }
 

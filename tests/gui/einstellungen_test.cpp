@@ -13,6 +13,7 @@
 #include <QRadioButton>
 
 #include <chrono>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 
@@ -367,6 +368,23 @@ TEST_F(Gedaechtnis, EinstellungsdateiNurAlsGewoehnlicheDatei) {
     ::unlink(pfad.c_str());
     ::unlink(ziel.c_str());
     Neustart();
+}
+
+// Another program's change made while one of this program's is pending: both are kept.
+TEST_F(Gedaechtnis, FremdeAenderungBleibt) {
+    const std::string pfad = Einstellungen()->fileName().toStdString();
+    AfxGetApp()->WriteProfileString("Test", "Eigen", "1");
+    AfxGetApp()->WriteProfileString("Test", "Beide", "eigen");
+    // A new file put in place, as the toolkit writes one.
+    std::ofstream(pfad + ".neu") << "[Test]\nFremd=2\nBeide=fremd\n";
+    ASSERT_EQ(std::rename((pfad + ".neu").c_str(), pfad.c_str()), 0);
+    EinstellungenSpeichern();
+    std::ifstream datei(pfad);
+    const std::string text{std::istreambuf_iterator<char>(datei), {}};
+    EXPECT_NE(text.find("Eigen=1"), std::string::npos) << text;
+    EXPECT_NE(text.find("Fremd=2"), std::string::npos) << text;
+    EXPECT_NE(text.find("Beide=eigen"), std::string::npos) << text;
+    EXPECT_STREQ(AfxGetApp()->GetProfileString("Test", "Fremd").GetString(), "2");
 }
 
 } // namespace
