@@ -1,5 +1,6 @@
 // The one way this program writes a file: a temporary file beside the target, every write
-// checked, synced, then renamed onto the target. Plain C++ and POSIX.
+// checked, synced, then renamed onto the target, all relative to the target's folder opened
+// once. Plain C++ and POSIX.
 #pragma once
 
 #include <string>
@@ -12,10 +13,14 @@ struct Ausgabedatei {
 };
 
 // Writes every file or none: "" when all are in place, otherwise a German message and every
-// target as it was. A target is refused when it exists and is not a regular file, is read-only,
-// is one of the files named in eingaben (same device and inode), or is named twice. A symlink
-// is written through to the file it points to; an existing target keeps its permission bits, a
-// new one gets them from the umask. TERM, INT and HUP while writing remove the temporary files.
+// target as it was; an old file that could not be put back keeps a second name beside it, which
+// the message names with the target already new. A target is refused when it exists and is not
+// a regular file, is read-only, is one of the files named in eingaben (same device and inode),
+// or is named twice (the same folder and name, or the same file). A symlink is written through
+// to the file it points to; an existing target keeps its permission bits (without set-id bits)
+// and, where the process may, its owner; a new one gets them from the umask. TERM, INT and HUP
+// while writing undo the write. Should an old file's second name stay after every file is in
+// place, the message says so.
 std::string SchreibeDateien(const std::vector<Ausgabedatei>& dateien,
                             const std::vector<std::string>& eingaben = {});
 

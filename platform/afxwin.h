@@ -288,9 +288,11 @@ public:
     explicit CWinApp(const char* lpszAppName = nullptr);
     ~CWinApp() override;
 
-    // The settings live in the desktop's place for them (QSettings: ~/.config, or
-    // $XDG_CONFIG_HOME) under the organisation given here and the application's name. A missing
-    // or unreadable file reads as empty, so every value falls back to its default.
+    // The settings live in the desktop's place for them (~/.config, or $XDG_CONFIG_HOME) under
+    // the organisation given here and the application's name, in the toolkit's INI layout. A
+    // missing or damaged file reads as empty, so every value falls back to its default; one that
+    // is no regular file of at most 1 MiB is not read, said once on stderr, and not written.
+    // Written through the one safe writer.
     void SetRegistryKey(const char* lpszRegistryKey);
     CString GetProfileString(const char* lpszSection, const char* lpszEntry,
                              const char* lpszDefault = nullptr) const;
@@ -346,6 +348,9 @@ private:
 // The path of the running program.
 CString GetModuleFileName();
 int GetSystemMetrics(int nIndex);
+// Writes pending changes of the settings now; otherwise that happens once the event loop runs
+// again, and at the end.
+void EinstellungenSpeichern();
 // rString = the string nIDS with %1 (and %2) replaced by lpsz1 (and lpsz2).
 void AfxFormatString1(CString& rString, UINT nIDS, const char* lpsz1);
 void AfxFormatString2(CString& rString, UINT nIDS, const char* lpsz1, const char* lpsz2);

@@ -115,4 +115,36 @@ inline constexpr std::string_view kSchreibenMisslungenUnveraendert =
 inline constexpr std::string_view kSchreibenMisslungenNichtsAngelegt =
     "Die Datei „%1“ konnte nicht geschrieben werden: %2. Es wurde nichts angelegt.";
 
+// %1 the path as named: the file changed between the check and the rename.
+inline constexpr std::string_view kZielVeraendert =
+    "„%1“ wurde während des Schreibens von anderer Seite verändert; sie wird nicht überschrieben.";
+// Added to a failure whose undoing failed in part. %1 the path as named, %2 the old file's
+// second name beside it.
+inline constexpr std::string_view kBereitsNeuSicherung =
+    " „%1“ ist schon neu geschrieben; die bisherige Datei liegt als „%2“ daneben.";
+// Added to a failed write of several files that was undone completely.
+inline constexpr std::string_view kUebrigeUnveraendert =
+    " Auch keine der anderen Ausgabedateien wurde verändert oder angelegt.";
+// %1 the path as named.
+inline constexpr std::string_view kBereitsNeuAngelegt =
+    " „%1“ ist schon neu angelegt und ließ sich nicht wieder entfernen.";
+// %1 the old file's second name.
+inline constexpr std::string_view kSicherungGeblieben =
+    " Die Sicherung „%1“ der bisherigen Datei ließ sich nicht löschen.";
+// Every file written, but an old file's second name left: %1 that name.
+inline constexpr std::string_view kGeschriebenSicherungGeblieben =
+    "Alle Dateien sind geschrieben, aber die Sicherung „%1“ der bisherigen Datei ließ sich nicht "
+    "löschen.";
+
+// The settings file refused at the start: %1 the file, %2 why.
+inline constexpr std::string_view kEinstellungenNichtGelesen =
+    "Die Einstellungsdatei „%1“ wird nicht gelesen: %2. Das Programm beginnt mit den Startwerten "
+    "und speichert in dieser Sitzung keine Einstellungen.";
+inline constexpr std::string_view kEinstellungenKeineDatei = "sie ist keine gewöhnliche Datei";
+// %1 the limit in MiB.
+inline constexpr std::string_view kEinstellungenZuGross = "sie ist größer als %1 MiB";
+// %1 the writer's message.
+inline constexpr std::string_view kEinstellungenNichtGespeichert =
+    "Die Einstellungen wurden nicht gespeichert: %1";
+
 } // namespace meldung

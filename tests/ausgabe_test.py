@@ -7,6 +7,7 @@ and nothing left beside it, or exit 0 with a complete file.
 Usage: ausgabe_test.py KESTRUN1 SCHREIBFEHLER_SO SOURCE_DIR
 """
 import os
+import re
 import resource
 import signal
 import stat
@@ -182,6 +183,142 @@ with tempfile.TemporaryDirectory() as ordner:
         p.send_signal(sig)
         p.wait(timeout=60)
         pruefe(not reste(ordner), f"kill {sig} after {4 * nummer} ms left {reste(ordner)}")
+
+    # Renames failing call by call ("N-": that one and every later one, the undoing included),
+    # and a TERM right after a rename: every target as it was, or the message names each one
+    # that is new and where its old content lies, and that second name is never deleted.
+    def schreibe_alt(ziele):
+        for z in ziele.values():
+            with open(z, "wb") as f:
+                f.write(ALT)
+
+    def mit_fehlern(**variablen):
+        return dict(variablen, LD_PRELOAD=shim, KESTRUN_FEHLER_ORDNER=ordner,
+                    ASAN_OPTIONS="verify_asan_link_order=0:detect_leaks=0")
+
+    def pruefe_rest(fall, r, ziele, neu, vorhanden=True):
+        """neu: the kinds the message must name as written anew, their old file kept aside."""
+        text = r.stderr.decode()
+        genannt = dict(re.findall(r"„([^“]*)“ ist schon neu geschrieben; die bisherige Datei "
+                                  r"liegt als „([^“]*)“ daneben", text))
+        pruefe(r.returncode == 1, f"{fall}: exit {r.returncode} {text!r}")
+        pruefe(set(genannt) == {ziele[a] for a in neu}, f"{fall}: names {genannt} in {text!r}")
+        pruefe(("keine der anderen Ausgabedateien wurde verändert" in text) == (not neu),
+               f"{fall}: {text!r}")
+        for a, z in ziele.items():
+            if a in neu:
+                pruefe(open(z, "rb").read() != ALT, f"{fall}: {a} said new but old")
+                pruefe(os.path.exists(genannt.get(z, "")) and
+                       open(genannt.get(z, os.devnull), "rb").read() == ALT,
+                       f"{fall}: {a}: old content not kept aside")
+            elif vorhanden:
+                pruefe(open(z, "rb").read() == ALT, f"{fall}: {a} not restored")
+            else:
+                pruefe(not os.path.exists(z), f"{fall}: {a} left behind")
+        for sicherung in genannt.values():
+            if os.path.exists(sicherung):
+                os.unlink(sicherung)
+        pruefe(not reste(ordner), f"{fall}: left {reste(ordner)}")
+
+    zwei, drei = ["svg", "dxf"], ["pdf", "svg", "dxf"]
+    faelle = [  # kinds, variables, the kinds left new, whether the targets exist before
+        (zwei, {"KESTRUN_FEHLER_UMBENENNEN": "1"}, [], True),
+        (zwei, {"KESTRUN_FEHLER_UMBENENNEN": "2"}, [], True),
+        (zwei, {"KESTRUN_FEHLER_UMBENENNEN": "2-"}, ["svg"], True),
+        (zwei, {"KESTRUN_FEHLER_UMBENENNEN": "2-"}, [], False),
+        (drei, {"KESTRUN_FEHLER_UMBENENNEN": "3"}, [], True),
+        (drei, {"KESTRUN_FEHLER_UMBENENNEN": "2-"}, ["pdf"], True),
+        (drei, {"KESTRUN_FEHLER_UMBENENNEN": "3-"}, ["pdf", "svg"], True),
+        # Without hard links the old files are copied aside, and put back the same way.
+        (zwei, {"KESTRUN_FEHLER_UMBENENNEN": "2", "KESTRUN_FEHLER_VERKNUEPFEN": "1"}, [], True),
+        (drei, {"KESTRUN_FEHLER_UMBENENNEN": "2-", "KESTRUN_FEHLER_VERKNUEPFEN": "18"}, ["pdf"],
+         True),
+    ]
+    for arten, variablen, neu, vorhanden in faelle:
+        fall = f"{arten} {variablen} {'existing' if vorhanden else 'new'}"
+        ziele = {a: datei("um." + a) for a in arten}
+        for z in ziele.values():
+            if os.path.exists(z):
+                os.unlink(z)
+        if vorhanden:
+            schreibe_alt(ziele)
+        r = lauf(*[x for a in arten for x in ("--" + a, ziele[a])],
+                 umgebung=mit_fehlern(**variablen))
+        pruefe_rest(fall, r, ziele, neu, vorhanden)
+        pruefe("Eingabe-/Ausgabefehler" in r.stderr.decode(), f"{fall}: {r.stderr!r}")
+
+    for arten in (zwei, drei):
+        for n in range(1, len(arten) + 1):
+            ziele = {a: datei("sig." + a) for a in arten}
+            schreibe_alt(ziele)
+            r = lauf(*[x for a in arten for x in ("--" + a, ziele[a])],
+                     umgebung=mit_fehlern(KESTRUN_FEHLER_SIGNAL=str(n)))
+            pruefe(r.returncode == -signal.SIGTERM, f"TERM after rename {n}: {r.returncode}")
+            pruefe(all(open(z, "rb").read() == ALT for z in ziele.values()),
+                   f"{arten} TERM after rename {n}: not all old")
+            pruefe(not reste(ordner), f"{arten} TERM after rename {n}: left {reste(ordner)}")
+
+    # Filesystems without hard links or modes (FAT, exFAT, fuse): the second export and every
+    # overwrite work; EPERM, EOPNOTSUPP, EXDEV, EMLINK from link, EPERM and EOPNOTSUPP from
+    # fchmod and fchown.
+    for variablen in ({"KESTRUN_FEHLER_VERKNUEPFEN": "1"}, {"KESTRUN_FEHLER_VERKNUEPFEN": "95"},
+                      {"KESTRUN_FEHLER_VERKNUEPFEN": "18"}, {"KESTRUN_FEHLER_VERKNUEPFEN": "31"},
+                      {"KESTRUN_FEHLER_RECHTE": "1"}, {"KESTRUN_FEHLER_RECHTE": "95"},
+                      {"KESTRUN_FEHLER_RECHTE": "1", "KESTRUN_FEHLER_VERKNUEPFEN": "1"}):
+        for arten in (["svg"], zwei):
+            ziele = {a: datei("fat." + a) for a in arten}
+            schreibe_alt(ziele)
+            r = lauf(*[x for a in arten for x in ("--" + a, ziele[a])],
+                     umgebung=mit_fehlern(**variablen))
+            pruefe(r.returncode == 0 and
+                   all(open(z, "rb").read() == ganz[a] for a, z in ziele.items()),
+                   f"{variablen} {arten}: {r.returncode} {r.stderr!r}")
+            pruefe(not reste(ordner), f"{variablen} {arten}: left {reste(ordner)}")
+
+    # An old file's second name that cannot be deleted after success is named.
+    ziele = {a: datei("bleibt." + a) for a in zwei}
+    schreibe_alt(ziele)
+    r = lauf(*[x for a in zwei for x in ("--" + a, ziele[a])],
+             umgebung=mit_fehlern(KESTRUN_FEHLER_LOESCHEN="1-"))
+    genannt = re.findall(r"die Sicherung „([^“]*)“ der bisherigen Datei", r.stderr.decode())
+    pruefe(r.returncode == 1 and len(genannt) == 2 and
+           all(open(g, "rb").read() == ALT for g in genannt if os.path.exists(g)) and
+           all(open(z, "rb").read() == ganz[a] for a, z in ziele.items()),
+           f"backup left: {r.returncode} {r.stderr!r}")
+    for g in reste(ordner):
+        os.unlink(datei(g))
+
+    # A target another program replaces while the new file is made: refused, its file kept.
+    for arten in (["svg"], zwei):
+        ziele = {a: datei("fremd." + a) for a in arten}
+        schreibe_alt(ziele)
+        r = lauf(*[x for a in arten for x in ("--" + a, ziele[a])],
+                 umgebung={"LD_PRELOAD": shim, "KESTRUN_ERSETZEN": ziele[arten[-1]],
+                           "ASAN_OPTIONS": "verify_asan_link_order=0:detect_leaks=0"})
+        pruefe(r.returncode == 1 and "von anderer Seite verändert" in r.stderr.decode(),
+               f"replaced meanwhile {arten}: {r.returncode} {r.stderr!r}")
+        pruefe(open(ziele[arten[-1]], "rb").read() == b"fremd\n" and
+               all(open(ziele[a], "rb").read() == ALT for a in arten[:-1]),
+               f"replaced meanwhile {arten}: a file lost")
+        pruefe(not reste(ordner), f"replaced meanwhile {arten}: left {reste(ordner)}")
+
+    # The target's folder swapped for a link to the input's folder while writing: the write
+    # stays in the folder that was checked, the input is untouched, nothing is left anywhere.
+    tausch, anders = datei("tausch"), datei("anders")
+    os.mkdir(tausch)
+    os.mkdir(anders)
+    with open(naca, "rb") as f, open(os.path.join(anders, "t.svg"), "wb") as g:
+        g.write(f.read())
+    r = lauf("--svg", os.path.join(tausch, "t.svg"), eingabe=os.path.join(anders, "t.svg"),
+             umgebung={"LD_PRELOAD": shim, "KESTRUN_TAUSCH": f"{tausch}:{anders}",
+                       "ASAN_OPTIONS": "verify_asan_link_order=0:detect_leaks=0"})
+    pruefe(os.path.islink(tausch), "folder swap did not happen")
+    pruefe(open(os.path.join(anders, "t.svg"), "rb").read() == open(naca, "rb").read(),
+           f"folder swap: input overwritten ({r.returncode} {r.stderr!r})")
+    weg = os.path.join(tausch + ".weg", "t.svg")
+    pruefe(r.returncode == 0 and os.path.exists(weg) and open(weg, "rb").read().startswith(b"<"),
+           f"folder swap: {r.returncode} {r.stderr!r}")
+    pruefe(not reste(anders) and not reste(tausch + ".weg"), "folder swap: rest left")
 
     # Names that are not UTF-8 are used exactly; messages never carry control characters.
     roh_ein = os.path.join(os.fsencode(ordner), b"prof\xff.dat")

@@ -8,10 +8,12 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 namespace {
@@ -93,6 +95,9 @@ TEST_F(Schreiben, MehrereZiele) {
 // A write that fails midway says whether the old file is still there.
 TEST_F(Schreiben, SchreibfehlerNenntDenZustand) {
     Anlegen("alt.svg");
+    // A write of several before: its state must not show in the next one's message.
+    Anlegen("b.svg");
+    ASSERT_EQ(SchreibeDateien({{Pfad("b.svg"), "b"}, {Pfad("c.svg"), "c"}}), "");
     rlimit vorher{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &vorher), 0);
     rlimit klein = vorher;
@@ -101,13 +106,115 @@ TEST_F(Schreiben, SchreibfehlerNenntDenZustand) {
     const std::string grund = std::strerror(EFBIG);
     const std::string alt = SchreibeDatei(Pfad("alt.svg"), "zu lang für die Grenze");
     const std::string neu = SchreibeDatei(Pfad("neu.svg"), "zu lang für die Grenze");
+    const std::string zwei =
+        SchreibeDateien({{Pfad("alt.svg"), "zu lang für die Grenze"}, {Pfad("b.svg"), "b"}});
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &vorher), 0);
+    EXPECT_EQ(zwei, alt + " Auch keine der anderen Ausgabedateien wurde verändert oder angelegt.");
     EXPECT_EQ(alt, "Die Datei „" + Pfad("alt.svg") + "“ konnte nicht geschrieben werden: " + grund +
                        ". Die bisherige Datei ist unverändert.");
     EXPECT_EQ(neu, "Die Datei „" + Pfad("neu.svg") + "“ konnte nicht geschrieben werden: " + grund +
                        ". Es wurde nichts angelegt.");
     EXPECT_EQ(Inhalt("alt.svg"), "alt");
     EXPECT_NE(::access(Pfad("neu.svg").c_str(), F_OK), 0);
+}
+
+// One new target under two spellings is one file: caught before anything is written.
+TEST_F(Schreiben, ZweiSchreibweisenEinesNeuenZiels) {
+    ASSERT_EQ(::mkdir(Pfad("d").c_str(), 0755), 0);
+    ASSERT_EQ(::symlink("d", Pfad("l").c_str()), 0);
+    const struct {
+        std::string zweiter;
+    } faelle[] = {{Pfad("d/./t.x")}, {Pfad("l/t.x")}, {Pfad("d/../d/t.x")}, {Pfad("d//t.x")}};
+    for (const auto& f : faelle) {
+        EXPECT_EQ(SchreibeDateien({{Pfad("d/t.x"), "1"}, {f.zweiter, "2"}}),
+                  "„" + f.zweiter + "“ ist zweimal als Ausgabe genannt.")
+            << f.zweiter;
+        EXPECT_NE(::access(Pfad("d/t.x").c_str(), F_OK), 0) << f.zweiter;
+    }
+}
+
+// Temporary files a killed run left are removed once they are old and their process is gone;
+// anything else stays.
+TEST_F(Schreiben, AlteResteWerdenEntfernt) {
+    pid_t tot = 4194000;
+    while (::kill(tot, 0) == 0 || errno != ESRCH)
+        --tot;
+    const std::string t = std::to_string(tot);
+    const struct {
+        std::string name;
+        bool alt;
+        bool bleibt;
+    } faelle[] = {
+        {".kestrun-" + t + "-0-0", true, false},
+        {".kestrun-" + t + "-1-12", true, false},
+        {".kestrun-" + t + "-0-1", false, true},    // too young
+        {".kestrun-1-0-0", true, true},             // its process runs
+        {".kestrun-" + t + "-0-0.alt", true, true}, // an old file's second name
+        {".kestrun-" + t + "-0", true, true},       // not the pattern
+        {".kestrun-" + t + "-0-0x", true, true},    // not the pattern
+        {".kestrun--" + t + "-0-0", true, true},    // not the pattern
+        {"kestrun-" + t + "-0-0", true, true},      // not the pattern
+    };
+    for (const auto& f : faelle) {
+        Anlegen(f.name);
+        if (f.alt) {
+            const timeval zeiten[2] = {{std::time(nullptr) - 120, 0},
+                                       {std::time(nullptr) - 120, 0}};
+            ASSERT_EQ(::utimes(Pfad(f.name).c_str(), zeiten), 0);
+        }
+    }
+    EXPECT_EQ(SchreibeDatei(Pfad("neu.svg"), "neu"), "");
+    for (const auto& f : faelle)
+        EXPECT_EQ(::access(Pfad(f.name).c_str(), F_OK) == 0, f.bleibt) << f.name;
+}
+
+// Root overwriting another user's file leaves it theirs, without set-id bits.
+TEST_F(Schreiben, EigentuemerBleibt) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root";
+    const struct {
+        mode_t modus;
+        mode_t erwartet;
+    } faelle[] = {{0644, 0644}, {04755, 0755}, {02750, 0750}, {01777, 01777}};
+    for (const auto& f : faelle) {
+        Anlegen("fremd.svg");
+        ASSERT_EQ(::chown(Pfad("fremd.svg").c_str(), 1234, 5678), 0);
+        ASSERT_EQ(::chmod(Pfad("fremd.svg").c_str(), f.modus), 0);
+        for (const auto& dateien :
+             {std::vector<Ausgabedatei>{{Pfad("fremd.svg"), "neu"}},
+              std::vector<Ausgabedatei>{{Pfad("fremd.svg"), "neu"}, {Pfad("b.svg"), "b"}}}) {
+            ASSERT_EQ(SchreibeDateien(dateien), "");
+            struct stat info {};
+            ASSERT_EQ(::stat(Pfad("fremd.svg").c_str(), &info), 0);
+            EXPECT_EQ(info.st_uid, 1234U);
+            EXPECT_EQ(info.st_gid, 5678U);
+            EXPECT_EQ(info.st_mode & 07777, f.erwartet) << std::oct << f.modus;
+            EXPECT_EQ(Inhalt("fremd.svg"), "neu");
+        }
+    }
+}
+
+// A target path of PATH_MAX - 1 bytes with a short name, whose temporary file's path would be
+// longer, is written like any other.
+TEST_F(Schreiben, LangerPfad) {
+    const std::string name = "ziel.svg";
+    const std::size_t laenge = PATH_MAX - 2 - name.size();
+    std::string ordner = m_ordner;
+    while (ordner.size() < laenge) {
+        ordner += "/" + std::string(std::min<std::size_t>(200, laenge - ordner.size() - 1), 'o');
+        ASSERT_EQ(::mkdir(ordner.c_str(), 0755), 0) << ordner.size();
+    }
+    const std::string ziel = ordner + "/" + name;
+    ASSERT_EQ(ziel.size(), std::size_t{PATH_MAX - 1});
+    for (int mal = 0; mal < 2; ++mal) {
+        EXPECT_EQ(SchreibeDateien({{ziel, "neu"}, {ordner + "/b.svg", "b"}}), "");
+        std::ifstream f(ziel);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), "neu");
+    }
+    std::set<std::string> namen;
+    for (const auto& e : std::filesystem::directory_iterator(ordner))
+        namen.insert(e.path().filename().string());
+    EXPECT_EQ(namen.size(), 2U);
 }
 
 } // namespace

@@ -3,14 +3,23 @@
 #include "hauptfenster.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRadioButton>
 
+#include <chrono>
+#include <cstdio>
 #include <fstream>
+#include <functional>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -269,6 +278,113 @@ TEST_F(Gedaechtnis, AbgelehnterWertNimmtDenFokus) {
         EXPECT_EQ(QApplication::focusWidget(), W(f.feld));
         EXPECT_EQ(C<QLineEdit>(f.feld)->selectedText(), Text(f.feld));
     }
+}
+
+// The settings file in hostile shapes: the start neither hangs nor reads more than 1 MiB, says
+// once why it starts with the start values, and never writes anything but a regular file.
+TEST_F(Gedaechtnis, EinstellungsdateiNurAlsGewoehnlicheDatei) {
+    const QString datei = Einstellungen()->fileName();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(datei).absolutePath()));
+    const std::string pfad = datei.toStdString();
+    const std::string ziel = m_dir.filePath("ziel").toStdString();
+    const std::string kGrosserInhalt =
+        "[Hauptfenster]\nProfillaenge=250\n" + std::string(2 * 1024 * 1024, ';') + "\n";
+    const struct {
+        const char* fall;
+        std::function<void()> anlegen;
+        bool gelesen; // the file's value shows
+        bool meldung; // a message on stderr
+        bool verweis; // the name stays a link
+        char art;     // what the link's target is afterwards: 'f' a FIFO, 'c' a device, 'r' a file
+    } faelle[] = {
+        {"FIFO", [&] { ASSERT_EQ(::mkfifo(pfad.c_str(), 0600), 0); }, false, true, false, 'f'},
+        {"link to a device",
+         [&] {
+             // A device of its own where root may make one, else /dev/null, which only root
+             // could replace.
+             if (::mknod(ziel.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) != 0)
+                 ASSERT_EQ(::symlink("/dev/null", pfad.c_str()), 0);
+             else
+                 ASSERT_EQ(::symlink(ziel.c_str(), pfad.c_str()), 0);
+         },
+         false, true, true, 'c'},
+        {"2 MiB", [&] { std::ofstream(pfad, std::ios::binary) << kGrosserInhalt; }, false, true,
+         false, 'r'},
+        {"2 GiB, sparse",
+         [&] {
+             std::ofstream(pfad, std::ios::binary) << "[Hauptfenster]\nProfillaenge=250\n";
+             ASSERT_EQ(::truncate(pfad.c_str(), off_t{2} << 30), 0);
+         },
+         false, true, false, 'r'},
+        {"link to a file",
+         [&] {
+             std::ofstream(ziel, std::ios::binary) << "[Hauptfenster]\nProfillaenge=250\n";
+             ASSERT_EQ(::symlink(ziel.c_str(), pfad.c_str()), 0);
+         },
+         true, false, true, 'r'},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.fall);
+        ::unlink(pfad.c_str());
+        ::unlink(ziel.c_str());
+        f.anlegen();
+        struct stat vorher {};
+        ASSERT_EQ(::stat(pfad.c_str(), &vorher), 0);
+        // A start that hangs ends the test run here.
+        ::alarm(20);
+        const auto anfang = std::chrono::steady_clock::now();
+        ::testing::internal::CaptureStderr();
+        Neustart();
+        AfxGetApp()->WriteProfileString("Test", "Wert", "neu");
+        AfxGetApp()->GetProfileString("Test", "Wert");
+        EinstellungenSpeichern();
+        const std::string fehler = ::testing::internal::GetCapturedStderr();
+        ::alarm(0);
+        EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::seconds(3));
+        EXPECT_EQ(Text(IDC_PROFILLAENGE), f.gelesen ? "250" : "100");
+        const std::string meldung = "wird nicht gelesen";
+        EXPECT_EQ(fehler.find(meldung) != std::string::npos, f.meldung) << fehler;
+        EXPECT_EQ(fehler.find(meldung), fehler.rfind(meldung)) << fehler;
+        struct stat name {
+        }, nachher{};
+        ASSERT_EQ(::lstat(pfad.c_str(), &name), 0);
+        ASSERT_EQ(::stat(pfad.c_str(), &nachher), 0);
+        EXPECT_EQ(S_ISLNK(name.st_mode), f.verweis);
+        if (!f.gelesen) {
+            EXPECT_EQ(nachher.st_ino, vorher.st_ino);
+        }
+        EXPECT_EQ(S_ISFIFO(nachher.st_mode), f.art == 'f');
+        EXPECT_EQ(S_ISCHR(nachher.st_mode), f.art == 'c');
+        if (f.art == 'r' && !f.gelesen) {
+            EXPECT_EQ(nachher.st_size, vorher.st_size);
+        }
+        if (f.gelesen) {
+            std::ifstream geschrieben(ziel);
+            const std::string text{std::istreambuf_iterator<char>(geschrieben), {}};
+            EXPECT_NE(text.find("Wert=neu"), std::string::npos) << text;
+            EXPECT_NE(text.find("Profillaenge=250"), std::string::npos) << text;
+        }
+    }
+    ::unlink(pfad.c_str());
+    ::unlink(ziel.c_str());
+    Neustart();
+}
+
+// Another program's change made while one of this program's is pending: both are kept.
+TEST_F(Gedaechtnis, FremdeAenderungBleibt) {
+    const std::string pfad = Einstellungen()->fileName().toStdString();
+    AfxGetApp()->WriteProfileString("Test", "Eigen", "1");
+    AfxGetApp()->WriteProfileString("Test", "Beide", "eigen");
+    // A new file put in place, as the toolkit writes one.
+    std::ofstream(pfad + ".neu") << "[Test]\nFremd=2\nBeide=fremd\n";
+    ASSERT_EQ(std::rename((pfad + ".neu").c_str(), pfad.c_str()), 0);
+    EinstellungenSpeichern();
+    std::ifstream datei(pfad);
+    const std::string text{std::istreambuf_iterator<char>(datei), {}};
+    EXPECT_NE(text.find("Eigen=1"), std::string::npos) << text;
+    EXPECT_NE(text.find("Fremd=2"), std::string::npos) << text;
+    EXPECT_NE(text.find("Beide=eigen"), std::string::npos) << text;
+    EXPECT_STREQ(AfxGetApp()->GetProfileString("Test", "Fremd").GetString(), "2");
 }
 
 } // namespace

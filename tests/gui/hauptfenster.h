@@ -60,8 +60,10 @@ protected:
         m_dlg.reset();
     }
 
-    // The program's settings file, in the test's own folder (see main.cpp).
+    // The program's settings file, in the test's own folder (see main.cpp), with the program's
+    // pending changes in it.
     static std::unique_ptr<QSettings> Einstellungen() {
+        EinstellungenSpeichern();
         return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                            "Kestrun1", "Kestrun1");
     }
