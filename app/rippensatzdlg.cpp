@@ -229,7 +229,8 @@ void CRippensatzDlg::OnDrucken() {
                                    " mm. Auf " + std::to_string(druck.plan.seiten) +
                                    " Seiten verteilt drucken?"
                              : std::string();
-        });
+        },
+        Eingaben());
 }
 
 void CRippensatzDlg::OnSeitenansicht() {
@@ -237,7 +238,8 @@ void CRippensatzDlg::OnSeitenansicht() {
     const auto teile = TeileOderGesagt(job);
     if (!teile)
         return;
-    m_haupt.Vorschau(this, "_rippen.pdf", [&](const CDC& dc) { return PlaneDruck(dc, *teile); });
+    m_haupt.Vorschau(
+        this, "_rippen.pdf", [&](const CDC& dc) { return PlaneDruck(dc, *teile); }, Eingaben());
 }
 
 void CRippensatzDlg::OnSvg() {
