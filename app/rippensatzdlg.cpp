@@ -39,10 +39,6 @@ std::string HolmText(const CString& ort, const CString& breite, const CString& t
            (unten ? ":unten" : ":oben");
 }
 
-bool HolmLeer(const CString& ort, const CString& breite, const CString& tiefe) {
-    return ort.IsEmpty() && breite.IsEmpty() && tiefe.IsEmpty();
-}
-
 // A stored number is taken only within the bounds the set can use.
 bool ZahlGut(const CString& text, const Zahlfeld& f) {
     const auto wert = GanzerTextAlsZahl(text.GetString());
@@ -548,7 +544,8 @@ void CRippensatzDlg::EinstellungenSchreiben() {
     Schreibe(kSatzGlaetten, m_chkGlaetten.GetCheck() ? 1 : 0);
     for (int i = 0; i < kHolmZeilen; ++i) {
         const bool unten = m_chkHolmUnten[i].GetCheck() != 0;
-        const bool leer = HolmLeer(m_strHolmOrt[i], m_strHolmBreite[i], m_strHolmTiefe[i]);
+        // Without Ort the row is no spar: kept so, or the old spar would come back.
+        const bool leer = m_strHolmOrt[i].IsEmpty();
         if (!leer &&
             !LiesHolm(HolmText(m_strHolmOrt[i], m_strHolmBreite[i], m_strHolmTiefe[i], unten)).holm)
             continue;

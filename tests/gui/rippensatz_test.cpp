@@ -363,4 +363,22 @@ TEST_F(Rippensatz, DickeEigenesFeld) {
     Oeffnen([&](QWidget* satz) { EXPECT_EQ(T(satz, IDC_RS_DICKE), "50"); });
 }
 
+// A spar whose Ort is emptied is gone the next time too, though its width and depth stay typed.
+TEST_F(Rippensatz, HolmOhneOrtBleibtWeg) {
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
+    Oeffnen([&](QWidget* satz) {
+        Eintippen(satz, IDC_RS_HOLM_ORT, "30%");
+        Eintippen(satz, IDC_RS_HOLM_ORT + 1, "5");
+        Eintippen(satz, IDC_RS_HOLM_ORT + 2, "5");
+    });
+    Oeffnen([&](QWidget* satz) {
+        EXPECT_EQ(T(satz, IDC_RS_HOLM_ORT), "30%");
+        Eintippen(satz, IDC_RS_HOLM_ORT, "");
+    });
+    Oeffnen([&](QWidget* satz) {
+        EXPECT_EQ(T(satz, IDC_RS_HOLM_ORT), "");
+        EXPECT_EQ(Umrisse(satz), 2);
+    });
+}
+
 } // namespace
