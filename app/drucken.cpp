@@ -53,6 +53,18 @@ std::optional<Umriss> UmrissOderGesagt(CProfilDlg& wnd, Auftrag& auftrag) {
     return std::nullopt;
 }
 
+// The printer's own correction, before the plan: a calibrated printer has less room for the true
+// page. Printout and preview alike.
+void Kalibriert(CDC& dc, const CString& drucker) {
+    const Kalibrierung kalibrierung = LiesKalibrierung(drucker);
+    dc.Kalibrieren(kalibrierung.quer, kalibrierung.laengs);
+}
+
+// A PDF file is checked as the exports check theirs, before anything is painted: "" or why not.
+std::string ZielAbgelehnt(const CString& datei, const std::vector<std::string>& eingaben) {
+    return datei.IsEmpty() ? std::string() : PruefeZiel(DateiPfadKodiert(datei), eingaben);
+}
+
 } // namespace
 
 void CProfilDlg::OnPlotten() {
@@ -85,22 +97,29 @@ void CProfilDlg::OnDrucken() {
                              " mm. Auf " + std::to_string(druck.plan.seiten) +
                              " Seiten verteilt drucken?"
                        : std::string();
-        });
+        },
+        {auftrag.datei});
 }
 
 void CProfilDlg::Ausdrucken(CWnd* pWnd, const char* endung,
                             const std::function<Druck(const CDC&)>& planen,
-                            const std::function<std::string(const Druck&)>& frage) {
+                            const std::function<std::string(const Druck&)>& frage,
+                            const std::vector<std::string>& eingaben) {
     CPrintDialog dlgDrucken(FALSE, 0, pWnd);
     dlgDrucken.m_strAusgabeDatei = AusgabeVorschlag(endung);
+    dlgDrucken.m_eingaben = eingaben;
     if (dlgDrucken.DoModal() != IDOK)
         return;
+    if (const std::string fehler = ZielAbgelehnt(dlgDrucken.m_strAusgabeDatei, eingaben);
+        !fehler.empty()) {
+        pWnd->MessageBox(CString(fehler));
+        return;
+    }
     AusgabeMerken(dlgDrucken.m_strAusgabeDatei);
-    const Kalibrierung kalibrierung = LiesKalibrierung(dlgDrucken.GetDeviceName());
+    const CString strDrucker = dlgDrucken.GetDeviceName();
     CDC dc;
     dc.Attach(dlgDrucken.GetPrinterDC());
-    // Before the plan: a calibrated printer has less room for the true page.
-    dc.Kalibrieren(kalibrierung.quer, kalibrierung.laengs);
+    Kalibriert(dc, strDrucker);
 
     const Druck druck = planen(dc);
     // A cut-off outline would be glued onto balsa without anyone noticing.
@@ -117,28 +136,42 @@ void CProfilDlg::Ausdrucken(CWnd* pWnd, const char* endung,
 }
 
 void CProfilDlg::Vorschau(CWnd* pWnd, const char* endung,
-                          const std::function<Druck(const CDC&)>& planen) {
+                          const std::function<Druck(const CDC&)>& planen,
+                          const std::vector<std::string>& eingaben) {
     // Refused on the default page, the preview does not open; a page chosen in the preview that
     // cannot take the printout says so instead of showing it empty.
     CPrintDialog dlgStandard(FALSE, 0, pWnd);
     if (dlgStandard.GetDefaults()) {
+        const CString strDrucker = dlgStandard.GetDeviceName();
         CDC dc;
         dc.Attach(dlgStandard.GetPrinterDC());
+        Kalibriert(dc, strDrucker);
         if (const Druck druck = planen(dc); !druck.fehler.empty()) {
             pWnd->MessageBox(CString(druck.fehler));
             return;
         }
     }
+    // The one place the preview's pages are painted, shown or printed from its print button.
     DruckVorschau(
         pWnd,
-        [&](CDC& dc) {
+        [&](CDC& dc, const Druckziel& ziel) {
+            if (const std::string fehler = ZielAbgelehnt(ziel.datei, eingaben); !fehler.empty()) {
+                pWnd->MessageBox(CString(fehler));
+                return;
+            }
+            Kalibriert(dc, ziel.drucker);
             const Druck druck = planen(dc);
-            if (druck.fehler.empty())
-                DruckeDokument(dc, druck);
-            else
+            if (!druck.fehler.empty()) {
                 ZeichneAbsage(dc, druck.fehler);
+                return;
+            }
+            // Only printing can fail; the preview's own pages cannot.
+            if (const std::string fehler = DruckeDokument(dc, druck); !fehler.empty())
+                pWnd->MessageBox(CString(fehler));
+            else if (!ziel.datei.IsEmpty())
+                AusgabeMerken(ziel.datei);
         },
-        AusgabeVorschlag(endung));
+        AusgabeVorschlag(endung), eingaben);
 }
 
 void CProfilDlg::OnSeitenansicht() {
@@ -146,7 +179,8 @@ void CProfilDlg::OnSeitenansicht() {
     const auto umriss = UmrissOderGesagt(*this, auftrag);
     if (!umriss)
         return;
-    Vorschau(this, ".pdf", [&](const CDC& dc) { return PlaneDruck(dc, auftrag, *umriss); });
+    Vorschau(this, ".pdf", [&](const CDC& dc) { return PlaneDruck(dc, auftrag, *umriss); },
+             {auftrag.datei});
 }
 
 void CProfilDlg::OnExportieren(UINT nIDM) {

@@ -27,6 +27,7 @@ inline constexpr Einstellung kSatzBeplankung{"Rippensatz", "Beplankung"};
 inline constexpr Einstellung kSatzNasenleiste{"Rippensatz", "Nasenleiste"};
 inline constexpr Einstellung kSatzEndleiste{"Rippensatz", "Endleiste"};
 inline constexpr Einstellung kSatzPlatte{"Rippensatz", "Platte"};
+inline constexpr Einstellung kSatzDicke{"Rippensatz", "Dicke"};
 inline constexpr Einstellung kSatzGlaetten{"Rippensatz", "Glaetten"};
 inline constexpr Einstellung kSatzSpitzenprofil{"Rippensatz", "Spitzenprofil"};
 // Each spar row's place, width, depth and side (1: bottom).

@@ -9,6 +9,7 @@
 #include "profile/liste.h"
 #include "profile/text.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -45,15 +46,26 @@ bool DickeGut(const CString& text) {
 }
 
 // The sample profiles the package installs beside the program: <prefix>/share/kestrun1/profile
-// for <prefix>/bin/kestrun1.
+// for <prefix>/bin/kestrun1. A program run from its build tree (scripts/run.sh) has none there;
+// it offers the source tree's samples/ instead.
 std::optional<std::string> BeispielOrdner() {
     const std::filesystem::path programm(DateiPfadKodiert(GetModuleFileName()));
-    const std::filesystem::path ordner =
-        (programm.parent_path() / ".." / "share" / "kestrun1" / "profile").lexically_normal();
-    std::error_code fehler;
-    if (programm.empty() || !std::filesystem::is_directory(ordner, fehler))
+    if (programm.empty())
         return std::nullopt;
-    return ordner.string();
+    std::error_code fehler;
+    const std::filesystem::path installiert =
+        (programm.parent_path() / ".." / "share" / "kestrun1" / "profile").lexically_normal();
+    if (std::filesystem::is_directory(installiert, fehler))
+        return installiert.string();
+#if defined(KESTRUN_BAUORDNER) && defined(KESTRUN_QUELLBEISPIELE)
+    const std::filesystem::path bau = std::filesystem::weakly_canonical(KESTRUN_BAUORDNER, fehler);
+    const std::filesystem::path ort = std::filesystem::weakly_canonical(programm, fehler);
+    const auto [ende, _] = std::mismatch(bau.begin(), bau.end(), ort.begin(), ort.end());
+    if (!bau.empty() && ende == bau.end() &&
+        std::filesystem::is_directory(KESTRUN_QUELLBEISPIELE, fehler))
+        return std::string(KESTRUN_QUELLBEISPIELE);
+#endif
+    return std::nullopt;
 }
 
 // A menu entry's text for a path: the access key 1 … 8, and "&" doubled so that it shows.
@@ -390,9 +402,11 @@ void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> 
 
 void CProfilDlg::ProfilZeigen(const CString& strPfad, const LeseErgebnis& ergebnis) {
     m_strDatei = strPfad;
-    // A file from the command line or dropped on the window: the buttons show its format.
-    CheckRadioButton(IDC_SELIG, IDC_WERTE,
-                     ergebnis.format == ProfilFormat::Selig ? IDC_SELIG : IDC_WERTE);
+    // A file from the command line or dropped on the window: the buttons show its format, and
+    // it is remembered as a clicked one is.
+    const bool selig = ergebnis.format == ProfilFormat::Selig;
+    CheckRadioButton(IDC_SELIG, IDC_WERTE, selig ? IDC_SELIG : IDC_WERTE);
+    Schreibe(kFormat, selig ? kFormatSelig : kFormatWerte);
     GetDlgItem(IDC_LADEN)->EnableWindow(TRUE);
     m_nAnzahl = ergebnis.anzahl;
     m_strKommentar = AlsUtf8(ergebnis.kommentar);

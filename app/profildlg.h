@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 // Posted by the window to itself: load the file named on the command line once it shows.
 constexpr UINT WM_STARTDATEI = WM_APP + 1;
@@ -48,12 +50,15 @@ public:
     // folder of the last output.
     CString AusgabeVorschlag(const char* endung) const;
     // The print command of every printout, owned by pWnd: the print dialog offering the profile's
-    // name with endung, the chosen printer's calibration, the plan and its refusal, the question
-    // a printout in tiles needs (frage gives its text, or nothing), the document.
+    // name with endung, a PDF file checked as the exports check theirs (never one of eingaben),
+    // the chosen printer's calibration, the plan and its refusal, the question a printout in
+    // tiles needs (frage gives its text, or nothing), the document.
     void Ausdrucken(CWnd* pWnd, const char* endung, const std::function<Druck(const CDC&)>& planen,
-                    const std::function<std::string(const Druck&)>& frage);
-    // The same printout in the toolkit's preview.
-    void Vorschau(CWnd* pWnd, const char* endung, const std::function<Druck(const CDC&)>& planen);
+                    const std::function<std::string(const Druck&)>& frage,
+                    const std::vector<std::string>& eingaben);
+    // The same printout in the toolkit's preview, calibrated for its printer.
+    void Vorschau(CWnd* pWnd, const char* endung, const std::function<Druck(const CDC&)>& planen,
+                  const std::vector<std::string>& eingaben);
     // Remembers the folder of a file the user chose for an output; empty changes nothing.
     void AusgabeMerken(const CString& strPfad);
 

@@ -5,17 +5,25 @@
 #include "app/profildlg.h"
 #include "drawing/seite.h"
 #include "export/umriss.h"
+#include "geometry/punkte.h"
 #include "geometry/seitenplan.h"
 #include "output/druckwerte.h"
 #include "output/schreiben.h"
 #include "platform/afxdc.h"
 #include "profile/datei.h"
+#include "profile/text.h"
+#include "profile/zahl.h"
+#include "res/meldungen.h"
+#include "res/meldungen_ausgabe.h"
+#include "res/meldungen_rippen.h"
+#include "res/meldungen_rippensatz.h"
 #include "ribs/anordnung.h"
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <system_error>
+#include <tuple>
 
 namespace {
 
@@ -29,10 +37,6 @@ int HolmId(int nBasis, int zeile) {
 std::string HolmText(const CString& ort, const CString& breite, const CString& tiefe, bool unten) {
     return std::string(ort.GetString()) + ":" + breite.GetString() + ":" + tiefe.GetString() +
            (unten ? ":unten" : ":oben");
-}
-
-bool HolmLeer(const CString& ort, const CString& breite, const CString& tiefe) {
-    return ort.IsEmpty() && breite.IsEmpty() && tiefe.IsEmpty();
 }
 
 // A stored number is taken only within the bounds the set can use.
@@ -49,6 +53,70 @@ bool PlatteGut(const CString& text) {
     return RippenjobLesen(w, job, kFelder).empty();
 }
 
+bool DickeGut(const CString& text) {
+    return PruefeDruckwerte("100", text.GetString()).fehler.empty();
+}
+
+// The field of each value RippenjobLesen names.
+int FeldVon(const char* name) {
+    const std::pair<const char*, int> felder[] = {{kFelder.rippen, IDC_RS_ANZAHL},
+                                                  {kFelder.wurzel, IDC_RS_WURZEL},
+                                                  {kFelder.spitze, IDC_RS_SPITZE},
+                                                  {kFelder.beplankung, IDC_RS_BEPLANKUNG},
+                                                  {kFelder.nasenleiste, IDC_RS_NASENLEISTE},
+                                                  {kFelder.endleiste, IDC_RS_ENDLEISTE},
+                                                  {kFelder.platte, IDC_RS_PLATTE}};
+    for (const auto& [n, id] : felder)
+        if (n == name)
+            return id;
+    return 0;
+}
+
+// The values a message made by Meldung(muster, ...) was filled with, in the order they stand;
+// nothing when the text was not made from muster. Each value runs to the next literal part.
+std::optional<std::vector<std::string>> Werte(std::string_view text, std::string_view muster) {
+    std::vector<std::string_view> teile;
+    std::size_t anfang = 0;
+    for (std::size_t i = 0; i + 1 < muster.size(); ++i)
+        if (muster[i] == '%' && muster[i + 1] >= '1' && muster[i + 1] <= '9') {
+            teile.push_back(muster.substr(anfang, i - anfang));
+            anfang = i + 2;
+            ++i;
+        }
+    teile.push_back(muster.substr(anfang));
+    if (!text.starts_with(teile.front()))
+        return std::nullopt;
+    if (teile.size() == 1)
+        return text == teile.front() ? std::optional(std::vector<std::string>{}) : std::nullopt;
+    std::size_t stelle = teile.front().size();
+    std::vector<std::string> werte;
+    for (std::size_t k = 1; k < teile.size(); ++k) {
+        std::size_t fund;
+        if (k + 1 == teile.size()) {
+            if (!text.ends_with(teile[k]) || text.size() < stelle + teile[k].size())
+                return std::nullopt;
+            fund = text.size() - teile[k].size();
+        } else {
+            fund = text.find(teile[k], stelle);
+            if (fund == std::string_view::npos)
+                return std::nullopt;
+        }
+        werte.emplace_back(text.substr(stelle, fund - stelle));
+        stelle = fund + teile[k].size();
+    }
+    return werte;
+}
+
+// Rib k of the set (from 1) is this long, as the ribs library makes it.
+double RippenLaenge(const RippenAuftrag& a, int k) {
+    const int n = a.anzahl.value_or(1);
+    return n < 2 ? a.wurzel : a.wurzel + (a.spitze - a.wurzel) * (k - 1) / (n - 1);
+}
+
+std::string Mm(double wert) {
+    return ZahlText(wert, 1, ',', false);
+}
+
 } // namespace
 
 std::array<Zahlfeld, 6> CRippensatzDlg::Zahlfelder() {
@@ -62,7 +130,8 @@ std::array<Zahlfeld, 6> CRippensatzDlg::Zahlfelder() {
 
 CRippensatzDlg::CRippensatzDlg(CProfilDlg& haupt)
     : CDialog(IDD), m_strWurzel("200"), m_strSpitze("150"), m_strAnzahl("9"), m_strBeplankung("0"),
-      m_strNasenleiste("0"), m_strEndleiste("0"), m_strPlatte("600x300"), m_haupt(haupt) {
+      m_strNasenleiste("0"), m_strEndleiste("0"), m_strPlatte("600x300"),
+      m_strDicke(haupt.m_strProfildicke), m_haupt(haupt) {
     EinstellungenLesen();
 }
 
@@ -74,6 +143,7 @@ void CRippensatzDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_RS_NASENLEISTE, m_strNasenleiste);
     DDX_Text(pDX, IDC_RS_ENDLEISTE, m_strEndleiste);
     DDX_Text(pDX, IDC_RS_PLATTE, m_strPlatte);
+    DDX_Text(pDX, IDC_RS_DICKE, m_strDicke);
     DDX_Text(pDX, IDC_RS_SPITZENDATEI, m_strSpitzenDatei);
     for (int i = 0; i < kHolmZeilen; ++i) {
         DDX_Text(pDX, HolmId(IDC_RS_HOLM_ORT, i), m_strHolmOrt[i]);
@@ -96,6 +166,7 @@ MessageMap CRippensatzDlg::GetMessageMap() const {
         {WM_COMMAND, EN_KILLFOCUS, IDC_RS_NASENLEISTE, Handler(&CRippensatzDlg::OnZeichnen)},
         {WM_COMMAND, EN_KILLFOCUS, IDC_RS_ENDLEISTE, Handler(&CRippensatzDlg::OnZeichnen)},
         {WM_COMMAND, EN_KILLFOCUS, IDC_RS_PLATTE, Handler(&CRippensatzDlg::OnZeichnen)},
+        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_DICKE, Handler(&CRippensatzDlg::OnZeichnen)},
         {WM_COMMAND, BN_CLICKED, IDC_RS_GLAETTEN, Handler(&CRippensatzDlg::OnZeichnen)},
         {WM_COMMAND, EN_KILLFOCUS, IDC_RS_HOLM_ORT, Handler(&CRippensatzDlg::OnZeichnen)},
         {WM_COMMAND, EN_KILLFOCUS, IDC_RS_HOLM_BREITE, Handler(&CRippensatzDlg::OnZeichnen)},
@@ -135,49 +206,148 @@ void CRippensatzDlg::OnCancel() {
     CDialog::OnCancel();
 }
 
-std::string CRippensatzDlg::JobLesen(Rippenjob& job) {
+std::string CRippensatzDlg::JobLesen(Rippenjob& job, std::vector<int>& zeilen) {
     UpdateData(TRUE);
+    m_nAbgelehnt = 0;
+    zeilen.clear();
+    if (const Druckwerte d = PruefeDruckwerte("100", m_strDicke.GetString()); !d.fehler.empty()) {
+        m_nAbgelehnt = IDC_RS_DICKE;
+        return d.fehler;
+    }
     Rippenwahl w;
     w.rippen = m_strAnzahl.GetString();
     w.wurzel = m_strWurzel.GetString();
     w.spitze = m_strSpitze.GetString();
-    w.dicke = m_haupt.m_strProfildicke.GetString();
+    w.dicke = m_strDicke.GetString();
     w.beplankung = m_strBeplankung.GetString();
     w.nasenleiste = m_strNasenleiste.GetString();
     w.endleiste = m_strEndleiste.GetString();
     w.platte = m_strPlatte.GetString();
     w.glaetten = m_chkGlaetten.GetCheck() != 0;
-    // A row left empty is no spar.
-    for (int i = 0; i < kHolmZeilen; ++i)
-        if (!HolmLeer(m_strHolmOrt[i], m_strHolmBreite[i], m_strHolmTiefe[i]))
-            w.holme.emplace_back("Holm " + std::to_string(i + 1),
-                                 HolmText(m_strHolmOrt[i], m_strHolmBreite[i], m_strHolmTiefe[i],
-                                          m_chkHolmUnten[i].GetCheck() != 0));
+    // A row without Ort is no spar, whatever its width and depth say; each field of a spar is
+    // checked on its own, so that the message names it.
+    for (int i = 0; i < kHolmZeilen; ++i) {
+        const CString& ort = m_strHolmOrt[i];
+        if (ort.IsEmpty())
+            continue;
+        const std::string nr = std::to_string(i + 1);
+        if (!LiesHolm(AlsUtf8(std::string(ort.GetString()) + ":1:1")).holm) {
+            m_nAbgelehnt = HolmId(IDC_RS_HOLM_ORT, i);
+            return Meldung(meldung::kRsHolmOrt, {nr, AlsUtf8(ort.GetString())});
+        }
+        for (const auto& [id, text, muster, name] :
+             {std::tuple{IDC_RS_HOLM_BREITE, &m_strHolmBreite[i], meldung::kRsHolmBreite, "Breite"},
+              std::tuple{IDC_RS_HOLM_TIEFE, &m_strHolmTiefe[i], meldung::kRsHolmTiefe, "Tiefe"}}) {
+            const auto wert = GanzerTextAlsZahl(text->GetString());
+            if (!text->IsEmpty() && wert && std::isfinite(*wert) && *wert > 0)
+                continue;
+            m_nAbgelehnt = HolmId(id, i);
+            return text->IsEmpty() ? Meldung(meldung::kRsHolmFeldLeer, {nr, name})
+                                   : Meldung(muster, {nr, AlsUtf8(text->GetString())});
+        }
+        w.holme.emplace_back("Holm " + nr, HolmText(ort, m_strHolmBreite[i], m_strHolmTiefe[i],
+                                                    m_chkHolmUnten[i].GetCheck() != 0));
+        zeilen.push_back(i);
+    }
     RippenAuftrag& a = job.auftrag;
     a.wurzelProfil = {&g_profil, m_haupt.m_strKommentar.GetString(),
                       DateiPfadKodiert(m_haupt.m_strDatei)};
     if (m_spitze)
         a.spitzenProfil =
             RippenQuelle{&*m_spitze, m_strSpitzenName, DateiPfadKodiert(m_strSpitzenDatei)};
-    return RippenjobLesen(w, job, kFelder);
+    const char* abgelehnt = nullptr;
+    const std::string fehler = RippenjobLesen(w, job, kFelder, &abgelehnt);
+    m_nAbgelehnt = FeldVon(abgelehnt);
+    for (std::size_t j = 0; j < w.holme.size(); ++j)
+        if (abgelehnt == w.holme[j].first.c_str())
+            m_nAbgelehnt = HolmId(IDC_RS_HOLM_ORT, zeilen[j]);
+    return fehler;
+}
+
+std::string CRippensatzDlg::Zugeordnet(const std::string& fehler, const RippenAuftrag& a,
+                                       const std::vector<int>& zeilen) {
+    const RippenOptionen& o = a.optionen;
+    // A spar: numbered by its row; one that leaves the rib only because the stock is cut off
+    // there is the stock's fault.
+    for (const auto& [muster, feld] : {std::pair{meldung::kHolmNichtInRippe, IDC_RS_HOLM_ORT},
+                                       std::pair{meldung::kHolmZuTief, IDC_RS_HOLM_TIEFE},
+                                       std::pair{meldung::kHolmUngueltig, IDC_RS_HOLM_ORT}}) {
+        const auto werte = Werte(fehler, muster);
+        if (!werte || werte->empty())
+            continue;
+        const auto k = GanzerTextAlsZahl((*werte)[0]);
+        if (!k || *k < 1 || *k > static_cast<double>(zeilen.size()) || *k != std::floor(*k))
+            continue;
+        const auto index = static_cast<std::size_t>(*k) - 1;
+        const int zeile = zeilen[index];
+        const std::string nr = std::to_string(zeile + 1);
+        if (muster == meldung::kHolmNichtInRippe && werte->size() > 1) {
+            const std::string& rippe = (*werte)[1];
+            const auto nummer = GanzerTextAlsZahl(rippe);
+            const double laenge = RippenLaenge(a, nummer ? AufInt(*nummer) : 1);
+            const Holm& h = o.holme[index];
+            const double mitte = h.inProzent ? h.ort / 100 * laenge : h.ort;
+            const double links = mitte - h.breite / 2;
+            const double rechts = mitte + h.breite / 2;
+            const bool imUmriss = links >= 0 && rechts <= laenge;
+            for (const auto& [breite, id, name, trifft] :
+                 {std::tuple{o.nasenleiste, IDC_RS_NASENLEISTE, "Nasenleiste",
+                             links < o.nasenleiste},
+                  std::tuple{o.endleiste, IDC_RS_ENDLEISTE, "Endleiste",
+                             rechts > laenge - o.endleiste}})
+                if (imUmriss && breite > 0 && trifft) {
+                    m_nAbgelehnt = id;
+                    return Meldung(meldung::kRsLeisteImHolm,
+                                   {name, MmText(breite), rippe, nr, Mm(links), Mm(rechts)});
+                }
+        }
+        m_nAbgelehnt = HolmId(feld, zeile);
+        const std::size_t vorne = muster.find("%1");
+        return fehler.substr(0, vorne) + nr + fehler.substr(vorne + (*werte)[0].size());
+    }
+    const std::pair<std::string_view, int> felder[] = {
+        {meldung::kRippenanzahl, IDC_RS_ANZAHL},
+        {meldung::kRippenlaengeWurzel, IDC_RS_WURZEL},
+        {meldung::kRippenlaengeSpitze, IDC_RS_SPITZE},
+        {meldung::kBeplankungObenUngueltig, IDC_RS_BEPLANKUNG},
+        {meldung::kBeplankungUntenUngueltig, IDC_RS_BEPLANKUNG},
+        {meldung::kBeplankungLaesstNichts, IDC_RS_BEPLANKUNG},
+        {meldung::kBeplankungTeilt, IDC_RS_BEPLANKUNG},
+        {meldung::kNasenleisteUngueltig, IDC_RS_NASENLEISTE},
+        {meldung::kEndleisteUngueltig, IDC_RS_ENDLEISTE},
+        {meldung::kLeistenLassenNichts,
+         o.nasenleiste >= o.endleiste ? IDC_RS_NASENLEISTE : IDC_RS_ENDLEISTE},
+        {meldung::kUmrissFlach, IDC_RS_DICKE},
+        {meldung::kUmrissFastFlach, IDC_RS_DICKE},
+        {meldung::kUmrissZuDuenn, IDC_RS_DICKE},
+    };
+    for (const auto& [muster, feld] : felder)
+        if (Werte(fehler, muster)) {
+            m_nAbgelehnt = feld;
+            break;
+        }
+    return fehler;
+}
+
+std::string CRippensatzDlg::SatzPruefen(Rippenjob& job, Rippenteile& teile, bool nurEnden) {
+    std::vector<int> zeilen;
+    if (std::string fehler = JobLesen(job, zeilen); !fehler.empty())
+        return fehler;
+    RippenAuftrag& a = job.auftrag;
+    a.nurEnden = nurEnden;
+    teile = PruefeRippen(a);
+    return teile.fehler.empty() ? std::string() : Zugeordnet(teile.fehler, a, zeilen);
 }
 
 void CRippensatzDlg::OnZeichnen() {
     // Hiding and showing the frame repaints it empty.
     m_frmBild.ShowWindow(SW_HIDE);
     m_frmBild.ShowWindow(SW_SHOWNORMAL);
+    // A set's first and last rib are its root and tip rib: the drawing needs no others, and
+    // its messages name them as the set does.
     Rippenjob job;
-    std::string fehler = JobLesen(job);
     Rippenteile teile;
-    if (fehler.empty()) {
-        // A set's first and last rib are its root and tip rib: two ribs are all the drawing
-        // needs, whatever the count (a wrong count is still refused as such).
-        RippenAuftrag& a = job.auftrag;
-        if (a.anzahl && *a.anzahl >= 2 && *a.anzahl <= kMaxRippen)
-            a.anzahl = 2;
-        teile = PruefeRippen(a);
-        fehler = teile.fehler;
-    }
+    const std::string fehler = SatzPruefen(job, teile, true);
     CString strHinweis;
     strHinweis.LoadString(IDS_RIPPENSATZ_HINWEIS);
     m_txtMeldung.SetWindowText(fehler.empty() ? strHinweis : CString(fehler));
@@ -189,16 +359,21 @@ void CRippensatzDlg::OnZeichnen() {
     PlotteRippen(dc, teile.rippen, rect.right - rect.left, rect.bottom - rect.top);
 }
 
-std::optional<Rippenteile> CRippensatzDlg::TeileOderGesagt(Rippenjob& job) {
-    std::string fehler = JobLesen(job);
-    if (fehler.empty()) {
-        Rippenteile teile = PruefeRippen(job.auftrag);
-        if (teile.fehler.empty())
-            return teile;
-        fehler = teile.fehler;
-    }
+void CRippensatzDlg::Abgelehnt(const std::string& fehler) {
+    m_txtMeldung.SetWindowText(CString(fehler));
     MessageBox(CString(fehler));
-    return std::nullopt;
+    // The field to correct gets the focus, its text selected.
+    if (m_nAbgelehnt != 0)
+        GotoDlgCtrl(GetDlgItem(m_nAbgelehnt));
+}
+
+std::optional<Rippenteile> CRippensatzDlg::TeileOderGesagt(Rippenjob& job) {
+    Rippenteile teile;
+    if (const std::string fehler = SatzPruefen(job, teile, false); !fehler.empty()) {
+        Abgelehnt(fehler);
+        return std::nullopt;
+    }
+    return teile;
 }
 
 std::vector<std::string> CRippensatzDlg::Eingaben() const {
@@ -229,7 +404,8 @@ void CRippensatzDlg::OnDrucken() {
                                    " mm. Auf " + std::to_string(druck.plan.seiten) +
                                    " Seiten verteilt drucken?"
                              : std::string();
-        });
+        },
+        Eingaben());
 }
 
 void CRippensatzDlg::OnSeitenansicht() {
@@ -237,7 +413,8 @@ void CRippensatzDlg::OnSeitenansicht() {
     const auto teile = TeileOderGesagt(job);
     if (!teile)
         return;
-    m_haupt.Vorschau(this, "_rippen.pdf", [&](const CDC& dc) { return PlaneDruck(dc, *teile); });
+    m_haupt.Vorschau(
+        this, "_rippen.pdf", [&](const CDC& dc) { return PlaneDruck(dc, *teile); }, Eingaben());
 }
 
 void CRippensatzDlg::OnSvg() {
@@ -255,7 +432,8 @@ void CRippensatzDlg::Exportieren(bool svg) {
         return;
     const Anordnung anordnung = OrdneAn(teile->rippen, job.platteBreite, job.platteHoehe);
     if (!anordnung.fehler.empty()) {
-        MessageBox(CString(anordnung.fehler));
+        m_nAbgelehnt = IDC_RS_PLATTE;
+        Abgelehnt(anordnung.fehler);
         return;
     }
     const CString vorschlag = m_haupt.AusgabeVorschlag(svg ? "_rippen.svg" : "_rippen.dxf");
@@ -330,6 +508,8 @@ void CRippensatzDlg::EinstellungenLesen() {
             *f.feld = *text;
     if (const auto platte = LiesText(kSatzPlatte); platte && PlatteGut(*platte))
         m_strPlatte = *platte;
+    if (const auto dicke = LiesText(kSatzDicke); dicke && DickeGut(*dicke))
+        m_strDicke = *dicke;
     if (const auto glaetten = LiesZahl(kSatzGlaetten, 0, 1))
         m_bGlaetten = *glaetten == 1;
     for (int i = 0; i < kHolmZeilen; ++i) {
@@ -359,10 +539,13 @@ void CRippensatzDlg::EinstellungenSchreiben() {
             Schreibe(f.einstellung, *f.feld);
     if (PlatteGut(m_strPlatte))
         Schreibe(kSatzPlatte, m_strPlatte);
+    if (DickeGut(m_strDicke))
+        Schreibe(kSatzDicke, m_strDicke);
     Schreibe(kSatzGlaetten, m_chkGlaetten.GetCheck() ? 1 : 0);
     for (int i = 0; i < kHolmZeilen; ++i) {
         const bool unten = m_chkHolmUnten[i].GetCheck() != 0;
-        const bool leer = HolmLeer(m_strHolmOrt[i], m_strHolmBreite[i], m_strHolmTiefe[i]);
+        // Without Ort the row is no spar: kept so, or the old spar would come back.
+        const bool leer = m_strHolmOrt[i].IsEmpty();
         if (!leer &&
             !LiesHolm(HolmText(m_strHolmOrt[i], m_strHolmBreite[i], m_strHolmTiefe[i], unten)).holm)
             continue;

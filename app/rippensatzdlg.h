@@ -31,7 +31,8 @@ class CRippensatzDlg : public CDialog {
 public:
     enum { IDD = IDD_RIPPENSATZ };
 
-    // The root profile, its file and the thickness are the main window's.
+    // The root profile and its file are the main window's; the thickness starts as the main
+    // window's until the dialog has kept one of its own.
     explicit CRippensatzDlg(CProfilDlg& haupt);
 
     CString m_strWurzel;
@@ -41,6 +42,7 @@ public:
     CString m_strNasenleiste;
     CString m_strEndleiste;
     CString m_strPlatte;
+    CString m_strDicke;
     CString m_strSpitzenDatei;
     CString m_strHolmOrt[kHolmZeilen];
     CString m_strHolmBreite[kHolmZeilen];
@@ -66,10 +68,19 @@ protected:
     void OnDxf();
 
 private:
-    // The job the fields describe; "" or why a value is refused.
-    std::string JobLesen(Rippenjob& job);
+    // The job the fields describe; "" or why a value is refused, with m_nAbgelehnt set. zeilen
+    // gets the row of each spar the job has (an empty Ort is no spar).
+    std::string JobLesen(Rippenjob& job, std::vector<int>& zeilen);
+    // The job and its ribs (only root and tip for the drawing), or why not in the words of the
+    // dialog's fields, with m_nAbgelehnt set to the field to correct.
+    std::string SatzPruefen(Rippenjob& job, Rippenteile& teile, bool nurEnden);
+    // A refusal of the ribs library, with the spar numbered by its row and the field it concerns.
+    std::string Zugeordnet(const std::string& fehler, const RippenAuftrag& a,
+                           const std::vector<int>& zeilen);
     // The checked set, or nothing once a message box has said why not.
     std::optional<Rippenteile> TeileOderGesagt(Rippenjob& job);
+    // Says why under the frame and in a message box, then puts the focus on the field to correct.
+    void Abgelehnt(const std::string& fehler);
     void Exportieren(bool svg);
     // The files the outputs must not overwrite.
     std::vector<std::string> Eingaben() const;
@@ -80,6 +91,8 @@ private:
     void EinstellungenSchreiben();
 
     CProfilDlg& m_haupt;
+    // The field whose value was refused last, 0 for none.
+    int m_nAbgelehnt = 0;
     bool m_bGlaetten = true;
     bool m_bHolmUnten[kHolmZeilen] = {};
     std::optional<ProfilSpeicher> m_spitze;

@@ -10,6 +10,8 @@
 #include "res/meldungen_rippen.h"
 #include "ribs/rippensatz.h"
 
+#include <tuple>
+
 namespace {
 
 Rippenteile Abgelehnt(std::string text) {
@@ -73,11 +75,23 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
     const std::string dickeText =
         dicke == 100 ? std::string() : Meldung(meldung::kWerteDicke, {MmText(dicke)});
     if (satz) {
-        RippensatzErgebnis r =
-            BaueRippensatz({wurzel, spitze, a.wurzel, a.spitze, *a.anzahl, a.optionen});
-        if (!r.fehler.empty())
-            return Abgelehnt(std::move(r.fehler));
-        t.rippen = std::move(r.rippen);
+        if (a.nurEnden) {
+            // The set's first rib is the root profile, its last the tip profile, unblended.
+            for (const auto& [profil, laenge, nummer] :
+                 {std::tuple{&wurzel, a.wurzel, 1},
+                  std::tuple{spitze ? &*spitze : &wurzel, a.spitze, *a.anzahl}}) {
+                RippenErgebnis r = BaueRippe(*profil, laenge, a.optionen, nummer);
+                if (!r.rippe)
+                    return Abgelehnt(std::move(r.fehler));
+                t.rippen.push_back(std::move(*r.rippe));
+            }
+        } else {
+            RippensatzErgebnis r =
+                BaueRippensatz({wurzel, spitze, a.wurzel, a.spitze, *a.anzahl, a.optionen});
+            if (!r.fehler.empty())
+                return Abgelehnt(std::move(r.fehler));
+            t.rippen = std::move(r.rippen);
+        }
         t.kopf = Meldung(
             meldung::kKopfRippensatz,
             {spitze ? Meldung(meldung::kMischprofil, {wurzel.name, spitze->name}) : wurzel.name});

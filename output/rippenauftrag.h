@@ -26,6 +26,9 @@ struct RippenAuftrag {
     // Ribs in the set; without it, one rib of wurzel mm.
     std::optional<int> anzahl;
     RippenOptionen optionen;
+    // Of a set only its first and last rib, numbered as the set numbers them: a drawing of the
+    // set whose messages name the ribs the outputs would name.
+    bool nurEnden = false;
 };
 
 // More ribs than this is a wrong value, not a wing.

@@ -26,27 +26,39 @@ std::optional<double> Zahlwert(const char* name, const std::string& text, std::s
 
 } // namespace
 
-std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeldnamen& namen) {
+std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeldnamen& namen,
+                           const char** abgelehnt) {
     std::string fehler;
+    // Names the refused value for the caller, and gives its message back.
+    auto absage = [&](const char* name, std::string text) {
+        if (abgelehnt)
+            *abgelehnt = name;
+        return text;
+    };
+    if (abgelehnt)
+        *abgelehnt = nullptr;
     RippenAuftrag& a = job.auftrag;
     a.dicke = w.dicke;
     if (w.rippen) {
         const auto anzahl = Zahlwert(namen.rippen, *w.rippen, fehler);
         if (!anzahl)
-            return fehler;
+            return absage(namen.rippen, fehler);
         if (*anzahl != std::floor(*anzahl))
-            return Meldung(meldung::kFeldKeineGanzeZahl, {namen.rippen, AlsUtf8(*w.rippen)});
+            return absage(namen.rippen, Meldung(meldung::kFeldKeineGanzeZahl,
+                                                {namen.rippen, AlsUtf8(*w.rippen)}));
         a.anzahl = AufInt(*anzahl);
         const auto wurzel = Zahlwert(namen.wurzel, w.wurzel, fehler);
-        const auto spitze = wurzel ? Zahlwert(namen.spitze, w.spitze, fehler) : std::nullopt;
+        if (!wurzel)
+            return absage(namen.wurzel, fehler);
+        const auto spitze = Zahlwert(namen.spitze, w.spitze, fehler);
         if (!spitze)
-            return fehler;
+            return absage(namen.spitze, fehler);
         a.wurzel = *wurzel;
         a.spitze = *spitze;
     } else {
         const auto laenge = Zahlwert(namen.laenge, w.laenge, fehler);
         if (!laenge)
-            return fehler;
+            return absage(namen.laenge, fehler);
         a.wurzel = a.spitze = *laenge;
     }
     for (const auto& [name, text, ziel] :
@@ -57,14 +69,14 @@ std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeld
             continue;
         const auto wert = Zahlwert(name, *text, fehler);
         if (!wert)
-            return fehler;
+            return absage(name, fehler);
         *ziel = *wert;
     }
     a.optionen.holme.clear();
     for (const auto& [name, text] : w.holme) {
         const HolmLesen holm = LiesHolm(AlsUtf8(text));
         if (!holm.holm)
-            return Meldung(meldung::kFeldHolm, {name, holm.fehler});
+            return absage(name.c_str(), Meldung(meldung::kFeldHolm, {name, holm.fehler}));
         a.optionen.holme.push_back(*holm.holm);
     }
     a.optionen.glaetten = w.glaetten;
@@ -75,8 +87,9 @@ std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeld
     const auto h =
         mal == std::string::npos ? std::nullopt : GanzerTextAlsZahl(platte.substr(mal + 1));
     if (!b || !h || !(*b > 0 && *b <= kMaxProfiltiefeMm) || !(*h > 0 && *h <= kMaxProfiltiefeMm))
-        return Meldung(meldung::kPlattengroesse, {namen.platte, AlsUtf8(platte),
-                                                  ZahlText(kMaxProfiltiefeMm, 0), kStandardPlatte});
+        return absage(namen.platte, Meldung(meldung::kPlattengroesse,
+                                            {namen.platte, AlsUtf8(platte),
+                                             ZahlText(kMaxProfiltiefeMm, 0), kStandardPlatte}));
     job.platteBreite = *b;
     job.platteHoehe = *h;
     return {};

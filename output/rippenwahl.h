@@ -38,5 +38,7 @@ struct Rippenjob {
     double platteHoehe = 300;
 };
 
-// The values into job (its profiles untouched); "" or why a value is refused.
-std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeldnamen& namen);
+// The values into job (its profiles untouched); "" or why a value is refused. A refusal sets
+// *abgelehnt, when given, to the refused value's name: one of namen's, or a spar's from w.holme.
+std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeldnamen& namen,
+                           const char** abgelehnt = nullptr);

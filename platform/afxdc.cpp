@@ -81,16 +81,33 @@ private:
     bool m_fortsetzen = false;
 };
 
+// The file a printer writes, as the system's bytes; empty for a real printer and for a preview's
+// pages, which paint through an engine of their own.
+QByteArray PdfDateiVon(QPrinter& drucker) {
+    if (drucker.outputFormat() != QPrinter::PdfFormat || drucker.outputFileName().isEmpty() ||
+        !drucker.paintEngine() || drucker.paintEngine()->type() == QPaintEngine::Picture)
+        return {};
+    return QFile::encodeName(drucker.outputFileName());
+}
+
+// The name a calibration is kept under: the toolkit's own PDF printer has none.
+CString DruckerName(const QPrinter& drucker) {
+    const QString name = drucker.printerName();
+    return CString(name.isEmpty() ? std::string("PDF") : name.toStdString());
+}
+
 // A printer, a preview's pages or a PDF in memory. A PDF printer with a file name paints into
 // memory too, and the file is written by the program's one safe writer when the document ends.
 class DruckerGeraet : public Zeichengeraet {
 public:
     // The device owns a printer from the print dialog, not one that a preview lends it.
-    explicit DruckerGeraet(std::unique_ptr<QPrinter> drucker)
-        : m_eigener(std::move(drucker)), m_drucker(m_eigener.get()), m_geraet(m_drucker) {
+    DruckerGeraet(std::unique_ptr<QPrinter> drucker, std::vector<std::string> eingaben)
+        : m_eigener(std::move(drucker)), m_drucker(m_eigener.get()),
+          m_eingaben(std::move(eingaben)), m_geraet(m_drucker) {
         Umleiten();
     }
-    explicit DruckerGeraet(QPrinter* geliehen) : m_drucker(geliehen), m_geraet(geliehen) {
+    DruckerGeraet(QPrinter* geliehen, std::vector<std::string> eingaben)
+        : m_drucker(geliehen), m_eingaben(std::move(eingaben)), m_geraet(geliehen) {
         Umleiten();
     }
     DruckerGeraet(const QPageLayout& seite, QByteArray* pdf) : m_pdfZiel(pdf) {
@@ -130,7 +147,8 @@ public:
             *m_pdfZiel = m_puffer.data();
             return 1;
         }
-        m_fehler = SchreibeDatei(m_dateiName.toStdString(), m_puffer.data().toStdString());
+        m_fehler =
+            SchreibeDatei(m_dateiName.toStdString(), m_puffer.data().toStdString(), m_eingaben);
         return m_fehler.empty() ? 1 : SP_ERROR;
     }
     std::string Fehlertext() const override { return m_fehler; }
@@ -213,12 +231,9 @@ private:
     }
 
     void Umleiten() {
-        // A preview paints through its own engine; only a real PDF print goes to a file.
-        if (m_drucker->outputFormat() != QPrinter::PdfFormat ||
-            m_drucker->outputFileName().isEmpty() || !m_drucker->paintEngine() ||
-            m_drucker->paintEngine()->type() == QPaintEngine::Picture)
+        m_dateiName = PdfDateiVon(*m_drucker);
+        if (m_dateiName.isEmpty())
             return;
-        m_dateiName = QFile::encodeName(m_drucker->outputFileName());
         PdfImSpeicher(m_drucker->pageLayout());
         m_pdf->setResolution(m_drucker->resolution());
     }
@@ -238,6 +253,7 @@ private:
     std::unique_ptr<QPdfWriter> m_pdf;
     QByteArray* m_pdfZiel = nullptr;
     QByteArray m_dateiName;
+    std::vector<std::string> m_eingaben;
     std::string m_fehler;
     QPagedPaintDevice* m_geraet = nullptr;
     QPainter m_painter;
@@ -384,18 +400,15 @@ BOOL CPrintDialog::GetDefaults() {
 }
 
 CString CPrintDialog::GetDeviceName() const {
-    if (!m_drucker)
-        return {};
-    const QString name = m_drucker->printerName();
-    return CString(name.isEmpty() ? std::string("PDF") : name.toStdString());
+    return m_drucker ? DruckerName(*m_drucker) : CString();
 }
 
 HDC CPrintDialog::GetPrinterDC() {
-    return m_drucker ? new DruckerGeraet(std::move(m_drucker)) : nullptr;
+    return m_drucker ? new DruckerGeraet(std::move(m_drucker), m_eingaben) : nullptr;
 }
 
-HDC DruckgeraetFuer(QPrinter* drucker) {
-    return drucker ? new DruckerGeraet(drucker) : nullptr;
+HDC DruckgeraetFuer(QPrinter* drucker, const std::vector<std::string>& eingaben) {
+    return drucker ? new DruckerGeraet(drucker, eingaben) : nullptr;
 }
 
 HDC PdfGeraet(const QPageLayout& seite, QByteArray* pdf) {
@@ -414,8 +427,8 @@ std::string CDC::Fehlertext() const {
     return m_hDC ? m_hDC->Fehlertext() : std::string();
 }
 
-void DruckVorschau(CWnd* pParentWnd, const std::function<void(CDC&)>& drucken,
-                   const CString& ausgabeDatei) {
+void DruckVorschau(CWnd* pParentWnd, const std::function<void(CDC&, const Druckziel&)>& drucken,
+                   const CString& ausgabeDatei, const std::vector<std::string>& eingaben) {
     QPrinter drucker(QPrinter::HighResolution);
     VorschlagSetzen(drucker, ausgabeDatei);
     QPrintPreviewDialog vorschau(&drucker, pParentWnd ? pParentWnd->m_hWnd : nullptr);
@@ -423,10 +436,14 @@ void DruckVorschau(CWnd* pParentWnd, const std::function<void(CDC&)>& drucken,
     strTitel.LoadString(IDS_SEITENANSICHT_TITEL);
     vorschau.setWindowTitle(AlsQString(strTitel));
     QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
-                     [&drucken](QPrinter* seiten) {
+                     [&drucken, &eingaben](QPrinter* seiten) {
+                         const Druckziel ziel{DruckerName(*seiten),
+                                              PdfDateiVon(*seiten).isEmpty()
+                                                  ? CString()
+                                                  : AlsCString(seiten->outputFileName())};
                          CDC dc;
-                         dc.Attach(DruckgeraetFuer(seiten));
-                         drucken(dc);
+                         dc.Attach(DruckgeraetFuer(seiten, eingaben));
+                         drucken(dc, ziel);
                      });
     vorschau.exec();
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 class QPrinter;
 
@@ -128,14 +129,25 @@ public:
     // The PDF file the dialog offers for printing to a file; after OK the file chosen, or
     // empty when a printer was chosen.
     CString m_strAusgabeDatei;
+    // Files the PDF must not overwrite (the writer refuses them under any name).
+    std::vector<std::string> m_eingaben;
 
 private:
     CWnd* m_pParent;
     std::unique_ptr<QPrinter> m_drucker;
 };
 
+// Where a preview's pages go: the printer's name (as GetDeviceName gives it) and, when its print
+// button prints to a PDF file, that file; empty while the preview shows the pages.
+struct Druckziel {
+    CString drucker;
+    CString datei;
+};
+
 // The toolkit's print preview, owned by pParentWnd: drucken gets a device context on the preview's
 // printer and prints the whole document into it (StartDoc to EndDoc), each time the preview
-// needs the pages. Its print button offers ausgabeDatei as the PDF file.
-void DruckVorschau(CWnd* pParentWnd, const std::function<void(CDC&)>& drucken,
-                   const CString& ausgabeDatei = CString());
+// needs the pages. Its print button offers ausgabeDatei as the PDF file, which must not be one
+// of eingaben.
+void DruckVorschau(CWnd* pParentWnd, const std::function<void(CDC&, const Druckziel&)>& drucken,
+                   const CString& ausgabeDatei = CString(),
+                   const std::vector<std::string>& eingaben = {});

@@ -6,6 +6,7 @@
 #include "res/meldungen_kommandozeile.h"
 #include "res/meldungen_profil.h"
 #include "res/meldungen_rippen.h"
+#include "res/meldungen_rippensatz.h"
 #include "res/meldungen_zeichnen.h"
 
 std::string Meldung(std::string_view muster, std::initializer_list<std::string_view> werte) {

@@ -60,6 +60,7 @@
 #define IDC_RS_DRUCKEN 1034
 #define IDC_RS_SVG 1035
 #define IDC_RS_DXF 1036
+#define IDC_RS_DICKE 1037
 // Spar row i (from 0): its place, width, depth and bottom box at these ids + 4 i.
 #define IDC_RS_HOLM_ORT 1040
 #define IDC_RS_HOLM_BREITE 1041

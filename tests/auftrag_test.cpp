@@ -302,4 +302,48 @@ TEST(PruefeRippen, MeldungenUndKopf) {
     EXPECT_EQ(eine.werte, " – Profiltiefe 200 mm – Dicke 80 %");
 }
 
+// The drawing's two ribs are the set's first and last, point for point, under the set's numbers;
+// a refusal at the tip names the set's last rib.
+TEST(PruefeRippen, NurEndenWieImSatz) {
+    const ProfilSpeicher wurzel = Speicher({{10000, 0}, {3000, 600}, {0, 0}, {3000, -600}});
+    const ProfilSpeicher spitze = Speicher({{10000, 0}, {4000, 900}, {0, 0}, {4000, -500}});
+    for (const bool mischen : {false, true}) {
+        SCOPED_TRACE(mischen);
+        RippenAuftrag a;
+        a.wurzelProfil = {&wurzel, "A", "a.dat"};
+        if (mischen)
+            a.spitzenProfil = RippenQuelle{&spitze, "B", "b.dat"};
+        a.wurzel = 200;
+        a.spitze = 120;
+        a.anzahl = 11;
+        a.optionen.beplankung = 1.5;
+        a.optionen.holme = {Holm{30, true, 5, 5, HolmSeite::Oben}};
+        const Rippenteile satz = PruefeRippen(a);
+        ASSERT_EQ(satz.fehler, "");
+        a.nurEnden = true;
+        const Rippenteile enden = PruefeRippen(a);
+        ASSERT_EQ(enden.fehler, "");
+        ASSERT_EQ(enden.rippen.size(), 2U);
+        EXPECT_EQ(enden.kopf, satz.kopf);
+        EXPECT_EQ(enden.werte, satz.werte);
+        for (const auto& [ende, k] : {std::pair{0, 0}, std::pair{1, 10}}) {
+            const Rippe& r = enden.rippen[ende];
+            EXPECT_EQ(r.nummer, k + 1);
+            EXPECT_EQ(r.beschriftung, satz.rippen[k].beschriftung);
+            ASSERT_EQ(r.umriss.size(), satz.rippen[k].umriss.size());
+            for (std::size_t i = 0; i < r.umriss.size(); ++i) {
+                EXPECT_EQ(r.umriss[i].x, satz.rippen[k].umriss[i].x);
+                EXPECT_EQ(r.umriss[i].y, satz.rippen[k].umriss[i].y);
+            }
+        }
+        // A notch the root takes (21 mm high at 30 % inside the sheeting) but not the tip.
+        a.optionen.holme = {Holm{30, true, 5, 15, HolmSeite::Oben}};
+        const std::string fehler = PruefeRippen(a).fehler;
+        EXPECT_NE(fehler.find("Rippe 11"), std::string::npos) << fehler;
+        // The set itself stops earlier, at the first rib too thin for it.
+        a.nurEnden = false;
+        EXPECT_NE(PruefeRippen(a).fehler, "");
+    }
+}
+
 } // namespace

@@ -388,3 +388,68 @@ TEST_F(Gedaechtnis, FremdeAenderungBleibt) {
 }
 
 } // namespace
+
+namespace {
+
+// Run from the build tree, as scripts/run.sh starts it, the file dialog offers the repository's
+// samples until a file has been loaded through it.
+TEST_F(Gedaechtnis, DateiauswahlBeginntImBaubaumBeiDenBeispielen) {
+    QString ordner;
+    Beantworter b;
+    b.Dazu([&](QWidget* w) {
+        auto* dlg = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dlg, nullptr);
+        ordner = dlg->directory().canonicalPath();
+        dlg->reject();
+    });
+    Klick(IDC_SELIG);
+    Klick(IDC_LADEN);
+    EXPECT_EQ(ordner, QDir(QString::fromUtf8(KESTRUN_BEISPIELE)).canonicalPath());
+}
+
+// A format the numbers chose (a dropped file, the command line, a recent file) is kept as a
+// clicked one is, and the next start shows it.
+TEST_F(Gedaechtnis, FormatAusDenZahlenWirdBehalten) {
+    const struct {
+        const char* datei;
+        int format;
+        int knopf;
+    } faelle[] = {
+        {"naca2412_prozent.dat", 2, IDC_WERTE},
+        {"naca2412.dat", 1, IDC_SELIG},
+        {"naca0012_prozent.dat", 2, IDC_WERTE},
+    };
+    enum Weg { Fallengelassen, Kommandozeile, Zuletzt };
+    for (const Weg weg : {Fallengelassen, Kommandozeile, Zuletzt}) {
+        for (const auto& f : faelle) {
+            SCOPED_TRACE(std::to_string(weg) + " " + f.datei);
+            const QString pfad = QString::fromUtf8(KESTRUN_BEISPIELE "/") + f.datei;
+            Einstellungen()->remove("Hauptfenster/Format");
+            if (weg == Fallengelassen) {
+                Fallen({pfad});
+            } else if (weg == Kommandozeile) {
+                // As the application starts with a file and no format.
+                m_dlg.reset();
+                g_profil = ProfilSpeicher{};
+                m_dlg = std::make_unique<CProfilDlg>();
+                m_dlg->m_strStartDatei = CString(pfad.toStdString());
+                AfxGetApp()->m_pMainWnd = m_dlg.get();
+                m_dlg->Create(IDD_PROFIL);
+                ASSERT_TRUE(QTest::qWaitFor([&] { return Text(IDC_DATEI) == pfad; }, kOhneFrist));
+            } else {
+                Fallen({pfad});
+                Einstellungen()->remove("Hauptfenster/Format");
+                QMenu* menue = Kontextmenue();
+                ASSERT_NE(menue, nullptr);
+                Taste(menue, Qt::Key_Z);
+                Taste(QApplication::activePopupWidget(), Qt::Key_1);
+                EXPECT_EQ(Text(IDC_DATEI), pfad);
+            }
+            EXPECT_EQ(Einstellungen()->value("Hauptfenster/Format").toInt(), f.format);
+            Neustart();
+            EXPECT_TRUE(C<QRadioButton>(f.knopf)->isChecked());
+        }
+    }
+}
+
+} // namespace

@@ -2,8 +2,13 @@
 // it comes out longer by as much, measured on the PDF at 254 dpi (1 px = 0.1 mm).
 #include "hauptfenster.h"
 
+#include "platform/fenster_p.h"
+
 #include <QApplication>
 #include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QSettings>
 
@@ -70,6 +75,51 @@ TEST_F(Hauptfenster, KalibrierterDruckerDrucktDenBalkenLaenger) {
     text.waitForFinished(60000);
     EXPECT_TRUE(QString::fromUtf8(text.readAllStandardOutput())
                     .contains(QString::fromUtf8("kalibriert 100,6 % / 100,0 %")));
+    Einstellungen()->remove("Kalibrierung");
+}
+
+// The preview shows and prints the pages the printer's calibration corrects, from the main
+// window and from the rib-set dialog alike: its print button gives the bar Ctrl+P gives.
+TEST_F(Hauptfenster, VorschauDrucktKalibriert) {
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
+    Einstellungen()->setValue("Kalibrierung/PDF laengs", "100.6036");
+    Einstellungen()->setValue("Kalibrierung/PDF quer", "100");
+    const int balkenX = 35 + 200;
+    // Prints from the preview that opens next, to pdf, as its print button does.
+    auto ausVorschau = [](const QString& pdf) {
+        return [pdf](QWidget* w) {
+            auto* dlg = qobject_cast<QPrintPreviewDialog*>(w);
+            ASSERT_NE(dlg, nullptr) << w->metaObject()->className();
+            dlg->printer()->setOutputFormat(QPrinter::PdfFormat);
+            dlg->printer()->setOutputFileName(pdf);
+            dlg->findChild<QPrintPreviewWidget*>()->print();
+            dlg->reject();
+        };
+    };
+    const QString haupt = m_dir.filePath("haupt.pdf");
+    {
+        Beantworter b;
+        b.Dazu(ausVorschau(haupt));
+        Taste(m_dlg->m_hWnd, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    EXPECT_NEAR(SenkrechterBalken(haupt, balkenX), 1006, 3);
+
+    const QString satz = m_dir.filePath("satz.pdf");
+    Aktiv();
+    Taste(m_dlg->m_hWnd, Qt::Key_F10, Qt::ShiftModifier);
+    auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menue, nullptr);
+    {
+        Beantworter b;
+        b.Dazu([&](QWidget* w) {
+            Beantworter innen;
+            innen.Dazu(ausVorschau(satz));
+            KlickAuf(SteuerelementVon(w, IDC_RS_SEITENANSICHT));
+            QTest::keyClick(w->windowHandle(), Qt::Key_Escape);
+        });
+        Taste(menue, Qt::Key_R);
+    }
+    EXPECT_NEAR(SenkrechterBalken(satz, balkenX), 1006, 3);
     Einstellungen()->remove("Kalibrierung");
 }
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPrintDialog>
+#include <QProcess>
 
 #include <cstring>
 
@@ -147,7 +148,7 @@ TEST_F(Rippensatz, FalscherWertZeigtSeineMeldung) {
         {IDC_RS_ANZAHL, "1", "Ein Rippensatz hat 2 bis 1000 Rippen"},
         {IDC_RS_WURZEL, "abc", "Wurzel: „abc“ ist keine Zahl."},
         {IDC_RS_ANZAHL, "2,5", "Anzahl Rippen: „2,5“ ist keine ganze Zahl."},
-        {IDC_RS_HOLM_ORT, "30%", "Holm 1: "},
+        {IDC_RS_HOLM_ORT, "30%", "Holm 1, Breite: Das Feld ist leer"},
         {IDC_RS_PLATTE, "600", "Platte: „600“ ist keine Plattengröße"},
     };
     for (const Absage& f : faelle) {
@@ -239,6 +240,145 @@ TEST_F(Rippensatz, LangeRippeWirdVorDemDruckErfragt) {
             QString::fromUtf8("Die längste Rippe ist 400 mm lang; die Seite bietet ")));
     });
     EXPECT_FALSE(QFile::exists(m_dir.filePath("naca2412_rippen.pdf")));
+}
+
+} // namespace
+
+namespace {
+
+struct Feldabsage {
+    const char* fall;
+    std::vector<std::pair<int, const char*>> eingaben; // typed in this order
+    const char* meldung; // the start of the message under the frame, and of the message box
+    int feld;            // where the focus goes after Drucken is refused; 0: nothing refused
+    // The message box's start where the whole set fails at an earlier rib than the drawing's.
+    const char* kasten = nullptr;
+};
+
+constexpr int kBreite2 = kOrt2 + 1;
+constexpr int kTiefe2 = kOrt2 + 2;
+constexpr int kOrt3 = IDC_RS_HOLM_ORT + 2 * IDC_RS_HOLM_SCHRITT;
+
+// A refused value is named as the field is labelled and the rib as the set numbers it (the
+// tip is rib 11 of 11); Drucken refused puts the focus on that field, its text selected.
+TEST_F(Rippensatz, AbsageNenntFeldUndRippeUndWaehltDasFeld) {
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
+    const std::vector<std::pair<int, const char*>> satz = {
+        {IDC_RS_WURZEL, "200"}, {IDC_RS_SPITZE, "100"}, {IDC_RS_ANZAHL, "11"}};
+    auto mit = [&](std::vector<std::pair<int, const char*>> mehr) {
+        std::vector<std::pair<int, const char*>> alle = satz;
+        alle.insert(alle.end(), mehr.begin(), mehr.end());
+        return alle;
+    };
+    const Feldabsage faelle[] = {
+        {"Ort keine Zahl", mit({{kOrt2, "abc"}, {kBreite2, "5"}, {kTiefe2, "5"}}),
+         "Holm 2, Ort: „abc“ ist keine Zahl in mm ab der Nase (ab 0) und keine in Prozent der "
+         "Rippenlänge (0 bis 100 %).",
+         kOrt2},
+        {"Breite leer", mit({{kOrt2, "30%"}, {kTiefe2, "5"}}),
+         "Holm 2, Breite: Das Feld ist leer; ein Holm mit Ort braucht Breite und Tiefe in mm.",
+         kBreite2},
+        {"Tiefe null", mit({{kOrt2, "30%"}, {kBreite2, "5"}, {kTiefe2, "0"}}),
+         "Holm 2, Tiefe: „0“ ist keine Zahl größer als 0 mm.", kTiefe2},
+        // 15 mm fit the root's 24 mm at 30 %, not the tip's 12 mm.
+        {"zu tief an der Spitze", mit({{kOrt2, "30%"}, {kBreite2, "5"}, {kTiefe2, "15"}}),
+         "Holm 2 ist tiefer als die Rippe 11 an dieser Stelle", kTiefe2,
+         "Holm 2 ist tiefer als die Rippe 9 an dieser Stelle"},
+        {"Nasenleiste im Holm",
+         mit({{IDC_RS_NASENLEISTE, "100"},
+              {IDC_RS_HOLM_ORT, "60"},
+              {IDC_RS_HOLM_ORT + 1, "5"},
+              {IDC_RS_HOLM_ORT + 2, "3"}}),
+         "Die Nasenleiste von 100 mm reicht an Rippe 1 in Holm 1 hinein (Holm 57,5 bis 62,5 mm ab "
+         "der Nase); ein Holm muss ganz in der verbleibenden Rippe liegen.",
+         IDC_RS_NASENLEISTE},
+        {"Endleiste im Holm",
+         mit({{IDC_RS_ENDLEISTE, "30"}, {kOrt3, "80%"}, {kOrt3 + 1, "5"}, {kOrt3 + 2, "2"}}),
+         "Die Endleiste von 30 mm reicht an Rippe 11 in Holm 3 hinein", IDC_RS_ENDLEISTE,
+         "Die Endleiste von 30 mm reicht an Rippe 5 in Holm 3 hinein (Holm 125,5 bis 130,5 mm"},
+        {"Anzahl", mit({{IDC_RS_ANZAHL, "zehn"}}), "Anzahl Rippen: „zehn“ ist keine Zahl.",
+         IDC_RS_ANZAHL},
+        {"Dicke", mit({{IDC_RS_DICKE, "abc"}}), "", IDC_RS_DICKE},
+        // Without Ort a row is no spar, whatever its width and depth.
+        {"ohne Ort kein Holm", mit({{kOrt3 + 1, "5"}, {kOrt3 + 2, "5"}}),
+         "Oben die Wurzelrippe, unten die Spitzenrippe, wie sie geschnitten werden.", 0},
+    };
+    for (const Feldabsage& f : faelle) {
+        SCOPED_TRACE(f.fall);
+        Einstellungen()->remove("Rippensatz");
+        Oeffnen([&](QWidget* satzDlg) {
+            for (const auto& [id, text] : f.eingaben)
+                Eintippen(satzDlg, id, text);
+            const QString meldung = T(satzDlg, IDC_RS_MELDUNG);
+            EXPECT_TRUE(meldung.startsWith(QString::fromUtf8(f.meldung))) << meldung.toStdString();
+            if (f.feld == 0) {
+                EXPECT_EQ(Umrisse(satzDlg), 2);
+                return;
+            }
+            EXPECT_EQ(Umrisse(satzDlg), 0);
+            Beantworter b;
+            b.Bestaetigen();
+            KlickAuf(F(satzDlg, IDC_RS_DRUCKEN));
+            ASSERT_EQ(b.meldungen.size(), 1U);
+            const QString kasten = b.meldungen[0].second;
+            EXPECT_TRUE(kasten.startsWith(QString::fromUtf8(f.kasten ? f.kasten : f.meldung)))
+                << kasten.toStdString();
+            // The message stays under the frame too.
+            EXPECT_EQ(T(satzDlg, IDC_RS_MELDUNG), kasten);
+            auto* feld = qobject_cast<QLineEdit*>(F(satzDlg, f.feld));
+            ASSERT_NE(feld, nullptr);
+            satzDlg->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(satzDlg));
+            EXPECT_EQ(QApplication::focusWidget(), feld);
+            EXPECT_FALSE(feld->text().isEmpty() && f.feld != kBreite2);
+            EXPECT_EQ(feld->selectedText(), feld->text());
+        });
+    }
+}
+
+// The set's thickness is a field of its own, starting from the main window's; what is typed
+// there is drawn, printed and kept, the main window's field untouched.
+TEST_F(Rippensatz, DickeEigenesFeld) {
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
+    KlickAuf(W(IDC_PROFILDICKE));
+    Taste(m_dlg->m_hWnd, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(W(IDC_PROFILDICKE), "110");
+    Taste(m_dlg->m_hWnd, Qt::Key_Tab);
+    Einstellungen()->setValue("Ordner/Ausgabe", m_dir.path());
+    const QString pdf = m_dir.filePath("dicke.pdf");
+    Oeffnen([&](QWidget* satz) {
+        EXPECT_EQ(T(satz, IDC_RS_DICKE), "110");
+        Eintippen(satz, IDC_RS_DICKE, "50");
+        EXPECT_EQ(Umrisse(satz), 2);
+        Beantworter b;
+        b.Dazu(Beantworter::InPdf(pdf));
+        KlickAuf(F(satz, IDC_RS_DRUCKEN));
+    });
+    QProcess text;
+    text.start("pdftotext", {pdf, "-"});
+    text.waitForFinished(60000);
+    const QString inhalt = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(inhalt.contains(QString::fromUtf8("Dicke 50 %"))) << inhalt.toStdString();
+    EXPECT_EQ(Text(IDC_PROFILDICKE), "110");
+    Oeffnen([&](QWidget* satz) { EXPECT_EQ(T(satz, IDC_RS_DICKE), "50"); });
+}
+
+// A spar whose Ort is emptied is gone the next time too, though its width and depth stay typed.
+TEST_F(Rippensatz, HolmOhneOrtBleibtWeg) {
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
+    Oeffnen([&](QWidget* satz) {
+        Eintippen(satz, IDC_RS_HOLM_ORT, "30%");
+        Eintippen(satz, IDC_RS_HOLM_ORT + 1, "5");
+        Eintippen(satz, IDC_RS_HOLM_ORT + 2, "5");
+    });
+    Oeffnen([&](QWidget* satz) {
+        EXPECT_EQ(T(satz, IDC_RS_HOLM_ORT), "30%");
+        Eintippen(satz, IDC_RS_HOLM_ORT, "");
+    });
+    Oeffnen([&](QWidget* satz) {
+        EXPECT_EQ(T(satz, IDC_RS_HOLM_ORT), "");
+        EXPECT_EQ(Umrisse(satz), 2);
+    });
 }
 
 } // namespace
