@@ -282,8 +282,8 @@ TEST_F(Rippensatz, AbsageNenntFeldUndRippeUndWaehltDasFeld) {
          "Holm 2, Tiefe: „0“ ist keine Zahl größer als 0 mm.", kTiefe2},
         // 15 mm fit the root's 24 mm at 30 %, not the tip's 12 mm.
         {"zu tief an der Spitze", mit({{kOrt2, "30%"}, {kBreite2, "5"}, {kTiefe2, "15"}}),
-         "Holm 2 ist tiefer als die Rippe 11 an dieser Stelle", kTiefe2,
-         "Holm 2 ist tiefer als die Rippe 9 an dieser Stelle"},
+         "Holm 2 ist tiefer als die Rippe 11 unter ihm dick ist", kTiefe2,
+         "Holm 2 ist tiefer als die Rippe 9 unter ihm dick ist"},
         {"Nasenleiste im Holm",
          mit({{IDC_RS_NASENLEISTE, "100"},
               {IDC_RS_HOLM_ORT, "60"},
