@@ -152,6 +152,8 @@ int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> form
     if (!ZieleFrei(aus, eingaben))
         return 1;
 
+    if (!aus.svg.empty() || !aus.dxf.empty())
+        a.platte = std::pair{job.platteBreite, job.platteHoehe};
     const Rippenteile teile = PruefeRippen(a);
     if (!teile.fehler.empty()) {
         Melde(teile.fehler);
@@ -180,6 +182,13 @@ int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> form
         dateien.push_back({aus.svg, SatzSvgText(anordnung, job.platteBreite, job.platteHoehe)});
     if (!aus.dxf.empty())
         dateien.push_back({aus.dxf, SatzDxfText(anordnung, job.platteBreite, job.platteHoehe)});
+    std::vector<std::size_t> groessen;
+    for (const Ausgabedatei& d : dateien)
+        groessen.push_back(d.inhalt.size());
+    if (const std::string grund = PruefeAusgabeGroesse(groessen); !grund.empty()) {
+        Melde(grund);
+        return 1;
+    }
     if (const std::string grund = SchreibeDateien(dateien, eingaben); !grund.empty()) {
         Melde(grund);
         return 1;
@@ -333,6 +342,21 @@ Befehl BefehlLesen(int argc, char** argv) {
         return Nur(Befehl::Art::Hilfe);
     if (parser.isSet(version))
         return Nur(Befehl::Art::Version);
+    // A value given twice leaves the user guessing which one counts, an empty one is a slip of
+    // the shell (an unset variable); only --holm takes several. The output names and the tip
+    // profile say with their own words that the name is missing.
+    for (const QCommandLineOption* o :
+         {&format, &pdf, &svg, &dxf, &laenge, &dicke, &seite, &rippen, &wurzel, &spitze,
+          &spitzenprofil, &beplankung, &holm, &nasenleiste, &endleiste, &platte}) {
+        const QStringList werte = parser.values(*o);
+        const std::string name = "--" + Bytes(o->names().constFirst());
+        if (werte.size() > 1 && o != &holm)
+            return Falsch(Meldung(meldung::kOptionMehrfach, {name}));
+        const bool eigeneWorte = o == &pdf || o == &svg || o == &dxf || o == &spitzenprofil;
+        for (const QString& wert : werte)
+            if (wert.isEmpty() && !eigeneWorte)
+                return Falsch(Meldung(meldung::kOptionLeer, {name}));
+    }
 
     Befehl b;
     if (parser.isSet(format)) {

@@ -8,7 +8,12 @@
 #include "res/meldungen.h"
 #include "res/meldungen_ausgabe.h"
 #include "res/meldungen_rippen.h"
+#include "ribs/anordnung.h"
 #include "ribs/rippensatz.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -28,7 +33,59 @@ std::string Anzeigename(const std::string& name) {
                : text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
 }
 
+// About the vertices of a rib of this outline and chord: the outline's own and the cuts'
+// corners, and when smoothed one every kGlaettAbstandMm along the perimeter and the notches'
+// edges, plus one where each of the spline's pieces (up to ten such gaps long) ends. A double: a
+// hostile outline at a long chord needs more than any integer type shows.
+double EckenJeRippe(const Linienzug& umriss, double laenge, const RippenOptionen& o) {
+    double umfang = 0;
+    for (std::size_t i = 0; i < umriss.size(); ++i) {
+        const RippenPunkt& p = umriss[i];
+        const RippenPunkt& q = umriss[(i + 1) % umriss.size()];
+        umfang += std::hypot(q.x - p.x, q.y - p.y);
+    }
+    umfang *= laenge;
+    double ecken = static_cast<double>(umriss.size()) + 4;
+    for (const Holm& h : o.holme) {
+        ecken += 4;
+        umfang += h.breite + 2 * h.tiefe;
+    }
+    return o.glaetten ? ecken + std::ceil(umfang / kGlaettAbstandMm) +
+                            std::ceil(umfang / (10 * kGlaettAbstandMm))
+                      : ecken;
+}
+
+std::string ZuVieleEcken(double ecken, int rippen, double groesste, bool glaetten) {
+    return Meldung(meldung::kZuVieleEcken,
+                   {AnzahlText(ecken),
+                    rippen == 1 ? std::string(meldung::kRippenEine)
+                                : Meldung(meldung::kRippenViele, {std::to_string(rippen)}),
+                    AnzahlText(groesste),
+                    glaetten
+                        ? Meldung(meldung::kEckenGeglaettet, {ZahlText(kGlaettAbstandMm, 1, ',')})
+                        : std::string(),
+                    AnzahlText(static_cast<double>(kMaxEcken))});
+}
+
 } // namespace
+
+std::string AnzahlText(double wert) {
+    std::string text = ZahlText(wert, 0);
+    for (std::size_t stelle = text.size(); stelle > 3; stelle -= 3)
+        text.insert(stelle - 3, 1, '.');
+    return text;
+}
+
+std::string PruefeAusgabeGroesse(const std::vector<std::size_t>& groessen) {
+    double summe = 0;
+    for (const std::size_t g : groessen)
+        summe += static_cast<double>(g);
+    if (summe <= static_cast<double>(kMaxAusgabeBytes))
+        return {};
+    return Meldung(
+        meldung::kAusgabenZuGross,
+        {ZahlText(summe / 1e6, 1, ','), ZahlText(static_cast<double>(kMaxAusgabeBytes) / 1e6, 0)});
+}
 
 Rippenteile PruefeRippen(const RippenAuftrag& a) {
     if (a.anzahl && (*a.anzahl < 2 || *a.anzahl > kMaxRippen))
@@ -68,6 +125,42 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
         spitze = std::move(s);
     }
 
+    // The job's size from the outlines before anything is built: the chord and so the smoothed
+    // vertices change linearly from root to tip; a blended rib between has the blend's vertices.
+    const int rippen = satz ? *a.anzahl : 1;
+    const double eckenWurzel = EckenJeRippe(wurzel.punkte, a.wurzel, a.optionen);
+    double groesste = eckenWurzel;
+    double ecken = eckenWurzel;
+    if (satz) {
+        const double eckenSpitze =
+            EckenJeRippe(spitze ? spitze->punkte : wurzel.punkte, a.spitze, a.optionen);
+        const Linienzug mitte =
+            spitze ? Gemischt(wurzel.punkte, spitze->punkte, 0.5) : wurzel.punkte;
+        const double eckenMitte = EckenJeRippe(mitte, (a.wurzel + a.spitze) / 2, a.optionen);
+        ecken += eckenSpitze + (rippen - 2) * eckenMitte;
+        groesste = std::max({groesste, eckenSpitze, eckenMitte});
+    }
+    if (!(ecken <= static_cast<double>(kMaxEcken)))
+        return Abgelehnt(ZuVieleEcken(ecken, rippen, groesste, a.optionen.glaetten));
+
+    // The ribs between are between root and tip in size: those two on the sheet decide before
+    // the rest is built.
+    if (a.platte) {
+        const auto& [breite, hoehe] = *a.platte;
+        for (const auto& [profil, laenge, nummer] :
+             {std::tuple{&wurzel, a.wurzel, 1},
+              std::tuple{spitze ? &*spitze : &wurzel, a.spitze, rippen}}) {
+            RippenErgebnis r = BaueRippe(*profil, laenge, a.optionen, nummer);
+            if (!r.rippe)
+                return Abgelehnt(std::move(r.fehler));
+            if (Anordnung probe = OrdneAn({std::move(*r.rippe)}, breite, hoehe);
+                !probe.fehler.empty())
+                return Abgelehnt(std::move(probe.fehler));
+            if (!satz)
+                break;
+        }
+    }
+
     Rippenteile t;
     t.datei = AlsUtf8(a.wurzelProfil.datei);
     const std::string dickeText =
@@ -91,5 +184,13 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
         t.kopf = Meldung(meldung::kKopfRippe, {wurzel.name});
         t.werte = Meldung(meldung::kWerteRippe, {MmText(a.wurzel), dickeText});
     }
+    // The estimate bounds the work; the built ribs bound the outputs exactly.
+    double gebaut = 0, groessteGebaut = 0;
+    for (const Rippe& r : t.rippen) {
+        gebaut += static_cast<double>(r.umriss.size());
+        groessteGebaut = std::max(groessteGebaut, static_cast<double>(r.umriss.size()));
+    }
+    if (gebaut > static_cast<double>(kMaxEcken))
+        return Abgelehnt(ZuVieleEcken(gebaut, rippen, groessteGebaut, a.optionen.glaetten));
     return t;
 }
