@@ -143,22 +143,23 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
     if (!(ecken <= static_cast<double>(kMaxEcken)))
         return Abgelehnt(ZuVieleEcken(ecken, rippen, groesste, a.optionen.glaetten));
 
-    // The ribs between are between root and tip in size: those two on the sheet decide before
-    // the rest is built.
-    if (a.platte) {
-        const auto& [breite, hoehe] = *a.platte;
-        for (const auto& [profil, laenge, nummer] :
-             {std::tuple{&wurzel, a.wurzel, 1},
-              std::tuple{spitze ? &*spitze : &wurzel, a.spitze, rippen}}) {
-            RippenErgebnis r = BaueRippe(*profil, laenge, a.optionen, nummer);
-            if (!r.rippe)
-                return Abgelehnt(std::move(r.fehler));
-            if (Anordnung probe = OrdneAn({std::move(*r.rippe)}, breite, hoehe);
+    // The ribs between are between root and tip in size and shape: those two are built first,
+    // so that a notch through the tip or a sheet too small is said before the rest is built.
+    std::vector<Rippe> enden;
+    for (const auto& [profil, laenge, nummer] :
+         {std::tuple{&wurzel, a.wurzel, 1},
+          std::tuple{spitze ? &*spitze : &wurzel, a.spitze, rippen}}) {
+        RippenErgebnis r = BaueRippe(*profil, laenge, a.optionen, nummer);
+        if (!r.rippe)
+            return Abgelehnt(std::move(r.fehler));
+        if (a.platte) {
+            if (Anordnung probe = OrdneAn({*r.rippe}, a.platte->first, a.platte->second);
                 !probe.fehler.empty())
                 return Abgelehnt(std::move(probe.fehler));
-            if (!satz)
-                break;
         }
+        enden.push_back(std::move(*r.rippe));
+        if (!satz)
+            break;
     }
 
     Rippenteile t;
@@ -166,21 +167,22 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
     const std::string dickeText =
         dicke == 100 ? std::string() : Meldung(meldung::kWerteDicke, {MmText(dicke)});
     if (satz) {
-        RippensatzErgebnis r =
-            BaueRippensatz({wurzel, spitze, a.wurzel, a.spitze, *a.anzahl, a.optionen});
-        if (!r.fehler.empty())
-            return Abgelehnt(std::move(r.fehler));
-        t.rippen = std::move(r.rippen);
+        if (a.nurEnden) {
+            t.rippen = std::move(enden);
+        } else {
+            RippensatzErgebnis r =
+                BaueRippensatz({wurzel, spitze, a.wurzel, a.spitze, *a.anzahl, a.optionen});
+            if (!r.fehler.empty())
+                return Abgelehnt(std::move(r.fehler));
+            t.rippen = std::move(r.rippen);
+        }
         t.kopf = Meldung(
             meldung::kKopfRippensatz,
             {spitze ? Meldung(meldung::kMischprofil, {wurzel.name, spitze->name}) : wurzel.name});
         t.werte = Meldung(meldung::kWerteRippensatz, {std::to_string(*a.anzahl), MmText(a.wurzel),
                                                       MmText(a.spitze), dickeText});
     } else {
-        RippenErgebnis r = BaueRippe(wurzel, a.wurzel, a.optionen, 1);
-        if (!r.rippe)
-            return Abgelehnt(std::move(r.fehler));
-        t.rippen.push_back(std::move(*r.rippe));
+        t.rippen = std::move(enden);
         t.kopf = Meldung(meldung::kKopfRippe, {wurzel.name});
         t.werte = Meldung(meldung::kWerteRippe, {MmText(a.wurzel), dickeText});
     }

@@ -31,6 +31,8 @@ struct RippenAuftrag {
     // Width and height in mm of the sheet the ribs are laid out on (SVG, DXF); with it the root
     // and tip rib are checked against it before the ribs between are built.
     std::optional<std::pair<double, double>> platte;
+    // Only the root and the tip rib, numbered as in the set: enough to check a page against.
+    bool nurEnden = false;
 };
 
 // More ribs than this is a wrong value, not a wing.

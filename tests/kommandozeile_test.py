@@ -465,6 +465,11 @@ with tempfile.TemporaryDirectory() as ordner:
             # Under the bound as ribs, but each tiled rib is drawn on every one of its pages.
             (["--seite", "A3", "--glaetten", "--rippen", "20", "--wurzel", "1777", "--spitze",
               "1777", "--platte", "10000x10000"], "Die Seiten bräuchten "),
+            # Root and tip are made and checked first, whatever lies between.
+            (["--rippen", "1000", "--wurzel", "100", "--spitze", "2000", "--platte",
+              "10000x10000"], "Rippe 1000 – 2000,0 mm ist "),
+            (["--rippen", "1000", "--wurzel", "200", "--spitze", "10", "--holm", "30%:5:5"],
+             "Holm 1 ist tiefer als die Rippe 1000 "),
             (["--rippen", "1000", "--wurzel", "9990", "--spitze", "9000", "--platte", "1x1"],
              f"Rippe 1 – 9990,0 mm (9990,0 × {mm(dicke * 9990)} mm) passt nicht auf die Platte "
              "(1,0 × 1,0 mm, 3,0 mm Rand)."),
