@@ -10,6 +10,7 @@
 #include "res/meldungen_rippen.h"
 #include "ribs/anordnung.h"
 #include "ribs/rippensatz.h"
+#include "ribs/spline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,26 +34,46 @@ std::string Anzeigename(const std::string& name) {
                : text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
 }
 
-// About the vertices of a rib of this outline and chord: the outline's own and the cuts'
-// corners, and when smoothed one every kGlaettAbstandMm along the perimeter and the notches'
-// edges, plus one where each of the spline's pieces (up to ten such gaps long) ends. A double: a
-// hostile outline at a long chord needs more than any integer type shows.
-double EckenJeRippe(const Linienzug& umriss, double laenge, const RippenOptionen& o) {
-    double umfang = 0;
-    for (std::size_t i = 0; i < umriss.size(); ++i) {
-        const RippenPunkt& p = umriss[i];
-        const RippenPunkt& q = umriss[(i + 1) % umriss.size()];
-        umfang += std::hypot(q.x - p.x, q.y - p.y);
-    }
-    umfang *= laenge;
-    double ecken = static_cast<double>(umriss.size()) + 4;
+// The vertices of a rib of this outline and chord: the outline's own and the cuts' corners, and
+// when smoothed one every kGlaettAbstandMm along the perimeter and the notches' edges. Roughly,
+// from the perimeter alone (one more where each of the spline's pieces, up to ten such gaps long,
+// ends); or closely, from the spline the rib is cut from, whose pieces the rib divides into such
+// gaps. A double: a hostile outline at a long chord needs more than any integer type shows.
+double EckenJeRippe(const Linienzug& umriss, double laenge, const RippenOptionen& o, bool genau) {
+    auto umfangVon = [](const Linienzug& linie, double faktor) {
+        double umfang = 0;
+        for (std::size_t i = 0; i < linie.size(); ++i) {
+            const RippenPunkt& p = linie[i];
+            const RippenPunkt& q = linie[(i + 1) % linie.size()];
+            umfang += std::hypot(q.x - p.x, q.y - p.y) * faktor;
+        }
+        return umfang;
+    };
+    double ecken = 4;
+    double nuten = 0;
     for (const Holm& h : o.holme) {
         ecken += 4;
-        umfang += h.breite + 2 * h.tiefe;
+        nuten += h.breite + 2 * h.tiefe;
     }
-    return o.glaetten ? ecken + std::ceil(umfang / kGlaettAbstandMm) +
-                            std::ceil(umfang / (10 * kGlaettAbstandMm))
-                      : ecken;
+    if (!o.glaetten)
+        return ecken + static_cast<double>(umriss.size());
+    ecken += std::ceil(nuten / kGlaettAbstandMm);
+    if (!genau) {
+        const double umfang = umfangVon(umriss, laenge);
+        return ecken + static_cast<double>(umriss.size()) + std::ceil(umfang / kGlaettAbstandMm) +
+               std::ceil(umfang / (10 * kGlaettAbstandMm));
+    }
+    Linienzug mm;
+    mm.reserve(umriss.size());
+    for (const RippenPunkt& p : umriss)
+        mm.push_back({p.x * laenge, p.y * laenge});
+    const Linienzug kurve = Geglaettet(mm, 10 * kGlaettAbstandMm, kGlaettToleranzMm);
+    for (std::size_t i = 0; i < kurve.size(); ++i) {
+        const RippenPunkt& p = kurve[i];
+        const RippenPunkt& q = kurve[(i + 1) % kurve.size()];
+        ecken += std::max(1.0, std::ceil(std::hypot(q.x - p.x, q.y - p.y) / kGlaettAbstandMm));
+    }
+    return ecken;
 }
 
 std::string ZuVieleEcken(double ecken, int rippen, double groesste, bool glaetten) {
@@ -127,21 +148,29 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
 
     // The job's size from the outlines before anything is built: the chord and so the smoothed
     // vertices change linearly from root to tip; a blended rib between has the blend's vertices.
+    // The rough figure first, so that a hostile job costs no spline.
     const int rippen = satz ? *a.anzahl : 1;
-    const double eckenWurzel = EckenJeRippe(wurzel.punkte, a.wurzel, a.optionen);
-    double groesste = eckenWurzel;
-    double ecken = eckenWurzel;
-    if (satz) {
-        const double eckenSpitze =
-            EckenJeRippe(spitze ? spitze->punkte : wurzel.punkte, a.spitze, a.optionen);
-        const Linienzug mitte =
-            spitze ? Gemischt(wurzel.punkte, spitze->punkte, 0.5) : wurzel.punkte;
-        const double eckenMitte = EckenJeRippe(mitte, (a.wurzel + a.spitze) / 2, a.optionen);
-        ecken += eckenSpitze + (rippen - 2) * eckenMitte;
-        groesste = std::max({groesste, eckenSpitze, eckenMitte});
+    const Linienzug mitte =
+        spitze && rippen > 2 ? Gemischt(wurzel.punkte, spitze->punkte, 0.5) : Linienzug{};
+    for (const bool genau : {false, true}) {
+        const double eckenWurzel = EckenJeRippe(wurzel.punkte, a.wurzel, a.optionen, genau);
+        double groesste = eckenWurzel;
+        double ecken = eckenWurzel;
+        if (satz) {
+            const double eckenSpitze =
+                EckenJeRippe(spitze ? spitze->punkte : wurzel.punkte, a.spitze, a.optionen, genau);
+            const double eckenMitte =
+                rippen > 2 ? EckenJeRippe(spitze ? mitte : wurzel.punkte, (a.wurzel + a.spitze) / 2,
+                                          a.optionen, genau)
+                           : 0;
+            ecken += eckenSpitze + (rippen - 2) * eckenMitte;
+            groesste = std::max({groesste, eckenSpitze, eckenMitte});
+        }
+        if (!(ecken <= static_cast<double>(kMaxEcken)))
+            return Abgelehnt(ZuVieleEcken(ecken, rippen, groesste, a.optionen.glaetten));
+        if (!a.optionen.glaetten)
+            break;
     }
-    if (!(ecken <= static_cast<double>(kMaxEcken)))
-        return Abgelehnt(ZuVieleEcken(ecken, rippen, groesste, a.optionen.glaetten));
 
     // The ribs between are between root and tip in size and shape: those two are built first,
     // so that a notch through the tip or a sheet too small is said before the rest is built.

@@ -485,21 +485,28 @@ with tempfile.TemporaryDirectory() as ordner:
         pruefe(not [n for n in os.listdir(ordner) if n.startswith("nein")],
                f"{argumente}: left {os.listdir(ordner)}")
 
-    # The largest job accepted: just under the bound it is made, every vertex in the DXF, and
-    # all outputs well under 50 MB; just over it is refused.
-    grenze = (200000 / 20 - len(punkte) - 4) / (umfang / 0.4 + umfang / 4)
-    for laenge, angenommen in ((grenze * 0.99, True), (grenze * 1.01, False)):
-        r = lauf("--dxf", datei("gross.dxf"), "--svg", datei("gross.svg"), "--glaetten",
-                 "--rippen", "20", "--wurzel", f"{laenge:.1f}", "--spitze", f"{laenge:.1f}",
-                 "--platte", "10000x10000", datei("bombe.dat"))
-        pruefe((r.returncode == 0) == angenommen, f"{laenge:.1f} mm: {r.returncode} {r.stderr}")
-        pruefe(angenommen or "Eckpunkte" in r.stderr, f"{laenge:.1f} mm: {r.stderr}")
-        if angenommen and r.returncode == 0:
-            ezdxf_ecken = sum(len(e) for e in ezdxf.readfile(datei("gross.dxf")).modelspace()
-                              .query('LWPOLYLINE[layer=="Schnitt"]'))
-            groesse = os.path.getsize(datei("gross.dxf")) + os.path.getsize(datei("gross.svg"))
-            pruefe(0.9 * ecken(20, laenge) <= ezdxf_ecken <= 200000 and groesse < 50e6,
-                   f"largest job: {ezdxf_ecken} vertices, {groesse} bytes")
+    # The bound lies where the ribs' real vertices reach 200000: counted here in the DXF of two
+    # such ribs, one rib fewer than the bound allows is made (every vertex in the DXF, all files
+    # well under 50 MB), one more is refused before it is built.
+    def schnitt_ecken(pfad):
+        return [len(e) for e in ezdxf.readfile(pfad).modelspace()
+                .query('LWPOLYLINE[layer=="Schnitt"]')]
+
+    glatt = ["--glaetten", "--wurzel", "1777", "--spitze", "1777", "--platte", "10000x10000"]
+    r = lauf("--dxf", datei("zwei.dxf"), *glatt, "--rippen", "2", datei("bombe.dat"))
+    je_rippe = schnitt_ecken(datei("zwei.dxf"))[0] if r.returncode == 0 else 0
+    pruefe(je_rippe > 5000, f"two ribs: {r.stderr} {je_rippe}")
+    n = 200000 // max(je_rippe, 1)
+    r = lauf("--dxf", datei("gross.dxf"), "--svg", datei("gross.svg"), *glatt, "--rippen",
+             str(n - 1), datei("bombe.dat"))
+    pruefe(r.returncode == 0, f"{n - 1} ribs: {r.stderr}")
+    if r.returncode == 0:
+        groesse = os.path.getsize(datei("gross.dxf")) + os.path.getsize(datei("gross.svg"))
+        pruefe(sum(schnitt_ecken(datei("gross.dxf"))) <= 200000 and groesse < 50e6,
+               f"largest job: {groesse} bytes")
+    r = lauf("--dxf", datei("nein.dxf"), *glatt, "--rippen", str(n + 1), datei("bombe.dat"))
+    pruefe(r.returncode == 1 and "Der Auftrag bräuchte etwa" in r.stderr
+           and not os.path.exists(datei("nein.dxf")), f"{n + 1} ribs: {r.stderr}")
 
     r = lauf("--help")
     pruefe(r.returncode == 0 and "Aufruf: kestrun1" in r.stdout, "--help")
