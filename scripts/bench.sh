@@ -81,7 +81,7 @@ messen "$k" --dxf "$arbeit/g.dxf" --svg "$arbeit/g.svg" --pdf "$arbeit/g.pdf" --
     --rippen 130 --wurzel 255 --spitze 255 --platte 10000x10000 "$arbeit/bombe.dat"
 echo "Dateien: DXF $(stat -c %s "$arbeit/g.dxf"), SVG $(stat -c %s "$arbeit/g.svg")," \
     "PDF $(stat -c %s "$arbeit/g.pdf") Bytes"
-echo "131 Rippen (abgelehnt, nach dem Bauen gezählt):"
+echo "131 Rippen (abgelehnt):"
 messen "$k" --dxf "$arbeit/b.dxf" --svg "$arbeit/b.svg" --pdf "$arbeit/b.pdf" --glaetten \
     --rippen 131 --wurzel 255 --spitze 255 --platte 10000x10000 "$arbeit/bombe.dat"
 rm -f "$arbeit"/b.* "$arbeit"/g.*
