@@ -103,9 +103,10 @@ std::string PruefeAusgabeGroesse(const std::vector<std::size_t>& groessen) {
         summe += static_cast<double>(g);
     if (summe <= static_cast<double>(kMaxAusgabeBytes))
         return {};
-    return Meldung(
-        meldung::kAusgabenZuGross,
-        {ZahlText(summe / 1e6, 1, ','), ZahlText(static_cast<double>(kMaxAusgabeBytes) / 1e6, 0)});
+    return Meldung(meldung::kAusgabenZuGross,
+                   // Rounded up, so that one byte over the limit does not read as the limit.
+                   {ZahlText(std::ceil(summe / 1e5) / 10, 1, ',', false),
+                    ZahlText(static_cast<double>(kMaxAusgabeBytes) / 1e6, 0)});
 }
 
 Rippenteile PruefeRippen(const RippenAuftrag& a) {

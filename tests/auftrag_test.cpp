@@ -298,4 +298,16 @@ TEST(PruefeRippen, AuftragsgroesseVorDemBauen) {
     EXPECT_EQ(PruefeRippen(a).fehler, "");
 }
 
+// The files of one job together, at the byte.
+TEST(PruefeRippen, AusgabenHoechstens50MB) {
+    EXPECT_EQ(PruefeAusgabeGroesse({}), "");
+    EXPECT_EQ(PruefeAusgabeGroesse({20'000'000, 30'000'000}), "");
+    EXPECT_EQ(PruefeAusgabeGroesse({20'000'000, 30'000'000, 1}),
+              "Die Ausgaben wären zusammen 50,1 MB groß; mehr als 50 MB werden in einem Auftrag "
+              "nicht geschrieben.");
+    EXPECT_EQ(PruefeAusgabeGroesse({2'170'000'000}),
+              "Die Ausgaben wären zusammen 2170,0 MB groß; mehr als 50 MB werden in einem "
+              "Auftrag nicht geschrieben.");
+}
+
 } // namespace
