@@ -152,35 +152,54 @@ int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> form
     if (!ZieleFrei(aus, eingaben))
         return 1;
 
-    const Rippenteile teile = PruefeRippen(a);
-    if (!teile.fehler.empty()) {
-        Melde(teile.fehler);
-        return 1;
-    }
-    Anordnung anordnung;
-    if (!aus.svg.empty() || !aus.dxf.empty()) {
-        anordnung = OrdneAn(teile.rippen, job.platteBreite, job.platteHoehe);
-        if (!anordnung.fehler.empty()) {
-            Melde(anordnung.fehler);
-            return 1;
-        }
-    }
-    std::vector<Ausgabedatei> dateien;
+    if (!aus.svg.empty() || !aus.dxf.empty())
+        a.platte = std::pair{job.platteBreite, job.platteHoehe};
+    // Root and tip on the page first: a rib too wide is said before the rest is built, and
+    // what the job itself refuses before the toolkit starts.
+    Rippenteile enden;
     if (!aus.pdf.empty()) {
-        std::string pdf;
-        if (const std::string grund =
-                MitAnwendung([&] { return PdfDokument(aus.seite, teile, pdf); });
-            !grund.empty()) {
-            Melde(grund);
+        RippenAuftrag probe = a;
+        probe.nurEnden = true;
+        enden = PruefeRippen(probe);
+        if (!enden.fehler.empty()) {
+            Melde(enden.fehler);
             return 1;
         }
-        dateien.push_back({aus.pdf, std::move(pdf)});
     }
-    if (!aus.svg.empty())
-        dateien.push_back({aus.svg, SatzSvgText(anordnung, job.platteBreite, job.platteHoehe)});
-    if (!aus.dxf.empty())
-        dateien.push_back({aus.dxf, SatzDxfText(anordnung, job.platteBreite, job.platteHoehe)});
-    if (const std::string grund = SchreibeDateien(dateien, eingaben); !grund.empty()) {
+    // "" when every file is written, else why not.
+    auto arbeit = [&]() -> std::string {
+        if (!aus.pdf.empty())
+            if (std::string grund = PdfPlanFehler(aus.seite, enden); !grund.empty())
+                return grund;
+        const Rippenteile teile = PruefeRippen(a);
+        if (!teile.fehler.empty())
+            return teile.fehler;
+        Anordnung anordnung;
+        if (!aus.svg.empty() || !aus.dxf.empty()) {
+            anordnung = OrdneAn(teile.rippen, job.platteBreite, job.platteHoehe);
+            if (!anordnung.fehler.empty())
+                return anordnung.fehler;
+        }
+        std::vector<Ausgabedatei> dateien;
+        if (!aus.pdf.empty()) {
+            std::string pdf;
+            if (std::string grund = PdfDokument(aus.seite, teile, pdf); !grund.empty())
+                return grund;
+            dateien.push_back({aus.pdf, std::move(pdf)});
+        }
+        if (!aus.svg.empty())
+            dateien.push_back({aus.svg, SatzSvgText(anordnung, job.platteBreite, job.platteHoehe)});
+        if (!aus.dxf.empty())
+            dateien.push_back({aus.dxf, SatzDxfText(anordnung, job.platteBreite, job.platteHoehe)});
+        std::vector<std::size_t> groessen;
+        for (const Ausgabedatei& d : dateien)
+            groessen.push_back(d.inhalt.size());
+        if (std::string grund = PruefeAusgabeGroesse(groessen); !grund.empty())
+            return grund;
+        return SchreibeDateien(dateien, eingaben);
+    };
+    if (const std::string grund = aus.pdf.empty() ? arbeit() : MitAnwendung(arbeit);
+        !grund.empty()) {
         Melde(grund);
         return 1;
     }
@@ -333,6 +352,21 @@ Befehl BefehlLesen(int argc, char** argv) {
         return Nur(Befehl::Art::Hilfe);
     if (parser.isSet(version))
         return Nur(Befehl::Art::Version);
+    // A value given twice leaves the user guessing which one counts, an empty one is a slip of
+    // the shell (an unset variable); only --holm takes several. The output names and the tip
+    // profile say with their own words that the name is missing.
+    for (const QCommandLineOption* o :
+         {&format, &pdf, &svg, &dxf, &laenge, &dicke, &seite, &rippen, &wurzel, &spitze,
+          &spitzenprofil, &beplankung, &holm, &nasenleiste, &endleiste, &platte}) {
+        const QStringList werte = parser.values(*o);
+        const std::string name = "--" + Bytes(o->names().constFirst());
+        if (werte.size() > 1 && o != &holm)
+            return Falsch(Meldung(meldung::kOptionMehrfach, {name}));
+        const bool eigeneWorte = o == &pdf || o == &svg || o == &dxf || o == &spitzenprofil;
+        for (const QString& wert : werte)
+            if (wert.isEmpty() && !eigeneWorte)
+                return Falsch(Meldung(meldung::kOptionLeer, {name}));
+    }
 
     Befehl b;
     if (parser.isSet(format)) {

@@ -14,3 +14,6 @@ std::string PdfDokument(const std::string& seite, const Auftrag& auftrag, const 
 
 // The same for checked ribs: packed onto the pages, a long one tiled.
 std::string PdfDokument(const std::string& seite, const Rippenteile& teile, std::string& pdf);
+
+// Only the plan for these ribs, nothing painted: "" or why the pages cannot take them.
+std::string PdfPlanFehler(const std::string& seite, const Rippenteile& teile);

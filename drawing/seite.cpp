@@ -211,6 +211,16 @@ Druck PlaneDruck(const CDC& dc, const Rippenteile& teile) {
                                              MmText(druck.satz.nutzbar / 10.0)});
     } else if (druck.satz.zuViele) {
         druck.fehler = Meldung(meldung::kRippenZuVieleSeiten, {std::to_string(kMaxSeiten)});
+    } else {
+        // The job's bound holds for paper too, where a tiled rib is drawn on each of its pages.
+        std::size_t ecken = 0;
+        for (const Satzseite& s : druck.satz.seiten)
+            for (const SatzTeil& t : s.teile)
+                ecken += t.punkte.size();
+        if (ecken > static_cast<std::size_t>(kMaxEcken))
+            druck.fehler =
+                Meldung(meldung::kSeitenZuVieleEcken, {AnzahlText(static_cast<double>(ecken)),
+                                                       AnzahlText(static_cast<double>(kMaxEcken))});
     }
     MitKalibrierung(dc, druck);
     return druck;

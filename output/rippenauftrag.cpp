@@ -8,8 +8,12 @@
 #include "res/meldungen.h"
 #include "res/meldungen_ausgabe.h"
 #include "res/meldungen_rippen.h"
+#include "ribs/anordnung.h"
 #include "ribs/rippensatz.h"
+#include "ribs/spline.h"
 
+#include <algorithm>
+#include <cmath>
 #include <tuple>
 
 namespace {
@@ -30,7 +34,80 @@ std::string Anzeigename(const std::string& name) {
                : text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
 }
 
+// The vertices of a rib of this outline and chord: the outline's own and the cuts' corners, and
+// when smoothed one every kGlaettAbstandMm along the perimeter and the notches' edges. Roughly,
+// from the perimeter alone (one more where each of the spline's pieces, up to ten such gaps long,
+// ends); or closely, from the spline the rib is cut from, whose pieces the rib divides into such
+// gaps. A double: a hostile outline at a long chord needs more than any integer type shows.
+double EckenJeRippe(const Linienzug& umriss, double laenge, const RippenOptionen& o, bool genau) {
+    auto umfangVon = [](const Linienzug& linie, double faktor) {
+        double umfang = 0;
+        for (std::size_t i = 0; i < linie.size(); ++i) {
+            const RippenPunkt& p = linie[i];
+            const RippenPunkt& q = linie[(i + 1) % linie.size()];
+            umfang += std::hypot(q.x - p.x, q.y - p.y) * faktor;
+        }
+        return umfang;
+    };
+    double ecken = 4;
+    double nuten = 0;
+    for (const Holm& h : o.holme) {
+        ecken += 4;
+        nuten += h.breite + 2 * h.tiefe;
+    }
+    if (!o.glaetten)
+        return ecken + static_cast<double>(umriss.size());
+    ecken += std::ceil(nuten / kGlaettAbstandMm);
+    if (!genau) {
+        const double umfang = umfangVon(umriss, laenge);
+        return ecken + static_cast<double>(umriss.size()) + std::ceil(umfang / kGlaettAbstandMm) +
+               std::ceil(umfang / (10 * kGlaettAbstandMm));
+    }
+    Linienzug mm;
+    mm.reserve(umriss.size());
+    for (const RippenPunkt& p : umriss)
+        mm.push_back({p.x * laenge, p.y * laenge});
+    const Linienzug kurve = Geglaettet(mm, 10 * kGlaettAbstandMm, kGlaettToleranzMm);
+    for (std::size_t i = 0; i < kurve.size(); ++i) {
+        const RippenPunkt& p = kurve[i];
+        const RippenPunkt& q = kurve[(i + 1) % kurve.size()];
+        ecken += std::max(1.0, std::ceil(std::hypot(q.x - p.x, q.y - p.y) / kGlaettAbstandMm));
+    }
+    return ecken;
+}
+
+std::string ZuVieleEcken(double ecken, int rippen, double groesste, bool glaetten) {
+    return Meldung(meldung::kZuVieleEcken,
+                   {AnzahlText(ecken),
+                    rippen == 1 ? std::string(meldung::kRippenEine)
+                                : Meldung(meldung::kRippenViele, {std::to_string(rippen)}),
+                    AnzahlText(groesste),
+                    glaetten
+                        ? Meldung(meldung::kEckenGeglaettet, {ZahlText(kGlaettAbstandMm, 1, ',')})
+                        : std::string(),
+                    AnzahlText(static_cast<double>(kMaxEcken))});
+}
+
 } // namespace
+
+std::string AnzahlText(double wert) {
+    std::string text = ZahlText(wert, 0);
+    for (std::size_t stelle = text.size(); stelle > 3; stelle -= 3)
+        text.insert(stelle - 3, 1, '.');
+    return text;
+}
+
+std::string PruefeAusgabeGroesse(const std::vector<std::size_t>& groessen) {
+    double summe = 0;
+    for (const std::size_t g : groessen)
+        summe += static_cast<double>(g);
+    if (summe <= static_cast<double>(kMaxAusgabeBytes))
+        return {};
+    return Meldung(meldung::kAusgabenZuGross,
+                   // Rounded up, so that one byte over the limit does not read as the limit.
+                   {ZahlText(std::ceil(summe / 1e5) / 10, 1, ',', false),
+                    ZahlText(static_cast<double>(kMaxAusgabeBytes) / 1e6, 0)});
+}
 
 Rippenteile PruefeRippen(const RippenAuftrag& a) {
     if (a.anzahl && (*a.anzahl < 2 || *a.anzahl > kMaxRippen))
@@ -70,21 +147,58 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
         spitze = std::move(s);
     }
 
+    // The job's size from the outlines before anything is built: the chord and so the smoothed
+    // vertices change linearly from root to tip; a blended rib between has the blend's vertices.
+    // The rough figure first, so that a hostile job costs no spline.
+    const int rippen = satz ? *a.anzahl : 1;
+    const Linienzug mitte =
+        spitze && rippen > 2 ? Gemischt(wurzel.punkte, spitze->punkte, 0.5) : Linienzug{};
+    for (const bool genau : {false, true}) {
+        const double eckenWurzel = EckenJeRippe(wurzel.punkte, a.wurzel, a.optionen, genau);
+        double groesste = eckenWurzel;
+        double ecken = eckenWurzel;
+        if (satz) {
+            const double eckenSpitze =
+                EckenJeRippe(spitze ? spitze->punkte : wurzel.punkte, a.spitze, a.optionen, genau);
+            const double eckenMitte =
+                rippen > 2 ? EckenJeRippe(spitze ? mitte : wurzel.punkte, (a.wurzel + a.spitze) / 2,
+                                          a.optionen, genau)
+                           : 0;
+            ecken += eckenSpitze + (rippen - 2) * eckenMitte;
+            groesste = std::max({groesste, eckenSpitze, eckenMitte});
+        }
+        if (!(ecken <= static_cast<double>(kMaxEcken)))
+            return Abgelehnt(ZuVieleEcken(ecken, rippen, groesste, a.optionen.glaetten));
+        if (!a.optionen.glaetten)
+            break;
+    }
+
+    // The ribs between are between root and tip in size and shape: those two are built first,
+    // so that a notch through the tip or a sheet too small is said before the rest is built.
+    std::vector<Rippe> enden;
+    for (const auto& [profil, laenge, nummer] :
+         {std::tuple{&wurzel, a.wurzel, 1},
+          std::tuple{spitze ? &*spitze : &wurzel, a.spitze, rippen}}) {
+        RippenErgebnis r = BaueRippe(*profil, laenge, a.optionen, nummer);
+        if (!r.rippe)
+            return Abgelehnt(std::move(r.fehler));
+        if (a.platte) {
+            if (Anordnung probe = OrdneAn({*r.rippe}, a.platte->first, a.platte->second);
+                !probe.fehler.empty())
+                return Abgelehnt(std::move(probe.fehler));
+        }
+        enden.push_back(std::move(*r.rippe));
+        if (!satz)
+            break;
+    }
+
     Rippenteile t;
     t.datei = AlsUtf8(a.wurzelProfil.datei);
     const std::string dickeText =
         dicke == 100 ? std::string() : Meldung(meldung::kWerteDicke, {MmText(dicke)});
     if (satz) {
         if (a.nurEnden) {
-            // The set's first rib is the root profile, its last the tip profile, unblended.
-            for (const auto& [profil, laenge, nummer] :
-                 {std::tuple{&wurzel, a.wurzel, 1},
-                  std::tuple{spitze ? &*spitze : &wurzel, a.spitze, *a.anzahl}}) {
-                RippenErgebnis r = BaueRippe(*profil, laenge, a.optionen, nummer);
-                if (!r.rippe)
-                    return Abgelehnt(std::move(r.fehler));
-                t.rippen.push_back(std::move(*r.rippe));
-            }
+            t.rippen = std::move(enden);
         } else {
             RippensatzErgebnis r =
                 BaueRippensatz({wurzel, spitze, a.wurzel, a.spitze, *a.anzahl, a.optionen});
@@ -98,12 +212,17 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
         t.werte = Meldung(meldung::kWerteRippensatz, {std::to_string(*a.anzahl), MmText(a.wurzel),
                                                       MmText(a.spitze), dickeText});
     } else {
-        RippenErgebnis r = BaueRippe(wurzel, a.wurzel, a.optionen, 1);
-        if (!r.rippe)
-            return Abgelehnt(std::move(r.fehler));
-        t.rippen.push_back(std::move(*r.rippe));
+        t.rippen = std::move(enden);
         t.kopf = Meldung(meldung::kKopfRippe, {wurzel.name});
         t.werte = Meldung(meldung::kWerteRippe, {MmText(a.wurzel), dickeText});
     }
+    // The estimate bounds the work; the built ribs bound the outputs exactly.
+    double gebaut = 0, groessteGebaut = 0;
+    for (const Rippe& r : t.rippen) {
+        gebaut += static_cast<double>(r.umriss.size());
+        groessteGebaut = std::max(groessteGebaut, static_cast<double>(r.umriss.size()));
+    }
+    if (gebaut > static_cast<double>(kMaxEcken))
+        return Abgelehnt(ZuVieleEcken(gebaut, rippen, groessteGebaut, a.optionen.glaetten));
     return t;
 }

@@ -5,8 +5,10 @@
 #include "profile/profil.h"
 #include "ribs/rippe.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A loaded profile: its store, its name line as read and its file's path.
@@ -26,13 +28,21 @@ struct RippenAuftrag {
     // Ribs in the set; without it, one rib of wurzel mm.
     std::optional<int> anzahl;
     RippenOptionen optionen;
+    // Width and height in mm of the sheet the ribs are laid out on (SVG, DXF); with it the root
+    // and tip rib are checked against it before the ribs between are built.
+    std::optional<std::pair<double, double>> platte;
     // Of a set only its first and last rib, numbered as the set numbers them: a drawing of the
-    // set whose messages name the ribs the outputs would name.
+    // set whose messages name the ribs the outputs would name, or enough to check a page against.
     bool nurEnden = false;
 };
 
 // More ribs than this is a wrong value, not a wing.
 constexpr int kMaxRippen = 1000;
+// One job's bound: every rib output draws each vertex once per file, so this bounds the time,
+// the memory and (with kMaxAusgabeBytes) the files of any accepted job.
+constexpr long kMaxEcken = 200000;
+// All files of one job together.
+constexpr std::size_t kMaxAusgabeBytes = 50'000'000;
 
 struct Rippenteile {
     std::vector<Rippe> rippen; // empty when fehler is set
@@ -46,5 +56,12 @@ struct Rippenteile {
 };
 
 // Checks each profile as the single outline's outputs do (loaded, an outline, not flat, as long
-// as its chord), then builds the ribs.
+// as its chord) and the job's size (kMaxEcken estimated from the outlines before anything is
+// built; root and tip rib against the sheet), then builds the ribs.
 Rippenteile PruefeRippen(const RippenAuftrag& auftrag);
+
+// A count for a message, rounded, in groups of three as German writes them: "52.400.000".
+std::string AnzahlText(double wert);
+
+// "" or why files of these sizes in bytes are not written (more than kMaxAusgabeBytes in all).
+std::string PruefeAusgabeGroesse(const std::vector<std::size_t>& groessen);

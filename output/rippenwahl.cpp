@@ -24,6 +24,20 @@ std::optional<double> Zahlwert(const char* name, const std::string& text, std::s
     return fehler.empty() ? wert : std::nullopt;
 }
 
+// The shortest rib the dialog offers; anything shorter is thinner than a cut.
+constexpr double kMinRippeMm = 0.1;
+
+// A length in [min, kMaxProfiltiefeMm], or a message naming the field and the value as typed
+// (a value such as 1e-300 or 1e308 must not come back rounded or in 309 digits).
+std::optional<double> Laengenwert(const char* name, const std::string& text, double min,
+                                  std::string& fehler) {
+    const auto wert = Zahlwert(name, text, fehler);
+    if (wert && !(*wert >= min && *wert <= kMaxProfiltiefeMm))
+        fehler = Meldung(meldung::kFeldLaenge, {name, AlsUtf8(text), ZahlText(min, 1, ','),
+                                                ZahlText(kMaxProfiltiefeMm, 0)});
+    return fehler.empty() ? wert : std::nullopt;
+}
+
 } // namespace
 
 std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeldnamen& namen,
@@ -46,17 +60,20 @@ std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeld
         if (*anzahl != std::floor(*anzahl))
             return absage(namen.rippen, Meldung(meldung::kFeldKeineGanzeZahl,
                                                 {namen.rippen, AlsUtf8(*w.rippen)}));
+        if (*anzahl < 2 || *anzahl > kMaxRippen)
+            return absage(namen.rippen, Meldung(meldung::kRippenanzahl,
+                                                {std::to_string(kMaxRippen), AlsUtf8(*w.rippen)}));
         a.anzahl = AufInt(*anzahl);
-        const auto wurzel = Zahlwert(namen.wurzel, w.wurzel, fehler);
+        const auto wurzel = Laengenwert(namen.wurzel, w.wurzel, kMinRippeMm, fehler);
         if (!wurzel)
             return absage(namen.wurzel, fehler);
-        const auto spitze = Zahlwert(namen.spitze, w.spitze, fehler);
+        const auto spitze = Laengenwert(namen.spitze, w.spitze, kMinRippeMm, fehler);
         if (!spitze)
             return absage(namen.spitze, fehler);
         a.wurzel = *wurzel;
         a.spitze = *spitze;
     } else {
-        const auto laenge = Zahlwert(namen.laenge, w.laenge, fehler);
+        const auto laenge = Laengenwert(namen.laenge, w.laenge, kMinRippeMm, fehler);
         if (!laenge)
             return absage(namen.laenge, fehler);
         a.wurzel = a.spitze = *laenge;
@@ -67,7 +84,7 @@ std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeld
           std::tuple{namen.endleiste, &w.endleiste, &a.optionen.endleiste}}) {
         if (text->empty())
             continue;
-        const auto wert = Zahlwert(name, *text, fehler);
+        const auto wert = Laengenwert(name, *text, 0, fehler);
         if (!wert)
             return absage(name, fehler);
         *ziel = *wert;

@@ -60,6 +60,20 @@ inline constexpr std::string_view kKalibriert = "kalibriert %1 % / %2 %";
 // %1 the most ribs, %2 the number given.
 inline constexpr std::string_view kRippenanzahl =
     "Ein Rippensatz hat 2 bis %1 Rippen (angegeben: %2).";
+// %1 vertices the job would need, %2 kRippenEine or kRippenViele, %3 vertices of its largest
+// rib, %4 kEckenGeglaettet or nothing, %5 the most vertices of one job.
+inline constexpr std::string_view kZuVieleEcken =
+    "Der Auftrag bräuchte etwa %1 Eckpunkte (%2 mit bis zu %3 Eckpunkten%4); mehr als %5 "
+    "Eckpunkte werden in einem Auftrag nicht erzeugt. Bitte weniger oder kleinere Rippen wählen.";
+inline constexpr std::string_view kRippenEine = "1 Rippe";
+// %1 the number of ribs.
+inline constexpr std::string_view kRippenViele = "%1 Rippen";
+// %1 the smoothed outline's largest gap between vertices in mm.
+inline constexpr std::string_view kEckenGeglaettet = "; geglättet liegt alle %1 mm einer";
+// %1 the files' size together, %2 the most of one job, in MB.
+inline constexpr std::string_view kAusgabenZuGross =
+    "Die Ausgaben wären zusammen %1 MB groß; mehr als %2 MB werden in einem Auftrag nicht "
+    "geschrieben.";
 // One rib: %1 its length, %2 the longest rib, in mm.
 inline constexpr std::string_view kRippenlaengeEinzeln =
     "Die Rippenlänge (%1 mm) ist keine Zahl größer als 0 und höchstens %2 mm.";
@@ -78,6 +92,8 @@ inline constexpr std::string_view kWerteDicke = " – Dicke %1 %";
 // %1 where the value was typed (option or field), %2 the value.
 inline constexpr std::string_view kFeldKeineZahl = "%1: „%2“ ist keine Zahl.";
 inline constexpr std::string_view kFeldKeineGanzeZahl = "%1: „%2“ ist keine ganze Zahl.";
+// %1 where the value was typed, %2 the value as typed, %3 … %4 the range in mm.
+inline constexpr std::string_view kFeldLaenge = "%1: „%2“ ist keine Länge von %3 bis %4 mm.";
 // %1 where the spar was typed, %2 why it is refused.
 inline constexpr std::string_view kFeldHolm = "%1: %2";
 // %1 where it was typed, %2 the value, %3 the largest side, %4 an example.

@@ -28,19 +28,21 @@ inline constexpr std::string_view kHilfe =
     "Rippen (mit --pdf, --svg oder --dxf; ohne --rippen eine Rippe von --laenge mm):\n"
     "  --rippen ANZAHL         einen Rippensatz aus ANZAHL Rippen (2 bis 1000) ausgeben, von der\n"
     "                          Wurzel zur Spitze gleichmäßig verjüngt\n"
-    "  --wurzel MM             Länge der Wurzelrippe (zu --rippen)\n"
-    "  --spitze MM             Länge der Spitzenrippe (zu --rippen)\n"
+    "  --wurzel MM             Länge der Wurzelrippe, 0,1 bis 10000 (zu --rippen)\n"
+    "  --spitze MM             Länge der Spitzenrippe, 0,1 bis 10000 (zu --rippen)\n"
     "  --spitzenprofil DATEI   Profil der Spitzenrippe; dazwischen wird übergeblendet\n"
     "  --beplankung MM         Beplankung oben und unten, um so viel wird die Rippe kleiner\n"
     "  --holm ORT:BREITE:TIEFE[:oben|unten]\n"
     "                          eine Holmnut, ORT in mm ab der Nase oder in % (30%), TIEFE ab der\n"
-    "                          Beplankung, Vorgabe oben; mehrfach möglich\n"
+    "                          Beplankung, Vorgabe oben; BREITE ab 0,1; mehrfach möglich\n"
     "  --nasenleiste MM        vorn so viel für die Nasenleiste gerade abschneiden\n"
     "  --endleiste MM          hinten so viel für die Endleiste gerade abschneiden\n"
     "  --glaetten              den Umriss als Spline durch alle Punkte glätten\n"
     "  --platte BREITExHOEHE   Plattengröße in mm für --svg und --dxf, Vorgabe 600x300\n"
     "\n"
     "Passt das Profil nicht auf eine Seite, schreibt --pdf mehrere Seiten mit Passkreuzen.\n"
+    "Ein Auftrag erzeugt höchstens 200000 Eckpunkte und 50 MB, ein größerer wird sofort\n"
+    "abgelehnt. Außer --holm darf keine Option doppelt oder leer angegeben werden.\n"
     "Exit-Code: 0 erledigt, 1 Datei oder Wert abgelehnt, 2 falsche Option.\n"
     "\n"
     "Beispiele: kestrun1 --pdf rippe.pdf --laenge 150,5 naca2412.dat\n"
@@ -61,6 +63,10 @@ inline constexpr std::string_view kWertFehlt =
 // %1 the option as given, without its dashes.
 // %1 the switch as given, e.g. "--normieren".
 inline constexpr std::string_view kKeinWert = "Die Option „%1“ nimmt keinen Wert.";
+// %1 the option, e.g. "--dxf".
+inline constexpr std::string_view kOptionMehrfach =
+    "Die Option „%1“ ist mehrfach angegeben; sie gilt nur einmal.";
+inline constexpr std::string_view kOptionLeer = "Der Option „%1“ fehlt ihr Wert (er ist leer).";
 inline constexpr std::string_view kUnbekannteOption =
     "Unbekannte Option „%1“ (kestrun1 --help zeigt alle).";
 // %1 the value given.

@@ -24,6 +24,9 @@ inline constexpr std::string_view kHolmLage =
     "Holm \"%1\": Die Lage \"%2\" ist keine Zahl in mm (ab 0) oder in Prozent (0 bis 100 %).";
 inline constexpr std::string_view kHolmBreite =
     "Holm \"%1\": Die Breite \"%2\" ist keine Zahl größer als 0.";
+// %1 the spar option as typed, %2 the width as typed, %3 the narrowest notch in mm.
+inline constexpr std::string_view kHolmZuSchmal =
+    "Holm \"%1\": Die Breite \"%2\" ist schmaler als %3 mm.";
 inline constexpr std::string_view kHolmTiefe =
     "Holm \"%1\": Die Tiefe \"%2\" ist keine Zahl größer als 0.";
 inline constexpr std::string_view kHolmSeite =

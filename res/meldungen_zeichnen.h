@@ -38,5 +38,11 @@ inline constexpr std::string_view kRippeZuBreit =
 // %1 the most pages a printout may take.
 inline constexpr std::string_view kRippenZuVieleSeiten =
     "Die Rippen bräuchten mehr als %1 Seiten; so viele werden nicht gedruckt.";
+// %1 the vertices all pages would draw, %2 the most of one job; a tiled rib is drawn on each of
+// its pages.
+inline constexpr std::string_view kSeitenZuVieleEcken =
+    "Die Seiten bräuchten %1 Eckpunkte (eine lange Rippe wird auf jeder ihrer Seiten "
+    "gezeichnet); mehr als %2 Eckpunkte werden in einem Auftrag nicht erzeugt. Bitte größeres "
+    "Papier, weniger oder kürzere Rippen wählen. Es wird nichts gedruckt.";
 
 } // namespace meldung

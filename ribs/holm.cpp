@@ -64,6 +64,9 @@ HolmLesen LiesHolm(std::string_view text) {
     const auto breite = Zahl(felder[1]);
     if (!breite || *breite <= 0)
         return Fehler(Meldung(meldung::kHolmBreite, {text, felder[1]}));
+    if (*breite < kMinHolmBreiteMm)
+        return Fehler(
+            Meldung(meldung::kHolmZuSchmal, {text, felder[1], ZahlText(kMinHolmBreiteMm, 1, ',')}));
     holm.breite = *breite;
 
     const auto tiefe = Zahl(felder[2]);

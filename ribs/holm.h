@@ -15,6 +15,9 @@ struct Holm {
     HolmSeite seite = HolmSeite::Oben;
 };
 
+// A notch narrower than this is no slot a spar goes into; a cutter's kerf is wider.
+constexpr double kMinHolmBreiteMm = 0.1;
+
 struct HolmLesen {
     std::optional<Holm> holm;
     std::string fehler; // German message when holm is empty

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the performance measurements and prints the figures (the README explains them):
 # hostile files through the reader in a process of their own, the reader's benchmarks, start-up
-# of the shipped program against a bare Qt dialog under Xvfb, the load and print commands offscreen.
+# of the shipped program against a bare Qt dialog under Xvfb, hostile and the largest rib jobs on the
+# command line, the load and print commands offscreen.
 #   BENCH_MB=200 BENCH_LAEUFE=20 scripts/bench.sh
 set -euo pipefail
 
@@ -41,6 +42,49 @@ done
 echo "(Vergleich: derselbe Prozess mit einer leeren Datei)"
 : >"$arbeit/leer.dat"
 "$b/lese_probe" "$arbeit/leer.dat" || true
+
+# Median wall time in ms and the largest peak memory in MB of a command over $laeufe runs, with
+# the exit code of the last run; a refusal (exit 1) is what some of them measure.
+messen() {
+    local zeiten=() kb=0 t0 t1 code
+    for _ in $(seq "$laeufe"); do
+        t0=$(date +%s%N)
+        code=0
+        /usr/bin/time -o "$arbeit/zeit" -f %M "$@" >/dev/null 2>"$arbeit/stderr" || code=$?
+        t1=$(date +%s%N)
+        zeiten+=($(((t1 - t0) / 1000)))
+        # time(1) puts a line about the exit code before the figure.
+        kb=$(awk -v k="$kb" 'END { print ($1 > k ? $1 : k) }' "$arbeit/zeit")
+    done
+    printf '%s\n' "${zeiten[@]}" | sort -n | awk -v kb="$kb" -v code="$code" '
+        { z[NR] = $1 }
+        END { printf "%.1f ms (Median von %d), Spitze %.1f MB, Exit %d\n", z[int((NR + 1) / 2)] / 1000, NR, kb / 1024, code }'
+}
+
+echo
+echo "== Rippensätze aus einer 102-Byte-Datei, ganzer Prozess"
+printf 'Bombe 102\n1 0\n0.75 0.05\n0.5 0.08\n0.25 0.07\n0.1 0.04\n0 0\n0.1 -0.03\n0.25 -0.04\n0.5 -0.05\n0.75 -0.03\n1 0\n' \
+    >"$arbeit/bombe.dat"
+k=$bau/app/kestrun1
+echo "zum Vergleich kestrun1 --version:"
+messen "$k" --version
+echo "1000 geglättete Rippen zu 9990 mm, DXF+SVG+PDF (abgelehnt):"
+messen "$k" --dxf "$arbeit/b.dxf" --svg "$arbeit/b.svg" --pdf "$arbeit/b.pdf" --glaetten \
+    --rippen 1000 --wurzel 9990 --spitze 9990 --platte 10000x10000 "$arbeit/bombe.dat"
+head -c 200 "$arbeit/stderr"; echo
+echo "1000 Rippen zu 9990 mm auf --platte 1x1 (abgelehnt):"
+messen "$k" --dxf "$arbeit/b.dxf" --rippen 1000 --wurzel 9990 --spitze 9990 --platte 1x1 \
+    "$arbeit/bombe.dat"
+# 130 ribs of 1527 vertices each are 198510, just under the bound (131 are refused).
+echo "der größte angenommene Auftrag: 130 geglättete Rippen zu 255 mm, DXF+SVG+PDF:"
+messen "$k" --dxf "$arbeit/g.dxf" --svg "$arbeit/g.svg" --pdf "$arbeit/g.pdf" --glaetten \
+    --rippen 130 --wurzel 255 --spitze 255 --platte 10000x10000 "$arbeit/bombe.dat"
+echo "Dateien: DXF $(stat -c %s "$arbeit/g.dxf"), SVG $(stat -c %s "$arbeit/g.svg")," \
+    "PDF $(stat -c %s "$arbeit/g.pdf") Bytes"
+echo "131 Rippen (abgelehnt):"
+messen "$k" --dxf "$arbeit/b.dxf" --svg "$arbeit/b.svg" --pdf "$arbeit/b.pdf" --glaetten \
+    --rippen 131 --wurzel 255 --spitze 255 --platte 10000x10000 "$arbeit/bombe.dat"
+rm -f "$arbeit"/b.* "$arbeit"/g.*
 
 echo
 echo "== Leser, Google Benchmark: 198 Paare, 100000 Paare ausgedünnt"

@@ -4,10 +4,13 @@
 #include "output/auftrag.h"
 #include "output/kalibrierung.h"
 #include "output/rippenauftrag.h"
+#include "profile/zahl.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -344,6 +347,51 @@ TEST(PruefeRippen, NurEndenWieImSatz) {
         a.nurEnden = false;
         EXPECT_NE(PruefeRippen(a).fehler, "");
     }
+}
+
+// The dialog's jobs go through the same bound: a hostile set is refused before a rib is built,
+// and a sheet is checked only when the job names one (paper takes any rib in tiles).
+TEST(PruefeRippen, AuftragsgroesseVorDemBauen) {
+    const ProfilSpeicher p = Speicher({{10000, 0}, {5000, 800}, {0, 0}, {5000, -500}});
+    RippenAuftrag a;
+    a.wurzelProfil = {&p, "B", "b.dat"};
+    a.wurzel = a.spitze = 9990;
+    a.anzahl = kMaxRippen;
+    a.optionen.glaetten = true;
+    const auto anfang = std::chrono::steady_clock::now();
+    const std::string fehler = PruefeRippen(a).fehler;
+    EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::seconds(1));
+    // Perimeter 2 (sqrt(0.5² + 0.08²) + sqrt(0.5² + 0.05²)) chords, one vertex every 0.4 mm and
+    // one at each end of the spline's 4 mm pieces.
+    const double umfang = 2 * (std::hypot(0.5, 0.08) + std::hypot(0.5, 0.05)) * 9990;
+    const double jeRippe = 4 + 4 + std::ceil(umfang / 0.4) + std::ceil(umfang / 4);
+    EXPECT_NE(fehler.find("bis zu " + ZahlText(jeRippe, 0).insert(2, ".") + " Eckpunkten"),
+              std::string::npos)
+        << fehler;
+    EXPECT_NE(fehler.find("mehr als 200.000 Eckpunkte"), std::string::npos) << fehler;
+
+    a.optionen.glaetten = false;
+    a.anzahl = 3;
+    a.wurzel = 200;
+    a.spitze = 150;
+    ASSERT_EQ(PruefeRippen(a).fehler, "");
+    a.platte = std::pair{150.0, 100.0};
+    EXPECT_EQ(PruefeRippen(a).fehler, "Rippe 1 – 200,0 mm (200,0 × 26,0 mm) passt nicht auf die "
+                                      "Platte (150,0 × 100,0 mm, 3,0 mm Rand).");
+    a.platte = std::pair{206.0, 32.0};
+    EXPECT_EQ(PruefeRippen(a).fehler, "");
+}
+
+// The files of one job together, at the byte.
+TEST(PruefeRippen, AusgabenHoechstens50MB) {
+    EXPECT_EQ(PruefeAusgabeGroesse({}), "");
+    EXPECT_EQ(PruefeAusgabeGroesse({20'000'000, 30'000'000}), "");
+    EXPECT_EQ(PruefeAusgabeGroesse({20'000'000, 30'000'000, 1}),
+              "Die Ausgaben wären zusammen 50,1 MB groß; mehr als 50 MB werden in einem Auftrag "
+              "nicht geschrieben.");
+    EXPECT_EQ(PruefeAusgabeGroesse({2'170'000'000}),
+              "Die Ausgaben wären zusammen 2170,0 MB groß; mehr als 50 MB werden in einem "
+              "Auftrag nicht geschrieben.");
 }
 
 } // namespace

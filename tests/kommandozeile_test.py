@@ -5,11 +5,13 @@ left behind.
 
 Usage: kommandozeile_test.py KESTRUN1 SOURCE_DIR
 """
+import math
 import os
 import re
 import subprocess
 import sys
 import tempfile
+import time
 import xml.etree.ElementTree as ET
 
 import ezdxf
@@ -159,7 +161,8 @@ with tempfile.TemporaryDirectory() as ordner:
     # Refusals: a German message, the exit code, and no file at all in the folder.
     open(datei("leer.dat"), "w").close()
     faelle = [(["--laenge", wert, naca2412], 1) for wert in ("0", "-5", "abc", "nan", "inf",
-                                                             "1e9", "")]
+                                                             "1e9")]
+    faelle += [(["--laenge", "", naca2412], 2)]
     faelle += [(["--dicke", "nan", naca2412], 1), (["--dicke", "2000", naca2412], 1),
                ([datei("leer.dat")], 1),
                ([datei("fehlt.dat")], 1), (["--seite", "A5", naca2412], 2),
@@ -410,7 +413,8 @@ with tempfile.TemporaryDirectory() as ordner:
                             ([*satz, "--holm", "120%:5:5"], 1),
                             ([*satz, "--platte", "600x"], 1), ([*satz, "--platte", "0x300"], 1),
                             ([*satz, "--platte", "150x300"], 1),
-                            ([*satz, "--rippen", "2,5"], 1), ([*satz, "--beplankung", "x"], 1),
+                            (["--rippen", "2,5", "--wurzel", "200", "--spitze", "120"], 1),
+                            ([*satz, "--beplankung", "x"], 1),
                             (["--rippen", "9", "--wurzel", "200"], 2),
                             (["--wurzel", "200", "--spitze", "120"], 2),
                             ([*satz, "--laenge", "100"], 2), ([*satz, "--normieren"], 2)):
@@ -463,6 +467,136 @@ with tempfile.TemporaryDirectory() as ordner:
                f"{argumente}: exit {r.returncode}, stderr {r.stderr!r}")
         pruefe(not [n for n in os.listdir(ordner) if n.startswith("nein")],
                f"{argumente}: left {os.listdir(ordner)}")
+
+    # Values shown as typed, in the words of the option that took them; an option given twice or
+    # empty is a wrong option; a notch narrower than a cut is a refused value.
+    satz_nein = ["--dxf", nein, "--rippen", "3", "--wurzel", "200", "--spitze", "120"]
+    for argumente, code, text in (
+            (["--dxf", nein, "--rippen", "3", "--wurzel", "1e-300", "--spitze", "120"], 1,
+             "--wurzel: „1e-300“ ist keine Länge von 0,1 bis 10000 mm."),
+            (["--dxf", nein, "--rippen", "3", "--wurzel", "1e308", "--spitze", "120"], 1,
+             "--wurzel: „1e308“ ist keine Länge von 0,1 bis 10000 mm."),
+            (["--dxf", nein, "--rippen", "3", "--wurzel", "200", "--spitze", "0,09"], 1,
+             "--spitze: „0,09“ ist keine Länge von 0,1 bis 10000 mm."),
+            (["--dxf", nein, "--rippen", "1e30", "--wurzel", "200", "--spitze", "120"], 1,
+             "Ein Rippensatz hat 2 bis 1000 Rippen (angegeben: 1e30)."),
+            (["--dxf", nein, "--rippen", "1001", "--wurzel", "200", "--spitze", "120"], 1,
+             "Ein Rippensatz hat 2 bis 1000 Rippen (angegeben: 1001)."),
+            (["--dxf", nein, "--laenge", "1e-300", "--nasenleiste", "0"], 1,
+             "--laenge: „1e-300“ ist keine Länge von 0,1 bis 10000 mm."),
+            ([*satz_nein, "--beplankung", "1e308"], 1,
+             "--beplankung: „1e308“ ist keine Länge von 0 bis 10000 mm."),
+            ([*satz_nein, "--endleiste", "-0,5"], 1,
+             "--endleiste: „-0,5“ ist keine Länge von 0 bis 10000 mm."),
+            ([*satz_nein, "--holm", "30%:0.05:5"], 1,
+             "--holm: Holm \"30%:0.05:5\": Die Breite \"0.05\" ist schmaler als 0,1 mm."),
+            ([*satz_nein, "--holm", "30%:0,0999:5"], 1,
+             "--holm: Holm \"30%:0,0999:5\": Die Breite \"0,0999\" ist schmaler als 0,1 mm."),
+            (["--dxf", datei("a.dxf"), "--dxf", nein], 2,
+             "Die Option „--dxf“ ist mehrfach angegeben; sie gilt nur einmal."),
+            ([*satz_nein, "--rippen", "7"], 2,
+             "Die Option „--rippen“ ist mehrfach angegeben; sie gilt nur einmal."),
+            ([*satz_nein, "--platte", "600x300", "--platte", "600x300"], 2,
+             "Die Option „--platte“ ist mehrfach angegeben; sie gilt nur einmal."),
+            ([*satz_nein, "--beplankung", ""], 2,
+             "Der Option „--beplankung“ fehlt ihr Wert (er ist leer)."),
+            ([*satz_nein, "--holm", ""], 2, "Der Option „--holm“ fehlt ihr Wert (er ist leer)."),
+            (["--pdf", nein, "--dicke="], 2, "Der Option „--dicke“ fehlt ihr Wert (er ist leer)."),
+            (["--pdf", nein, "--laenge", ""], 2,
+             "Der Option „--laenge“ fehlt ihr Wert (er ist leer).")):
+        r = lauf(*argumente, naca2412)
+        pruefe(r.returncode == code and r.stdout == "" and r.stderr == f"kestrun1: {text}\n",
+               f"{argumente}: exit {r.returncode}, stderr {r.stderr!r}")
+        pruefe(not [n for n in os.listdir(ordner) if n.startswith(("nein", "a.dxf"))],
+               f"{argumente}: left {os.listdir(ordner)}")
+    # The narrowest notch is cut; spar options may be given several times.
+    r = lauf("--dxf", datei("schmal.dxf"), *satz, "--holm", "30%:0,1:5", "--holm", "60%:3:3",
+             naca2412)
+    pruefe(r.returncode == 0, f"0,1 mm notch: exit {r.returncode} {r.stderr}")
+
+    # Hostile jobs: 102 bytes asking for a thousand smoothed ribs of ten metres would have made
+    # gigabytes; a sheet of 1 mm cannot take the root rib. Refused at once with the cause, nothing
+    # written. The vertex bound is checked against the outline's own perimeter, computed here.
+    bombe = ("Bombe 102\n1 0\n0.75 0.05\n0.5 0.08\n0.25 0.07\n0.1 0.04\n0 0\n0.1 -0.03\n"
+             "0.25 -0.04\n0.5 -0.05\n0.75 -0.03\n1 0\n")
+    with open(datei("bombe.dat"), "w") as f:
+        f.write(bombe)
+    pruefe(os.path.getsize(datei("bombe.dat")) == 102, "the hostile file is not 102 bytes")
+    punkte = [tuple(map(float, z.split())) for z in bombe.splitlines()[1:]]
+    umfang = sum(math.dist(p, q) for p, q in zip(punkte, punkte[1:] + punkte[:1]))
+
+    def ecken(rippen, laenge):
+        """The vertices a set of equal smoothed ribs needs: one every 0.4 mm, one at each end of
+        the spline's 4 mm pieces."""
+        p = umfang * laenge
+        return rippen * (len(punkte) + 4 + math.ceil(p / 0.4) + math.ceil(p / 4))
+
+    def zahl(n):
+        return f"{n:,}".replace(",", ".")
+
+    def mm(v):
+        return f"{v:.1f}".replace(".", ",")
+
+    dicke = max(y for _, y in punkte) - min(y for _, y in punkte)
+
+    ausgaben = ["--dxf", datei("nein.dxf"), "--svg", datei("nein.svg"), "--pdf", datei("nein.pdf")]
+    for argumente, text in (
+            (["--glaetten", "--rippen", "1000", "--wurzel", "9990", "--spitze", "9990", "--platte",
+              "10000x10000"], "Der Auftrag bräuchte etwa "
+             f"{zahl(ecken(1000, 9990))} Eckpunkte (1000 Rippen mit bis zu {zahl(ecken(1, 9990))} "
+             "Eckpunkten; geglättet liegt alle 0,4 mm einer); mehr als 200.000 Eckpunkte werden "
+             "in einem Auftrag nicht erzeugt. Bitte weniger oder kleinere Rippen wählen."),
+            (["--glaetten", "--rippen", "4", "--wurzel", "9990", "--spitze", "9990"],
+             f"Der Auftrag bräuchte etwa {zahl(ecken(4, 9990))} Eckpunkte (4 Rippen mit bis zu "
+             f"{zahl(ecken(1, 9990))} Eckpunkten; geglättet liegt alle 0,4 mm einer)"),
+            # A blend has its own vertices, more than either file's.
+            (["--rippen", "1000", "--wurzel", "200", "--spitze", "100", "--spitzenprofil",
+              naca2412], "Der Auftrag bräuchte etwa "),
+            # Under the bound as ribs, but each tiled rib is drawn on every one of its pages.
+            (["--seite", "A3", "--glaetten", "--rippen", "20", "--wurzel", "1777", "--spitze",
+              "1777", "--platte", "10000x10000"], "Die Seiten bräuchten "),
+            # Root and tip are made and checked first, whatever lies between.
+            (["--rippen", "1000", "--wurzel", "100", "--spitze", "2000", "--platte",
+              "10000x10000"], "Rippe 1000 – 2000,0 mm ist "),
+            (["--rippen", "1000", "--wurzel", "200", "--spitze", "10", "--holm", "30%:5:5"],
+             "Holm 1 ist tiefer als die Rippe 1000 "),
+            (["--rippen", "1000", "--wurzel", "9990", "--spitze", "9000", "--platte", "1x1"],
+             f"Rippe 1 – 9990,0 mm (9990,0 × {mm(dicke * 9990)} mm) passt nicht auf die Platte "
+             "(1,0 × 1,0 mm, 3,0 mm Rand)."),
+            (["--rippen", "1000", "--wurzel", "100", "--spitze", "9990", "--platte", "200x100"],
+             f"Rippe 1000 – 9990,0 mm (9990,0 × {mm(dicke * 9990)} mm) passt nicht auf die "
+             "Platte (200,0 × 100,0 mm, 3,0 mm Rand).")):
+        anfang = time.monotonic()
+        r = subprocess.run([programm, *ausgaben, *argumente, datei("bombe.dat")],
+                           capture_output=True, text=True, timeout=20)
+        dauer = time.monotonic() - anfang
+        pruefe(r.returncode == 1 and r.stderr.startswith("kestrun1: " + text) and dauer < 1,
+               f"{argumente}: exit {r.returncode} in {dauer:.2f} s, {r.stderr!r}")
+        pruefe(not [n for n in os.listdir(ordner) if n.startswith("nein")],
+               f"{argumente}: left {os.listdir(ordner)}")
+
+    # The bound lies where the ribs' real vertices reach 200000: counted here in the DXF of two
+    # such ribs, one rib fewer than the bound allows is made (every vertex in the DXF, all files
+    # well under 50 MB), one more is refused before it is built.
+    def schnitt_ecken(pfad):
+        return [len(e) for e in ezdxf.readfile(pfad).modelspace()
+                .query('LWPOLYLINE[layer=="Schnitt"]')]
+
+    glatt = ["--glaetten", "--wurzel", "1777", "--spitze", "1777", "--platte", "10000x10000"]
+    r = lauf("--dxf", datei("zwei.dxf"), *glatt, "--rippen", "2", datei("bombe.dat"))
+    je_rippe = schnitt_ecken(datei("zwei.dxf"))[0] if r.returncode == 0 else 0
+    pruefe(je_rippe > 5000, f"two ribs: {r.stderr} {je_rippe}")
+    n = 200000 // max(je_rippe, 1)
+    r = lauf("--dxf", datei("gross.dxf"), "--svg", datei("gross.svg"), *glatt, "--rippen",
+             str(n - 1), datei("bombe.dat"))
+    pruefe(r.returncode == 0, f"{n - 1} ribs: {r.stderr}")
+    if r.returncode == 0:
+        groesse = os.path.getsize(datei("gross.dxf")) + os.path.getsize(datei("gross.svg"))
+        pruefe(sum(schnitt_ecken(datei("gross.dxf"))) <= 200000 and groesse < 50e6,
+               f"largest job: {groesse} bytes")
+    r = lauf("--dxf", datei("nein.dxf"), *glatt, "--rippen", str(n + 1), datei("bombe.dat"))
+    pruefe(r.returncode == 1 and "Der Auftrag bräuchte etwa" in r.stderr
+           and not os.path.exists(datei("nein.dxf")), f"{n + 1} ribs: {r.stderr}")
 
     r = lauf("--help")
     pruefe(r.returncode == 0 and "Aufruf: kestrun1" in r.stdout, "--help")
