@@ -445,8 +445,9 @@ void CRippensatzDlg::Exportieren(bool svg) {
     m_haupt.AusgabeMerken(dlgDatei.GetPathName());
     const std::string inhalt = svg ? SatzSvgText(anordnung, job.platteBreite, job.platteHoehe)
                                    : SatzDxfText(anordnung, job.platteBreite, job.platteHoehe);
-    const std::string fehler =
-        SchreibeDatei(DateiPfadKodiert(dlgDatei.GetPathName()), inhalt, Eingaben());
+    std::string fehler = PruefeAusgabeGroesse({inhalt.size()});
+    if (fehler.empty())
+        fehler = SchreibeDatei(DateiPfadKodiert(dlgDatei.GetPathName()), inhalt, Eingaben());
     if (!fehler.empty())
         MessageBox(CString(fehler));
 }
