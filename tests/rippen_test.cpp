@@ -57,6 +57,11 @@ Rippe Gebaut(const Profilumriss& p, double laenge, const RippenOptionen& o) {
     return r.rippe ? *r.rippe : Rippe{};
 }
 
+// A spar whose middle lies ort mm behind the leading edge.
+Holm HolmBei(double ort, double breite, double tiefe, HolmSeite seite) {
+    return Holm{ort, false, breite, tiefe, seite};
+}
+
 RippenOptionen Optionen(double beplankung, double nase, double ende, std::vector<Holm> holme = {},
                         std::optional<double> oben = std::nullopt) {
     RippenOptionen o;
@@ -216,30 +221,30 @@ const Profilumriss kHantel{"Hantel",
                             {1, -0.05}}};
 
 TEST(Rippe, Verweigert) {
-    auto holm = [](double ort, double breite, double tiefe, HolmSeite seite) {
-        return Holm{ort, false, breite, tiefe, seite};
-    };
     const struct {
         double laenge;
         RippenOptionen o;
         Profilumriss p;
         std::string meldung;
     } faelle[] = {
-        {200, Optionen(1.5, 0, 0, {holm(60, 6, 25, HolmSeite::Oben)}), kNaca0012,
+        {200, Optionen(1.5, 0, 0, {HolmBei(60, 6, 25, HolmSeite::Oben)}), kNaca0012,
          "Holm 1 ist tiefer als die Rippe 1 unter ihm dick ist (25,0 mm Holmtiefe, 21,0 mm "
          "Rippendicke bei 63,0 mm ab der Nase, der dünnsten Stelle zwischen 57,0 und 63,0 mm, "
          "gemessen von der Oberfläche in der Holmmitte)."},
-        {200, Optionen(0, 0, 0, {holm(60, 6, 3, HolmSeite::Oben), holm(2, 6, 1, HolmSeite::Unten)}),
+        {200,
+         Optionen(0, 0, 0,
+                  {HolmBei(60, 6, 3, HolmSeite::Oben), HolmBei(2, 6, 1, HolmSeite::Unten)}),
          kNaca0012,
          "Holm 2 liegt nicht ganz in Rippe 1 (Holm -1,0 bis 5,0 mm, Rippe 0,0 bis 200,0 mm ab der "
          "Nase)."},
-        {200, Optionen(0, 0, 10, {holm(189, 4, 1, HolmSeite::Unten)}), kNaca0012,
+        {200, Optionen(0, 0, 10, {HolmBei(189, 4, 1, HolmSeite::Unten)}), kNaca0012,
          "Holm 1 liegt nicht ganz in Rippe 1 (Holm 187,0 bis 191,0 mm, Rippe 0,0 bis 190,0 mm ab "
          "der Nase)."},
         {200, Optionen(12.1, 0, 0), kNaca0012,
          "Die Beplankung (12,1 mm oben, 12,1 mm unten) lässt von Rippe 1 nichts übrig."},
         {200,
-         Optionen(0, 0, 0, {holm(60, 6, 13, HolmSeite::Oben), holm(62, 6, 13, HolmSeite::Unten)}),
+         Optionen(0, 0, 0,
+                  {HolmBei(60, 6, 13, HolmSeite::Oben), HolmBei(62, 6, 13, HolmSeite::Unten)}),
          kNaca0012, "Die Schnitte teilen Rippe 1 in 2 Teile."},
         {200, Optionen(0, 120, 80), kNaca0012,
          "Nasenleiste und Endleiste (120,0 mm und 80,0 mm) lassen von Rippe 1 nichts übrig."},
@@ -251,7 +256,7 @@ TEST(Rippe, Verweigert) {
          "Rippe 1: Die Beplankung oben (-1,0 mm) ist keine Zahl von 0 bis zur Rippenlänge."},
         {200, Optionen(0, 0, 200.5), kNaca0012,
          "Rippe 1: Die Endleiste (200,5 mm) ist keine Zahl von 0 bis zur Rippenlänge."},
-        {200, Optionen(0, 0, 0, {holm(60, 0, 3, HolmSeite::Oben)}), kNaca0012,
+        {200, Optionen(0, 0, 0, {HolmBei(60, 0, 3, HolmSeite::Oben)}), kNaca0012,
          "Holm 1: Lage, Breite und Tiefe müssen Zahlen sein, Breite und Tiefe größer als 0."},
         {200,
          Optionen(0, 0, 0),
@@ -366,9 +371,6 @@ TEST(Rippe, BeruehrtSichNicht) {
     beruehrt.punkte.insert(beruehrt.punkte.end() - 1, {0.5, -0.05});
     RippenOptionen glatt;
     glatt.glaetten = true;
-    auto holm = [](double ort, double breite, double tiefe, HolmSeite seite) {
-        return Holm{ort, false, breite, tiefe, seite};
-    };
     const std::string umriss = "kreuzt oder berührt sich bei Rippe 1 selbst";
     const std::string schnitt = "Der Umriss von Rippe 1 berührt sich nach den Schnitten selbst";
     const struct {
@@ -383,7 +385,7 @@ TEST(Rippe, BeruehrtSichNicht) {
         // Two notches whose corners meet.
         {kBrett,
          Optionen(0, 0, 0,
-                  {holm(95, 10, 10, HolmSeite::Oben), holm(105, 10, 10, HolmSeite::Unten)}),
+                  {HolmBei(95, 10, 10, HolmSeite::Oben), HolmBei(105, 10, 10, HolmSeite::Unten)}),
          schnitt, 100, 100, 0},
         // Clipper splits these apart already.
         {vertauscht, {}, "Der Umriss des Profils \"NACA 0012\" kreuzt sich und zerfällt", 0, 0, 0},
@@ -412,17 +414,14 @@ TEST(Rippe, BeruehrtSichNicht) {
     EXPECT_TRUE(BaueRippe(kNaca0012, 200, glatt).rippe.has_value());
     EXPECT_TRUE(BaueRippe(kBrett, 200,
                           Optionen(0, 0, 0,
-                                   {holm(95, 10, 10, HolmSeite::Oben),
-                                    holm(105.01, 10, 10, HolmSeite::Unten)}))
+                                   {HolmBei(95, 10, 10, HolmSeite::Oben),
+                                    HolmBei(105.01, 10, 10, HolmSeite::Unten)}))
                     .rippe.has_value());
 }
 
 // A notch's floor must stay inside the rib across its whole width, and no notch may cut a rib
 // shorter; the refusal names the thinnest place under the notch.
 TEST(Rippe, HolmnutUeberDieGanzeBreite) {
-    auto holm = [](double ort, double breite, double tiefe, HolmSeite seite) {
-        return Holm{ort, false, breite, tiefe, seite};
-    };
     // NACA 0012 at 200 mm: the surface at the notch's middle to the other surface at 180 mm.
     const double bis180 = 200 * (Halb(0.12, 0.85) + Halb(0.12, 0.9));
     const struct {
@@ -431,21 +430,21 @@ TEST(Rippe, HolmnutUeberDieGanzeBreite) {
         Profilumriss p;
         std::string meldung;
     } faelle[] = {
-        {200, Optionen(0, 0, 20, {holm(170, 20, 8, HolmSeite::Oben)}), kNaca0012,
+        {200, Optionen(0, 0, 20, {HolmBei(170, 20, 8, HolmSeite::Oben)}), kNaca0012,
          "Holm 1 ist tiefer als die Rippe 1 unter ihm dick ist (8,0 mm Holmtiefe, " +
              ZahlText(bis180, 1, ',', false) +
              " mm Rippendicke bei 180,0 mm ab der Nase, der dünnsten Stelle zwischen 160,0 und "
              "180,0 mm, gemessen von der Oberfläche in der Holmmitte)."},
-        {200, Optionen(0, 0, 20, {holm(170, 20, 8, HolmSeite::Unten)}), kNaca0012,
+        {200, Optionen(0, 0, 20, {HolmBei(170, 20, 8, HolmSeite::Unten)}), kNaca0012,
          "Holm 1 ist tiefer als die Rippe 1 unter ihm dick ist (8,0 mm Holmtiefe, " +
              ZahlText(bis180, 1, ',', false) +
              " mm Rippendicke bei 180,0 mm ab der Nase, der dünnsten Stelle zwischen 160,0 und "
              "180,0 mm, gemessen von der Oberfläche in der Holmmitte)."},
         // Flat floor, at 10 mm where the board is 20 mm thick: the other notch takes the end.
         {200,
-         Optionen(
-             0, 0, 0,
-             {holm(195, 10, 10, HolmSeite::Oben), holm(194.99998, 9.99996, 10, HolmSeite::Unten)}),
+         Optionen(0, 0, 0,
+                  {HolmBei(195, 10, 10, HolmSeite::Oben),
+                   HolmBei(194.99998, 9.99996, 10, HolmSeite::Unten)}),
          kBrett, "Die Holmnuten kürzen Rippe 1 von 200,0 mm auf 190,0 mm."},
     };
     for (const auto& f : faelle) {
@@ -454,7 +453,7 @@ TEST(Rippe, HolmnutUeberDieGanzeBreite) {
         EXPECT_EQ(r.fehler, f.meldung);
     }
     // Just shallow enough across the whole width: the rib keeps its length.
-    RippenOptionen o = Optionen(0, 0, 20, {holm(170, 20, bis180 - 0.05, HolmSeite::Oben)});
+    RippenOptionen o = Optionen(0, 0, 20, {HolmBei(170, 20, bis180 - 0.05, HolmSeite::Oben)});
     const RippenErgebnis r = BaueRippe(kNaca0012, 200, o);
     ASSERT_TRUE(r.rippe.has_value()) << r.fehler;
     const auto [lo, hi] = std::ranges::minmax(r.rippe->umriss, {}, &RippenPunkt::x);

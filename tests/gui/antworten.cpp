@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -79,8 +81,8 @@ Antwort Beantworter::DateiEintippen(const QString& pfad) {
     };
 }
 
-Antwort Beantworter::InPdf(const QString& pdf) {
-    return [pdf](QWidget* w) {
+Antwort Beantworter::InPdf(const QString& pdf, bool ueberschreiben) {
+    return [pdf, ueberschreiben](QWidget* w) {
         auto* dlg = qobject_cast<QPrintDialog*>(w);
         ASSERT_NE(dlg, nullptr) << w->metaObject()->className();
         auto* ziel = dlg->findChild<QComboBox*>(QStringLiteral("printers"));
@@ -88,7 +90,21 @@ Antwort Beantworter::InPdf(const QString& pdf) {
         ASSERT_TRUE(ziel && datei);
         ziel->setCurrentIndex(ziel->count() - 1); // "Print to File (PDF)"
         datei->setText(pdf);
-        dlg->accept();
+        if (!ueberschreiben) {
+            dlg->accept();
+            return;
+        }
+        // The toolkit asks whether to overwrite from its OK button only.
+        QTimer::singleShot(200, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                if (QAbstractButton* ja = box->button(QMessageBox::Yes))
+                    ja->click();
+        });
+        auto* knoepfe = dlg->findChild<QDialogButtonBox*>();
+        if (knoepfe && knoepfe->button(QDialogButtonBox::Ok))
+            knoepfe->button(QDialogButtonBox::Ok)->click();
+        else
+            dlg->accept();
     };
 }
 

@@ -25,8 +25,9 @@ public:
     // Types the path into the real file dialog through its window and presses Return.
     Beantworter& Datei(const QString& pfad);
     static Antwort DateiEintippen(const QString& pfad);
-    // Answers the print dialog with its own PDF printer writing to pdf.
-    static Antwort InPdf(const QString& pdf);
+    // Answers the print dialog with its own PDF printer writing to pdf; with ueberschreiben,
+    // through its OK button, answering the toolkit's question to replace the file with yes.
+    static Antwort InPdf(const QString& pdf, bool ueberschreiben = false);
     // Notes caption and text of the message box, runs dabei while it is open, presses OK (or
     // the cancelling button of a question).
     Beantworter& Bestaetigen(std::function<void()> dabei = {});

@@ -25,31 +25,6 @@ QByteArray Inhalt(const QString& pfad) {
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
-// Answers the toolkit's print dialog with its PDF printer writing to pdf, and its own question
-// whether to replace an existing file with yes, as a user who means it would.
-Antwort InPdfUeberschreiben(const QString& pdf) {
-    return [pdf](QWidget* w) {
-        auto* dlg = qobject_cast<QPrintDialog*>(w);
-        ASSERT_NE(dlg, nullptr) << w->metaObject()->className();
-        auto* ziel = dlg->findChild<QComboBox*>(QStringLiteral("printers"));
-        auto* datei = dlg->findChild<QLineEdit*>(QStringLiteral("filename"));
-        ASSERT_TRUE(ziel && datei);
-        ziel->setCurrentIndex(ziel->count() - 1);
-        datei->setText(pdf);
-        // The toolkit asks whether to overwrite from its OK button.
-        QTimer::singleShot(200, [] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                if (QAbstractButton* ja = box->button(QMessageBox::Yes))
-                    ja->click();
-        });
-        auto* knoepfe = dlg->findChild<QDialogButtonBox*>();
-        if (knoepfe && knoepfe->button(QDialogButtonBox::Ok))
-            knoepfe->button(QDialogButtonBox::Ok)->click();
-        else
-            dlg->accept();
-    };
-}
-
 class Druckziel : public Hauptfenster {
 protected:
     void SetUp() override {
@@ -95,7 +70,7 @@ TEST_F(Druckziel, DruckdialogUeberschreibtDasProfilNicht) {
         SCOPED_TRACE(f.ziel.toStdString());
         Aktiv();
         Beantworter b;
-        b.Dazu(InPdfUeberschreiben(f.ziel)).Bestaetigen();
+        b.Dazu(Beantworter::InPdf(f.ziel, true)).Bestaetigen();
         Taste(m_dlg->m_hWnd, Qt::Key_P, Qt::ControlModifier);
         ASSERT_EQ(b.meldungen.size(), 1U);
         EXPECT_TRUE(b.meldungen[0].second.contains(QString::fromUtf8(f.meldung)))
@@ -131,7 +106,7 @@ TEST_F(Druckziel, DruckdialogPrueftGeraetUndSchreibschutz) {
         SCOPED_TRACE(ziel.toStdString());
         Aktiv();
         Beantworter b;
-        b.Dazu(InPdfUeberschreiben(ziel)).Bestaetigen();
+        b.Dazu(Beantworter::InPdf(ziel, true)).Bestaetigen();
         Taste(m_dlg->m_hWnd, Qt::Key_P, Qt::ControlModifier);
         ASSERT_EQ(b.meldungen.size(), 1U);
         EXPECT_TRUE(b.meldungen[0].second.contains(QString::fromUtf8(meldung)))
@@ -160,7 +135,7 @@ TEST_F(Druckziel, RippensatzDruckUeberschreibtKeinProfil) {
             ASSERT_EQ(TextVon(SteuerelementVon(satz, IDC_RS_SPITZENDATEI)), m_spitze);
             {
                 Beantworter b;
-                b.Dazu(InPdfUeberschreiben(f.ziel)).Bestaetigen();
+                b.Dazu(Beantworter::InPdf(f.ziel, true)).Bestaetigen();
                 KlickAuf(SteuerelementVon(satz, IDC_RS_DRUCKEN));
                 meldungen = b.meldungen;
             }
