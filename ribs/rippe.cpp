@@ -239,162 +239,201 @@ Linienzug UmrissAusSpeicher(const ProfilSpeicher& p, double dicke) {
     return linie;
 }
 
-RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const RippenOptionen& optionen,
-                         int nummer) {
-    const std::string rippe = std::to_string(nummer);
-    auto fehler = [](std::string text) { return RippenErgebnis{std::nullopt, std::move(text)}; };
+namespace {
 
+std::string Eins(double wert) {
+    return ZahlText(wert, 1, ',', false);
+}
+
+// The values one rib is built from: "" or why they make no rib.
+std::string WerteFehler(double laenge, const RippenOptionen& o, const std::string& rippe) {
     if (!Endlich(laenge) || laenge <= 0 || laenge > kMaxProfiltiefeMm)
-        return fehler(
-            Meldung(meldung::kRippenlaenge, {rippe, ZahlText(laenge, 1, ',', false),
-                                             ZahlText(kMaxProfiltiefeMm, 0, ',', false)}));
-    const double oben = optionen.beplankungOben.value_or(optionen.beplankung);
-    const double unten = optionen.beplankungUnten.value_or(optionen.beplankung);
+        return Meldung(meldung::kRippenlaenge,
+                       {rippe, Eins(laenge), ZahlText(kMaxProfiltiefeMm, 0, ',', false)});
     for (const auto& [wert, text] :
-         {std::pair{oben, meldung::kBeplankungObenUngueltig},
-          std::pair{unten, meldung::kBeplankungUntenUngueltig},
-          std::pair{optionen.nasenleiste, meldung::kNasenleisteUngueltig},
-          std::pair{optionen.endleiste, meldung::kEndleisteUngueltig}})
+         {std::pair{o.beplankungOben.value_or(o.beplankung), meldung::kBeplankungObenUngueltig},
+          std::pair{o.beplankungUnten.value_or(o.beplankung), meldung::kBeplankungUntenUngueltig},
+          std::pair{o.nasenleiste, meldung::kNasenleisteUngueltig},
+          std::pair{o.endleiste, meldung::kEndleisteUngueltig}})
         if (!Endlich(wert) || wert < 0 || wert > laenge)
-            return fehler(Meldung(text, {rippe, ZahlText(wert, 1, ',', false)}));
-    if (optionen.nasenleiste + optionen.endleiste >= laenge)
-        return fehler(Meldung(meldung::kLeistenLassenNichts,
-                              {ZahlText(optionen.nasenleiste, 1, ',', false),
-                               ZahlText(optionen.endleiste, 1, ',', false), rippe}));
-    for (std::size_t i = 0; i < optionen.holme.size(); ++i) {
-        const Holm& h = optionen.holme[i];
+            return Meldung(text, {rippe, Eins(wert)});
+    if (o.nasenleiste + o.endleiste >= laenge)
+        return Meldung(meldung::kLeistenLassenNichts,
+                       {Eins(o.nasenleiste), Eins(o.endleiste), rippe});
+    for (std::size_t i = 0; i < o.holme.size(); ++i) {
+        const Holm& h = o.holme[i];
         if (!Endlich(h.ort) || !Endlich(h.breite) || !Endlich(h.tiefe) || h.breite <= 0 ||
             h.tiefe <= 0)
-            return fehler(Meldung(meldung::kHolmUngueltig, {std::to_string(i + 1)}));
+            return Meldung(meldung::kHolmUngueltig, {std::to_string(i + 1)});
     }
+    return {};
+}
 
+// One rib as it is cut, step by step; each step gives "" or why there is no rib.
+struct Rippenbau {
+    const Profilumriss& profil;
+    double laenge;
+    const RippenOptionen& o;
+    std::string rippe;
+    // Far beyond any rib, for the half-planes the cuts take.
+    double weit;
+    Linienzug umriss;
+    cl::Paths flaeche;
+    Spanne spanne{};
+
+    std::string Umriss();
+    std::string BeplanktUndBesaeumt();
+    std::string Genutet();
+    std::string HolmNut(std::size_t i, cl::Paths& nuten) const;
+    std::string Fertig();
+};
+
+// The outline at the rib's chord as one simple area.
+std::string Rippenbau::Umriss() {
     const bool gueltig =
         profil.punkte.size() >= 3 && std::ranges::all_of(profil.punkte, [](const RippenPunkt& p) {
             return Endlich(p.x) && Endlich(p.y) && std::abs(p.x) <= kMaxAusdehnung &&
                    std::abs(p.y) <= kMaxAusdehnung;
         });
     if (!gueltig)
-        return fehler(Meldung(meldung::kProfilUngueltig, {profil.name, rippe}));
-
+        return Meldung(meldung::kProfilUngueltig, {profil.name, rippe});
     // The upper surface's sheeting goes on the upper surface whatever order the file has.
-    Linienzug umriss = InSeligReihenfolge(profil.punkte);
+    umriss = InSeligReihenfolge(profil.punkte);
     for (RippenPunkt& p : umriss)
         p = {p.x * laenge, p.y * laenge};
-    if (optionen.glaetten)
+    if (o.glaetten)
         umriss = Geglaettet(umriss, 10 * kGlaettAbstandMm, kGlaettToleranzMm);
-
-    cl::Paths flaeche = Bereinigt(Verknuepft({AlsPfad(umriss)}, {}, cl::ctUnion));
+    flaeche = Bereinigt(Verknuepft({AlsPfad(umriss)}, {}, cl::ctUnion));
     if (flaeche.empty())
-        return fehler(Meldung(meldung::kKeineFlaeche, {profil.name, rippe}));
+        return Meldung(meldung::kKeineFlaeche, {profil.name, rippe});
     if (flaeche.size() > 1)
-        return fehler(Meldung(meldung::kUmrissZerfaellt,
-                              {profil.name, rippe, std::to_string(flaeche.size())}));
+        return Meldung(meldung::kUmrissZerfaellt,
+                       {profil.name, rippe, std::to_string(flaeche.size())});
     // Clipper keeps a loop or a touch as one piece; cut out, it would hang on by a point.
     if (const Umrisspruefung u = PruefeUmriss(umriss); u.lage == Umrisslage::KreuztSich)
-        return fehler(Meldung(meldung::kUmrissKreuztSich,
-                              {profil.name, rippe, ZahlText(u.stelle.x, 1, ',', false),
-                               ZahlText(u.stelle.y, 1, ',', false)}));
+        return Meldung(meldung::kUmrissKreuztSich,
+                       {profil.name, rippe, Eins(u.stelle.x), Eins(u.stelle.y)});
+    return {};
+}
 
+// Inside the sheeting, and cut square to the chord for the leading- and trailing-edge stock.
+std::string Rippenbau::BeplanktUndBesaeumt() {
+    const double oben = o.beplankungOben.value_or(o.beplankung);
+    const double unten = o.beplankungUnten.value_or(o.beplankung);
     if (oben > 0 || unten > 0) {
         flaeche = Bereinigt(Beplankt(flaeche, umriss, oben, unten));
         if (flaeche.empty())
-            return fehler(
-                Meldung(meldung::kBeplankungLaesstNichts,
-                        {ZahlText(oben, 1, ',', false), ZahlText(unten, 1, ',', false), rippe}));
+            return Meldung(meldung::kBeplankungLaesstNichts, {Eins(oben), Eins(unten), rippe});
         if (flaeche.size() > 1)
-            return fehler(
-                Meldung(meldung::kBeplankungTeilt, {rippe, std::to_string(flaeche.size())}));
+            return Meldung(meldung::kBeplankungTeilt, {rippe, std::to_string(flaeche.size())});
     }
-
-    const double weit = 2 * kMaxAusdehnung * laenge + 100;
     flaeche = Bereinigt(Verknuepft(
-        flaeche, Rechteck(optionen.nasenleiste, -weit, laenge - optionen.endleiste, weit),
-        cl::ctIntersection));
+        flaeche, Rechteck(o.nasenleiste, -weit, laenge - o.endleiste, weit), cl::ctIntersection));
     if (flaeche.empty())
-        return fehler(Meldung(meldung::kLeistenLassenNichts,
-                              {ZahlText(optionen.nasenleiste, 1, ',', false),
-                               ZahlText(optionen.endleiste, 1, ',', false), rippe}));
+        return Meldung(meldung::kLeistenLassenNichts,
+                       {Eins(o.nasenleiste), Eins(o.endleiste), rippe});
+    spanne = XSpanne(flaeche);
+    return {};
+}
 
-    const Spanne spanne = XSpanne(flaeche);
-    // One step of the integer grid: how far a cut may move an end.
+// Spar i's notch, checked against the rib across its whole width.
+std::string Rippenbau::HolmNut(std::size_t i, cl::Paths& nuten) const {
+    const Holm& h = o.holme[i];
+    const std::string holm = std::to_string(i + 1);
+    const double mitte = h.inProzent ? h.ort / 100 * laenge : h.ort;
+    const double links = mitte - h.breite / 2;
+    const double rechts = mitte + h.breite / 2;
+    const std::vector<double> ys = Schnitte(flaeche, mitte);
+    if (links < spanne.min || rechts > spanne.max || ys.size() < 2)
+        return Meldung(meldung::kHolmNichtInRippe, {holm, rippe, Eins(links), Eins(rechts),
+                                                    Eins(spanne.min), Eins(spanne.max)});
+    const bool vonOben = h.seite == HolmSeite::Oben;
+    const double flaechenY = vonOben ? ys.back() : ys.front();
+    const double boden = vonOben ? flaechenY - h.tiefe : flaechenY + h.tiefe;
+    // The floor is flat, level with the surface at the middle less the depth: it must stay
+    // clear of the other surface at every X under the notch. Between vertices the surfaces
+    // are straight, so the rib is thinnest at a vertex or at one of the notch's sides; those
+    // at the rib's ends are measured one grid step inside it.
     const double innenMm = 1 / kClipperJeMm;
-    cl::Paths nuten;
-    for (std::size_t i = 0; i < optionen.holme.size(); ++i) {
-        const Holm& h = optionen.holme[i];
-        const std::string holm = std::to_string(i + 1);
-        const double mitte = h.inProzent ? h.ort / 100 * laenge : h.ort;
-        const double links = mitte - h.breite / 2;
-        const double rechts = mitte + h.breite / 2;
-        const std::vector<double> ys = Schnitte(flaeche, mitte);
-        if (links < spanne.min || rechts > spanne.max || ys.size() < 2)
-            return fehler(Meldung(
-                meldung::kHolmNichtInRippe,
-                {holm, rippe, ZahlText(links, 1, ',', false), ZahlText(rechts, 1, ',', false),
-                 ZahlText(spanne.min, 1, ',', false), ZahlText(spanne.max, 1, ',', false)}));
-        const bool vonOben = h.seite == HolmSeite::Oben;
-        const double flaechenY = vonOben ? ys.back() : ys.front();
-        const double boden = vonOben ? flaechenY - h.tiefe : flaechenY + h.tiefe;
-        // The floor is flat, level with the surface at the middle less the depth: it must stay
-        // clear of the other surface at every X under the notch. Between vertices the surfaces
-        // are straight, so the rib is thinnest at a vertex or at one of the notch's sides; those
-        // at the rib's ends are measured just inside it.
-        std::vector<double> stellen{links, mitte, rechts};
-        for (const cl::Path& pfad : flaeche)
-            for (const cl::IntPoint& p : pfad)
-                if (links < Mm(p.X) && Mm(p.X) < rechts)
-                    stellen.push_back(Mm(p.X));
-        double duennste = std::numeric_limits<double>::infinity();
-        double duennsteX = mitte;
-        for (double x : stellen) {
-            x = std::clamp(x, spanne.min + innenMm, spanne.max - innenMm);
-            const std::vector<double> dort = Schnitte(flaeche, x);
-            if (dort.size() < 2)
-                continue;
-            const double dicke = vonOben ? flaechenY - dort.front() : dort.back() - flaechenY;
-            if (dicke < duennste) {
-                duennste = dicke;
-                duennsteX = x;
-            }
+    std::vector<double> stellen{links, mitte, rechts};
+    for (const cl::Path& pfad : flaeche)
+        for (const cl::IntPoint& p : pfad)
+            if (links < Mm(p.X) && Mm(p.X) < rechts)
+                stellen.push_back(Mm(p.X));
+    double duennste = std::numeric_limits<double>::infinity();
+    double duennsteX = mitte;
+    for (double x : stellen) {
+        x = std::clamp(x, spanne.min + innenMm, spanne.max - innenMm);
+        const std::vector<double> dort = Schnitte(flaeche, x);
+        if (dort.size() < 2)
+            continue;
+        const double dicke = vonOben ? flaechenY - dort.front() : dort.back() - flaechenY;
+        if (dicke < duennste) {
+            duennste = dicke;
+            duennsteX = x;
         }
-        if (h.tiefe >= duennste)
-            return fehler(
-                Meldung(meldung::kHolmZuTief,
-                        {holm, rippe, ZahlText(h.tiefe, 1, ',', false),
-                         ZahlText(duennste, 1, ',', false), ZahlText(duennsteX, 1, ',', false),
-                         ZahlText(links, 1, ',', false), ZahlText(rechts, 1, ',', false)}));
-        const cl::Paths nut =
-            vonOben ? Rechteck(links, boden, rechts, weit) : Rechteck(links, -weit, rechts, boden);
-        nuten.push_back(nut.front());
     }
+    if (h.tiefe >= duennste)
+        return Meldung(meldung::kHolmZuTief, {holm, rippe, Eins(h.tiefe), Eins(duennste),
+                                              Eins(duennsteX), Eins(links), Eins(rechts)});
+    nuten.push_back(
+        (vonOben ? Rechteck(links, boden, rechts, weit) : Rechteck(links, -weit, rechts, boden))
+            .front());
+    return {};
+}
+
+std::string Rippenbau::Genutet() {
+    cl::Paths nuten;
+    for (std::size_t i = 0; i < o.holme.size(); ++i)
+        if (std::string fehler = HolmNut(i, nuten); !fehler.empty())
+            return fehler;
     if (!nuten.empty())
         flaeche = Bereinigt(Verknuepft(flaeche, nuten, cl::ctDifference));
+    return {};
+}
 
+// One piece, as long as before the notches, touching itself nowhere, counter-clockwise.
+std::string Rippenbau::Fertig() {
+    // One step of the integer grid: how far a cut may move an end.
+    const double innenMm = 1 / kClipperJeMm;
     if (flaeche.empty())
-        return fehler(Meldung(meldung::kNutenLassenNichts, {rippe}));
+        return Meldung(meldung::kNutenLassenNichts, {rippe});
     if (flaeche.size() != 1)
-        return fehler(Meldung(meldung::kSchnitteTeilen, {rippe, std::to_string(flaeche.size())}));
+        return Meldung(meldung::kSchnitteTeilen, {rippe, std::to_string(flaeche.size())});
     if (const Spanne danach = XSpanne(flaeche);
         danach.min > spanne.min + innenMm || danach.max < spanne.max - innenMm)
-        return fehler(Meldung(meldung::kNutenKuerzen,
-                              {rippe, ZahlText(spanne.max - spanne.min, 1, ',', false),
-                               ZahlText(danach.max - danach.min, 1, ',', false)}));
+        return Meldung(meldung::kNutenKuerzen,
+                       {rippe, Eins(spanne.max - spanne.min), Eins(danach.max - danach.min)});
     if (const Umrisspruefung u = PruefePfad(flaeche.front()); u.lage != Umrisslage::Einfach)
-        return fehler(
-            Meldung(meldung::kRippeBeruehrtSich, {rippe, ZahlText(u.stelle.x, 1, ',', false),
-                                                  ZahlText(u.stelle.y, 1, ',', false)}));
+        return Meldung(meldung::kRippeBeruehrtSich, {rippe, Eins(u.stelle.x), Eins(u.stelle.y)});
     if (!cl::Orientation(flaeche.front()))
         cl::ReversePath(flaeche.front());
+    return {};
+}
+
+} // namespace
+
+RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const RippenOptionen& optionen,
+                         int nummer) {
+    const std::string rippe = std::to_string(nummer);
+    if (std::string fehler = WerteFehler(laenge, optionen, rippe); !fehler.empty())
+        return {std::nullopt, std::move(fehler)};
+    Rippenbau bau{profil, laenge, optionen, rippe, 2 * kMaxAusdehnung * laenge + 100, {}, {}, {}};
+    for (auto schritt : {&Rippenbau::Umriss, &Rippenbau::BeplanktUndBesaeumt, &Rippenbau::Genutet,
+                         &Rippenbau::Fertig})
+        if (std::string fehler = (bau.*schritt)(); !fehler.empty())
+            return {std::nullopt, std::move(fehler)};
 
     Rippe r;
     r.nummer = nummer;
     r.laenge = laenge;
-    r.umriss = AlsLinie(flaeche.front());
+    r.umriss = AlsLinie(bau.flaeche.front());
     // Where the curve is flat the polygon work needs few vertices; the rib itself gets the
     // close spacing back, within kGlaettToleranzMm of the curve.
     if (optionen.glaetten)
         r.umriss = Verdichtet(r.umriss, kGlaettAbstandMm);
     r.beschriftung = RippenBeschriftung(nummer, laenge);
     r.profilname = profil.name;
-    r.beschriftungsOrt = BeschriftungsOrt(flaeche);
+    r.beschriftungsOrt = BeschriftungsOrt(bau.flaeche);
     return {std::move(r), {}};
 }
