@@ -10,6 +10,12 @@
 
 namespace {
 
+// Pages a piece of laenge takes when the first holds platz and each further one schritt more
+// (both in 0.1 mm, schritt > 0).
+std::int64_t Kacheln(std::int64_t laenge, std::int64_t platz, std::int64_t schritt) {
+    return laenge <= platz ? 1 : 1 + (laenge - platz + schritt - 1) / schritt;
+}
+
 struct Lage {
     std::int64_t versatz;
     std::int64_t balkenX;
@@ -70,11 +76,10 @@ Seitenplan PlaneSeiten(const std::vector<Punkt>& punkte, std::int32_t breite, st
     plan.schritt = plan.platz - kUeberlappung;
     if (plan.laenge > plan.platz) {
         // A page without room for the overlap can never show the whole outline.
-        const std::int64_t rest = std::int64_t{plan.laenge} - plan.platz;
         plan.seiten = plan.schritt <= 0
                           ? kMaxSeiten + 1
                           : static_cast<std::int32_t>(std::min<std::int64_t>(
-                                1 + (rest + plan.schritt - 1) / plan.schritt, kMaxSeiten + 1));
+                                Kacheln(plan.laenge, plan.platz, plan.schritt), kMaxSeiten + 1));
     }
     return plan;
 }
@@ -112,6 +117,40 @@ std::vector<Punkt> RippeAufSeite(const Linienzug& umriss) {
     return punkte;
 }
 
+namespace {
+
+// A rib longer than a page: alone at the nose line, over as many pages as the single printout
+// would take. false when that makes more than kMaxSeiten pages.
+bool Gekachelt(Satzplan& plan, int rippe, const std::vector<Punkt>& punkte, std::int32_t laenge,
+               std::int32_t zeilenAnfang) {
+    const std::int32_t schritt = plan.platz - kUeberlappung;
+    if (schritt <= 0) {
+        plan.zuViele = true;
+        return false;
+    }
+    const std::int64_t kacheln = Kacheln(laenge, plan.platz, schritt);
+    if (static_cast<std::int64_t>(plan.seiten.size()) + kacheln > kMaxSeiten) {
+        plan.zuViele = true;
+        return false;
+    }
+    for (std::int64_t k = 0; k < kacheln; ++k) {
+        SatzTeil kachel{rippe, punkte, k == 0, {plan.links, zeilenAnfang}};
+        for (Punkt& p : kachel.punkte) {
+            p.x = AufInt(static_cast<double>(std::int64_t{p.x} + plan.links));
+            p.y = AufInt(static_cast<double>(std::int64_t{p.y} + plan.oben + schritt * k));
+        }
+        Satzseite seite;
+        seite.teile.push_back(std::move(kachel));
+        seite.gekachelt = true;
+        seite.kreuzOben = k > 0;
+        seite.kreuzUnten = k + 1 < kacheln;
+        plan.seiten.push_back(std::move(seite));
+    }
+    return true;
+}
+
+} // namespace
+
 Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
     Satzplan plan;
     plan.links = std::min(m.balkenFrei, m.breite);
@@ -119,7 +158,6 @@ Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
     // The first row's labels sit between the header and the nose line.
     plan.oben = std::min<std::int32_t>(kUmrissOben, -m.kopfUnten - 2 * kTextAbstand - m.textHoehe);
     plan.platz = std::max(m.hoehe + plan.oben, 0);
-    const std::int32_t schritt = plan.platz - kUeberlappung;
     const std::int32_t zeilenAnfang = plan.oben + kTextAbstand + m.textHoehe;
 
     std::int32_t x = plan.links;
@@ -145,30 +183,8 @@ Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
         const std::int32_t text = i < m.textBreite.size() ? m.textBreite[i] : 0;
         SatzTeil teil{static_cast<int>(i), {}, true, {}};
         if (laenge > plan.platz) {
-            // Alone, at the nose line, over as many pages as the single printout would take.
-            if (schritt <= 0) {
-                plan.zuViele = true;
+            if (!Gekachelt(plan, static_cast<int>(i), punkte, laenge, zeilenAnfang))
                 break;
-            }
-            const std::int64_t kacheln =
-                1 + (std::int64_t{laenge} - plan.platz + schritt - 1) / schritt;
-            if (static_cast<std::int64_t>(plan.seiten.size()) + kacheln > kMaxSeiten) {
-                plan.zuViele = true;
-                break;
-            }
-            for (std::int64_t k = 0; k < kacheln; ++k) {
-                SatzTeil kachel{teil.rippe, punkte, k == 0, {plan.links, zeilenAnfang}};
-                for (Punkt& p : kachel.punkte) {
-                    p.x = AufInt(static_cast<double>(std::int64_t{p.x} + plan.links));
-                    p.y = AufInt(static_cast<double>(std::int64_t{p.y} + plan.oben + schritt * k));
-                }
-                Satzseite seite;
-                seite.teile.push_back(std::move(kachel));
-                seite.gekachelt = true;
-                seite.kreuzOben = k > 0;
-                seite.kreuzUnten = k + 1 < kacheln;
-                plan.seiten.push_back(std::move(seite));
-            }
             continue;
         }
         const std::int32_t w = std::min(std::max(breite, text), plan.nutzbar);
