@@ -109,10 +109,13 @@ std::string PruefeAusgabeGroesse(const std::vector<std::size_t>& groessen) {
                     ZahlText(static_cast<double>(kMaxAusgabeBytes) / 1e6, 0)});
 }
 
-Rippenteile PruefeRippen(const RippenAuftrag& a) {
+namespace {
+
+// The chords and the rib count: "" or the refusal.
+std::string MasseFehler(const RippenAuftrag& a) {
     if (a.anzahl && (*a.anzahl < 2 || *a.anzahl > kMaxRippen))
-        return Abgelehnt(Meldung(meldung::kRippenanzahl,
-                                 {std::to_string(kMaxRippen), std::to_string(*a.anzahl)}));
+        return Meldung(meldung::kRippenanzahl,
+                       {std::to_string(kMaxRippen), std::to_string(*a.anzahl)});
     const bool satz = a.anzahl.has_value();
     // A single rib has one length; a set is checked at the root, then at the tip.
     const std::pair<double, std::string_view> laengen[] = {
@@ -121,43 +124,36 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
     for (std::size_t i = 0; i < (satz ? 2U : 1U); ++i) {
         const auto& [wert, text] = laengen[i];
         if (!(wert > 0 && wert <= kMaxProfiltiefeMm))
-            return Abgelehnt(Meldung(
-                text, {ZahlText(wert, 1, ',', false), ZahlText(kMaxProfiltiefeMm, 0, ',', false)}));
+            return Meldung(
+                text, {ZahlText(wert, 1, ',', false), ZahlText(kMaxProfiltiefeMm, 0, ',', false)});
     }
+    return {};
+}
 
-    // Each profile at its own end's chord meets the checks of the single outline.
-    double dicke = 100;
-    auto umriss = [&](const RippenQuelle& q,
-                      double laenge) -> std::pair<Profilumriss, std::string> {
-        const Auftrag auftrag{q.profil, q.name, q.datei, ZahlText(laenge, 6), a.dicke, false};
-        const Umriss u = PruefeAuftrag(auftrag);
-        if (u.befund != Befund::Gut)
-            return {{}, u.fehler};
-        dicke = u.dicke;
-        return {Profilumriss{Anzeigename(q.name), UmrissAusSpeicher(*q.profil, u.dicke)}, {}};
-    };
-    auto [wurzel, fehler] = umriss(a.wurzelProfil, a.wurzel);
-    if (!fehler.empty())
-        return Abgelehnt(std::move(fehler));
-    std::optional<Profilumriss> spitze;
-    if (a.spitzenProfil) {
-        auto [s, f] = umriss(*a.spitzenProfil, a.spitze);
-        if (!f.empty())
-            return Abgelehnt(Meldung(meldung::kSpitzenprofilFehler, {f}));
-        spitze = std::move(s);
-    }
+// A profile at its end's chord, checked as the single outline's outputs check it.
+std::string Profilpruefung(const RippenQuelle& q, double laenge, const std::string& dicke,
+                           Profilumriss& umriss, double& gedruckteDicke) {
+    const Auftrag auftrag{q.profil, q.name, q.datei, ZahlText(laenge, 6), dicke, false};
+    const Umriss u = PruefeAuftrag(auftrag);
+    if (u.befund != Befund::Gut)
+        return u.fehler;
+    gedruckteDicke = u.dicke;
+    umriss = Profilumriss{Anzeigename(q.name), UmrissAusSpeicher(*q.profil, u.dicke)};
+    return {};
+}
 
-    // The job's size from the outlines before anything is built: the chord and so the smoothed
-    // vertices change linearly from root to tip; a blended rib between has the blend's vertices.
-    // The rough figure first, so that a hostile job costs no spline.
-    const int rippen = satz ? *a.anzahl : 1;
+// The job's size from the outlines before anything is built: the chord and so the smoothed
+// vertices change linearly from root to tip; a blended rib between has the blend's vertices.
+// The rough figure first, so that a hostile job costs no spline.
+std::string GroesseFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
+                          const std::optional<Profilumriss>& spitze, int rippen) {
     const Linienzug mitte =
         spitze && rippen > 2 ? Gemischt(wurzel.punkte, spitze->punkte, 0.5) : Linienzug{};
     for (const bool genau : {false, true}) {
         const double eckenWurzel = EckenJeRippe(wurzel.punkte, a.wurzel, a.optionen, genau);
         double groesste = eckenWurzel;
         double ecken = eckenWurzel;
-        if (satz) {
+        if (a.anzahl) {
             const double eckenSpitze =
                 EckenJeRippe(spitze ? spitze->punkte : wurzel.punkte, a.spitze, a.optionen, genau);
             const double eckenMitte =
@@ -168,29 +164,72 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
             groesste = std::max({groesste, eckenSpitze, eckenMitte});
         }
         if (!(ecken <= static_cast<double>(kMaxEcken)))
-            return Abgelehnt(ZuVieleEcken(ecken, rippen, groesste, a.optionen.glaetten));
+            return ZuVieleEcken(ecken, rippen, groesste, a.optionen.glaetten);
         if (!a.optionen.glaetten)
             break;
     }
+    return {};
+}
 
-    // The ribs between are between root and tip in size and shape: those two are built first,
-    // so that a notch through the tip or a sheet too small is said before the rest is built.
-    std::vector<Rippe> enden;
+// The ribs between are between root and tip in size and shape: those two are built first,
+// so that a notch through the tip or a sheet too small is said before the rest is built.
+std::string EndenFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
+                        const std::optional<Profilumriss>& spitze, int rippen,
+                        std::vector<Rippe>& enden) {
     for (const auto& [profil, laenge, nummer] :
          {std::tuple{&wurzel, a.wurzel, 1},
           std::tuple{spitze ? &*spitze : &wurzel, a.spitze, rippen}}) {
         RippenErgebnis r = BaueRippe(*profil, laenge, a.optionen, nummer);
         if (!r.rippe)
-            return Abgelehnt(std::move(r.fehler));
+            return std::move(r.fehler);
         if (a.platte) {
             if (Anordnung probe = OrdneAn({*r.rippe}, a.platte->first, a.platte->second);
                 !probe.fehler.empty())
-                return Abgelehnt(std::move(probe.fehler));
+                return std::move(probe.fehler);
         }
         enden.push_back(std::move(*r.rippe));
-        if (!satz)
+        if (!a.anzahl)
             break;
     }
+    return {};
+}
+
+// The estimate bounds the work; the built ribs bound the outputs exactly.
+std::string GebautFehler(const std::vector<Rippe>& rippen, int anzahl, bool glaetten) {
+    double gebaut = 0, groessteGebaut = 0;
+    for (const Rippe& r : rippen) {
+        gebaut += static_cast<double>(r.umriss.size());
+        groessteGebaut = std::max(groessteGebaut, static_cast<double>(r.umriss.size()));
+    }
+    if (gebaut > static_cast<double>(kMaxEcken))
+        return ZuVieleEcken(gebaut, anzahl, groessteGebaut, glaetten);
+    return {};
+}
+
+} // namespace
+
+Rippenteile PruefeRippen(const RippenAuftrag& a) {
+    if (std::string fehler = MasseFehler(a); !fehler.empty())
+        return Abgelehnt(std::move(fehler));
+    double dicke = 100;
+    Profilumriss wurzel;
+    if (std::string fehler = Profilpruefung(a.wurzelProfil, a.wurzel, a.dicke, wurzel, dicke);
+        !fehler.empty())
+        return Abgelehnt(std::move(fehler));
+    std::optional<Profilumriss> spitze;
+    if (a.spitzenProfil) {
+        spitze.emplace();
+        if (std::string f = Profilpruefung(*a.spitzenProfil, a.spitze, a.dicke, *spitze, dicke);
+            !f.empty())
+            return Abgelehnt(Meldung(meldung::kSpitzenprofilFehler, {f}));
+    }
+    const bool satz = a.anzahl.has_value();
+    const int rippen = satz ? *a.anzahl : 1;
+    std::vector<Rippe> enden;
+    if (std::string fehler = GroesseFehler(a, wurzel, spitze, rippen); !fehler.empty())
+        return Abgelehnt(std::move(fehler));
+    if (std::string fehler = EndenFehler(a, wurzel, spitze, rippen, enden); !fehler.empty())
+        return Abgelehnt(std::move(fehler));
 
     Rippenteile t;
     t.datei = AlsUtf8(a.wurzelProfil.datei);
@@ -216,13 +255,7 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
         t.kopf = Meldung(meldung::kKopfRippe, {wurzel.name});
         t.werte = Meldung(meldung::kWerteRippe, {MmText(a.wurzel), dickeText});
     }
-    // The estimate bounds the work; the built ribs bound the outputs exactly.
-    double gebaut = 0, groessteGebaut = 0;
-    for (const Rippe& r : t.rippen) {
-        gebaut += static_cast<double>(r.umriss.size());
-        groessteGebaut = std::max(groessteGebaut, static_cast<double>(r.umriss.size()));
-    }
-    if (gebaut > static_cast<double>(kMaxEcken))
-        return Abgelehnt(ZuVieleEcken(gebaut, rippen, groessteGebaut, a.optionen.glaetten));
+    if (std::string fehler = GebautFehler(t.rippen, rippen, a.optionen.glaetten); !fehler.empty())
+        return Abgelehnt(std::move(fehler));
     return t;
 }
