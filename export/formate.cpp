@@ -6,6 +6,7 @@
 // Each format's writer, in its own file.
 std::string SvgText(const Zeichnung& z);
 std::string DxfText(const Zeichnung& z);
+std::string HpglText(const Zeichnung& z);
 
 namespace {
 
@@ -31,6 +32,13 @@ constexpr Format kFormate[] = {
      "den Umriss als DXF schreiben (CAD, Fräse)",
      Traeger::Blatt,
      DxfText},
+    {"HPGL",
+     "hpgl",
+     {".plt", ".hpgl"},
+     "HPGL-Dateien|*.plt;*.hpgl|Alle Dateien|*||",
+     "den Umriss als HPGL schreiben (Stift- und Schneideplotter)",
+     Traeger::Blatt,
+     HpglText},
 };
 
 char Klein(char c) {
