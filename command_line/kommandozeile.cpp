@@ -2,8 +2,9 @@
 #include "command_line/kommandozeile.h"
 
 #include "command_line/pdf.h"
-#include "export/umriss.h"
+#include "export/formate.h"
 #include "geometry/punkte.h"
+#include "model/blattplan.h"
 #include "output/druckwerte.h"
 #include "output/rippenauftrag.h"
 #include "output/rippenwahl.h"
@@ -21,6 +22,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -63,8 +65,23 @@ std::string Zeigen(const QString& text) {
     return AlsUtf8(Bytes(text));
 }
 
+// One file to write and its format from the format table.
+struct Ziel {
+    const Format* format;
+    std::string datei;
+};
+
 struct Ausgaben {
-    std::string pdf, svg, dxf, seite;
+    std::vector<Ziel> ziele;
+    std::string seite;
+    bool Papier() const {
+        return std::any_of(ziele.begin(), ziele.end(),
+                           [](const Ziel& z) { return z.format->traeger == Traeger::Papier; });
+    }
+    bool Blaetter() const {
+        return std::any_of(ziele.begin(), ziele.end(),
+                           [](const Ziel& z) { return z.format->traeger == Traeger::Blatt; });
+    }
 };
 
 // The rib options as given; their values are read when the job runs, so that a refused value
@@ -106,15 +123,23 @@ template <typename Arbeit> std::string MitAnwendung(Arbeit arbeit) {
 
 // Every target is checked before any work is done.
 bool ZieleFrei(const Ausgaben& aus, const std::vector<std::string>& eingaben) {
-    for (const std::string* ziel : {&aus.pdf, &aus.svg, &aus.dxf}) {
-        if (ziel->empty())
-            continue;
-        if (const std::string grund = PruefeZiel(*ziel, eingaben); !grund.empty()) {
+    for (const Ziel& ziel : aus.ziele) {
+        if (const std::string grund = PruefeZiel(ziel.datei, eingaben); !grund.empty()) {
             Melde(grund);
             return false;
         }
     }
     return true;
+}
+
+// Every target's content: the pages for paper, the drawing in its format for a cutter.
+std::vector<Ausgabedatei> Dateien(const Ausgaben& aus, const std::string& pdf,
+                                  const Zeichnung& zeichnung) {
+    std::vector<Ausgabedatei> dateien;
+    for (const Ziel& z : aus.ziele)
+        dateien.push_back(
+            {z.datei, z.format->traeger == Traeger::Papier ? pdf : z.format->schreiber(zeichnung)});
+    return dateien;
 }
 
 // The options as each message names them.
@@ -152,12 +177,12 @@ int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> form
     if (!ZieleFrei(aus, eingaben))
         return 1;
 
-    if (!aus.svg.empty() || !aus.dxf.empty())
+    if (aus.Blaetter())
         a.platte = std::pair{job.platteBreite, job.platteHoehe};
     // Root and tip on the page first: a rib too wide is said before the rest is built, and
     // what the job itself refuses before the toolkit starts.
     Rippenteile enden;
-    if (!aus.pdf.empty()) {
+    if (aus.Papier()) {
         RippenAuftrag probe = a;
         probe.nurEnden = true;
         enden = PruefeRippen(probe);
@@ -168,29 +193,26 @@ int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> form
     }
     // "" when every file is written, else why not.
     auto arbeit = [&]() -> std::string {
-        if (!aus.pdf.empty())
+        if (aus.Papier())
             if (std::string grund = PdfPlanFehler(aus.seite, enden); !grund.empty())
                 return grund;
         const Rippenteile teile = PruefeRippen(a);
         if (!teile.fehler.empty())
             return teile.fehler;
         Anordnung anordnung;
-        if (!aus.svg.empty() || !aus.dxf.empty()) {
+        if (aus.Blaetter()) {
             anordnung = OrdneAn(teile.rippen, job.platteBreite, job.platteHoehe);
             if (!anordnung.fehler.empty())
                 return anordnung.fehler;
         }
-        std::vector<Ausgabedatei> dateien;
-        if (!aus.pdf.empty()) {
-            std::string pdf;
+        std::string pdf;
+        if (aus.Papier())
             if (std::string grund = PdfDokument(aus.seite, teile, pdf); !grund.empty())
                 return grund;
-            dateien.push_back({aus.pdf, std::move(pdf)});
-        }
-        if (!aus.svg.empty())
-            dateien.push_back({aus.svg, SatzSvgText(anordnung, job.platteBreite, job.platteHoehe)});
-        if (!aus.dxf.empty())
-            dateien.push_back({aus.dxf, SatzDxfText(anordnung, job.platteBreite, job.platteHoehe)});
+        const Zeichnung zeichnung =
+            aus.Blaetter() ? SatzZeichnung(anordnung, job.platteBreite, job.platteHoehe)
+                           : Zeichnung{};
+        const std::vector<Ausgabedatei> dateien = Dateien(aus, pdf, zeichnung);
         std::vector<std::size_t> groessen;
         for (const Ausgabedatei& d : dateien)
             groessen.push_back(d.inhalt.size());
@@ -198,8 +220,7 @@ int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> form
             return grund;
         return SchreibeDateien(dateien, eingaben);
     };
-    if (const std::string grund = aus.pdf.empty() ? arbeit() : MitAnwendung(arbeit);
-        !grund.empty()) {
+    if (const std::string grund = aus.Papier() ? MitAnwendung(arbeit) : arbeit(); !grund.empty()) {
         Melde(grund);
         return 1;
     }
@@ -224,21 +245,16 @@ int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
     if (!ZieleFrei(aus, {datei}))
         return 1;
 
-    std::vector<Ausgabedatei> dateien;
-    if (!aus.pdf.empty()) {
-        std::string pdf;
+    std::string pdf;
+    if (aus.Papier())
         if (const std::string grund =
                 MitAnwendung([&] { return PdfDokument(aus.seite, auftrag, umriss, pdf); });
             !grund.empty()) {
             Melde(grund);
             return 1;
         }
-        dateien.push_back({aus.pdf, std::move(pdf)});
-    }
-    if (!aus.svg.empty())
-        dateien.push_back({aus.svg, SvgText(umriss, name)});
-    if (!aus.dxf.empty())
-        dateien.push_back({aus.dxf, DxfText(umriss, name)});
+    const std::vector<Ausgabedatei> dateien =
+        Dateien(aus, pdf, aus.Blaetter() ? EinzelZeichnung(umriss, name) : Zeichnung{});
     if (const std::string grund = SchreibeDateien(dateien, {datei}); !grund.empty()) {
         Melde(grund);
         return 1;
@@ -304,9 +320,12 @@ Befehl BefehlLesen(int argc, char** argv) {
     const QCommandLineOption hilfe({"h", "help"}, {});
     const QCommandLineOption version({"v", "version"}, {});
     const QCommandLineOption format("format", {}, "selig|werte");
-    const QCommandLineOption pdf("pdf", {}, "AUSGABE.pdf");
-    const QCommandLineOption svg("svg", {}, "AUSGABE.svg");
-    const QCommandLineOption dxf("dxf", {}, "AUSGABE.dxf");
+    const QCommandLineOption ausgabe("ausgabe", {}, "DATEI");
+    // Each format's shorthand, in the table's order.
+    std::vector<QCommandLineOption> kurz;
+    for (const Format& f : Formate())
+        kurz.emplace_back(QString::fromLatin1(f.option.data(), f.option.size()), QString(),
+                          QStringLiteral("AUSGABE"));
     const QCommandLineOption laenge("laenge", {}, "MM", "100");
     const QCommandLineOption dicke("dicke", {}, "PROZENT", "100");
     const QCommandLineOption seite("seite", {}, "A4|A3|Letter", "A4");
@@ -321,9 +340,11 @@ Befehl BefehlLesen(int argc, char** argv) {
     const QCommandLineOption endleiste("endleiste", {}, "MM");
     const QCommandLineOption glaetten("glaetten");
     const QCommandLineOption platte("platte", {}, "BREITExHOEHE");
-    parser.addOptions({hilfe,      version, format,      pdf,       svg,      dxf,    laenge,
-                       dicke,      seite,   normieren,   rippen,    wurzel,   spitze, spitzenprofil,
-                       beplankung, holm,    nasenleiste, endleiste, glaetten, platte});
+    parser.addOptions({hilfe, version, format, ausgabe});
+    for (const QCommandLineOption& o : kurz)
+        parser.addOption(o);
+    parser.addOptions({laenge, dicke, seite, normieren, rippen, wurzel, spitze, spitzenprofil,
+                       beplankung, holm, nasenleiste, endleiste, glaetten, platte});
     parser.addPositionalArgument("DATEI", {});
 
     if (!parser.parse(argumente)) {
@@ -355,14 +376,21 @@ Befehl BefehlLesen(int argc, char** argv) {
     // A value given twice leaves the user guessing which one counts, an empty one is a slip of
     // the shell (an unset variable); only --holm takes several. The output names and the tip
     // profile say with their own words that the name is missing.
+    std::vector<const QCommandLineOption*> mitWert = {&format, &ausgabe};
+    for (const QCommandLineOption& o : kurz)
+        mitWert.push_back(&o);
     for (const QCommandLineOption* o :
-         {&format, &pdf, &svg, &dxf, &laenge, &dicke, &seite, &rippen, &wurzel, &spitze,
-          &spitzenprofil, &beplankung, &holm, &nasenleiste, &endleiste, &platte}) {
+         {&laenge, &dicke, &seite, &rippen, &wurzel, &spitze, &spitzenprofil, &beplankung, &holm,
+          &nasenleiste, &endleiste, &platte})
+        mitWert.push_back(o);
+    for (const QCommandLineOption* o : mitWert) {
         const QStringList werte = parser.values(*o);
         const std::string name = "--" + Bytes(o->names().constFirst());
         if (werte.size() > 1 && o != &holm)
             return Falsch(Meldung(meldung::kOptionMehrfach, {name}));
-        const bool eigeneWorte = o == &pdf || o == &svg || o == &dxf || o == &spitzenprofil;
+        const bool eigeneWorte =
+            o == &ausgabe || o == &spitzenprofil ||
+            std::any_of(kurz.begin(), kurz.end(), [&](const auto& k) { return &k == o; });
         for (const QString& wert : werte)
             if (wert.isEmpty() && !eigeneWorte)
                 return Falsch(Meldung(meldung::kOptionLeer, {name}));
@@ -388,12 +416,19 @@ Befehl BefehlLesen(int argc, char** argv) {
     if (!dateien.isEmpty())
         b.datei = Bytes(dateien.first());
 
-    const bool ausgabe = parser.isSet(pdf) || parser.isSet(svg) || parser.isSet(dxf);
+    // The shorthands first, in the table's order, then --ausgabe.
+    std::vector<std::pair<const Format*, QString>> ziele;
+    for (std::size_t i = 0; i < kurz.size(); ++i)
+        if (parser.isSet(kurz[i]))
+            ziele.emplace_back(&Formate()[i], parser.value(kurz[i]));
+    if (parser.isSet(ausgabe))
+        ziele.emplace_back(FormatZuDatei(Bytes(parser.value(ausgabe))), parser.value(ausgabe));
+    const bool mitAusgabe = !ziele.empty();
     bool rippenArt = false;
     for (const QCommandLineOption* o : {&rippen, &wurzel, &spitze, &spitzenprofil, &beplankung,
                                         &holm, &nasenleiste, &endleiste, &glaetten, &platte})
         rippenArt = rippenArt || parser.isSet(*o);
-    if (!ausgabe) {
+    if (!mitAusgabe) {
         if (parser.isSet(laenge) || parser.isSet(dicke) || parser.isSet(seite) ||
             parser.isSet(normieren) || rippenArt)
             return Falsch(meldung::kNurMitAusgabe);
@@ -401,11 +436,14 @@ Befehl BefehlLesen(int argc, char** argv) {
     }
     if (b.datei.empty())
         return Falsch(meldung::kAusgabeOhneDatei);
-    b.aus = {Bytes(parser.value(pdf)), Bytes(parser.value(svg)), Bytes(parser.value(dxf)),
-             Bytes(papier)};
-    if ((parser.isSet(pdf) && b.aus.pdf.empty()) || (parser.isSet(svg) && b.aus.svg.empty()) ||
-        (parser.isSet(dxf) && b.aus.dxf.empty()))
-        return Falsch(meldung::kAusgabenameFehlt);
+    b.aus.seite = Bytes(papier);
+    for (const auto& [f, datei] : ziele) {
+        if (datei.isEmpty())
+            return Falsch(meldung::kAusgabenameFehlt);
+        if (f == nullptr)
+            return Falsch(Meldung(meldung::kEndungUnbekannt, {Zeigen(datei), BekannteEndungen()}));
+        b.aus.ziele.push_back({f, Bytes(datei)});
+    }
     if (!rippenArt) {
         b.art = Befehl::Art::Umriss;
         b.laenge = Bytes(parser.value(laenge));
@@ -448,7 +486,8 @@ Befehl BefehlLesen(int argc, char** argv) {
 Aufruf BefehlAusfuehren(const Befehl& b) {
     switch (b.art) {
     case Befehl::Art::Hilfe:
-        std::cout << meldung::kHilfe;
+        std::cout << Meldung(meldung::kHilfe, {BekannteEndungen()}) << FormatHilfe()
+                  << meldung::kHilfeSchluss;
         return Ende(0);
     case Befehl::Art::Version:
         std::cout << Meldung(meldung::kVersion, {KESTRUN_VERSION_KURZ, KESTRUN_VERSION_STRING});

@@ -1,6 +1,6 @@
-// DXF drawings (R2000, millimetres) for CAM programs: one outline as a closed LWPOLYLINE, or the
-// ribs laid out on sheets with their labels and the sheets' frames.
-#include "export/umriss_p.h"
+// The drawing as DXF (R2000, millimetres) for CAM programs: every closed polyline a closed
+// LWPOLYLINE, every text a TEXT, each on its layer; a sheet's frame on the layer Platte.
+#include "model/zeichnung.h"
 
 #include <dxflib/dl_dxf.h>
 
@@ -11,12 +11,9 @@
 #include <utility>
 #include <vector>
 
-namespace {
+std::string DxfText(const Zeichnung& z);
 
-// Plain ASCII, whatever locale Qt has set for the C library.
-bool IstBuchstabeOderZiffer(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-}
+namespace {
 
 char Gross(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -73,49 +70,33 @@ private:
     mutable std::string m_inhalt;
 };
 
-// Layer names may not hold <>/\":;?*|=` and older CAM programs know only ASCII and 31 letters;
-// umlauts are spelled out, everything else becomes '_'.
-std::string Ebenenname(const std::string& name) {
-    static constexpr std::pair<std::string_view, std::string_view> kUmlaute[] = {
-        {"ä", "ae"}, {"ö", "oe"}, {"ü", "ue"}, {"Ä", "Ae"}, {"Ö", "Oe"}, {"Ü", "Ue"}, {"ß", "ss"}};
-    const std::string text = NameAlsText(name);
-    std::string ebene;
-    bool sinnvoll = false;
-    for (std::size_t i = 0; i < text.size() && ebene.size() < 31;) {
-        const std::string_view rest = std::string_view(text).substr(i);
-        const auto* umlaut = std::find_if(std::begin(kUmlaute), std::end(kUmlaute),
-                                          [&](const auto& u) { return rest.starts_with(u.first); });
-        if (umlaut != std::end(kUmlaute)) {
-            ebene += umlaut->second;
-            i += umlaut->first.size();
-            sinnvoll = true;
-            continue;
-        }
-        const char c = text[i++];
-        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80)
-            continue; // one '_' for a whole UTF-8 character
-        const bool zeichen = IstBuchstabeOderZiffer(c);
-        sinnvoll = sinnvoll || zeichen;
-        ebene += zeichen || c == '-' ? c : '_';
-    }
-    ebene.resize(std::min<std::size_t>(ebene.size(), 31)); // an umlaut may overshoot by one
-    // "0" and DEFPOINTS are AutoCAD's own layers; DEFPOINTS is never plotted.
-    std::string gross = ebene;
-    std::transform(gross.begin(), gross.end(), gross.begin(), Gross);
-    if (!sinnvoll || gross == "0" || gross == "DEFPOINTS")
-        return "PROFIL";
-    return ebene;
-}
-
-struct Ebene {
+struct DxfEbene {
     std::string name;
     int farbe;
 };
 
+int Farbe(Ebene ebene) {
+    switch (ebene) {
+    case Ebene::Schnitt:
+        return DL_Codes::red;
+    case Ebene::Beschriftung:
+        return DL_Codes::blue;
+    case Ebene::Platte:
+        return 8; // grey
+    case Ebene::Markierung:
+        return DL_Codes::green;
+    case Ebene::Pruefbalken:
+        return DL_Codes::magenta;
+    case Ebene::Kreuze:
+        return DL_Codes::cyan;
+    }
+    return DL_Codes::white;
+}
+
 // Everything before the entities: the header with units and extent, the tables with the
 // layers, the blocks. Both drawings share it.
 void Anfang(DL_Dxf& dxf, DxfSchreiber& dw, double links, double unten, double rechts, double oben,
-            const std::vector<Ebene>& ebenen) {
+            const std::vector<DxfEbene>& ebenen) {
     dxf.writeHeader(dw);
     dw.dxfString(9, "$INSUNITS");
     dw.dxfInt(70, 4); // millimetres
@@ -139,7 +120,7 @@ void Anfang(DL_Dxf& dxf, DxfSchreiber& dw, double links, double unten, double re
     dw.tableLayers(static_cast<int>(ebenen.size()) + 1);
     dxf.writeLayer(dw, DL_LayerData("0", 0),
                    DL_Attributes("", DL_Codes::white, -3, "CONTINUOUS", 1.0));
-    for (const Ebene& e : ebenen)
+    for (const DxfEbene& e : ebenen)
         dxf.writeLayer(dw, DL_LayerData(e.name, 0),
                        DL_Attributes("", e.farbe, -3, "CONTINUOUS", 1.0));
     dw.tableEnd();
@@ -212,44 +193,32 @@ std::string DxfZeichen(const std::string& utf8) {
 
 } // namespace
 
-std::string DxfText(const Umriss& k, const std::string& name) {
-    const std::string ebene = Ebenenname(name);
+std::string DxfText(const Zeichnung& z) {
+    std::vector<DxfEbene> ebenen;
+    for (const Ebene e : BenutzteEbenen(z))
+        ebenen.push_back({EbenenName(e), Farbe(e)});
+    auto attribute = [](Ebene e) {
+        return DL_Attributes(EbenenName(e), DL_Codes::bylayer, -1, "BYLAYER", 1.0);
+    };
     DL_Dxf dxf;
     DxfSchreiber dw;
-    Anfang(dxf, dw, k.links, k.unten, k.rechts, k.oben, {{ebene, DL_Codes::white}});
-    Polylinie(dxf, dw, k.punkte, DL_Attributes(ebene, DL_Codes::bylayer, -1, "BYLAYER", 1.0));
-    return Schluss(dxf, dw);
-}
-
-std::string SatzDxfText(const Anordnung& anordnung, double breite, double hoehe) {
-    const std::size_t n = anordnung.platten.size();
-    DL_Dxf dxf;
-    DxfSchreiber dw;
-    Anfang(dxf, dw, 0, 0, n > 0 ? PlattenX(n - 1, breite) + breite : 0, hoehe,
-           {{"Schnitt", DL_Codes::red}, {"Beschriftung", DL_Codes::blue}, {"Platte", 8}});
-    const DL_Attributes schnitt("Schnitt", DL_Codes::bylayer, -1, "BYLAYER", 1.0);
-    const DL_Attributes beschriftung("Beschriftung", DL_Codes::bylayer, -1, "BYLAYER", 1.0);
-    const DL_Attributes platte("Platte", DL_Codes::bylayer, -1, "BYLAYER", 1.0);
-    for (std::size_t i = 0; i < n; ++i) {
-        const double x0 = PlattenX(i, breite);
-        const std::vector<RippenPunkt> rahmen = {
-            {x0, 0}, {x0 + breite, 0}, {x0 + breite, hoehe}, {x0, hoehe}};
-        Polylinie(dxf, dw, rahmen, platte);
-        for (const PlatziertesTeil& t : anordnung.platten[i].teile) {
-            std::vector<RippenPunkt> umriss = t.umriss;
-            for (RippenPunkt& p : umriss)
-                p.x += x0;
-            Polylinie(dxf, dw, umriss, schnitt);
+    Anfang(dxf, dw, z.links, z.unten, z.rechts, z.oben, ebenen);
+    for (const Blatt& b : z.blaetter) {
+        if (b.rahmen) {
+            const std::vector<ZeichenPunkt> rahmen = {{b.x, b.y},
+                                                      {b.x + b.breite, b.y},
+                                                      {b.x + b.breite, b.y + b.hoehe},
+                                                      {b.x, b.y + b.hoehe}};
+            Polylinie(dxf, dw, rahmen, attribute(Ebene::Platte));
         }
-        for (const PlatziertesTeil& t : anordnung.platten[i].teile) {
-            const double x = t.beschriftungsOrt.x + x0;
-            const double y = t.beschriftungsOrt.y;
-            // Centred on the label's place, which the layout keeps inside the piece.
+        for (const Zug& zug : b.zuege)
+            Polylinie(dxf, dw, zug.punkte, attribute(zug.ebene));
+        // Centred on the label's place, which the layout keeps inside the piece.
+        for (const Textfeld& t : b.texte)
             dxf.writeText(dw,
-                          DL_TextData(x, y, 0.0, x, y, 0.0, SchriftHoehe(t), 1.0, 0, 1, 2,
-                                      DxfZeichen(t.beschriftung), "Standard", 0.0),
-                          beschriftung);
-        }
+                          DL_TextData(t.ort.x, t.ort.y, 0.0, t.ort.x, t.ort.y, 0.0, t.hoehe, 1.0, 0,
+                                      1, 2, DxfZeichen(t.text), "Standard", 0.0),
+                          attribute(t.ebene));
     }
     return Schluss(dxf, dw);
 }

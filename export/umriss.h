@@ -1,5 +1,5 @@
-// Outline export for laser cutters and CNC: a checked output job's outline at true scale, as SVG
-// or DXF text. Plain C++ so that the dialog program can call it without Qt.
+// Outline export for laser cutters and CNC: a checked output job's outline or a rib layout at
+// true scale, as SVG or DXF text. Plain C++ so that the dialog program can call it without Qt.
 #pragma once
 
 #include "output/auftrag.h"

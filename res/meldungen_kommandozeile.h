@@ -5,27 +5,29 @@
 
 namespace meldung {
 
+// The help in two parts; between them go the output formats' lines, from the format table.
+// %1 every known output file extension.
 inline constexpr std::string_view kHilfe =
     "Aufruf: kestrun1 [Optionen] [DATEI]\n"
     "\n"
     "Liest eine Profil-Koordinatendatei (Selig 0.0 ... 1.0 oder Werte 0.0 ... 100.0), zeigt,\n"
-    "plottet und druckt sie in wahrer Größe. Ohne --pdf, --svg oder --dxf öffnet sich das\n"
-    "Fenster, mit DATEI schon geladen.\n"
+    "plottet und druckt sie in wahrer Größe. Ohne eine Ausgabe (--ausgabe oder eine der\n"
+    "Formatoptionen) öffnet sich das Fenster, mit DATEI schon geladen.\n"
     "\n"
     "Optionen:\n"
     "  -h, --help              diese Hilfe\n"
     "  -v, --version           die Version\n"
     "  --format selig|werte    Format der Datei; ohne Angabe entscheiden die Zahlen\n"
-    "  --pdf AUSGABE.pdf       den Ausdruck als PDF schreiben, ohne Fenster\n"
-    "  --svg AUSGABE.svg       den Umriss als SVG schreiben (Laser, Schneideplotter)\n"
-    "  --dxf AUSGABE.dxf       den Umriss als DXF schreiben (CAD, Fräse)\n"
+    "  --ausgabe DATEI         eine Ausgabe schreiben, das Format nach der Endung:\n"
+    "                          %1\n";
+inline constexpr std::string_view kHilfeSchluss =
     "  --laenge MM             Profiltiefe in mm, Vorgabe 100 (Komma oder Punkt)\n"
     "  --dicke PROZENT         Dicke in % der Originaldicke, Vorgabe 100\n"
     "  --seite A4|A3|Letter    Papier für --pdf, hochkant, Vorgabe A4\n"
     "  --normieren             einen Umriss, der nicht so lang ist wie die Profiltiefe (falsches\n"
     "                          Format, Millimeter, ein Ausreißer), auf die Profiltiefe skalieren\n"
     "\n"
-    "Rippen (mit --pdf, --svg oder --dxf; ohne --rippen eine Rippe von --laenge mm):\n"
+    "Rippen (mit einer Ausgabe; ohne --rippen eine Rippe von --laenge mm):\n"
     "  --rippen ANZAHL         einen Rippensatz aus ANZAHL Rippen (2 bis 1000) ausgeben, von der\n"
     "                          Wurzel zur Spitze gleichmäßig verjüngt\n"
     "  --wurzel MM             Länge der Wurzelrippe, 0,1 bis 10000 (zu --rippen)\n"
@@ -38,7 +40,7 @@ inline constexpr std::string_view kHilfe =
     "  --nasenleiste MM        vorn so viel für die Nasenleiste gerade abschneiden\n"
     "  --endleiste MM          hinten so viel für die Endleiste gerade abschneiden\n"
     "  --glaetten              den Umriss als Spline durch alle Punkte glätten\n"
-    "  --platte BREITExHOEHE   Plattengröße in mm für --svg und --dxf, Vorgabe 600x300\n"
+    "  --platte BREITExHOEHE   Plattengröße in mm für die Schneideformate, Vorgabe 600x300\n"
     "\n"
     "Passt das Profil nicht auf eine Seite, schreibt --pdf mehrere Seiten mit Passkreuzen.\n"
     "Ein Auftrag erzeugt höchstens 200000 Eckpunkte und 50 MB, ein größerer wird sofort\n"
@@ -81,6 +83,9 @@ inline constexpr std::string_view kNurMitAusgabe =
     "--svg oder --dxf.";
 inline constexpr std::string_view kAusgabeOhneDatei =
     "Zu --pdf, --svg und --dxf gehört eine Profildatei.";
+// %1 the output's name as given, %2 every known extension, e.g. ".pdf, .svg, .dxf".
+inline constexpr std::string_view kEndungUnbekannt =
+    "Das Format der Ausgabe „%1“ ist unbekannt; bekannte Endungen: %2.";
 inline constexpr std::string_view kAusgabenameFehlt = "Der Name der Ausgabedatei fehlt.";
 inline constexpr std::string_view kNormierenOhneRippen = "--normieren gilt nicht für Rippen.";
 inline constexpr std::string_view kRippenOhneEnden = "Zu --rippen gehören --wurzel und --spitze.";

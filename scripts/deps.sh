@@ -8,7 +8,7 @@ pakete=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-liberation locales libc-l10n
-    xvfb xauth xdotool poppler-utils imagemagick librsvg2-bin python3-ezdxf python3-shapely
+    xvfb xauth xdotool poppler-utils imagemagick librsvg2-bin python3-ezdxf python3-shapely hp2xx
     desktop-file-utils appstream dpkg-dev fakeroot lintian
 )
 

@@ -9,13 +9,14 @@ build=$2
 wurzel=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$wurzel"
 
-kern="res profile ribs geometry output"
+kern="res profile ribs geometry output model"
 declare -A erlaubt=(
     [res]="res"
     [profile]="res profile"
     [ribs]="res profile ribs"
     [geometry]="res profile ribs geometry"
-    [output]="$kern"
+    [output]="res profile ribs geometry output"
+    [model]="$kern"
     [platform]="$kern platform"
     [drawing]="$kern platform drawing"
     [data_window]="$kern platform data_window"
@@ -36,7 +37,7 @@ for ordner in "${!erlaubt[@]}"; do
     done < <(grep -HnE '^#include "[a-z_]+/' "$ordner"/*.cpp "$ordner"/*.h 2>/dev/null || true)
 done
 
-for datei in res/*.cpp profile/*.cpp ribs/*.cpp geometry/*.cpp output/*.cpp drawing/*.cpp app/*.cpp \
+for datei in res/*.cpp profile/*.cpp ribs/*.cpp geometry/*.cpp output/*.cpp model/*.cpp drawing/*.cpp app/*.cpp \
     data_window/*.cpp; do
     # ribs/ sees Clipper, from the system's include path like the standard library.
     if ! "$compiler" -std=c++20 -fsyntax-only -I. -I"$build/generated" "$datei"; then

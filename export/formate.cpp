@@ -1,0 +1,101 @@
+// The table of output formats.
+#include "export/formate.h"
+
+#include <algorithm>
+
+// Each format's writer, in its own file.
+std::string SvgText(const Zeichnung& z);
+std::string DxfText(const Zeichnung& z);
+std::string HpglText(const Zeichnung& z);
+
+namespace {
+
+constexpr Format kFormate[] = {
+    {"PDF",
+     "pdf",
+     {".pdf", ""},
+     "PDF-Dateien|*.pdf|Alle Dateien|*||",
+     "den Ausdruck als PDF schreiben, ohne Fenster",
+     Traeger::Papier,
+     nullptr},
+    {"SVG",
+     "svg",
+     {".svg", ""},
+     "SVG-Dateien|*.svg|Alle Dateien|*||",
+     "den Umriss als SVG schreiben (Laser, Schneideplotter)",
+     Traeger::Blatt,
+     SvgText},
+    {"DXF",
+     "dxf",
+     {".dxf", ""},
+     "DXF-Dateien|*.dxf|Alle Dateien|*||",
+     "den Umriss als DXF schreiben (CAD, Fräse)",
+     Traeger::Blatt,
+     DxfText},
+    {"HPGL",
+     "hpgl",
+     {".plt", ".hpgl"},
+     "HPGL-Dateien|*.plt;*.hpgl|Alle Dateien|*||",
+     "den Umriss als HPGL schreiben (Stift- und Schneideplotter)",
+     Traeger::Blatt,
+     HpglText},
+};
+
+char Klein(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EndetMit(std::string_view text, std::string_view ende) {
+    if (ende.empty() || text.size() <= ende.size())
+        return false;
+    const std::string_view rest = text.substr(text.size() - ende.size());
+    return std::equal(rest.begin(), rest.end(), ende.begin(),
+                      [](char a, char b) { return Klein(a) == Klein(b); });
+}
+
+} // namespace
+
+std::span<const Format> Formate() {
+    return kFormate;
+}
+
+const Format* FormatZuDatei(std::string_view datei) {
+    for (const Format& f : kFormate)
+        for (const std::string_view e : f.endungen)
+            if (EndetMit(datei, e))
+                return &f;
+    return nullptr;
+}
+
+const Format* FormatZuOption(std::string_view option) {
+    for (const Format& f : kFormate)
+        if (f.option == option)
+            return &f;
+    return nullptr;
+}
+
+std::string BekannteEndungen() {
+    std::string text;
+    for (const Format& f : kFormate)
+        for (const std::string_view e : f.endungen)
+            if (!e.empty()) {
+                if (!text.empty())
+                    text += ", ";
+                text += e;
+            }
+    return text;
+}
+
+std::string FormatHilfe() {
+    std::string text;
+    for (const Format& f : kFormate) {
+        std::string zeile = "  --";
+        zeile += f.option;
+        zeile += " AUSGABE";
+        zeile += f.endungen[0];
+        zeile.resize(std::max<std::size_t>(zeile.size() + 1, 26), ' ');
+        zeile += f.hilfe;
+        text += zeile + '\n';
+    }
+    return text;
+}

@@ -1,0 +1,104 @@
+// The drawing as HP-GL for pen and cutting plotters: 40 plotter units to the mm, the cut lines
+// with pen 1, the labels with pen 2, no sheet frame (the sheet is the plotter's medium).
+#include "geometry/punkte.h"
+#include "model/zeichnung.h"
+
+#include <cmath>
+#include <string>
+#include <string_view>
+#include <utility>
+
+std::string HpglText(const Zeichnung& z);
+
+namespace {
+
+constexpr double kEinheitenJeMm = 40;
+
+// A plotter starts at its origin: the drawing's lower left corner goes there.
+struct Ursprung {
+    double x, y;
+};
+
+std::string Koordinate(double mm, double ursprung) {
+    return std::to_string(AufInt(std::round((mm - ursprung) * kEinheitenJeMm)));
+}
+
+std::string Paar(const ZeichenPunkt& p, const Ursprung& u) {
+    return Koordinate(p.x, u.x) + ',' + Koordinate(p.y, u.y);
+}
+
+// Plotter fonts know ASCII only: umlauts spelled out, the dash plain, anything else '?'. No
+// control character may reach the label, least of all ETX, which ends it.
+std::string AlsAscii(const std::string& utf8) {
+    static constexpr std::pair<std::string_view, std::string_view> kErsatz[] = {
+        {"ä", "ae"}, {"ö", "oe"}, {"ü", "ue"}, {"Ä", "Ae"},
+        {"Ö", "Oe"}, {"Ü", "Ue"}, {"ß", "ss"}, {"–", "-"}};
+    std::string aus;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::string_view rest = std::string_view(utf8).substr(i);
+        bool ersetzt = false;
+        for (const auto& [von, zu] : kErsatz)
+            if (rest.starts_with(von)) {
+                aus += zu;
+                i += von.size();
+                ersetzt = true;
+                break;
+            }
+        if (ersetzt)
+            continue;
+        const auto c = static_cast<unsigned char>(utf8[i++]);
+        if (c >= 0x80) {
+            while (i < utf8.size() && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80)
+                ++i;
+            aus += '?';
+        } else
+            aus += c < 0x20 || c == 0x7F ? ' ' : static_cast<char>(c);
+    }
+    return aus;
+}
+
+std::string Zahl(double v) {
+    // Three decimals in cm is 10 um; plotters read a plain decimal point.
+    const auto tausendstel = AufInt(std::round(v * 1000));
+    std::string text = std::to_string(tausendstel / 1000) + '.';
+    const std::string rest = std::to_string(1000 + tausendstel % 1000);
+    return text + rest.substr(1);
+}
+
+} // namespace
+
+std::string HpglText(const Zeichnung& z) {
+    const Ursprung u{z.links, z.unten};
+    std::string text = "IN;\n";
+    // Pen 1: every cut contour, from its first vertex round to it again.
+    text += "SP1;\n";
+    for (const Blatt& b : z.blaetter)
+        for (const Zug& zug : b.zuege) {
+            if (zug.ebene != Ebene::Schnitt || zug.punkte.empty())
+                continue;
+            text += "PU" + Paar(zug.punkte.front(), u) + ";\nPD";
+            for (std::size_t i = 1; i < zug.punkte.size(); ++i)
+                text += Paar(zug.punkte[i], u) + ',';
+            text += Paar(zug.punkte.front(), u) + ";\n";
+        }
+    // Pen 2: the labels, centred on their place. SI takes the cell in cm: capitals hoehe high,
+    // a character 0.6 of that wide, the pitch 1.5 widths.
+    bool stift2 = false;
+    for (const Blatt& b : z.blaetter)
+        for (const Textfeld& t : b.texte) {
+            if (t.ebene != Ebene::Beschriftung || t.hoehe <= 0)
+                continue;
+            if (!stift2) {
+                text += "PU;\nSP2;\n";
+                stift2 = true;
+            }
+            const std::string zeichen = AlsAscii(t.text);
+            const double breite = 0.6 * t.hoehe;
+            const double lang = (static_cast<double>(zeichen.size()) * 1.5 - 0.5) * breite;
+            text += "SI" + Zahl(breite / 10) + ',' + Zahl(t.hoehe / 10) + ";\n";
+            text += "PU" + Paar({t.ort.x - lang / 2, t.ort.y - t.hoehe / 2}, u) + ";\n";
+            text += "LB" + zeichen + "\x03;\n";
+        }
+    text += "PU;\nSP0;\n";
+    return text;
+}

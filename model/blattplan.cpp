@@ -1,0 +1,120 @@
+// The drawing planned from a single outline or a rib layout.
+#include "model/blattplan.h"
+
+#include "profile/text.h"
+
+#include <algorithm>
+
+namespace {
+
+// The profile's name line as one line of valid UTF-8 without control characters.
+std::string NameAlsText(std::string_view name) {
+    // AlsUtf8 has already replaced every control character.
+    const std::string text = AlsUtf8(name);
+    const auto anfang = text.find_first_not_of(' ');
+    if (anfang == std::string::npos)
+        return {};
+    return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
+}
+
+// The left edge of sheet i (from 0) of width breite.
+double PlattenX(std::size_t i, double breite) {
+    return static_cast<double>(i) * (breite + kPlattenAbstandMm);
+}
+
+// A rib's label: 3 mm high, smaller for a rib too short to hold it.
+double SchriftHoehe(const PlatziertesTeil& teil) {
+    double links = teil.umriss.front().x, rechts = links;
+    for (const RippenPunkt& p : teil.umriss) {
+        links = std::min(links, p.x);
+        rechts = std::max(rechts, p.x);
+    }
+    // "Rippe 12 – 184,0 mm" is about 12 heights long; it stays within 60 % of the chord.
+    return std::min(3.0, (rechts - links) * 0.6 / 12);
+}
+
+} // namespace
+
+const char* EbenenName(Ebene ebene) {
+    switch (ebene) {
+    case Ebene::Schnitt:
+        return "Schnitt";
+    case Ebene::Beschriftung:
+        return "Beschriftung";
+    case Ebene::Platte:
+        return "Platte";
+    case Ebene::Markierung:
+        return "Markierung";
+    case Ebene::Pruefbalken:
+        return "Pruefbalken";
+    case Ebene::Kreuze:
+        return "Kreuze";
+    }
+    return "Schnitt";
+}
+
+std::vector<Ebene> BenutzteEbenen(const Zeichnung& zeichnung) {
+    bool benutzt[6] = {};
+    for (const Blatt& b : zeichnung.blaetter) {
+        benutzt[static_cast<int>(Ebene::Platte)] |= b.rahmen;
+        for (const Zug& z : b.zuege)
+            benutzt[static_cast<int>(z.ebene)] = true;
+        for (const Textfeld& t : b.texte)
+            benutzt[static_cast<int>(t.ebene)] = true;
+    }
+    std::vector<Ebene> ebenen;
+    for (int i = 0; i < 6; ++i)
+        if (benutzt[i])
+            ebenen.push_back(static_cast<Ebene>(i));
+    return ebenen;
+}
+
+Zeichnung EinzelZeichnung(const Umriss& umriss, const std::string& name) {
+    Zeichnung z;
+    z.titel = NameAlsText(name);
+    z.links = umriss.links;
+    z.unten = umriss.unten;
+    z.rechts = umriss.rechts;
+    z.oben = umriss.oben;
+    Blatt blatt;
+    blatt.x = umriss.links;
+    blatt.y = umriss.unten;
+    blatt.breite = umriss.rechts - umriss.links;
+    blatt.hoehe = umriss.oben - umriss.unten;
+    Zug zug;
+    zug.punkte.reserve(umriss.punkte.size());
+    for (const UmrissPunkt& p : umriss.punkte)
+        zug.punkte.push_back({p.x, p.y});
+    blatt.zuege.push_back(std::move(zug));
+    z.blaetter.push_back(std::move(blatt));
+    return z;
+}
+
+Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe) {
+    const std::size_t n = anordnung.platten.size();
+    Zeichnung z;
+    z.rechts = n > 0 ? PlattenX(n - 1, breite) + breite : 0;
+    z.oben = hoehe;
+    z.spiegelY = hoehe;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double x0 = PlattenX(i, breite);
+        Blatt blatt;
+        blatt.x = x0;
+        blatt.breite = breite;
+        blatt.hoehe = hoehe;
+        blatt.rahmen = true;
+        for (const PlatziertesTeil& t : anordnung.platten[i].teile) {
+            Zug zug;
+            zug.punkte.reserve(t.umriss.size());
+            for (const RippenPunkt& p : t.umriss)
+                zug.punkte.push_back({p.x + x0, p.y});
+            blatt.zuege.push_back(std::move(zug));
+            blatt.texte.push_back({{t.beschriftungsOrt.x + x0, t.beschriftungsOrt.y},
+                                   SchriftHoehe(t),
+                                   t.beschriftung,
+                                   Ebene::Beschriftung});
+        }
+        z.blaetter.push_back(std::move(blatt));
+    }
+    return z;
+}
