@@ -47,17 +47,10 @@ QString Farbe(Ebene ebene) {
     }
 }
 
-} // namespace
-
-std::string SvgText(const Zeichnung& z) {
+// The document's root: its size in mm and a view box of the same size.
+void Anfang(QXmlStreamWriter& xml, const Zeichnung& z) {
     const double breite = z.rechts - z.links;
     const double hoehe = z.oben - z.unten;
-    const double spiegel = z.spiegelY;
-
-    // QSvgGenerator would write every number with six significant digits and the page size
-    // from whole pixels; this writer keeps 0.1 um and the drawing's exact extent.
-    QByteArray text;
-    QXmlStreamWriter xml(&text);
     xml.setAutoFormatting(true);
     xml.writeStartDocument();
     xml.writeStartElement(QStringLiteral("svg"));
@@ -65,74 +58,90 @@ std::string SvgText(const Zeichnung& z) {
     xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
     xml.writeAttribute(QStringLiteral("width"), Zahl(breite) + QStringLiteral("mm"));
     xml.writeAttribute(QStringLiteral("height"), Zahl(hoehe) + QStringLiteral("mm"));
-    xml.writeAttribute(QStringLiteral("viewBox"), Zahl(z.links) + ' ' + Zahl(spiegel - z.oben) +
+    xml.writeAttribute(QStringLiteral("viewBox"), Zahl(z.links) + ' ' + Zahl(z.spiegelY - z.oben) +
                                                       ' ' + Zahl(breite) + ' ' + Zahl(hoehe));
     if (!z.titel.empty())
         xml.writeTextElement(QStringLiteral("title"), QString::fromStdString(z.titel));
+}
 
+// A lone outline stays one bare black path, as vector programs open it most plainly.
+void NurUmrisse(QXmlStreamWriter& xml, const Zeichnung& z) {
+    for (const Blatt& b : z.blaetter)
+        for (const Zug& zug : b.zuege) {
+            xml.writeEmptyElement(QStringLiteral("path"));
+            xml.writeAttribute(QStringLiteral("d"), Pfad(zug, z.spiegelY));
+            xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+            xml.writeAttribute(QStringLiteral("stroke"), QStringLiteral("#000000"));
+            xml.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("0.1"));
+            xml.writeAttribute(QStringLiteral("stroke-linejoin"), QStringLiteral("round"));
+        }
+}
+
+// How a layer's group draws: 0.1 mm strokes, which laser programs take as a vector cut and every
+// viewer still shows (a non-scaling stroke is not understood by every importer); labels filled,
+// for engraving.
+void Gruppenstil(QXmlStreamWriter& xml, Ebene ebene) {
+    if (ebene == Ebene::Beschriftung) {
+        xml.writeAttribute(QStringLiteral("fill"), Farbe(ebene));
+        xml.writeAttribute(QStringLiteral("font-family"), QStringLiteral("sans-serif"));
+        xml.writeAttribute(QStringLiteral("text-anchor"), QStringLiteral("middle"));
+        return;
+    }
+    xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+    xml.writeAttribute(QStringLiteral("stroke"), Farbe(ebene));
+    xml.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("0.1"));
+    if (ebene == Ebene::Schnitt)
+        xml.writeAttribute(QStringLiteral("stroke-linejoin"), QStringLiteral("round"));
+}
+
+// What one sheet holds on one layer.
+void BlattAufEbene(QXmlStreamWriter& xml, const Blatt& b, Ebene ebene, double spiegel) {
+    if (ebene == Ebene::Platte && b.rahmen) {
+        xml.writeEmptyElement(QStringLiteral("rect"));
+        xml.writeAttribute(QStringLiteral("x"), Zahl(b.x));
+        xml.writeAttribute(QStringLiteral("y"), Zahl(spiegel - (b.y + b.hoehe)));
+        xml.writeAttribute(QStringLiteral("width"), Zahl(b.breite));
+        xml.writeAttribute(QStringLiteral("height"), Zahl(b.hoehe));
+    }
+    for (const Zug& zug : b.zuege)
+        if (zug.ebene == ebene) {
+            xml.writeEmptyElement(QStringLiteral("path"));
+            xml.writeAttribute(QStringLiteral("d"), Pfad(zug, spiegel));
+        }
+    for (const Textfeld& t : b.texte)
+        if (t.ebene == ebene) {
+            xml.writeStartElement(QStringLiteral("text"));
+            xml.writeAttribute(QStringLiteral("x"), Zahl(t.ort.x));
+            // The baseline a third of the height below the middle centres the capitals.
+            xml.writeAttribute(QStringLiteral("y"), Zahl(spiegel - (t.ort.y - t.hoehe / 3)));
+            xml.writeAttribute(QStringLiteral("font-size"), Zahl(t.hoehe));
+            xml.writeCharacters(QString::fromStdString(t.text));
+            xml.writeEndElement();
+        }
+}
+
+} // namespace
+
+std::string SvgText(const Zeichnung& z) {
+    // QSvgGenerator would write every number with six significant digits and the page size
+    // from whole pixels; this writer keeps 0.1 um and the drawing's exact extent.
+    QByteArray text;
+    QXmlStreamWriter xml(&text);
+    Anfang(xml, z);
     std::vector<Ebene> ebenen = BenutzteEbenen(z);
     // The sheets' frames first, beneath everything on them.
     std::stable_partition(ebenen.begin(), ebenen.end(), [](Ebene e) { return e == Ebene::Platte; });
-    // A lone outline stays one bare black path, as vector programs open it most plainly.
     if (ebenen.size() == 1 && ebenen.front() == Ebene::Schnitt) {
-        for (const Blatt& b : z.blaetter)
-            for (const Zug& zug : b.zuege) {
-                xml.writeEmptyElement(QStringLiteral("path"));
-                xml.writeAttribute(QStringLiteral("d"), Pfad(zug, spiegel));
-                xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
-                xml.writeAttribute(QStringLiteral("stroke"), QStringLiteral("#000000"));
-                xml.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("0.1"));
-                xml.writeAttribute(QStringLiteral("stroke-linejoin"), QStringLiteral("round"));
-            }
-        xml.writeEndDocument();
-        return text.toStdString();
-    }
-
-    // One group per layer. 0.1 mm strokes: laser programs take a stroke this thin as a vector
-    // cut and every viewer still shows it; a non-scaling stroke is not understood by every
-    // importer.
-    for (const Ebene ebene : ebenen) {
-        const QString id = QString::fromLatin1(EbenenName(ebene));
-        xml.writeStartElement(QStringLiteral("g"));
-        xml.writeAttribute(QStringLiteral("id"), id);
-        if (ebene == Ebene::Beschriftung) {
-            // Labels are filled text for engraving, not cut.
-            xml.writeAttribute(QStringLiteral("fill"), Farbe(ebene));
-            xml.writeAttribute(QStringLiteral("font-family"), QStringLiteral("sans-serif"));
-            xml.writeAttribute(QStringLiteral("text-anchor"), QStringLiteral("middle"));
-        } else {
-            xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
-            xml.writeAttribute(QStringLiteral("stroke"), Farbe(ebene));
-            xml.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("0.1"));
-            if (ebene == Ebene::Schnitt)
-                xml.writeAttribute(QStringLiteral("stroke-linejoin"), QStringLiteral("round"));
+        NurUmrisse(xml, z);
+    } else {
+        for (const Ebene ebene : ebenen) {
+            xml.writeStartElement(QStringLiteral("g"));
+            xml.writeAttribute(QStringLiteral("id"), QString::fromLatin1(EbenenName(ebene)));
+            Gruppenstil(xml, ebene);
+            for (const Blatt& b : z.blaetter)
+                BlattAufEbene(xml, b, ebene, z.spiegelY);
+            xml.writeEndElement();
         }
-        for (const Blatt& b : z.blaetter) {
-            if (ebene == Ebene::Platte && b.rahmen) {
-                xml.writeEmptyElement(QStringLiteral("rect"));
-                xml.writeAttribute(QStringLiteral("x"), Zahl(b.x));
-                xml.writeAttribute(QStringLiteral("y"), Zahl(spiegel - (b.y + b.hoehe)));
-                xml.writeAttribute(QStringLiteral("width"), Zahl(b.breite));
-                xml.writeAttribute(QStringLiteral("height"), Zahl(b.hoehe));
-            }
-            for (const Zug& zug : b.zuege)
-                if (zug.ebene == ebene) {
-                    xml.writeEmptyElement(QStringLiteral("path"));
-                    xml.writeAttribute(QStringLiteral("d"), Pfad(zug, spiegel));
-                }
-            for (const Textfeld& t : b.texte)
-                if (t.ebene == ebene) {
-                    xml.writeStartElement(QStringLiteral("text"));
-                    xml.writeAttribute(QStringLiteral("x"), Zahl(t.ort.x));
-                    // The baseline a third of the height below the middle centres the capitals.
-                    xml.writeAttribute(QStringLiteral("y"),
-                                       Zahl(spiegel - (t.ort.y - t.hoehe / 3)));
-                    xml.writeAttribute(QStringLiteral("font-size"), Zahl(t.hoehe));
-                    xml.writeCharacters(QString::fromStdString(t.text));
-                    xml.writeEndElement();
-                }
-        }
-        xml.writeEndElement();
     }
     xml.writeEndDocument();
     return text.toStdString();
