@@ -194,7 +194,8 @@ int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> form
     // "" when every file is written, else why not.
     auto arbeit = [&]() -> std::string {
         if (aus.Papier())
-            if (std::string grund = PdfPlanFehler(aus.seite, enden); !grund.empty())
+            if (std::string grund = PdfPlanFehler(aus.seite, enden, a.anzahl.value_or(1));
+                !grund.empty())
                 return grund;
         const Rippenteile teile = PruefeRippen(a);
         if (!teile.fehler.empty())

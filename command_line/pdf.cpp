@@ -2,7 +2,10 @@
 #include "command_line/pdf.h"
 
 #include "drawing/seite.h"
+#include "output/rippenauftrag.h"
 #include "platform/druckgeraet.h"
+#include "res/meldungen.h"
+#include "res/meldungen_zeichnen.h"
 
 #include <QByteArray>
 #include <QPageLayout>
@@ -53,9 +56,21 @@ std::string PdfDokument(const std::string& seite, const Rippenteile& teile, std:
         seite, [&](const CDC& dc) { return PlaneDruck(dc, teile); }, pdf);
 }
 
-std::string PdfPlanFehler(const std::string& seite, const Rippenteile& teile) {
+std::string PdfPlanFehler(const std::string& seite, const Rippenteile& enden, int rippen) {
     QByteArray dokument;
     CDC dc;
     dc.Attach(PdfGeraet(Seite(seite), &dokument));
-    return PlaneDruck(dc, teile).fehler;
+    const Druck druck = PlaneDruck(dc, enden);
+    if (!druck.fehler.empty() || enden.rippen.empty())
+        return druck.fehler;
+    // A tiled rib is drawn whole on each of its pages.
+    double ecken = 0;
+    for (const Satzseite& s : druck.satz.seiten)
+        for (const SatzTeil& t : s.teile)
+            ecken += static_cast<double>(t.punkte.size());
+    const double geschaetzt = ecken / static_cast<double>(enden.rippen.size()) * rippen;
+    if (geschaetzt > static_cast<double>(kMaxEcken))
+        return Meldung(meldung::kSeitenZuVieleEcken,
+                       {AnzahlText(geschaetzt), AnzahlText(static_cast<double>(kMaxEcken))});
+    return {};
 }

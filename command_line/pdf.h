@@ -15,5 +15,7 @@ std::string PdfDokument(const std::string& seite, const Auftrag& auftrag, const 
 // The same for checked ribs: packed onto the pages, a long one tiled.
 std::string PdfDokument(const std::string& seite, const Rippenteile& teile, std::string& pdf);
 
-// Only the plan for these ribs, nothing painted: "" or why the pages cannot take them.
-std::string PdfPlanFehler(const std::string& seite, const Rippenteile& teile);
+// Only the plan for the root and tip rib of a set of rippen, nothing painted: "" or why the pages
+// cannot take them. The ribs between lie between these two in length, so their pages' vertices
+// are estimated from them before any is built.
+std::string PdfPlanFehler(const std::string& seite, const Rippenteile& enden, int rippen);
