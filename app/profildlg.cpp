@@ -377,7 +377,7 @@ void CProfilDlg::OnDropFiles(UINT, LPARAM hDrop) {
 }
 
 void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> format) {
-    const LeseErgebnis ergebnis = LadeProfil(DateiPfadKodiert(strPfad), format);
+    const Profil ergebnis = LadeProfil(DateiPfadKodiert(strPfad), format);
     // A refused file leaves the loaded profile, the fields and the buttons as they were.
     if (!ergebnis.fehler.empty()) {
         MessageBox(ergebnis.fehler);
@@ -400,7 +400,7 @@ void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> 
         MessageBox(warnung);
 }
 
-void CProfilDlg::ProfilZeigen(const CString& strPfad, const LeseErgebnis& ergebnis) {
+void CProfilDlg::ProfilZeigen(const CString& strPfad, const Profil& ergebnis) {
     m_strDatei = strPfad;
     // A file from the command line or dropped on the window: the buttons show its format, and
     // it is remembered as a clicked one is.

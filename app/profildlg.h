@@ -102,5 +102,5 @@ protected:
     // the format buttons show it. A file that cannot be loaded changes nothing but says why.
     void DateiLaden(const CString& strPfad, std::optional<ProfilFormat> format);
     // Shows a loaded profile: path, format, count, name, listing, plot, commands, recent files.
-    void ProfilZeigen(const CString& strPfad, const LeseErgebnis& ergebnis);
+    void ProfilZeigen(const CString& strPfad, const Profil& ergebnis);
 };

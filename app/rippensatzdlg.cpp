@@ -454,7 +454,7 @@ void CRippensatzDlg::Exportieren(bool svg) {
 std::string CRippensatzDlg::SpitzeLaden(const CString& strPfad, std::string& warnung) {
     // The one load entry point reads into g_profil, which holds the root profile.
     const ProfilSpeicher wurzel = g_profil;
-    const LeseErgebnis ergebnis = LadeProfil(DateiPfadKodiert(strPfad), std::nullopt);
+    const Profil ergebnis = LadeProfil(DateiPfadKodiert(strPfad), std::nullopt);
     const ProfilSpeicher spitze = g_profil;
     g_profil = wurzel;
     if (!ergebnis.fehler.empty())

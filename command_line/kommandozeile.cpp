@@ -76,7 +76,7 @@ struct Rippenoptionen : Rippenwahl {
 // Reads a profile file into g_profil; false after saying why not.
 bool Geladen(const std::string& datei, std::optional<ProfilFormat> format, std::string& name) {
     bool geoeffnet = false;
-    const LeseErgebnis ergebnis = LadeProfil(datei, format, &geoeffnet);
+    const Profil ergebnis = LadeProfil(datei, format, &geoeffnet);
     if (!ergebnis.fehler.empty()) {
         Melde(geoeffnet ? Meldung(meldung::kZuDatei, {AlsUtf8(datei), ergebnis.fehler})
                         : ergebnis.fehler);

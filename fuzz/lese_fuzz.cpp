@@ -104,12 +104,12 @@ struct Strom {
     Strom& operator=(const Strom&) = delete;
 };
 
-LeseErgebnis LiesEinmal(Strom& strom, std::optional<ProfilFormat> format) {
+Profil LiesEinmal(Strom& strom, std::optional<ProfilFormat> format) {
     VorigesProfil();
     const ProfilSpeicher vorher = g_profil;
 
     std::rewind(strom.datei);
-    LeseErgebnis r = LeseProfilIn(strom.datei, format);
+    Profil r = LeseProfilIn(strom.datei, format);
 
     Pruefe(!format || r.format == *format, "anderes Format als gewaehlt");
     const double faktor = r.format == ProfilFormat::Selig ? 10000.0 : 100.0;
@@ -140,11 +140,11 @@ LeseErgebnis LiesEinmal(Strom& strom, std::optional<ProfilFormat> format) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // One stream for the three reads; rewinding may reuse its buffer, which holds this input.
     Strom strom(data, size);
-    const LeseErgebnis selig = LiesEinmal(strom, ProfilFormat::Selig);
+    const Profil selig = LiesEinmal(strom, ProfilFormat::Selig);
     const ProfilSpeicher nachSelig = g_profil;
-    const LeseErgebnis erkannt = LiesEinmal(strom, std::nullopt);
+    const Profil erkannt = LiesEinmal(strom, std::nullopt);
     const ProfilSpeicher nachErkannt = g_profil;
-    const LeseErgebnis werte = LiesEinmal(strom, ProfilFormat::Werte);
+    const Profil werte = LiesEinmal(strom, ProfilFormat::Werte);
 
     // The formats differ only in the scale factor (and the hints that name the other format),
     // so they must agree on everything else; the detection is one of the two.

@@ -11,7 +11,7 @@
 namespace {
 
 struct Ergebnis {
-    LeseErgebnis lesen;
+    Profil lesen;
     ProfilSpeicher speicher;
     std::vector<std::string> liste;
     std::vector<double> zahlen;

@@ -28,13 +28,13 @@ TEST(ListeAufbauen, ZeigtJedesGeladenePaarInProzent) {
         {"Nur der Name\n", ProfilFormat::Selig, {"Nur der Name"}},
     };
     for (const auto& f : faelle) {
-        const LeseErgebnis e = LiesText(f.datei, f.format);
+        const Profil e = LiesText(f.datei, f.format);
         EXPECT_EQ(ListeAufbauen(e.kommentar, e.anzahl), f.zeilen) << f.datei;
     }
 }
 
 TEST(ListeAufbauen, LetztesPaarFehltNichtUndNummernLaufenBis198) {
-    const LeseErgebnis e = LiesText(SeligDatei(198));
+    const Profil e = LiesText(SeligDatei(198));
     const auto zeilen = ListeAufbauen(e.kommentar, e.anzahl);
     ASSERT_EQ(zeilen.size(), 199U);
     EXPECT_EQ(zeilen.back(), "X[198] = 19.800000 ,        Y[198] = -19.800000 ");

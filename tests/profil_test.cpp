@@ -48,7 +48,7 @@ TEST(LeseProfil, ZaehltJedesVollstaendigePaarBisZumErstenFremdenWort) {
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.datei.substr(0, 20));
-        const LeseErgebnis e = LiesText(f.datei);
+        const Profil e = LiesText(f.datei);
         EXPECT_EQ(e.kommentar, f.kommentar);
         EXPECT_EQ(e.fehler, "");
         EXPECT_EQ(e.anzahl, f.anzahl);
@@ -84,7 +84,7 @@ TEST(LeseProfil, AbgelehnteDateiLaesstDenSpeicherUnveraendert) {
     ASSERT_EQ(LiesText("Vorher\n0.1 0.2\n0.3 0.4\n0.5 0.6\n").anzahl, 3);
     const ProfilSpeicher vorher = g_profil;
     for (const auto& [datei, fehler] : faelle) {
-        const LeseErgebnis e = LiesText(datei);
+        const Profil e = LiesText(datei);
         EXPECT_EQ(e.fehler, fehler) << datei.substr(0, 20);
         EXPECT_LE(e.kommentar.size(), 98U);
         EXPECT_TRUE(g_profil == vorher) << fehler;
@@ -139,7 +139,7 @@ TEST(LeseProfil, LednicerUndZeilenendenLesenSichWieSelig) {
     const ProfilSpeicher erwartet = g_profil;
     for (const std::string& text : {selig, lednicer, knapp}) {
         for (const char* ende : {"\n", "\r", "\r\n"}) {
-            const LeseErgebnis e = LiesText(Ersetzt(text, "\n", ende));
+            const Profil e = LiesText(Ersetzt(text, "\n", ende));
             EXPECT_EQ(e.fehler + e.warnung, "") << text.substr(0, 20) << ende;
             EXPECT_EQ(e.kommentar, "NACA 2412");
             EXPECT_EQ(e.anzahl, 35);
@@ -160,7 +160,7 @@ double Abstand(double px, double py, double ax, double ay, double bx, double by)
 TEST(LeseProfil, DuenntDichteProfileAufDieWichtigstenPaareAus) {
     for (const int n : {199, 5001}) {
         const std::string datei = NacaDatei(n);
-        const LeseErgebnis e = LiesText(datei);
+        const Profil e = LiesText(datei);
         ASSERT_EQ(e.anzahl, kMaxPaare);
         ASSERT_EQ(g_profil.ende, kMaxPaare + 1);
         std::istringstream zeilen(datei.substr(datei.find('\n') + 1));
@@ -234,7 +234,7 @@ TEST(LeseProfil, NenntDasPassendeFormat) {
         {"N\n0 0\n-100 0\n", std::nullopt, ProfilFormat::Werte, ""},
     };
     for (const auto& f : faelle) {
-        const LeseErgebnis e = LiesText(f.datei, f.format);
+        const Profil e = LiesText(f.datei, f.format);
         EXPECT_EQ(e.warnung, f.warnung) << f.datei;
         EXPECT_EQ(e.format, f.genommen) << f.datei;
         EXPECT_EQ(e.anderesFormat.has_value(), !f.warnung.empty() && f.warnung.ends_with(")."));
@@ -268,7 +268,7 @@ TEST(LeseProfil, UeberspringtZeichengrenzen) {
         {"N\n\n-2.0 3.0 -2.5 3.5\n" + paare, 7, ""},         // not the line after the name
     };
     for (const auto& f : faelle) {
-        const LeseErgebnis e = LiesText(f.datei, std::nullopt);
+        const Profil e = LiesText(f.datei, std::nullopt);
         EXPECT_EQ(e.anzahl, f.anzahl) << f.datei;
         EXPECT_EQ(e.warnung.substr(0, e.warnung.find("\nDie X-Werte")), f.warnung) << f.datei;
         if (!f.warnung.empty()) {
@@ -299,7 +299,7 @@ TEST(OeffneProfilDatei, NurGewoehnlicheDateien) {
             std::fclose(datei);
         // The one load: the same refusal, the store kept; closed on every path.
         g_profil.ende = 77;
-        const LeseErgebnis e = LadeProfil(pfad, std::nullopt);
+        const Profil e = LadeProfil(pfad, std::nullopt);
         EXPECT_EQ(e.fehler, meldung);
         EXPECT_EQ(g_profil.ende, meldung.empty() ? 2 : 77);
     }
