@@ -52,7 +52,7 @@ TEST_F(Hauptfenster, LaedtDurchDenDateidialogUndFuelltDieDatenliste) {
                                kNaca.substr(kNaca.find('\n') + 1);
     const QString pfad = Datei("fluegel.dat", inhalt);
     const Profil erwartet = LiesText(inhalt, ProfilFormat::Selig);
-    const auto zeilen = ListeAufbauen(erwartet.kommentar, erwartet.anzahl);
+    const auto zeilen = ListeAufbauen(erwartet);
 
     Beobachter b;
     for (int id : kBefehle) {

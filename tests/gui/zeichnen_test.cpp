@@ -39,7 +39,7 @@ protected:
 TEST_F(Zeichnen, UmrissLiegtWoDiePunkteSagenUndBleibtBisZumLoeschen) {
     Laden(Datei("raute.dat", kRaute), IDC_WERTE);
     const QImage bild = Feld();
-    const auto punkte = BildschirmPunkte(g_profil, bild.width(), bild.height(), 100);
+    const auto punkte = BildschirmPunkte(m_dlg->m_profil.punkte, bild.width(), bild.height(), 100);
     ASSERT_EQ(punkte.size(), 6U);
     for (std::size_t i = 0; i < punkte.size(); ++i)
         EXPECT_EQ(bild.pixel(punkte[i].x, punkte[i].y), kGruen) << i;
@@ -179,7 +179,7 @@ TEST_F(Zeichnen, SeitenansichtZeigtJedeSeiteMitUmriss) {
     ASSERT_TRUE(standard.GetDefaults());
     CDC dc;
     dc.Attach(standard.GetPrinterDC());
-    Auftrag auftrag{&g_profil, "N", "", "400", "100", false};
+    Auftrag auftrag{&m_dlg->m_profil.punkte, "N", "", "400", "100", false};
     const Druck druck = PlaneDruck(dc, auftrag, PruefeAuftrag(auftrag));
     ASSERT_EQ(druck.fehler, "");
     ASSERT_GE(druck.plan.seiten, 2);
@@ -251,7 +251,7 @@ TEST_F(Zeichnen, FalschesFormatWirdErfragt) {
     EXPECT_TRUE(fragen[0].endsWith(QString::fromUtf8("Im Format Selig laden?")))
         << fragen[0].toStdString();
     EXPECT_TRUE(C<QAbstractButton>(IDC_SELIG)->isChecked());
-    EXPECT_EQ(g_profil.x[1], 10000.0);
+    EXPECT_EQ(m_dlg->m_profil.punkte.x[1], 10000.0);
 
     Klick(IDC_WERTE);
     {
@@ -260,7 +260,7 @@ TEST_F(Zeichnen, FalschesFormatWirdErfragt) {
         Klick(IDC_LADEN);
     }
     EXPECT_TRUE(C<QAbstractButton>(IDC_WERTE)->isChecked());
-    EXPECT_EQ(g_profil.x[1], 100.0);
+    EXPECT_EQ(m_dlg->m_profil.punkte.x[1], 100.0);
     {
         Beantworter b;
         b.Dazu(antworte("Abbrechen"));
