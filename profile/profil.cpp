@@ -15,8 +15,6 @@
 #include <string_view>
 #include <vector>
 
-ProfilSpeicher g_profil;
-
 namespace {
 
 // No coordinate needs more characters; a longer token is rejected without reading it all.
@@ -442,8 +440,6 @@ Profil Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
     }
     ergebnis.anzahl = Speichern(p, behalten, faktor, ergebnis.punkte);
     ergebnis.format = format;
-    // Until every reader takes the profile as a value, the accepted one is also the global one.
-    g_profil = ergebnis.punkte;
     return ergebnis;
 }
 

@@ -18,8 +18,6 @@ struct ProfilSpeicher {
     std::int32_t ende;
 };
 
-extern ProfilSpeicher g_profil;
-
 // The internal unit: a chord is this many units long.
 constexpr double kEinheitenJeProfiltiefe = 10000.0;
 // A file with more pairs than the store holds is thinned to kMaxPaare; beyond this it is refused.

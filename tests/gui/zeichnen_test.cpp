@@ -6,6 +6,7 @@
 #include "platform/druckgeraet.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
@@ -271,6 +272,27 @@ TEST_F(Zeichnen, FalschesFormatWirdErfragt) {
         QString::fromUtf8("Der Umriss der Datei ist 1 mm lang, die Profiltiefe ist 100 mm.")))
         << fragen[2].toStdString();
     EXPECT_TRUE(fragen[2].endsWith(QString::fromUtf8("Den Umriss auf 100 mm skalieren?")));
+}
+
+// "Ja" to the format question reads the file again; when that read is refused (the file went
+// away meanwhile), the window keeps the profile it shows, pairs included, and says why.
+TEST_F(Zeichnen, AbgelehntesNeuladenLaesstDasProfil) {
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca0012_prozent.dat"), IDC_WERTE);
+    const QStringList vorher = Aufnehmen();
+    const QString pfad = Datei("selig.dat", "N\n1 0\n0.5 0.06\n0 0\n0.5 -0.04\n1 0\n");
+    Klick(IDC_WERTE);
+    Beantworter b;
+    b.Datei(pfad)
+        .Dazu([&pfad](QWidget* w) {
+            ASSERT_TRUE(QFile::remove(pfad));
+            ASSERT_NE(Knopf(w, "Ja"), nullptr);
+            KlickAuf(Knopf(w, "Ja"));
+        })
+        .Bestaetigen();
+    Klick(IDC_LADEN);
+    EXPECT_EQ(Aufnehmen(), vorher);
+    ASSERT_EQ(b.meldungen.size(), 1U);
+    EXPECT_TRUE(b.meldungen[0].second.startsWith("Datei Öffnen fehlgeschlagen !"));
 }
 
 } // namespace
