@@ -19,9 +19,10 @@ namespace {
 
 // The job the fields describe. The path is kept as the bytes the system uses, so that the input
 // is recognised whatever its name's encoding.
-Auftrag FeldAuftrag(const CString& datei, const CString& kommentar, const CString& laenge,
-                    const CString& dicke) {
+Auftrag FeldAuftrag(const Profil& profil, const CString& datei, const CString& kommentar,
+                    const CString& laenge, const CString& dicke) {
     Auftrag auftrag;
+    auftrag.profil = &profil.punkte;
     auftrag.datei = DateiPfadKodiert(datei);
     auftrag.name = kommentar.GetString();
     auftrag.laenge = laenge.GetString();
@@ -73,7 +74,7 @@ void CProfilDlg::OnPlotten() {
     CClientDC dc(&m_frmPlot);
     RECT rect;
     m_frmPlot.GetClientRect(&rect);
-    PlotteProfil(dc, g_profil, rect.right - rect.left, rect.bottom - rect.top,
+    PlotteProfil(dc, m_profil.punkte, rect.right - rect.left, rect.bottom - rect.top,
                  FeldZahl(m_strProfildicke.GetString()));
 }
 
@@ -84,7 +85,8 @@ void CProfilDlg::OnPlotLoeschen() {
 }
 
 void CProfilDlg::OnDrucken() {
-    Auftrag auftrag = FeldAuftrag(m_strDatei, m_strKommentar, m_strProfillaenge, m_strProfildicke);
+    Auftrag auftrag =
+        FeldAuftrag(m_profil, m_strDatei, m_strKommentar, m_strProfillaenge, m_strProfildicke);
     const auto umriss = UmrissOderGesagt(*this, auftrag);
     if (!umriss)
         return;
@@ -175,7 +177,8 @@ void CProfilDlg::Vorschau(CWnd* pWnd, const char* endung,
 }
 
 void CProfilDlg::OnSeitenansicht() {
-    Auftrag auftrag = FeldAuftrag(m_strDatei, m_strKommentar, m_strProfillaenge, m_strProfildicke);
+    Auftrag auftrag =
+        FeldAuftrag(m_profil, m_strDatei, m_strKommentar, m_strProfillaenge, m_strProfildicke);
     const auto umriss = UmrissOderGesagt(*this, auftrag);
     if (!umriss)
         return;
@@ -184,7 +187,8 @@ void CProfilDlg::OnSeitenansicht() {
 }
 
 void CProfilDlg::OnExportieren(UINT nIDM) {
-    Auftrag auftrag = FeldAuftrag(m_strDatei, m_strKommentar, m_strProfillaenge, m_strProfildicke);
+    Auftrag auftrag =
+        FeldAuftrag(m_profil, m_strDatei, m_strKommentar, m_strProfillaenge, m_strProfildicke);
     const auto umriss = UmrissOderGesagt(*this, auftrag);
     if (!umriss)
         return;

@@ -82,10 +82,6 @@ std::string ZuletztText(int nummer, const CString& pfad) {
     return text;
 }
 
-bool ProfilGeladen() {
-    return g_profil.ende >= 2;
-}
-
 } // namespace
 
 CProfilDlg::CProfilDlg()
@@ -228,7 +224,7 @@ void CProfilDlg::MenueAktualisieren() {
     CMenu* pSysMenu = GetSystemMenu(FALSE);
     if (pSysMenu == nullptr)
         return;
-    const UINT nZustand = MF_BYCOMMAND | (ProfilGeladen() ? MF_ENABLED : MF_GRAYED);
+    const UINT nZustand = MF_BYCOMMAND | (m_profil.punkte.ende >= 2 ? MF_ENABLED : MF_GRAYED);
     for (const UINT nIDM : {IDM_SEITENANSICHT, IDM_ALS_SVG, IDM_ALS_DXF, IDM_RIPPENSATZ})
         pSysMenu->EnableMenuItem(nIDM, nZustand);
 
@@ -377,7 +373,7 @@ void CProfilDlg::OnDropFiles(UINT, LPARAM hDrop) {
 }
 
 void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> format) {
-    const LeseErgebnis ergebnis = LadeProfil(DateiPfadKodiert(strPfad), format);
+    const Profil ergebnis = LadeProfil(DateiPfadKodiert(strPfad), format);
     // A refused file leaves the loaded profile, the fields and the buttons as they were.
     if (!ergebnis.fehler.empty()) {
         MessageBox(ergebnis.fehler);
@@ -400,7 +396,8 @@ void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> 
         MessageBox(warnung);
 }
 
-void CProfilDlg::ProfilZeigen(const CString& strPfad, const LeseErgebnis& ergebnis) {
+void CProfilDlg::ProfilZeigen(const CString& strPfad, const Profil& ergebnis) {
+    m_profil = ergebnis;
     m_strDatei = strPfad;
     // A file from the command line or dropped on the window: the buttons show its format, and
     // it is remembered as a clicked one is.
@@ -412,7 +409,7 @@ void CProfilDlg::ProfilZeigen(const CString& strPfad, const LeseErgebnis& ergebn
     m_strKommentar = AlsUtf8(ergebnis.kommentar);
     UpdateData(FALSE);
     m_dlgDaten.m_lstDaten.ResetContent();
-    for (const std::string& zeile : ListeAufbauen(ergebnis.kommentar, ergebnis.anzahl))
+    for (const std::string& zeile : ListeAufbauen(ergebnis))
         m_dlgDaten.m_lstDaten.AddString(AlsUtf8(zeile));
     // A new listing is read from its name line down.
     m_dlgDaten.m_lstDaten.SetTopIndex(0);

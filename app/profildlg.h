@@ -37,6 +37,8 @@ public:
     CString m_strDatei;
     std::int32_t m_nAnzahl;
     CString m_strKommentar;
+    // The loaded profile; its pairs are what every drawing and output of the window shows.
+    Profil m_profil;
     HICON m_hIcon;
     // The file named on the command line, loaded once the window shows; the format, if given.
     CString m_strStartDatei;
@@ -102,5 +104,5 @@ protected:
     // the format buttons show it. A file that cannot be loaded changes nothing but says why.
     void DateiLaden(const CString& strPfad, std::optional<ProfilFormat> format);
     // Shows a loaded profile: path, format, count, name, listing, plot, commands, recent files.
-    void ProfilZeigen(const CString& strPfad, const LeseErgebnis& ergebnis);
+    void ProfilZeigen(const CString& strPfad, const Profil& ergebnis);
 };

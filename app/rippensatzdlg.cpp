@@ -250,11 +250,11 @@ std::string CRippensatzDlg::JobLesen(Rippenjob& job, std::vector<int>& zeilen) {
         zeilen.push_back(i);
     }
     RippenAuftrag& a = job.auftrag;
-    a.wurzelProfil = {&g_profil, m_haupt.m_strKommentar.GetString(),
+    a.wurzelProfil = {&m_haupt.m_profil.punkte, m_haupt.m_strKommentar.GetString(),
                       DateiPfadKodiert(m_haupt.m_strDatei)};
     if (m_spitze)
-        a.spitzenProfil =
-            RippenQuelle{&*m_spitze, m_strSpitzenName, DateiPfadKodiert(m_strSpitzenDatei)};
+        a.spitzenProfil = RippenQuelle{&m_spitze->punkte, m_spitze->kommentar,
+                                       DateiPfadKodiert(m_strSpitzenDatei)};
     const char* abgelehnt = nullptr;
     const std::string fehler = RippenjobLesen(w, job, kFelder, &abgelehnt);
     m_nAbgelehnt = FeldVon(abgelehnt);
@@ -453,17 +453,12 @@ void CRippensatzDlg::Exportieren(bool svg) {
 }
 
 std::string CRippensatzDlg::SpitzeLaden(const CString& strPfad, std::string& warnung) {
-    // The one load entry point reads into g_profil, which holds the root profile.
-    const ProfilSpeicher wurzel = g_profil;
-    const LeseErgebnis ergebnis = LadeProfil(DateiPfadKodiert(strPfad), std::nullopt);
-    const ProfilSpeicher spitze = g_profil;
-    g_profil = wurzel;
+    Profil ergebnis = LadeProfil(DateiPfadKodiert(strPfad), std::nullopt);
     if (!ergebnis.fehler.empty())
         return ergebnis.fehler;
-    m_spitze = spitze;
-    m_strSpitzenName = ergebnis.kommentar;
+    m_spitze = std::move(ergebnis);
     m_strSpitzenDatei = strPfad;
-    warnung = ergebnis.warnung;
+    warnung = m_spitze->warnung;
     return {};
 }
 
@@ -493,7 +488,6 @@ void CRippensatzDlg::OnSpitzenprofil() {
 void CRippensatzDlg::OnSpitzeEntfernen() {
     UpdateData(TRUE);
     m_spitze.reset();
-    m_strSpitzenName.clear();
     m_strSpitzenDatei = CString();
     UpdateData(FALSE);
     // The disabled button would keep the focus where no key reaches it.

@@ -84,7 +84,7 @@ private:
     void Exportieren(bool svg);
     // The files the outputs must not overwrite.
     std::vector<std::string> Eingaben() const;
-    // "" when loaded; the tip profile is read into its own store, g_profil stays the root's.
+    // "" when loaded as the tip profile; the main window's profile stays the root's.
     std::string SpitzeLaden(const CString& strPfad, std::string& warnung);
     std::array<Zahlfeld, 6> Zahlfelder();
     void EinstellungenLesen();
@@ -95,6 +95,5 @@ private:
     int m_nAbgelehnt = 0;
     bool m_bGlaetten = true;
     bool m_bHolmUnten[kHolmZeilen] = {};
-    std::optional<ProfilSpeicher> m_spitze;
-    std::string m_strSpitzenName;
+    std::optional<Profil> m_spitze;
 };

@@ -82,7 +82,6 @@ void Messen(benchmark::State& state, Antwort antwort, Befehl befehl, QWidget* ne
 }
 
 void Laden(benchmark::State& state) {
-    g_profil = ProfilSpeicher{};
     BenchDlg dlg;
     dlg.Create(IDD_PROFIL);
     Klick(dlg.GetDlgItem(IDC_SELIG));
@@ -95,7 +94,6 @@ void Laden(benchmark::State& state) {
 }
 
 void Drucken(benchmark::State& state) {
-    g_profil = ProfilSpeicher{};
     BenchDlg dlg;
     dlg.Create(IDD_PROFIL);
     Klick(dlg.GetDlgItem(IDC_SELIG));

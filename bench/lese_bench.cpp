@@ -14,13 +14,13 @@
 namespace {
 
 // Opens, reads and closes as the load command does; the result's sizes feed the counters.
-LeseErgebnis Lesen(const std::string& pfad) {
+Profil Lesen(const std::string& pfad) {
     return LadeProfil(pfad, ProfilFormat::Selig);
 }
 
 // erwartet: the pairs the store holds afterwards.
 void LesenMessen(benchmark::State& state, const std::string& pfad, std::int32_t erwartet) {
-    LeseErgebnis e{};
+    Profil e{};
     for (auto _ : state) {
         e = Lesen(pfad);
         benchmark::DoNotOptimize(e);

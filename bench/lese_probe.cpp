@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
                                                : std::strcmp(wahl, "werte") == 0
                                                    ? std::optional(ProfilFormat::Werte)
                                                    : std::optional(ProfilFormat::Selig);
-    const LeseErgebnis e = LadeProfil(pfad, format);
+    const Profil e = LadeProfil(pfad, format);
     const auto dauer = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::steady_clock::now() - start);
 

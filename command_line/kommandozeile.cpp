@@ -90,19 +90,18 @@ struct Rippenoptionen : Rippenwahl {
     std::string spitzenprofil;
 };
 
-// Reads a profile file into g_profil; false after saying why not.
-bool Geladen(const std::string& datei, std::optional<ProfilFormat> format, std::string& name) {
+// The profile in a file; nothing after saying why not.
+std::optional<Profil> Geladen(const std::string& datei, std::optional<ProfilFormat> format) {
     bool geoeffnet = false;
-    const LeseErgebnis ergebnis = LadeProfil(datei, format, &geoeffnet);
+    Profil ergebnis = LadeProfil(datei, format, &geoeffnet);
     if (!ergebnis.fehler.empty()) {
         Melde(geoeffnet ? Meldung(meldung::kZuDatei, {AlsUtf8(datei), ergebnis.fehler})
                         : ergebnis.fehler);
-        return false;
+        return std::nullopt;
     }
     if (!ergebnis.warnung.empty())
         Melde(Meldung(meldung::kZuDatei, {AlsUtf8(datei), ergebnis.warnung}));
-    name = ergebnis.kommentar;
-    return true;
+    return ergebnis;
 }
 
 // The application object the PDF painter needs, made only when a PDF is asked for: no display
@@ -156,22 +155,17 @@ int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> form
         return 1;
     }
     RippenAuftrag& a = job.auftrag;
-    ProfilSpeicher wurzel{};
-    ProfilSpeicher spitze{};
     std::vector<std::string> eingaben = {datei};
-    if (!Geladen(datei, format, a.wurzelProfil.name))
+    const std::optional<Profil> wurzel = Geladen(datei, format);
+    if (!wurzel)
         return 1;
-    wurzel = g_profil;
-    a.wurzelProfil.profil = &wurzel;
-    a.wurzelProfil.datei = datei;
+    a.wurzelProfil = {&wurzel->punkte, wurzel->kommentar, datei};
+    std::optional<Profil> spitze;
     if (!wahl.spitzenprofil.empty()) {
-        RippenQuelle q;
-        if (!Geladen(wahl.spitzenprofil, format, q.name))
+        spitze = Geladen(wahl.spitzenprofil, format);
+        if (!spitze)
             return 1;
-        spitze = g_profil;
-        q.profil = &spitze;
-        q.datei = wahl.spitzenprofil;
-        a.spitzenProfil = q;
+        a.spitzenProfil = RippenQuelle{&spitze->punkte, spitze->kommentar, wahl.spitzenprofil};
         eingaben.push_back(wahl.spitzenprofil);
     }
     if (!ZieleFrei(aus, eingaben))
@@ -232,10 +226,11 @@ int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> form
 int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
                 const std::string& laenge, const std::string& dicke, bool normieren,
                 const Ausgaben& aus) {
-    std::string name;
-    if (!Geladen(datei, format, name))
+    const std::optional<Profil> profil = Geladen(datei, format);
+    if (!profil)
         return 1;
-    const Auftrag auftrag{&g_profil, name, datei, laenge, dicke, normieren};
+    const std::string& name = profil->kommentar;
+    const Auftrag auftrag{&profil->punkte, name, datei, laenge, dicke, normieren};
     const Umriss umriss = PruefeAuftrag(auftrag);
     if (umriss.befund != Befund::Gut) {
         Melde(umriss.befund == Befund::LaengeWeichtAb

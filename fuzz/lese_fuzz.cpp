@@ -1,5 +1,5 @@
 // libFuzzer target for the coordinate-file reader: any bytes, both formats and the detection,
-// and the promises the rest of the program relies on when it reads the store afterwards.
+// and the promises the rest of the program relies on when it reads a profile's pairs.
 #include "profile/datei.h"
 #include "profile/profil.h"
 
@@ -25,17 +25,6 @@ void Pruefe(bool ok, const char* was) {
         std::fputc('\n', stderr);
         std::abort();
     }
-}
-
-// A profile from an earlier load, longer than most inputs: a refused file must leave it as it
-// is, an accepted one must clear every slot it does not write.
-void VorigesProfil() {
-    g_profil = ProfilSpeicher{};
-    for (int i = 1; i < 150; ++i) {
-        g_profil.x[i] = 10000.0 - i;
-        g_profil.y[i] = 0.5 * i;
-    }
-    g_profil.ende = 150;
 }
 
 bool GleicherSpeicher(const ProfilSpeicher& a, const ProfilSpeicher& b) {
@@ -104,33 +93,33 @@ struct Strom {
     Strom& operator=(const Strom&) = delete;
 };
 
-LeseErgebnis LiesEinmal(Strom& strom, std::optional<ProfilFormat> format) {
-    VorigesProfil();
-    const ProfilSpeicher vorher = g_profil;
-
+// A refused file gives no pairs; an accepted one leaves every slot it does not write zero.
+Profil LiesEinmal(Strom& strom, std::optional<ProfilFormat> format) {
     std::rewind(strom.datei);
-    LeseErgebnis r = LeseProfilIn(strom.datei, format);
+    Profil r = LeseProfilIn(strom.datei, format);
+    const ProfilSpeicher& p = r.punkte;
 
     Pruefe(!format || r.format == *format, "anderes Format als gewaehlt");
     const double faktor = r.format == ProfilFormat::Selig ? 10000.0 : 100.0;
     Pruefe(r.kommentar.size() <= 98, "Kommentar laenger als 98 Bytes");
     Pruefe(r.kommentar.find('\n') == std::string::npos, "Zeilenende im Kommentar");
     Pruefe(r.fehler.empty() || r.warnung.empty(), "Fehler und Warnung zugleich");
-    Pruefe(g_profil.ende >= 0 && g_profil.ende < kProfilSlots, "ende ausserhalb 0..199");
+    Pruefe(p.ende >= 0 && p.ende < kProfilSlots, "ende ausserhalb 0..199");
 
     if (!r.fehler.empty()) {
-        Pruefe(GleicherSpeicher(g_profil, vorher), "abgelehnte Datei hat den Speicher veraendert");
+        Pruefe(GleicherSpeicher(p, ProfilSpeicher{}) && r.anzahl == 0,
+               "abgelehnte Datei hat Paare");
         return r;
     }
     Pruefe(r.anzahl >= 1 && r.anzahl <= kMaxPaare, "anzahl ausserhalb 1..198");
-    Pruefe(r.anzahl == g_profil.ende - 1, "anzahl != ende - 1");
-    Pruefe(g_profil.x[0] == 0.0 && g_profil.y[0] == 0.0, "Slot 0 beschrieben");
-    for (std::int32_t i = 1; i < g_profil.ende; ++i) {
-        Pruefe(AusFloat(g_profil.x[i], faktor) && AusFloat(g_profil.y[i], faktor),
+    Pruefe(r.anzahl == p.ende - 1, "anzahl != ende - 1");
+    Pruefe(p.x[0] == 0.0 && p.y[0] == 0.0, "Slot 0 beschrieben");
+    for (std::int32_t i = 1; i < p.ende; ++i) {
+        Pruefe(AusFloat(p.x[i], faktor) && AusFloat(p.y[i], faktor),
                "Wert ist kein float mal Massstab");
     }
-    for (std::int32_t i = g_profil.ende; i < kProfilSlots; ++i) {
-        Pruefe(g_profil.x[i] == 0.0 && g_profil.y[i] == 0.0, "Slot hinter ende nicht geleert");
+    for (std::int32_t i = p.ende; i < kProfilSlots; ++i) {
+        Pruefe(p.x[i] == 0.0 && p.y[i] == 0.0, "Slot hinter ende nicht geleert");
     }
     return r;
 }
@@ -140,11 +129,9 @@ LeseErgebnis LiesEinmal(Strom& strom, std::optional<ProfilFormat> format) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // One stream for the three reads; rewinding may reuse its buffer, which holds this input.
     Strom strom(data, size);
-    const LeseErgebnis selig = LiesEinmal(strom, ProfilFormat::Selig);
-    const ProfilSpeicher nachSelig = g_profil;
-    const LeseErgebnis erkannt = LiesEinmal(strom, std::nullopt);
-    const ProfilSpeicher nachErkannt = g_profil;
-    const LeseErgebnis werte = LiesEinmal(strom, ProfilFormat::Werte);
+    const Profil selig = LiesEinmal(strom, ProfilFormat::Selig);
+    const Profil erkannt = LiesEinmal(strom, std::nullopt);
+    const Profil werte = LiesEinmal(strom, ProfilFormat::Werte);
 
     // The formats differ only in the scale factor (and the hints that name the other format),
     // so they must agree on everything else; the detection is one of the two.
@@ -155,16 +142,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Pruefe(erkannt.fehler == selig.fehler && erkannt.kommentar == selig.kommentar,
            "Erkennung: anderes Ergebnis");
     if (erkannt.fehler.empty()) {
-        const ProfilSpeicher& gleich = erkannt.format == ProfilFormat::Selig ? nachSelig : g_profil;
-        Pruefe(GleicherSpeicher(nachErkannt, gleich), "Erkennung: anderer Speicher");
+        const Profil& gleich = erkannt.format == ProfilFormat::Selig ? selig : werte;
+        Pruefe(GleicherSpeicher(erkannt.punkte, gleich.punkte), "Erkennung: anderer Speicher");
         Pruefe(erkannt.warnung.find("wohl im Format") == std::string::npos,
                "Erkennung: Hinweis auf das andere Format");
     }
     if (selig.fehler.empty()) {
         Pruefe(selig.anzahl == werte.anzahl, "Formate: andere anzahl");
         for (std::int32_t i = 1; i <= selig.anzahl; ++i) {
-            Pruefe(nachSelig.x[i] == g_profil.x[i] * 100.0 &&
-                       nachSelig.y[i] == g_profil.y[i] * 100.0,
+            Pruefe(selig.punkte.x[i] == werte.punkte.x[i] * 100.0 &&
+                       selig.punkte.y[i] == werte.punkte.y[i] * 100.0,
                    "Formate: Werte passen nicht zum Massstab");
         }
     }

@@ -65,8 +65,7 @@ void Ausdehnung(Umriss& u) {
 
 Umriss PruefeAuftrag(const Auftrag& auftrag) {
     Umriss u;
-    const ProfilSpeicher& p = *auftrag.profil;
-    if (p.ende < 2)
+    if (auftrag.profil == nullptr || auftrag.profil->ende < 2)
         return Abgelehnt(u, Befund::NichtsGeladen, std::string(meldung::kKeinProfilGeladen));
     const Druckwerte werte = PruefeDruckwerte(auftrag.laenge, auftrag.dicke);
     if (!werte.fehler.empty())
@@ -74,6 +73,7 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
                          werte.fehler);
     u.laenge = werte.laenge;
     u.dicke = werte.dicke;
+    const ProfilSpeicher& p = *auftrag.profil;
 
     // The file's pairs at this chord, first at the file's own thickness.
     const std::int32_t ende = std::clamp(p.ende, 1, kProfilSlots - 1);

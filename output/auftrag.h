@@ -9,7 +9,8 @@
 #include <vector>
 
 struct Auftrag {
-    const ProfilSpeicher* profil = &g_profil;
+    // The loaded profile's pairs; nothing loaded when null.
+    const ProfilSpeicher* profil = nullptr;
     std::string name;  // the file's name line, as read
     std::string datei; // the file's path
     // The fields as typed: chord in mm and thickness in percent of the file's.

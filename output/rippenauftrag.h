@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-// A loaded profile: its store, its name line as read and its file's path.
+// A loaded profile: its pairs, its name line as read and its file's path.
 struct RippenQuelle {
-    const ProfilSpeicher* profil = &g_profil;
+    const ProfilSpeicher* profil = nullptr; // nothing loaded when null
     std::string name;
     std::string datei;
 };

@@ -58,13 +58,12 @@ std::FILE* OeffneProfilDatei(const std::string& pfad, std::string& fehler) {
     return datei;
 }
 
-LeseErgebnis LeseProfilIn(std::FILE* stream, std::optional<ProfilFormat> format) {
+Profil LeseProfilIn(std::FILE* stream, std::optional<ProfilFormat> format) {
     return format ? LeseProfil(stream, *format) : LeseProfilErkannt(stream);
 }
 
-LeseErgebnis LadeProfil(const std::string& pfad, std::optional<ProfilFormat> format,
-                        bool* geoeffnet) {
-    LeseErgebnis abgelehnt{};
+Profil LadeProfil(const std::string& pfad, std::optional<ProfilFormat> format, bool* geoeffnet) {
+    Profil abgelehnt{};
     abgelehnt.format = format.value_or(ProfilFormat::Selig);
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> datei(
         OeffneProfilDatei(pfad, abgelehnt.fehler), &std::fclose);

@@ -12,10 +12,10 @@
 std::FILE* OeffneProfilDatei(const std::string& pfad, std::string& fehler);
 
 // Reads an open stream in the given format, or in the one its numbers show.
-LeseErgebnis LeseProfilIn(std::FILE* stream, std::optional<ProfilFormat> format);
+Profil LeseProfilIn(std::FILE* stream, std::optional<ProfilFormat> format);
 
 // The one way a file is loaded: opened as above, read as LeseProfilIn, closed on every path. A
 // file that cannot be opened is refused like one that cannot be read (fehler).
 // geoeffnet, when given, tells a refused open (its message names the path) from a refused read.
-LeseErgebnis LadeProfil(const std::string& pfad, std::optional<ProfilFormat> format,
-                        bool* geoeffnet = nullptr);
+Profil LadeProfil(const std::string& pfad, std::optional<ProfilFormat> format,
+                  bool* geoeffnet = nullptr);

@@ -1,8 +1,6 @@
 // The coordinate listing, formatted without the process locale.
 #include "profile/liste.h"
 
-#include "profile/profil.h"
-
 #include <algorithm>
 #include <charconv>
 
@@ -24,18 +22,18 @@ void Anhaengen(std::string& zeile, std::int32_t wert) {
 
 } // namespace
 
-std::vector<std::string> ListeAufbauen(const std::string& kommentar, std::int32_t anzahl) {
-    std::vector<std::string> zeilen{kommentar};
-    const std::int32_t letzte = std::clamp(anzahl, 0, kMaxPaare);
+std::vector<std::string> ListeAufbauen(const Profil& profil) {
+    std::vector<std::string> zeilen{profil.kommentar};
+    const std::int32_t letzte = std::clamp(profil.anzahl, 0, kMaxPaare);
     for (std::int32_t i = 1; i <= letzte; ++i) {
         std::string zeile = "X[";
         Anhaengen(zeile, i);
         zeile += "] = ";
-        Anhaengen(zeile, g_profil.x[i] / 100);
+        Anhaengen(zeile, profil.punkte.x[i] / 100);
         zeile += " ,        Y[";
         Anhaengen(zeile, i);
         zeile += "] = ";
-        Anhaengen(zeile, g_profil.y[i] / 100);
+        Anhaengen(zeile, profil.punkte.y[i] / 100);
         zeile += ' ';
         zeilen.push_back(std::move(zeile));
     }

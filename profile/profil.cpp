@@ -1,4 +1,4 @@
-// Reads a coordinate file into the program-wide profile store.
+// Reads a coordinate file into a profile value.
 #include "profile/profil.h"
 
 #include "profile/ausduennen.h"
@@ -14,8 +14,6 @@
 #include <optional>
 #include <string_view>
 #include <vector>
-
-ProfilSpeicher g_profil;
 
 namespace {
 
@@ -388,22 +386,22 @@ std::vector<std::int32_t> Behalten(const Paare& p, double faktor, std::string& w
     return behalten;
 }
 
-// Every slot cleared, then the kept pairs from slot 1: the file value is rounded to single
+// The kept pairs from slot 1, every other slot zero: the file value is rounded to single
 // precision first, and the product with the scale is exact in double.
-std::int32_t Speichern(const Paare& p, const std::vector<std::int32_t>& behalten, double faktor) {
-    std::fill(std::begin(g_profil.x), std::end(g_profil.x), 0.0);
-    std::fill(std::begin(g_profil.y), std::end(g_profil.y), 0.0);
+std::int32_t Speichern(const Paare& p, const std::vector<std::int32_t>& behalten, double faktor,
+                       ProfilSpeicher& ziel) {
+    ziel = ProfilSpeicher{};
     for (std::size_t k = 0; k < behalten.size(); ++k) {
-        g_profil.x[k + 1] = static_cast<double>(p.x[behalten[k]]) * faktor;
-        g_profil.y[k + 1] = static_cast<double>(p.y[behalten[k]]) * faktor;
+        ziel.x[k + 1] = static_cast<double>(p.x[behalten[k]]) * faktor;
+        ziel.y[k + 1] = static_cast<double>(p.y[behalten[k]]) * faktor;
     }
     const auto anzahl = static_cast<std::int32_t>(behalten.size());
-    g_profil.ende = anzahl + 1;
+    ziel.ende = anzahl + 1;
     return anzahl;
 }
 
-LeseErgebnis Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
-    LeseErgebnis ergebnis{};
+Profil Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
+    Profil ergebnis{};
     ergebnis.format = gewaehlt.value_or(ProfilFormat::Selig);
     Zahlenleser leser(stream);
     ergebnis.kommentar = leser.NamensZeile();
@@ -440,7 +438,7 @@ LeseErgebnis Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
         ergebnis.anderesFormat =
             format == ProfilFormat::Selig ? ProfilFormat::Werte : ProfilFormat::Selig;
     }
-    ergebnis.anzahl = Speichern(p, behalten, faktor);
+    ergebnis.anzahl = Speichern(p, behalten, faktor, ergebnis.punkte);
     ergebnis.format = format;
     return ergebnis;
 }
@@ -451,10 +449,10 @@ double Massstab(ProfilFormat format) {
     return format == ProfilFormat::Selig ? kEinheitenJeProfiltiefe : kEinheitenJeProfiltiefe / 100;
 }
 
-LeseErgebnis LeseProfil(std::FILE* stream, ProfilFormat format) {
+Profil LeseProfil(std::FILE* stream, ProfilFormat format) {
     return Lesen(stream, format);
 }
 
-LeseErgebnis LeseProfilErkannt(std::FILE* stream) {
+Profil LeseProfilErkannt(std::FILE* stream) {
     return Lesen(stream, std::nullopt);
 }

@@ -1,4 +1,4 @@
-// The one loaded airfoil profile and the reader that fills it from a coordinate file.
+// A loaded airfoil profile as a value, and the reader that makes it from a coordinate file.
 #pragma once
 
 #include <cstddef>
@@ -17,8 +17,6 @@ struct ProfilSpeicher {
     double y[kProfilSlots];
     std::int32_t ende;
 };
-
-extern ProfilSpeicher g_profil;
 
 // The internal unit: a chord is this many units long.
 constexpr double kEinheitenJeProfiltiefe = 10000.0;
@@ -40,11 +38,14 @@ enum class ProfilFormat { Selig, Werte };
 // Internal units per file unit: a Selig file gives fractions of the chord, a Werte file percent.
 double Massstab(ProfilFormat format);
 
-struct LeseErgebnis {
+// A load's result, and once accepted the loaded profile as a value: its pairs, its name line,
+// its format and what the user is told about the load.
+struct Profil {
+    ProfilSpeicher punkte{}; // all slots zero when refused
     std::string kommentar;
-    std::int32_t anzahl;
+    std::int32_t anzahl = 0;
     std::string warnung; // loaded; lines joined with "\n" (cut short, thinned, other format)
-    std::string fehler;  // refused; g_profil untouched
+    std::string fehler;  // refused
     ProfilFormat format = ProfilFormat::Selig; // the format the numbers were read in
     // The numbers plainly belong to this other format; the hint is part of warnung too.
     std::optional<ProfilFormat> anderesFormat;
@@ -53,8 +54,8 @@ struct LeseErgebnis {
 
 // Reads an open text stream; does not close it. Both the Selig layout (one outline from
 // trailing edge to trailing edge) and the Lednicer layout (two counts, then each side from the
-// leading edge) are read; the store always receives the Selig order.
-LeseErgebnis LeseProfil(std::FILE* stream, ProfilFormat format);
+// leading edge) are read; the pairs are always kept in the Selig order.
+Profil LeseProfil(std::FILE* stream, ProfilFormat format);
 
 // As LeseProfil, with the format taken from the numbers: Werte when some |X| exceeds 1.5.
-LeseErgebnis LeseProfilErkannt(std::FILE* stream);
+Profil LeseProfilErkannt(std::FILE* stream);

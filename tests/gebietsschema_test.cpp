@@ -11,7 +11,7 @@
 namespace {
 
 struct Ergebnis {
-    LeseErgebnis lesen;
+    Profil lesen;
     ProfilSpeicher speicher;
     std::vector<std::string> liste;
     std::vector<double> zahlen;
@@ -21,11 +21,11 @@ struct Ergebnis {
 Ergebnis AllesEinmal() {
     Ergebnis e{};
     e.lesen = LiesText("NACA 2412\n1.000000 0.001260\n0.5 -0.0123e1\n\t.25 +1E-2\nText\n");
-    e.speicher = g_profil;
-    e.liste = ListeAufbauen(e.lesen.kommentar, e.lesen.anzahl);
+    e.speicher = e.lesen.punkte;
+    e.liste = ListeAufbauen(e.lesen);
     for (const char* text : {"1.5", "2,5", " 250.75 mm", "-1e-3"})
         e.zahlen.push_back(ZahlAusText(text));
-    e.druck = DruckPunkte(g_profil, ZahlAusText("123.4"), ZahlAusText("87.5"));
+    e.druck = DruckPunkte(e.lesen.punkte, ZahlAusText("123.4"), ZahlAusText("87.5"));
     return e;
 }
 

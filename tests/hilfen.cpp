@@ -9,14 +9,14 @@
 #include <filesystem>
 #include <fstream>
 
-LeseErgebnis LiesText(const std::string& text, std::optional<ProfilFormat> format) {
+Profil LiesText(const std::string& text, std::optional<ProfilFormat> format) {
     std::FILE* f = std::tmpfile();
     EXPECT_NE(f, nullptr);
     if (f == nullptr)
         return {};
     std::fwrite(text.data(), 1, text.size(), f);
     std::rewind(f);
-    LeseErgebnis ergebnis = LeseProfilIn(f, format);
+    Profil ergebnis = LeseProfilIn(f, format);
     std::fclose(f);
     return ergebnis;
 }

@@ -10,8 +10,7 @@
 
 // Reads text as a coordinate file through a real temporary FILE; without a format, the
 // reader picks it from the numbers.
-LeseErgebnis LiesText(const std::string& text,
-                      std::optional<ProfilFormat> format = ProfilFormat::Selig);
+Profil LiesText(const std::string& text, std::optional<ProfilFormat> format = ProfilFormat::Selig);
 
 // A store holding the pairs, in internal units, from slot 1.
 ProfilSpeicher Speicher(std::initializer_list<std::pair<double, double>> paare);

@@ -28,22 +28,24 @@ TEST(ListeAufbauen, ZeigtJedesGeladenePaarInProzent) {
         {"Nur der Name\n", ProfilFormat::Selig, {"Nur der Name"}},
     };
     for (const auto& f : faelle) {
-        const LeseErgebnis e = LiesText(f.datei, f.format);
-        EXPECT_EQ(ListeAufbauen(e.kommentar, e.anzahl), f.zeilen) << f.datei;
+        const Profil e = LiesText(f.datei, f.format);
+        EXPECT_EQ(ListeAufbauen(e), f.zeilen) << f.datei;
     }
 }
 
 TEST(ListeAufbauen, LetztesPaarFehltNichtUndNummernLaufenBis198) {
-    const LeseErgebnis e = LiesText(SeligDatei(198));
-    const auto zeilen = ListeAufbauen(e.kommentar, e.anzahl);
+    const Profil e = LiesText(SeligDatei(198));
+    const auto zeilen = ListeAufbauen(e);
     ASSERT_EQ(zeilen.size(), 199U);
     EXPECT_EQ(zeilen.back(), "X[198] = 19.800000 ,        Y[198] = -19.800000 ");
 }
 
 TEST(ListeAufbauen, UnmoeglicheAnzahlLiestNieUeberDenSpeicherHinaus) {
-    LiesText("N\n1 2\n");
-    EXPECT_EQ(ListeAufbauen("N", -5).size(), 1U);
-    EXPECT_EQ(ListeAufbauen("N", 100000).size(), 199U);
+    Profil p = LiesText("N\n1 2\n");
+    for (const auto& [anzahl, zeilen] : {std::pair{-5, 1U}, {100000, 199U}}) {
+        p.anzahl = anzahl;
+        EXPECT_EQ(ListeAufbauen(p).size(), zeilen) << anzahl;
+    }
 }
 
 // to_chars must round exactly as printf("%f") does, ties included.
@@ -53,13 +55,14 @@ TEST(ListeAufbauen, RundetWiePrintf) {
                                  123456.7890625, 1e20,      -0.0,       3.4028234663852886e42};
     for (int k = 0; k < 40; ++k)
         werte.push_back(1.0 / static_cast<double>(1LL << k) * 100.0 * (k % 2 ? 1 : -1) + k);
+    Profil p;
+    p.anzahl = 1;
     for (const double w : werte) {
-        g_profil.x[1] = w * 100;
-        g_profil.y[1] = 0;
+        p.punkte.x[1] = w * 100;
         char erwartet[512];
         std::snprintf(erwartet, sizeof erwartet, "X[%i] = %f ,        Y[%i] = %f ", 1,
-                      g_profil.x[1] / 100, 1, 0.0);
-        EXPECT_EQ(ListeAufbauen("", 1).at(1), erwartet) << w;
+                      p.punkte.x[1] / 100, 1, 0.0);
+        EXPECT_EQ(ListeAufbauen(p).at(1), erwartet) << w;
     }
 }
 

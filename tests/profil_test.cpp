@@ -1,4 +1,4 @@
-// Reading coordinate files into the profile store.
+// Reading coordinate files into profile values.
 #include "hilfen.h"
 #include "profile/datei.h"
 
@@ -48,16 +48,16 @@ TEST(LeseProfil, ZaehltJedesVollstaendigePaarBisZumErstenFremdenWort) {
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.datei.substr(0, 20));
-        const LeseErgebnis e = LiesText(f.datei);
+        const Profil e = LiesText(f.datei);
         EXPECT_EQ(e.kommentar, f.kommentar);
         EXPECT_EQ(e.fehler, "");
         EXPECT_EQ(e.anzahl, f.anzahl);
-        EXPECT_EQ(g_profil.ende, f.anzahl + 1);
+        EXPECT_EQ(e.punkte.ende, f.anzahl + 1);
         EXPECT_EQ(e.warnung, f.warnung);
     }
 }
 
-TEST(LeseProfil, AbgelehnteDateiLaesstDenSpeicherUnveraendert) {
+TEST(LeseProfil, AbgelehnteDateiGibtKeinePaare) {
     const std::string zahl100 = "0." + std::string(97, '0') + "1";
     const std::string nicht = "; die Datei wurde nicht geladen.";
     const std::string keinePaare = "Die Datei enthält keine Koordinatenpaare.";
@@ -81,13 +81,12 @@ TEST(LeseProfil, AbgelehnteDateiLaesstDenSpeicherUnveraendert) {
         {bis16MiB + " ", zuGross},
         {bis16MiB + "x", zuGross},
     };
-    ASSERT_EQ(LiesText("Vorher\n0.1 0.2\n0.3 0.4\n0.5 0.6\n").anzahl, 3);
-    const ProfilSpeicher vorher = g_profil;
     for (const auto& [datei, fehler] : faelle) {
-        const LeseErgebnis e = LiesText(datei);
+        const Profil e = LiesText(datei);
         EXPECT_EQ(e.fehler, fehler) << datei.substr(0, 20);
         EXPECT_LE(e.kommentar.size(), 98U);
-        EXPECT_TRUE(g_profil == vorher) << fehler;
+        EXPECT_EQ(e.anzahl, 0) << fehler;
+        EXPECT_TRUE(e.punkte == ProfilSpeicher{}) << fehler;
     }
     // Just inside the bounds.
     EXPECT_EQ(LiesText(bis16MiB).anzahl, 1);
@@ -108,13 +107,13 @@ TEST(LeseProfil, SpeichertDenSinglePrecisionWertMalSkalierungUndLeertDenRest) {
         {"N\n-0 +1e-50\n", ProfilFormat::Selig, 0.0, 0.0},
     };
     for (const auto& f : faelle) {
-        ASSERT_EQ(LiesText(SeligDatei(150)).anzahl, 150);
-        ASSERT_EQ(LiesText(f.datei, f.format).anzahl, 1) << f.datei;
-        EXPECT_EQ(g_profil.x[1], f.x) << f.datei;
-        EXPECT_EQ(g_profil.y[1], f.y) << f.datei;
-        EXPECT_EQ(g_profil.ende, 2);
+        const Profil e = LiesText(f.datei, f.format);
+        ASSERT_EQ(e.anzahl, 1) << f.datei;
+        EXPECT_EQ(e.punkte.x[1], f.x) << f.datei;
+        EXPECT_EQ(e.punkte.y[1], f.y) << f.datei;
+        EXPECT_EQ(e.punkte.ende, 2);
         for (int i = 0; i < kProfilSlots; ++i)
-            EXPECT_TRUE(i == 1 || (g_profil.x[i] == 0.0 && g_profil.y[i] == 0.0)) << i;
+            EXPECT_TRUE(i == 1 || (e.punkte.x[i] == 0.0 && e.punkte.y[i] == 0.0)) << i;
     }
 }
 
@@ -135,15 +134,15 @@ TEST(LeseProfil, LednicerUndZeilenendenLesenSichWieSelig) {
     const std::string knapp = Ersetzt(Ersetzt(lednicer.substr(0, nase), "18.  18.\n\n", "18 17\n") +
                                           lednicer.substr(nase + 19),
                                       "\n\n", "\n");
-    ASSERT_EQ(LiesText(selig).anzahl, 35);
-    const ProfilSpeicher erwartet = g_profil;
+    const Profil erwartet = LiesText(selig);
+    ASSERT_EQ(erwartet.anzahl, 35);
     for (const std::string& text : {selig, lednicer, knapp}) {
         for (const char* ende : {"\n", "\r", "\r\n"}) {
-            const LeseErgebnis e = LiesText(Ersetzt(text, "\n", ende));
+            const Profil e = LiesText(Ersetzt(text, "\n", ende));
             EXPECT_EQ(e.fehler + e.warnung, "") << text.substr(0, 20) << ende;
             EXPECT_EQ(e.kommentar, "NACA 2412");
             EXPECT_EQ(e.anzahl, 35);
-            EXPECT_TRUE(g_profil == erwartet) << text.substr(10, 9);
+            EXPECT_TRUE(e.punkte == erwartet.punkte) << text.substr(10, 9);
         }
     }
 }
@@ -160,9 +159,9 @@ double Abstand(double px, double py, double ax, double ay, double bx, double by)
 TEST(LeseProfil, DuenntDichteProfileAufDieWichtigstenPaareAus) {
     for (const int n : {199, 5001}) {
         const std::string datei = NacaDatei(n);
-        const LeseErgebnis e = LiesText(datei);
+        const Profil e = LiesText(datei);
         ASSERT_EQ(e.anzahl, kMaxPaare);
-        ASSERT_EQ(g_profil.ende, kMaxPaare + 1);
+        ASSERT_EQ(e.punkte.ende, kMaxPaare + 1);
         std::istringstream zeilen(datei.substr(datei.find('\n') + 1));
         std::vector<double> x, y;
         // The classic locale's float parse rounds once, as the reader does.
@@ -171,21 +170,21 @@ TEST(LeseProfil, DuenntDichteProfileAufDieWichtigstenPaareAus) {
             y.push_back(double{fy} * 10000.0);
         }
         ASSERT_EQ(x.size(), static_cast<std::size_t>(n));
-        EXPECT_TRUE(g_profil.x[1] == x[0] && g_profil.y[1] == y[0]);
-        EXPECT_TRUE(g_profil.x[kMaxPaare] == x.back() && g_profil.y[kMaxPaare] == y.back());
+        EXPECT_TRUE(e.punkte.x[1] == x[0] && e.punkte.y[1] == y[0]);
+        EXPECT_TRUE(e.punkte.x[kMaxPaare] == x.back() && e.punkte.y[kMaxPaare] == y.back());
         // Every stored pair is one of the file's, in file order; each dropped one lies between
         // two stored ones.
         int k = 1;
         double groesste = 0.0;
         bool nase = false;
         for (std::size_t i = 1; i < x.size(); ++i) {
-            if (k < kMaxPaare && g_profil.x[k + 1] == x[i] && g_profil.y[k + 1] == y[i]) {
+            if (k < kMaxPaare && e.punkte.x[k + 1] == x[i] && e.punkte.y[k + 1] == y[i]) {
                 nase = nase || x[i] == 0.0;
                 ++k;
             } else {
                 const int b = std::min(k + 1, int{kMaxPaare});
-                groesste = std::max(groesste, Abstand(x[i], y[i], g_profil.x[k], g_profil.y[k],
-                                                      g_profil.x[b], g_profil.y[b]));
+                groesste = std::max(groesste, Abstand(x[i], y[i], e.punkte.x[k], e.punkte.y[k],
+                                                      e.punkte.x[b], e.punkte.y[b]));
             }
         }
         EXPECT_EQ(k, kMaxPaare);
@@ -234,13 +233,13 @@ TEST(LeseProfil, NenntDasPassendeFormat) {
         {"N\n0 0\n-100 0\n", std::nullopt, ProfilFormat::Werte, ""},
     };
     for (const auto& f : faelle) {
-        const LeseErgebnis e = LiesText(f.datei, f.format);
+        const Profil e = LiesText(f.datei, f.format);
         EXPECT_EQ(e.warnung, f.warnung) << f.datei;
         EXPECT_EQ(e.format, f.genommen) << f.datei;
         EXPECT_EQ(e.anderesFormat.has_value(), !f.warnung.empty() && f.warnung.ends_with(")."));
         float x = 0;
         std::istringstream(f.datei.substr(2)) >> x;
-        EXPECT_EQ(g_profil.x[1], x * (f.genommen == ProfilFormat::Selig ? 10000.0 : 100.0));
+        EXPECT_EQ(e.punkte.x[1], x * (f.genommen == ProfilFormat::Selig ? 10000.0 : 100.0));
     }
 }
 
@@ -268,12 +267,12 @@ TEST(LeseProfil, UeberspringtZeichengrenzen) {
         {"N\n\n-2.0 3.0 -2.5 3.5\n" + paare, 7, ""},         // not the line after the name
     };
     for (const auto& f : faelle) {
-        const LeseErgebnis e = LiesText(f.datei, std::nullopt);
+        const Profil e = LiesText(f.datei, std::nullopt);
         EXPECT_EQ(e.anzahl, f.anzahl) << f.datei;
         EXPECT_EQ(e.warnung.substr(0, e.warnung.find("\nDie X-Werte")), f.warnung) << f.datei;
         if (!f.warnung.empty()) {
             EXPECT_EQ(e.format, ProfilFormat::Selig);
-            EXPECT_EQ(g_profil.x[1], 10000.0);
+            EXPECT_EQ(e.punkte.x[1], 10000.0);
         }
     }
 }
@@ -297,11 +296,10 @@ TEST(OeffneProfilDatei, NurGewoehnlicheDateien) {
         EXPECT_EQ(datei != nullptr, meldung.empty());
         if (datei != nullptr)
             std::fclose(datei);
-        // The one load: the same refusal, the store kept; closed on every path.
-        g_profil.ende = 77;
-        const LeseErgebnis e = LadeProfil(pfad, std::nullopt);
+        // The one load: the same refusal and no pairs; closed on every path.
+        const Profil e = LadeProfil(pfad, std::nullopt);
         EXPECT_EQ(e.fehler, meldung);
-        EXPECT_EQ(g_profil.ende, meldung.empty() ? 2 : 77);
+        EXPECT_EQ(e.punkte.ende, meldung.empty() ? 2 : 0);
     }
     std::filesystem::remove_all(ordner);
 }

@@ -110,8 +110,9 @@ TEST(DruckPunkte, WahreGroesseIn01mm) {
 }
 
 TEST(DruckPunkte, SeligWertAusDerDateiLiegtEinenPunktDaneben) {
-    ASSERT_EQ(LiesText("N\n0.5 0.12\n").anzahl, 1);
-    const auto punkte = DruckPunkte(g_profil, 100, 100);
+    const Profil p = LiesText("N\n0.5 0.12\n");
+    ASSERT_EQ(p.anzahl, 1);
+    const auto punkte = DruckPunkte(p.punkte, 100, 100);
     ASSERT_EQ(punkte.size(), 2U);
     EXPECT_EQ(punkte[0], (Punkt{1119, -800}));
     EXPECT_EQ(punkte[1], (Punkt{1000, -300}));

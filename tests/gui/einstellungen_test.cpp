@@ -430,7 +430,6 @@ TEST_F(Gedaechtnis, FormatAusDenZahlenWirdBehalten) {
             } else if (weg == Kommandozeile) {
                 // As the application starts with a file and no format.
                 m_dlg.reset();
-                g_profil = ProfilSpeicher{};
                 m_dlg = std::make_unique<CProfilDlg>();
                 m_dlg->m_strStartDatei = CString(pfad.toStdString());
                 AfxGetApp()->m_pMainWnd = m_dlg.get();

@@ -45,7 +45,6 @@ protected:
     }
     // As the program starts: the settings read, the main window made.
     void Starten() {
-        g_profil = ProfilSpeicher{};
         AfxGetApp()->LoadStdProfileSettings(IDM_ZULETZT_ANZAHL);
         m_dlg = std::make_unique<CProfilDlg>();
         // As the application runs it: the main window owns the data window.
@@ -112,14 +111,14 @@ protected:
         Aktiv();
     }
 
-    // What a refused load must leave as it was: fields, store, list and commands.
+    // What a refused load must leave as it was: fields, profile, list and commands.
     QStringList Aufnehmen() const {
         QStringList s{Text(IDC_DATEI),
                       Text(IDC_ANZAHL),
                       Text(IDC_KOMMENTAR),
                       m_dlg->m_strDatei.GetString(),
-                      QString::number(g_profil.ende),
-                      QString::number(g_profil.x[1]),
+                      QString::number(m_dlg->m_profil.punkte.ende),
+                      QString::number(m_dlg->m_profil.punkte.x[1]),
                       QString::number(Liste()->count())};
         for (int id : kBefehle)
             s << QString::number(W(id)->isEnabled());

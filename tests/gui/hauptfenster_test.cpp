@@ -51,8 +51,8 @@ TEST_F(Hauptfenster, LaedtDurchDenDateidialogUndFuelltDieDatenliste) {
                                "gel\r\n" +
                                kNaca.substr(kNaca.find('\n') + 1);
     const QString pfad = Datei("fluegel.dat", inhalt);
-    const LeseErgebnis erwartet = LiesText(inhalt, ProfilFormat::Selig);
-    const auto zeilen = ListeAufbauen(erwartet.kommentar, erwartet.anzahl);
+    const Profil erwartet = LiesText(inhalt, ProfilFormat::Selig);
+    const auto zeilen = ListeAufbauen(erwartet);
 
     Beobachter b;
     for (int id : kBefehle) {
@@ -130,7 +130,7 @@ TEST_F(Hauptfenster, GekuerzteDateiMeldetNachDemLaden) {
     };
     for (const auto& [name, inhalt] : faelle) {
         SCOPED_TRACE(name);
-        const LeseErgebnis erwartet = LiesText(inhalt);
+        const Profil erwartet = LiesText(inhalt);
         Beantworter b;
         QString anzahlWaehrendMeldung;
         b.Datei(Datei(name, inhalt)).Bestaetigen([&] { anzahlWaehrendMeldung = Text(IDC_ANZAHL); });

@@ -198,11 +198,11 @@ TEST_F(Rippensatz, BeschaedigteEinstellungenGebenDieVorgaben) {
 
 namespace {
 
-// A tip profile in the other format: its own store, the main window's profile untouched, and
+// A tip profile in the other format: its own value, the main window's profile untouched, and
 // removed again with its button.
 TEST_F(Rippensatz, SpitzenprofilEigenesUndEntfernbar) {
     Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
-    const ProfilSpeicher wurzel = g_profil;
+    const ProfilSpeicher wurzel = m_dlg->m_profil.punkte;
     const QString spitze = QString::fromUtf8(KESTRUN_BEISPIELE "/naca0012_prozent.dat");
     Oeffnen([&](QWidget* satz) {
         EXPECT_FALSE(F(satz, IDC_RS_SPITZE_WEG)->isEnabled());
@@ -212,7 +212,7 @@ TEST_F(Rippensatz, SpitzenprofilEigenesUndEntfernbar) {
             KlickAuf(F(satz, IDC_RS_SPITZENPROFIL));
         }
         EXPECT_EQ(T(satz, IDC_RS_SPITZENDATEI), spitze);
-        EXPECT_EQ(std::memcmp(&g_profil, &wurzel, sizeof wurzel), 0);
+        EXPECT_EQ(std::memcmp(&m_dlg->m_profil.punkte, &wurzel, sizeof wurzel), 0);
         EXPECT_EQ(Umrisse(satz), 2);
         KlickAuf(F(satz, IDC_RS_SPITZE_WEG));
         EXPECT_EQ(T(satz, IDC_RS_SPITZENDATEI), "");

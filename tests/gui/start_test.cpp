@@ -23,7 +23,6 @@ protected:
             m_antworten.Bestaetigen();
         // As the application starts: the load waits for the window, which waits for nobody.
         Einstellungen()->clear();
-        g_profil = ProfilSpeicher{};
         m_dlg = std::make_unique<CProfilDlg>();
         m_dlg->m_strStartDatei = CString(Beispiel(GetParam().datei).toStdString());
         m_dlg->m_startFormat = GetParam().format;
@@ -39,7 +38,8 @@ TEST_P(Start, DateiAufDerKommandozeile) {
     const int knopf = GetParam().knopf;
     if (knopf != 0) {
         // The format the reader chose shows, with the path.
-        ASSERT_TRUE(QTest::qWaitFor([] { return g_profil.ende > 1; }, kOhneFrist));
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return m_dlg->m_profil.punkte.ende > 1; }, kOhneFrist));
         EXPECT_TRUE(C<QRadioButton>(knopf)->isChecked());
         EXPECT_FALSE(C<QRadioButton>(IDC_SELIG + IDC_WERTE - knopf)->isChecked());
         EXPECT_EQ(Text(IDC_DATEI), Beispiel(GetParam().datei));

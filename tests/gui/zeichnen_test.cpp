@@ -6,6 +6,7 @@
 #include "platform/druckgeraet.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
@@ -39,7 +40,7 @@ protected:
 TEST_F(Zeichnen, UmrissLiegtWoDiePunkteSagenUndBleibtBisZumLoeschen) {
     Laden(Datei("raute.dat", kRaute), IDC_WERTE);
     const QImage bild = Feld();
-    const auto punkte = BildschirmPunkte(g_profil, bild.width(), bild.height(), 100);
+    const auto punkte = BildschirmPunkte(m_dlg->m_profil.punkte, bild.width(), bild.height(), 100);
     ASSERT_EQ(punkte.size(), 6U);
     for (std::size_t i = 0; i < punkte.size(); ++i)
         EXPECT_EQ(bild.pixel(punkte[i].x, punkte[i].y), kGruen) << i;
@@ -179,7 +180,7 @@ TEST_F(Zeichnen, SeitenansichtZeigtJedeSeiteMitUmriss) {
     ASSERT_TRUE(standard.GetDefaults());
     CDC dc;
     dc.Attach(standard.GetPrinterDC());
-    Auftrag auftrag{&g_profil, "N", "", "400", "100", false};
+    Auftrag auftrag{&m_dlg->m_profil.punkte, "N", "", "400", "100", false};
     const Druck druck = PlaneDruck(dc, auftrag, PruefeAuftrag(auftrag));
     ASSERT_EQ(druck.fehler, "");
     ASSERT_GE(druck.plan.seiten, 2);
@@ -251,7 +252,7 @@ TEST_F(Zeichnen, FalschesFormatWirdErfragt) {
     EXPECT_TRUE(fragen[0].endsWith(QString::fromUtf8("Im Format Selig laden?")))
         << fragen[0].toStdString();
     EXPECT_TRUE(C<QAbstractButton>(IDC_SELIG)->isChecked());
-    EXPECT_EQ(g_profil.x[1], 10000.0);
+    EXPECT_EQ(m_dlg->m_profil.punkte.x[1], 10000.0);
 
     Klick(IDC_WERTE);
     {
@@ -260,7 +261,7 @@ TEST_F(Zeichnen, FalschesFormatWirdErfragt) {
         Klick(IDC_LADEN);
     }
     EXPECT_TRUE(C<QAbstractButton>(IDC_WERTE)->isChecked());
-    EXPECT_EQ(g_profil.x[1], 100.0);
+    EXPECT_EQ(m_dlg->m_profil.punkte.x[1], 100.0);
     {
         Beantworter b;
         b.Dazu(antworte("Abbrechen"));
@@ -271,6 +272,27 @@ TEST_F(Zeichnen, FalschesFormatWirdErfragt) {
         QString::fromUtf8("Der Umriss der Datei ist 1 mm lang, die Profiltiefe ist 100 mm.")))
         << fragen[2].toStdString();
     EXPECT_TRUE(fragen[2].endsWith(QString::fromUtf8("Den Umriss auf 100 mm skalieren?")));
+}
+
+// "Ja" to the format question reads the file again; when that read is refused (the file went
+// away meanwhile), the window keeps the profile it shows, pairs included, and says why.
+TEST_F(Zeichnen, AbgelehntesNeuladenLaesstDasProfil) {
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca0012_prozent.dat"), IDC_WERTE);
+    const QStringList vorher = Aufnehmen();
+    const QString pfad = Datei("selig.dat", "N\n1 0\n0.5 0.06\n0 0\n0.5 -0.04\n1 0\n");
+    Klick(IDC_WERTE);
+    Beantworter b;
+    b.Datei(pfad)
+        .Dazu([&pfad](QWidget* w) {
+            ASSERT_TRUE(QFile::remove(pfad));
+            ASSERT_NE(Knopf(w, "Ja"), nullptr);
+            KlickAuf(Knopf(w, "Ja"));
+        })
+        .Bestaetigen();
+    Klick(IDC_LADEN);
+    EXPECT_EQ(Aufnehmen(), vorher);
+    ASSERT_EQ(b.meldungen.size(), 1U);
+    EXPECT_TRUE(b.meldungen[0].second.startsWith("Datei Öffnen fehlgeschlagen !"));
 }
 
 } // namespace
