@@ -288,10 +288,9 @@ Befehl Falsch(std::string_view text) {
     return b;
 }
 
-// Parses and checks the options; no file is touched and nothing is printed.
-Befehl BefehlLesen(int argc, char** argv) {
-    // The toolkit's own options (-style fusion, -platform xcb, ...) belong to the window; the
-    // application object takes them from argv later.
+// The toolkit's own options (-style fusion, -platform xcb, ...) belong to the window; the
+// application object takes them from argv later.
+QStringList OhneQtOptionen(int argc, char** argv) {
     static const QStringList kQtMitWert = {
         "-platform", "-platformpluginpath", "-platformtheme", "-plugin",
         "-style",    "-stylesheet",         "-session",       "-display",
@@ -307,174 +306,220 @@ Befehl BefehlLesen(int argc, char** argv) {
         else if (i == 0 || !kQtOhneWert.contains(argument))
             argumente << argument;
     }
+    return argumente;
+}
 
-    QCommandLineParser parser;
-    // "-bla" is one unknown option, not -b -l -a.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    // The value names only mark an option as taking a value: the parser's own help is never
-    // shown, the user reads meldung::kHilfe.
-    const QCommandLineOption hilfe({"h", "help"}, {});
-    const QCommandLineOption version({"v", "version"}, {});
-    const QCommandLineOption format("format", {}, "selig|werte");
-    const QCommandLineOption ausgabe("ausgabe", {}, "DATEI");
+// Every option and the parser that knows them. The value names only mark an option as taking a
+// value: the parser's own help is never shown, the user reads meldung::kHilfe.
+struct Optionen {
+    QCommandLineOption hilfe{{"h", "help"}, {}};
+    QCommandLineOption version{{"v", "version"}, {}};
+    QCommandLineOption format{"format", {}, "selig|werte"};
+    QCommandLineOption ausgabe{"ausgabe", {}, "DATEI"};
     // Each format's shorthand, in the table's order.
     std::vector<QCommandLineOption> kurz;
-    for (const Format& f : Formate())
-        kurz.emplace_back(QString::fromLatin1(f.option.data(), f.option.size()), QString(),
-                          QStringLiteral("AUSGABE"));
-    const QCommandLineOption laenge("laenge", {}, "MM", "100");
-    const QCommandLineOption dicke("dicke", {}, "PROZENT", "100");
-    const QCommandLineOption seite("seite", {}, "A4|A3|Letter", "A4");
-    const QCommandLineOption normieren("normieren");
-    const QCommandLineOption rippen("rippen", {}, "ANZAHL");
-    const QCommandLineOption wurzel("wurzel", {}, "MM");
-    const QCommandLineOption spitze("spitze", {}, "MM");
-    const QCommandLineOption spitzenprofil("spitzenprofil", {}, "DATEI");
-    const QCommandLineOption beplankung("beplankung", {}, "MM");
-    const QCommandLineOption holm("holm", {}, "ORT:BREITE:TIEFE");
-    const QCommandLineOption nasenleiste("nasenleiste", {}, "MM");
-    const QCommandLineOption endleiste("endleiste", {}, "MM");
-    const QCommandLineOption glaetten("glaetten");
-    const QCommandLineOption platte("platte", {}, "BREITExHOEHE");
-    parser.addOptions({hilfe, version, format, ausgabe});
-    for (const QCommandLineOption& o : kurz)
-        parser.addOption(o);
-    parser.addOptions({laenge, dicke, seite, normieren, rippen, wurzel, spitze, spitzenprofil,
-                       beplankung, holm, nasenleiste, endleiste, glaetten, platte});
-    parser.addPositionalArgument("DATEI", {});
+    QCommandLineOption laenge{"laenge", {}, "MM", "100"};
+    QCommandLineOption dicke{"dicke", {}, "PROZENT", "100"};
+    QCommandLineOption seite{"seite", {}, "A4|A3|Letter", "A4"};
+    QCommandLineOption normieren{"normieren"};
+    QCommandLineOption rippen{"rippen", {}, "ANZAHL"};
+    QCommandLineOption wurzel{"wurzel", {}, "MM"};
+    QCommandLineOption spitze{"spitze", {}, "MM"};
+    QCommandLineOption spitzenprofil{"spitzenprofil", {}, "DATEI"};
+    QCommandLineOption beplankung{"beplankung", {}, "MM"};
+    QCommandLineOption holm{"holm", {}, "ORT:BREITE:TIEFE"};
+    QCommandLineOption nasenleiste{"nasenleiste", {}, "MM"};
+    QCommandLineOption endleiste{"endleiste", {}, "MM"};
+    QCommandLineOption glaetten{"glaetten"};
+    QCommandLineOption platte{"platte", {}, "BREITExHOEHE"};
+    QCommandLineParser parser;
 
-    if (!parser.parse(argumente)) {
-        const QStringList unbekannt = parser.unknownOptionNames();
-        if (!unbekannt.isEmpty())
-            return Falsch(Meldung(meldung::kUnbekannteOption, {Zeigen(unbekannt.first())}));
-        // The parser tells a value given to a switch from a missing value only in its English
-        // text; the switches are few enough to find by hand.
-        for (const QString& argument : argumente.mid(1)) {
-            if (argument == QLatin1String("--"))
-                break;
-            const qsizetype gleich = argument.indexOf(QLatin1Char('='));
-            if (gleich <= 0 || !argument.startsWith(QLatin1Char('-')))
-                continue;
-            const QString geschrieben = argument.left(gleich);
-            // One dash or two, as the parser takes them.
-            const QString name =
-                geschrieben.mid(geschrieben.startsWith(QLatin1String("--")) ? 2 : 1);
-            for (const QCommandLineOption* o : {&hilfe, &version, &normieren, &glaetten})
-                if (o->names().contains(name))
-                    return Falsch(Meldung(meldung::kKeinWert, {Zeigen(geschrieben)}));
-        }
-        return Falsch(std::string(meldung::kWertFehlt));
+    Optionen() {
+        for (const Format& f : Formate())
+            kurz.emplace_back(QString::fromLatin1(f.option.data(), f.option.size()), QString(),
+                              QStringLiteral("AUSGABE"));
+        // "-bla" is one unknown option, not -b -l -a.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({hilfe, version, format, ausgabe});
+        for (const QCommandLineOption& o : kurz)
+            parser.addOption(o);
+        parser.addOptions({laenge, dicke, seite, normieren, rippen, wurzel, spitze, spitzenprofil,
+                           beplankung, holm, nasenleiste, endleiste, glaetten, platte});
+        parser.addPositionalArgument("DATEI", {});
     }
-    if (parser.isSet(hilfe))
-        return Nur(Befehl::Art::Hilfe);
-    if (parser.isSet(version))
-        return Nur(Befehl::Art::Version);
-    // A value given twice leaves the user guessing which one counts, an empty one is a slip of
-    // the shell (an unset variable); only --holm takes several. The output names and the tip
-    // profile say with their own words that the name is missing.
-    std::vector<const QCommandLineOption*> mitWert = {&format, &ausgabe};
-    for (const QCommandLineOption& o : kurz)
-        mitWert.push_back(&o);
-    for (const QCommandLineOption* o :
-         {&laenge, &dicke, &seite, &rippen, &wurzel, &spitze, &spitzenprofil, &beplankung, &holm,
-          &nasenleiste, &endleiste, &platte})
-        mitWert.push_back(o);
-    for (const QCommandLineOption* o : mitWert) {
-        const QStringList werte = parser.values(*o);
-        const std::string name = "--" + Bytes(o->names().constFirst());
-        if (werte.size() > 1 && o != &holm)
-            return Falsch(Meldung(meldung::kOptionMehrfach, {name}));
-        const bool eigeneWorte =
-            o == &ausgabe || o == &spitzenprofil ||
-            std::any_of(kurz.begin(), kurz.end(), [&](const auto& k) { return &k == o; });
+    Optionen(const Optionen&) = delete;
+    Optionen& operator=(const Optionen&) = delete;
+
+    bool IstKurz(const QCommandLineOption* o) const {
+        return std::any_of(kurz.begin(), kurz.end(), [&](const auto& k) { return &k == o; });
+    }
+    bool Rippenart() const {
+        for (const QCommandLineOption* o : {&rippen, &wurzel, &spitze, &spitzenprofil, &beplankung,
+                                            &holm, &nasenleiste, &endleiste, &glaetten, &platte})
+            if (parser.isSet(*o))
+                return true;
+        return false;
+    }
+};
+
+// Why the parser refused the arguments.
+std::string ParseFehler(const Optionen& o, const QStringList& argumente) {
+    const QStringList unbekannt = o.parser.unknownOptionNames();
+    if (!unbekannt.isEmpty())
+        return Meldung(meldung::kUnbekannteOption, {Zeigen(unbekannt.first())});
+    // The parser tells a value given to a switch from a missing value only in its English
+    // text; the switches are few enough to find by hand.
+    for (const QString& argument : argumente.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        const qsizetype gleich = argument.indexOf(QLatin1Char('='));
+        if (gleich <= 0 || !argument.startsWith(QLatin1Char('-')))
+            continue;
+        const QString geschrieben = argument.left(gleich);
+        // One dash or two, as the parser takes them.
+        const QString name = geschrieben.mid(geschrieben.startsWith(QLatin1String("--")) ? 2 : 1);
+        for (const QCommandLineOption* s : {&o.hilfe, &o.version, &o.normieren, &o.glaetten})
+            if (s->names().contains(name))
+                return Meldung(meldung::kKeinWert, {Zeigen(geschrieben)});
+    }
+    return std::string(meldung::kWertFehlt);
+}
+
+// A value given twice leaves the user guessing which one counts, an empty one is a slip of the
+// shell (an unset variable); only --holm takes several. The output names and the tip profile
+// say with their own words that the name is missing.
+std::string WiederholtOderLeer(const Optionen& o) {
+    std::vector<const QCommandLineOption*> mitWert = {&o.format, &o.ausgabe};
+    for (const QCommandLineOption& k : o.kurz)
+        mitWert.push_back(&k);
+    for (const QCommandLineOption* w :
+         {&o.laenge, &o.dicke, &o.seite, &o.rippen, &o.wurzel, &o.spitze, &o.spitzenprofil,
+          &o.beplankung, &o.holm, &o.nasenleiste, &o.endleiste, &o.platte})
+        mitWert.push_back(w);
+    for (const QCommandLineOption* w : mitWert) {
+        const QStringList werte = o.parser.values(*w);
+        const std::string name = "--" + Bytes(w->names().constFirst());
+        if (werte.size() > 1 && w != &o.holm)
+            return Meldung(meldung::kOptionMehrfach, {name});
+        const bool eigeneWorte = w == &o.ausgabe || w == &o.spitzenprofil || o.IstKurz(w);
         for (const QString& wert : werte)
             if (wert.isEmpty() && !eigeneWorte)
-                return Falsch(Meldung(meldung::kOptionLeer, {name}));
+                return Meldung(meldung::kOptionLeer, {name});
     }
+    return {};
+}
 
-    Befehl b;
-    if (parser.isSet(format)) {
-        const QString wert = parser.value(format).toLower();
+// The format, the paper and the file: "" or the refusal.
+std::string Grundwerte(const Optionen& o, Befehl& b) {
+    if (o.parser.isSet(o.format)) {
+        const QString wert = o.parser.value(o.format).toLower();
         if (wert == QLatin1String("selig"))
             b.format = ProfilFormat::Selig;
         else if (wert == QLatin1String("werte"))
             b.format = ProfilFormat::Werte;
         else
-            return Falsch(Meldung(meldung::kFormatUnbekannt, {Zeigen(parser.value(format))}));
+            return Meldung(meldung::kFormatUnbekannt, {Zeigen(o.parser.value(o.format))});
     }
-    const QString papier = parser.value(seite);
+    const QString papier = o.parser.value(o.seite);
     if (papier != QLatin1String("A4") && papier != QLatin1String("A3") &&
         papier != QLatin1String("Letter"))
-        return Falsch(Meldung(meldung::kSeiteUnbekannt, {Zeigen(papier)}));
-    const QStringList dateien = parser.positionalArguments();
+        return Meldung(meldung::kSeiteUnbekannt, {Zeigen(papier)});
+    const QStringList dateien = o.parser.positionalArguments();
     if (dateien.size() > 1)
-        return Falsch(meldung::kNurEineDatei);
+        return std::string(meldung::kNurEineDatei);
     if (!dateien.isEmpty())
         b.datei = Bytes(dateien.first());
+    return {};
+}
 
-    // The shorthands first, in the table's order, then --ausgabe.
+// The outputs, the shorthands first in the table's order, then --ausgabe.
+std::string Ziele(const Optionen& o, Befehl& b) {
     std::vector<std::pair<const Format*, QString>> ziele;
-    for (std::size_t i = 0; i < kurz.size(); ++i)
-        if (parser.isSet(kurz[i]))
-            ziele.emplace_back(&Formate()[i], parser.value(kurz[i]));
-    if (parser.isSet(ausgabe))
-        ziele.emplace_back(FormatZuDatei(Bytes(parser.value(ausgabe))), parser.value(ausgabe));
-    const bool mitAusgabe = !ziele.empty();
-    bool rippenArt = false;
-    for (const QCommandLineOption* o : {&rippen, &wurzel, &spitze, &spitzenprofil, &beplankung,
-                                        &holm, &nasenleiste, &endleiste, &glaetten, &platte})
-        rippenArt = rippenArt || parser.isSet(*o);
+    for (std::size_t i = 0; i < o.kurz.size(); ++i)
+        if (o.parser.isSet(o.kurz[i]))
+            ziele.emplace_back(&Formate()[i], o.parser.value(o.kurz[i]));
+    if (o.parser.isSet(o.ausgabe))
+        ziele.emplace_back(FormatZuDatei(Bytes(o.parser.value(o.ausgabe))),
+                           o.parser.value(o.ausgabe));
+    for (const auto& [f, datei] : ziele) {
+        if (datei.isEmpty())
+            return std::string(meldung::kAusgabenameFehlt);
+        if (f == nullptr)
+            return Meldung(meldung::kEndungUnbekannt, {Zeigen(datei), BekannteEndungen()});
+        b.aus.ziele.push_back({f, Bytes(datei)});
+    }
+    return {};
+}
+
+// A rib or a set: which options go together, and their values as typed.
+Befehl Rippenbefehl(const Optionen& o, Befehl b) {
+    const QCommandLineParser& p = o.parser;
+    if (p.isSet(o.normieren))
+        return Falsch(meldung::kNormierenOhneRippen);
+    if (p.isSet(o.rippen) && (!p.isSet(o.wurzel) || !p.isSet(o.spitze)))
+        return Falsch(meldung::kRippenOhneEnden);
+    if (p.isSet(o.rippen) && p.isSet(o.laenge))
+        return Falsch(meldung::kSatzOhneLaenge);
+    if (!p.isSet(o.rippen) && (p.isSet(o.wurzel) || p.isSet(o.spitze) || p.isSet(o.spitzenprofil)))
+        return Falsch(meldung::kEndenOhneRippen);
+    if (p.isSet(o.spitzenprofil) && p.value(o.spitzenprofil).isEmpty())
+        return Falsch(meldung::kSpitzenprofilFehlt);
+    b.art = Befehl::Art::Rippensatz;
+    Rippenoptionen& wahl = b.rippen;
+    if (p.isSet(o.rippen))
+        wahl.rippen = Bytes(p.value(o.rippen));
+    wahl.wurzel = Bytes(p.value(o.wurzel));
+    wahl.spitze = Bytes(p.value(o.spitze));
+    wahl.laenge = Bytes(p.value(o.laenge));
+    wahl.dicke = Bytes(p.value(o.dicke));
+    wahl.spitzenprofil = Bytes(p.value(o.spitzenprofil));
+    wahl.beplankung = Bytes(p.value(o.beplankung));
+    wahl.nasenleiste = Bytes(p.value(o.nasenleiste));
+    wahl.endleiste = Bytes(p.value(o.endleiste));
+    for (const QString& h : p.values(o.holm))
+        wahl.holme.emplace_back("--holm", Bytes(h));
+    wahl.glaetten = p.isSet(o.glaetten);
+    wahl.platte = Bytes(p.value(o.platte));
+    return b;
+}
+
+// Parses and checks the options; no file is touched and nothing is printed.
+Befehl BefehlLesen(int argc, char** argv) {
+    const QStringList argumente = OhneQtOptionen(argc, argv);
+    Optionen o;
+    QCommandLineParser& parser = o.parser;
+    if (!parser.parse(argumente))
+        return Falsch(ParseFehler(o, argumente));
+    if (parser.isSet(o.hilfe))
+        return Nur(Befehl::Art::Hilfe);
+    if (parser.isSet(o.version))
+        return Nur(Befehl::Art::Version);
+    if (std::string fehler = WiederholtOderLeer(o); !fehler.empty())
+        return Falsch(fehler);
+    Befehl b;
+    if (std::string fehler = Grundwerte(o, b); !fehler.empty())
+        return Falsch(fehler);
+    const bool mitAusgabe =
+        parser.isSet(o.ausgabe) ||
+        std::any_of(o.kurz.begin(), o.kurz.end(), [&](const auto& k) { return parser.isSet(k); });
+    const bool rippenArt = o.Rippenart();
     if (!mitAusgabe) {
-        if (parser.isSet(laenge) || parser.isSet(dicke) || parser.isSet(seite) ||
-            parser.isSet(normieren) || rippenArt)
+        if (parser.isSet(o.laenge) || parser.isSet(o.dicke) || parser.isSet(o.seite) ||
+            parser.isSet(o.normieren) || rippenArt)
             return Falsch(meldung::kNurMitAusgabe);
         return b;
     }
     if (b.datei.empty())
         return Falsch(meldung::kAusgabeOhneDatei);
-    b.aus.seite = Bytes(papier);
-    for (const auto& [f, datei] : ziele) {
-        if (datei.isEmpty())
-            return Falsch(meldung::kAusgabenameFehlt);
-        if (f == nullptr)
-            return Falsch(Meldung(meldung::kEndungUnbekannt, {Zeigen(datei), BekannteEndungen()}));
-        b.aus.ziele.push_back({f, Bytes(datei)});
-    }
-    if (!rippenArt) {
-        b.art = Befehl::Art::Umriss;
-        b.laenge = Bytes(parser.value(laenge));
-        b.dicke = Bytes(parser.value(dicke));
-        b.normieren = parser.isSet(normieren);
-        return b;
-    }
-
-    if (parser.isSet(normieren))
-        return Falsch(meldung::kNormierenOhneRippen);
-    if (parser.isSet(rippen) && (!parser.isSet(wurzel) || !parser.isSet(spitze)))
-        return Falsch(meldung::kRippenOhneEnden);
-    if (parser.isSet(rippen) && parser.isSet(laenge))
-        return Falsch(meldung::kSatzOhneLaenge);
-    if (!parser.isSet(rippen) &&
-        (parser.isSet(wurzel) || parser.isSet(spitze) || parser.isSet(spitzenprofil)))
-        return Falsch(meldung::kEndenOhneRippen);
-    if (parser.isSet(spitzenprofil) && parser.value(spitzenprofil).isEmpty())
-        return Falsch(meldung::kSpitzenprofilFehlt);
-    b.art = Befehl::Art::Rippensatz;
-    Rippenoptionen& wahl = b.rippen;
-    if (parser.isSet(rippen))
-        wahl.rippen = Bytes(parser.value(rippen));
-    wahl.wurzel = Bytes(parser.value(wurzel));
-    wahl.spitze = Bytes(parser.value(spitze));
-    wahl.laenge = Bytes(parser.value(laenge));
-    wahl.dicke = Bytes(parser.value(dicke));
-    wahl.spitzenprofil = Bytes(parser.value(spitzenprofil));
-    wahl.beplankung = Bytes(parser.value(beplankung));
-    wahl.nasenleiste = Bytes(parser.value(nasenleiste));
-    wahl.endleiste = Bytes(parser.value(endleiste));
-    for (const QString& h : parser.values(holm))
-        wahl.holme.emplace_back("--holm", Bytes(h));
-    wahl.glaetten = parser.isSet(glaetten);
-    wahl.platte = Bytes(parser.value(platte));
+    b.aus.seite = Bytes(parser.value(o.seite));
+    if (std::string fehler = Ziele(o, b); !fehler.empty())
+        return Falsch(fehler);
+    if (rippenArt)
+        return Rippenbefehl(o, std::move(b));
+    b.art = Befehl::Art::Umriss;
+    b.laenge = Bytes(parser.value(o.laenge));
+    b.dicke = Bytes(parser.value(o.dicke));
+    b.normieren = parser.isSet(o.normieren);
     return b;
 }
 
