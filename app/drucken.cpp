@@ -10,6 +10,8 @@
 #include "output/schreiben.h"
 #include "platform/afxdc.h"
 #include "profile/text.h"
+#include "res/meldungen.h"
+#include "res/meldungen_ausgabe.h"
 
 #include <cmath>
 #include <optional>
@@ -229,9 +231,8 @@ void CProfilDlg::OnKalibrieren() {
         return;
     SchreibeKalibrierung(strDrucker, dlgMessen.m_kalibrierung);
     const Kalibrierung& k = dlgMessen.m_kalibrierung;
-    MessageBox(CString("Der Drucker „" + AlsUtf8(strDrucker.GetString()) +
-                       "“ ist kalibriert: längs " + MmText(std::round(k.laengs * 1000) / 10) +
-                       " %, quer " + MmText(std::round(k.quer * 1000) / 10) +
-                       " %. Jeder weitere Ausdruck auf ihm wird so korrigiert; PDF-, SVG- und "
-                       "DXF-Dateien der Kommandozeile und des Exports bleiben unkorrigiert."));
+    MessageBox(
+        CString(Meldung(meldung::kDruckerKalibriert,
+                        {AlsUtf8(strDrucker.GetString()), MmText(std::round(k.laengs * 1000) / 10),
+                         MmText(std::round(k.quer * 1000) / 10)})));
 }

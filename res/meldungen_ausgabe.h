@@ -56,6 +56,11 @@ inline constexpr std::string_view kBalkenMessfehler =
     "Messfehler. Bitte den %5-mm-Balken noch einmal messen.";
 // The printout's calibration note: %1 along, %2 across, in percent.
 inline constexpr std::string_view kKalibriert = "kalibriert %1 % / %2 %";
+// After a calibration: %1 the printer, %2 along, %3 across, in percent.
+inline constexpr std::string_view kDruckerKalibriert =
+    "Der Drucker „%1“ ist kalibriert: längs %2 %, quer %3 %. Jeder weitere Ausdruck auf ihm wird "
+    "so korrigiert; PDF-, SVG- und DXF-Dateien der Kommandozeile und des Exports bleiben "
+    "unkorrigiert.";
 
 // %1 the most ribs, %2 the number given.
 inline constexpr std::string_view kRippenanzahl =
