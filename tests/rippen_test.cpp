@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <span>
 
 namespace {
 
@@ -220,13 +221,24 @@ const Profilumriss kHantel{"Hantel",
                             {0.6, -0.05},
                             {1, -0.05}}};
 
+// A rib that is not made, and the whole message that says why.
+struct Absage {
+    double laenge;
+    RippenOptionen o;
+    Profilumriss p;
+    std::string meldung;
+};
+
+void PruefeAbsagen(std::span<const Absage> faelle) {
+    for (const Absage& f : faelle) {
+        const RippenErgebnis r = BaueRippe(f.p, f.laenge, f.o);
+        EXPECT_FALSE(r.rippe.has_value()) << f.meldung;
+        EXPECT_EQ(r.fehler, f.meldung);
+    }
+}
+
 TEST(Rippe, Verweigert) {
-    const struct {
-        double laenge;
-        RippenOptionen o;
-        Profilumriss p;
-        std::string meldung;
-    } faelle[] = {
+    const Absage faelle[] = {
         {200, Optionen(1.5, 0, 0, {HolmBei(60, 6, 25, HolmSeite::Oben)}), kNaca0012,
          "Holm 1 ist tiefer als die Rippe 1 unter ihm dick ist (25,0 mm Holmtiefe, 21,0 mm "
          "Rippendicke bei 63,0 mm ab der Nase, der dünnsten Stelle zwischen 57,0 und 63,0 mm, "
@@ -272,11 +284,7 @@ TEST(Rippe, Verweigert) {
          "Der Umriss des Profils \"Acht\" kreuzt sich und zerfällt bei Rippe 1 in 2 Teile."},
         {100, Optionen(1, 0, 0), kHantel, "Die Beplankung teilt Rippe 1 in 2 Teile."},
     };
-    for (const auto& f : faelle) {
-        const RippenErgebnis r = BaueRippe(f.p, f.laenge, f.o);
-        EXPECT_FALSE(r.rippe.has_value()) << f.meldung;
-        EXPECT_EQ(r.fehler, f.meldung);
-    }
+    PruefeAbsagen(faelle);
     EXPECT_EQ(BaueRippensatz(Satz(kNaca0012, 200, 100, 1)).fehler,
               "Ein Rippensatz braucht mindestens 2 Rippen (angegeben: 1).");
     EXPECT_EQ(BaueRippensatz(Satz(kNaca0012, 200, -5, 3)).fehler,
@@ -424,12 +432,7 @@ TEST(Rippe, BeruehrtSichNicht) {
 TEST(Rippe, HolmnutUeberDieGanzeBreite) {
     // NACA 0012 at 200 mm: the surface at the notch's middle to the other surface at 180 mm.
     const double bis180 = 200 * (Halb(0.12, 0.85) + Halb(0.12, 0.9));
-    const struct {
-        double laenge;
-        RippenOptionen o;
-        Profilumriss p;
-        std::string meldung;
-    } faelle[] = {
+    const Absage faelle[] = {
         {200, Optionen(0, 0, 20, {HolmBei(170, 20, 8, HolmSeite::Oben)}), kNaca0012,
          "Holm 1 ist tiefer als die Rippe 1 unter ihm dick ist (8,0 mm Holmtiefe, " +
              ZahlText(bis180, 1, ',', false) +
@@ -447,11 +450,7 @@ TEST(Rippe, HolmnutUeberDieGanzeBreite) {
                    HolmBei(194.99998, 9.99996, 10, HolmSeite::Unten)}),
          kBrett, "Die Holmnuten kürzen Rippe 1 von 200,0 mm auf 190,0 mm."},
     };
-    for (const auto& f : faelle) {
-        const RippenErgebnis r = BaueRippe(f.p, f.laenge, f.o);
-        EXPECT_FALSE(r.rippe.has_value()) << f.meldung;
-        EXPECT_EQ(r.fehler, f.meldung);
-    }
+    PruefeAbsagen(faelle);
     // Just shallow enough across the whole width: the rib keeps its length.
     RippenOptionen o = Optionen(0, 0, 20, {HolmBei(170, 20, bis180 - 0.05, HolmSeite::Oben)});
     const RippenErgebnis r = BaueRippe(kNaca0012, 200, o);
