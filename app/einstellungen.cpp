@@ -72,9 +72,9 @@ double LiesFaktor(const CString& drucker, const char* achse) {
     const CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr)
         return 1;
-    const std::optional<double> prozent = GanzerTextAlsZahl(
-        pApp->GetProfileString(kKalibrierung, KalibrierEintrag(drucker, achse).c_str())
-            .GetString());
+    const std::optional<double> prozent =
+        FeldAlsZahl(pApp->GetProfileString(kKalibrierung, KalibrierEintrag(drucker, achse).c_str())
+                        .GetString());
     const double faktor = prozent ? *prozent / 100 : 1;
     return faktor >= kMinKorrektur && faktor <= kMaxKorrektur ? faktor : 1;
 }

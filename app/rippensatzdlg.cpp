@@ -41,7 +41,7 @@ std::string HolmText(const CString& ort, const CString& breite, const CString& t
 
 // A stored number is taken only within the bounds the set can use.
 bool ZahlGut(const CString& text, const Zahlfeld& f) {
-    const auto wert = GanzerTextAlsZahl(text.GetString());
+    const auto wert = FeldAlsZahl(text.GetString());
     return wert && *wert >= f.min && *wert <= f.max && (!f.ganz || *wert == std::floor(*wert));
 }
 
@@ -238,7 +238,7 @@ std::string CRippensatzDlg::JobLesen(Rippenjob& job, std::vector<int>& zeilen) {
         for (const auto& [id, text, muster, name] :
              {std::tuple{IDC_RS_HOLM_BREITE, &m_strHolmBreite[i], meldung::kRsHolmBreite, "Breite"},
               std::tuple{IDC_RS_HOLM_TIEFE, &m_strHolmTiefe[i], meldung::kRsHolmTiefe, "Tiefe"}}) {
-            const auto wert = GanzerTextAlsZahl(text->GetString());
+            const auto wert = FeldAlsZahl(text->GetString());
             if (!text->IsEmpty() && wert && std::isfinite(*wert) && *wert > 0)
                 continue;
             m_nAbgelehnt = HolmId(id, i);
@@ -275,7 +275,7 @@ std::string CRippensatzDlg::Zugeordnet(const std::string& fehler, const RippenAu
         const auto werte = Werte(fehler, muster);
         if (!werte || werte->empty())
             continue;
-        const auto k = GanzerTextAlsZahl((*werte)[0]);
+        const auto k = FeldAlsZahl((*werte)[0]);
         if (!k || *k < 1 || *k > static_cast<double>(zeilen.size()) || *k != std::floor(*k))
             continue;
         const auto index = static_cast<std::size_t>(*k) - 1;
@@ -283,7 +283,7 @@ std::string CRippensatzDlg::Zugeordnet(const std::string& fehler, const RippenAu
         const std::string nr = std::to_string(zeile + 1);
         if (muster == meldung::kHolmNichtInRippe && werte->size() > 1) {
             const std::string& rippe = (*werte)[1];
-            const auto nummer = GanzerTextAlsZahl(rippe);
+            const auto nummer = FeldAlsZahl(rippe);
             const double laenge = RippenLaenge(a, nummer ? AufInt(*nummer) : 1);
             const Holm& h = o.holme[index];
             const double mitte = h.inProzent ? h.ort / 100 * laenge : h.ort;

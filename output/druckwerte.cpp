@@ -10,32 +10,14 @@
 #include <cmath>
 #include <optional>
 
-namespace {
-
-std::string MitPunkt(std::string text) {
-    const std::size_t komma = text.find(',');
-    if (komma != std::string::npos)
-        text[komma] = '.';
-    return text;
-}
-
-} // namespace
-
-std::optional<double> GanzerTextAlsZahl(const std::string& text) {
-    const std::string zahl = MitPunkt(std::string(OhneLeerraum(text)));
-    if (zahl.empty() || ZahlPraefix(zahl) != zahl.size())
-        return std::nullopt;
-    return ZahlAusText(zahl);
-}
-
 double FeldZahl(const std::string& text) {
-    return ZahlAusText(MitPunkt(text));
+    return ZahlAusText(KommaAlsPunkt(text));
 }
 
 Druckwerte PruefeDruckwerte(const std::string& laenge, const std::string& dicke) {
     Druckwerte werte;
-    const std::optional<double> l = GanzerTextAlsZahl(laenge);
-    const std::optional<double> t = GanzerTextAlsZahl(dicke);
+    const std::optional<double> l = FeldAlsZahl(laenge);
+    const std::optional<double> t = FeldAlsZahl(dicke);
     if (!l || !(*l > 0.0 && *l <= kMaxProfiltiefeMm)) {
         werte.laengeFalsch = true;
         werte.fehler = Meldung(meldung::kProfillaengeUngueltig,

@@ -8,10 +8,6 @@
 // type a decimal comma, so a comma counts as the point.
 double FeldZahl(const std::string& text);
 
-// A field's whole text, white space around it aside and a decimal comma allowed, as one number;
-// nothing when anything else is in it ("150 mm", "abc", "").
-std::optional<double> GanzerTextAlsZahl(const std::string& text);
-
 struct Druckwerte {
     double laenge = 0.0;       // chord in mm
     double dicke = 0.0;        // thickness in percent

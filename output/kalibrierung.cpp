@@ -12,7 +12,7 @@
 
 double KorrekturAus(const std::string& gemessen, const char* richtung, std::string& fehler) {
     fehler.clear();
-    const std::optional<double> mm = GanzerTextAlsZahl(gemessen);
+    const std::optional<double> mm = FeldAlsZahl(gemessen);
     const double faktor = mm && *mm > 0 ? kKalibrierMm / *mm : 0;
     if (faktor >= kMinKorrektur && faktor <= kMaxKorrektur)
         return faktor;

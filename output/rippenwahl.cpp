@@ -18,7 +18,7 @@ constexpr std::string_view kStandardPlatte = "600x300";
 
 // A number's value, or a message naming where it was typed and the value.
 std::optional<double> Zahlwert(const char* name, const std::string& text, std::string& fehler) {
-    const std::optional<double> wert = GanzerTextAlsZahl(text);
+    const std::optional<double> wert = FeldAlsZahl(text);
     if (!wert || !std::isfinite(*wert))
         fehler = Meldung(meldung::kFeldKeineZahl, {name, AlsUtf8(text)});
     return fehler.empty() ? wert : std::nullopt;
@@ -100,9 +100,8 @@ std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeld
 
     const std::string platte = w.platte.empty() ? std::string(kStandardPlatte) : w.platte;
     const std::size_t mal = platte.find_first_of("xX");
-    const auto b = GanzerTextAlsZahl(platte.substr(0, mal));
-    const auto h =
-        mal == std::string::npos ? std::nullopt : GanzerTextAlsZahl(platte.substr(mal + 1));
+    const auto b = FeldAlsZahl(platte.substr(0, mal));
+    const auto h = mal == std::string::npos ? std::nullopt : FeldAlsZahl(platte.substr(mal + 1));
     if (!b || !h || !(*b > 0 && *b <= kMaxProfiltiefeMm) || !(*h > 0 && *h <= kMaxProfiltiefeMm))
         return absage(namen.platte, Meldung(meldung::kPlattengroesse,
                                             {namen.platte, AlsUtf8(platte),

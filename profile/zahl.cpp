@@ -143,6 +143,19 @@ std::string_view OhneLeerraum(std::string_view text) {
     return text;
 }
 
+std::string KommaAlsPunkt(std::string text) {
+    if (const std::size_t komma = text.find(','); komma != std::string::npos)
+        text[komma] = '.';
+    return text;
+}
+
+std::optional<double> FeldAlsZahl(std::string_view text) {
+    const std::string zahl = KommaAlsPunkt(std::string(OhneLeerraum(text)));
+    if (zahl.empty() || ZahlPraefix(zahl) != zahl.size())
+        return std::nullopt;
+    return ZahlAusText(zahl);
+}
+
 double ZahlAusText(const std::string& text) {
     std::string_view rest(text);
     while (!rest.empty() && IstLeerraum(rest.front()))

@@ -24,6 +24,14 @@ std::string_view OhneLeerraum(std::string_view text);
 // Magnitudes beyond the double range give an infinity.
 double ZahlAusText(const std::string& text);
 
+// German users type a decimal comma: the text with its first comma as the point.
+std::string KommaAlsPunkt(std::string text);
+
+// A field's or option's whole text as one number, white space around it aside and a decimal
+// comma allowed ("150,5"); nothing when anything else is in it ("150 mm", "abc", "", "1,2,3").
+// Magnitudes beyond the double range give an infinity, for the caller's range check to refuse.
+std::optional<double> FeldAlsZahl(std::string_view text);
+
 // Fixed-point text of v with nachkomma decimals (0 to 30), trailing zeros dropped unless
 // nullenWeg is false, the given decimal separator and no "-0"; independent of the locale.
 std::string ZahlText(double v, int nachkomma, char trenner = '.', bool nullenWeg = true);

@@ -10,24 +10,10 @@
 
 namespace {
 
-std::string_view Beschnitten(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
-// A complete number with a point or a comma; nullopt for anything else, including inf and nan.
+// A complete number with a point or a comma; nothing for anything else, an infinity included.
 std::optional<double> Zahl(std::string_view feld) {
-    std::string text(Beschnitten(feld));
-    for (char& c : text)
-        if (c == ',')
-            c = '.';
-    if (text.empty() || ZahlPraefix(text) != text.size())
-        return std::nullopt;
-    const double v = ZahlAusText(text);
-    if (!std::isfinite(v))
+    const std::optional<double> v = FeldAlsZahl(feld);
+    if (!v || !std::isfinite(*v))
         return std::nullopt;
     return v;
 }
@@ -51,7 +37,7 @@ HolmLesen LiesHolm(std::string_view text) {
         return Fehler(Meldung(meldung::kHolmFelder, {text}));
 
     Holm holm;
-    std::string_view ort = Beschnitten(felder[0]);
+    std::string_view ort = OhneLeerraum(felder[0]);
     if (!ort.empty() && ort.back() == '%') {
         holm.inProzent = true;
         ort.remove_suffix(1);
@@ -75,7 +61,7 @@ HolmLesen LiesHolm(std::string_view text) {
     holm.tiefe = *tiefe;
 
     if (felder.size() == 4) {
-        const std::string_view seite = Beschnitten(felder[3]);
+        const std::string_view seite = OhneLeerraum(felder[3]);
         if (seite == "oben")
             holm.seite = HolmSeite::Oben;
         else if (seite == "unten")

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -143,6 +144,33 @@ TEST(ZahlText, FesteNachkommastellenOhneStummeNull) {
     const std::string riesig = ZahlText(1e300, 30);
     EXPECT_EQ(riesig.size(), 301U);
     EXPECT_TRUE(riesig.starts_with("1000000000000000052504760255204420248704468581108159"));
+}
+
+// Every field and option reads its number here: the whole text or nothing, one decimal comma.
+TEST(FeldAlsZahl, GanzerTextOderNichts) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* text;
+        std::optional<double> wert;
+    } faelle[] = {
+        {"150,5", 150.5},
+        {" 150 ", 150},
+        {"\t12.25\n", 12.25},
+        {"-0,5", -0.5},
+        {",5", 0.5},
+        {"1e-300", 1e-300},
+        {"1e999", kInf},
+        {"150 mm", std::nullopt},
+        {"", std::nullopt},
+        {"1,2,3", std::nullopt},
+        {"1,5.0", std::nullopt},
+        {"abc", std::nullopt},
+        {"--5", std::nullopt},
+        {"0x10", std::nullopt},
+        {"nan", std::nullopt},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(FeldAlsZahl(f.text), f.wert) << f.text;
 }
 
 } // namespace
