@@ -145,6 +145,39 @@ std::vector<Ausgabedatei> Dateien(const Ausgaben& aus, const std::string& pdf,
 constexpr Rippenfeldnamen kOptionen{"--rippen",     "--wurzel",      "--spitze",    "--laenge",
                                     "--beplankung", "--nasenleiste", "--endleiste", "--platte"};
 
+// Builds the set, makes every output and writes them all or none: "" or why not.
+std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
+                                    const Rippenteile& enden,
+                                    const std::vector<std::string>& eingaben) {
+    const RippenAuftrag& a = job.auftrag;
+    if (aus.Papier())
+        if (std::string grund = PdfPlanFehler(aus.seite, enden, a.anzahl.value_or(1));
+            !grund.empty())
+            return grund;
+    const Rippenteile teile = PruefeRippen(a);
+    if (!teile.fehler.empty())
+        return teile.fehler;
+    Anordnung anordnung;
+    if (aus.Blaetter()) {
+        anordnung = OrdneAn(teile.rippen, job.platteBreite, job.platteHoehe);
+        if (!anordnung.fehler.empty())
+            return anordnung.fehler;
+    }
+    std::string pdf;
+    if (aus.Papier())
+        if (std::string grund = PdfDokument(aus.seite, teile, pdf); !grund.empty())
+            return grund;
+    const Zeichnung zeichnung =
+        aus.Blaetter() ? SatzZeichnung(anordnung, job.platteBreite, job.platteHoehe) : Zeichnung{};
+    const std::vector<Ausgabedatei> dateien = Dateien(aus, pdf, zeichnung);
+    std::vector<std::size_t> groessen;
+    for (const Ausgabedatei& d : dateien)
+        groessen.push_back(d.inhalt.size());
+    if (std::string grund = PruefeAusgabeGroesse(groessen); !grund.empty())
+        return grund;
+    return SchreibeDateien(dateien, eingaben);
+}
+
 // The ribs: values read, profiles loaded and checked, the ribs built, laid out and written, all
 // or nothing; 0 or 1.
 int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> format,
@@ -185,36 +218,7 @@ int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> form
             return 1;
         }
     }
-    // "" when every file is written, else why not.
-    auto arbeit = [&]() -> std::string {
-        if (aus.Papier())
-            if (std::string grund = PdfPlanFehler(aus.seite, enden, a.anzahl.value_or(1));
-                !grund.empty())
-                return grund;
-        const Rippenteile teile = PruefeRippen(a);
-        if (!teile.fehler.empty())
-            return teile.fehler;
-        Anordnung anordnung;
-        if (aus.Blaetter()) {
-            anordnung = OrdneAn(teile.rippen, job.platteBreite, job.platteHoehe);
-            if (!anordnung.fehler.empty())
-                return anordnung.fehler;
-        }
-        std::string pdf;
-        if (aus.Papier())
-            if (std::string grund = PdfDokument(aus.seite, teile, pdf); !grund.empty())
-                return grund;
-        const Zeichnung zeichnung =
-            aus.Blaetter() ? SatzZeichnung(anordnung, job.platteBreite, job.platteHoehe)
-                           : Zeichnung{};
-        const std::vector<Ausgabedatei> dateien = Dateien(aus, pdf, zeichnung);
-        std::vector<std::size_t> groessen;
-        for (const Ausgabedatei& d : dateien)
-            groessen.push_back(d.inhalt.size());
-        if (std::string grund = PruefeAusgabeGroesse(groessen); !grund.empty())
-            return grund;
-        return SchreibeDateien(dateien, eingaben);
-    };
+    auto arbeit = [&] { return RippenausgabenSchreiben(aus, job, enden, eingaben); };
     if (const std::string grund = aus.Papier() ? MitAnwendung(arbeit) : arbeit(); !grund.empty()) {
         Melde(grund);
         return 1;

@@ -61,6 +61,38 @@ void Ausdehnung(Umriss& u) {
     }
 }
 
+// The file's pairs at this chord, at the file's own thickness. A file that closes its trailing
+// edge itself repeats the first pair at the end.
+std::vector<UmrissPunkt> DateiPunkte(const ProfilSpeicher& p, double laenge) {
+    const std::int32_t ende = std::clamp(p.ende, 1, kProfilSlots - 1);
+    std::vector<UmrissPunkt> datei;
+    for (std::int32_t i = 1; i < ende; ++i)
+        datei.push_back(
+            {p.x[i] / kEinheitenJeProfiltiefe * laenge, p.y[i] / kEinheitenJeProfiltiefe * laenge});
+    if (datei.size() > 1 && datei.front().x == datei.back().x && datei.front().y == datei.back().y)
+        datei.pop_back();
+    return datei;
+}
+
+// Whether the pairs make an outline at all: "" or why not. A figure eight may enclose no area
+// at all; it is refused for what it is.
+std::string FormFehler(const Umriss& u, const std::vector<UmrissPunkt>& datei) {
+    const double kasten = (u.rechts - u.links) * (u.oben - u.unten);
+    if (datei.size() >= 3 && kasten > 0) {
+        Linienzug linie;
+        for (const UmrissPunkt& q : datei)
+            linie.push_back({q.x, q.y});
+        if (const Umrisspruefung pruefung = PruefeUmriss(linie);
+            pruefung.lage == Umrisslage::KreuztSich && !NurSpitzenGekreuzt(pruefung, u))
+            return Meldung(meldung::kUmrissKreuztSichDatei,
+                           {ZahlText(pruefung.stelle.x, 1, ',', false),
+                            ZahlText(pruefung.stelle.y, 1, ',', false)});
+    }
+    if (datei.size() < 3 || !(kasten > 0) || std::fabs(Flaeche2(datei)) < 1e-6 * kasten)
+        return std::string(meldung::kKeinUmriss);
+    return {};
+}
+
 } // namespace
 
 Umriss PruefeAuftrag(const Auftrag& auftrag) {
@@ -75,15 +107,7 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
     u.dicke = werte.dicke;
     const ProfilSpeicher& p = *auftrag.profil;
 
-    // The file's pairs at this chord, first at the file's own thickness.
-    const std::int32_t ende = std::clamp(p.ende, 1, kProfilSlots - 1);
-    std::vector<UmrissPunkt> datei;
-    for (std::int32_t i = 1; i < ende; ++i)
-        datei.push_back({p.x[i] / kEinheitenJeProfiltiefe * u.laenge,
-                         p.y[i] / kEinheitenJeProfiltiefe * u.laenge});
-    // A file that closes its trailing edge itself repeats the first pair at the end.
-    if (datei.size() > 1 && datei.front().x == datei.back().x && datei.front().y == datei.back().y)
-        datei.pop_back();
+    const std::vector<UmrissPunkt> datei = DateiPunkte(p, u.laenge);
     for (const UmrissPunkt& q : datei)
         if (!(std::fabs(q.x) <= kGroessterBetrag &&
               std::fabs(q.y * u.dicke / 100) <= kGroessterBetrag))
@@ -92,21 +116,8 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
                 Meldung(meldung::kUmrissUnsinnigGross, {MmText(kGroessterBetrag / 1e6)}));
     u.punkte = datei;
     Ausdehnung(u);
-    const double kasten = (u.rechts - u.links) * (u.oben - u.unten);
-    // A figure eight may enclose no area at all; it is refused for what it is.
-    if (datei.size() >= 3 && kasten > 0) {
-        Linienzug linie;
-        for (const UmrissPunkt& q : datei)
-            linie.push_back({q.x, q.y});
-        if (const Umrisspruefung pruefung = PruefeUmriss(linie);
-            pruefung.lage == Umrisslage::KreuztSich && !NurSpitzenGekreuzt(pruefung, u))
-            return Abgelehnt(u, Befund::KeinUmriss,
-                             Meldung(meldung::kUmrissKreuztSichDatei,
-                                     {ZahlText(pruefung.stelle.x, 1, ',', false),
-                                      ZahlText(pruefung.stelle.y, 1, ',', false)}));
-    }
-    if (datei.size() < 3 || !(kasten > 0) || std::fabs(Flaeche2(datei)) < 1e-6 * kasten)
-        return Abgelehnt(u, Befund::KeinUmriss, std::string(meldung::kKeinUmriss));
+    if (std::string fehler = FormFehler(u, datei); !fehler.empty())
+        return Abgelehnt(u, Befund::KeinUmriss, std::move(fehler));
     u.dateiLaenge = u.rechts - u.links;
     u.nase = u.links;
 
