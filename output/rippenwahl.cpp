@@ -38,6 +38,37 @@ std::optional<double> Laengenwert(const char* name, const std::string& text, dou
     return fehler.empty() ? wert : std::nullopt;
 }
 
+// The rib count and chords: the refused field's name with fehler said, or null.
+const char* Masse(const Rippenwahl& w, RippenAuftrag& a, const Rippenfeldnamen& namen,
+                  std::string& fehler) {
+    if (!w.rippen) {
+        const auto laenge = Laengenwert(namen.laenge, w.laenge, kMinRippeMm, fehler);
+        if (!laenge)
+            return namen.laenge;
+        a.wurzel = a.spitze = *laenge;
+        return nullptr;
+    }
+    const auto anzahl = Zahlwert(namen.rippen, *w.rippen, fehler);
+    if (!anzahl)
+        return namen.rippen;
+    if (*anzahl != std::floor(*anzahl))
+        fehler = Meldung(meldung::kFeldKeineGanzeZahl, {namen.rippen, AlsUtf8(*w.rippen)});
+    else if (*anzahl < 2 || *anzahl > kMaxRippen)
+        fehler = Meldung(meldung::kRippenanzahl, {std::to_string(kMaxRippen), AlsUtf8(*w.rippen)});
+    if (!fehler.empty())
+        return namen.rippen;
+    a.anzahl = AufInt(*anzahl);
+    const auto wurzel = Laengenwert(namen.wurzel, w.wurzel, kMinRippeMm, fehler);
+    if (!wurzel)
+        return namen.wurzel;
+    const auto spitze = Laengenwert(namen.spitze, w.spitze, kMinRippeMm, fehler);
+    if (!spitze)
+        return namen.spitze;
+    a.wurzel = *wurzel;
+    a.spitze = *spitze;
+    return nullptr;
+}
+
 } // namespace
 
 std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeldnamen& namen,
@@ -53,31 +84,8 @@ std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeld
         *abgelehnt = nullptr;
     RippenAuftrag& a = job.auftrag;
     a.dicke = w.dicke;
-    if (w.rippen) {
-        const auto anzahl = Zahlwert(namen.rippen, *w.rippen, fehler);
-        if (!anzahl)
-            return absage(namen.rippen, fehler);
-        if (*anzahl != std::floor(*anzahl))
-            return absage(namen.rippen, Meldung(meldung::kFeldKeineGanzeZahl,
-                                                {namen.rippen, AlsUtf8(*w.rippen)}));
-        if (*anzahl < 2 || *anzahl > kMaxRippen)
-            return absage(namen.rippen, Meldung(meldung::kRippenanzahl,
-                                                {std::to_string(kMaxRippen), AlsUtf8(*w.rippen)}));
-        a.anzahl = AufInt(*anzahl);
-        const auto wurzel = Laengenwert(namen.wurzel, w.wurzel, kMinRippeMm, fehler);
-        if (!wurzel)
-            return absage(namen.wurzel, fehler);
-        const auto spitze = Laengenwert(namen.spitze, w.spitze, kMinRippeMm, fehler);
-        if (!spitze)
-            return absage(namen.spitze, fehler);
-        a.wurzel = *wurzel;
-        a.spitze = *spitze;
-    } else {
-        const auto laenge = Laengenwert(namen.laenge, w.laenge, kMinRippeMm, fehler);
-        if (!laenge)
-            return absage(namen.laenge, fehler);
-        a.wurzel = a.spitze = *laenge;
-    }
+    if (const char* feld = Masse(w, a, namen, fehler))
+        return absage(feld, fehler);
     for (const auto& [name, text, ziel] :
          {std::tuple{namen.beplankung, &w.beplankung, &a.optionen.beplankung},
           std::tuple{namen.nasenleiste, &w.nasenleiste, &a.optionen.nasenleiste},
