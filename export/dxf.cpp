@@ -161,8 +161,10 @@ std::string Schluss(DL_Dxf& dxf, DxfSchreiber& dw) {
 
 // Flag 1 closes the polyline: no vertex is repeated for the last segment.
 template <typename Folge>
-void Polylinie(DL_Dxf& dxf, DxfSchreiber& dw, const Folge& punkte, const DL_Attributes& ebene) {
-    dxf.writePolyline(dw, DL_PolylineData(static_cast<int>(punkte.size()), 0, 0, 1), ebene);
+void Polylinie(DL_Dxf& dxf, DxfSchreiber& dw, const Folge& punkte, const DL_Attributes& ebene,
+               bool offen = false) {
+    dxf.writePolyline(dw, DL_PolylineData(static_cast<int>(punkte.size()), 0, 0, offen ? 0 : 1),
+                      ebene);
     for (const auto& q : punkte)
         dxf.writeVertex(dw, DL_VertexData(q.x, q.y, 0.0, 0.0));
     dxf.writePolylineEnd(dw);
@@ -212,7 +214,7 @@ std::string DxfText(const Zeichnung& z) {
             Polylinie(dxf, dw, rahmen, attribute(Ebene::Platte));
         }
         for (const Zug& zug : b.zuege)
-            Polylinie(dxf, dw, zug.punkte, attribute(zug.ebene));
+            Polylinie(dxf, dw, zug.punkte, attribute(zug.ebene), zug.offen);
         // Centred on the label's place, which the layout keeps inside the piece.
         for (const Textfeld& t : b.texte)
             dxf.writeText(dw,

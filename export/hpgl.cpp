@@ -79,7 +79,13 @@ std::string HpglText(const Zeichnung& z) {
             text += "PU" + Paar(zug.punkte.front(), u) + ";\nPD";
             for (std::size_t i = 1; i < zug.punkte.size(); ++i)
                 text += Paar(zug.punkte[i], u) + ',';
-            text += Paar(zug.punkte.front(), u) + ";\n";
+            if (!zug.offen)
+                text += Paar(zug.punkte.front(), u) + ';';
+            else if (text.back() == ',')
+                text.back() = ';';
+            else
+                text += ';';
+            text += '\n';
         }
     // Pen 2: the labels, centred on their place. SI takes the cell in cm: capitals hoehe high,
     // a character 0.6 of that wide, the pitch 1.5 widths.

@@ -30,7 +30,8 @@ QString Pfad(const Zug& zug, double spiegelY) {
         befehl = 'L';
     }
     // Z closes with the straight trailing-edge segment when the file leaves it open.
-    d += 'Z';
+    if (!zug.offen)
+        d += 'Z';
     return QString::fromStdString(d);
 }
 

@@ -2,6 +2,7 @@
 // mm, Y upward, each on a named layer. The writers of every format take nothing else.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,24 +16,35 @@ struct ZeichenPunkt {
     double y;
 };
 
-// Closed: the last vertex joins the first, none is repeated.
+// Closed: the last vertex joins the first, none is repeated. Open: drawn as the vertices go
+// (ticks, crosses, a tile of an outline).
 struct Zug {
     Ebene ebene = Ebene::Schnitt;
     std::vector<ZeichenPunkt> punkte;
+    bool offen = false;
 };
 
-// Centred on ort, hoehe mm high; UTF-8.
+enum class Anker { Mitte, ObenLinks };
+
+// At ort, hoehe mm high; UTF-8. Paper keeps the device's font: there hoehe is what it measured.
 struct Textfeld {
     ZeichenPunkt ort{};
     double hoehe = 0;
     std::string text;
     Ebene ebene = Ebene::Beschriftung;
+    Anker anker = Anker::Mitte;
+};
+
+struct Rechteck {
+    double links = 0, unten = 0, rechts = 0, oben = 0;
 };
 
 // A sheet at its place in the drawing; its polylines and texts in the drawing's coordinates.
 struct Blatt {
     double x = 0, y = 0, breite = 0, hoehe = 0;
     bool rahmen = false; // the sheet's edge drawn on the layer Platte
+    // Only this part of the layer Schnitt is shown: a tile of a long outline on paper.
+    std::optional<Rechteck> ausschnitt;
     std::vector<Zug> zuege;
     std::vector<Textfeld> texte;
 };

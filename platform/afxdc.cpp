@@ -40,6 +40,7 @@ public:
     // The current position jumped: the next line starts a new stroke.
     virtual void Bewegt() {}
     virtual void Linie(const CPen& pen, QPoint von, QPoint bis) = 0;
+    virtual void Male(const CDC::Malen&) {}
 };
 
 namespace {
@@ -214,6 +215,16 @@ public:
         m_painter.drawLine(von, bis);
     }
 
+    void Male(const CDC::Malen& malen) override {
+        if (!m_painter.isActive())
+            return;
+        const double proMm = Aufloesung() / 25.4;
+        const QTransform mm = QTransform::fromScale(proMm * m_quer, -proMm * m_laengs) * m_basis;
+        m_painter.save();
+        malen(m_painter, mm, m_basis);
+        m_painter.restore();
+    }
+
 private:
     int Aufloesung() const { return m_geraet->logicalDpiX(); }
     QRect Bereich() const { return m_geraet->pageLayout().paintRectPixels(Aufloesung()); }
@@ -351,6 +362,11 @@ BOOL CDC::LineTo(int x, int y) {
     m_nX = x;
     m_nY = y;
     return m_hDC != nullptr;
+}
+
+void CDC::Male(const Malen& malen) {
+    if (m_hDC)
+        m_hDC->Male(malen);
 }
 
 CClientDC::CClientDC(CWnd* pWnd) {

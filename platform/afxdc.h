@@ -9,7 +9,9 @@
 #include <utility>
 #include <vector>
 
+class QPainter;
 class QPrinter;
+class QTransform;
 
 using COLORREF = std::uint32_t;
 constexpr COLORREF RGB(int r, int g, int b) {
@@ -93,6 +95,11 @@ public:
     void MoveTo(int x, int y);
     // Draws from the current position to (x, y), which becomes the current position.
     BOOL LineTo(int x, int y);
+    // Paints on the current page of a printer, a preview or a PDF with the device's painter: mm
+    // maps logical mm (Y upward, the calibration included) to the page, basis only turns a
+    // landscape page. Does nothing elsewhere.
+    using Malen = std::function<void(QPainter&, const QTransform& mm, const QTransform& basis)>;
+    void Male(const Malen& malen);
 
     HDC m_hDC = nullptr;
 
