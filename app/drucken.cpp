@@ -5,13 +5,15 @@
 #include "app/kalibrierdlg.h"
 
 #include "drawing/seite.h"
-#include "export/umriss.h"
+#include "export/formate.h"
+#include "model/blattplan.h"
 #include "output/druckwerte.h"
 #include "output/schreiben.h"
 #include "platform/afxdc.h"
 #include "profile/text.h"
 #include "res/meldungen.h"
 #include "res/meldungen_ausgabe.h"
+#include "res/meldungen_kommandozeile.h"
 
 #include <cmath>
 #include <optional>
@@ -188,26 +190,38 @@ void CProfilDlg::OnSeitenansicht() {
              {auftrag.datei});
 }
 
-void CProfilDlg::OnExportieren(UINT nIDM) {
+void CProfilDlg::OnExportieren() {
     Auftrag auftrag =
         FeldAuftrag(m_profil, m_strDatei, m_strKommentar, m_strProfillaenge, m_strProfildicke);
     const auto umriss = UmrissOderGesagt(*this, auftrag);
     if (!umriss)
         return;
-    const bool svg = nIDM == IDM_ALS_SVG;
-    const CString vorschlag = AusgabeVorschlag(svg ? ".svg" : ".dxf");
-    CFileDialog dlgDatei(
-        FALSE, svg ? "svg" : "dxf", vorschlag.GetString(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-        svg ? "SVG-Dateien|*.svg|Alle Dateien|*||" : "DXF-Dateien|*.dxf|Alle Dateien|*||", this);
+    Exportieren(this, ".svg", EinzelZeichnung(*umriss, auftrag.name), {auftrag.datei});
+}
+
+void CProfilDlg::Exportieren(CWnd* pWnd, const char* endung, const Zeichnung& zeichnung,
+                             const std::vector<std::string>& eingaben) {
+    const std::string filter = ExportFilter();
+    // A name typed without an extension gets the first format's.
+    const std::string_view vorgabe =
+        std::string_view(endung).substr(std::string_view(endung).rfind('.') + 1);
+    CFileDialog dlgDatei(FALSE, std::string(vorgabe).c_str(), AusgabeVorschlag(endung).GetString(),
+                         OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter.c_str(), pWnd);
     if (dlgDatei.DoModal() != IDOK)
         return;
+    const std::string datei = dlgDatei.GetPathName().GetString();
+    const Format* format = FormatZuDatei(datei);
+    if (!format || format->traeger != Traeger::Blatt) {
+        pWnd->MessageBox(CString(Meldung(meldung::kEndungUnbekannt, {datei, BekannteEndungen()})));
+        return;
+    }
     AusgabeMerken(dlgDatei.GetPathName());
-    const std::string inhalt =
-        svg ? SvgText(*umriss, auftrag.name) : DxfText(*umriss, auftrag.name);
-    const std::string fehler =
-        SchreibeDatei(DateiPfadKodiert(dlgDatei.GetPathName()), inhalt, {auftrag.datei});
+    const std::string inhalt = format->schreiber(zeichnung);
+    std::string fehler = PruefeAusgabeGroesse({inhalt.size()});
+    if (fehler.empty())
+        fehler = SchreibeDatei(DateiPfadKodiert(dlgDatei.GetPathName()), inhalt, eingaben);
     if (!fehler.empty())
-        MessageBox(CString(fehler));
+        pWnd->MessageBox(CString(fehler));
 }
 
 void CProfilDlg::OnKalibrieren() {

@@ -136,10 +136,10 @@ BOOL CProfilDlg::OnInitDialog() {
         if (strZuletzt.LoadString(IDS_ZULETZT) && m_menuZuletzt.CreatePopupMenu())
             pSysMenu->AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(m_menuZuletzt.m_hMenu),
                                  strZuletzt.GetString());
-        for (const auto& [nIDS, nIDM] :
-             {std::pair{IDS_SEITENANSICHT, IDM_SEITENANSICHT}, std::pair{IDS_ALS_SVG, IDM_ALS_SVG},
-              std::pair{IDS_ALS_DXF, IDM_ALS_DXF}, std::pair{IDS_RIPPENSATZ, IDM_RIPPENSATZ},
-              std::pair{IDS_KALIBRIEREN, IDM_KALIBRIEREN}}) {
+        for (const auto& [nIDS, nIDM] : {std::pair{IDS_SEITENANSICHT, IDM_SEITENANSICHT},
+                                         std::pair{IDS_EXPORTIEREN, IDM_EXPORTIEREN},
+                                         std::pair{IDS_RIPPENSATZ, IDM_RIPPENSATZ},
+                                         std::pair{IDS_KALIBRIEREN, IDM_KALIBRIEREN}}) {
             CString strEintrag;
             if (strEintrag.LoadString(nIDS))
                 pSysMenu->AppendMenu(MF_STRING, nIDM, strEintrag.GetString());
@@ -225,7 +225,7 @@ void CProfilDlg::MenueAktualisieren() {
     if (pSysMenu == nullptr)
         return;
     const UINT nZustand = MF_BYCOMMAND | (m_profil.punkte.ende >= 2 ? MF_ENABLED : MF_GRAYED);
-    for (const UINT nIDM : {IDM_SEITENANSICHT, IDM_ALS_SVG, IDM_ALS_DXF, IDM_RIPPENSATZ})
+    for (const UINT nIDM : {IDM_SEITENANSICHT, IDM_EXPORTIEREN, IDM_RIPPENSATZ})
         pSysMenu->EnableMenuItem(nIDM, nZustand);
 
     if (m_menuZuletzt.m_hMenu == nullptr)
@@ -288,9 +288,8 @@ void CProfilDlg::OnSysCommand(UINT nID, LPARAM lParam) {
         dlgSatz.DoModal();
         break;
     }
-    case IDM_ALS_SVG:
-    case IDM_ALS_DXF:
-        OnExportieren(nID & 0xFFF0);
+    case IDM_EXPORTIEREN:
+        OnExportieren();
         break;
     default:
         CDialog::OnSysCommand(nID, lParam);

@@ -61,6 +61,10 @@ public:
     // The same printout in the toolkit's preview, calibrated for its printer.
     void Vorschau(CWnd* pWnd, const char* endung, const std::function<Druck(const CDC&)>& planen,
                   const std::vector<std::string>& eingaben);
+    // The export command of every window: the file dialog offering the cutter formats and the
+    // profile's name with endung, the format from the chosen name, the drawing in that format.
+    void Exportieren(CWnd* pWnd, const char* endung, const Zeichnung& zeichnung,
+                     const std::vector<std::string>& eingaben);
     // Remembers the folder of a file the user chose for an output; empty changes nothing.
     void AusgabeMerken(const CString& strPfad);
 
@@ -90,7 +94,7 @@ protected:
     // Prints the calibration page, asks for the measured bars and keeps the correction for
     // that printer; later printouts on it are corrected.
     void OnKalibrieren();
-    void OnExportieren(UINT nIDM);
+    void OnExportieren();
 
     // The file dialog in the last folder; then loads the chosen file.
     void DateiWaehlen(std::optional<ProfilFormat> format);

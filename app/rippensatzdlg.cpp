@@ -4,9 +4,9 @@
 #include "app/einstellungen.h"
 #include "app/profildlg.h"
 #include "drawing/seite.h"
-#include "export/umriss.h"
 #include "geometry/punkte.h"
 #include "geometry/seitenplan.h"
+#include "model/blattplan.h"
 #include "output/druckwerte.h"
 #include "output/schreiben.h"
 #include "platform/afxdc.h"
@@ -184,8 +184,7 @@ MessageMap CRippensatzDlg::GetMessageMap() const {
         {WM_COMMAND, BN_CLICKED, IDC_RS_SPITZE_WEG, Handler(&CRippensatzDlg::OnSpitzeEntfernen)},
         {WM_COMMAND, BN_CLICKED, IDC_RS_SEITENANSICHT, Handler(&CRippensatzDlg::OnSeitenansicht)},
         {WM_COMMAND, BN_CLICKED, IDC_RS_DRUCKEN, Handler(&CRippensatzDlg::OnDrucken)},
-        {WM_COMMAND, BN_CLICKED, IDC_RS_SVG, Handler(&CRippensatzDlg::OnSvg)},
-        {WM_COMMAND, BN_CLICKED, IDC_RS_DXF, Handler(&CRippensatzDlg::OnDxf)},
+        {WM_COMMAND, BN_CLICKED, IDC_RS_EXPORTIEREN, Handler(&CRippensatzDlg::OnExportieren)},
     };
     return eintraege;
 }
@@ -417,15 +416,7 @@ void CRippensatzDlg::OnSeitenansicht() {
         this, "_rippen.pdf", [&](const CDC& dc) { return PlaneDruck(dc, *teile); }, Eingaben());
 }
 
-void CRippensatzDlg::OnSvg() {
-    Exportieren(true);
-}
-
-void CRippensatzDlg::OnDxf() {
-    Exportieren(false);
-}
-
-void CRippensatzDlg::Exportieren(bool svg) {
+void CRippensatzDlg::OnExportieren() {
     Rippenjob job;
     const auto teile = TeileOderGesagt(job);
     if (!teile)
@@ -436,20 +427,8 @@ void CRippensatzDlg::Exportieren(bool svg) {
         Abgelehnt(anordnung.fehler);
         return;
     }
-    const CString vorschlag = m_haupt.AusgabeVorschlag(svg ? "_rippen.svg" : "_rippen.dxf");
-    CFileDialog dlgDatei(
-        FALSE, svg ? "svg" : "dxf", vorschlag.GetString(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-        svg ? "SVG-Dateien|*.svg|Alle Dateien|*||" : "DXF-Dateien|*.dxf|Alle Dateien|*||", this);
-    if (dlgDatei.DoModal() != IDOK)
-        return;
-    m_haupt.AusgabeMerken(dlgDatei.GetPathName());
-    const std::string inhalt = svg ? SatzSvgText(anordnung, job.platteBreite, job.platteHoehe)
-                                   : SatzDxfText(anordnung, job.platteBreite, job.platteHoehe);
-    std::string fehler = PruefeAusgabeGroesse({inhalt.size()});
-    if (fehler.empty())
-        fehler = SchreibeDatei(DateiPfadKodiert(dlgDatei.GetPathName()), inhalt, Eingaben());
-    if (!fehler.empty())
-        MessageBox(CString(fehler));
+    m_haupt.Exportieren(this, "_rippen.svg",
+                        SatzZeichnung(anordnung, job.platteBreite, job.platteHoehe), Eingaben());
 }
 
 std::string CRippensatzDlg::SpitzeLaden(const CString& strPfad, std::string& warnung) {

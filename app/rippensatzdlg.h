@@ -64,8 +64,7 @@ protected:
     void OnSpitzeEntfernen();
     void OnSeitenansicht();
     void OnDrucken();
-    void OnSvg();
-    void OnDxf();
+    void OnExportieren();
 
 private:
     // The job the fields describe; "" or why a value is refused, with m_nAbgelehnt set. zeilen
@@ -81,7 +80,6 @@ private:
     std::optional<Rippenteile> TeileOderGesagt(Rippenjob& job);
     // Says why under the frame and in a message box, then puts the focus on the field to correct.
     void Abgelehnt(const std::string& fehler);
-    void Exportieren(bool svg);
     // The files the outputs must not overwrite.
     std::vector<std::string> Eingaben() const;
     // "" when loaded as the tip profile; the main window's profile stays the root's.

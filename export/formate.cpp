@@ -14,28 +14,28 @@ constexpr Format kFormate[] = {
     {"PDF",
      "pdf",
      {".pdf", ""},
-     "PDF-Dateien|*.pdf|Alle Dateien|*||",
+     "PDF-Dateien|*.pdf",
      "den Ausdruck als PDF schreiben, ohne Fenster",
      Traeger::Papier,
      nullptr},
     {"SVG",
      "svg",
      {".svg", ""},
-     "SVG-Dateien|*.svg|Alle Dateien|*||",
+     "SVG-Dateien|*.svg",
      "den Umriss als SVG schreiben (Laser, Schneideplotter)",
      Traeger::Blatt,
      SvgText},
     {"DXF",
      "dxf",
      {".dxf", ""},
-     "DXF-Dateien|*.dxf|Alle Dateien|*||",
+     "DXF-Dateien|*.dxf",
      "den Umriss als DXF schreiben (CAD, Fräse)",
      Traeger::Blatt,
      DxfText},
     {"HPGL",
      "hpgl",
      {".plt", ".hpgl"},
-     "HPGL-Dateien|*.plt;*.hpgl|Alle Dateien|*||",
+     "HPGL-Dateien|*.plt;*.hpgl",
      "den Umriss als HPGL schreiben (Stift- und Schneideplotter)",
      Traeger::Blatt,
      HpglText},
@@ -72,6 +72,14 @@ const Format* FormatZuOption(std::string_view option) {
         if (f.option == option)
             return &f;
     return nullptr;
+}
+
+std::string ExportFilter() {
+    std::string filter;
+    for (const Format& f : kFormate)
+        if (f.traeger == Traeger::Blatt)
+            filter.append(f.filter).append("|");
+    return filter + "Alle Dateien|*||";
 }
 
 std::string BekannteEndungen() {

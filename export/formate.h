@@ -18,7 +18,7 @@ struct Format {
     std::string_view name;                    // "SVG"
     std::string_view option;                  // the shorthand without dashes: "svg"
     std::array<std::string_view, 2> endungen; // ".svg"; the first is offered, "" fills up
-    std::string_view filter;                  // "SVG-Dateien|*.svg|Alle Dateien|*||"
+    std::string_view filter;                  // the file dialog's "SVG-Dateien|*.svg"
     std::string_view hilfe;                   // the help's description of the shorthand
     Traeger traeger;
     std::string (*schreiber)(const Zeichnung&); // null for Papier
@@ -31,6 +31,9 @@ const Format* FormatZuDatei(std::string_view datei);
 
 // The format of this shorthand ("svg"); null when there is none.
 const Format* FormatZuOption(std::string_view option);
+
+// The export dialog's filters: every cutter format, then all files.
+std::string ExportFilter();
 
 // ".pdf, .svg, .dxf, ...": every known extension, for a refusal.
 std::string BekannteEndungen();

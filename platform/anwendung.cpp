@@ -14,6 +14,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMap>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -452,6 +453,12 @@ int CFileDialog::DoModal() {
         dlg.setNameFilters(Filter(AlsQString(m_strFilter)));
     if (!m_strEndung.IsEmpty())
         dlg.setDefaultSuffix(AlsQString(m_strEndung));
+    // A name typed without an extension gets the one of the format chosen in the list.
+    QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg](const QString& filter) {
+        static const QRegularExpression endung(QStringLiteral(R"(\*\.(\w+))"));
+        if (const QRegularExpressionMatch m = endung.match(filter); m.hasMatch())
+            dlg.setDefaultSuffix(m.captured(1));
+    });
     if (!m_ofn.lpstrInitialDir.IsEmpty())
         dlg.setDirectory(AlsQString(m_ofn.lpstrInitialDir));
     if (!m_strName.IsEmpty())

@@ -118,8 +118,7 @@ constexpr SteuerVorlage kRippensatz[] = {
     {IDC_RS_MELDUNG, Static, "", 130, 207, 292, 18, SS_LEFT},
     {IDC_RS_SEITENANSICHT, Button, "Seiten&ansicht", 7, 232, 60, 14, BS_PUSHBUTTON | WS_TABSTOP},
     {IDC_RS_DRUCKEN, Button, "&Drucken", 71, 232, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
-    {IDC_RS_SVG, Button, "Als &SVG speichern…", 125, 232, 75, 14, BS_PUSHBUTTON | WS_TABSTOP},
-    {IDC_RS_DXF, Button, "Als D&XF speichern…", 204, 232, 75, 14, BS_PUSHBUTTON | WS_TABSTOP},
+    {IDC_RS_EXPORTIEREN, Button, "&Exportieren…", 125, 232, 60, 14, BS_PUSHBUTTON | WS_TABSTOP},
     {IDCANCEL, Button, "Schließen", 372, 232, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
 };
 

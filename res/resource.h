@@ -5,8 +5,7 @@
 #define IDS_INFO 101
 #define IDD_PROFIL 102
 #define IDS_SEITENANSICHT 103
-#define IDS_ALS_SVG 104
-#define IDS_ALS_DXF 105
+#define IDS_EXPORTIEREN 104
 #define IDS_ZULETZT 106
 #define IDS_ZULETZT_LEER 107
 #define IDS_DATEI_WEG 108
@@ -58,8 +57,7 @@
 #define IDC_RS_MELDUNG 1032
 #define IDC_RS_SEITENANSICHT 1033
 #define IDC_RS_DRUCKEN 1034
-#define IDC_RS_SVG 1035
-#define IDC_RS_DXF 1036
+#define IDC_RS_EXPORTIEREN 1035
 #define IDC_RS_DICKE 1037
 // Spar row i (from 0): its place, width, depth and bottom box at these ids + 4 i.
 #define IDC_RS_HOLM_ORT 1040
@@ -72,8 +70,7 @@
 
 #define IDM_INFO 0x0010
 #define IDM_SEITENANSICHT 0x0020
-#define IDM_ALS_SVG 0x0030
-#define IDM_ALS_DXF 0x0040
+#define IDM_EXPORTIEREN 0x0030
 #define IDM_RIPPENSATZ 0x0050
 #define IDM_KALIBRIEREN 0x0060
 // The recent files: system commands keep their low four bits clear, so one id every 16.

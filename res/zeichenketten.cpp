@@ -12,14 +12,13 @@ struct Zeichenkette {
 constexpr Zeichenkette kZeichenketten[] = {
     {IDS_INFO, "Inf&o über Kestrun1…"},
     {IDS_SEITENANSICHT, "Seiten&ansicht…\tStrg+Umschalt+P"},
-    {IDS_ALS_SVG, "Als S&VG speichern…"},
+    {IDS_EXPORTIEREN, "&Exportieren…"},
     {IDS_OEFFNEN, "Öffnen"},
     {IDS_SPEICHERN_UNTER, "Speichern unter"},
     {IDS_SCHLIESSEN, "&Schließen\tAlt+F4"},
     {IDS_GANZE_ZAHL, "Bitte geben Sie eine ganze Zahl ein."},
     {IDS_SEITENANSICHT_TITEL, "Seitenansicht"},
     {IDS_KALIBRIEREN, "Drucker &kalibrieren…"},
-    {IDS_ALS_DXF, "Als &DXF speichern…"},
     {IDS_ZULETZT, "&Zuletzt geöffnet"},
     {IDS_ZULETZT_LEER, "(keine)"},
     {IDS_DATEI_WEG, "Die Datei „%1“ gibt es nicht mehr; sie wird aus der Liste „Zuletzt "

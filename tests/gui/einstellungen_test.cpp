@@ -175,7 +175,7 @@ TEST_F(Gedaechtnis, ZuletztGeoeffnetLaedtUndVergisstVerschwundene) {
 }
 
 TEST_F(Gedaechtnis, TastenkuerzelUndGesperrteEintraege) {
-    for (unsigned id : {IDM_SEITENANSICHT, IDM_ALS_SVG, IDM_ALS_DXF}) {
+    for (unsigned id : {IDM_SEITENANSICHT, IDM_EXPORTIEREN}) {
         ASSERT_NE(Eintrag(id), nullptr);
         EXPECT_FALSE(Eintrag(id)->isEnabled()) << id;
     }
@@ -186,7 +186,7 @@ TEST_F(Gedaechtnis, TastenkuerzelUndGesperrteEintraege) {
     Aktiv();
     EXPECT_TRUE(C<QRadioButton>(IDC_WERTE)->isChecked());
     EXPECT_EQ(Text(IDC_ANZAHL), "5");
-    for (unsigned id : {IDM_SEITENANSICHT, IDM_ALS_SVG, IDM_ALS_DXF})
+    for (unsigned id : {IDM_SEITENANSICHT, IDM_EXPORTIEREN})
         EXPECT_TRUE(Eintrag(id)->isEnabled()) << id;
 
     const struct {
@@ -248,7 +248,7 @@ TEST_F(Gedaechtnis, AusgabenHeissenWieDasProfilImLetztenAusgabeordner) {
     });
     Aktiv();
     ASSERT_NE(Kontextmenue(), nullptr);
-    Taste(QApplication::activePopupWidget(), Qt::Key_V);
+    Taste(QApplication::activePopupWidget(), Qt::Key_E);
     EXPECT_EQ(angeboten, erwartet(".svg"));
     EXPECT_TRUE(QFile::exists(anderswo.filePath("x.svg")));
     EXPECT_EQ(Einstellungen()->value("Ordner/Ausgabe").toString(), anderswo.path());

@@ -5,8 +5,11 @@
 #include "platform/fenster_p.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QProcess>
@@ -374,6 +377,78 @@ TEST_F(Rippensatz, HolmOhneOrtBleibtWeg) {
         EXPECT_EQ(T(satz, IDC_RS_HOLM_ORT), "");
         EXPECT_EQ(Umrisse(satz), 2);
     });
+}
+
+} // namespace
+
+namespace {
+
+// One export command in each window: the file dialog offers every cutter format, the name's
+// extension picks the writer, and a name without one gets the extension of the chosen filter.
+TEST_F(Rippensatz, ExportierenWaehltDasFormatNachDerEndung) {
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
+    const struct {
+        const char* name;
+        const char* filter; // chosen in the dialog's list, or none
+        const char* datei;  // written, or none when refused
+        const char* anfang;
+    } faelle[] = {
+        {"a.svg", nullptr, "a.svg", "<?xml"}, {"b.DXF", nullptr, "b.DXF", "999\ndxflib"},
+        {"c.hpgl", nullptr, "c.hpgl", "IN;"}, {"d", "HPGL-Dateien (*.plt *.hpgl)", "d.plt", "IN;"},
+        {"e.txt", nullptr, nullptr, nullptr}, {"f.pdf", nullptr, nullptr, nullptr},
+    };
+    for (const auto& f : faelle) {
+        QStringList filter;
+        std::vector<std::pair<QString, QString>> meldungen;
+        Oeffnen([&](QWidget* satz) {
+            Eintippen(satz, IDC_RS_WURZEL, "200");
+            Eintippen(satz, IDC_RS_SPITZE, "120");
+            Eintippen(satz, IDC_RS_ANZAHL, "3");
+            Beantworter b;
+            b.Dazu([&](QWidget* w) {
+                auto* dlg = qobject_cast<QFileDialog*>(w);
+                ASSERT_NE(dlg, nullptr);
+                filter = dlg->nameFilters();
+                if (f.filter) {
+                    auto* liste = dlg->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+                    ASSERT_NE(liste, nullptr);
+                    liste->setCurrentIndex(liste->findText(QString::fromUtf8(f.filter)));
+                    // What a click in the list sends.
+                    emit liste->activated(liste->currentIndex());
+                    emit liste->textActivated(liste->currentText());
+                    // The offered name follows the chosen format; typed over, it is replaced.
+                    auto* name = dlg->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                    ASSERT_NE(name, nullptr);
+                    EXPECT_EQ(name->text(), "naca2412_rippen.plt");
+                    name->selectAll();
+                }
+                Beantworter::DateiEintippen(m_dir.filePath(QString::fromUtf8(f.name)))(w);
+            });
+            if (!f.datei)
+                b.Bestaetigen();
+            KlickAuf(F(satz, IDC_RS_EXPORTIEREN));
+            meldungen = b.meldungen;
+        });
+        EXPECT_EQ(filter, QStringList({"SVG-Dateien (*.svg)", "DXF-Dateien (*.dxf)",
+                                       "HPGL-Dateien (*.plt *.hpgl)", "Alle Dateien (*)"}));
+        if (!f.datei) {
+            ASSERT_EQ(meldungen.size(), 1u) << f.name;
+            EXPECT_TRUE(meldungen[0].second.startsWith("Das Format der Ausgabe „"))
+                << meldungen[0].second.toStdString();
+            EXPECT_FALSE(QFile::exists(m_dir.filePath(QString::fromUtf8(f.name))));
+            continue;
+        }
+        QFile datei(m_dir.filePath(QString::fromUtf8(f.datei)));
+        ASSERT_TRUE(datei.open(QIODevice::ReadOnly)) << f.datei;
+        EXPECT_TRUE(datei.readAll().startsWith(f.anfang)) << f.datei;
+    }
+    // The main window's entry writes the single outline the same way.
+    Beantworter b;
+    b.Datei(m_dir.filePath("einzeln.plt"));
+    Eintrag(IDM_EXPORTIEREN)->trigger();
+    QFile einzeln(m_dir.filePath("einzeln.plt"));
+    ASSERT_TRUE(einzeln.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(einzeln.readAll().startsWith("IN;"));
 }
 
 } // namespace
