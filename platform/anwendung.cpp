@@ -1,4 +1,5 @@
 // The application object, its start, and the common file dialog.
+#include "output/ini.h"
 #include "output/schreiben.h"
 #include "platform/fenster_p.h"
 #include "profile/text.h"
@@ -16,9 +17,7 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
 
@@ -124,42 +123,19 @@ bool GleicherStand(const struct stat& a, const struct stat& b) {
 
 using Werte = QMap<QString, QVariant>;
 
-// The toolkit's INI layout, read and written through a private file that lives only for the
-// call, so that the settings file keeps its layout and nothing is left when the program is
-// killed later.
+// The file's texts; values of any other kind never came from the program.
 Werte AlsWerte(const QByteArray& inhalt) {
     Werte werte;
-    const QTemporaryDir ordner;
-    QFile kopie(ordner.filePath(QStringLiteral("e.conf")));
-    if (!ordner.isValid() || !kopie.open(QIODevice::WriteOnly) ||
-        kopie.write(inhalt) != inhalt.size())
-        return werte;
-    kopie.close();
-    const QSettings ini(kopie.fileName(), QSettings::IniFormat);
-    for (const QString& schluessel : ini.allKeys())
-        werte.insert(schluessel, ini.value(schluessel));
+    for (const auto& [schluessel, wert] : LiesIni(std::string_view(inhalt.data(), inhalt.size())))
+        werte.insert(QString::fromStdString(schluessel), QString::fromStdString(wert));
     return werte;
 }
 
-std::optional<QByteArray> AlsIni(const Werte& werte) {
-    if (werte.isEmpty())
-        return QByteArray();
-    const QTemporaryDir ordner;
-    if (!ordner.isValid())
-        return std::nullopt;
-    const QString kopie = ordner.filePath(QStringLiteral("e.conf"));
-    {
-        QSettings ini(kopie, QSettings::IniFormat);
-        for (auto i = werte.cbegin(); i != werte.cend(); ++i)
-            ini.setValue(i.key(), i.value());
-        ini.sync();
-        if (ini.status() != QSettings::NoError)
-            return std::nullopt;
-    }
-    QFile datei(kopie);
-    if (!datei.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return datei.readAll();
+QByteArray AlsIni(const Werte& werte) {
+    IniWerte ini;
+    for (auto i = werte.cbegin(); i != werte.cend(); ++i)
+        ini[i.key().toStdString()] = i.value().toString().toStdString();
+    return QByteArray::fromStdString(IniText(ini));
 }
 
 // One change: a value, or none to remove the key and, as the toolkit does, the group of that
@@ -244,12 +220,10 @@ void Einstellungsspeicher::Speichern() {
     if (m_gesperrt)
         return;
     const std::string pfad = QFile::encodeName(m_datei).toStdString();
-    const std::optional<QByteArray> inhalt = AlsIni(m_werte);
+    const QByteArray inhalt = AlsIni(m_werte);
     // The desktop's folder for settings may not exist yet.
     QDir().mkpath(QFileInfo(m_datei).absolutePath());
-    const std::string fehler =
-        inhalt ? SchreibeDatei(pfad, std::string_view(inhalt->data(), inhalt->size()))
-               : Meldung(meldung::kZielNichtSchreibbar, {AlsUtf8(pfad), std::strerror(EIO)});
+    const std::string fehler = SchreibeDatei(pfad, std::string_view(inhalt.data(), inhalt.size()));
     if (!fehler.empty())
         EinstellungMelden(Meldung(meldung::kEinstellungenNichtGespeichert, {fehler}));
     m_da = ::stat(pfad.c_str(), &m_stand) == 0;
