@@ -194,7 +194,7 @@ with tempfile.TemporaryDirectory() as tmp:
     # The help lists every format's shorthand and the known extensions.
     r = lauf("--help")
     pruefe(r.returncode == 0 and "--ausgabe DATEI" in r.stdout, "--help: --ausgabe")
-    for endung in (".pdf", ".svg", ".dxf", ".plt"):
+    for endung in (".pdf", ".svg", ".dxf", ".plt", ".ngc"):
         pruefe(f"  --{KURZ[endung]} AUSGABE{endung}" in r.stdout, f"--help: {endung}")
     pruefe(".plt, .hpgl" in r.stdout, "--help: the extensions")
 
