@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Foam cores as G-code, read by LinuxCNC's own interpreter (the Python module gcode of
 linuxcnc-uspace): the wire path projected from the towers back onto both faces lies within
-0.05 mm of the kerf outlines shapely computes from the airfoil files, never inside them; both
+0.01 mm of the kerf outlines shapely computes from the airfoil files, never inside them; both
 faces reach leading and trailing edge on the same line; with G93 the faster face moves at the
 feed. Then the refusals, each with its exit code and words, and nothing written.
 
@@ -170,10 +170,10 @@ with tempfile.TemporaryDirectory() as tmp:
             schnitt = LineString(punkte[auf_rand[0]:auf_rand[-1] + 1])
             innen = umriss.buffer(kerf / 2 - 0.005, resolution=256) if kerf else umriss.buffer(-0.005)
             aussen = max(rand.exterior.distance(Point(q)) for q in dicht(list(schnitt.coords)))
-            pruefe(aussen <= 0.05, f"{name} z={z}: path {aussen:.4f} mm off the kerf line")
+            pruefe(aussen <= 0.01, f"{name} z={z}: path {aussen:.4f} mm off the kerf line")
             pruefe(not schnitt.intersects(innen), f"{name} z={z}: path inside the kerf line")
             luecke = max(schnitt.distance(Point(q)) for q in dicht(list(rand.exterior.coords)))
-            pruefe(luecke <= 0.05, f"{name} z={z}: kerf line {luecke:.4f} mm from the path")
+            pruefe(luecke <= 0.01, f"{name} z={z}: kerf line {luecke:.4f} mm from the path")
             wege.append((auf_rand[0], punkte[auf_rand[0]:auf_rand[-1] + 1]))
         # Leading and trailing edge (least and greatest X along each face's own chord) of
         # both faces at the end of one line.
