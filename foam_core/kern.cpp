@@ -136,7 +136,10 @@ using Paar = std::pair<RippenPunkt, RippenPunkt>;
 // other surface's point at that station is interpolated on its piece. Leading and trailing edge
 // are the first and the last pair.
 std::vector<Paar> Gepaart(const Flaeche& a, const Flaeche& b) {
+    // A surface already at its end waits there while the other takes its last vertices.
     auto bei = [](const Flaeche& f, std::size_t i, double s) {
+        if (i + 1 >= f.punkte.size())
+            return f.punkte.back();
         const double s0 = f.station[i], s1 = f.station[i + 1];
         const double t = s1 > s0 ? (s - s0) / (s1 - s0) : 0;
         const RippenPunkt& p = f.punkte[i];
