@@ -259,10 +259,19 @@ int KernExportieren(const std::string& datei, std::optional<ProfilFormat> format
         Melde(kern.fehler);
         return 1;
     }
+    std::string pdf;
+    if (aus.Papier())
+        if (const std::string grund =
+                MitAnwendung([&] { return PdfDokument(aus.seite, KernSchablonen(kern), pdf); });
+            !grund.empty()) {
+            Melde(grund);
+            return 1;
+        }
     std::vector<Ausgabedatei> dateien;
     std::vector<std::size_t> groessen;
     for (const Ziel& z : aus.ziele) {
-        dateien.push_back({z.datei, z.format->drahtschreiber(kern)});
+        dateien.push_back(
+            {z.datei, z.format->traeger == Traeger::Papier ? pdf : z.format->drahtschreiber(kern)});
         groessen.push_back(dateien.back().inhalt.size());
     }
     std::string grund = PruefeAusgabeGroesse(groessen);
@@ -566,15 +575,15 @@ Befehl Rippenbefehl(const Optionen& o, Befehl b) {
     return b;
 }
 
-// A foam core: G-code outputs only, which options go together, and their values as typed.
+// A foam core: G-code and the templates' PDF only, which options go together, and their values
+// as typed.
 Befehl Kernbefehl(const Optionen& o, Befehl b) {
     const QCommandLineParser& p = o.parser;
     if (std::any_of(b.aus.ziele.begin(), b.aus.ziele.end(),
-                    [](const Ziel& z) { return z.format->traeger != Traeger::Draht; }))
+                    [](const Ziel& z) { return z.format->traeger == Traeger::Blatt; }))
         return Falsch(meldung::kKernNurGcode);
-    for (const QCommandLineOption* f :
-         {&o.laenge, &o.seite, &o.normieren, &o.rippen, &o.beplankung, &o.holm, &o.nasenleiste,
-          &o.endleiste, &o.glaetten, &o.platte})
+    for (const QCommandLineOption* f : {&o.laenge, &o.normieren, &o.rippen, &o.beplankung, &o.holm,
+                                        &o.nasenleiste, &o.endleiste, &o.glaetten, &o.platte})
         if (p.isSet(*f))
             return Falsch(meldung::kKernFremdeOption);
     if (!p.isSet(o.wurzel) || !p.isSet(o.spitze) || !p.isSet(o.spannweite))
@@ -638,8 +647,10 @@ Befehl BefehlLesen(int argc, char** argv) {
     b.aus.seite = Bytes(parser.value(o.seite));
     if (std::string fehler = Ziele(o, b); !fehler.empty())
         return Falsch(fehler);
+    // G-code makes a core; so do the core's options with nothing but paper, the templates.
     if (std::any_of(b.aus.ziele.begin(), b.aus.ziele.end(),
-                    [](const Ziel& z) { return z.format->traeger == Traeger::Draht; }))
+                    [](const Ziel& z) { return z.format->traeger == Traeger::Draht; }) ||
+        (o.Kernart() && !b.aus.Blaetter()))
         return Kernbefehl(o, std::move(b));
     if (o.Kernart())
         return Falsch(meldung::kKernOptionOhneGcode);

@@ -275,6 +275,22 @@ Kern BaueKern(const Linienzug& wurzelUmriss, const Linienzug& spitzeUmriss, cons
     Kern k;
     k.werte = w;
     k.stationen = paare.size();
+    for (const auto& [umriss, schnitt, ziel] :
+         {std::tuple{&wurzel, w.schnittWurzel, &k.wurzelSchnitt},
+          std::tuple{&spitze, w.schnittSpitze, &k.spitzeSchnitt}}) {
+        if (schnitt > 0)
+            *ziel = Versetzt(*umriss, schnitt / 2);
+    }
+    k.wurzelUmriss = wurzel;
+    k.spitzeUmriss = spitze;
+    for (RippenPunkt& p : k.wurzelUmriss)
+        p = aufWurzel(p);
+    for (RippenPunkt& p : k.wurzelSchnitt)
+        p = aufWurzel(p);
+    for (RippenPunkt& p : k.spitzeUmriss)
+        p = aufSpitze(p);
+    for (RippenPunkt& p : k.spitzeSchnitt)
+        p = aufSpitze(p);
     std::vector<Drahtpunkt> profil;
     double obenW = -1e300, obenS = -1e300;
     for (const auto& [r, t] : paare) {
@@ -299,6 +315,52 @@ Kern BaueKern(const Linienzug& wurzelUmriss, const Linienzug& spitzeUmriss, cons
     if (std::string fehler = VerfahrwegFehler(k.weg, w); !fehler.empty())
         return Abgelehnt(std::move(fehler));
     return k;
+}
+
+namespace {
+
+// The outline from its trailing edge round and back, then over to the kerf line's trailing edge
+// and round that: the printout's one line draws both, the short join twice.
+Linienzug Schablone(const Linienzug& umriss, const Linienzug& schnitt) {
+    auto hinten = [](const Linienzug& l) {
+        return static_cast<std::size_t>(
+            std::max_element(l.begin(), l.end(), [](auto& a, auto& b) { return a.x < b.x; }) -
+            l.begin());
+    };
+    Linienzug aus;
+    for (const Linienzug* l : {&umriss, &schnitt}) {
+        if (l->empty())
+            continue;
+        const std::size_t anfang = hinten(*l);
+        for (std::size_t i = 0; i <= l->size(); ++i)
+            aus.push_back((*l)[(anfang + i) % l->size()]);
+    }
+    return aus;
+}
+
+} // namespace
+
+Rippenteile KernSchablonen(const Kern& k) {
+    Rippenteile t;
+    t.datei = k.wurzelDatei;
+    t.kopf = Meldung(meldung::kSchablonenKopf, {k.wurzelName, k.spitzeName});
+    t.werte = Meldung(meldung::kSchablonenWerte, {Mm(k.werte.spannweite), Mm(k.werte.schnittWurzel),
+                                                  Mm(k.werte.schnittSpitze)});
+    const std::tuple<const Linienzug*, const Linienzug*, double, std::string_view, std::string>
+        flaechen[] = {
+            {&k.wurzelUmriss, &k.wurzelSchnitt, k.werte.wurzel, meldung::kWurzel, k.wurzelName},
+            {&k.spitzeUmriss, &k.spitzeSchnitt, k.werte.spitze, meldung::kSpitze, k.spitzeName}};
+    int nummer = 0;
+    for (const auto& [umriss, schnitt, tiefe, name, profil] : flaechen) {
+        Rippe r;
+        r.nummer = ++nummer;
+        r.laenge = tiefe;
+        r.umriss = Schablone(*umriss, *schnitt);
+        r.beschriftung = Meldung(meldung::kSchablonenName, {name, Mm(tiefe)});
+        r.profilname = profil;
+        t.rippen.push_back(std::move(r));
+    }
+    return t;
 }
 
 namespace {

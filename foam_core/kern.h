@@ -47,6 +47,8 @@ struct Kern {
     std::vector<Drahtpunkt> weg;
     std::size_t stationen = 0; // paired points of the airfoil on each face
     std::string fehler;        // German, for the user; weg is empty then
+    // Each face's outline and kerf line as they lie on it, mm, for the paper templates.
+    Linienzug wurzelUmriss, wurzelSchnitt, spitzeUmriss, spitzeSchnitt;
 };
 
 // The job every foam-core output shares: the profiles checked as any output checks them, the
@@ -62,6 +64,11 @@ Kern PruefeKern(const KernAuftrag& auftrag);
 
 // The path from two outlines in mm (any start and sense, leading edge at their least X).
 Kern BaueKern(const Linienzug& wurzel, const Linienzug& spitze, const KernWerte& werte);
+
+// The root and the tip template for paper, as the rib printout draws ribs: each face's outline
+// and, with a kerf, its kerf line, joined at the trailing edge so that one line draws both;
+// labelled "Wurzel"/"Spitze" with the chord, the header naming both airfoils.
+Rippenteile KernSchablonen(const Kern& kern);
 
 // The G-code of a built core: header, G21 G90 G93|G94, heat, every line G1, M5, M2. Numbers
 // are written with a point, whatever the locale.

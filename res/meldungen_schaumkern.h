@@ -78,20 +78,30 @@ inline constexpr std::string_view kHilfeSchaumkern =
     "  --heizung 0..1000       Heizleistung M3 S, Vorgabe 500\n"
     "  --vorheizen SEKUNDEN    Wartezeit nach dem Einschalten, Vorgabe 3\n"
     "  --verfahrweg XxY        Verfahrweg in mm, Vorgabe 1000x500\n"
+    "Mit --pdf dazu: die Schablonen von Wurzel und Spitze (Umriss und Schnittlinie) in wahrer\n"
+    "Größe, mit Prüfbalken.\n"
     "\n"
-    "Beispiel:  kestrun1 --gcode kern.ngc --wurzel 250 --spitze 150 --spannweite 600 \\\n"
-    "               --spitzenprofil naca0012.dat --schnittbreite 1:1,2 naca2412.dat\n";
+    "Beispiel:  kestrun1 --gcode kern.ngc --pdf schablonen.pdf --wurzel 250 --spitze 150 \\\n"
+    "               --spannweite 600 --spitzenprofil naca0012.dat --schnittbreite 1:1,2 \\\n"
+    "               naca2412.dat\n";
+
+// The paper templates: %1 root, %2 tip airfoil; then the span and both kerfs in mm.
+inline constexpr std::string_view kSchablonenKopf = "Schaumkern %1 → %2";
+inline constexpr std::string_view kSchablonenWerte =
+    " – Spannweite %1 mm – Schnittbreite Wurzel %2 mm, Spitze %3 mm";
+// %1 "Wurzel" or "Spitze", %2 the chord in mm.
+inline constexpr std::string_view kSchablonenName = "Schablone %1 – %2 mm";
 
 // Command line: which options go together.
 inline constexpr std::string_view kKernOhneMasse =
     "Zu einem Schaumkern gehören --wurzel, --spitze und --spannweite.";
 inline constexpr std::string_view kKernNurGcode =
-    "Ein Schaumkern wird nur als G-Code geschrieben; andere Ausgaben gehören in einen eigenen "
-    "Aufruf.";
+    "Ein Schaumkern wird als G-Code und als PDF mit den Schablonen geschrieben; andere Ausgaben "
+    "gehören in einen eigenen Aufruf.";
 inline constexpr std::string_view kKernFremdeOption =
-    "--laenge, --seite, --normieren und die Rippen-Optionen gelten nicht für einen Schaumkern.";
+    "--laenge, --normieren und die Rippen-Optionen gelten nicht für einen Schaumkern.";
 inline constexpr std::string_view kKernOptionOhneGcode =
-    "Die Schaumkern-Optionen gelten nur mit --gcode oder --ausgabe KERN.ngc.";
+    "Die Schaumkern-Optionen gelten nur mit --gcode (oder --ausgabe KERN.ngc) und --pdf.";
 // %1 the value given.
 inline constexpr std::string_view kVorschubartUnbekannt =
     "--vorschubart kennt nur g93 oder g94, nicht „%1“.";

@@ -197,6 +197,44 @@ with tempfile.TemporaryDirectory() as tmp:
                 if abs(schnell / w.get("vorschub", 200) - 1) > 0.02:
                     break
 
+    # The paper templates at true scale: each one's outline and kerf line as tall and as wide as
+    # shapely makes the kerf line on its face (254 dpi, 0.1 mm to the pixel).
+    pdf = os.path.join(tmp, "schablonen.pdf")
+    r = lauf("--pdf", pdf, "--wurzel", "250", "--spitze", "150", "--spannweite", "600",
+             "--spitzenprofil", N0012, "--schnittbreite", "2:3", "--schraenkung", "4", N2412)
+    pruefe(r.returncode == 0, f"templates: {r.stderr}")
+    if r.returncode == 0:
+        text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout
+        pruefe("Schablone Wurzel – 250 mm" in text and "Schablone Spitze – 150 mm" in text
+               and "100 mm" in text, f"templates: labels and check bar {text!r}")
+        subprocess.run(["pdftoppm", "-r", "254", "-gray", "-aaVector", "no", "-f", "1", "-l", "1",
+                        pdf, os.path.join(tmp, "s")], check=True)
+        with open(os.path.join(tmp, "s-1.pgm"), "rb") as f:
+            _, groesse, _, daten = f.read().split(b"\n", 3)
+        breite, hoehe = map(int, groesse.split())
+        dunkel = [[daten[y * breite + x] < 128 for x in range(breite)] for y in range(hoehe)]
+        spalten = [x for x in range(breite) if any(dunkel[y][x] for y in range(hoehe // 10, hoehe))]
+        gruppen = [[spalten[0]]]
+        for x in spalten[1:]:
+            if x - gruppen[-1][-1] > 30:
+                gruppen.append([])
+            gruppen[-1].append(x)
+        for gruppe, umriss, kerf in zip(gruppen[-2:], (
+                Polygon(flaeche(N2412, 250, 100, (0, 0))),
+                Polygon(flaeche(N0012, 150, 100, (0, 0), 4))), (2, 3)):
+            zeilen = [y for y in range(hoehe) if any(dunkel[y][gruppe[0]:gruppe[-1] + 1])]
+            # The template is the longest run of rows; its label sits apart above it.
+            laeufe = [[zeilen[0]]]
+            for y in zeilen[1:]:
+                if y - laeufe[-1][-1] > 20:
+                    laeufe.append([])
+                laeufe[-1].append(y)
+            lang = max(laeufe, key=len)
+            x0, y0, x1, y1 = umriss.buffer(kerf / 2, resolution=64).bounds
+            gemessen = ((lang[-1] - lang[0]) / 10, (gruppe[-1] - gruppe[0]) / 10)
+            pruefe(abs(gemessen[0] - (x1 - x0)) <= 0.3 and abs(gemessen[1] - (y1 - y0)) <= 0.3,
+                   f"template {gemessen} mm against {(x1 - x0, y1 - y0)}")
+
     # Every extension of the row writes the bytes --gcode writes.
     kern = ["--wurzel", "250", "--spitze", "150", "--spannweite", "600"]
     lauf("--gcode", os.path.join(tmp, "k.ngc"), *kern, N2412)
@@ -225,8 +263,8 @@ with tempfile.TemporaryDirectory() as tmp:
             (["--heizung", "1,5"], 1, "--heizung: „1,5“ ist keine ganze Zahl."),
             (["--vorschubart", "g95"], 2, "--vorschubart kennt nur g93 oder g94, nicht „g95“."),
             (["--achsen", "XYZB"], 2, "--achsen kennt nur XYUV oder XYZA, nicht „XYZB“."),
-            (["--rippen", "5"], 2, "--laenge, --seite, --normieren und die Rippen-Optionen"),
-            (["--dxf", os.path.join(tmp, "x.dxf")], 2, "Ein Schaumkern wird nur als G-Code"),
+            (["--rippen", "5"], 2, "--laenge, --normieren und die Rippen-Optionen gelten nicht"),
+            (["--dxf", os.path.join(tmp, "x.dxf")], 2, "Ein Schaumkern wird als G-Code und als PDF"),
             (["--pfeilung", "3", "--pfeilung", "4"], 2, "Die Option „--pfeilung“ ist mehrfach"),
     ):
         basis = kern[:4] if "--spannweite" in optionen else kern
