@@ -3,6 +3,7 @@
 
 #include "command_line/pdf.h"
 #include "export/formate.h"
+#include "foam_core/kernwahl.h"
 #include "geometry/punkte.h"
 #include "model/blattplan.h"
 #include "output/druckwerte.h"
@@ -13,6 +14,7 @@
 #include "profile/text.h"
 #include "res/meldungen.h"
 #include "res/meldungen_kommandozeile.h"
+#include "res/meldungen_schaumkern.h"
 
 #include "version.h"
 
@@ -226,6 +228,62 @@ int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> form
     return 0;
 }
 
+// The foam core: values read, profiles loaded, the path built and checked, every G-code file
+// written all or none; 0 or 1.
+int KernExportieren(const std::string& datei, std::optional<ProfilFormat> format,
+                    const Kernwahl& wahl, const std::string& spitzenprofil,
+                    const std::string& dicke, const Ausgaben& aus) {
+    KernAuftrag a;
+    if (const std::string fehler = KernwerteLesen(wahl, a.werte); !fehler.empty()) {
+        Melde(fehler);
+        return 1;
+    }
+    a.dicke = dicke;
+    std::vector<std::string> eingaben = {datei};
+    const std::optional<Profil> wurzel = Geladen(datei, format);
+    if (!wurzel)
+        return 1;
+    a.wurzelProfil = {&wurzel->punkte, wurzel->kommentar, datei};
+    std::optional<Profil> spitze;
+    if (!spitzenprofil.empty()) {
+        spitze = Geladen(spitzenprofil, format);
+        if (!spitze)
+            return 1;
+        a.spitzenProfil = RippenQuelle{&spitze->punkte, spitze->kommentar, spitzenprofil};
+        eingaben.push_back(spitzenprofil);
+    }
+    if (!ZieleFrei(aus, eingaben))
+        return 1;
+    const Kern kern = PruefeKern(a);
+    if (!kern.fehler.empty()) {
+        Melde(kern.fehler);
+        return 1;
+    }
+    std::string pdf;
+    if (aus.Papier())
+        if (const std::string grund =
+                MitAnwendung([&] { return PdfDokument(aus.seite, KernSchablonen(kern), pdf); });
+            !grund.empty()) {
+            Melde(grund);
+            return 1;
+        }
+    std::vector<Ausgabedatei> dateien;
+    std::vector<std::size_t> groessen;
+    for (const Ziel& z : aus.ziele) {
+        dateien.push_back(
+            {z.datei, z.format->traeger == Traeger::Papier ? pdf : z.format->drahtschreiber(kern)});
+        groessen.push_back(dateien.back().inhalt.size());
+    }
+    std::string grund = PruefeAusgabeGroesse(groessen);
+    if (grund.empty())
+        grund = SchreibeDateien(dateien, eingaben);
+    if (!grund.empty()) {
+        Melde(grund);
+        return 1;
+    }
+    return 0;
+}
+
 // Loads the file, checks the job, makes every output and writes them all or none; 0 or 1.
 int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
                 const std::string& laenge, const std::string& dicke, bool normieren,
@@ -264,7 +322,7 @@ int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
 
 // What the command line asks for, read before anything is done.
 struct Befehl {
-    enum class Art { Hilfe, Version, Fenster, Umriss, Rippensatz, Falsch };
+    enum class Art { Hilfe, Version, Fenster, Umriss, Rippensatz, Kern, Falsch };
     Art art = Art::Fenster;
     // The profile file as given (bytes); for the window empty when none is named.
     std::string datei;
@@ -276,6 +334,8 @@ struct Befehl {
     bool normieren = false;
     // Rippensatz.
     Rippenoptionen rippen;
+    // Kern, with the tip profile and the thickness of rippen.
+    Kernwahl kern;
     // Falsch: why the options are refused, exit 2.
     std::string fehler;
 };
@@ -336,6 +396,21 @@ struct Optionen {
     QCommandLineOption endleiste{"endleiste", {}, "MM"};
     QCommandLineOption glaetten{"glaetten"};
     QCommandLineOption platte{"platte", {}, "BREITExHOEHE"};
+    // The foam core's, each with a value.
+    QCommandLineOption spannweite{"spannweite", {}, "MM"};
+    QCommandLineOption pfeilung{"pfeilung", {}, "MM"};
+    QCommandLineOption schraenkung{"schraenkung", {}, "GRAD[:DREHPUNKT%]"};
+    QCommandLineOption vorlauf{"vorlauf", {}, "MM"};
+    QCommandLineOption hoehe{"hoehe", {}, "MM"};
+    QCommandLineOption turmabstand{"turmabstand", {}, "MM"};
+    QCommandLineOption blocklage{"blocklage", {}, "MM"};
+    QCommandLineOption schnittbreite{"schnittbreite", {}, "MM[:MM]"};
+    QCommandLineOption vorschub{"vorschub", {}, "MM/MIN"};
+    QCommandLineOption vorschubart{"vorschubart", {}, "g93|g94"};
+    QCommandLineOption achsen{"achsen", {}, "XYUV|XYZA"};
+    QCommandLineOption heizung{"heizung", {}, "S"};
+    QCommandLineOption vorheizen{"vorheizen", {}, "SEKUNDEN"};
+    QCommandLineOption verfahrweg{"verfahrweg", {}, "XxY"};
     QCommandLineParser parser;
 
     Optionen() {
@@ -349,6 +424,8 @@ struct Optionen {
             parser.addOption(o);
         parser.addOptions({laenge, dicke, seite, normieren, rippen, wurzel, spitze, spitzenprofil,
                            beplankung, holm, nasenleiste, endleiste, glaetten, platte});
+        for (const QCommandLineOption* k : Kernoptionen())
+            parser.addOption(*k);
         parser.addPositionalArgument("DATEI", {});
     }
     Optionen(const Optionen&) = delete;
@@ -356,6 +433,15 @@ struct Optionen {
 
     bool IstKurz(const QCommandLineOption* o) const {
         return std::any_of(kurz.begin(), kurz.end(), [&](const auto& k) { return &k == o; });
+    }
+    std::vector<const QCommandLineOption*> Kernoptionen() const {
+        return {&spannweite,  &pfeilung,  &schraenkung,   &vorlauf,   &hoehe,
+                &turmabstand, &blocklage, &schnittbreite, &vorschub,  &vorschubart,
+                &achsen,      &heizung,   &vorheizen,     &verfahrweg};
+    }
+    bool Kernart() const {
+        const auto k = Kernoptionen();
+        return std::any_of(k.begin(), k.end(), [&](const auto* o) { return parser.isSet(*o); });
     }
     bool Rippenart() const {
         for (const QCommandLineOption* o : {&rippen, &wurzel, &spitze, &spitzenprofil, &beplankung,
@@ -400,6 +486,8 @@ std::string WiederholtOderLeer(const Optionen& o) {
          {&o.laenge, &o.dicke, &o.seite, &o.rippen, &o.wurzel, &o.spitze, &o.spitzenprofil,
           &o.beplankung, &o.holm, &o.nasenleiste, &o.endleiste, &o.platte})
         mitWert.push_back(w);
+    for (const QCommandLineOption* k : o.Kernoptionen())
+        mitWert.push_back(k);
     for (const QCommandLineOption* w : mitWert) {
         const QStringList werte = o.parser.values(*w);
         const std::string name = "--" + Bytes(w->names().constFirst());
@@ -487,6 +575,45 @@ Befehl Rippenbefehl(const Optionen& o, Befehl b) {
     return b;
 }
 
+// A foam core: G-code and the templates' PDF only, which options go together, and their values
+// as typed.
+Befehl Kernbefehl(const Optionen& o, Befehl b) {
+    const QCommandLineParser& p = o.parser;
+    if (std::any_of(b.aus.ziele.begin(), b.aus.ziele.end(),
+                    [](const Ziel& z) { return z.format->traeger == Traeger::Blatt; }))
+        return Falsch(meldung::kKernNurGcode);
+    for (const QCommandLineOption* f : {&o.laenge, &o.normieren, &o.rippen, &o.beplankung, &o.holm,
+                                        &o.nasenleiste, &o.endleiste, &o.glaetten, &o.platte})
+        if (p.isSet(*f))
+            return Falsch(meldung::kKernFremdeOption);
+    if (!p.isSet(o.wurzel) || !p.isSet(o.spitze) || !p.isSet(o.spannweite))
+        return Falsch(meldung::kKernOhneMasse);
+    if (p.isSet(o.spitzenprofil) && p.value(o.spitzenprofil).isEmpty())
+        return Falsch(meldung::kSpitzenprofilFehlt);
+    Kernwahl& k = b.kern;
+    const QString art = p.value(o.vorschubart).toLower();
+    if (p.isSet(o.vorschubart) && art != QLatin1String("g93") && art != QLatin1String("g94"))
+        return Falsch(Meldung(meldung::kVorschubartUnbekannt, {Zeigen(p.value(o.vorschubart))}));
+    k.g94 = art == QLatin1String("g94");
+    const QString achsen = p.value(o.achsen).toUpper();
+    if (p.isSet(o.achsen) && achsen != QLatin1String("XYUV") && achsen != QLatin1String("XYZA"))
+        return Falsch(Meldung(meldung::kAchsenUnbekannt, {Zeigen(p.value(o.achsen))}));
+    k.xyza = achsen == QLatin1String("XYZA");
+    for (const auto& [ziel, option] :
+         {std::pair{&k.wurzel, &o.wurzel}, std::pair{&k.spitze, &o.spitze},
+          std::pair{&k.spannweite, &o.spannweite}, std::pair{&k.pfeilung, &o.pfeilung},
+          std::pair{&k.schraenkung, &o.schraenkung}, std::pair{&k.vorlauf, &o.vorlauf},
+          std::pair{&k.hoehe, &o.hoehe}, std::pair{&k.turmabstand, &o.turmabstand},
+          std::pair{&k.blocklage, &o.blocklage}, std::pair{&k.schnittbreite, &o.schnittbreite},
+          std::pair{&k.vorschub, &o.vorschub}, std::pair{&k.heizung, &o.heizung},
+          std::pair{&k.vorheizen, &o.vorheizen}, std::pair{&k.verfahrweg, &o.verfahrweg}})
+        *ziel = Bytes(p.value(*option));
+    b.rippen.spitzenprofil = Bytes(p.value(o.spitzenprofil));
+    b.rippen.dicke = Bytes(p.value(o.dicke));
+    b.art = Befehl::Art::Kern;
+    return b;
+}
+
 // Parses and checks the options; no file is touched and nothing is printed.
 Befehl BefehlLesen(int argc, char** argv) {
     const QStringList argumente = OhneQtOptionen(argc, argv);
@@ -507,6 +634,8 @@ Befehl BefehlLesen(int argc, char** argv) {
         parser.isSet(o.ausgabe) ||
         std::any_of(o.kurz.begin(), o.kurz.end(), [&](const auto& k) { return parser.isSet(k); });
     const bool rippenArt = o.Rippenart();
+    if (!mitAusgabe && o.Kernart())
+        return Falsch(meldung::kKernOptionOhneGcode);
     if (!mitAusgabe) {
         if (parser.isSet(o.laenge) || parser.isSet(o.dicke) || parser.isSet(o.seite) ||
             parser.isSet(o.normieren) || rippenArt)
@@ -518,6 +647,13 @@ Befehl BefehlLesen(int argc, char** argv) {
     b.aus.seite = Bytes(parser.value(o.seite));
     if (std::string fehler = Ziele(o, b); !fehler.empty())
         return Falsch(fehler);
+    // G-code makes a core; so do the core's options with nothing but paper, the templates.
+    if (std::any_of(b.aus.ziele.begin(), b.aus.ziele.end(),
+                    [](const Ziel& z) { return z.format->traeger == Traeger::Draht; }) ||
+        (o.Kernart() && !b.aus.Blaetter()))
+        return Kernbefehl(o, std::move(b));
+    if (o.Kernart())
+        return Falsch(meldung::kKernOptionOhneGcode);
     if (rippenArt)
         return Rippenbefehl(o, std::move(b));
     b.art = Befehl::Art::Umriss;
@@ -532,7 +668,7 @@ Aufruf BefehlAusfuehren(const Befehl& b) {
     switch (b.art) {
     case Befehl::Art::Hilfe:
         std::cout << Meldung(meldung::kHilfe, {BekannteEndungen()}) << FormatHilfe()
-                  << meldung::kHilfeSchluss;
+                  << meldung::kHilfeSchluss << meldung::kHilfeSchaumkern;
         return Ende(0);
     case Befehl::Art::Version:
         std::cout << Meldung(meldung::kVersion, {KESTRUN_VERSION_KURZ, KESTRUN_VERSION_STRING});
@@ -543,6 +679,9 @@ Aufruf BefehlAusfuehren(const Befehl& b) {
         return Ende(Exportieren(b.datei, b.format, b.laenge, b.dicke, b.normieren, b.aus));
     case Befehl::Art::Rippensatz:
         return Ende(RippenExportieren(b.datei, b.format, b.rippen, b.aus));
+    case Befehl::Art::Kern:
+        return Ende(KernExportieren(b.datei, b.format, b.kern, b.rippen.spitzenprofil,
+                                    b.rippen.dicke, b.aus));
     case Befehl::Art::Fenster:
         break;
     }

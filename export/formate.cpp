@@ -1,6 +1,8 @@
 // The table of output formats.
 #include "export/formate.h"
 
+#include "foam_core/kern.h"
+
 #include <algorithm>
 
 // Each format's writer, in its own file.
@@ -39,6 +41,14 @@ constexpr Format kFormate[] = {
      "den Umriss als HPGL schreiben (Stift- und Schneideplotter)",
      Traeger::Blatt,
      HpglText},
+    {"G-Code",
+     "gcode",
+     {".ngc", ".nc", ".gcode", ".tap"},
+     "G-Code-Dateien|*.ngc;*.nc;*.gcode;*.tap",
+     "einen Schaumkern als G-Code schreiben (4-Achsen-Heißdraht)",
+     Traeger::Draht,
+     nullptr,
+     GcodeText},
 };
 
 char Klein(char c) {

@@ -9,19 +9,23 @@
 #include <string>
 #include <string_view>
 
+struct Kern;
+
 enum class Traeger {
     Papier, // pages painted at true scale (the PDF painter)
     Blatt,  // the cutter drawing of model/, written by schreiber
+    Draht,  // a foam core's wire path (foam_core/), written by drahtschreiber
 };
 
 struct Format {
     std::string_view name;                    // "SVG"
     std::string_view option;                  // the shorthand without dashes: "svg"
-    std::array<std::string_view, 2> endungen; // ".svg"; the first is offered, "" fills up
+    std::array<std::string_view, 4> endungen; // ".svg"; the first is offered, "" fills up
     std::string_view filter;                  // the file dialog's "SVG-Dateien|*.svg"
     std::string_view hilfe;                   // the help's description of the shorthand
     Traeger traeger;
-    std::string (*schreiber)(const Zeichnung&); // null for Papier
+    std::string (*schreiber)(const Zeichnung&);           // Blatt only
+    std::string (*drahtschreiber)(const Kern&) = nullptr; // Draht only
 };
 
 std::span<const Format> Formate();

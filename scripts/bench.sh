@@ -2,7 +2,8 @@
 # Takes the performance measurements and prints the figures (the README explains them):
 # hostile files through the reader in a process of their own, the reader's benchmarks, start-up
 # of the shipped program against a bare Qt dialog under Xvfb, hostile and the largest rib jobs on the
-# command line, the load and print commands offscreen.
+# command line, a foam core's G-code against a single outline's DXF, the load and print commands
+# offscreen.
 #   BENCH_MB=200 BENCH_LAEUFE=20 scripts/bench.sh
 set -euo pipefail
 
@@ -118,6 +119,17 @@ if [ -x "$b/start_boden" ]; then
             "$bau/app/kestrun1" --$art "$arbeit/a.$art" "$wurzel/samples/naca2412.dat" -- \
             "$bau/app/kestrun1" --pdf "$arbeit/a.pdf" "$wurzel/samples/naca2412.dat"
     done
+
+    echo
+    echo "== Schaumkern, 2 x 399 Stationen, als G-Code (A) gegen kestrun1 --dxf eines Umrisses (B)"
+    python3 "$wurzel/tools/naca4.py" 2412 --paare 85 -o "$arbeit/wurzel.dat"
+    python3 "$wurzel/tools/naca4.py" 0012 --paare 85 -o "$arbeit/spitze.dat"
+    "$b/prozess_vergleich" --laeufe="$laeufe" \
+        "$bau/app/kestrun1" --gcode "$arbeit/k.ngc" --wurzel 250 --spitze 150 --spannweite 600 \
+        --spitzenprofil "$arbeit/spitze.dat" --schnittbreite 1:1,2 --schraenkung 2 --pfeilung 30 \
+        "$arbeit/wurzel.dat" -- \
+        "$bau/app/kestrun1" --dxf "$arbeit/a.dxf" "$wurzel/samples/naca2412.dat"
+    grep Stationen "$arbeit/k.ngc"
 
     echo
     echo "== Laden und Drucken im Prozess, offscreen"

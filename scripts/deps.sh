@@ -9,6 +9,7 @@ pakete=(
     clang libclang-rt-14-dev
     fonts-liberation locales libc-l10n
     xvfb xauth xdotool poppler-utils imagemagick librsvg2-bin python3-ezdxf python3-shapely hp2xx
+    linuxcnc-uspace
     desktop-file-utils appstream dpkg-dev fakeroot lintian
 )
 

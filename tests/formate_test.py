@@ -17,8 +17,11 @@ SATZ = ["--wurzel", "200", "--spitze", "120", "--rippen", "9", "--beplankung", "
         "--holm", "30%:5:5"]
 # The cutter formats: shorthand and extension. PDF bytes carry a time stamp.
 SCHNEIDEN = [("svg", ".svg"), ("dxf", ".dxf")]
-ENDUNGEN = [".pdf", ".svg", ".dxf", ".plt", ".hpgl"]
-KURZ = {".pdf": "pdf", ".svg": "svg", ".dxf": "dxf", ".plt": "hpgl", ".hpgl": "hpgl"}
+ENDUNGEN = [".pdf", ".svg", ".dxf", ".plt", ".hpgl", ".ngc", ".nc", ".gcode", ".tap"]
+KURZ = {".pdf": "pdf", ".svg": "svg", ".dxf": "dxf", ".plt": "hpgl", ".hpgl": "hpgl",
+        ".ngc": "gcode", ".nc": "gcode", ".gcode": "gcode", ".tap": "gcode"}
+# A foam core needs its chords and span.
+KERN = ["--wurzel", "250", "--spitze", "150", "--spannweite", "600"]
 fehler = []
 
 
@@ -85,7 +88,7 @@ with tempfile.TemporaryDirectory() as tmp:
             if fall == "folder":
                 os.mkdir(ziel)
             for argumente in (["--ausgabe", ziel], [f"--{KURZ[endung]}", ziel]):
-                r = lauf(*argumente, eingabe)
+                r = lauf(*argumente, *(KERN if KURZ[endung] == "gcode" else []), eingabe)
                 antworten.add((r.returncode, r.stderr.replace(ziel, "ZIEL").replace(eingabe, "EIN")))
                 pruefe(r.returncode == 1, f"{fall} {argumente}: {r.returncode} {r.stderr!r}")
             pruefe(inhalt(eingabe) == inhalt(naca2412), f"{fall} {endung}: the profile changed")
@@ -191,7 +194,7 @@ with tempfile.TemporaryDirectory() as tmp:
     # The help lists every format's shorthand and the known extensions.
     r = lauf("--help")
     pruefe(r.returncode == 0 and "--ausgabe DATEI" in r.stdout, "--help: --ausgabe")
-    for endung in (".pdf", ".svg", ".dxf", ".plt"):
+    for endung in (".pdf", ".svg", ".dxf", ".plt", ".ngc"):
         pruefe(f"  --{KURZ[endung]} AUSGABE{endung}" in r.stdout, f"--help: {endung}")
     pruefe(".plt, .hpgl" in r.stdout, "--help: the extensions")
 

@@ -1,4 +1,5 @@
 // Numbers read, converted and listed the same under a German locale as under "C".
+#include "foam_core/kernwahl.h"
 #include "geometry/punkte.h"
 #include "hilfen.h"
 #include "profile/liste.h"
@@ -16,6 +17,8 @@ struct Ergebnis {
     std::vector<std::string> liste;
     std::vector<double> zahlen;
     std::vector<Punkt> druck;
+    std::string gcode; // a tapered, swept, washed-out core with kerf; its root trailing edge
+                       // at vorlauf + chord + half the kerf: X270.9
 };
 
 Ergebnis AllesEinmal() {
@@ -26,6 +29,22 @@ Ergebnis AllesEinmal() {
     for (const char* text : {"1.5", "2,5", " 250.75 mm", "-1e-3"})
         e.zahlen.push_back(ZahlAusText(text));
     e.druck = DruckPunkte(e.lesen.punkte, ZahlAusText("123.4"), ZahlAusText("87.5"));
+    Kernwahl wahl;
+    wahl.wurzel = "250,5";
+    wahl.spitze = "150.25";
+    wahl.spannweite = "600";
+    wahl.pfeilung = "12,5";
+    wahl.schraenkung = "1,5:40%";
+    wahl.schnittbreite = "0,8:1.1";
+    wahl.vorschub = "187,5";
+    KernWerte werte;
+    EXPECT_EQ(KernwerteLesen(wahl, werte), "");
+    Linienzug wurzel, spitze;
+    for (const RippenPunkt& p : UmrissAusSpeicher(LiesText(NacaDatei(61)).punkte, 100)) {
+        wurzel.push_back({p.x * werte.wurzel, p.y * werte.wurzel});
+        spitze.push_back({p.x * werte.spitze, p.y * werte.spitze});
+    }
+    e.gcode = GcodeText(BaueKern(wurzel, spitze, werte));
     return e;
 }
 
@@ -47,6 +66,10 @@ TEST(Gebietsschema, DeutscheEinstellungAendertKeineZahl) {
     EXPECT_EQ(de.zahlen, c.zahlen);
     EXPECT_EQ(de.zahlen, (std::vector<double>{1.5, 2.0, 250.75, -1e-3}));
     EXPECT_TRUE(de.druck == c.druck);
+    EXPECT_EQ(de.gcode, c.gcode);
+    const std::string befehle = de.gcode.substr(de.gcode.find("G21"));
+    EXPECT_EQ(befehle.find(','), std::string::npos) << befehle.substr(0, 200);
+    EXPECT_NE(befehle.find("G1 X270.9 Y"), std::string::npos) << befehle.substr(0, 400);
 }
 
 } // namespace

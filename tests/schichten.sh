@@ -17,12 +17,13 @@ declare -A erlaubt=(
     [geometry]="res profile ribs geometry"
     [output]="res profile ribs geometry output"
     [model]="$kern"
+    [foam_core]="res profile ribs geometry output foam_core"
     [platform]="$kern platform"
     [drawing]="$kern platform export drawing"
     [data_window]="$kern platform data_window"
-    [export]="$kern export"
-    [command_line]="$kern platform drawing export command_line"
-    [app]="$kern platform drawing data_window export command_line app"
+    [export]="$kern foam_core export"
+    [command_line]="$kern foam_core platform drawing export command_line"
+    [app]="$kern foam_core platform drawing data_window export command_line app"
 )
 
 fehler=0
@@ -37,7 +38,7 @@ for ordner in "${!erlaubt[@]}"; do
     done < <(grep -HnE '^#include "[a-z_]+/' "$ordner"/*.cpp "$ordner"/*.h 2>/dev/null || true)
 done
 
-for datei in res/*.cpp profile/*.cpp ribs/*.cpp geometry/*.cpp output/*.cpp model/*.cpp drawing/*.cpp app/*.cpp \
+for datei in res/*.cpp profile/*.cpp ribs/*.cpp geometry/*.cpp output/*.cpp model/*.cpp foam_core/*.cpp drawing/*.cpp app/*.cpp \
     data_window/*.cpp; do
     # ribs/ sees Clipper, from the system's include path like the standard library.
     if ! "$compiler" -std=c++20 -fsyntax-only -I. -I"$build/generated" "$datei"; then
