@@ -2,52 +2,137 @@
 #include "app/einstellungen.h"
 
 #include "output/druckwerte.h"
+#include "output/rippenauftrag.h"
+#include "output/rippenwahl.h"
+#include "profile/text.h"
 #include "profile/zahl.h"
+
+#include <charconv>
+#include <cmath>
 
 #include <filesystem>
 #include <system_error>
 
-std::optional<int> LiesZahl(Einstellung e, int min, int max) {
-    const CWinApp* pApp = AfxGetApp();
-    if (pApp == nullptr)
-        return std::nullopt;
-    // A missing or unreadable value gives back each default, a stored one the same twice.
-    const int a = pApp->GetProfileInt(e.abschnitt, e.eintrag, min);
-    const int b = pApp->GetProfileInt(e.abschnitt, e.eintrag, max);
-    if (a != b || a < min || a > max)
-        return std::nullopt;
-    return a;
+namespace {
+
+std::optional<double> Zahl(const CString& text) {
+    return FeldAlsZahl(text.GetString());
 }
 
-std::optional<CString> LiesText(Einstellung e) {
+bool Zwischen(const CString& text, double min, double max) {
+    const auto wert = Zahl(text);
+    return wert && *wert >= min && *wert <= max;
+}
+
+// The text as stored; an empty one counts as missing.
+std::optional<CString> Roh(const char* abschnitt, const char* eintrag) {
     const CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr)
         return std::nullopt;
-    CString text = pApp->GetProfileString(e.abschnitt, e.eintrag);
+    CString text = pApp->GetProfileString(abschnitt, eintrag);
     if (text.IsEmpty())
         return std::nullopt;
     return text;
 }
 
-std::optional<std::string> LiesOrdner(Einstellung e) {
-    const auto text = LiesText(e);
-    std::error_code fehler;
-    if (!text || !std::filesystem::is_directory(DateiPfadKodiert(*text), fehler))
+void Setzen(const char* abschnitt, const char* eintrag, const std::string& text) {
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->WriteProfileString(abschnitt, eintrag, text.c_str());
+}
+
+// A whole number with an optional sign and nothing else, whatever the locale.
+std::optional<int> GanzeZahl(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    int wert = 0;
+    const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
+    if (text.empty() || fehler != std::errc() || ende != text.data() + text.size())
         return std::nullopt;
-    return std::string(text->GetString());
+    return wert;
 }
 
-void Schreibe(Einstellung e, int wert) {
-    if (CWinApp* pApp = AfxGetApp())
-        pApp->WriteProfileInt(e.abschnitt, e.eintrag, wert);
+template <class T> bool Gut(const Einstellung<T>& e, const T& wert) {
+    return e.gut == nullptr || e.gut(wert);
 }
 
-void Schreibe(Einstellung e, const CString& wert) {
-    if (CWinApp* pApp = AfxGetApp())
-        pApp->WriteProfileString(e.abschnitt, e.eintrag, wert.GetString());
+} // namespace
+
+bool ProfiltiefeGut(const CString& text) {
+    return PruefeDruckwerte(text.GetString(), "100").fehler.empty();
 }
 
-void OrdnerMerken(Einstellung e, const CString& pfad) {
+bool DickeGut(const CString& text) {
+    return PruefeDruckwerte("100", text.GetString()).fehler.empty();
+}
+
+bool PlatteGut(const CString& text) {
+    Rippenwahl w;
+    w.laenge = "100";
+    w.platte = text.GetString();
+    Rippenjob job;
+    const Rippenfeldnamen namen{"", "", "", "", "", "", "", ""};
+    return RippenjobLesen(w, job, namen).empty();
+}
+
+bool OrdnerGut(const CString& text) {
+    std::error_code fehler;
+    return std::filesystem::is_directory(DateiPfadKodiert(text), fehler);
+}
+
+bool FormatGut(const int& format) {
+    return format == kFormatSelig || format == kFormatWerte;
+}
+
+bool RippenlaengeGut(const CString& text) {
+    return Zwischen(text, 0.1, kMaxProfiltiefeMm);
+}
+
+bool RippenanzahlGut(const CString& text) {
+    const auto wert = Zahl(text);
+    return Zwischen(text, 2, kMaxRippen) && *wert == std::floor(*wert);
+}
+
+bool LeisteGut(const CString& text) {
+    return Zwischen(text, 0, kMaxProfiltiefeMm);
+}
+
+template <> std::optional<CString> Lies(const Texteinstellung& e) {
+    auto text = Roh(e.abschnitt, e.eintrag);
+    return text && Gut(e, *text) ? text : std::nullopt;
+}
+
+template <> std::optional<int> Lies(const Zahleinstellung& e) {
+    const auto text = Roh(e.abschnitt, e.eintrag);
+    const auto wert = text ? GanzeZahl(text->GetString()) : std::nullopt;
+    return wert && Gut(e, *wert) ? wert : std::nullopt;
+}
+
+template <> std::optional<bool> Lies(const Schaltereinstellung& e) {
+    const auto wert = Lies(Zahleinstellung{e.abschnitt, e.eintrag});
+    if (!wert || (*wert != 0 && *wert != 1))
+        return std::nullopt;
+    return *wert == 1;
+}
+
+template <> void Schreibe(const Texteinstellung& e, const CString& wert) {
+    if (Gut(e, wert))
+        Setzen(e.abschnitt, e.eintrag, wert.GetString());
+}
+
+template <> void Schreibe(const Zahleinstellung& e, const int& wert) {
+    if (Gut(e, wert))
+        Setzen(e.abschnitt, e.eintrag, std::to_string(wert));
+}
+
+template <> void Schreibe(const Schaltereinstellung& e, const bool& wert) {
+    Setzen(e.abschnitt, e.eintrag, wert ? "1" : "0");
+}
+
+void OrdnerMerken(const Texteinstellung& e, const CString& pfad) {
     const std::string text = pfad.GetString();
     const std::size_t strich = text.rfind('/');
     if (strich == std::string::npos)

@@ -8,30 +8,60 @@
 #include <optional>
 #include <string>
 
-struct Einstellung {
+// Every setting once: where it is kept, its type, and what a value must satisfy to be kept and
+// taken up again. A missing, damaged or unusable value reads as none, and the field keeps its
+// default; an unusable one is not written.
+template <class T> struct Einstellung {
     const char* abschnitt;
     const char* eintrag;
+    bool (*gut)(const T&) = nullptr; // none: every value of the type
 };
 
-inline constexpr Einstellung kFormat{"Hauptfenster", "Format"};
-inline constexpr Einstellung kProfillaenge{"Hauptfenster", "Profillaenge"};
-inline constexpr Einstellung kProfildicke{"Hauptfenster", "Profildicke"};
-inline constexpr Einstellung kOrdnerLaden{"Ordner", "Laden"};
-inline constexpr Einstellung kOrdnerAusgabe{"Ordner", "Ausgabe"};
-inline constexpr Einstellung kDatenfensterX{"Datenfenster", "X"};
-inline constexpr Einstellung kDatenfensterY{"Datenfenster", "Y"};
-inline constexpr Einstellung kSatzWurzel{"Rippensatz", "Wurzel"};
-inline constexpr Einstellung kSatzSpitze{"Rippensatz", "Spitze"};
-inline constexpr Einstellung kSatzAnzahl{"Rippensatz", "Anzahl"};
-inline constexpr Einstellung kSatzBeplankung{"Rippensatz", "Beplankung"};
-inline constexpr Einstellung kSatzNasenleiste{"Rippensatz", "Nasenleiste"};
-inline constexpr Einstellung kSatzEndleiste{"Rippensatz", "Endleiste"};
-inline constexpr Einstellung kSatzPlatte{"Rippensatz", "Platte"};
-inline constexpr Einstellung kSatzDicke{"Rippensatz", "Dicke"};
-inline constexpr Einstellung kSatzGlaetten{"Rippensatz", "Glaetten"};
-inline constexpr Einstellung kSatzSpitzenprofil{"Rippensatz", "Spitzenprofil"};
-// Each spar row's place, width, depth and side (1: bottom).
-inline constexpr Einstellung kSatzHolme[3][4] = {
+using Zahleinstellung = Einstellung<int>;
+using Schaltereinstellung = Einstellung<bool>;
+using Texteinstellung = Einstellung<CString>;
+
+// What the program's fields take: chord and thickness as a printout, the rib set's values as
+// the set, an existing folder.
+bool ProfiltiefeGut(const CString& text);
+bool DickeGut(const CString& text);
+bool PlatteGut(const CString& text);
+bool OrdnerGut(const CString& text);
+bool FormatGut(const int& format);
+// The rib set's number fields: wurzel, spitze and the stock up to the longest chord, the count
+// a whole number of ribs.
+bool RippenlaengeGut(const CString& text);
+bool RippenanzahlGut(const CString& text);
+bool LeisteGut(const CString& text);
+
+constexpr int kFormatSelig = 1;
+constexpr int kFormatWerte = 2;
+
+inline constexpr Zahleinstellung kFormat{"Hauptfenster", "Format", FormatGut};
+inline constexpr Texteinstellung kProfillaenge{"Hauptfenster", "Profillaenge", ProfiltiefeGut};
+inline constexpr Texteinstellung kProfildicke{"Hauptfenster", "Profildicke", DickeGut};
+inline constexpr Texteinstellung kOrdnerLaden{"Ordner", "Laden", OrdnerGut};
+inline constexpr Texteinstellung kOrdnerAusgabe{"Ordner", "Ausgabe", OrdnerGut};
+// Checked against the screens when read: a place on a screen that is gone is not used.
+inline constexpr Zahleinstellung kDatenfensterX{"Datenfenster", "X"};
+inline constexpr Zahleinstellung kDatenfensterY{"Datenfenster", "Y"};
+inline constexpr Texteinstellung kSatzWurzel{"Rippensatz", "Wurzel", RippenlaengeGut};
+inline constexpr Texteinstellung kSatzSpitze{"Rippensatz", "Spitze", RippenlaengeGut};
+inline constexpr Texteinstellung kSatzAnzahl{"Rippensatz", "Anzahl", RippenanzahlGut};
+inline constexpr Texteinstellung kSatzBeplankung{"Rippensatz", "Beplankung", LeisteGut};
+inline constexpr Texteinstellung kSatzNasenleiste{"Rippensatz", "Nasenleiste", LeisteGut};
+inline constexpr Texteinstellung kSatzEndleiste{"Rippensatz", "Endleiste", LeisteGut};
+inline constexpr Texteinstellung kSatzPlatte{"Rippensatz", "Platte", PlatteGut};
+inline constexpr Texteinstellung kSatzDicke{"Rippensatz", "Dicke", DickeGut};
+inline constexpr Schaltereinstellung kSatzGlaetten{"Rippensatz", "Glaetten"};
+// Any text: the file may be gone by the next start, and is checked when it is loaded.
+inline constexpr Texteinstellung kSatzSpitzenprofil{"Rippensatz", "Spitzenprofil"};
+// Each spar row's place, width, depth and side; a row is checked as a whole.
+struct Holmeinstellung {
+    Texteinstellung ort, breite, tiefe;
+    Schaltereinstellung unten;
+};
+inline constexpr Holmeinstellung kSatzHolme[3] = {
     {{"Rippensatz", "Holm1Ort"},
      {"Rippensatz", "Holm1Breite"},
      {"Rippensatz", "Holm1Tiefe"},
@@ -46,16 +76,12 @@ inline constexpr Einstellung kSatzHolme[3][4] = {
      {"Rippensatz", "Holm3Unten"}},
 };
 
-// Nothing when the value is missing, not a whole number or outside [min, max].
-std::optional<int> LiesZahl(Einstellung e, int min, int max);
-// Nothing when the value is missing or empty.
-std::optional<CString> LiesText(Einstellung e);
-// Nothing when the value is missing or no longer names a folder.
-std::optional<std::string> LiesOrdner(Einstellung e);
-void Schreibe(Einstellung e, int wert);
-void Schreibe(Einstellung e, const CString& wert);
+// The stored value, read once; none when missing, damaged or not gut. A text is never empty.
+template <class T> std::optional<T> Lies(const Einstellung<T>& e);
+// Kept only when gut; an empty text removes nothing, it is kept empty.
+template <class T> void Schreibe(const Einstellung<T>& e, const T& wert);
 // A printer's calibration; none (factors 1) when missing or out of bounds.
 Kalibrierung LiesKalibrierung(const CString& drucker);
 void SchreibeKalibrierung(const CString& drucker, const Kalibrierung& k);
 // Keeps the folder of the file pfad; an empty path changes nothing.
-void OrdnerMerken(Einstellung e, const CString& pfad);
+void OrdnerMerken(const Texteinstellung& e, const CString& pfad);

@@ -34,17 +34,6 @@ std::string OhneZeile(std::string warnung, const std::string& zeile) {
     return warnung;
 }
 
-constexpr int kFormatSelig = 1;
-constexpr int kFormatWerte = 2;
-
-bool LaengeGut(const CString& text) {
-    return PruefeDruckwerte(text.GetString(), "100").fehler.empty();
-}
-
-bool DickeGut(const CString& text) {
-    return PruefeDruckwerte("100", text.GetString()).fehler.empty();
-}
-
 // The sample profiles the package installs beside the program: <prefix>/share/kestrun1/profile
 // for <prefix>/bin/kestrun1. A program run from its build tree (scripts/run.sh) has none there;
 // it offers the source tree's samples/ instead.
@@ -169,10 +158,10 @@ BOOL CProfilDlg::OnInitDialog() {
     // A place from a screen that is gone (another monitor, a smaller one) is not used.
     const int links = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const int oben = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    const auto x =
-        LiesZahl(kDatenfensterX, links, links + GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1);
-    const auto y = LiesZahl(kDatenfensterY, oben, oben + GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1);
-    if (x && y)
+    const auto x = Lies(kDatenfensterX);
+    const auto y = Lies(kDatenfensterY);
+    if (x && y && *x >= links && *x < links + GetSystemMetrics(SM_CXVIRTUALSCREEN) && *y >= oben &&
+        *y < oben + GetSystemMetrics(SM_CYVIRTUALSCREEN))
         m_dlgDaten.m_platz = {*x, *y};
     DragAcceptFiles(TRUE);
     // Its messages need the window on screen, so the start file waits until it shows.
@@ -182,22 +171,20 @@ BOOL CProfilDlg::OnInitDialog() {
 }
 
 void CProfilDlg::EinstellungenLesen() {
-    if (const auto format = LiesZahl(kFormat, kFormatSelig, kFormatWerte)) {
+    if (const auto format = Lies(kFormat)) {
         CheckRadioButton(IDC_SELIG, IDC_WERTE, *format == kFormatSelig ? IDC_SELIG : IDC_WERTE);
         GetDlgItem(IDC_LADEN)->EnableWindow(TRUE);
     }
-    if (const auto laenge = LiesText(kProfillaenge); laenge && LaengeGut(*laenge))
+    if (const auto laenge = Lies(kProfillaenge))
         m_strProfillaenge = *laenge;
-    if (const auto dicke = LiesText(kProfildicke); dicke && DickeGut(*dicke))
+    if (const auto dicke = Lies(kProfildicke))
         m_strProfildicke = *dicke;
 }
 
 // Only values a printout would take are kept: the next start begins with usable fields.
 void CProfilDlg::FelderMerken() {
-    if (LaengeGut(m_strProfillaenge))
-        Schreibe(kProfillaenge, m_strProfillaenge);
-    if (DickeGut(m_strProfildicke))
-        Schreibe(kProfildicke, m_strProfildicke);
+    Schreibe(kProfillaenge, m_strProfillaenge);
+    Schreibe(kProfildicke, m_strProfildicke);
 }
 
 // What the next start takes up again, kept when the window closes.
@@ -314,7 +301,7 @@ void CProfilDlg::DateiWaehlen(std::optional<ProfilFormat> format) {
     CString strFilter;
     strFilter.LoadString(IDS_PROFILFILTER);
     CFileDialog dlgDatei(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, strFilter.GetString(), this);
-    if (const auto ordner = LiesOrdner(kOrdnerLaden))
+    if (const auto ordner = Lies(kOrdnerLaden))
         dlgDatei.m_ofn.lpstrInitialDir = CString(*ordner);
     else if (const auto beispiele = BeispielOrdner())
         dlgDatei.m_ofn.lpstrInitialDir = CString(*beispiele);
@@ -326,8 +313,8 @@ void CProfilDlg::DateiWaehlen(std::optional<ProfilFormat> format) {
 
 CString CProfilDlg::AusgabeVorschlag(const char* endung) const {
     std::string ordner;
-    if (const auto gemerkt = LiesOrdner(kOrdnerAusgabe))
-        ordner = *gemerkt;
+    if (const auto gemerkt = Lies(kOrdnerAusgabe))
+        ordner = gemerkt->GetString();
     else if (const char* heim = std::getenv("HOME"); heim && *heim)
         ordner = heim;
     if (!ordner.empty() && ordner.back() != '/')

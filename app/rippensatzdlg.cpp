@@ -39,24 +39,6 @@ std::string HolmText(const CString& ort, const CString& breite, const CString& t
            (unten ? ":unten" : ":oben");
 }
 
-// A stored number is taken only within the bounds the set can use.
-bool ZahlGut(const CString& text, const Zahlfeld& f) {
-    const auto wert = FeldAlsZahl(text.GetString());
-    return wert && *wert >= f.min && *wert <= f.max && (!f.ganz || *wert == std::floor(*wert));
-}
-
-bool PlatteGut(const CString& text) {
-    Rippenwahl w;
-    w.laenge = "100";
-    w.platte = text.GetString();
-    Rippenjob job;
-    return RippenjobLesen(w, job, kFelder).empty();
-}
-
-bool DickeGut(const CString& text) {
-    return PruefeDruckwerte("100", text.GetString()).fehler.empty();
-}
-
 // The field of each value RippenjobLesen names.
 int FeldVon(const char* name) {
     const std::pair<const char*, int> felder[] = {{kFelder.rippen, IDC_RS_ANZAHL},
@@ -119,13 +101,15 @@ std::string Mm(double wert) {
 
 } // namespace
 
-std::array<Zahlfeld, 6> CRippensatzDlg::Zahlfelder() {
-    return {{{kSatzWurzel, &m_strWurzel, 0.1, kMaxProfiltiefeMm, false},
-             {kSatzSpitze, &m_strSpitze, 0.1, kMaxProfiltiefeMm, false},
-             {kSatzAnzahl, &m_strAnzahl, 2, kMaxRippen, true},
-             {kSatzBeplankung, &m_strBeplankung, 0, kMaxProfiltiefeMm, false},
-             {kSatzNasenleiste, &m_strNasenleiste, 0, kMaxProfiltiefeMm, false},
-             {kSatzEndleiste, &m_strEndleiste, 0, kMaxProfiltiefeMm, false}}};
+std::array<Merkfeld, 8> CRippensatzDlg::Merkfelder() {
+    return {{{kSatzWurzel, &m_strWurzel},
+             {kSatzSpitze, &m_strSpitze},
+             {kSatzAnzahl, &m_strAnzahl},
+             {kSatzBeplankung, &m_strBeplankung},
+             {kSatzNasenleiste, &m_strNasenleiste},
+             {kSatzEndleiste, &m_strEndleiste},
+             {kSatzPlatte, &m_strPlatte},
+             {kSatzDicke, &m_strDicke}}};
 }
 
 CRippensatzDlg::CRippensatzDlg(CProfilDlg& haupt)
@@ -445,7 +429,7 @@ void CRippensatzDlg::OnSpitzenprofil() {
     CString strFilter;
     strFilter.LoadString(IDS_PROFILFILTER);
     CFileDialog dlgDatei(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, strFilter.GetString(), this);
-    if (const auto ordner = LiesOrdner(kOrdnerLaden))
+    if (const auto ordner = Lies(kOrdnerLaden))
         dlgDatei.m_ofn.lpstrInitialDir = CString(*ordner);
     if (dlgDatei.DoModal() != IDOK)
         return;
@@ -477,20 +461,16 @@ void CRippensatzDlg::OnSpitzeEntfernen() {
 
 // A damaged or missing value leaves the field's default.
 void CRippensatzDlg::EinstellungenLesen() {
-    for (const Zahlfeld& f : Zahlfelder())
-        if (const auto text = LiesText(f.einstellung); text && ZahlGut(*text, f))
+    for (const Merkfeld& f : Merkfelder())
+        if (const auto text = Lies(f.einstellung))
             *f.feld = *text;
-    if (const auto platte = LiesText(kSatzPlatte); platte && PlatteGut(*platte))
-        m_strPlatte = *platte;
-    if (const auto dicke = LiesText(kSatzDicke); dicke && DickeGut(*dicke))
-        m_strDicke = *dicke;
-    if (const auto glaetten = LiesZahl(kSatzGlaetten, 0, 1))
-        m_bGlaetten = *glaetten == 1;
+    if (const auto glaetten = Lies(kSatzGlaetten))
+        m_bGlaetten = *glaetten;
     for (int i = 0; i < kHolmZeilen; ++i) {
-        const auto ort = LiesText(kSatzHolme[i][0]);
-        const auto breite = LiesText(kSatzHolme[i][1]);
-        const auto tiefe = LiesText(kSatzHolme[i][2]);
-        const bool unten = LiesZahl(kSatzHolme[i][3], 0, 1).value_or(0) == 1;
+        const auto ort = Lies(kSatzHolme[i].ort);
+        const auto breite = Lies(kSatzHolme[i].breite);
+        const auto tiefe = Lies(kSatzHolme[i].tiefe);
+        const bool unten = Lies(kSatzHolme[i].unten).value_or(false);
         if (!ort || !breite || !tiefe || !LiesHolm(HolmText(*ort, *breite, *tiefe, unten)).holm)
             continue;
         m_strHolmOrt[i] = *ort;
@@ -498,7 +478,7 @@ void CRippensatzDlg::EinstellungenLesen() {
         m_strHolmTiefe[i] = *tiefe;
         m_bHolmUnten[i] = unten;
     }
-    if (const auto pfad = LiesText(kSatzSpitzenprofil)) {
+    if (const auto pfad = Lies(kSatzSpitzenprofil)) {
         std::error_code fehler;
         std::string warnung;
         if (std::filesystem::is_regular_file(DateiPfadKodiert(*pfad), fehler))
@@ -508,14 +488,9 @@ void CRippensatzDlg::EinstellungenLesen() {
 
 // Only values the set can use are kept; an emptied spar row is kept empty.
 void CRippensatzDlg::EinstellungenSchreiben() {
-    for (const Zahlfeld& f : Zahlfelder())
-        if (ZahlGut(*f.feld, f))
-            Schreibe(f.einstellung, *f.feld);
-    if (PlatteGut(m_strPlatte))
-        Schreibe(kSatzPlatte, m_strPlatte);
-    if (DickeGut(m_strDicke))
-        Schreibe(kSatzDicke, m_strDicke);
-    Schreibe(kSatzGlaetten, m_chkGlaetten.GetCheck() ? 1 : 0);
+    for (const Merkfeld& f : Merkfelder())
+        Schreibe(f.einstellung, *f.feld);
+    Schreibe(kSatzGlaetten, m_chkGlaetten.GetCheck() != 0);
     for (int i = 0; i < kHolmZeilen; ++i) {
         const bool unten = m_chkHolmUnten[i].GetCheck() != 0;
         // Without Ort the row is no spar: kept so, or the old spar would come back.
@@ -523,10 +498,10 @@ void CRippensatzDlg::EinstellungenSchreiben() {
         if (!leer &&
             !LiesHolm(HolmText(m_strHolmOrt[i], m_strHolmBreite[i], m_strHolmTiefe[i], unten)).holm)
             continue;
-        Schreibe(kSatzHolme[i][0], m_strHolmOrt[i]);
-        Schreibe(kSatzHolme[i][1], m_strHolmBreite[i]);
-        Schreibe(kSatzHolme[i][2], m_strHolmTiefe[i]);
-        Schreibe(kSatzHolme[i][3], unten ? 1 : 0);
+        Schreibe(kSatzHolme[i].ort, m_strHolmOrt[i]);
+        Schreibe(kSatzHolme[i].breite, m_strHolmBreite[i]);
+        Schreibe(kSatzHolme[i].tiefe, m_strHolmTiefe[i]);
+        Schreibe(kSatzHolme[i].unten, unten);
     }
     Schreibe(kSatzSpitzenprofil, m_strSpitzenDatei);
 }

@@ -18,13 +18,10 @@ class CProfilDlg;
 
 constexpr int kHolmZeilen = 3;
 
-// A number field kept in the settings, and the values the set can use.
-struct Zahlfeld {
-    Einstellung einstellung;
+// A field kept in the settings.
+struct Merkfeld {
+    Texteinstellung einstellung;
     CString* feld;
-    double min;
-    double max;
-    bool ganz;
 };
 
 class CRippensatzDlg : public CDialog {
@@ -84,7 +81,7 @@ private:
     std::vector<std::string> Eingaben() const;
     // "" when loaded as the tip profile; the main window's profile stays the root's.
     std::string SpitzeLaden(const CString& strPfad, std::string& warnung);
-    std::array<Zahlfeld, 6> Zahlfelder();
+    std::array<Merkfeld, 8> Merkfelder();
     void EinstellungenLesen();
     void EinstellungenSchreiben();
 
