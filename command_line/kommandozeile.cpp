@@ -8,6 +8,7 @@
 #include "output/druckwerte.h"
 #include "output/rippenauftrag.h"
 #include "output/rippenwahl.h"
+#include "output/rippenzusatz.h"
 #include "output/schreiben.h"
 #include "profile/datei.h"
 #include "profile/text.h"
@@ -88,6 +89,7 @@ struct Ausgaben {
 // exits with 1 as any refused value does.
 struct Rippenoptionen : Rippenwahl {
     std::string spitzenprofil;
+    Rippenzusatz zusatz;
 };
 
 // The profile in a file; nothing after saying why not.
@@ -159,7 +161,8 @@ std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
         return teile.fehler;
     Anordnung anordnung;
     if (aus.Blaetter()) {
-        anordnung = OrdneAn(teile.rippen, job.platteBreite, job.platteHoehe);
+        anordnung = OrdneAn(teile.rippen, job.platteBreite, job.platteHoehe,
+                            kTeileAbstandMm + a.schnittbreite);
         if (!anordnung.fehler.empty())
             return anordnung.fehler;
     }
@@ -167,8 +170,9 @@ std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
     if (aus.Papier())
         if (std::string grund = PdfDokument(aus.seite, teile, pdf); !grund.empty())
             return grund;
-    const Zeichnung zeichnung =
-        aus.Blaetter() ? SatzZeichnung(anordnung, job.platteBreite, job.platteHoehe) : Zeichnung{};
+    const Zeichnung zeichnung = aus.Blaetter() ? SatzZeichnung(anordnung, job.platteBreite,
+                                                               job.platteHoehe, a.schnittbreite)
+                                               : Zeichnung{};
     const std::vector<Ausgabedatei> dateien = Dateien(aus, pdf, zeichnung);
     std::vector<std::size_t> groessen;
     for (const Ausgabedatei& d : dateien)
@@ -183,7 +187,10 @@ std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
 int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> format,
                       const Rippenoptionen& wahl, const Ausgaben& aus) {
     Rippenjob job;
-    if (const std::string fehler = RippenjobLesen(wahl, job, kOptionen); !fehler.empty()) {
+    std::string fehler = RippenjobLesen(wahl, job, kOptionen);
+    if (fehler.empty())
+        fehler = RippenzusatzLesen(wahl.zusatz, job.auftrag);
+    if (!fehler.empty()) {
         Melde(fehler);
         return 1;
     }
@@ -336,6 +343,10 @@ struct Optionen {
     QCommandLineOption endleiste{"endleiste", {}, "MM"};
     QCommandLineOption glaetten{"glaetten"};
     QCommandLineOption platte{"platte", {}, "BREITExHOEHE"};
+    QCommandLineOption schnittbreite{"schnittbreite", {}, "MM"};
+    QCommandLineOption schraenkung{"schraenkung", {}, "GRAD[:DREHPUNKT%]"};
+    QCommandLineOption helling{"helling", {}, "MM"};
+    QCommandLineOption erleichterung{"erleichterung", {}, "ANZAHL:STEG"};
     QCommandLineParser parser;
 
     Optionen() {
@@ -349,6 +360,7 @@ struct Optionen {
             parser.addOption(o);
         parser.addOptions({laenge, dicke, seite, normieren, rippen, wurzel, spitze, spitzenprofil,
                            beplankung, holm, nasenleiste, endleiste, glaetten, platte});
+        parser.addOptions({schnittbreite, schraenkung, helling, erleichterung});
         parser.addPositionalArgument("DATEI", {});
     }
     Optionen(const Optionen&) = delete;
@@ -359,7 +371,8 @@ struct Optionen {
     }
     bool Rippenart() const {
         for (const QCommandLineOption* o : {&rippen, &wurzel, &spitze, &spitzenprofil, &beplankung,
-                                            &holm, &nasenleiste, &endleiste, &glaetten, &platte})
+                                            &holm, &nasenleiste, &endleiste, &glaetten, &platte,
+                                            &schnittbreite, &schraenkung, &helling, &erleichterung})
             if (parser.isSet(*o))
                 return true;
         return false;
@@ -398,7 +411,8 @@ std::string WiederholtOderLeer(const Optionen& o) {
         mitWert.push_back(&k);
     for (const QCommandLineOption* w :
          {&o.laenge, &o.dicke, &o.seite, &o.rippen, &o.wurzel, &o.spitze, &o.spitzenprofil,
-          &o.beplankung, &o.holm, &o.nasenleiste, &o.endleiste, &o.platte})
+          &o.beplankung, &o.holm, &o.nasenleiste, &o.endleiste, &o.platte, &o.schnittbreite,
+          &o.schraenkung, &o.helling, &o.erleichterung})
         mitWert.push_back(w);
     for (const QCommandLineOption* w : mitWert) {
         const QStringList werte = o.parser.values(*w);
@@ -468,6 +482,9 @@ Befehl Rippenbefehl(const Optionen& o, Befehl b) {
         return Falsch(meldung::kEndenOhneRippen);
     if (p.isSet(o.spitzenprofil) && p.value(o.spitzenprofil).isEmpty())
         return Falsch(meldung::kSpitzenprofilFehlt);
+    // A single rib is a root rib: its washout is none.
+    if (p.isSet(o.schraenkung) && !p.isSet(o.rippen))
+        return Falsch(meldung::kSchraenkungOhneRippen);
     b.art = Befehl::Art::Rippensatz;
     Rippenoptionen& wahl = b.rippen;
     if (p.isSet(o.rippen))
@@ -484,6 +501,8 @@ Befehl Rippenbefehl(const Optionen& o, Befehl b) {
         wahl.holme.emplace_back("--holm", Bytes(h));
     wahl.glaetten = p.isSet(o.glaetten);
     wahl.platte = Bytes(p.value(o.platte));
+    wahl.zusatz = {Bytes(p.value(o.schnittbreite)), Bytes(p.value(o.schraenkung)),
+                   Bytes(p.value(o.helling)), Bytes(p.value(o.erleichterung))};
     return b;
 }
 
