@@ -132,8 +132,11 @@ void ZeichneSatzseite(CDC& dc, const Druck& druck, int seite) {
     }
     if (s.gekachelt)
         dc.IntersectClipRect(0, satz.oben, breite, -druck.plan.hoehe);
-    for (const SatzTeil& t : s.teile)
+    for (const SatzTeil& t : s.teile) {
         ZeichneLinienzug(dc, t.punkte);
+        for (const std::vector<Punkt>& linie : t.innen)
+            ZeichneLinienzug(dc, linie);
+    }
 }
 
 // A calibrated printer says so in the header, after chord and thickness.
@@ -215,8 +218,11 @@ Druck PlaneDruck(const CDC& dc, const Rippenteile& teile) {
         // The job's bound holds for paper too, where a tiled rib is drawn on each of its pages.
         std::size_t ecken = 0;
         for (const Satzseite& s : druck.satz.seiten)
-            for (const SatzTeil& t : s.teile)
+            for (const SatzTeil& t : s.teile) {
                 ecken += t.punkte.size();
+                for (const std::vector<Punkt>& linie : t.innen)
+                    ecken += linie.size();
+            }
         if (ecken > static_cast<std::size_t>(kMaxEcken))
             druck.fehler =
                 Meldung(meldung::kSeitenZuVieleEcken, {AnzahlText(static_cast<double>(ecken)),
