@@ -19,8 +19,14 @@ namespace {
 constexpr double kLochSpielMm = 0.01;
 // A hole narrower than this in either direction is no use.
 constexpr double kKleinstesLochMm = 3;
-// A hole's corners are rounded with this share of its smaller extent.
+// A hole's corners are rounded with this share of its smaller extent, at most kRundungMm: the
+// offsets' work grows with the radius over the spacing of the outline's vertices.
 constexpr double kRundungsAnteil = 0.4;
+constexpr double kRundungMm = 2;
+// The rib's outline thinned to within this before it is shrunk for the holes.
+constexpr double kVereinfachtMm = 0.005;
+// A hole's arcs: a cutter does not see the difference, the offsets' work does.
+constexpr double kBogenMm = 0.05;
 
 cl::cInt Ganz(double mm) {
     return static_cast<cl::cInt>(std::llround(std::clamp(mm * kClipperJeMm, -1e15, 1e15)));
@@ -43,10 +49,11 @@ cl::Paths Verknuepft(const cl::Paths& a, const cl::Paths& b, cl::ClipType art) {
     return ergebnis;
 }
 
-// Grown (positive) or shrunk by mm, corners round within about 1/10000 of the radius.
-cl::Paths Versetzt(const cl::Paths& flaeche, double mm) {
-    cl::ClipperOffset versatz(2.0, std::max(0.002, std::abs(mm) * 1e-4) * kClipperJeMm);
-    versatz.AddPaths(flaeche, cl::jtRound, cl::etClosedPolygon);
+// Grown (positive) or shrunk by mm, round corners within toleranz mm of the arc, inside it;
+// without a toleranz mitred, which shrinks no less than round.
+cl::Paths Versetzt(const cl::Paths& flaeche, double mm, double toleranz = 0) {
+    cl::ClipperOffset versatz(2.0, toleranz * kClipperJeMm);
+    versatz.AddPaths(flaeche, toleranz > 0 ? cl::jtRound : cl::jtMiter, cl::etClosedPolygon);
     cl::Paths ergebnis;
     versatz.Execute(ergebnis, mm * kClipperJeMm);
     return ergebnis;
@@ -91,45 +98,112 @@ std::vector<double> Schnitte(const cl::Paths& flaechen, double x) {
     return ys;
 }
 
+// Douglas-Peucker on a closed path: the vertices that keep it within toleranz mm of itself. The
+// offsets' loops at convex vertices cross each other the more, the closer the vertices lie.
+cl::Path Vereinfacht(const cl::Path& pfad, double toleranz) {
+    const std::size_t n = pfad.size();
+    if (n < 4)
+        return pfad;
+    std::vector<bool> bleibt(n, false);
+    auto fern = [&](std::size_t a) {
+        std::size_t weitester = a;
+        double weit = -1;
+        for (std::size_t i = 0; i < n; ++i) {
+            const double d = std::hypot(static_cast<double>(pfad[i].X - pfad[a].X),
+                                        static_cast<double>(pfad[i].Y - pfad[a].Y));
+            if (d > weit) {
+                weit = d;
+                weitester = i;
+            }
+        }
+        return weitester;
+    };
+    const std::size_t b = fern(0);
+    const double grenze = toleranz * kClipperJeMm;
+    std::vector<std::pair<std::size_t, std::size_t>> offen{{0, b}, {b, n}};
+    bleibt[0] = bleibt[b] = true;
+    while (!offen.empty()) {
+        const auto [von, bis] = offen.back();
+        offen.pop_back();
+        const cl::IntPoint& p = pfad[von];
+        const cl::IntPoint& q = pfad[bis % n];
+        const double dx = static_cast<double>(q.X - p.X), dy = static_cast<double>(q.Y - p.Y);
+        const double laenge = std::max(std::hypot(dx, dy), 1.0);
+        std::size_t weitester = von;
+        double weit = grenze;
+        for (std::size_t i = von + 1; i < bis; ++i) {
+            const double d = std::abs(dx * static_cast<double>(pfad[i].Y - p.Y) -
+                                      dy * static_cast<double>(pfad[i].X - p.X)) /
+                             laenge;
+            if (d > weit) {
+                weit = d;
+                weitester = i;
+            }
+        }
+        if (weitester != von) {
+            bleibt[weitester] = true;
+            offen.push_back({von, weitester});
+            offen.push_back({weitester, bis});
+        }
+    }
+    cl::Path aus;
+    for (std::size_t i = 0; i < n; ++i)
+        if (bleibt[i])
+            aus.push_back(pfad[i]);
+    return aus;
+}
+
 } // namespace
 
 cl::Paths Loecher(const cl::Paths& flaeche, double laenge, int anzahl, double steg) {
     if (anzahl <= 0)
         return {};
-    const cl::Paths innen = Versetzt(flaeche, -(steg + kLochSpielMm));
-    if (innen.empty())
-        return {};
-    const double anfang = 0.15 * laenge;
-    const double ende = 0.85 * laenge;
+    const double anfang = 0.15 * laenge + kLochSpielMm;
+    const double ende = 0.85 * laenge - kLochSpielMm;
     const double luecke = steg + 2 * kLochSpielMm;
     const Kasten k = Umgrenzung(flaeche.front());
-    for (int n = anzahl; n >= 1; --n) {
-        const double breite = (ende - anfang - (n - 1) * luecke) / n;
-        if (breite < kKleinstesLochMm)
-            continue;
-        cl::Paths loecher;
-        for (int i = 0; i < n; ++i) {
-            const double x0 = anfang + i * (breite + luecke);
-            const cl::Paths stueck = Groesstes(Verknuepft(
-                innen, {Rechteck(x0, k.y0 - 1, x0 + breite, k.y1 + 1)}, cl::ctIntersection));
-            if (stueck.empty())
-                continue;
-            const Kasten s = Umgrenzung(stueck.front());
-            const double kleinste = std::min(s.x1 - s.x0, s.y1 - s.y0);
-            if (kleinste < kKleinstesLochMm)
-                continue;
-            // Shrunk and grown again: the corners rounded, what is thinner than them gone.
-            const double rundung = kRundungsAnteil * kleinste;
-            const cl::Paths rund = Groesstes(Versetzt(Versetzt(stueck, -rundung), rundung));
-            if (rund.empty())
-                continue;
-            const Kasten r = Umgrenzung(rund.front());
-            if (std::min(r.x1 - r.x0, r.y1 - r.y0) >= kKleinstesLochMm)
-                loecher.push_back(rund.front());
-        }
-        return loecher;
+    int n = anzahl;
+    double breite = 0;
+    while (n >= 1 && (breite = (ende - anfang - (n - 1) * luecke) / n) < kKleinstesLochMm)
+        --n;
+    if (n < 1)
+        return {};
+    // Each hole is the rib shrunk by the web, cut to its band and rounded by shrinking and
+    // growing by the same radius. Shrinking goes through the cut, so the rib is shrunk once by
+    // web and radius together, each band by the radius, and all grown back at once: the bands
+    // stay more than a web apart. Only the part between the bands' ends and a web beyond
+    // matters; the cut's own sides stay further off than that.
+    const double rundung = std::min(kRundungsAnteil * breite, kRundungMm);
+    const double weg = steg + kLochSpielMm + rundung;
+    const cl::Paths mitte = Verknuepft(
+        {Vereinfacht(flaeche.front(), kVereinfachtMm)},
+        {Rechteck(anfang - weg - 1, k.y0 - 1, ende + weg + 1, k.y1 + 1)}, cl::ctIntersection);
+    cl::Paths baender;
+    for (int i = 0; i < n; ++i) {
+        const double x0 = anfang + i * (breite + luecke);
+        baender.push_back(Rechteck(x0 + rundung, k.y0 - 1, x0 + breite - rundung, k.y1 + 1));
     }
-    return {};
+    const cl::Paths kerne =
+        Verknuepft(Versetzt(mitte, -(weg + kVereinfachtMm)), baender, cl::ctIntersection);
+    const cl::Paths stuecke = Versetzt(kerne, rundung, kBogenMm);
+    cl::Paths loecher;
+    for (int i = 0; i < n; ++i) {
+        // The band's largest piece: one hole a band.
+        const double x0 = anfang + i * (breite + luecke);
+        cl::Paths imBand;
+        for (const cl::Path& stueck : stuecke) {
+            const Kasten s = Umgrenzung(stueck);
+            if (s.x0 >= x0 - kLochSpielMm && s.x1 <= x0 + breite + kLochSpielMm)
+                imBand.push_back(stueck);
+        }
+        const cl::Paths loch = Groesstes(imBand);
+        if (loch.empty())
+            continue;
+        const Kasten s = Umgrenzung(loch.front());
+        if (std::min(s.x1 - s.x0, s.y1 - s.y0) >= kKleinstesLochMm)
+            loecher.push_back(loch.front());
+    }
+    return loecher;
 }
 
 void Gedreht(cl::Paths& pfade, RippenPunkt um, double grad) {

@@ -11,7 +11,7 @@ namespace cl = ClipperLib;
 namespace {
 
 // The arcs at convex corners stay within this of the true offset.
-constexpr double kBogenToleranzMm = 0.0002;
+constexpr double kBogenToleranzMm = 0.0005;
 
 cl::Path AlsPfad(const Linienzug& linie, bool linksherum) {
     cl::Path pfad;
