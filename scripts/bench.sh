@@ -120,6 +120,14 @@ if [ -x "$b/start_boden" ]; then
     done
 
     echo
+    echo "== 30 Rippen mit Löchern, Hellingfüßen und Schnittbreite als DXF (A) gegen kestrun1 --dxf (B)"
+    "$b/prozess_vergleich" --laeufe="$laeufe" \
+        "$bau/app/kestrun1" --dxf "$arbeit/s.dxf" --wurzel 200 --spitze 120 --rippen 30 \
+        --beplankung 1,5 --holm 30%:5:5 --holm 30%:5:5:unten --erleichterung 4:3 --helling 10 \
+        --schnittbreite 0,2 "$wurzel/samples/naca2412.dat" -- \
+        "$bau/app/kestrun1" --dxf "$arbeit/a.dxf" "$wurzel/samples/naca2412.dat"
+
+    echo
     echo "== Laden und Drucken im Prozess, offscreen"
     QT_QPA_PLATFORM=offscreen "$b/laden_bench" --benchmark_min_time=0.5 2>&1 |
         grep -v -e XDG_RUNTIME_DIR -e propagateSizeHints
