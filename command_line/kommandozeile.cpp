@@ -9,6 +9,7 @@
 #include "output/druckwerte.h"
 #include "output/rippenauftrag.h"
 #include "output/rippenwahl.h"
+#include "output/rippenzusatz.h"
 #include "output/schreiben.h"
 #include "profile/datei.h"
 #include "profile/text.h"
@@ -90,6 +91,7 @@ struct Ausgaben {
 // exits with 1 as any refused value does.
 struct Rippenoptionen : Rippenwahl {
     std::string spitzenprofil;
+    Rippenzusatz zusatz;
 };
 
 // The profile in a file; nothing after saying why not.
@@ -161,7 +163,8 @@ std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
         return teile.fehler;
     Anordnung anordnung;
     if (aus.Blaetter()) {
-        anordnung = OrdneAn(teile.rippen, job.platteBreite, job.platteHoehe);
+        anordnung = OrdneAn(teile.rippen, job.platteBreite, job.platteHoehe,
+                            kTeileAbstandMm + a.schnittbreite);
         if (!anordnung.fehler.empty())
             return anordnung.fehler;
     }
@@ -169,8 +172,9 @@ std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
     if (aus.Papier())
         if (std::string grund = PdfDokument(aus.seite, teile, pdf); !grund.empty())
             return grund;
-    const Zeichnung zeichnung =
-        aus.Blaetter() ? SatzZeichnung(anordnung, job.platteBreite, job.platteHoehe) : Zeichnung{};
+    const Zeichnung zeichnung = aus.Blaetter() ? SatzZeichnung(anordnung, job.platteBreite,
+                                                               job.platteHoehe, a.schnittbreite)
+                                               : Zeichnung{};
     const std::vector<Ausgabedatei> dateien = Dateien(aus, pdf, zeichnung);
     std::vector<std::size_t> groessen;
     for (const Ausgabedatei& d : dateien)
@@ -185,7 +189,10 @@ std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
 int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> format,
                       const Rippenoptionen& wahl, const Ausgaben& aus) {
     Rippenjob job;
-    if (const std::string fehler = RippenjobLesen(wahl, job, kOptionen); !fehler.empty()) {
+    std::string fehler = RippenjobLesen(wahl, job, kOptionen);
+    if (fehler.empty())
+        fehler = RippenzusatzLesen(wahl.zusatz, job.auftrag);
+    if (!fehler.empty()) {
         Melde(fehler);
         return 1;
     }
@@ -396,15 +403,18 @@ struct Optionen {
     QCommandLineOption endleiste{"endleiste", {}, "MM"};
     QCommandLineOption glaetten{"glaetten"};
     QCommandLineOption platte{"platte", {}, "BREITExHOEHE"};
-    // The foam core's, each with a value.
+    // Kerf and washout for a rib set and for a foam core alike; the rib set's jig tabs and holes.
+    QCommandLineOption schnittbreite{"schnittbreite", {}, "MM[:MM]"};
+    QCommandLineOption schraenkung{"schraenkung", {}, "GRAD[:DREHPUNKT%]"};
+    QCommandLineOption helling{"helling", {}, "MM"};
+    QCommandLineOption erleichterung{"erleichterung", {}, "ANZAHL:STEG"};
+    // The foam core's own, each with a value.
     QCommandLineOption spannweite{"spannweite", {}, "MM"};
     QCommandLineOption pfeilung{"pfeilung", {}, "MM"};
-    QCommandLineOption schraenkung{"schraenkung", {}, "GRAD[:DREHPUNKT%]"};
     QCommandLineOption vorlauf{"vorlauf", {}, "MM"};
     QCommandLineOption hoehe{"hoehe", {}, "MM"};
     QCommandLineOption turmabstand{"turmabstand", {}, "MM"};
     QCommandLineOption blocklage{"blocklage", {}, "MM"};
-    QCommandLineOption schnittbreite{"schnittbreite", {}, "MM[:MM]"};
     QCommandLineOption vorschub{"vorschub", {}, "MM/MIN"};
     QCommandLineOption vorschubart{"vorschubart", {}, "g93|g94"};
     QCommandLineOption achsen{"achsen", {}, "XYUV|XYZA"};
@@ -424,6 +434,7 @@ struct Optionen {
             parser.addOption(o);
         parser.addOptions({laenge, dicke, seite, normieren, rippen, wurzel, spitze, spitzenprofil,
                            beplankung, holm, nasenleiste, endleiste, glaetten, platte});
+        parser.addOptions({schnittbreite, schraenkung, helling, erleichterung});
         for (const QCommandLineOption* k : Kernoptionen())
             parser.addOption(*k);
         parser.addPositionalArgument("DATEI", {});
@@ -434,10 +445,10 @@ struct Optionen {
     bool IstKurz(const QCommandLineOption* o) const {
         return std::any_of(kurz.begin(), kurz.end(), [&](const auto& k) { return &k == o; });
     }
+    // Only a foam core takes these; kerf and washout say nothing about the job on their own.
     std::vector<const QCommandLineOption*> Kernoptionen() const {
-        return {&spannweite,  &pfeilung,  &schraenkung,   &vorlauf,   &hoehe,
-                &turmabstand, &blocklage, &schnittbreite, &vorschub,  &vorschubart,
-                &achsen,      &heizung,   &vorheizen,     &verfahrweg};
+        return {&spannweite, &pfeilung, &vorlauf,  &hoehe,     &turmabstand, &blocklage,
+                &vorschub,   &vorschubart, &achsen, &heizung, &vorheizen,   &verfahrweg};
     }
     bool Kernart() const {
         const auto k = Kernoptionen();
@@ -445,7 +456,8 @@ struct Optionen {
     }
     bool Rippenart() const {
         for (const QCommandLineOption* o : {&rippen, &wurzel, &spitze, &spitzenprofil, &beplankung,
-                                            &holm, &nasenleiste, &endleiste, &glaetten, &platte})
+                                            &holm, &nasenleiste, &endleiste, &glaetten, &platte,
+                                            &schnittbreite, &schraenkung, &helling, &erleichterung})
             if (parser.isSet(*o))
                 return true;
         return false;
@@ -484,7 +496,8 @@ std::string WiederholtOderLeer(const Optionen& o) {
         mitWert.push_back(&k);
     for (const QCommandLineOption* w :
          {&o.laenge, &o.dicke, &o.seite, &o.rippen, &o.wurzel, &o.spitze, &o.spitzenprofil,
-          &o.beplankung, &o.holm, &o.nasenleiste, &o.endleiste, &o.platte})
+          &o.beplankung, &o.holm, &o.nasenleiste, &o.endleiste, &o.platte, &o.schnittbreite,
+          &o.schraenkung, &o.helling, &o.erleichterung})
         mitWert.push_back(w);
     for (const QCommandLineOption* k : o.Kernoptionen())
         mitWert.push_back(k);
@@ -556,6 +569,9 @@ Befehl Rippenbefehl(const Optionen& o, Befehl b) {
         return Falsch(meldung::kEndenOhneRippen);
     if (p.isSet(o.spitzenprofil) && p.value(o.spitzenprofil).isEmpty())
         return Falsch(meldung::kSpitzenprofilFehlt);
+    // A single rib is a root rib: its washout is none.
+    if (p.isSet(o.schraenkung) && !p.isSet(o.rippen))
+        return Falsch(meldung::kSchraenkungOhneRippen);
     b.art = Befehl::Art::Rippensatz;
     Rippenoptionen& wahl = b.rippen;
     if (p.isSet(o.rippen))
@@ -572,6 +588,8 @@ Befehl Rippenbefehl(const Optionen& o, Befehl b) {
         wahl.holme.emplace_back("--holm", Bytes(h));
     wahl.glaetten = p.isSet(o.glaetten);
     wahl.platte = Bytes(p.value(o.platte));
+    wahl.zusatz = {Bytes(p.value(o.schnittbreite)), Bytes(p.value(o.schraenkung)),
+                   Bytes(p.value(o.helling)), Bytes(p.value(o.erleichterung))};
     return b;
 }
 
@@ -582,8 +600,9 @@ Befehl Kernbefehl(const Optionen& o, Befehl b) {
     if (std::any_of(b.aus.ziele.begin(), b.aus.ziele.end(),
                     [](const Ziel& z) { return z.format->traeger == Traeger::Blatt; }))
         return Falsch(meldung::kKernNurGcode);
-    for (const QCommandLineOption* f : {&o.laenge, &o.normieren, &o.rippen, &o.beplankung, &o.holm,
-                                        &o.nasenleiste, &o.endleiste, &o.glaetten, &o.platte})
+    for (const QCommandLineOption* f :
+         {&o.laenge, &o.normieren, &o.rippen, &o.beplankung, &o.holm, &o.nasenleiste, &o.endleiste,
+          &o.glaetten, &o.platte, &o.helling, &o.erleichterung})
         if (p.isSet(*f))
             return Falsch(meldung::kKernFremdeOption);
     if (!p.isSet(o.wurzel) || !p.isSet(o.spitze) || !p.isSet(o.spannweite))

@@ -119,9 +119,43 @@ std::vector<Punkt> RippeAufSeite(const Linienzug& umriss) {
 
 namespace {
 
+// The rib's holes, closed, and its marks, each moved as RippeAufSeite moves the outline.
+std::vector<std::vector<Punkt>> InnenAufSeite(const Rippe& r) {
+    std::vector<std::vector<Punkt>> linien;
+    if (r.umriss.empty())
+        return linien;
+    double nase = r.umriss.front().x;
+    double unten = r.umriss.front().y;
+    for (const RippenPunkt& p : r.umriss) {
+        nase = std::min(nase, p.x);
+        unten = std::min(unten, p.y);
+    }
+    auto aufSeite = [&](const Linienzug& linie, bool geschlossen) {
+        std::vector<Punkt> punkte;
+        for (const RippenPunkt& p : linie)
+            punkte.push_back(
+                {AufInt(std::round((p.y - unten) * 10)), AufInt(std::round(-(p.x - nase) * 10))});
+        if (geschlossen && !punkte.empty())
+            punkte.push_back(punkte.front());
+        linien.push_back(std::move(punkte));
+    };
+    for (const Linienzug& loch : r.loecher)
+        aufSeite(loch, true);
+    for (const Linienzug& linie : r.markierungen)
+        aufSeite(linie, false);
+    return linien;
+}
+
+void Verschoben(std::vector<Punkt>& punkte, std::int64_t dx, std::int64_t dy) {
+    for (Punkt& p : punkte)
+        p = {AufInt(static_cast<double>(std::int64_t{p.x} + dx)),
+             AufInt(static_cast<double>(std::int64_t{p.y} + dy))};
+}
+
 // A rib longer than a page: alone at the nose line, over as many pages as the single printout
 // would take. false when that makes more than kMaxSeiten pages.
-bool Gekachelt(Satzplan& plan, int rippe, const std::vector<Punkt>& punkte, std::int32_t laenge,
+bool Gekachelt(Satzplan& plan, int rippe, const std::vector<Punkt>& punkte,
+               const std::vector<std::vector<Punkt>>& innen, std::int32_t laenge,
                std::int32_t zeilenAnfang) {
     const std::int32_t schritt = plan.platz - kUeberlappung;
     if (schritt <= 0) {
@@ -134,11 +168,13 @@ bool Gekachelt(Satzplan& plan, int rippe, const std::vector<Punkt>& punkte, std:
         return false;
     }
     for (std::int64_t k = 0; k < kacheln; ++k) {
-        SatzTeil kachel{rippe, punkte, k == 0, {plan.links, zeilenAnfang}};
+        SatzTeil kachel{rippe, punkte, k == 0, {plan.links, zeilenAnfang}, innen};
         for (Punkt& p : kachel.punkte) {
             p.x = AufInt(static_cast<double>(std::int64_t{p.x} + plan.links));
             p.y = AufInt(static_cast<double>(std::int64_t{p.y} + plan.oben + schritt * k));
         }
+        for (std::vector<Punkt>& linie : kachel.innen)
+            Verschoben(linie, plan.links, std::int64_t{plan.oben} + schritt * k);
         Satzseite seite;
         seite.teile.push_back(std::move(kachel));
         seite.gekachelt = true;
@@ -181,9 +217,9 @@ Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
             return plan;
         }
         const std::int32_t text = i < m.textBreite.size() ? m.textBreite[i] : 0;
-        SatzTeil teil{static_cast<int>(i), {}, true, {}};
+        SatzTeil teil{static_cast<int>(i), {}, true, {}, InnenAufSeite(rippen[i])};
         if (laenge > plan.platz) {
-            if (!Gekachelt(plan, static_cast<int>(i), punkte, laenge, zeilenAnfang))
+            if (!Gekachelt(plan, static_cast<int>(i), punkte, teil.innen, laenge, zeilenAnfang))
                 break;
             continue;
         }
@@ -207,6 +243,8 @@ Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
         const std::int32_t nase = y - m.textHoehe - kTextAbstand;
         for (Punkt& p : punkte)
             p = {p.x + x, p.y + nase};
+        for (std::vector<Punkt>& linie : teil.innen)
+            Verschoben(linie, x, nase);
         teil.punkte = std::move(punkte);
         plan.seiten.back().teile.push_back(std::move(teil));
         x += w + kTeileAbstand;

@@ -72,6 +72,7 @@ struct SatzTeil {
     // Top left corner of the label; a tile after a rib's first page has none.
     bool beschriftet = true;
     Punkt text{};
+    std::vector<std::vector<Punkt>> innen; // holes (closed) and marks, placed as punkte
 };
 
 struct Satzseite {

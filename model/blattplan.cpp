@@ -2,6 +2,10 @@
 #include "model/blattplan.h"
 
 #include "profile/text.h"
+#include "profile/zahl.h"
+#include "res/meldungen.h"
+#include "res/meldungen_rippen.h"
+#include "ribs/schnittbreite.h"
 
 #include <algorithm>
 
@@ -22,15 +26,30 @@ double PlattenX(std::size_t i, double breite) {
     return static_cast<double>(i) * (breite + kPlattenAbstandMm);
 }
 
-// A rib's label: 3 mm high, smaller for a rib too short to hold it.
-double SchriftHoehe(const PlatziertesTeil& teil) {
+// A rib's label: 3 mm high, smaller for a rib too short to hold it; zusatz characters more
+// (the kerf's note) make it smaller in proportion.
+double SchriftHoehe(const PlatziertesTeil& teil, std::size_t zusatz = 0) {
     double links = teil.umriss.front().x, rechts = links;
     for (const RippenPunkt& p : teil.umriss) {
         links = std::min(links, p.x);
         rechts = std::max(rechts, p.x);
     }
     // "Rippe 12 – 184,0 mm" is about 12 heights long; it stays within 60 % of the chord.
-    return std::min(3.0, (rechts - links) * 0.6 / 12);
+    return std::min(3.0, (rechts - links) * 0.6 / 12) * 19 / (19 + static_cast<double>(zusatz));
+}
+
+std::vector<ZeichenPunkt> AlsZeichenPunkte(const Linienzug& linie, double x0) {
+    std::vector<ZeichenPunkt> punkte;
+    punkte.reserve(linie.size());
+    for (const RippenPunkt& p : linie)
+        punkte.push_back({p.x + x0, p.y});
+    return punkte;
+}
+
+// The characters, not the bytes, of a UTF-8 text.
+std::size_t Zeichen(const std::string& text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 } // namespace
@@ -90,7 +109,11 @@ Zeichnung EinzelZeichnung(const Umriss& umriss, const std::string& name) {
     return z;
 }
 
-Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe) {
+Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe,
+                        double schnittbreite) {
+    const std::string zusatz = schnittbreite > 0 ? Meldung(meldung::kSchnittbreiteZusatz,
+                                                           {ZahlText(schnittbreite, 2, ',')})
+                                                 : std::string();
     const std::size_t n = anordnung.platten.size();
     Zeichnung z;
     z.rechts = n > 0 ? PlattenX(n - 1, breite) + breite : 0;
@@ -104,14 +127,20 @@ Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe)
         blatt.hoehe = hoehe;
         blatt.rahmen = true;
         for (const PlatziertesTeil& t : anordnung.platten[i].teile) {
-            Zug zug;
-            zug.punkte.reserve(t.umriss.size());
-            for (const RippenPunkt& p : t.umriss)
-                zug.punkte.push_back({p.x + x0, p.y});
-            blatt.zuege.push_back(std::move(zug));
+            if (schnittbreite > 0) {
+                for (const Linienzug& kontur : MitSchnittbreite(t.umriss, t.loecher, schnittbreite))
+                    blatt.zuege.push_back({Ebene::Schnitt, AlsZeichenPunkte(kontur, x0)});
+            } else {
+                blatt.zuege.push_back({Ebene::Schnitt, AlsZeichenPunkte(t.umriss, x0)});
+                for (const Linienzug& loch : t.loecher)
+                    blatt.zuege.push_back({Ebene::Schnitt, AlsZeichenPunkte(loch, x0)});
+            }
+            // An open mark goes there and back: the drawing's lines are closed.
+            for (const Linienzug& linie : t.markierungen)
+                blatt.zuege.push_back({Ebene::Markierung, AlsZeichenPunkte(linie, x0)});
             blatt.texte.push_back({{t.beschriftungsOrt.x + x0, t.beschriftungsOrt.y},
-                                   SchriftHoehe(t),
-                                   t.beschriftung,
+                                   SchriftHoehe(t, Zeichen(zusatz)),
+                                   t.beschriftung + zusatz,
                                    Ebene::Beschriftung});
         }
         z.blaetter.push_back(std::move(blatt));

@@ -14,5 +14,8 @@ constexpr double kPlattenAbstandMm = 20;
 // name is the profile's name line; it becomes the title as one clean line of text.
 Zeichnung EinzelZeichnung(const Umriss& umriss, const std::string& name);
 
-// The ribs on sheets of breite x hoehe mm, the first sheet's lower left corner at the origin.
-Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe);
+// The ribs on sheets of breite x hoehe mm, the first sheet's lower left corner at the origin;
+// each cut contour moved by half the kerf schnittbreite (mm) so that the pieces keep their size,
+// and the labels saying so.
+Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe,
+                        double schnittbreite = 0);

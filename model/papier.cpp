@@ -159,8 +159,12 @@ void SatzSeite(Seite& s, const Papiermasse& m, const Druck& druck, int seite) {
     }
     if (blatt.gekachelt)
         s.Ausschnitt(0, satz.oben, breite, -druck.plan.hoehe);
-    for (const SatzTeil& t : blatt.teile)
+    // Holes and marks go with their rib, on a tile's pages too.
+    for (const SatzTeil& t : blatt.teile) {
         s.Linienzug(t.punkte);
+        for (const std::vector<Punkt>& linie : t.innen)
+            s.Linienzug(linie);
+    }
 }
 
 void Einzelseite(Seite& s, const Druck& druck, int seite) {
@@ -215,8 +219,11 @@ std::string SatzFehler(const Druck& druck, const Rippenteile& teile) {
     // The job's bound holds for paper too, where a tiled rib is drawn on each of its pages.
     std::size_t ecken = 0;
     for (const Satzseite& s : druck.satz.seiten)
-        for (const SatzTeil& t : s.teile)
+        for (const SatzTeil& t : s.teile) {
             ecken += t.punkte.size();
+            for (const std::vector<Punkt>& linie : t.innen)
+                ecken += linie.size();
+        }
     if (ecken > static_cast<std::size_t>(kMaxEcken))
         return Meldung(meldung::kSeitenZuVieleEcken, {AnzahlText(static_cast<double>(ecken)),
                                                       AnzahlText(static_cast<double>(kMaxEcken))});

@@ -55,13 +55,18 @@ double EckenJeRippe(const Linienzug& umriss, double laenge, const RippenOptionen
         ecken += 4;
         nuten += h.breite + 2 * h.tiefe;
     }
+    // Tabs add their corners; holes follow the rib's outline and round four corners each.
+    ecken += o.helling > 0 ? 16 : 0;
+    const double lochFaktor = o.loecher > 0 ? 2 : 1;
+    ecken += o.loecher * 250.0;
     if (!o.glaetten)
-        return ecken + static_cast<double>(umriss.size());
+        return ecken + lochFaktor * static_cast<double>(umriss.size());
     ecken += std::ceil(nuten / kGlaettAbstandMm);
     if (!genau) {
         const double umfang = umfangVon(umriss, laenge);
-        return ecken + static_cast<double>(umriss.size()) + std::ceil(umfang / kGlaettAbstandMm) +
-               std::ceil(umfang / (10 * kGlaettAbstandMm));
+        return ecken + lochFaktor * (static_cast<double>(umriss.size()) +
+                                     std::ceil(umfang / kGlaettAbstandMm) +
+                                     std::ceil(umfang / (10 * kGlaettAbstandMm)));
     }
     Linienzug mm;
     mm.reserve(umriss.size());
@@ -71,7 +76,8 @@ double EckenJeRippe(const Linienzug& umriss, double laenge, const RippenOptionen
     for (std::size_t i = 0; i < kurve.size(); ++i) {
         const RippenPunkt& p = kurve[i];
         const RippenPunkt& q = kurve[(i + 1) % kurve.size()];
-        ecken += std::max(1.0, std::ceil(std::hypot(q.x - p.x, q.y - p.y) / kGlaettAbstandMm));
+        ecken += lochFaktor *
+                 std::max(1.0, std::ceil(std::hypot(q.x - p.x, q.y - p.y) / kGlaettAbstandMm));
     }
     return ecken;
 }
@@ -163,6 +169,11 @@ std::string GroesseFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
             ecken += eckenSpitze + (rippen - 2) * eckenMitte;
             groesste = std::max({groesste, eckenSpitze, eckenMitte});
         }
+        // The kerf's round joins put two vertices at each convex one.
+        if (a.schnittbreite > 0) {
+            ecken *= 2;
+            groesste *= 2;
+        }
         if (!(ecken <= static_cast<double>(kMaxEcken)))
             return ZuVieleEcken(ecken, rippen, groesste, a.optionen.glaetten);
         if (!a.optionen.glaetten)
@@ -179,11 +190,14 @@ std::string EndenFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
     for (const auto& [profil, laenge, nummer] :
          {std::tuple{&wurzel, a.wurzel, 1},
           std::tuple{spitze ? &*spitze : &wurzel, a.spitze, rippen}}) {
-        RippenErgebnis r = BaueRippe(*profil, laenge, a.optionen, nummer);
+        const RippenLage lage{Schraenkungswinkel(a.optionen, nummer, rippen),
+                              enden.empty() ? std::nullopt : enden.front().hellingY};
+        RippenErgebnis r = BaueRippe(*profil, laenge, a.optionen, nummer, lage);
         if (!r.rippe)
             return std::move(r.fehler);
         if (a.platte) {
-            if (Anordnung probe = OrdneAn({*r.rippe}, a.platte->first, a.platte->second);
+            if (Anordnung probe = OrdneAn({*r.rippe}, a.platte->first, a.platte->second,
+                                          kTeileAbstandMm + a.schnittbreite);
                 !probe.fehler.empty())
                 return std::move(probe.fehler);
         }
@@ -198,8 +212,11 @@ std::string EndenFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
 std::string GebautFehler(const std::vector<Rippe>& rippen, int anzahl, bool glaetten) {
     double gebaut = 0, groessteGebaut = 0;
     for (const Rippe& r : rippen) {
-        gebaut += static_cast<double>(r.umriss.size());
-        groessteGebaut = std::max(groessteGebaut, static_cast<double>(r.umriss.size()));
+        double ecken = static_cast<double>(r.umriss.size());
+        for (const Linienzug& loch : r.loecher)
+            ecken += static_cast<double>(loch.size());
+        gebaut += ecken;
+        groessteGebaut = std::max(groessteGebaut, ecken);
     }
     if (gebaut > static_cast<double>(kMaxEcken))
         return ZuVieleEcken(gebaut, anzahl, groessteGebaut, glaetten);

@@ -31,6 +31,8 @@ struct RippenAuftrag {
     // Width and height in mm of the sheet the ribs are laid out on (SVG, DXF); with it the root
     // and tip rib are checked against it before the ribs between are built.
     std::optional<std::pair<double, double>> platte;
+    // mm the cutter takes away: the sheet's pieces lie this much further apart.
+    double schnittbreite = 0;
     // Of a set only its first and last rib, numbered as the set numbers them: a drawing of the
     // set whose messages name the ribs the outputs would name, or enough to check a page against.
     bool nurEnden = false;

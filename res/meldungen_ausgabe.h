@@ -101,6 +101,19 @@ inline constexpr std::string_view kFeldKeineGanzeZahl = "%1: „%2“ ist keine 
 inline constexpr std::string_view kFeldLaenge = "%1: „%2“ ist keine Länge von %3 bis %4 mm.";
 // %1 where the spar was typed, %2 why it is refused.
 inline constexpr std::string_view kFeldHolm = "%1: %2";
+// %1 where the washout was typed, %2 the value as typed, %3 the largest angle.
+inline constexpr std::string_view kSchraenkungWinkel =
+    "%1: „%2“ ist keine Schränkung GRAD[:DREHPUNKT%] mit einem Winkel von −%3 bis %3 Grad.";
+inline constexpr std::string_view kSchraenkungDrehpunkt =
+    "%1: In „%2“ ist der Drehpunkt keine Zahl von 0 bis 100 % der Profiltiefe.";
+// %1 where the holes were typed, %2 the value as typed, %3 the most holes; %3 … %4 the web's
+// range in mm.
+inline constexpr std::string_view kErleichterungFelder =
+    "%1: „%2“ ist nicht ANZAHL:STEG (Löcher je Rippe und Steg in mm), etwa 4:3.";
+inline constexpr std::string_view kErleichterungAnzahl =
+    "%1: In „%2“ ist die Anzahl der Löcher keine ganze Zahl von 1 bis %3.";
+inline constexpr std::string_view kErleichterungSteg =
+    "%1: In „%2“ ist der Steg keine Länge von %3 bis %4 mm.";
 // %1 where it was typed, %2 the value, %3 the largest side, %4 an example.
 inline constexpr std::string_view kPlattengroesse =
     "%1: „%2“ ist keine Plattengröße BREITExHOEHE in mm (je größer als 0 und höchstens %3), etwa "

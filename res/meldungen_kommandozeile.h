@@ -41,6 +41,17 @@ inline constexpr std::string_view kHilfeSchluss =
     "  --endleiste MM          hinten so viel für die Endleiste gerade abschneiden\n"
     "  --glaetten              den Umriss als Spline durch alle Punkte glätten\n"
     "  --platte BREITExHOEHE   Plattengröße in mm für die Schneideformate, Vorgabe 600x300\n"
+    "  --schnittbreite MM      Schnittbreite des Lasers oder Messers (SVG, DXF, HPGL): Außen-\n"
+    "                          konturen um die Hälfte nach außen, Nuten und Löcher nach innen\n"
+    "  --schraenkung GRAD[:DREHPUNKT%]\n"
+    "                          Schränkung: Rippe k um den Winkel von 0 an der Wurzel bis GRAD\n"
+    "                          an der Spitze mit der Nase nach unten drehen, um DREHPUNKT % der\n"
+    "                          Profiltiefe, Vorgabe 100 (die Endleiste)\n"
+    "  --helling MM            zwei Hellingfüße je Rippe bis zu einer Linie MM unter dem\n"
+    "                          tiefsten Punkt der Wurzelrippe\n"
+    "  --erleichterung ANZAHL:STEG\n"
+    "                          bis zu ANZAHL Erleichterungslöcher je Rippe, STEG mm von jedem\n"
+    "                          Schnitt und voneinander\n"
     "\n"
     "Passt das Profil nicht auf eine Seite, schreibt --pdf mehrere Seiten mit Passkreuzen.\n"
     "Ein Auftrag erzeugt höchstens 200000 Eckpunkte und 50 MB, ein größerer wird sofort\n"
@@ -94,5 +105,7 @@ inline constexpr std::string_view kSatzOhneLaenge =
 inline constexpr std::string_view kEndenOhneRippen =
     "--wurzel, --spitze und --spitzenprofil gelten nur mit --rippen.";
 inline constexpr std::string_view kSpitzenprofilFehlt = "Der Name des Spitzenprofils fehlt.";
+inline constexpr std::string_view kSchraenkungOhneRippen =
+    "--schraenkung gilt nur für einen Rippensatz, mit --rippen.";
 
 } // namespace meldung

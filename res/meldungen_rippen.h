@@ -7,6 +7,8 @@ namespace meldung {
 
 // A rib's label on the sheet: %1 its number, %2 its length in mm.
 inline constexpr std::string_view kRippenBeschriftung = "Rippe %1 – %2 mm";
+// After a rib's label in a cutter's file: %1 the kerf in mm.
+inline constexpr std::string_view kSchnittbreiteZusatz = " – Schnittbreite %1 mm";
 // A blended rib's profile: %1 root profile, %2 tip profile.
 inline constexpr std::string_view kMischprofil = "%1 → %2";
 
@@ -89,6 +91,16 @@ inline constexpr std::string_view kNutenKuerzen =
 inline constexpr std::string_view kRippeBeruehrtSich =
     "Der Umriss von Rippe %1 berührt sich nach den Schnitten selbst (bei X %2 mm, Y %3 mm); "
     "ein Teil hinge dort nur an einem Punkt.";
+
+// %1 rib number, %2 how much lower the board line must lie, %3 the least clearance, in mm.
+inline constexpr std::string_view kHellingZuNah =
+    "Die Hellinglinie liegt zu nah an Rippe %1: sie muss mindestens %2 mm tiefer liegen, damit "
+    "jede Rippe %3 mm über ihr steht.";
+// %1 rib number, %2 where the tab is, in percent of the chord.
+inline constexpr std::string_view kFussNichtUnterRippe =
+    "Der Hellingfuß bei %2 % der Profiltiefe liegt nicht ganz unter Rippe %1.";
+inline constexpr std::string_view kFussInNut =
+    "Der Hellingfuß bei %2 % der Profiltiefe von Rippe %1 träfe eine Holmnut.";
 
 // %1 the number given.
 inline constexpr std::string_view kZuWenigeRippen =

@@ -71,10 +71,20 @@ Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe,
         const double dx = x - k.x0;
         const double dy = zeileOben - k.y1;
         PlatziertesTeil teil{
-            r.nummer, {}, {r.beschriftungsOrt.x + dx, r.beschriftungsOrt.y + dy}, r.beschriftung};
-        teil.umriss.reserve(r.umriss.size());
-        for (const RippenPunkt& p : r.umriss)
-            teil.umriss.push_back({p.x + dx, p.y + dy});
+            r.nummer,       {}, {r.beschriftungsOrt.x + dx, r.beschriftungsOrt.y + dy},
+            r.beschriftung, {}, {}};
+        auto verschoben = [dx, dy](const Linienzug& linie) {
+            Linienzug aus;
+            aus.reserve(linie.size());
+            for (const RippenPunkt& p : linie)
+                aus.push_back({p.x + dx, p.y + dy});
+            return aus;
+        };
+        teil.umriss = verschoben(r.umriss);
+        for (const Linienzug& loch : r.loecher)
+            teil.loecher.push_back(verschoben(loch));
+        for (const Linienzug& linie : r.markierungen)
+            teil.markierungen.push_back(verschoben(linie));
         platte.teile.push_back(std::move(teil));
         x += w + abstand;
         zeilenHoehe = std::max(zeilenHoehe, h);

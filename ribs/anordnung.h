@@ -11,6 +11,8 @@ struct PlatziertesTeil {
     Linienzug umriss;               // mm on the sheet, origin at its lower left corner, Y upward
     RippenPunkt beschriftungsOrt{}; // on the sheet
     std::string beschriftung;
+    std::vector<Linienzug> loecher;      // on the sheet, as Rippe's
+    std::vector<Linienzug> markierungen; // on the sheet, as Rippe's
 };
 
 struct Platte {

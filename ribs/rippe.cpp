@@ -4,6 +4,7 @@
 #include "profile/zahl.h"
 #include "res/meldungen.h"
 #include "res/meldungen_rippen.h"
+#include "ribs/rippenformen.h"
 #include "ribs/spline.h"
 
 #include <polyclipping/clipper.hpp>
@@ -280,12 +281,19 @@ struct Rippenbau {
     Linienzug umriss;
     cl::Paths flaeche;
     Spanne spanne{};
+    const RippenLage& lage;
+    cl::Paths nutRechtecke;
+    cl::Paths loecher;
+    cl::Paths ohneFuesse; // turned, with its holes: where the label goes
+    std::vector<Linienzug> markierungen;
+    std::optional<double> hellingY;
 
     std::string Umriss();
     std::string BeplanktUndBesaeumt();
     std::string Genutet();
     std::string HolmNut(std::size_t i, cl::Paths& nuten) const;
     std::string Fertig();
+    std::string Ergaenzt();
 };
 
 // The outline at the rib's chord as one simple area.
@@ -383,12 +391,11 @@ std::string Rippenbau::HolmNut(std::size_t i, cl::Paths& nuten) const {
 }
 
 std::string Rippenbau::Genutet() {
-    cl::Paths nuten;
     for (std::size_t i = 0; i < o.holme.size(); ++i)
-        if (std::string fehler = HolmNut(i, nuten); !fehler.empty())
+        if (std::string fehler = HolmNut(i, nutRechtecke); !fehler.empty())
             return fehler;
-    if (!nuten.empty())
-        flaeche = Bereinigt(Verknuepft(flaeche, nuten, cl::ctDifference));
+    if (!nutRechtecke.empty())
+        flaeche = Bereinigt(Verknuepft(flaeche, nutRechtecke, cl::ctDifference));
     return {};
 }
 
@@ -411,16 +418,50 @@ std::string Rippenbau::Fertig() {
     return {};
 }
 
+// Holes cut square to the chord, then the whole turned by its washout and stood on its tabs.
+std::string Rippenbau::Ergaenzt() {
+    loecher = rippenform::Loecher(flaeche, laenge, o.loecher, o.steg);
+    const RippenPunkt drehpunkt{o.drehpunkt / 100 * laenge, 0};
+    for (cl::Paths* pfade : {&flaeche, &loecher, &nutRechtecke})
+        rippenform::Gedreht(*pfade, drehpunkt, lage.winkel);
+    ohneFuesse = flaeche;
+    ohneFuesse.insert(ohneFuesse.end(), loecher.begin(), loecher.end());
+    if (o.helling <= 0)
+        return {};
+    double tiefste = std::numeric_limits<double>::infinity();
+    for (const cl::IntPoint& p : flaeche.front())
+        tiefste = std::min(tiefste, Mm(p.Y));
+    hellingY = lage.hellingY.value_or(tiefste - o.helling);
+    RippenPunkt sehne[2];
+    for (int i = 0; i < 2; ++i) {
+        cl::Paths punkt{{{Ganz((i == 0 ? 0.15 : 0.85) * laenge), 0}}};
+        rippenform::Gedreht(punkt, drehpunkt, lage.winkel);
+        sehne[i] = {Mm(punkt[0][0].X), Mm(punkt[0][0].Y)};
+    }
+    rippenform::Fuesse f = rippenform::MitFuessen(flaeche, nutRechtecke, sehne, *hellingY, rippe);
+    if (!f.fehler.empty())
+        return std::move(f.fehler);
+    flaeche = Bereinigt(std::move(f.flaeche));
+    markierungen = std::move(f.markierungen);
+    if (flaeche.size() != 1)
+        return Meldung(meldung::kSchnitteTeilen, {rippe, std::to_string(flaeche.size())});
+    if (const Umrisspruefung u = PruefePfad(flaeche.front()); u.lage != Umrisslage::Einfach)
+        return Meldung(meldung::kRippeBeruehrtSich, {rippe, Eins(u.stelle.x), Eins(u.stelle.y)});
+    return {};
+}
+
 } // namespace
 
 RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const RippenOptionen& optionen,
-                         int nummer) {
+                         int nummer, const RippenLage& lage) {
     const std::string rippe = std::to_string(nummer);
     if (std::string fehler = WerteFehler(laenge, optionen, rippe); !fehler.empty())
         return {std::nullopt, std::move(fehler)};
-    Rippenbau bau{profil, laenge, optionen, rippe, 2 * kMaxAusdehnung * laenge + 100, {}, {}, {}};
+    Rippenbau bau{profil, laenge, optionen, rippe, 2 * kMaxAusdehnung * laenge + 100,
+                  {},     {},     {},       lage,  {},
+                  {},     {},     {},       {}};
     for (auto schritt : {&Rippenbau::Umriss, &Rippenbau::BeplanktUndBesaeumt, &Rippenbau::Genutet,
-                         &Rippenbau::Fertig})
+                         &Rippenbau::Fertig, &Rippenbau::Ergaenzt})
         if (std::string fehler = (bau.*schritt)(); !fehler.empty())
             return {std::nullopt, std::move(fehler)};
 
@@ -434,6 +475,16 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
         r.umriss = Verdichtet(r.umriss, kGlaettAbstandMm);
     r.beschriftung = RippenBeschriftung(nummer, laenge);
     r.profilname = profil.name;
-    r.beschriftungsOrt = BeschriftungsOrt(bau.flaeche);
+    r.beschriftungsOrt = BeschriftungsOrt(bau.ohneFuesse);
+    for (cl::Path& loch : bau.loecher) {
+        cl::ReversePath(loch);
+        r.loecher.push_back(AlsLinie(loch));
+    }
+    r.markierungen = std::move(bau.markierungen);
+    r.hellingY = bau.hellingY;
     return {std::move(r), {}};
+}
+
+double Schraenkungswinkel(const RippenOptionen& optionen, int k, int n) {
+    return n > 1 ? optionen.schraenkung * (k - 1) / (n - 1) : 0;
 }

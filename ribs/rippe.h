@@ -30,6 +30,22 @@ struct RippenOptionen {
     double nasenleiste = 0; // mm of stock at the leading edge, cut square to the chord
     double endleiste = 0;   // mm at the trailing edge
     std::vector<Holm> holme;
+    // Washout: the tip rib turned nose-down by this many degrees, the ribs between in proportion,
+    // each about the point at drehpunkt percent of its chord.
+    double schraenkung = 0;
+    double drehpunkt = 100;
+    // Jig tabs down to a board line this many mm below the root rib's lowest point; 0: none.
+    double helling = 0;
+    // Lightening holes: up to loecher per rib, each at least steg mm from every cut.
+    int loecher = 0;
+    double steg = 0;
+};
+
+// Where one rib of a set lies: its washout, and the board line the set's root rib gave.
+struct RippenLage {
+    double winkel = 0; // degrees nose-down
+    // Without it a rib with tabs is the root: its own lowest point less RippenOptionen::helling.
+    std::optional<double> hellingY;
 };
 
 struct Rippe {
@@ -38,7 +54,10 @@ struct Rippe {
     Linienzug umriss;         // mm, one closed polygon counter-clockwise, uncut nose at x = 0
     std::string beschriftung; // "Rippe 3 – 184,0 mm"
     std::string profilname;
-    RippenPunkt beschriftungsOrt{}; // inside the rib where it is widest
+    RippenPunkt beschriftungsOrt{};      // inside the rib where it is widest
+    std::vector<Linienzug> loecher;      // lightening holes inside umriss, clockwise
+    std::vector<Linienzug> markierungen; // open lines, never cut: where the tabs come off
+    std::optional<double> hellingY;      // the board line the tabs reach down to
 };
 
 struct RippenErgebnis {
@@ -55,7 +74,10 @@ constexpr double kGlaettToleranzMm = 0.001;
 
 // Rib nummer of chord laenge (mm) from profil; the profile's name becomes the rib's profilname.
 RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const RippenOptionen& optionen,
-                         int nummer = 1);
+                         int nummer = 1, const RippenLage& lage = {});
+
+// The washout of rib k of n: 0 at the root, RippenOptionen::schraenkung at the tip.
+double Schraenkungswinkel(const RippenOptionen& optionen, int k, int n);
 
 // The stored pairs (slots 1 to ende - 1) in chord fractions, Y scaled by dicke percent.
 Linienzug UmrissAusSpeicher(const ProfilSpeicher& p, double dicke);

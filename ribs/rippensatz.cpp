@@ -105,7 +105,10 @@ RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e) {
                 Meldung(meldung::kMischprofil, {e.wurzelProfil.name, e.spitzenProfil->name});
             profil.punkte = Gemischt(wurzel, spitze, anteil);
         }
-        RippenErgebnis r = BaueRippe(profil, laenge, e.optionen, k);
+        // The root rib's board line carries every other rib.
+        const RippenLage lage{Schraenkungswinkel(e.optionen, k, e.anzahl),
+                              satz.rippen.empty() ? std::nullopt : satz.rippen.front().hellingY};
+        RippenErgebnis r = BaueRippe(profil, laenge, e.optionen, k, lage);
         if (!r.rippe)
             return fehler(std::move(r.fehler));
         satz.rippen.push_back(std::move(*r.rippe));

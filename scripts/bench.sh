@@ -130,6 +130,12 @@ if [ -x "$b/start_boden" ]; then
         "$arbeit/wurzel.dat" -- \
         "$bau/app/kestrun1" --dxf "$arbeit/a.dxf" "$wurzel/samples/naca2412.dat"
     grep Stationen "$arbeit/k.ngc"
+    echo "== 30 Rippen mit Löchern, Hellingfüßen und Schnittbreite als DXF (A) gegen kestrun1 --dxf (B)"
+    "$b/prozess_vergleich" --laeufe="$laeufe" \
+        "$bau/app/kestrun1" --dxf "$arbeit/s.dxf" --wurzel 200 --spitze 120 --rippen 30 \
+        --beplankung 1,5 --holm 30%:5:5 --holm 30%:5:5:unten --erleichterung 4:3 --helling 10 \
+        --schnittbreite 0,2 "$wurzel/samples/naca2412.dat" -- \
+        "$bau/app/kestrun1" --dxf "$arbeit/a.dxf" "$wurzel/samples/naca2412.dat"
 
     echo
     echo "== Laden und Drucken im Prozess, offscreen"

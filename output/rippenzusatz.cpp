@@ -1,0 +1,97 @@
+// Reading the kerf, washout, jig and hole values.
+#include "output/rippenzusatz.h"
+
+#include "geometry/punkte.h"
+#include "profile/text.h"
+#include "profile/zahl.h"
+#include "res/meldungen.h"
+#include "res/meldungen_ausgabe.h"
+
+#include <cmath>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+std::optional<double> Zahl(std::string_view text) {
+    const std::optional<double> wert = FeldAlsZahl(text);
+    if (!wert || !std::isfinite(*wert))
+        return std::nullopt;
+    return wert;
+}
+
+// A length in [min, max] mm, or a message naming the option and the value as typed.
+std::optional<double> Laenge(const char* name, const std::string& text, double min, double max,
+                             std::string& fehler) {
+    const auto wert = Zahl(text);
+    if (!wert || !(*wert >= min && *wert <= max))
+        fehler = Meldung(meldung::kFeldLaenge,
+                         {name, AlsUtf8(text), ZahlText(min, 2, ','), ZahlText(max, 0)});
+    return fehler.empty() ? wert : std::nullopt;
+}
+
+std::string Schraenkung(const char* name, const std::string& text, RippenOptionen& o) {
+    const std::size_t doppelpunkt = text.find(':');
+    const std::string_view ganz = text;
+    const auto grad = Zahl(ganz.substr(0, doppelpunkt));
+    if (!grad || std::abs(*grad) > kMaxSchraenkungGrad)
+        return Meldung(meldung::kSchraenkungWinkel,
+                       {name, AlsUtf8(text), ZahlText(kMaxSchraenkungGrad, 0)});
+    o.schraenkung = *grad;
+    if (doppelpunkt == std::string::npos)
+        return {};
+    std::string_view punkt = OhneLeerraum(ganz.substr(doppelpunkt + 1));
+    if (!punkt.empty() && punkt.back() == '%')
+        punkt.remove_suffix(1);
+    const auto prozent = Zahl(punkt);
+    if (!prozent || *prozent < 0 || *prozent > 100)
+        return Meldung(meldung::kSchraenkungDrehpunkt, {name, AlsUtf8(text)});
+    o.drehpunkt = *prozent;
+    return {};
+}
+
+std::string Erleichterung(const char* name, const std::string& text, RippenOptionen& o) {
+    const std::size_t doppelpunkt = text.find(':');
+    if (doppelpunkt == std::string::npos || text.find(':', doppelpunkt + 1) != std::string::npos)
+        return Meldung(meldung::kErleichterungFelder, {name, AlsUtf8(text)});
+    const std::string_view ganz = text;
+    const auto anzahl = Zahl(ganz.substr(0, doppelpunkt));
+    if (!anzahl || *anzahl != std::floor(*anzahl) || *anzahl < 1 || *anzahl > kMaxLoecher)
+        return Meldung(meldung::kErleichterungAnzahl,
+                       {name, AlsUtf8(text), std::to_string(kMaxLoecher)});
+    const auto steg = Zahl(ganz.substr(doppelpunkt + 1));
+    if (!steg || *steg < kMinStegMm || *steg > kMaxProfiltiefeMm)
+        return Meldung(
+            meldung::kErleichterungSteg,
+            {name, AlsUtf8(text), ZahlText(kMinStegMm, 1, ','), ZahlText(kMaxProfiltiefeMm, 0)});
+    o.loecher = AufInt(*anzahl);
+    o.steg = *steg;
+    return {};
+}
+
+} // namespace
+
+std::string RippenzusatzLesen(const Rippenzusatz& z, RippenAuftrag& a, const Zusatznamen& namen) {
+    std::string fehler;
+    RippenOptionen& o = a.optionen;
+    if (!z.schnittbreite.empty()) {
+        const auto wert =
+            Laenge(namen.schnittbreite, z.schnittbreite, 0.01, kMaxSchnittbreiteMm, fehler);
+        if (!wert)
+            return fehler;
+        a.schnittbreite = *wert;
+    }
+    if (!z.schraenkung.empty())
+        if (std::string f = Schraenkung(namen.schraenkung, z.schraenkung, o); !f.empty())
+            return f;
+    if (!z.helling.empty()) {
+        const auto wert = Laenge(namen.helling, z.helling, 1, kMaxProfiltiefeMm, fehler);
+        if (!wert)
+            return fehler;
+        o.helling = *wert;
+    }
+    if (!z.erleichterung.empty())
+        if (std::string f = Erleichterung(namen.erleichterung, z.erleichterung, o); !f.empty())
+            return f;
+    return {};
+}
