@@ -88,6 +88,7 @@ struct Ausgaben {
 // exits with 1 as any refused value does.
 struct Rippenoptionen : Rippenwahl {
     std::string spitzenprofil;
+    bool ohnePlatte = false; // no sheet frames in the cutter files
 };
 
 // The profile in a file; nothing after saying why not.
@@ -147,7 +148,7 @@ constexpr Rippenfeldnamen kOptionen{"--rippen",     "--wurzel",      "--spitze",
 
 // Builds the set, makes every output and writes them all or none: "" or why not.
 std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
-                                    const Rippenteile& enden,
+                                    const Rippenteile& enden, bool ohnePlatte,
                                     const std::vector<std::string>& eingaben) {
     const RippenAuftrag& a = job.auftrag;
     if (aus.Papier())
@@ -167,8 +168,11 @@ std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
     if (aus.Papier())
         if (std::string grund = PdfDokument(aus.seite, teile, pdf); !grund.empty())
             return grund;
-    const Zeichnung zeichnung =
+    Zeichnung zeichnung =
         aus.Blaetter() ? SatzZeichnung(anordnung, job.platteBreite, job.platteHoehe) : Zeichnung{};
+    if (ohnePlatte)
+        for (Blatt& b : zeichnung.blaetter)
+            b.rahmen = false;
     const std::vector<Ausgabedatei> dateien = Dateien(aus, pdf, zeichnung);
     std::vector<std::size_t> groessen;
     for (const Ausgabedatei& d : dateien)
@@ -218,7 +222,9 @@ int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> form
             return 1;
         }
     }
-    auto arbeit = [&] { return RippenausgabenSchreiben(aus, job, enden, eingaben); };
+    auto arbeit = [&] {
+        return RippenausgabenSchreiben(aus, job, enden, wahl.ohnePlatte, eingaben);
+    };
     if (const std::string grund = aus.Papier() ? MitAnwendung(arbeit) : arbeit(); !grund.empty()) {
         Melde(grund);
         return 1;
@@ -336,6 +342,7 @@ struct Optionen {
     QCommandLineOption endleiste{"endleiste", {}, "MM"};
     QCommandLineOption glaetten{"glaetten"};
     QCommandLineOption platte{"platte", {}, "BREITExHOEHE"};
+    QCommandLineOption ohnePlatte{"ohne-platte"};
     QCommandLineParser parser;
 
     Optionen() {
@@ -348,7 +355,7 @@ struct Optionen {
         for (const QCommandLineOption& o : kurz)
             parser.addOption(o);
         parser.addOptions({laenge, dicke, seite, normieren, rippen, wurzel, spitze, spitzenprofil,
-                           beplankung, holm, nasenleiste, endleiste, glaetten, platte});
+                           beplankung, holm, nasenleiste, endleiste, glaetten, platte, ohnePlatte});
         parser.addPositionalArgument("DATEI", {});
     }
     Optionen(const Optionen&) = delete;
@@ -358,8 +365,9 @@ struct Optionen {
         return std::any_of(kurz.begin(), kurz.end(), [&](const auto& k) { return &k == o; });
     }
     bool Rippenart() const {
-        for (const QCommandLineOption* o : {&rippen, &wurzel, &spitze, &spitzenprofil, &beplankung,
-                                            &holm, &nasenleiste, &endleiste, &glaetten, &platte})
+        for (const QCommandLineOption* o :
+             {&rippen, &wurzel, &spitze, &spitzenprofil, &beplankung, &holm, &nasenleiste,
+              &endleiste, &glaetten, &platte, &ohnePlatte})
             if (parser.isSet(*o))
                 return true;
         return false;
@@ -382,7 +390,8 @@ std::string ParseFehler(const Optionen& o, const QStringList& argumente) {
         const QString geschrieben = argument.left(gleich);
         // One dash or two, as the parser takes them.
         const QString name = geschrieben.mid(geschrieben.startsWith(QLatin1String("--")) ? 2 : 1);
-        for (const QCommandLineOption* s : {&o.hilfe, &o.version, &o.normieren, &o.glaetten})
+        for (const QCommandLineOption* s :
+             {&o.hilfe, &o.version, &o.normieren, &o.glaetten, &o.ohnePlatte})
             if (s->names().contains(name))
                 return Meldung(meldung::kKeinWert, {Zeigen(geschrieben)});
     }
@@ -484,6 +493,7 @@ Befehl Rippenbefehl(const Optionen& o, Befehl b) {
         wahl.holme.emplace_back("--holm", Bytes(h));
     wahl.glaetten = p.isSet(o.glaetten);
     wahl.platte = Bytes(p.value(o.platte));
+    wahl.ohnePlatte = p.isSet(o.ohnePlatte);
     return b;
 }
 

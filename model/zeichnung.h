@@ -15,10 +15,11 @@ struct ZeichenPunkt {
     double y;
 };
 
-// Closed: the last vertex joins the first, none is repeated.
+// Closed unless offen: the last vertex joins the first, none is repeated.
 struct Zug {
     Ebene ebene = Ebene::Schnitt;
     std::vector<ZeichenPunkt> punkte;
+    bool offen = false; // a mark's line, which ends where it ends
 };
 
 // Centred on ort, hoehe mm high; UTF-8.

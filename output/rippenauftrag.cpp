@@ -179,7 +179,11 @@ std::string EndenFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
     for (const auto& [profil, laenge, nummer] :
          {std::tuple{&wurzel, a.wurzel, 1},
           std::tuple{spitze ? &*spitze : &wurzel, a.spitze, rippen}}) {
-        RippenErgebnis r = BaueRippe(*profil, laenge, a.optionen, nummer);
+        // As the set builds them: smoothed and blended, from the blend's curves.
+        Profilumriss quelle = *profil;
+        if (spitze && a.anzahl && a.optionen.glaetten)
+            quelle.punkte = Gemischt(wurzel.punkte, spitze->punkte, nummer == 1 ? 0 : 1);
+        RippenErgebnis r = BaueRippe(quelle, laenge, a.optionen, nummer);
         if (!r.rippe)
             return std::move(r.fehler);
         if (a.platte) {

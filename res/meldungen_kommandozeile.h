@@ -41,6 +41,7 @@ inline constexpr std::string_view kHilfeSchluss =
     "  --endleiste MM          hinten so viel für die Endleiste gerade abschneiden\n"
     "  --glaetten              den Umriss als Spline durch alle Punkte glätten\n"
     "  --platte BREITExHOEHE   Plattengröße in mm für die Schneideformate, Vorgabe 600x300\n"
+    "  --ohne-platte           den Plattenrahmen nicht in SVG und DXF schreiben\n"
     "\n"
     "Passt das Profil nicht auf eine Seite, schreibt --pdf mehrere Seiten mit Passkreuzen.\n"
     "Ein Auftrag erzeugt höchstens 200000 Eckpunkte und 50 MB, ein größerer wird sofort\n"

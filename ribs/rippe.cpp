@@ -432,6 +432,7 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
     // close spacing back, within kGlaettToleranzMm of the curve.
     if (optionen.glaetten)
         r.umriss = Verdichtet(r.umriss, kGlaettAbstandMm);
+    r.umriss = OhneNaheEcken(r.umriss, kMinEckenAbstandMm);
     r.beschriftung = RippenBeschriftung(nummer, laenge);
     r.profilname = profil.name;
     r.beschriftungsOrt = BeschriftungsOrt(bau.flaeche);
