@@ -143,8 +143,9 @@ std::vector<Ausgabedatei> Dateien(const Ausgaben& aus, const std::string& pdf,
 }
 
 // The options as each message names them.
-constexpr Rippenfeldnamen kOptionen{"--rippen",     "--wurzel",      "--spitze",    "--laenge",
-                                    "--beplankung", "--nasenleiste", "--endleiste", "--platte"};
+constexpr Rippenfeldnamen kOptionen{"--rippen",    "--wurzel",     "--spitze",
+                                    "--laenge",    "--beplankung", "--nasenleiste",
+                                    "--endleiste", "--platte",     "--anzahl"};
 
 // Builds the set, makes every output and writes them all or none: "" or why not.
 std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
@@ -152,7 +153,7 @@ std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
                                     const std::vector<std::string>& eingaben) {
     const RippenAuftrag& a = job.auftrag;
     if (aus.Papier())
-        if (std::string grund = PdfPlanFehler(aus.seite, enden, a.anzahl.value_or(1));
+        if (std::string grund = PdfPlanFehler(aus.seite, enden, a.anzahl.value_or(1) * a.kopien);
             !grund.empty())
             return grund;
     const Rippenteile teile = PruefeRippen(a);
@@ -342,6 +343,7 @@ struct Optionen {
     QCommandLineOption endleiste{"endleiste", {}, "MM"};
     QCommandLineOption glaetten{"glaetten"};
     QCommandLineOption platte{"platte", {}, "BREITExHOEHE"};
+    QCommandLineOption anzahl{"anzahl", {}, "N"};
     QCommandLineOption ohnePlatte{"ohne-platte"};
     QCommandLineParser parser;
 
@@ -355,7 +357,8 @@ struct Optionen {
         for (const QCommandLineOption& o : kurz)
             parser.addOption(o);
         parser.addOptions({laenge, dicke, seite, normieren, rippen, wurzel, spitze, spitzenprofil,
-                           beplankung, holm, nasenleiste, endleiste, glaetten, platte, ohnePlatte});
+                           beplankung, holm, nasenleiste, endleiste, glaetten, platte, anzahl,
+                           ohnePlatte});
         parser.addPositionalArgument("DATEI", {});
     }
     Optionen(const Optionen&) = delete;
@@ -367,7 +370,7 @@ struct Optionen {
     bool Rippenart() const {
         for (const QCommandLineOption* o :
              {&rippen, &wurzel, &spitze, &spitzenprofil, &beplankung, &holm, &nasenleiste,
-              &endleiste, &glaetten, &platte, &ohnePlatte})
+              &endleiste, &glaetten, &platte, &anzahl, &ohnePlatte})
             if (parser.isSet(*o))
                 return true;
         return false;
@@ -407,7 +410,7 @@ std::string WiederholtOderLeer(const Optionen& o) {
         mitWert.push_back(&k);
     for (const QCommandLineOption* w :
          {&o.laenge, &o.dicke, &o.seite, &o.rippen, &o.wurzel, &o.spitze, &o.spitzenprofil,
-          &o.beplankung, &o.holm, &o.nasenleiste, &o.endleiste, &o.platte})
+          &o.beplankung, &o.holm, &o.nasenleiste, &o.endleiste, &o.platte, &o.anzahl})
         mitWert.push_back(w);
     for (const QCommandLineOption* w : mitWert) {
         const QStringList werte = o.parser.values(*w);
@@ -493,6 +496,7 @@ Befehl Rippenbefehl(const Optionen& o, Befehl b) {
         wahl.holme.emplace_back("--holm", Bytes(h));
     wahl.glaetten = p.isSet(o.glaetten);
     wahl.platte = Bytes(p.value(o.platte));
+    wahl.kopien = Bytes(p.value(o.anzahl));
     wahl.ohnePlatte = p.isSet(o.ohnePlatte);
     return b;
 }

@@ -116,6 +116,9 @@ std::string MasseFehler(const RippenAuftrag& a) {
     if (a.anzahl && (*a.anzahl < 2 || *a.anzahl > kMaxRippen))
         return Meldung(meldung::kRippenanzahl,
                        {std::to_string(kMaxRippen), std::to_string(*a.anzahl)});
+    if (a.kopien < 1 || a.kopien > kMaxKopien)
+        return Meldung(meldung::kFeldKopien, {meldung::kStueckzahl, std::to_string(a.kopien),
+                                              std::to_string(kMaxKopien)});
     const bool satz = a.anzahl.has_value();
     // A single rib has one length; a set is checked at the root, then at the tip.
     const std::pair<double, std::string_view> laengen[] = {
@@ -163,8 +166,9 @@ std::string GroesseFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
             ecken += eckenSpitze + (rippen - 2) * eckenMitte;
             groesste = std::max({groesste, eckenSpitze, eckenMitte});
         }
+        ecken *= a.kopien;
         if (!(ecken <= static_cast<double>(kMaxEcken)))
-            return ZuVieleEcken(ecken, rippen, groesste, a.optionen.glaetten);
+            return ZuVieleEcken(ecken, rippen * a.kopien, groesste, a.optionen.glaetten);
         if (!a.optionen.glaetten)
             break;
     }
@@ -196,6 +200,23 @@ std::string EndenFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
             break;
     }
     return {};
+}
+
+// Every rib kopien times in a row, each piece labelled with its place among them.
+std::vector<Rippe> Vervielfacht(std::vector<Rippe> rippen, int kopien) {
+    if (kopien <= 1)
+        return rippen;
+    std::vector<Rippe> stuecke;
+    stuecke.reserve(rippen.size() * static_cast<std::size_t>(kopien));
+    for (Rippe& r : rippen)
+        for (int i = 1; i <= kopien; ++i) {
+            stuecke.push_back(r);
+            stuecke.back().beschriftung =
+                Meldung(meldung::kRippenBeschriftungKopie,
+                        {std::to_string(r.nummer), std::to_string(i), std::to_string(kopien),
+                         ZahlText(r.laenge, 1, ',', false)});
+        }
+    return stuecke;
 }
 
 // The estimate bounds the work; the built ribs bound the outputs exactly.
@@ -259,7 +280,11 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
         t.kopf = Meldung(meldung::kKopfRippe, {wurzel.name});
         t.werte = Meldung(meldung::kWerteRippe, {MmText(a.wurzel), dickeText});
     }
-    if (std::string fehler = GebautFehler(t.rippen, rippen, a.optionen.glaetten); !fehler.empty())
+    if (!a.nurEnden)
+        t.rippen = Vervielfacht(std::move(t.rippen), a.kopien);
+    if (std::string fehler =
+            GebautFehler(t.rippen, static_cast<int>(t.rippen.size()), a.optionen.glaetten);
+        !fehler.empty())
         return Abgelehnt(std::move(fehler));
     return t;
 }
