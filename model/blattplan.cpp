@@ -109,6 +109,12 @@ Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe)
             for (const RippenPunkt& p : t.umriss)
                 zug.punkte.push_back({p.x + x0, p.y});
             blatt.zuege.push_back(std::move(zug));
+            for (const Linienzug& strich : t.markierungen) {
+                Zug mark{Ebene::Markierung, {}, true};
+                for (const RippenPunkt& p : strich)
+                    mark.punkte.push_back({p.x + x0, p.y});
+                blatt.zuege.push_back(std::move(mark));
+            }
             blatt.texte.push_back({{t.beschriftungsOrt.x + x0, t.beschriftungsOrt.y},
                                    SchriftHoehe(t),
                                    t.beschriftung,

@@ -70,11 +70,19 @@ Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe,
         }
         const double dx = x - k.x0;
         const double dy = zeileOben - k.y1;
-        PlatziertesTeil teil{
-            r.nummer, {}, {r.beschriftungsOrt.x + dx, r.beschriftungsOrt.y + dy}, r.beschriftung};
+        PlatziertesTeil teil{r.nummer,
+                             {},
+                             {r.beschriftungsOrt.x + dx, r.beschriftungsOrt.y + dy},
+                             r.beschriftung,
+                             {}};
         teil.umriss.reserve(r.umriss.size());
         for (const RippenPunkt& p : r.umriss)
             teil.umriss.push_back({p.x + dx, p.y + dy});
+        for (Linienzug strich : r.markierungen) {
+            for (RippenPunkt& p : strich)
+                p = {p.x + dx, p.y + dy};
+            teil.markierungen.push_back(std::move(strich));
+        }
         platte.teile.push_back(std::move(teil));
         x += w + abstand;
         zeilenHoehe = std::max(zeilenHoehe, h);

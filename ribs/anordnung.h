@@ -11,6 +11,7 @@ struct PlatziertesTeil {
     Linienzug umriss;               // mm on the sheet, origin at its lower left corner, Y upward
     RippenPunkt beschriftungsOrt{}; // on the sheet
     std::string beschriftung;
+    std::vector<Linienzug> markierungen; // open lines on the sheet, as the rib's
 };
 
 struct Platte {

@@ -4,6 +4,7 @@
 #include "profile/zahl.h"
 #include "res/meldungen.h"
 #include "res/meldungen_rippen.h"
+#include "ribs/markierung.h"
 #include "ribs/spline.h"
 
 #include <polyclipping/clipper.hpp>
@@ -433,6 +434,7 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
     if (optionen.glaetten)
         r.umriss = Verdichtet(r.umriss, kGlaettAbstandMm);
     r.umriss = OhneNaheEcken(r.umriss, kMinEckenAbstandMm);
+    r.markierungen = Markierungen(r.umriss, laenge, optionen.holme);
     r.beschriftung = RippenBeschriftung(nummer, laenge);
     r.profilname = profil.name;
     r.beschriftungsOrt = BeschriftungsOrt(bau.flaeche);

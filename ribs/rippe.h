@@ -38,7 +38,8 @@ struct Rippe {
     Linienzug umriss;         // mm, one closed polygon counter-clockwise, uncut nose at x = 0
     std::string beschriftung; // "Rippe 3 – 184,0 mm"
     std::string profilname;
-    RippenPunkt beschriftungsOrt{}; // inside the rib where it is widest
+    RippenPunkt beschriftungsOrt{};      // inside the rib where it is widest
+    std::vector<Linienzug> markierungen; // open lines, drawn or engraved, never cut
 };
 
 struct RippenErgebnis {

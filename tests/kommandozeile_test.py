@@ -207,8 +207,8 @@ with tempfile.TemporaryDirectory() as ordner:
         msp = doc.modelspace()
         pruefe({"Schnitt", "Beschriftung", "Platte"} <= {l.dxf.name for l in doc.layers},
                f"{pfad}: layers {[l.dxf.name for l in doc.layers]}")
-        pruefe(all(e.dxf.layer in ("Schnitt", "Beschriftung", "Platte") for e in msp),
-               f"{pfad}: an entity off the three layers")
+        pruefe(all(e.dxf.layer in ("Schnitt", "Beschriftung", "Platte", "Markierung") for e in msp),
+               f"{pfad}: an entity off the four layers")
         rippen = [e for e in msp.query('LWPOLYLINE[layer=="Schnitt"]')]
         platten = [ausdehnung(e.get_points("xy")) for e in msp.query('LWPOLYLINE[layer=="Platte"]')]
         # DXF text is plain ASCII: the en dash as "-".
@@ -248,7 +248,8 @@ with tempfile.TemporaryDirectory() as ordner:
         ns = "{http://www.w3.org/2000/svg}"
         wurzel = ET.parse(datei("s.svg")).getroot()
         gruppen = {g.get("id"): g for g in wurzel.findall(ns + "g")}
-        pruefe(set(gruppen) == {"Schnitt", "Beschriftung", "Platte"}, f"SVG groups {set(gruppen)}")
+        pruefe(set(gruppen) == {"Schnitt", "Beschriftung", "Platte", "Markierung"},
+               f"SVG groups {set(gruppen)}")
         pfade = gruppen["Schnitt"].findall(ns + "path")
         pruefe(len(pfade) == 9 and len(gruppen["Beschriftung"].findall(ns + "text")) == 9 and
                len(gruppen["Platte"].findall(ns + "rect")) == blaetter, "SVG: pieces")
