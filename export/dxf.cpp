@@ -1,5 +1,6 @@
 // The drawing as DXF (R2000, millimetres) for CAM programs: every closed polyline a closed
-// LWPOLYLINE, every text a TEXT, each on its layer; a sheet's frame on the layer Platte.
+// LWPOLYLINE (a mark an open one), every text a TEXT in ASCII, each on its layer; a sheet's frame
+// on the layer Platte, which is not plotted.
 #include "export/ascii.h"
 #include "model/zeichnung.h"
 
