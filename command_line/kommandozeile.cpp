@@ -92,6 +92,7 @@ struct Ausgaben {
 struct Rippenoptionen : Rippenwahl {
     std::string spitzenprofil;
     Rippenzusatz zusatz;
+    bool ohnePlatte = false; // no sheet frames in the cutter files
 };
 
 // The profile in a file; nothing after saying why not.
@@ -146,16 +147,17 @@ std::vector<Ausgabedatei> Dateien(const Ausgaben& aus, const std::string& pdf,
 }
 
 // The options as each message names them.
-constexpr Rippenfeldnamen kOptionen{"--rippen",     "--wurzel",      "--spitze",    "--laenge",
-                                    "--beplankung", "--nasenleiste", "--endleiste", "--platte"};
+constexpr Rippenfeldnamen kOptionen{"--rippen",    "--wurzel",     "--spitze",
+                                    "--laenge",    "--beplankung", "--nasenleiste",
+                                    "--endleiste", "--platte",     "--anzahl"};
 
 // Builds the set, makes every output and writes them all or none: "" or why not.
 std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
-                                    const Rippenteile& enden,
+                                    const Rippenteile& enden, bool ohnePlatte,
                                     const std::vector<std::string>& eingaben) {
     const RippenAuftrag& a = job.auftrag;
     if (aus.Papier())
-        if (std::string grund = PdfPlanFehler(aus.seite, enden, a.anzahl.value_or(1));
+        if (std::string grund = PdfPlanFehler(aus.seite, enden, a.anzahl.value_or(1) * a.kopien);
             !grund.empty())
             return grund;
     const Rippenteile teile = PruefeRippen(a);
@@ -172,9 +174,12 @@ std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
     if (aus.Papier())
         if (std::string grund = PdfDokument(aus.seite, teile, pdf); !grund.empty())
             return grund;
-    const Zeichnung zeichnung = aus.Blaetter() ? SatzZeichnung(anordnung, job.platteBreite,
-                                                               job.platteHoehe, a.schnittbreite)
-                                               : Zeichnung{};
+    Zeichnung zeichnung = aus.Blaetter() ? SatzZeichnung(anordnung, job.platteBreite,
+                                                         job.platteHoehe, a.schnittbreite)
+                                         : Zeichnung{};
+    if (ohnePlatte)
+        for (Blatt& b : zeichnung.blaetter)
+            b.rahmen = false;
     const std::vector<Ausgabedatei> dateien = Dateien(aus, pdf, zeichnung);
     std::vector<std::size_t> groessen;
     for (const Ausgabedatei& d : dateien)
@@ -227,7 +232,9 @@ int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> form
             return 1;
         }
     }
-    auto arbeit = [&] { return RippenausgabenSchreiben(aus, job, enden, eingaben); };
+    auto arbeit = [&] {
+        return RippenausgabenSchreiben(aus, job, enden, wahl.ohnePlatte, eingaben);
+    };
     if (const std::string grund = aus.Papier() ? MitAnwendung(arbeit) : arbeit(); !grund.empty()) {
         Melde(grund);
         return 1;
@@ -408,6 +415,8 @@ struct Optionen {
     QCommandLineOption schraenkung{"schraenkung", {}, "GRAD[:DREHPUNKT%]"};
     QCommandLineOption helling{"helling", {}, "MM"};
     QCommandLineOption erleichterung{"erleichterung", {}, "ANZAHL:STEG"};
+    QCommandLineOption anzahl{"anzahl", {}, "N"};
+    QCommandLineOption ohnePlatte{"ohne-platte"};
     // The foam core's own, each with a value.
     QCommandLineOption spannweite{"spannweite", {}, "MM"};
     QCommandLineOption pfeilung{"pfeilung", {}, "MM"};
@@ -433,7 +442,8 @@ struct Optionen {
         for (const QCommandLineOption& o : kurz)
             parser.addOption(o);
         parser.addOptions({laenge, dicke, seite, normieren, rippen, wurzel, spitze, spitzenprofil,
-                           beplankung, holm, nasenleiste, endleiste, glaetten, platte});
+                           beplankung, holm, nasenleiste, endleiste, glaetten, platte, anzahl,
+                           ohnePlatte});
         parser.addOptions({schnittbreite, schraenkung, helling, erleichterung});
         for (const QCommandLineOption* k : Kernoptionen())
             parser.addOption(*k);
@@ -455,9 +465,10 @@ struct Optionen {
         return std::any_of(k.begin(), k.end(), [&](const auto* o) { return parser.isSet(*o); });
     }
     bool Rippenart() const {
-        for (const QCommandLineOption* o : {&rippen, &wurzel, &spitze, &spitzenprofil, &beplankung,
-                                            &holm, &nasenleiste, &endleiste, &glaetten, &platte,
-                                            &schnittbreite, &schraenkung, &helling, &erleichterung})
+        for (const QCommandLineOption* o :
+             {&rippen, &wurzel, &spitze, &spitzenprofil, &beplankung, &holm, &nasenleiste,
+              &endleiste, &glaetten, &platte, &anzahl, &ohnePlatte, &schnittbreite, &schraenkung,
+              &helling, &erleichterung})
             if (parser.isSet(*o))
                 return true;
         return false;
@@ -480,7 +491,8 @@ std::string ParseFehler(const Optionen& o, const QStringList& argumente) {
         const QString geschrieben = argument.left(gleich);
         // One dash or two, as the parser takes them.
         const QString name = geschrieben.mid(geschrieben.startsWith(QLatin1String("--")) ? 2 : 1);
-        for (const QCommandLineOption* s : {&o.hilfe, &o.version, &o.normieren, &o.glaetten})
+        for (const QCommandLineOption* s :
+             {&o.hilfe, &o.version, &o.normieren, &o.glaetten, &o.ohnePlatte})
             if (s->names().contains(name))
                 return Meldung(meldung::kKeinWert, {Zeigen(geschrieben)});
     }
@@ -496,8 +508,8 @@ std::string WiederholtOderLeer(const Optionen& o) {
         mitWert.push_back(&k);
     for (const QCommandLineOption* w :
          {&o.laenge, &o.dicke, &o.seite, &o.rippen, &o.wurzel, &o.spitze, &o.spitzenprofil,
-          &o.beplankung, &o.holm, &o.nasenleiste, &o.endleiste, &o.platte, &o.schnittbreite,
-          &o.schraenkung, &o.helling, &o.erleichterung})
+          &o.beplankung, &o.holm, &o.nasenleiste, &o.endleiste, &o.platte, &o.anzahl,
+          &o.schnittbreite, &o.schraenkung, &o.helling, &o.erleichterung})
         mitWert.push_back(w);
     for (const QCommandLineOption* k : o.Kernoptionen())
         mitWert.push_back(k);
@@ -590,6 +602,8 @@ Befehl Rippenbefehl(const Optionen& o, Befehl b) {
     wahl.platte = Bytes(p.value(o.platte));
     wahl.zusatz = {Bytes(p.value(o.schnittbreite)), Bytes(p.value(o.schraenkung)),
                    Bytes(p.value(o.helling)), Bytes(p.value(o.erleichterung))};
+    wahl.kopien = Bytes(p.value(o.anzahl));
+    wahl.ohnePlatte = p.isSet(o.ohnePlatte);
     return b;
 }
 
@@ -602,7 +616,7 @@ Befehl Kernbefehl(const Optionen& o, Befehl b) {
         return Falsch(meldung::kKernNurGcode);
     for (const QCommandLineOption* f :
          {&o.laenge, &o.normieren, &o.rippen, &o.beplankung, &o.holm, &o.nasenleiste, &o.endleiste,
-          &o.glaetten, &o.platte, &o.helling, &o.erleichterung})
+          &o.glaetten, &o.platte, &o.helling, &o.erleichterung, &o.anzahl, &o.ohnePlatte})
         if (p.isSet(*f))
             return Falsch(meldung::kKernFremdeOption);
     if (!p.isSet(o.wurzel) || !p.isSet(o.spitze) || !p.isSet(o.spannweite))

@@ -1,5 +1,7 @@
 // The drawing as DXF (R2000, millimetres) for CAM programs: every closed polyline a closed
-// LWPOLYLINE, every text a TEXT, each on its layer; a sheet's frame on the layer Platte.
+// LWPOLYLINE (a mark an open one), every text a TEXT in ASCII, each on its layer; a sheet's frame
+// on the layer Platte, which is not plotted.
+#include "export/ascii.h"
 #include "model/zeichnung.h"
 
 #include <dxflib/dl_dxf.h>
@@ -73,7 +75,74 @@ private:
 struct DxfEbene {
     std::string name;
     int farbe;
+    bool plotten = true; // 290 0: CAD shows the layer, plotters and laser programs leave it
 };
+
+// A layer's table entry as dxflib writes it, with the plotting flag it leaves out.
+void EbenenEintrag(DxfSchreiber& dw, const DxfEbene& e) {
+    dw.dxfString(0, "LAYER");
+    dw.handle();
+    dw.dxfString(100, "AcDbSymbolTableRecord");
+    dw.dxfString(100, "AcDbLayerTableRecord");
+    dw.dxfString(2, e.name);
+    dw.dxfInt(70, 0);
+    dw.dxfInt(62, e.farbe);
+    dw.dxfString(6, "CONTINUOUS");
+    if (!e.plotten)
+        dw.dxfInt(290, 0);
+    dw.dxfInt(370, -3);  // line weight by default
+    dw.dxfHex(390, 0xF); // the plot style placeholder dxflib writes as object F
+}
+
+// dxflib writes the objects without their owners (group 330), which CAD programs then repair:
+// a dictionary owns what its entries name, the root dictionary is owned by nobody.
+std::string MitBesitzern(std::string_view objekte) {
+    std::vector<std::pair<std::string_view, std::string_view>> paare;
+    while (!objekte.empty()) {
+        const std::size_t ende1 = objekte.find('\n');
+        const std::size_t ende2 = objekte.find('\n', ende1 + 1);
+        if (ende1 == std::string_view::npos || ende2 == std::string_view::npos)
+            break;
+        std::string_view code = objekte.substr(0, ende1);
+        code.remove_prefix(std::min(code.find_first_not_of(' '), code.size()));
+        paare.emplace_back(code, objekte.substr(ende1 + 1, ende2 - ende1 - 1));
+        objekte.remove_prefix(ende2 + 1);
+    }
+    std::vector<std::pair<std::string_view, std::string_view>> besitzer; // handle, owner
+    std::string_view wurzel, art, handle;
+    for (const auto& [code, wert] : paare) {
+        if (code == "0")
+            art = wert;
+        else if (code == "5") {
+            handle = wert;
+            if (wurzel.empty() && art == "DICTIONARY")
+                wurzel = wert;
+        } else if ((code == "350" || code == "360") &&
+                   (art == "DICTIONARY" || art == "ACDBDICTIONARYWDFLT"))
+            besitzer.emplace_back(wert, handle);
+    }
+    std::string aus;
+    for (std::size_t i = 0; i < paare.size(); ++i) {
+        const auto& [code, wert] = paare[i];
+        aus += std::string(code.size() < 3 ? 3 - code.size() : 0, ' ');
+        aus += code;
+        aus += '\n';
+        aus += wert;
+        aus += '\n';
+        const bool folgtBesitzer =
+            i + 1 < paare.size() && (paare[i + 1].first == "330" || paare[i + 1].first == "102");
+        if (code != "5" || folgtBesitzer)
+            continue;
+        std::string_view von = wert == wurzel ? std::string_view("0") : wurzel;
+        for (const auto& [h, b] : besitzer)
+            if (h == wert)
+                von = b;
+        aus += "330\n";
+        aus += von;
+        aus += '\n';
+    }
+    return aus;
+}
 
 int Farbe(Ebene ebene) {
     switch (ebene) {
@@ -100,6 +169,8 @@ void Anfang(DL_Dxf& dxf, DxfSchreiber& dw, double links, double unten, double re
     dxf.writeHeader(dw);
     dw.dxfString(9, "$INSUNITS");
     dw.dxfInt(70, 4); // millimetres
+    dw.dxfString(9, "$MEASUREMENT");
+    dw.dxfInt(70, 1); // metric: hatch patterns and line types from the metric files
     dw.dxfString(9, "$EXTMIN");
     dw.dxfReal(10, links);
     dw.dxfReal(20, unten);
@@ -121,8 +192,7 @@ void Anfang(DL_Dxf& dxf, DxfSchreiber& dw, double links, double unten, double re
     dxf.writeLayer(dw, DL_LayerData("0", 0),
                    DL_Attributes("", DL_Codes::white, -3, "CONTINUOUS", 1.0));
     for (const DxfEbene& e : ebenen)
-        dxf.writeLayer(dw, DL_LayerData(e.name, 0),
-                       DL_Attributes("", e.farbe, -3, "CONTINUOUS", 1.0));
+        EbenenEintrag(dw, e);
     dw.tableEnd();
     dw.tableStyle(1);
     // dxflib takes the text style handle of the dimension style from the style named
@@ -153,10 +223,12 @@ void Anfang(DL_Dxf& dxf, DxfSchreiber& dw, double links, double unten, double re
 
 std::string Schluss(DL_Dxf& dxf, DxfSchreiber& dw) {
     dw.sectionEnd();
+    const std::size_t objekte = dw.Inhalt().size();
     dxf.writeObjects(dw);
     dxf.writeObjectsEnd(dw);
     dw.dxfEOF();
-    return dw.Inhalt();
+    const std::string& text = dw.Inhalt();
+    return text.substr(0, objekte) + MitBesitzern(std::string_view(text).substr(objekte));
 }
 
 // Flag 1 closes the polyline: no vertex is repeated for the last segment.
@@ -170,35 +242,12 @@ void Polylinie(DL_Dxf& dxf, DxfSchreiber& dw, const Folge& punkte, const DL_Attr
     dxf.writePolylineEnd(dw);
 }
 
-// An R2000 file's strings are in its code page; any other character goes as \U+XXXX.
-std::string DxfZeichen(const std::string& utf8) {
-    std::string aus;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            aus += static_cast<char>(c);
-            ++i;
-            continue;
-        }
-        const int laenge = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-        unsigned code = c & (0x3Fu >> (laenge - 1));
-        for (int k = 1; k < laenge && i + k < utf8.size(); ++k)
-            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
-        char puffer[8];
-        std::string hex(puffer, std::to_chars(puffer, puffer + sizeof puffer, code, 16).ptr);
-        std::transform(hex.begin(), hex.end(), hex.begin(), Gross);
-        aus += "\\U+" + std::string(hex.size() < 4 ? 4 - hex.size() : 0, '0') + hex;
-        i += static_cast<std::size_t>(laenge);
-    }
-    return aus;
-}
-
 } // namespace
 
 std::string DxfText(const Zeichnung& z) {
     std::vector<DxfEbene> ebenen;
     for (const Ebene e : BenutzteEbenen(z))
-        ebenen.push_back({EbenenName(e), Farbe(e)});
+        ebenen.push_back({EbenenName(e), Farbe(e), e != Ebene::Platte});
     auto attribute = [](Ebene e) {
         return DL_Attributes(EbenenName(e), DL_Codes::bylayer, -1, "BYLAYER", 1.0);
     };
@@ -219,7 +268,7 @@ std::string DxfText(const Zeichnung& z) {
         for (const Textfeld& t : b.texte)
             dxf.writeText(dw,
                           DL_TextData(t.ort.x, t.ort.y, 0.0, t.ort.x, t.ort.y, 0.0, t.hoehe, 1.0, 0,
-                                      1, 2, DxfZeichen(t.text), "Standard", 0.0),
+                                      1, 2, AlsAscii(t.text), "Standard", 0.0),
                           attribute(t.ebene));
     }
     return Schluss(dxf, dw);

@@ -1,12 +1,11 @@
 // The drawing as HP-GL for pen and cutting plotters: 40 plotter units to the mm, the cut lines
 // with pen 1, the labels with pen 2, no sheet frame (the sheet is the plotter's medium).
+#include "export/ascii.h"
 #include "geometry/punkte.h"
 #include "model/zeichnung.h"
 
 #include <cmath>
 #include <string>
-#include <string_view>
-#include <utility>
 
 std::string HpglText(const Zeichnung& z);
 
@@ -27,36 +26,6 @@ std::string Paar(const ZeichenPunkt& p, const Ursprung& u) {
     return Koordinate(p.x, u.x) + ',' + Koordinate(p.y, u.y);
 }
 
-// Plotter fonts know ASCII only: umlauts spelled out, the dash plain, anything else '?'. No
-// control character may reach the label, least of all ETX, which ends it.
-std::string AlsAscii(const std::string& utf8) {
-    static constexpr std::pair<std::string_view, std::string_view> kErsatz[] = {
-        {"ä", "ae"}, {"ö", "oe"}, {"ü", "ue"}, {"Ä", "Ae"},
-        {"Ö", "Oe"}, {"Ü", "Ue"}, {"ß", "ss"}, {"–", "-"}};
-    std::string aus;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const std::string_view rest = std::string_view(utf8).substr(i);
-        bool ersetzt = false;
-        for (const auto& [von, zu] : kErsatz)
-            if (rest.starts_with(von)) {
-                aus += zu;
-                i += von.size();
-                ersetzt = true;
-                break;
-            }
-        if (ersetzt)
-            continue;
-        const auto c = static_cast<unsigned char>(utf8[i++]);
-        if (c >= 0x80) {
-            while (i < utf8.size() && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80)
-                ++i;
-            aus += '?';
-        } else
-            aus += c < 0x20 || c == 0x7F ? ' ' : static_cast<char>(c);
-    }
-    return aus;
-}
-
 std::string Zahl(double v) {
     // Three decimals in cm is 10 um; plotters read a plain decimal point.
     const auto tausendstel = AufInt(std::round(v * 1000));
@@ -74,7 +43,7 @@ std::string HpglText(const Zeichnung& z) {
     text += "SP1;\n";
     for (const Blatt& b : z.blaetter)
         for (const Zug& zug : b.zuege) {
-            if (zug.ebene != Ebene::Schnitt || zug.punkte.empty())
+            if (zug.ebene != Ebene::Schnitt || zug.offen || zug.punkte.empty())
                 continue;
             text += "PU" + Paar(zug.punkte.front(), u) + ";\nPD";
             for (std::size_t i = 1; i < zug.punkte.size(); ++i)

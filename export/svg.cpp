@@ -13,6 +13,9 @@ std::string SvgText(const Zeichnung& z);
 
 namespace {
 
+// Inkscape and the laser programs that follow it take a group with these attributes as a layer.
+const QString kInkscape = QStringLiteral("http://www.inkscape.org/namespaces/inkscape");
+
 // 0.1 um steps: well below what any cutter resolves, and short enough to read.
 constexpr int kNachkomma = 4;
 
@@ -32,6 +35,8 @@ QString Pfad(const Zug& zug, double spiegelY) {
     // Z closes with the straight trailing-edge segment when the file leaves it open.
     if (!zug.offen)
         d += 'Z';
+    else if (!d.empty())
+        d.pop_back();
     return QString::fromStdString(d);
 }
 
@@ -43,6 +48,8 @@ QString Farbe(Ebene ebene) {
         return QStringLiteral("#0000ff");
     case Ebene::Platte:
         return QStringLiteral("#808080");
+    case Ebene::Markierung:
+        return QStringLiteral("#008000");
     default:
         return QStringLiteral("#000000");
     }
@@ -56,6 +63,7 @@ void Anfang(QXmlStreamWriter& xml, const Zeichnung& z) {
     xml.writeStartDocument();
     xml.writeStartElement(QStringLiteral("svg"));
     xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+    xml.writeNamespace(kInkscape, QStringLiteral("inkscape"));
     xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
     xml.writeAttribute(QStringLiteral("width"), Zahl(breite) + QStringLiteral("mm"));
     xml.writeAttribute(QStringLiteral("height"), Zahl(hoehe) + QStringLiteral("mm"));
@@ -138,6 +146,9 @@ std::string SvgText(const Zeichnung& z) {
         for (const Ebene ebene : ebenen) {
             xml.writeStartElement(QStringLiteral("g"));
             xml.writeAttribute(QStringLiteral("id"), QString::fromLatin1(EbenenName(ebene)));
+            xml.writeAttribute(kInkscape, QStringLiteral("groupmode"), QStringLiteral("layer"));
+            xml.writeAttribute(kInkscape, QStringLiteral("label"),
+                               QString::fromLatin1(EbenenName(ebene)));
             Gruppenstil(xml, ebene);
             for (const Blatt& b : z.blaetter)
                 BlattAufEbene(xml, b, ebene, z.spiegelY);

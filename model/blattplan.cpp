@@ -135,9 +135,8 @@ Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe,
                 for (const Linienzug& loch : t.loecher)
                     blatt.zuege.push_back({Ebene::Schnitt, AlsZeichenPunkte(loch, x0)});
             }
-            // An open mark goes there and back: the drawing's lines are closed.
             for (const Linienzug& linie : t.markierungen)
-                blatt.zuege.push_back({Ebene::Markierung, AlsZeichenPunkte(linie, x0)});
+                blatt.zuege.push_back({Ebene::Markierung, AlsZeichenPunkte(linie, x0), true});
             blatt.texte.push_back({{t.beschriftungsOrt.x + x0, t.beschriftungsOrt.y},
                                    SchriftHoehe(t, Zeichen(zusatz)),
                                    t.beschriftung + zusatz,

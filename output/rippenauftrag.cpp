@@ -122,6 +122,9 @@ std::string MasseFehler(const RippenAuftrag& a) {
     if (a.anzahl && (*a.anzahl < 2 || *a.anzahl > kMaxRippen))
         return Meldung(meldung::kRippenanzahl,
                        {std::to_string(kMaxRippen), std::to_string(*a.anzahl)});
+    if (a.kopien < 1 || a.kopien > kMaxKopien)
+        return Meldung(meldung::kFeldKopien, {meldung::kStueckzahl, std::to_string(a.kopien),
+                                              std::to_string(kMaxKopien)});
     const bool satz = a.anzahl.has_value();
     // A single rib has one length; a set is checked at the root, then at the tip.
     const std::pair<double, std::string_view> laengen[] = {
@@ -174,8 +177,9 @@ std::string GroesseFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
             ecken *= 2;
             groesste *= 2;
         }
+        ecken *= a.kopien;
         if (!(ecken <= static_cast<double>(kMaxEcken)))
-            return ZuVieleEcken(ecken, rippen, groesste, a.optionen.glaetten);
+            return ZuVieleEcken(ecken, rippen * a.kopien, groesste, a.optionen.glaetten);
         if (!a.optionen.glaetten)
             break;
     }
@@ -190,9 +194,13 @@ std::string EndenFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
     for (const auto& [profil, laenge, nummer] :
          {std::tuple{&wurzel, a.wurzel, 1},
           std::tuple{spitze ? &*spitze : &wurzel, a.spitze, rippen}}) {
+        // As the set builds them: smoothed and blended, from the blend's curves.
+        Profilumriss quelle = *profil;
+        if (spitze && a.anzahl && a.optionen.glaetten)
+            quelle.punkte = Gemischt(wurzel.punkte, spitze->punkte, nummer == 1 ? 0 : 1);
         const RippenLage lage{Schraenkungswinkel(a.optionen, nummer, rippen),
                               enden.empty() ? std::nullopt : enden.front().hellingY};
-        RippenErgebnis r = BaueRippe(*profil, laenge, a.optionen, nummer, lage);
+        RippenErgebnis r = BaueRippe(quelle, laenge, a.optionen, nummer, lage);
         if (!r.rippe)
             return std::move(r.fehler);
         if (a.platte) {
@@ -206,6 +214,23 @@ std::string EndenFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
             break;
     }
     return {};
+}
+
+// Every rib kopien times in a row, each piece labelled with its place among them.
+std::vector<Rippe> Vervielfacht(std::vector<Rippe> rippen, int kopien) {
+    if (kopien <= 1)
+        return rippen;
+    std::vector<Rippe> stuecke;
+    stuecke.reserve(rippen.size() * static_cast<std::size_t>(kopien));
+    for (Rippe& r : rippen)
+        for (int i = 1; i <= kopien; ++i) {
+            stuecke.push_back(r);
+            stuecke.back().beschriftung =
+                Meldung(meldung::kRippenBeschriftungKopie,
+                        {std::to_string(r.nummer), std::to_string(i), std::to_string(kopien),
+                         ZahlText(r.laenge, 1, ',', false)});
+        }
+    return stuecke;
 }
 
 // The estimate bounds the work; the built ribs bound the outputs exactly.
@@ -272,7 +297,11 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
         t.kopf = Meldung(meldung::kKopfRippe, {wurzel.name});
         t.werte = Meldung(meldung::kWerteRippe, {MmText(a.wurzel), dickeText});
     }
-    if (std::string fehler = GebautFehler(t.rippen, rippen, a.optionen.glaetten); !fehler.empty())
+    if (!a.nurEnden)
+        t.rippen = Vervielfacht(std::move(t.rippen), a.kopien);
+    if (std::string fehler =
+            GebautFehler(t.rippen, static_cast<int>(t.rippen.size()), a.optionen.glaetten);
+        !fehler.empty())
         return Abgelehnt(std::move(fehler));
     return t;
 }

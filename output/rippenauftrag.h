@@ -27,6 +27,8 @@ struct RippenAuftrag {
     double spitze = 0;         // mm: the tip rib's chord
     // Ribs in the set; without it, one rib of wurzel mm.
     std::optional<int> anzahl;
+    // Pieces of every rib, 2 for both wing halves; each copy is labelled "(1/2)", "(2/2)".
+    int kopien = 1;
     RippenOptionen optionen;
     // Width and height in mm of the sheet the ribs are laid out on (SVG, DXF); with it the root
     // and tip rib are checked against it before the ribs between are built.
@@ -40,6 +42,8 @@ struct RippenAuftrag {
 
 // More ribs than this is a wrong value, not a wing.
 constexpr int kMaxRippen = 1000;
+// Two wing halves, or a few spares: more pieces of one rib is a slip.
+constexpr int kMaxKopien = 100;
 // One job's bound: every rib output draws each vertex once per file, so this bounds the time,
 // the memory and (with kMaxAusgabeBytes) the files of any accepted job.
 constexpr long kMaxEcken = 200000;

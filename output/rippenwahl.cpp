@@ -69,6 +69,34 @@ const char* Masse(const Rippenwahl& w, RippenAuftrag& a, const Rippenfeldnamen& 
     return nullptr;
 }
 
+// "MM" for both sides, or "OBEN:UNTEN": "" or the refusal naming the side.
+std::string Beplankung(const std::string& text, const char* name, RippenOptionen& o) {
+    o.beplankung = 0;
+    o.beplankungOben.reset();
+    o.beplankungUnten.reset();
+    if (text.empty())
+        return {};
+    std::string fehler;
+    const std::size_t trenner = text.find(':');
+    if (trenner == std::string::npos) {
+        const auto wert = Laengenwert(name, text, 0, fehler);
+        if (wert)
+            o.beplankung = *wert;
+        return fehler;
+    }
+    const auto oben = Laengenwert(Meldung(meldung::kFeldOben, {name}).c_str(),
+                                  text.substr(0, trenner), 0, fehler);
+    if (!oben)
+        return fehler;
+    const auto unten = Laengenwert(Meldung(meldung::kFeldUnten, {name}).c_str(),
+                                   text.substr(trenner + 1), 0, fehler);
+    if (!unten)
+        return fehler;
+    o.beplankungOben = *oben;
+    o.beplankungUnten = *unten;
+    return {};
+}
+
 } // namespace
 
 std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeldnamen& namen,
@@ -86,9 +114,10 @@ std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeld
     a.dicke = w.dicke;
     if (const char* feld = Masse(w, a, namen, fehler))
         return absage(feld, fehler);
+    if (std::string f = Beplankung(w.beplankung, namen.beplankung, a.optionen); !f.empty())
+        return absage(namen.beplankung, std::move(f));
     for (const auto& [name, text, ziel] :
-         {std::tuple{namen.beplankung, &w.beplankung, &a.optionen.beplankung},
-          std::tuple{namen.nasenleiste, &w.nasenleiste, &a.optionen.nasenleiste},
+         {std::tuple{namen.nasenleiste, &w.nasenleiste, &a.optionen.nasenleiste},
           std::tuple{namen.endleiste, &w.endleiste, &a.optionen.endleiste}}) {
         if (text->empty())
             continue;
@@ -116,5 +145,13 @@ std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeld
                                              ZahlText(kMaxProfiltiefeMm, 0), kStandardPlatte}));
     job.platteBreite = *b;
     job.platteHoehe = *h;
+    if (!w.kopien.empty()) {
+        const auto kopien = FeldAlsZahl(w.kopien);
+        if (!kopien || !(*kopien >= 1 && *kopien <= kMaxKopien) || *kopien != std::floor(*kopien))
+            return absage(namen.kopien,
+                          Meldung(meldung::kFeldKopien,
+                                  {namen.kopien, AlsUtf8(w.kopien), std::to_string(kMaxKopien)}));
+        a.kopien = AufInt(*kopien);
+    }
     return {};
 }

@@ -12,11 +12,13 @@
 struct Rippenwahl {
     std::optional<std::string> rippen; // without it, one rib of laenge mm
     std::string wurzel, spitze, laenge, dicke;
-    std::string beplankung, nasenleiste, endleiste; // empty: none
+    // empty: none; beplankung "OBEN:UNTEN" when the two differ
+    std::string beplankung, nasenleiste, endleiste;
     // "ORT:BREITE:TIEFE[:oben|unten]", each with the name its message starts with.
     std::vector<std::pair<std::string, std::string>> holme;
     bool glaetten = false;
     std::string platte; // "BREITExHOEHE"; empty: 600x300
+    std::string kopien; // pieces of every rib; empty: 1
 };
 
 // What each value is called in a message: "--rippen" on the command line, "Anzahl Rippen" in
@@ -30,6 +32,7 @@ struct Rippenfeldnamen {
     const char* nasenleiste;
     const char* endleiste;
     const char* platte;
+    const char* kopien = "";
 };
 
 struct Rippenjob {

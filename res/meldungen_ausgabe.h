@@ -99,6 +99,12 @@ inline constexpr std::string_view kFeldKeineZahl = "%1: „%2“ ist keine Zahl.
 inline constexpr std::string_view kFeldKeineGanzeZahl = "%1: „%2“ ist keine ganze Zahl.";
 // %1 where the value was typed, %2 the value as typed, %3 … %4 the range in mm.
 inline constexpr std::string_view kFeldLaenge = "%1: „%2“ ist keine Länge von %3 bis %4 mm.";
+// The sheeting's two sides as a message names them: %1 where it was typed.
+inline constexpr std::string_view kFeldOben = "%1 oben";
+inline constexpr std::string_view kFeldUnten = "%1 unten";
+// %1 where it was typed, %2 the value as typed, %3 the most pieces.
+inline constexpr std::string_view kStueckzahl = "Stückzahl";
+inline constexpr std::string_view kFeldKopien = "%1: „%2“ ist keine Stückzahl von 1 bis %3.";
 // %1 where the spar was typed, %2 why it is refused.
 inline constexpr std::string_view kFeldHolm = "%1: %2";
 // %1 where the washout was typed, %2 the value as typed, %3 the largest angle.

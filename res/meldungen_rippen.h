@@ -9,6 +9,8 @@ namespace meldung {
 inline constexpr std::string_view kRippenBeschriftung = "Rippe %1 – %2 mm";
 // After a rib's label in a cutter's file: %1 the kerf in mm.
 inline constexpr std::string_view kSchnittbreiteZusatz = " – Schnittbreite %1 mm";
+// One of several pieces of a rib: %1 the rib's number, %2 the piece, %3 the pieces, %4 its length.
+inline constexpr std::string_view kRippenBeschriftungKopie = "Rippe %1 (%2/%3) – %4 mm";
 // A blended rib's profile: %1 root profile, %2 tip profile.
 inline constexpr std::string_view kMischprofil = "%1 → %2";
 

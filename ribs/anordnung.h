@@ -12,7 +12,7 @@ struct PlatziertesTeil {
     RippenPunkt beschriftungsOrt{}; // on the sheet
     std::string beschriftung;
     std::vector<Linienzug> loecher;      // on the sheet, as Rippe's
-    std::vector<Linienzug> markierungen; // on the sheet, as Rippe's
+    std::vector<Linienzug> markierungen; // open lines on the sheet, as Rippe's
 };
 
 struct Platte {

@@ -4,6 +4,7 @@
 #include "profile/zahl.h"
 #include "res/meldungen.h"
 #include "res/meldungen_rippen.h"
+#include "ribs/markierung.h"
 #include "ribs/rippenformen.h"
 #include "ribs/spline.h"
 
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace cl = ClipperLib;
 
@@ -452,6 +454,35 @@ std::string Rippenbau::Ergaenzt() {
 
 } // namespace
 
+namespace {
+
+// Turned by grad about um, as the rib is: counter-clockwise with the nose left.
+Linienzug Gedreht(Linienzug linie, RippenPunkt um, double grad) {
+    if (grad == 0)
+        return linie;
+    const double w = grad * std::numbers::pi / 180;
+    const double c = std::cos(w), s = std::sin(w);
+    for (RippenPunkt& p : linie) {
+        const double x = p.x - um.x, y = p.y - um.y;
+        p = {um.x + x * c - y * s, um.y + x * s + y * c};
+    }
+    return linie;
+}
+
+// The chord ticks and spar lines of a rib turned by its washout: found square to the chord on
+// the outline turned back, then turned with the rib.
+std::vector<Linienzug> MarkierungenGedreht(const Linienzug& umriss, double laenge,
+                                           const RippenOptionen& o, double grad) {
+    const RippenPunkt drehpunkt{o.drehpunkt / 100 * laenge, 0};
+    std::vector<Linienzug> striche =
+        Markierungen(Gedreht(umriss, drehpunkt, -grad), laenge, o.holme);
+    for (Linienzug& strich : striche)
+        strich = Gedreht(std::move(strich), drehpunkt, grad);
+    return striche;
+}
+
+} // namespace
+
 RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const RippenOptionen& optionen,
                          int nummer, const RippenLage& lage) {
     const std::string rippe = std::to_string(nummer);
@@ -473,6 +504,8 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
     // close spacing back, within kGlaettToleranzMm of the curve.
     if (optionen.glaetten)
         r.umriss = Verdichtet(r.umriss, kGlaettAbstandMm);
+    r.umriss = OhneNaheEcken(r.umriss, kMinEckenAbstandMm);
+    r.markierungen = MarkierungenGedreht(r.umriss, laenge, optionen, lage.winkel);
     r.beschriftung = RippenBeschriftung(nummer, laenge);
     r.profilname = profil.name;
     r.beschriftungsOrt = BeschriftungsOrt(bau.ohneFuesse);
@@ -480,7 +513,8 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
         cl::ReversePath(loch);
         r.loecher.push_back(AlsLinie(loch));
     }
-    r.markierungen = std::move(bau.markierungen);
+    // Where the tabs come off, beside the chord ticks and spar lines.
+    r.markierungen.insert(r.markierungen.end(), bau.markierungen.begin(), bau.markierungen.end());
     r.hellingY = bau.hellingY;
     return {std::move(r), {}};
 }

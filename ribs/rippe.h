@@ -56,8 +56,10 @@ struct Rippe {
     std::string profilname;
     RippenPunkt beschriftungsOrt{};      // inside the rib where it is widest
     std::vector<Linienzug> loecher;      // lightening holes inside umriss, clockwise
-    std::vector<Linienzug> markierungen; // open lines, never cut: where the tabs come off
-    std::optional<double> hellingY;      // the board line the tabs reach down to
+    // Open lines, drawn or engraved, never cut: chord ticks, spar centre lines, where the tabs
+    // come off.
+    std::vector<Linienzug> markierungen;
+    std::optional<double> hellingY; // the board line the tabs reach down to
 };
 
 struct RippenErgebnis {

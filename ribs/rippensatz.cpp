@@ -98,13 +98,15 @@ RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e) {
         const double anteil = static_cast<double>(k - 1) / (e.anzahl - 1);
         const double laenge = e.wurzel + (e.spitze - e.wurzel) * anteil;
         Profilumriss profil = e.wurzelProfil;
-        if (mischen && k == e.anzahl) {
+        if (mischen && k == e.anzahl)
             profil = *e.spitzenProfil;
-        } else if (mischen && k > 1) {
+        else if (mischen && k > 1)
             profil.name =
                 Meldung(meldung::kMischprofil, {e.wurzelProfil.name, e.spitzenProfil->name});
+        // Smoothed, root and tip follow the same resampled curves as the ribs between, or they
+        // would differ from their neighbours by more than the smoothing's tolerance.
+        if (mischen && ((k > 1 && k < e.anzahl) || e.optionen.glaetten))
             profil.punkte = Gemischt(wurzel, spitze, anteil);
-        }
         // The root rib's board line carries every other rib.
         const RippenLage lage{Schraenkungswinkel(e.optionen, k, e.anzahl),
                               satz.rippen.empty() ? std::nullopt : satz.rippen.front().hellingY};

@@ -91,3 +91,17 @@ Linienzug Verdichtet(const Linienzug& polygon, double abstand) {
     }
     return aus;
 }
+
+Linienzug OhneNaheEcken(const Linienzug& polygon, double abstand) {
+    auto nah = [abstand](const RippenPunkt& a, const RippenPunkt& b) {
+        return std::hypot(b.x - a.x, b.y - a.y) < abstand;
+    };
+    Linienzug aus;
+    aus.reserve(polygon.size());
+    for (const RippenPunkt& p : polygon)
+        if (aus.empty() || !nah(aus.back(), p))
+            aus.push_back(p);
+    while (aus.size() > 3 && nah(aus.back(), aus.front()))
+        aus.pop_back();
+    return aus;
+}

@@ -11,3 +11,10 @@ Linienzug Geglaettet(const Linienzug& linie, double abstand, double toleranz = 0
 
 // Pieces longer than abstand divided into equal parts; a closed polygon's closing piece too.
 Linienzug Verdichtet(const Linienzug& polygon, double abstand);
+
+// Cutter programs take vertices closer than this for a slip; Clipper's offsets leave such pairs.
+constexpr double kMinEckenAbstandMm = 0.001;
+
+// The closed polygon without any vertex closer than abstand to the one kept before it, the
+// closing pair included.
+Linienzug OhneNaheEcken(const Linienzug& polygon, double abstand);

@@ -118,7 +118,10 @@ with tempfile.TemporaryDirectory() as tmp:
         if r.returncode:
             continue
         rippen, _, marken = rippen_aus_dxf(ziel)
-        pruefe(len(rippen) == n and len(marken) == 2 * n, f"washout {wert}: ribs or marks")
+        # Per rib: two chord ticks, one line where each tab comes off, each spar's centre line.
+        marken_je_rippe = 4 + zusatz.count("--holm")
+        pruefe(len(rippen) == n and len(marken) == marken_je_rippe * n,
+               f"washout {wert}: ribs or marks ({len(rippen)}, {len(marken)})")
         hoehen = []
         for i, rippe in enumerate(rippen):
             fuss = rippe.bounds[1]
