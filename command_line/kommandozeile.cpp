@@ -457,8 +457,8 @@ struct Optionen {
     }
     // Only a foam core takes these; kerf and washout say nothing about the job on their own.
     std::vector<const QCommandLineOption*> Kernoptionen() const {
-        return {&spannweite, &pfeilung, &vorlauf,  &hoehe,     &turmabstand, &blocklage,
-                &vorschub,   &vorschubart, &achsen, &heizung, &vorheizen,   &verfahrweg};
+        return {&spannweite, &pfeilung,    &vorlauf, &hoehe,   &turmabstand, &blocklage,
+                &vorschub,   &vorschubart, &achsen,  &heizung, &vorheizen,   &verfahrweg};
     }
     bool Kernart() const {
         const auto k = Kernoptionen();

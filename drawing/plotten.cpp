@@ -3,7 +3,7 @@
 
 #include "geometry/rippenbild.h"
 
-void ZeichneLinienzug(CDC& dc, const std::vector<Punkt>& punkte) {
+void ZeichneLinienzug(CDC& dc, const std::vector<Geraetepunkt>& punkte) {
     if (punkte.empty())
         return;
     dc.MoveTo(punkte.front().x, punkte.front().y);
@@ -21,7 +21,7 @@ void PlotteProfil(CDC& dc, const ProfilSpeicher& p, int w, int h, double dicke) 
 void PlotteRippen(CDC& dc, const std::vector<Rippe>& rippen, int w, int h) {
     CPen stift(PS_SOLID, 1, RGB(0, 255, 0));
     CPen* alterStift = dc.SelectObject(&stift);
-    for (const std::vector<Punkt>& zug : RippenImRahmen(rippen, w, h))
+    for (const std::vector<Geraetepunkt>& zug : RippenImRahmen(rippen, w, h))
         ZeichneLinienzug(dc, zug);
     dc.SelectObject(alterStift);
 }

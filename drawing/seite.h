@@ -10,7 +10,7 @@
 #include <vector>
 
 // Moves to the first vertex and draws to each further one.
-void ZeichneLinienzug(CDC& dc, const std::vector<Punkt>& punkte);
+void ZeichneLinienzug(CDC& dc, const std::vector<Geraetepunkt>& punkte);
 
 // The outline in green in a frame of w x h pixels; dicke in percent.
 void PlotteProfil(CDC& dc, const ProfilSpeicher& p, int w, int h, double dicke);

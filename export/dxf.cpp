@@ -256,10 +256,10 @@ std::string DxfText(const Zeichnung& z) {
     Anfang(dxf, dw, z.links, z.unten, z.rechts, z.oben, ebenen);
     for (const Blatt& b : z.blaetter) {
         if (b.rahmen) {
-            const std::vector<ZeichenPunkt> rahmen = {{b.x, b.y},
-                                                      {b.x + b.breite, b.y},
-                                                      {b.x + b.breite, b.y + b.hoehe},
-                                                      {b.x, b.y + b.hoehe}};
+            const Linienzug rahmen = {{b.x, b.y},
+                                      {b.x + b.breite, b.y},
+                                      {b.x + b.breite, b.y + b.hoehe},
+                                      {b.x, b.y + b.hoehe}};
             Polylinie(dxf, dw, rahmen, attribute(Ebene::Platte));
         }
         for (const Zug& zug : b.zuege)

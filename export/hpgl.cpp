@@ -22,7 +22,7 @@ std::string Koordinate(double mm, double ursprung) {
     return std::to_string(AufInt(std::round((mm - ursprung) * kEinheitenJeMm)));
 }
 
-std::string Paar(const ZeichenPunkt& p, const Ursprung& u) {
+std::string Paar(const Punkt& p, const Ursprung& u) {
     return Koordinate(p.x, u.x) + ',' + Koordinate(p.y, u.y);
 }
 

@@ -11,7 +11,7 @@ namespace {
 void Linien(QPainter& maler, const Zug& zug) {
     QPolygonF linie;
     linie.reserve(static_cast<qsizetype>(zug.punkte.size() + 1));
-    for (const ZeichenPunkt& p : zug.punkte)
+    for (const Punkt& p : zug.punkte)
         linie.append({p.x, p.y});
     if (!zug.offen && !linie.isEmpty())
         linie.append(linie.front());

@@ -27,7 +27,7 @@ QString Zahl(double v) {
 QString Pfad(const Zug& zug, double spiegelY) {
     std::string d;
     char befehl = 'M';
-    for (const ZeichenPunkt& q : zug.punkte) {
+    for (const Punkt& q : zug.punkte) {
         d += befehl;
         d += ZahlText(q.x, kNachkomma) + ',' + ZahlText(spiegelY - q.y, kNachkomma) + ' ';
         befehl = 'L';

@@ -47,8 +47,8 @@ cl::cInt Ganz(double mm) {
 double Flaeche2(const Linienzug& p) {
     double summe = 0;
     for (std::size_t i = 0; i < p.size(); ++i) {
-        const RippenPunkt& a = p[i];
-        const RippenPunkt& b = p[(i + 1) % p.size()];
+        const Punkt& a = p[i];
+        const Punkt& b = p[(i + 1) % p.size()];
         summe += a.x * b.y - b.x * a.y;
     }
     return summe;
@@ -59,7 +59,7 @@ Linienzug Versetzt(const Linienzug& umriss, double abstand) {
     if (abstand <= 0)
         return umriss;
     cl::Path pfad;
-    for (const RippenPunkt& p : umriss)
+    for (const Punkt& p : umriss)
         pfad.emplace_back(Ganz(p.x), Ganz(p.y));
     cl::ClipperOffset versatz(2.0, kBogenToleranzMm * kClipperJeMm);
     versatz.AddPath(pfad, cl::jtRound, cl::etClosedPolygon);
@@ -91,7 +91,7 @@ struct Flaeche {
 Flaeche MitStationen(Linienzug punkte, double nase, double ende) {
     Flaeche f;
     double weitest = nase;
-    for (const RippenPunkt& p : punkte) {
+    for (const Punkt& p : punkte) {
         weitest = std::max(weitest, p.x);
         f.station.push_back(ende > nase ? (weitest - nase) / (ende - nase) : 0);
     }
@@ -103,7 +103,7 @@ Flaeche MitStationen(Linienzug punkte, double nase, double ende) {
 // reached over the upper surface) to the trailing edge (greatest X, the highest of equals).
 std::pair<Flaeche, Flaeche> Flaechen(Linienzug umriss) {
     Linienzug ohne;
-    for (const RippenPunkt& p : umriss)
+    for (const Punkt& p : umriss)
         if (ohne.empty() || p.x != ohne.back().x || p.y != ohne.back().y)
             ohne.push_back(p);
     while (ohne.size() > 1 && ohne.front().x == ohne.back().x && ohne.front().y == ohne.back().y)
@@ -130,7 +130,7 @@ std::pair<Flaeche, Flaeche> Flaechen(Linienzug umriss) {
             MitStationen(std::move(unten), kleinstes, hinten)};
 }
 
-using Paar = std::pair<RippenPunkt, RippenPunkt>;
+using Paar = std::pair<Punkt, Punkt>;
 
 // Both surfaces at the union of their stations: every vertex of either stays a vertex, the
 // other surface's point at that station is interpolated on its piece. Leading and trailing edge
@@ -142,9 +142,9 @@ std::vector<Paar> Gepaart(const Flaeche& a, const Flaeche& b) {
             return f.punkte.back();
         const double s0 = f.station[i], s1 = f.station[i + 1];
         const double t = s1 > s0 ? (s - s0) / (s1 - s0) : 0;
-        const RippenPunkt& p = f.punkte[i];
-        const RippenPunkt& q = f.punkte[i + 1];
-        return RippenPunkt{p.x + (q.x - p.x) * t, p.y + (q.y - p.y) * t};
+        const Punkt& p = f.punkte[i];
+        const Punkt& q = f.punkte[i + 1];
+        return Punkt{p.x + (q.x - p.x) * t, p.y + (q.y - p.y) * t};
     };
     std::vector<Paar> paare{{a.punkte.front(), b.punkte.front()}};
     std::size_t i = 0, j = 0;
@@ -178,10 +178,10 @@ double Dicke(const Linienzug& umriss) {
 
 // Leading edge (least X, the first of equals) at the origin.
 Linienzug AnDerNase(const Linienzug& umriss) {
-    const RippenPunkt nase = *std::min_element(
-        umriss.begin(), umriss.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+    const Punkt nase = *std::min_element(umriss.begin(), umriss.end(),
+                                         [](const auto& a, const auto& b) { return a.x < b.x; });
     Linienzug aus;
-    for (const RippenPunkt& p : umriss)
+    for (const Punkt& p : umriss)
         aus.push_back({p.x - nase.x, p.y - nase.y});
     return aus;
 }
@@ -258,15 +258,14 @@ Kern BaueKern(const Linienzug& wurzelUmriss, const Linienzug& spitzeUmriss, cons
     const double winkel = w.schraenkung * std::numbers::pi / 180;
     const double c = std::cos(winkel), s = std::sin(winkel);
     const double dreh = w.drehpunkt / 100 * w.spitze;
-    auto aufWurzel = [&](RippenPunkt p) { return RippenPunkt{w.vorlauf + p.x, w.hoehe + p.y}; };
-    auto aufSpitze = [&](RippenPunkt p) {
+    auto aufWurzel = [&](Punkt p) { return Punkt{w.vorlauf + p.x, w.hoehe + p.y}; };
+    auto aufSpitze = [&](Punkt p) {
         const double dx = p.x - dreh;
-        return RippenPunkt{w.vorlauf + w.pfeilung + dreh + dx * c - p.y * s,
-                           w.hoehe + dx * s + p.y * c};
+        return Punkt{w.vorlauf + w.pfeilung + dreh + dx * c - p.y * s, w.hoehe + dx * s + p.y * c};
     };
     // The straight line through both faces' points, extended to the tower planes.
     const double z0 = lage, z1 = lage + w.spannweite;
-    auto turmpunkt = [&](RippenPunkt r, RippenPunkt t) {
+    auto turmpunkt = [&](Punkt r, Punkt t) {
         const double a0 = (0 - z0) / (z1 - z0), a1 = (turm - z0) / (z1 - z0);
         return Drahtpunkt{r.x + (t.x - r.x) * a0, r.y + (t.y - r.y) * a0, r.x + (t.x - r.x) * a1,
                           r.y + (t.y - r.y) * a1};
@@ -283,27 +282,27 @@ Kern BaueKern(const Linienzug& wurzelUmriss, const Linienzug& spitzeUmriss, cons
     }
     k.wurzelUmriss = wurzel;
     k.spitzeUmriss = spitze;
-    for (RippenPunkt& p : k.wurzelUmriss)
+    for (Punkt& p : k.wurzelUmriss)
         p = aufWurzel(p);
-    for (RippenPunkt& p : k.wurzelSchnitt)
+    for (Punkt& p : k.wurzelSchnitt)
         p = aufWurzel(p);
-    for (RippenPunkt& p : k.spitzeUmriss)
+    for (Punkt& p : k.spitzeUmriss)
         p = aufSpitze(p);
-    for (RippenPunkt& p : k.spitzeSchnitt)
+    for (Punkt& p : k.spitzeSchnitt)
         p = aufSpitze(p);
     std::vector<Drahtpunkt> profil;
     double obenW = -1e300, obenS = -1e300;
     for (const auto& [r, t] : paare) {
-        const RippenPunkt rw = aufWurzel(r), ts = aufSpitze(t);
+        const Punkt rw = aufWurzel(r), ts = aufSpitze(t);
         obenW = std::max(obenW, rw.y);
         obenS = std::max(obenS, ts.y);
         profil.push_back(turmpunkt(rw, ts));
     }
     // Lead-in horizontally at trailing-edge height from behind the block, reached over it.
-    const RippenPunkt hintenW = aufWurzel(paare.front().first);
-    const RippenPunkt hintenS = aufSpitze(paare.front().second);
-    const RippenPunkt einW{hintenW.x + kAbstandMm, hintenW.y};
-    const RippenPunkt einS{hintenS.x + kAbstandMm, hintenS.y};
+    const Punkt hintenW = aufWurzel(paare.front().first);
+    const Punkt hintenS = aufSpitze(paare.front().second);
+    const Punkt einW{hintenW.x + kAbstandMm, hintenW.y};
+    const Punkt einS{hintenS.x + kAbstandMm, hintenS.y};
     const double sicher = std::max(obenW, obenS) + kAbstandMm;
     const Drahtpunkt ursprung{0, 0, 0, 0};
     const Drahtpunkt hoch = turmpunkt({0, sicher}, {0, sicher});
@@ -374,7 +373,7 @@ std::string Profilpruefung(const RippenQuelle& q, double laenge, const std::stri
         return u.fehler;
     gedruckteDicke = u.dicke;
     umriss.clear();
-    for (const UmrissPunkt& p : u.punkte)
+    for (const Punkt& p : u.punkte)
         umriss.push_back({p.x, p.y});
     return {};
 }

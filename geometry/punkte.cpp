@@ -31,7 +31,7 @@ std::int32_t AufInt(double v) {
     return static_cast<std::int32_t>(v);
 }
 
-std::vector<Punkt> BildschirmPunkte(const ProfilSpeicher& p, int w, int h, double dicke) {
+std::vector<Geraetepunkt> BildschirmPunkte(const ProfilSpeicher& p, int w, int h, double dicke) {
     // An unusable thickness draws the chord line.
     if (!std::isfinite(dicke))
         dicke = 0;
@@ -61,7 +61,7 @@ std::vector<Punkt> BildschirmPunkte(const ProfilSpeicher& p, int w, int h, doubl
             faktor = std::min(faktor, platzUnten / tief);
         s *= faktor;
     }
-    std::vector<Punkt> punkte;
+    std::vector<Geraetepunkt> punkte;
     for (std::int32_t i = 1; i <= ende; ++i) {
         std::int64_t px = std::int64_t{AufInt(p.x[i] * s)} + 1;
         std::int64_t py = mitte - AufInt(p.y[i] * s * dicke / 100);
@@ -78,8 +78,8 @@ std::vector<Punkt> BildschirmPunkte(const ProfilSpeicher& p, int w, int h, doubl
     return punkte;
 }
 
-std::vector<Punkt> DruckPunkte(const ProfilSpeicher& p, double laenge, double dicke) {
-    std::vector<Punkt> punkte;
+std::vector<Geraetepunkt> DruckPunkte(const ProfilSpeicher& p, double laenge, double dicke) {
+    std::vector<Geraetepunkt> punkte;
     const std::int32_t ende = LetzterSlot(p);
     for (std::int32_t i = 1; i <= ende; ++i) {
         // mm times internal units over 1000 is 0.1 mm, since a chord is 10000 units.

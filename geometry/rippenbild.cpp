@@ -20,7 +20,8 @@ struct Spanne {
 
 } // namespace
 
-std::vector<std::vector<Punkt>> RippenImRahmen(const std::vector<Rippe>& rippen, int w, int h) {
+std::vector<std::vector<Geraetepunkt>> RippenImRahmen(const std::vector<Rippe>& rippen, int w,
+                                                      int h) {
     if (rippen.empty() || w <= 2 * kRand || h <= 2 * kRand)
         return {};
     const double band = static_cast<double>(h) / static_cast<double>(rippen.size());
@@ -28,7 +29,7 @@ std::vector<std::vector<Punkt>> RippenImRahmen(const std::vector<Rippe>& rippen,
     std::vector<Spanne> y(rippen.size());
     double hoehe = 0;
     for (std::size_t i = 0; i < rippen.size(); ++i) {
-        for (const RippenPunkt& p : rippen[i].umriss) {
+        for (const Punkt& p : rippen[i].umriss) {
             x.Dazu(p.x);
             y[i].Dazu(p.y);
         }
@@ -38,12 +39,12 @@ std::vector<std::vector<Punkt>> RippenImRahmen(const std::vector<Rippe>& rippen,
     if (!(massstab > 0) || !std::isfinite(massstab))
         return {};
 
-    std::vector<std::vector<Punkt>> zuege;
+    std::vector<std::vector<Geraetepunkt>> zuege;
     for (std::size_t i = 0; i < rippen.size(); ++i) {
         const double mitte = (static_cast<double>(i) + 0.5) * band;
         const double yMitte = (y[i].min + y[i].max) / 2;
-        std::vector<Punkt> zug;
-        for (const RippenPunkt& p : rippen[i].umriss)
+        std::vector<Geraetepunkt> zug;
+        for (const Punkt& p : rippen[i].umriss)
             zug.push_back(
                 {std::clamp(AufInt(std::round(kRand + (p.x - x.min) * massstab)), 0, w - 1),
                  std::clamp(AufInt(std::round(mitte - (p.y - yMitte) * massstab)), 0, h - 1)});

@@ -9,4 +9,5 @@
 // Each rib's closed outline in the frame's client pixels (w x h, Y downward): one band of the
 // frame per rib from the top, all at one scale so that the taper shows, leading edge left.
 // Empty when the frame is too small or a rib has no extent.
-std::vector<std::vector<Punkt>> RippenImRahmen(const std::vector<Rippe>& rippen, int w, int h);
+std::vector<std::vector<Geraetepunkt>> RippenImRahmen(const std::vector<Rippe>& rippen, int w,
+                                                      int h);

@@ -41,7 +41,8 @@ std::optional<Lage> Platziere(std::int64_t links, std::int64_t rechts, std::int6
 
 } // namespace
 
-Seitenplan PlaneSeiten(const std::vector<Punkt>& punkte, std::int32_t breite, std::int32_t hoehe) {
+Seitenplan PlaneSeiten(const std::vector<Geraetepunkt>& punkte, std::int32_t breite,
+                       std::int32_t hoehe) {
     Seitenplan plan;
     plan.breite = breite;
     plan.hoehe = hoehe;
@@ -49,10 +50,12 @@ Seitenplan PlaneSeiten(const std::vector<Punkt>& punkte, std::int32_t breite, st
     plan.nutzbar = std::max(breite - kBalkenBreite - kBalkenAbstand, 0);
     if (punkte.empty())
         return plan;
-    const auto [minX, maxX] = std::minmax_element(
-        punkte.begin(), punkte.end(), [](const Punkt& a, const Punkt& b) { return a.x < b.x; });
-    const auto unten = std::min_element(punkte.begin(), punkte.end(),
-                                        [](const Punkt& a, const Punkt& b) { return a.y < b.y; });
+    const auto [minX, maxX] =
+        std::minmax_element(punkte.begin(), punkte.end(),
+                            [](const Geraetepunkt& a, const Geraetepunkt& b) { return a.x < b.x; });
+    const auto unten =
+        std::min_element(punkte.begin(), punkte.end(),
+                         [](const Geraetepunkt& a, const Geraetepunkt& b) { return a.y < b.y; });
     plan.links = minX->x;
     plan.rechts = maxX->x;
 
@@ -84,10 +87,11 @@ Seitenplan PlaneSeiten(const std::vector<Punkt>& punkte, std::int32_t breite, st
     return plan;
 }
 
-std::vector<Punkt> AufSeite(const std::vector<Punkt>& punkte, const Seitenplan& plan, int seite) {
+std::vector<Geraetepunkt> AufSeite(const std::vector<Geraetepunkt>& punkte, const Seitenplan& plan,
+                                   int seite) {
     const std::int64_t hoch = std::int64_t{plan.schritt} * seite;
-    std::vector<Punkt> verschoben = punkte;
-    for (Punkt& p : verschoben) {
+    std::vector<Geraetepunkt> verschoben = punkte;
+    for (Geraetepunkt& p : verschoben) {
         p.x = AufInt(static_cast<double>(p.x + std::int64_t{plan.versatz}));
         p.y = AufInt(static_cast<double>(p.y + hoch));
     }
@@ -98,64 +102,52 @@ std::string MmText(double wert) {
     return ZahlText(wert, 2, ',');
 }
 
-std::vector<Punkt> RippeAufSeite(const Linienzug& umriss) {
-    std::vector<Punkt> punkte;
-    if (umriss.empty())
-        return punkte;
-    double nase = umriss.front().x;
-    double unten = umriss.front().y; // the lower surface, at the page's left
-    for (const RippenPunkt& p : umriss) {
-        nase = std::min(nase, p.x);
-        unten = std::min(unten, p.y);
-    }
-    punkte.reserve(umriss.size() + 1);
-    for (const RippenPunkt& p : umriss)
-        punkte.push_back(
-            {AufInt(std::round((p.y - unten) * 10)), AufInt(std::round(-(p.x - nase) * 10))});
-    // The painter draws an open line; the rib is closed.
-    punkte.push_back(punkte.front());
+namespace {
+
+// A line of a rib moved as the page shows the rib: nose at the top, chord running down, the
+// lower surface at the left.
+std::vector<Geraetepunkt> SeitenLinie(const Linienzug& linie, const Rechteck& rippe,
+                                      bool geschlossen) {
+    std::vector<Geraetepunkt> punkte;
+    punkte.reserve(linie.size() + 1);
+    for (const Punkt& p : linie)
+        punkte.push_back({AufInt(std::round((p.y - rippe.unten) * 10)),
+                          AufInt(std::round(-(p.x - rippe.links) * 10))});
+    // The painter draws an open line.
+    if (geschlossen && !punkte.empty())
+        punkte.push_back(punkte.front());
     return punkte;
+}
+
+} // namespace
+
+std::vector<Geraetepunkt> RippeAufSeite(const Linienzug& umriss) {
+    return SeitenLinie(umriss, Umgebung(umriss), true);
 }
 
 namespace {
 
 // The rib's holes, closed, and its marks, each moved as RippeAufSeite moves the outline.
-std::vector<std::vector<Punkt>> InnenAufSeite(const Rippe& r) {
-    std::vector<std::vector<Punkt>> linien;
-    if (r.umriss.empty())
-        return linien;
-    double nase = r.umriss.front().x;
-    double unten = r.umriss.front().y;
-    for (const RippenPunkt& p : r.umriss) {
-        nase = std::min(nase, p.x);
-        unten = std::min(unten, p.y);
-    }
-    auto aufSeite = [&](const Linienzug& linie, bool geschlossen) {
-        std::vector<Punkt> punkte;
-        for (const RippenPunkt& p : linie)
-            punkte.push_back(
-                {AufInt(std::round((p.y - unten) * 10)), AufInt(std::round(-(p.x - nase) * 10))});
-        if (geschlossen && !punkte.empty())
-            punkte.push_back(punkte.front());
-        linien.push_back(std::move(punkte));
-    };
+std::vector<std::vector<Geraetepunkt>> InnenAufSeite(const Rippe& r) {
+    std::vector<std::vector<Geraetepunkt>> linien;
+    const Rechteck rippe = Umgebung(r.umriss);
     for (const Linienzug& loch : r.loecher)
-        aufSeite(loch, true);
+        linien.push_back(SeitenLinie(loch, rippe, true));
     for (const Linienzug& linie : r.markierungen)
-        aufSeite(linie, false);
+        linien.push_back(SeitenLinie(linie, rippe, false));
     return linien;
 }
 
-void Verschoben(std::vector<Punkt>& punkte, std::int64_t dx, std::int64_t dy) {
-    for (Punkt& p : punkte)
+void Verschoben(std::vector<Geraetepunkt>& punkte, std::int64_t dx, std::int64_t dy) {
+    for (Geraetepunkt& p : punkte)
         p = {AufInt(static_cast<double>(std::int64_t{p.x} + dx)),
              AufInt(static_cast<double>(std::int64_t{p.y} + dy))};
 }
 
 // A rib longer than a page: alone at the nose line, over as many pages as the single printout
 // would take. false when that makes more than kMaxSeiten pages.
-bool Gekachelt(Satzplan& plan, int rippe, const std::vector<Punkt>& punkte,
-               const std::vector<std::vector<Punkt>>& innen, std::int32_t laenge,
+bool Gekachelt(Satzplan& plan, int rippe, const std::vector<Geraetepunkt>& punkte,
+               const std::vector<std::vector<Geraetepunkt>>& innen, std::int32_t laenge,
                std::int32_t zeilenAnfang) {
     const std::int32_t schritt = plan.platz - kUeberlappung;
     if (schritt <= 0) {
@@ -169,11 +161,11 @@ bool Gekachelt(Satzplan& plan, int rippe, const std::vector<Punkt>& punkte,
     }
     for (std::int64_t k = 0; k < kacheln; ++k) {
         SatzTeil kachel{rippe, punkte, k == 0, {plan.links, zeilenAnfang}, innen};
-        for (Punkt& p : kachel.punkte) {
+        for (Geraetepunkt& p : kachel.punkte) {
             p.x = AufInt(static_cast<double>(std::int64_t{p.x} + plan.links));
             p.y = AufInt(static_cast<double>(std::int64_t{p.y} + plan.oben + schritt * k));
         }
-        for (std::vector<Punkt>& linie : kachel.innen)
+        for (std::vector<Geraetepunkt>& linie : kachel.innen)
             Verschoben(linie, plan.links, std::int64_t{plan.oben} + schritt * k);
         Satzseite seite;
         seite.teile.push_back(std::move(kachel));
@@ -205,9 +197,9 @@ Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
         y = zeilenUnten = zeilenAnfang;
     };
     for (std::size_t i = 0; i < rippen.size() && !plan.zuViele; ++i) {
-        std::vector<Punkt> punkte = RippeAufSeite(rippen[i].umriss);
+        std::vector<Geraetepunkt> punkte = RippeAufSeite(rippen[i].umriss);
         std::int32_t breite = 0, laenge = 0;
-        for (const Punkt& p : punkte) {
+        for (const Geraetepunkt& p : punkte) {
             breite = std::max(breite, p.x);
             laenge = std::max(laenge, -p.y);
         }
@@ -241,9 +233,9 @@ Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
         }
         teil.text = {x, y};
         const std::int32_t nase = y - m.textHoehe - kTextAbstand;
-        for (Punkt& p : punkte)
+        for (Geraetepunkt& p : punkte)
             p = {p.x + x, p.y + nase};
-        for (std::vector<Punkt>& linie : teil.innen)
+        for (std::vector<Geraetepunkt>& linie : teil.innen)
             Verschoben(linie, x, nase);
         teil.punkte = std::move(punkte);
         plan.seiten.back().teile.push_back(std::move(teil));

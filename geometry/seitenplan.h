@@ -53,11 +53,13 @@ struct Seitenplan {
 
 // Plans the pages for the printout's vertices at their usual place on a printable area of
 // breite x hoehe (0.1 mm).
-Seitenplan PlaneSeiten(const std::vector<Punkt>& punkte, std::int32_t breite, std::int32_t hoehe);
+Seitenplan PlaneSeiten(const std::vector<Geraetepunkt>& punkte, std::int32_t breite,
+                       std::int32_t hoehe);
 
 // The vertices as they fall on page seite (from 0): moved sideways as planned and up by the
 // pages before it.
-std::vector<Punkt> AufSeite(const std::vector<Punkt>& punkte, const Seitenplan& plan, int seite);
+std::vector<Geraetepunkt> AufSeite(const std::vector<Geraetepunkt>& punkte, const Seitenplan& plan,
+                                   int seite);
 
 // Millimetres as the printout's texts show them: "150", "150,5", "-12,25" (at most two
 // decimals, a decimal comma, independent of the locale).
@@ -67,12 +69,12 @@ std::string MmText(double wert);
 // down the page as in the single printout; a rib longer than a page gets pages of its own, tiled
 // as the single printout is.
 struct SatzTeil {
-    int rippe = 0;             // index into the set
-    std::vector<Punkt> punkte; // 0.1 mm on the page, as drawn
+    int rippe = 0;                    // index into the set
+    std::vector<Geraetepunkt> punkte; // 0.1 mm on the page, as drawn
     // Top left corner of the label; a tile after a rib's first page has none.
     bool beschriftet = true;
-    Punkt text{};
-    std::vector<std::vector<Punkt>> innen; // holes (closed) and marks, placed as punkte
+    Geraetepunkt text{};
+    std::vector<std::vector<Geraetepunkt>> innen; // holes (closed) and marks, placed as punkte
 };
 
 struct Satzseite {
@@ -113,7 +115,7 @@ constexpr std::int32_t kTextAbstand = 10; // between a label and its rib
 
 // The rib's outline in 0.1 mm as the page shows it: nose at the top at (0, 0), chord running
 // down, upper surface to the right, everything at x >= 0 and y <= 0.
-std::vector<Punkt> RippeAufSeite(const Linienzug& umriss);
+std::vector<Geraetepunkt> RippeAufSeite(const Linienzug& umriss);
 
 // Plans the ribs in their order. Stops at the first rib wider than the room beside the check bar
 // (zuBreit) or when more than kMaxSeiten pages would be needed (zuViele).

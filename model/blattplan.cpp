@@ -29,19 +29,15 @@ double PlattenX(std::size_t i, double breite) {
 // A rib's label: 3 mm high, smaller for a rib too short to hold it; zusatz characters more
 // (the kerf's note) make it smaller in proportion.
 double SchriftHoehe(const PlatziertesTeil& teil, std::size_t zusatz = 0) {
-    double links = teil.umriss.front().x, rechts = links;
-    for (const RippenPunkt& p : teil.umriss) {
-        links = std::min(links, p.x);
-        rechts = std::max(rechts, p.x);
-    }
+    const Rechteck r = Umgebung(teil.umriss);
     // "Rippe 12 – 184,0 mm" is about 12 heights long; it stays within 60 % of the chord.
-    return std::min(3.0, (rechts - links) * 0.6 / 12) * 19 / (19 + static_cast<double>(zusatz));
+    return std::min(3.0, (r.rechts - r.links) * 0.6 / 12) * 19 / (19 + static_cast<double>(zusatz));
 }
 
-std::vector<ZeichenPunkt> AlsZeichenPunkte(const Linienzug& linie, double x0) {
-    std::vector<ZeichenPunkt> punkte;
+Linienzug Verschoben(const Linienzug& linie, double x0) {
+    Linienzug punkte;
     punkte.reserve(linie.size());
-    for (const RippenPunkt& p : linie)
+    for (const Punkt& p : linie)
         punkte.push_back({p.x + x0, p.y});
     return punkte;
 }
@@ -102,7 +98,7 @@ Zeichnung EinzelZeichnung(const Umriss& umriss, const std::string& name) {
     blatt.hoehe = umriss.oben - umriss.unten;
     Zug zug;
     zug.punkte.reserve(umriss.punkte.size());
-    for (const UmrissPunkt& p : umriss.punkte)
+    for (const Punkt& p : umriss.punkte)
         zug.punkte.push_back({p.x, p.y});
     blatt.zuege.push_back(std::move(zug));
     z.blaetter.push_back(std::move(blatt));
@@ -129,14 +125,14 @@ Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe,
         for (const PlatziertesTeil& t : anordnung.platten[i].teile) {
             if (schnittbreite > 0) {
                 for (const Linienzug& kontur : MitSchnittbreite(t.umriss, t.loecher, schnittbreite))
-                    blatt.zuege.push_back({Ebene::Schnitt, AlsZeichenPunkte(kontur, x0)});
+                    blatt.zuege.push_back({Ebene::Schnitt, Verschoben(kontur, x0)});
             } else {
-                blatt.zuege.push_back({Ebene::Schnitt, AlsZeichenPunkte(t.umriss, x0)});
+                blatt.zuege.push_back({Ebene::Schnitt, Verschoben(t.umriss, x0)});
                 for (const Linienzug& loch : t.loecher)
-                    blatt.zuege.push_back({Ebene::Schnitt, AlsZeichenPunkte(loch, x0)});
+                    blatt.zuege.push_back({Ebene::Schnitt, Verschoben(loch, x0)});
             }
             for (const Linienzug& linie : t.markierungen)
-                blatt.zuege.push_back({Ebene::Markierung, AlsZeichenPunkte(linie, x0), true});
+                blatt.zuege.push_back({Ebene::Markierung, Verschoben(linie, x0), true});
             blatt.texte.push_back({{t.beschriftungsOrt.x + x0, t.beschriftungsOrt.y},
                                    SchriftHoehe(t, Zeichen(zusatz)),
                                    t.beschriftung + zusatz,

@@ -54,10 +54,10 @@ public:
                                  Ebene::Beschriftung,
                                  Anker::ObenLinks});
     }
-    void Linienzug(const std::vector<Punkt>& punkte) {
+    void Linienzug(const std::vector<Geraetepunkt>& punkte) {
         Zug zug{Ebene::Schnitt, {}, true};
         zug.punkte.reserve(punkte.size());
-        for (const Punkt& p : punkte)
+        for (const Geraetepunkt& p : punkte)
             zug.punkte.push_back({p.x / 10.0, p.y / 10.0});
         m_blatt.zuege.push_back(std::move(zug));
     }
@@ -162,7 +162,7 @@ void SatzSeite(Seite& s, const Papiermasse& m, const Druck& druck, int seite) {
     // Holes and marks go with their rib, on a tile's pages too.
     for (const SatzTeil& t : blatt.teile) {
         s.Linienzug(t.punkte);
-        for (const std::vector<Punkt>& linie : t.innen)
+        for (const std::vector<Geraetepunkt>& linie : t.innen)
             s.Linienzug(linie);
     }
 }
@@ -221,7 +221,7 @@ std::string SatzFehler(const Druck& druck, const Rippenteile& teile) {
     for (const Satzseite& s : druck.satz.seiten)
         for (const SatzTeil& t : s.teile) {
             ecken += t.punkte.size();
-            for (const std::vector<Punkt>& linie : t.innen)
+            for (const std::vector<Geraetepunkt>& linie : t.innen)
                 ecken += linie.size();
         }
     if (ecken > static_cast<std::size_t>(kMaxEcken))

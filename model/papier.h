@@ -42,7 +42,7 @@ struct Druckkopf {
 // One printout of a checked job on one device: its vertices, header and page plan, or why it
 // cannot be printed there.
 struct Druck {
-    std::vector<Punkt> punkte;
+    std::vector<Geraetepunkt> punkte;
     Druckkopf kopf;
     Seitenplan plan;
     std::string fehler;

@@ -2,6 +2,8 @@
 // mm, Y upward, each on a named layer. The writers of every format take nothing else.
 #pragma once
 
+#include "profile/punkt.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,16 +13,11 @@ enum class Ebene { Schnitt, Beschriftung, Platte, Markierung, Pruefbalken, Kreuz
 // The layer's name as files carry it, e.g. "Schnitt".
 const char* EbenenName(Ebene ebene);
 
-struct ZeichenPunkt {
-    double x;
-    double y;
-};
-
 // Closed: the last vertex joins the first, none is repeated. Open: drawn as the vertices go
 // (ticks, crosses, a tile of an outline).
 struct Zug {
     Ebene ebene = Ebene::Schnitt;
-    std::vector<ZeichenPunkt> punkte;
+    Linienzug punkte;
     bool offen = false;
 };
 
@@ -28,15 +25,11 @@ enum class Anker { Mitte, ObenLinks };
 
 // At ort, hoehe mm high; UTF-8. Paper keeps the device's font: there hoehe is what it measured.
 struct Textfeld {
-    ZeichenPunkt ort{};
+    Punkt ort{};
     double hoehe = 0;
     std::string text;
     Ebene ebene = Ebene::Beschriftung;
     Anker anker = Anker::Mitte;
-};
-
-struct Rechteck {
-    double links = 0, unten = 0, rechts = 0, oben = 0;
 };
 
 // A sheet at its place in the drawing; its polylines and texts in the drawing's coordinates.

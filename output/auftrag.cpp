@@ -40,32 +40,29 @@ Umriss Abgelehnt(Umriss u, Befund befund, std::string text) {
 }
 
 // Twice the signed area of the closed polygon.
-double Flaeche2(const std::vector<UmrissPunkt>& p) {
+double Flaeche2(const Linienzug& p) {
     double summe = 0;
     for (std::size_t i = 0; i < p.size(); ++i) {
-        const UmrissPunkt& a = p[i];
-        const UmrissPunkt& b = p[(i + 1) % p.size()];
+        const Punkt& a = p[i];
+        const Punkt& b = p[(i + 1) % p.size()];
         summe += a.x * b.y - b.x * a.y;
     }
     return summe;
 }
 
 void Ausdehnung(Umriss& u) {
-    u.links = u.rechts = u.punkte.front().x;
-    u.unten = u.oben = u.punkte.front().y;
-    for (const UmrissPunkt& q : u.punkte) {
-        u.links = std::min(u.links, q.x);
-        u.rechts = std::max(u.rechts, q.x);
-        u.unten = std::min(u.unten, q.y);
-        u.oben = std::max(u.oben, q.y);
-    }
+    const Rechteck r = Umgebung(u.punkte);
+    u.links = r.links;
+    u.rechts = r.rechts;
+    u.unten = r.unten;
+    u.oben = r.oben;
 }
 
 // The file's pairs at this chord, at the file's own thickness. A file that closes its trailing
 // edge itself repeats the first pair at the end.
-std::vector<UmrissPunkt> DateiPunkte(const ProfilSpeicher& p, double laenge) {
+Linienzug DateiPunkte(const ProfilSpeicher& p, double laenge) {
     const std::int32_t ende = std::clamp(p.ende, 1, kProfilSlots - 1);
-    std::vector<UmrissPunkt> datei;
+    Linienzug datei;
     for (std::int32_t i = 1; i < ende; ++i)
         datei.push_back(
             {p.x[i] / kEinheitenJeProfiltiefe * laenge, p.y[i] / kEinheitenJeProfiltiefe * laenge});
@@ -76,11 +73,11 @@ std::vector<UmrissPunkt> DateiPunkte(const ProfilSpeicher& p, double laenge) {
 
 // Whether the pairs make an outline at all: "" or why not. A figure eight may enclose no area
 // at all; it is refused for what it is.
-std::string FormFehler(const Umriss& u, const std::vector<UmrissPunkt>& datei) {
+std::string FormFehler(const Umriss& u, const Linienzug& datei) {
     const double kasten = (u.rechts - u.links) * (u.oben - u.unten);
     if (datei.size() >= 3 && kasten > 0) {
         Linienzug linie;
-        for (const UmrissPunkt& q : datei)
+        for (const Punkt& q : datei)
             linie.push_back({q.x, q.y});
         if (const Umrisspruefung pruefung = PruefeUmriss(linie);
             pruefung.lage == Umrisslage::KreuztSich && !NurSpitzenGekreuzt(pruefung, u))
@@ -107,8 +104,8 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
     u.dicke = werte.dicke;
     const ProfilSpeicher& p = *auftrag.profil;
 
-    const std::vector<UmrissPunkt> datei = DateiPunkte(p, u.laenge);
-    for (const UmrissPunkt& q : datei)
+    const Linienzug datei = DateiPunkte(p, u.laenge);
+    for (const Punkt& q : datei)
         if (!(std::fabs(q.x) <= kGroessterBetrag &&
               std::fabs(q.y * u.dicke / 100) <= kGroessterBetrag))
             return Abgelehnt(
@@ -140,7 +137,7 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
         u.faktor = u.laenge / u.dateiLaenge;
     }
     // Normalised, the outline starts at X = 0 even when its length needed no scaling.
-    for (UmrissPunkt& q : u.punkte) {
+    for (Punkt& q : u.punkte) {
         q.x = auftrag.normieren ? (q.x - u.nase) * u.faktor : q.x;
         q.y = q.y * u.faktor * u.dicke / 100;
     }
@@ -149,13 +146,13 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
     return u;
 }
 
-std::vector<Punkt> SeitenPunkte(const Auftrag& auftrag, const Umriss& umriss) {
+std::vector<Geraetepunkt> SeitenPunkte(const Auftrag& auftrag, const Umriss& umriss) {
     const double laenge = umriss.laenge * umriss.faktor;
-    std::vector<Punkt> punkte = DruckPunkte(*auftrag.profil, laenge, umriss.dicke);
+    std::vector<Geraetepunkt> punkte = DruckPunkte(*auftrag.profil, laenge, umriss.dicke);
     if (auftrag.normieren) {
         // Scaled, the leading edge moves back to the 30 mm line.
         const std::int32_t nase = AufInt(umriss.nase * umriss.faktor * 10);
-        for (Punkt& q : punkte)
+        for (Geraetepunkt& q : punkte)
             q.y = AufInt(static_cast<double>(std::int64_t{q.y} + nase));
     }
     return punkte;

@@ -4,6 +4,7 @@
 
 #include "geometry/seitenplan.h"
 #include "profile/profil.h"
+#include "profile/punkt.h"
 
 #include <string>
 #include <vector>
@@ -18,12 +19,6 @@ struct Auftrag {
     std::string dicke;
     // Scale the outline so that its length along the chord is the chord.
     bool normieren = false;
-};
-
-// Millimetres, X along the chord from the leading edge, Y upward.
-struct UmrissPunkt {
-    double x;
-    double y;
 };
 
 enum class Befund {
@@ -50,7 +45,7 @@ struct Umriss {
     double faktor = 1;
     double nase = 0;
     // The stored pairs in mm, the repeated closing pair dropped; the polygon is closed.
-    std::vector<UmrissPunkt> punkte;
+    Linienzug punkte;
     double links = 0, rechts = 0, unten = 0, oben = 0;
 };
 
@@ -60,7 +55,7 @@ Umriss PruefeAuftrag(const Auftrag& auftrag);
 
 // The vertices of the printed outline (slots 1 to ende, 0.1 mm, Y upward from the printable
 // area's top edge), at the usual place: leading edge 100 mm from the left, 30 mm down.
-std::vector<Punkt> SeitenPunkte(const Auftrag& auftrag, const Umriss& umriss);
+std::vector<Geraetepunkt> SeitenPunkte(const Auftrag& auftrag, const Umriss& umriss);
 
 // The printout's second line: "NACA 2412 – Profiltiefe 150 mm – Dicke 100 %". The length is
 // the outline's as printed.

@@ -43,8 +43,8 @@ double EckenJeRippe(const Linienzug& umriss, double laenge, const RippenOptionen
     auto umfangVon = [](const Linienzug& linie, double faktor) {
         double umfang = 0;
         for (std::size_t i = 0; i < linie.size(); ++i) {
-            const RippenPunkt& p = linie[i];
-            const RippenPunkt& q = linie[(i + 1) % linie.size()];
+            const Punkt& p = linie[i];
+            const Punkt& q = linie[(i + 1) % linie.size()];
             umfang += std::hypot(q.x - p.x, q.y - p.y) * faktor;
         }
         return umfang;
@@ -70,12 +70,12 @@ double EckenJeRippe(const Linienzug& umriss, double laenge, const RippenOptionen
     }
     Linienzug mm;
     mm.reserve(umriss.size());
-    for (const RippenPunkt& p : umriss)
+    for (const Punkt& p : umriss)
         mm.push_back({p.x * laenge, p.y * laenge});
     const Linienzug kurve = Geglaettet(mm, 10 * kGlaettAbstandMm, kGlaettToleranzMm);
     for (std::size_t i = 0; i < kurve.size(); ++i) {
-        const RippenPunkt& p = kurve[i];
-        const RippenPunkt& q = kurve[(i + 1) % kurve.size()];
+        const Punkt& p = kurve[i];
+        const Punkt& q = kurve[(i + 1) % kurve.size()];
         ecken += lochFaktor *
                  std::max(1.0, std::ceil(std::hypot(q.x - p.x, q.y - p.y) / kGlaettAbstandMm));
     }

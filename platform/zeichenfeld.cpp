@@ -18,10 +18,10 @@ void ZeichneRahmen(QPainter& painter, const QRect& rechteck) {
     painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), grau);
 }
 
-void ZeichneZuege(QPainter& painter, const std::vector<Linienzug>& zuege) {
+void ZeichneZuege(QPainter& painter, const std::vector<Strich>& zuege) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const Linienzug& zug : zuege) {
+    for (const Strich& zug : zuege) {
         // Qt's flat cap leaves out the first pixel of a line drawn leftward, not its end, so
         // both ends are drawn: only the stroke's very last pixel differs from GDI.
         painter.setPen(
@@ -37,7 +37,7 @@ ZeichenFeld::ZeichenFeld(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void ZeichenFeld::Hinzufuegen(Linienzug zug) {
+void ZeichenFeld::Hinzufuegen(Strich zug) {
     m_zuege.push_back(std::move(zug));
     update();
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 // One stroke of a pen: from the first point through each further one.
-struct Linienzug {
+struct Strich {
     int breite;
     QColor farbe;
     std::vector<QPoint> punkte;
@@ -18,22 +18,22 @@ struct Linienzug {
 void ZeichneRahmen(QPainter& painter, const QRect& rechteck);
 // Paints the strokes onto any surface. Unlike GDI's LineTo, which leaves out each line's end
 // point, both ends are drawn: only a stroke's very last pixel differs.
-void ZeichneZuege(QPainter& painter, const std::vector<Linienzug>& zuege);
+void ZeichneZuege(QPainter& painter, const std::vector<Strich>& zuege);
 
 class ZeichenFeld : public QWidget {
 public:
     explicit ZeichenFeld(QWidget* parent);
 
     // Kept until hidden; the frame repaints it.
-    void Hinzufuegen(Linienzug zug);
+    void Hinzufuegen(Strich zug);
     // Extends the last stroke.
     void Verlaengern(QPoint bis);
-    const std::vector<Linienzug>& Zuege() const { return m_zuege; }
+    const std::vector<Strich>& Zuege() const { return m_zuege; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
-    std::vector<Linienzug> m_zuege;
+    std::vector<Strich> m_zuege;
 };

@@ -14,21 +14,6 @@ namespace {
 // Rounding must not push a piece that fits exactly onto the next row.
 constexpr double kSpiel = 1e-9;
 
-struct Kasten {
-    double x0, y0, x1, y1;
-};
-
-Kasten Umgrenzung(const Linienzug& linie) {
-    Kasten k{linie.front().x, linie.front().y, linie.front().x, linie.front().y};
-    for (const RippenPunkt& p : linie) {
-        k.x0 = std::min(k.x0, p.x);
-        k.y0 = std::min(k.y0, p.y);
-        k.x1 = std::max(k.x1, p.x);
-        k.y1 = std::max(k.y1, p.y);
-    }
-    return k;
-}
-
 } // namespace
 
 Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe, double abstand) {
@@ -47,9 +32,9 @@ Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe,
     for (const Rippe& r : rippen) {
         if (r.umriss.empty())
             continue;
-        const Kasten k = Umgrenzung(r.umriss);
-        const double w = k.x1 - k.x0;
-        const double h = k.y1 - k.y0;
+        const Rechteck k = Umgebung(r.umriss);
+        const double w = k.rechts - k.links;
+        const double h = k.oben - k.unten;
         if (w + 2 * abstand > breite + kSpiel || h + 2 * abstand > hoehe + kSpiel)
             return fehler(
                 Meldung(meldung::kPasstNichtAufPlatte,
@@ -68,15 +53,15 @@ Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe,
             zeileOben = hoehe - abstand;
             zeilenHoehe = 0;
         }
-        const double dx = x - k.x0;
-        const double dy = zeileOben - k.y1;
+        const double dx = x - k.links;
+        const double dy = zeileOben - k.oben;
         PlatziertesTeil teil{
             r.nummer,       {}, {r.beschriftungsOrt.x + dx, r.beschriftungsOrt.y + dy},
             r.beschriftung, {}, {}};
         auto verschoben = [dx, dy](const Linienzug& linie) {
             Linienzug aus;
             aus.reserve(linie.size());
-            for (const RippenPunkt& p : linie)
+            for (const Punkt& p : linie)
                 aus.push_back({p.x + dx, p.y + dy});
             return aus;
         };

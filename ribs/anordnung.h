@@ -7,9 +7,9 @@
 #include <vector>
 
 struct PlatziertesTeil {
-    int nummer = 0;                 // the rib's number
-    Linienzug umriss;               // mm on the sheet, origin at its lower left corner, Y upward
-    RippenPunkt beschriftungsOrt{}; // on the sheet
+    int nummer = 0;           // the rib's number
+    Linienzug umriss;         // mm on the sheet, origin at its lower left corner, Y upward
+    Punkt beschriftungsOrt{}; // on the sheet
     std::string beschriftung;
     std::vector<Linienzug> loecher;      // on the sheet, as Rippe's
     std::vector<Linienzug> markierungen; // open lines on the sheet, as Rippe's

@@ -11,8 +11,8 @@ namespace {
 std::vector<double> Kreuzungen(const Linienzug& umriss, bool senkrecht, double wert) {
     std::vector<double> stellen;
     for (std::size_t i = 0; i < umriss.size(); ++i) {
-        const RippenPunkt& a = umriss[i];
-        const RippenPunkt& b = umriss[(i + 1) % umriss.size()];
+        const Punkt& a = umriss[i];
+        const Punkt& b = umriss[(i + 1) % umriss.size()];
         const double qa = senkrecht ? a.x : a.y, qb = senkrecht ? b.x : b.y;
         const double la = senkrecht ? a.y : a.x, lb = senkrecht ? b.y : b.x;
         if ((qa <= wert) != (qb <= wert))

@@ -40,7 +40,7 @@ double Mm(cl::cInt v) {
 cl::Path AlsPfad(const Linienzug& linie) {
     cl::Path pfad;
     pfad.reserve(linie.size());
-    for (const RippenPunkt& p : linie)
+    for (const Punkt& p : linie)
         pfad.emplace_back(Ganz(p.x), Ganz(p.y));
     return pfad;
 }
@@ -81,9 +81,9 @@ std::vector<double> Schnitte(const cl::Paths& flaechen, double x) {
     std::vector<double> ys;
     for (const cl::Path& pfad : flaechen)
         for (std::size_t i = 0; i < pfad.size(); ++i) {
-            const RippenPunkt a{Mm(pfad[i].X), Mm(pfad[i].Y)};
+            const Punkt a{Mm(pfad[i].X), Mm(pfad[i].Y)};
             const cl::IntPoint& q = pfad[(i + 1) % pfad.size()];
-            const RippenPunkt b{Mm(q.X), Mm(q.Y)};
+            const Punkt b{Mm(q.X), Mm(q.Y)};
             if ((a.x <= x) != (b.x <= x))
                 ys.push_back(a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x));
         }
@@ -136,9 +136,9 @@ cl::Paths Beplankt(const cl::Paths& flaeche, const Linienzug& umriss, double obe
 }
 
 // Where the rib is widest across the chord: room for its label.
-RippenPunkt BeschriftungsOrt(const cl::Paths& flaechen) {
+Punkt BeschriftungsOrt(const cl::Paths& flaechen) {
     const Spanne s = XSpanne(flaechen);
-    RippenPunkt ort{(s.min + s.max) / 2, 0};
+    Punkt ort{(s.min + s.max) / 2, 0};
     double breiteste = -1;
     constexpr int kStellen = 64;
     for (int i = 1; i < kStellen; ++i) {
@@ -221,8 +221,8 @@ std::string RippenBeschriftung(int nummer, double laenge) {
 Linienzug InSeligReihenfolge(Linienzug umriss) {
     double flaeche2 = 0;
     for (std::size_t i = 0; i < umriss.size(); ++i) {
-        const RippenPunkt& a = umriss[i];
-        const RippenPunkt& b = umriss[(i + 1) % umriss.size()];
+        const Punkt& a = umriss[i];
+        const Punkt& b = umriss[(i + 1) % umriss.size()];
         flaeche2 += a.x * b.y - b.x * a.y;
     }
     if (flaeche2 < 0)
@@ -301,7 +301,7 @@ struct Rippenbau {
 // The outline at the rib's chord as one simple area.
 std::string Rippenbau::Umriss() {
     const bool gueltig =
-        profil.punkte.size() >= 3 && std::ranges::all_of(profil.punkte, [](const RippenPunkt& p) {
+        profil.punkte.size() >= 3 && std::ranges::all_of(profil.punkte, [](const Punkt& p) {
             return Endlich(p.x) && Endlich(p.y) && std::abs(p.x) <= kMaxAusdehnung &&
                    std::abs(p.y) <= kMaxAusdehnung;
         });
@@ -309,7 +309,7 @@ std::string Rippenbau::Umriss() {
         return Meldung(meldung::kProfilUngueltig, {profil.name, rippe});
     // The upper surface's sheeting goes on the upper surface whatever order the file has.
     umriss = InSeligReihenfolge(profil.punkte);
-    for (RippenPunkt& p : umriss)
+    for (Punkt& p : umriss)
         p = {p.x * laenge, p.y * laenge};
     if (o.glaetten)
         umriss = Geglaettet(umriss, 10 * kGlaettAbstandMm, kGlaettToleranzMm);
@@ -423,7 +423,7 @@ std::string Rippenbau::Fertig() {
 // Holes cut square to the chord, then the whole turned by its washout and stood on its tabs.
 std::string Rippenbau::Ergaenzt() {
     loecher = rippenform::Loecher(flaeche, laenge, o.loecher, o.steg);
-    const RippenPunkt drehpunkt{o.drehpunkt / 100 * laenge, 0};
+    const Punkt drehpunkt{o.drehpunkt / 100 * laenge, 0};
     for (cl::Paths* pfade : {&flaeche, &loecher, &nutRechtecke})
         rippenform::Gedreht(*pfade, drehpunkt, lage.winkel);
     ohneFuesse = flaeche;
@@ -434,7 +434,7 @@ std::string Rippenbau::Ergaenzt() {
     for (const cl::IntPoint& p : flaeche.front())
         tiefste = std::min(tiefste, Mm(p.Y));
     hellingY = lage.hellingY.value_or(tiefste - o.helling);
-    RippenPunkt sehne[2];
+    Punkt sehne[2];
     for (int i = 0; i < 2; ++i) {
         cl::Paths punkt{{{Ganz((i == 0 ? 0.15 : 0.85) * laenge), 0}}};
         rippenform::Gedreht(punkt, drehpunkt, lage.winkel);
@@ -457,12 +457,12 @@ std::string Rippenbau::Ergaenzt() {
 namespace {
 
 // Turned by grad about um, as the rib is: counter-clockwise with the nose left.
-Linienzug Gedreht(Linienzug linie, RippenPunkt um, double grad) {
+Linienzug Gedreht(Linienzug linie, Punkt um, double grad) {
     if (grad == 0)
         return linie;
     const double w = grad * std::numbers::pi / 180;
     const double c = std::cos(w), s = std::sin(w);
-    for (RippenPunkt& p : linie) {
+    for (Punkt& p : linie) {
         const double x = p.x - um.x, y = p.y - um.y;
         p = {um.x + x * c - y * s, um.y + x * s + y * c};
     }
@@ -473,7 +473,7 @@ Linienzug Gedreht(Linienzug linie, RippenPunkt um, double grad) {
 // the outline turned back, then turned with the rib.
 std::vector<Linienzug> MarkierungenGedreht(const Linienzug& umriss, double laenge,
                                            const RippenOptionen& o, double grad) {
-    const RippenPunkt drehpunkt{o.drehpunkt / 100 * laenge, 0};
+    const Punkt drehpunkt{o.drehpunkt / 100 * laenge, 0};
     std::vector<Linienzug> striche =
         Markierungen(Gedreht(umriss, drehpunkt, -grad), laenge, o.holme);
     for (Linienzug& strich : striche)

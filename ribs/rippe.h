@@ -3,18 +3,12 @@
 #pragma once
 
 #include "profile/profil.h"
+#include "profile/punkt.h"
 #include "ribs/holm.h"
 
 #include <optional>
 #include <string>
 #include <vector>
-
-struct RippenPunkt {
-    double x;
-    double y;
-};
-
-using Linienzug = std::vector<RippenPunkt>;
 
 // An airfoil as the file gives it: chord fractions in Selig order, thickness factor applied.
 struct Profilumriss {
@@ -54,8 +48,8 @@ struct Rippe {
     Linienzug umriss;         // mm, one closed polygon counter-clockwise, uncut nose at x = 0
     std::string beschriftung; // "Rippe 3 – 184,0 mm"
     std::string profilname;
-    RippenPunkt beschriftungsOrt{};      // inside the rib where it is widest
-    std::vector<Linienzug> loecher;      // lightening holes inside umriss, clockwise
+    Punkt beschriftungsOrt{};       // inside the rib where it is widest
+    std::vector<Linienzug> loecher; // lightening holes inside umriss, clockwise
     // Open lines, drawn or engraved, never cut: chord ticks, spar centre lines, where the tabs
     // come off.
     std::vector<Linienzug> markierungen;
@@ -97,7 +91,7 @@ enum class Umrisslage {
 };
 struct Umrisspruefung {
     Umrisslage lage = Umrisslage::Einfach;
-    RippenPunkt stelle{}; // mm: where it crosses or touches itself
+    Punkt stelle{}; // mm: where it crosses or touches itself
     // The area of every piece but the largest, as a share of the largest: a bow tie gives 1, a
     // file whose trailing-edge tips cross by a rounding step next to nothing.
     double nebenanteil = 0;

@@ -206,7 +206,7 @@ cl::Paths Loecher(const cl::Paths& flaeche, double laenge, int anzahl, double st
     return loecher;
 }
 
-void Gedreht(cl::Paths& pfade, RippenPunkt um, double grad) {
+void Gedreht(cl::Paths& pfade, Punkt um, double grad) {
     if (grad == 0)
         return;
     const double w = grad * std::numbers::pi / 180;
@@ -218,7 +218,7 @@ void Gedreht(cl::Paths& pfade, RippenPunkt um, double grad) {
         }
 }
 
-Fuesse MitFuessen(const cl::Paths& flaeche, const cl::Paths& nuten, const RippenPunkt sehne[2],
+Fuesse MitFuessen(const cl::Paths& flaeche, const cl::Paths& nuten, const Punkt sehne[2],
                   double hellingY, const std::string& rippe) {
     Fuesse f;
     auto fehler = [&](std::string text) {

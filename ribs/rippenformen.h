@@ -17,7 +17,7 @@ namespace rippenform {
 ClipperLib::Paths Loecher(const ClipperLib::Paths& flaeche, double laenge, int anzahl, double steg);
 
 // Turned nose-down (counter-clockwise with the nose left) by grad about um.
-void Gedreht(ClipperLib::Paths& pfade, RippenPunkt um, double grad);
+void Gedreht(ClipperLib::Paths& pfade, Punkt um, double grad);
 
 struct Fuesse {
     ClipperLib::Paths flaeche; // the rib with both tabs
@@ -27,7 +27,7 @@ struct Fuesse {
 // Two tabs of kFussBreiteMm under the chord's points at 15 % and 85 % (mm, turned), from the
 // rib down to the board line hellingY; none may fill a notch.
 Fuesse MitFuessen(const ClipperLib::Paths& flaeche, const ClipperLib::Paths& nuten,
-                  const RippenPunkt sehne[2], double hellingY, const std::string& rippe);
+                  const Punkt sehne[2], double hellingY, const std::string& rippe);
 
 constexpr double kFussBreiteMm = 6;
 // Every rib stands at least this far above the board line.

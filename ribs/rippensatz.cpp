@@ -21,8 +21,8 @@ constexpr double kMischAbstand = 0.002;
 // y of the surface (from the leading edge on) at x: the first piece that spans x.
 double YBei(const Linienzug& flaeche, double x) {
     for (std::size_t i = 0; i + 1 < flaeche.size(); ++i) {
-        const RippenPunkt& a = flaeche[i];
-        const RippenPunkt& b = flaeche[i + 1];
+        const Punkt& a = flaeche[i];
+        const Punkt& b = flaeche[i + 1];
         if ((a.x <= x && x <= b.x) || (b.x <= x && x <= a.x))
             return a.x == b.x ? a.y : a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
     }
@@ -56,8 +56,8 @@ std::pair<Linienzug, Linienzug> Flaechen(const Linienzug& umriss) {
 using Flaechenpaar = std::pair<Linienzug, Linienzug>;
 
 Linienzug Gemischt(const Flaechenpaar& a, const Flaechenpaar& b, double anteil) {
-    auto mix = [&](const RippenPunkt& p, const RippenPunkt& q) {
-        return RippenPunkt{p.x + (q.x - p.x) * anteil, p.y + (q.y - p.y) * anteil};
+    auto mix = [&](const Punkt& p, const Punkt& q) {
+        return Punkt{p.x + (q.x - p.x) * anteil, p.y + (q.y - p.y) * anteil};
     };
     Linienzug aus;
     for (int j = kStationen; j >= 0; --j)

@@ -16,7 +16,7 @@ constexpr double kBogenToleranzMm = 0.0005;
 cl::Path AlsPfad(const Linienzug& linie, bool linksherum) {
     cl::Path pfad;
     pfad.reserve(linie.size());
-    for (const RippenPunkt& p : linie)
+    for (const Punkt& p : linie)
         pfad.emplace_back(static_cast<cl::cInt>(std::llround(p.x * kClipperJeMm)),
                           static_cast<cl::cInt>(std::llround(p.y * kClipperJeMm)));
     if (cl::Orientation(pfad) != linksherum)

@@ -38,7 +38,7 @@ double Wert(double h, double w0, double w1, double m0, double m1, double s) {
 
 Linienzug Geglaettet(const Linienzug& linie, double abstand, double toleranz) {
     Linienzug p;
-    for (const RippenPunkt& q : linie)
+    for (const Punkt& q : linie)
         if (p.empty() || q.x != p.back().x || q.y != p.back().y)
             p.push_back(q);
     if (p.size() < 3 || !(abstand > 0))
@@ -81,8 +81,8 @@ Linienzug Verdichtet(const Linienzug& polygon, double abstand) {
     if (!(abstand > 0))
         return polygon;
     for (std::size_t i = 0; i < polygon.size(); ++i) {
-        const RippenPunkt a = polygon[i];
-        const RippenPunkt b = polygon[(i + 1) % polygon.size()];
+        const Punkt a = polygon[i];
+        const Punkt b = polygon[(i + 1) % polygon.size()];
         aus.push_back(a);
         const double stuecke =
             std::clamp(std::ceil(std::hypot(b.x - a.x, b.y - a.y) / abstand), 1.0, 1e6);
@@ -93,12 +93,12 @@ Linienzug Verdichtet(const Linienzug& polygon, double abstand) {
 }
 
 Linienzug OhneNaheEcken(const Linienzug& polygon, double abstand) {
-    auto nah = [abstand](const RippenPunkt& a, const RippenPunkt& b) {
+    auto nah = [abstand](const Punkt& a, const Punkt& b) {
         return std::hypot(b.x - a.x, b.y - a.y) < abstand;
     };
     Linienzug aus;
     aus.reserve(polygon.size());
-    for (const RippenPunkt& p : polygon)
+    for (const Punkt& p : polygon)
         if (aus.empty() || !nah(aus.back(), p))
             aus.push_back(p);
     while (aus.size() > 3 && nah(aus.back(), aus.front()))

@@ -16,7 +16,7 @@ struct Ergebnis {
     ProfilSpeicher speicher;
     std::vector<std::string> liste;
     std::vector<double> zahlen;
-    std::vector<Punkt> druck;
+    std::vector<Geraetepunkt> druck;
     std::string gcode; // a tapered, swept, washed-out core with kerf; its root trailing edge
                        // at vorlauf + chord + half the kerf: X270.9
 };
@@ -40,7 +40,7 @@ Ergebnis AllesEinmal() {
     KernWerte werte;
     EXPECT_EQ(KernwerteLesen(wahl, werte), "");
     Linienzug wurzel, spitze;
-    for (const RippenPunkt& p : UmrissAusSpeicher(LiesText(NacaDatei(61)).punkte, 100)) {
+    for (const Punkt& p : UmrissAusSpeicher(LiesText(NacaDatei(61)).punkte, 100)) {
         wurzel.push_back({p.x * werte.wurzel, p.y * werte.wurzel});
         spitze.push_back({p.x * werte.spitze, p.y * werte.spitze});
     }

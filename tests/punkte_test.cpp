@@ -10,8 +10,8 @@
 #include <limits>
 
 // Lets gtest print vertices in failure messages.
-void PrintTo(Punkt p, std::ostream* os);
-void PrintTo(Punkt p, std::ostream* os) {
+void PrintTo(Geraetepunkt p, std::ostream* os);
+void PrintTo(Geraetepunkt p, std::ostream* os) {
     *os << '(' << p.x << ", " << p.y << ')';
 }
 
@@ -45,7 +45,8 @@ TEST(AufInt, SchneidetGegenNullAbUndSaettigt) {
 TEST(BildschirmPunkte, PasstDieProfiltiefeInDieBreite) {
     const ProfilSpeicher p = Speicher({{10000, 0}, {5000, 600}, {5000, -600}, {0, 0}});
     const auto punkte = BildschirmPunkte(p, 600, 201, 100);
-    const std::vector<Punkt> erwartet = {{597, 100}, {301, 64}, {301, 136}, {1, 100}, {1, 100}};
+    const std::vector<Geraetepunkt> erwartet = {
+        {597, 100}, {301, 64}, {301, 136}, {1, 100}, {1, 100}};
     EXPECT_EQ(punkte, erwartet);
 }
 
@@ -55,7 +56,7 @@ TEST(BildschirmPunkte, DickeUndRandfaelle) {
         const char* fall;
         int w, h;
         double dicke;
-        std::vector<Punkt> erwartet;
+        std::vector<Geraetepunkt> erwartet;
     } faelle[] = {
         {"thickness 0", 400, 100, 0, {{101, 50}, {101, 50}, {1, 50}}},
         {"thickness 50", 400, 200, 50, {{101, 60}, {101, 140}, {1, 100}}},
@@ -92,7 +93,7 @@ TEST(DruckPunkte, WahreGroesseIn01mm) {
     const struct {
         const char* fall;
         double laenge, dicke;
-        std::vector<Punkt> erwartet;
+        std::vector<Geraetepunkt> erwartet;
     } faelle[] = {
         {"100 mm", 100, 100, {{1120, -800}, {1000, -1300}, {970, -550}, {1000, -300}}},
         {"250 mm, 50 %", 250, 50, {{1150, -1550}, {1000, -2800}, {963, -925}, {1000, -300}}},
@@ -114,8 +115,8 @@ TEST(DruckPunkte, SeligWertAusDerDateiLiegtEinenPunktDaneben) {
     ASSERT_EQ(p.anzahl, 1);
     const auto punkte = DruckPunkte(p.punkte, 100, 100);
     ASSERT_EQ(punkte.size(), 2U);
-    EXPECT_EQ(punkte[0], (Punkt{1119, -800}));
-    EXPECT_EQ(punkte[1], (Punkt{1000, -300}));
+    EXPECT_EQ(punkte[0], (Geraetepunkt{1119, -800}));
+    EXPECT_EQ(punkte[1], (Geraetepunkt{1000, -300}));
 }
 
 TEST(MmText, DezimalkommaOhneNachkommaNullen) {
@@ -141,9 +142,10 @@ Rippe Raute(double laenge, double dicke) {
 TEST(RippenImRahmen, WurzelObenSpitzeUntenEinMassstab) {
     const auto zuege = RippenImRahmen({Raute(200, 20), Raute(100, 10)}, 412, 200);
     ASSERT_EQ(zuege.size(), 2U);
-    EXPECT_EQ(zuege[0], (std::vector<Punkt>{{6, 50}, {206, 70}, {406, 50}, {206, 30}, {6, 50}}));
+    EXPECT_EQ(zuege[0],
+              (std::vector<Geraetepunkt>{{6, 50}, {206, 70}, {406, 50}, {206, 30}, {6, 50}}));
     EXPECT_EQ(zuege[1],
-              (std::vector<Punkt>{{6, 150}, {106, 160}, {206, 150}, {106, 140}, {6, 150}}));
+              (std::vector<Geraetepunkt>{{6, 150}, {106, 160}, {206, 150}, {106, 140}, {6, 150}}));
     // A frame too small, or ribs without extent, draw nothing.
     EXPECT_TRUE(RippenImRahmen({Raute(200, 20)}, 10, 10).empty());
     EXPECT_TRUE(RippenImRahmen({Raute(0, 0)}, 400, 200).empty());

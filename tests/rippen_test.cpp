@@ -44,7 +44,7 @@ Profilumriss Naca(double t, int n, const std::string& name) {
 std::vector<double> Quer(const Linienzug& u, double x) {
     std::vector<double> ys;
     for (std::size_t i = 0; i < u.size(); ++i) {
-        const RippenPunkt a = u[i], b = u[(i + 1) % u.size()];
+        const Punkt a = u[i], b = u[(i + 1) % u.size()];
         if ((a.x <= x) != (b.x <= x))
             ys.push_back(a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x));
     }
@@ -98,7 +98,7 @@ TEST(Rippensatz, LaengeJederRippe) {
         for (int k = 1; k <= f.anzahl; ++k) {
             const double c = f.wurzel + (f.spitze - f.wurzel) * (k - 1) / (f.anzahl - 1);
             const Rippe& r = s.rippen[k - 1];
-            const auto [lo, hi] = std::ranges::minmax(r.umriss, {}, &RippenPunkt::x);
+            const auto [lo, hi] = std::ranges::minmax(r.umriss, {}, &Punkt::x);
             EXPECT_NEAR(hi.x - lo.x, c, 1e-3) << k;
             EXPECT_EQ(r.nummer, k);
         }
@@ -137,7 +137,7 @@ TEST(Rippe, GeglaettetOhneLangeStuecke) {
     const Rippe r = Gebaut(Naca(0.12, 61, ""), 400, o);
     double laengstes = 0;
     for (std::size_t i = 0; i < r.umriss.size(); ++i) {
-        const RippenPunkt a = r.umriss[i], b = r.umriss[(i + 1) % r.umriss.size()];
+        const Punkt a = r.umriss[i], b = r.umriss[(i + 1) % r.umriss.size()];
         laengstes = std::max(laengstes, std::hypot(b.x - a.x, b.y - a.y));
     }
     EXPECT_LE(laengstes, 0.5);
@@ -157,7 +157,7 @@ TEST(Rippe, NasenUndEndleisteSchneidenSenkrecht) {
         const Rippe r = Gebaut(kNaca0012, 200, o);
         for (const double x : {f.nase, 200 - f.ende}) {
             double lo = 1e9, hi = -1e9;
-            for (const RippenPunkt& p : r.umriss)
+            for (const Punkt& p : r.umriss)
                 if (std::abs(p.x - x) < 1e-6) {
                     lo = std::min(lo, p.y);
                     hi = std::max(hi, p.y);
@@ -363,9 +363,8 @@ const Profilumriss kBrett{"Brett", {{1, 0.05}, {0, 0.05}, {0, -0.05}, {1, -0.05}
 TEST(Rippe, BeruehrtSichNicht) {
     Profilumriss tippfehler = kNaca0012;
     // One Y value typed ten times too large, on the upper surface near 80 % of the chord.
-    const auto stelle = std::ranges::min_element(tippfehler.punkte, {}, [](const RippenPunkt& p) {
-        return p.y > 0 ? std::abs(p.x - 0.8) : 1e9;
-    });
+    const auto stelle = std::ranges::min_element(
+        tippfehler.punkte, {}, [](const Punkt& p) { return p.y > 0 ? std::abs(p.x - 0.8) : 1e9; });
     stelle->y *= 10;
     Profilumriss vertauscht = kNaca0012;
     std::swap(vertauscht.punkte[40], vertauscht.punkte[41]);
@@ -455,7 +454,7 @@ TEST(Rippe, HolmnutUeberDieGanzeBreite) {
     RippenOptionen o = Optionen(0, 0, 20, {HolmBei(170, 20, bis180 - 0.05, HolmSeite::Oben)});
     const RippenErgebnis r = BaueRippe(kNaca0012, 200, o);
     ASSERT_TRUE(r.rippe.has_value()) << r.fehler;
-    const auto [lo, hi] = std::ranges::minmax(r.rippe->umriss, {}, &RippenPunkt::x);
+    const auto [lo, hi] = std::ranges::minmax(r.rippe->umriss, {}, &Punkt::x);
     EXPECT_NEAR(hi.x - lo.x, 180, 1e-3);
 }
 
@@ -473,8 +472,8 @@ TEST(Anordnung, ReihenUndPlatten) {
         for (const Platte& p : a.platten)
             for (const PlatziertesTeil& t : p.teile) {
                 EXPECT_EQ(t.nummer, naechste++);
-                const auto [lx, hx] = std::ranges::minmax(t.umriss, {}, &RippenPunkt::x);
-                const auto [ly, hy] = std::ranges::minmax(t.umriss, {}, &RippenPunkt::y);
+                const auto [lx, hx] = std::ranges::minmax(t.umriss, {}, &Punkt::x);
+                const auto [ly, hy] = std::ranges::minmax(t.umriss, {}, &Punkt::y);
                 EXPECT_GE(lx.x, 3 - 1e-9);
                 EXPECT_LE(hx.x, f.breite - 3 + 1e-9);
                 EXPECT_GE(ly.y, 3 - 1e-9);

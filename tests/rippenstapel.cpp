@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
             std::cout << "rippe " << r.laenge;
             auto linie = [](const char* art, const Linienzug& l) {
                 std::cout << '\n' << art;
-                for (const RippenPunkt& p : l)
+                for (const Punkt& p : l)
                     std::cout << ' ' << p.x << ' ' << p.y;
             };
             linie("aussen", r.umriss);

@@ -29,9 +29,9 @@ struct Rahmen {
     std::int32_t x0, y0, x1, y1;
 };
 
-Rahmen Umgrenzung(const std::vector<Punkt>& punkte) {
+Rahmen Umgrenzung(const std::vector<Geraetepunkt>& punkte) {
     Rahmen r{punkte[0].x, punkte[0].y, punkte[0].x, punkte[0].y};
-    for (const Punkt& p : punkte)
+    for (const Geraetepunkt& p : punkte)
         r = {std::min(r.x0, p.x), std::min(r.y0, p.y), std::max(r.x1, p.x), std::max(r.y1, p.y)};
     return r;
 }
