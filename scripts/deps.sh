@@ -4,7 +4,7 @@ set -euo pipefail
 
 pakete=(
     cmake ninja-build g++ pkg-config python3
-    qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libdxflib-dev libpolyclipping-dev
+    qt6-base-dev qt6-l10n-tools qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libdxflib-dev libpolyclipping-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-liberation locales libc-l10n
