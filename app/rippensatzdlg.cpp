@@ -28,8 +28,12 @@
 
 namespace {
 
-constexpr Rippenfeldnamen kFelder{"Anzahl Rippen", "Wurzel",      "Spitze",    "Profillänge",
-                                  "Beplankung",    "Nasenleiste", "Endleiste", "Platte"};
+// Named in messages, translated where the message is made.
+constexpr Rippenfeldnamen kFelder{
+    QT_TRANSLATE_NOOP("meldung", "Anzahl Rippen"), QT_TRANSLATE_NOOP("meldung", "Wurzel"),
+    QT_TRANSLATE_NOOP("meldung", "Spitze"),        QT_TRANSLATE_NOOP("meldung", "Profillänge"),
+    QT_TRANSLATE_NOOP("meldung", "Beplankung"),    QT_TRANSLATE_NOOP("meldung", "Nasenleiste"),
+    QT_TRANSLATE_NOOP("meldung", "Endleiste"),     QT_TRANSLATE_NOOP("meldung", "Platte")};
 
 int HolmId(int nBasis, int zeile) {
     return nBasis + zeile * IDC_RS_HOLM_SCHRITT;
@@ -247,8 +251,9 @@ std::string CRippensatzDlg::JobLesen(Rippenjob& job, std::vector<int>& zeilen) {
             return text->IsEmpty() ? Meldung(meldung::kRsHolmFeldLeer, {nr, Meldung(name)})
                                    : Meldung(muster, {nr, AlsUtf8(text->GetString())});
         }
-        w.holme.emplace_back("Holm " + nr, HolmText(ort, m_strHolmBreite[i], m_strHolmTiefe[i],
-                                                    m_chkHolmUnten[i].GetCheck() != 0));
+        w.holme.emplace_back(Meldung(QT_TRANSLATE_NOOP("meldung", "Holm %1"), {nr}),
+                             HolmText(ort, m_strHolmBreite[i], m_strHolmTiefe[i],
+                                      m_chkHolmUnten[i].GetCheck() != 0));
         zeilen.push_back(i);
     }
     RippenAuftrag& a = job.auftrag;

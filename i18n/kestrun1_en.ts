@@ -372,7 +372,7 @@ A file can also be dropped onto the window or named at start-up: kestrun1 FILE (
     </message>
     <message>
         <source>Der Balken %1 kann nicht „%2“ mm lang sein: eine Korrektur außerhalb von %3 bis %4 % ist ein Messfehler. Bitte den %5-mm-Balken noch einmal messen.</source>
-        <translation>Bar %1 cannot be “%2” mm long: a correction outside %3 to %4 % is a measuring error. Please measure the %5 mm bar again.</translation>
+        <translation>The %1 bar cannot be “%2” mm long: a correction outside %3 to %4 % is a measuring error. Please measure the %5 mm bar again.</translation>
     </message>
     <message>
         <source>kalibriert %1 % / %2 %</source>
@@ -1311,6 +1311,34 @@ Example:   kestrun1 --gcode core.ngc --pdf templates.pdf --wurzel 250 --spitze 1
     <message>
         <source>Alle Dateien|*||</source>
         <translation>All files|*||</translation>
+    </message>
+    <message>
+        <source>längs</source>
+        <translation>vertical</translation>
+    </message>
+    <message>
+        <source>quer</source>
+        <translation>horizontal</translation>
+    </message>
+    <message>
+        <source>Anzahl Rippen</source>
+        <translation>number of ribs</translation>
+    </message>
+    <message>
+        <source>Profillänge</source>
+        <translation>chord</translation>
+    </message>
+    <message>
+        <source>Beplankung</source>
+        <translation>sheeting</translation>
+    </message>
+    <message>
+        <source>Platte</source>
+        <translation>sheet</translation>
+    </message>
+    <message>
+        <source>Holm %1</source>
+        <translation>Spar %1</translation>
     </message>
 </context>
 </TS>
