@@ -27,7 +27,10 @@ if [ "${#fehlend[@]}" -gt 0 ]; then
     als_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${fehlend[@]}"
 fi
 
-# The locale tests switch to German number formatting; the locale must exist.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-    als_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
-fi
+# The locale tests switch to German number formatting, the language tests run in English; the
+# locales must exist.
+for gebiet in de_DE en_US; do
+    if ! locale -a 2>/dev/null | grep -qi "^$gebiet\.utf-\?8$"; then
+        als_root localedef -i "$gebiet" -f UTF-8 "$gebiet.UTF-8"
+    fi
+done
