@@ -13,6 +13,7 @@
 #include "profile/text.h"
 #include "res/meldungen.h"
 #include "res/meldungen_ausgabe.h"
+#include "res/meldungen_fenster.h"
 #include "res/meldungen_kommandozeile.h"
 
 #include <cmath>
@@ -39,9 +40,10 @@ Auftrag FeldAuftrag(const Profil& profil, const CString& datei, const CString& k
 std::optional<Umriss> UmrissOderGesagt(CProfilDlg& wnd, Auftrag& auftrag) {
     Umriss umriss = PruefeAuftrag(auftrag);
     if (umriss.befund == Befund::LaengeWeichtAb) {
-        const std::string mm = MmText(umriss.laenge) + " mm";
-        if (wnd.Frage(CString(umriss.fehler + "\n\nDen Umriss auf " + mm + " skalieren?"),
-                      ("Auf " + mm + " skalieren").c_str(), "Abbrechen") != IDOK)
+        const std::string mm = MmText(umriss.laenge);
+        if (wnd.Frage(CString(Meldung(meldung::kUmrissSkalierenFrage, {umriss.fehler, mm})),
+                      Meldung(meldung::kUmrissSkalierenKnopf, {mm}).c_str(),
+                      Meldung(meldung::kKnopfAbbrechen).c_str()) != IDOK)
             return std::nullopt;
         auftrag.normieren = true;
         umriss = PruefeAuftrag(auftrag);
@@ -98,10 +100,9 @@ void CProfilDlg::OnDrucken() {
         this, ".pdf", [&](const CDC& dc) { return PlaneDruck(dc, auftrag, *umriss); },
         [&](const Druck& druck) {
             return druck.plan.seiten > 1
-                       ? "Das Profil ist " + MmText(umriss->laenge) +
-                             " mm lang; die Seite bietet " + MmText(druck.plan.platz / 10.0) +
-                             " mm. Auf " + std::to_string(druck.plan.seiten) +
-                             " Seiten verteilt drucken?"
+                       ? Meldung(meldung::kProfilKachelnFrage,
+                                 {MmText(umriss->laenge), MmText(druck.plan.platz / 10.0),
+                                  std::to_string(druck.plan.seiten)})
                        : std::string();
         },
         {auftrag.datei});
@@ -134,8 +135,8 @@ void CProfilDlg::Ausdrucken(CWnd* pWnd, const char* endung,
         return;
     }
     if (const std::string text = frage(druck);
-        !text.empty() &&
-        pWnd->Frage(CString(text), "Auf mehreren Seiten drucken", "Abbrechen") != IDOK)
+        !text.empty() && pWnd->Frage(CString(text), Meldung(meldung::kKachelnKnopf).c_str(),
+                                     Meldung(meldung::kKnopfAbbrechen).c_str()) != IDOK)
         return;
     if (const std::string fehler = DruckeDokument(dc, druck); !fehler.empty())
         pWnd->MessageBox(CString(fehler));

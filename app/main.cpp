@@ -1,11 +1,13 @@
 // Program entry: the command line, then the one application object and the platform's start.
 #include "app/profilapp.h"
 #include "command_line/kommandozeile.h"
+#include "language/sprache.h"
 #include "profile/profil.h"
 
 CProfilApp theApp;
 
 int main(int argc, char** argv) {
+    SpracheEinrichten(argc, argv);
     const Aufruf aufruf = KommandozeileAuswerten(argc, argv);
     if (aufruf.beenden)
         return aufruf.rueckgabe;

@@ -8,6 +8,7 @@
 #include "profile/datei.h"
 #include "profile/liste.h"
 #include "profile/text.h"
+#include "res/meldungen_fenster.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -369,8 +370,9 @@ void CProfilDlg::DateiLaden(const CString& strPfad, std::optional<ProfilFormat> 
     // Read in the chosen format, the numbers may plainly belong to the other one.
     if (format && ergebnis.anderesFormat) {
         const char* name = *ergebnis.anderesFormat == ProfilFormat::Selig ? "Selig" : "Werte";
-        if (Frage(CString(ergebnis.formatHinweis + "\n\nIm Format " + name + " laden?"), "Ja",
-                  "Nein") == IDOK) {
+        if (Frage(CString(Meldung(meldung::kAnderesFormatFrage, {ergebnis.formatHinweis, name})),
+                  Meldung(meldung::kKnopfJa).c_str(),
+                  Meldung(meldung::kKnopfNein).c_str()) == IDOK) {
             DateiLaden(strPfad, ergebnis.anderesFormat);
             return;
         }

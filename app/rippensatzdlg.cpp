@@ -15,6 +15,7 @@
 #include "profile/zahl.h"
 #include "res/meldungen.h"
 #include "res/meldungen_ausgabe.h"
+#include "res/meldungen_fenster.h"
 #include "res/meldungen_rippen.h"
 #include "res/meldungen_rippensatz.h"
 #include "ribs/anordnung.h"
@@ -27,8 +28,12 @@
 
 namespace {
 
-constexpr Rippenfeldnamen kFelder{"Anzahl Rippen", "Wurzel",      "Spitze",    "Profillänge",
-                                  "Beplankung",    "Nasenleiste", "Endleiste", "Platte"};
+// Named in messages, translated where the message is made.
+constexpr Rippenfeldnamen kFelder{
+    QT_TRANSLATE_NOOP("meldung", "Anzahl Rippen"), QT_TRANSLATE_NOOP("meldung", "Wurzel"),
+    QT_TRANSLATE_NOOP("meldung", "Spitze"),        QT_TRANSLATE_NOOP("meldung", "Profillänge"),
+    QT_TRANSLATE_NOOP("meldung", "Beplankung"),    QT_TRANSLATE_NOOP("meldung", "Nasenleiste"),
+    QT_TRANSLATE_NOOP("meldung", "Endleiste"),     QT_TRANSLATE_NOOP("meldung", "Platte")};
 
 int HolmId(int nBasis, int zeile) {
     return nBasis + zeile * IDC_RS_HOLM_SCHRITT;
@@ -219,17 +224,20 @@ std::string CRippensatzDlg::JobLesen(Rippenjob& job, std::vector<int>& zeilen) {
             return Meldung(meldung::kRsHolmOrt, {nr, AlsUtf8(ort.GetString())});
         }
         for (const auto& [id, text, muster, name] :
-             {std::tuple{IDC_RS_HOLM_BREITE, &m_strHolmBreite[i], meldung::kRsHolmBreite, "Breite"},
-              std::tuple{IDC_RS_HOLM_TIEFE, &m_strHolmTiefe[i], meldung::kRsHolmTiefe, "Tiefe"}}) {
+             {std::tuple{IDC_RS_HOLM_BREITE, &m_strHolmBreite[i], meldung::kRsHolmBreite,
+                         QT_TRANSLATE_NOOP("meldung", "Breite")},
+              std::tuple{IDC_RS_HOLM_TIEFE, &m_strHolmTiefe[i], meldung::kRsHolmTiefe,
+                         QT_TRANSLATE_NOOP("meldung", "Tiefe")}}) {
             const auto wert = FeldAlsZahl(text->GetString());
             if (!text->IsEmpty() && wert && std::isfinite(*wert) && *wert > 0)
                 continue;
             m_nAbgelehnt = HolmId(id, i);
-            return text->IsEmpty() ? Meldung(meldung::kRsHolmFeldLeer, {nr, name})
+            return text->IsEmpty() ? Meldung(meldung::kRsHolmFeldLeer, {nr, Meldung(name)})
                                    : Meldung(muster, {nr, AlsUtf8(text->GetString())});
         }
-        w.holme.emplace_back("Holm " + nr, HolmText(ort, m_strHolmBreite[i], m_strHolmTiefe[i],
-                                                    m_chkHolmUnten[i].GetCheck() != 0));
+        w.holme.emplace_back(Meldung(QT_TRANSLATE_NOOP("meldung", "Holm %1"), {nr}),
+                             HolmText(ort, m_strHolmBreite[i], m_strHolmTiefe[i],
+                                      m_chkHolmUnten[i].GetCheck() != 0));
         zeilen.push_back(i);
     }
     RippenAuftrag& a = job.auftrag;
@@ -255,7 +263,9 @@ std::string CRippensatzDlg::Zugeordnet(const std::string& fehler, const RippenAu
     for (const auto& [muster, feld] : {std::pair{meldung::kHolmNichtInRippe, IDC_RS_HOLM_ORT},
                                        std::pair{meldung::kHolmZuTief, IDC_RS_HOLM_TIEFE},
                                        std::pair{meldung::kHolmUngueltig, IDC_RS_HOLM_ORT}}) {
-        const auto werte = Werte(fehler, muster);
+        // The message is in the user's language, so it is read with the translated pattern.
+        const std::string uebersetzt = Uebersetzt("meldung", muster);
+        const auto werte = Werte(fehler, uebersetzt);
         if (!werte || werte->empty())
             continue;
         const auto k = FeldAlsZahl((*werte)[0]);
@@ -274,18 +284,19 @@ std::string CRippensatzDlg::Zugeordnet(const std::string& fehler, const RippenAu
             const double rechts = mitte + h.breite / 2;
             const bool imUmriss = links >= 0 && rechts <= laenge;
             for (const auto& [breite, id, name, trifft] :
-                 {std::tuple{o.nasenleiste, IDC_RS_NASENLEISTE, "Nasenleiste",
-                             links < o.nasenleiste},
-                  std::tuple{o.endleiste, IDC_RS_ENDLEISTE, "Endleiste",
+                 {std::tuple{o.nasenleiste, IDC_RS_NASENLEISTE,
+                             QT_TRANSLATE_NOOP("meldung", "Nasenleiste"), links < o.nasenleiste},
+                  std::tuple{o.endleiste, IDC_RS_ENDLEISTE,
+                             QT_TRANSLATE_NOOP("meldung", "Endleiste"),
                              rechts > laenge - o.endleiste}})
                 if (imUmriss && breite > 0 && trifft) {
                     m_nAbgelehnt = id;
-                    return Meldung(meldung::kRsLeisteImHolm,
-                                   {name, MmText(breite), rippe, nr, Mm(links), Mm(rechts)});
+                    return Meldung(meldung::kRsLeisteImHolm, {Meldung(name), MmText(breite), rippe,
+                                                              nr, Mm(links), Mm(rechts)});
                 }
         }
         m_nAbgelehnt = HolmId(feld, zeile);
-        const std::size_t vorne = muster.find("%1");
+        const std::size_t vorne = uebersetzt.find("%1");
         return fehler.substr(0, vorne) + nr + fehler.substr(vorne + (*werte)[0].size());
     }
     const std::pair<std::string_view, int> felder[] = {
@@ -305,7 +316,7 @@ std::string CRippensatzDlg::Zugeordnet(const std::string& fehler, const RippenAu
         {meldung::kUmrissZuDuenn, IDC_RS_DICKE},
     };
     for (const auto& [muster, feld] : felder)
-        if (Werte(fehler, muster)) {
+        if (Werte(fehler, Uebersetzt("meldung", muster))) {
             m_nAbgelehnt = feld;
             break;
         }
@@ -382,10 +393,9 @@ void CRippensatzDlg::OnDrucken() {
             double laengste = 0;
             for (const Rippe& r : teile->rippen)
                 laengste = std::max(laengste, r.laenge);
-            return gekachelt ? "Die längste Rippe ist " + MmText(laengste) +
-                                   " mm lang; die Seite bietet " + MmText(druck.plan.platz / 10.0) +
-                                   " mm. Auf " + std::to_string(druck.plan.seiten) +
-                                   " Seiten verteilt drucken?"
+            return gekachelt ? Meldung(meldung::kRippeKachelnFrage,
+                                       {MmText(laengste), MmText(druck.plan.platz / 10.0),
+                                        std::to_string(druck.plan.seiten)})
                              : std::string();
         },
         Eingaben());

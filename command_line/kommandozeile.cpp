@@ -392,6 +392,7 @@ QStringList OhneQtOptionen(int argc, char** argv) {
 struct Optionen {
     QCommandLineOption hilfe{{"h", "help"}, {}};
     QCommandLineOption version{{"v", "version"}, {}};
+    QCommandLineOption sprache{"sprache", {}, "de|en"};
     QCommandLineOption format{"format", {}, "selig|werte"};
     QCommandLineOption ausgabe{"ausgabe", {}, "DATEI"};
     // Each format's shorthand, in the table's order.
@@ -438,7 +439,7 @@ struct Optionen {
                               QStringLiteral("AUSGABE"));
         // "-bla" is one unknown option, not -b -l -a.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({hilfe, version, format, ausgabe});
+        parser.addOptions({hilfe, version, sprache, format, ausgabe});
         for (const QCommandLineOption& o : kurz)
             parser.addOption(o);
         parser.addOptions({laenge, dicke, seite, normieren, rippen, wurzel, spitze, spitzenprofil,
@@ -496,7 +497,7 @@ std::string ParseFehler(const Optionen& o, const QStringList& argumente) {
             if (s->names().contains(name))
                 return Meldung(meldung::kKeinWert, {Zeigen(geschrieben)});
     }
-    return std::string(meldung::kWertFehlt);
+    return Meldung(meldung::kWertFehlt);
 }
 
 // A value given twice leaves the user guessing which one counts, an empty one is a slip of the
@@ -543,7 +544,7 @@ std::string Grundwerte(const Optionen& o, Befehl& b) {
         return Meldung(meldung::kSeiteUnbekannt, {Zeigen(papier)});
     const QStringList dateien = o.parser.positionalArguments();
     if (dateien.size() > 1)
-        return std::string(meldung::kNurEineDatei);
+        return Meldung(meldung::kNurEineDatei);
     if (!dateien.isEmpty())
         b.datei = Bytes(dateien.first());
     return {};
@@ -560,7 +561,7 @@ std::string Ziele(const Optionen& o, Befehl& b) {
                            o.parser.value(o.ausgabe));
     for (const auto& [f, datei] : ziele) {
         if (datei.isEmpty())
-            return std::string(meldung::kAusgabenameFehlt);
+            return Meldung(meldung::kAusgabenameFehlt);
         if (f == nullptr)
             return Meldung(meldung::kEndungUnbekannt, {Zeigen(datei), BekannteEndungen()});
         b.aus.ziele.push_back({f, Bytes(datei)});
@@ -572,18 +573,18 @@ std::string Ziele(const Optionen& o, Befehl& b) {
 Befehl Rippenbefehl(const Optionen& o, Befehl b) {
     const QCommandLineParser& p = o.parser;
     if (p.isSet(o.normieren))
-        return Falsch(meldung::kNormierenOhneRippen);
+        return Falsch(Meldung(meldung::kNormierenOhneRippen));
     if (p.isSet(o.rippen) && (!p.isSet(o.wurzel) || !p.isSet(o.spitze)))
-        return Falsch(meldung::kRippenOhneEnden);
+        return Falsch(Meldung(meldung::kRippenOhneEnden));
     if (p.isSet(o.rippen) && p.isSet(o.laenge))
-        return Falsch(meldung::kSatzOhneLaenge);
+        return Falsch(Meldung(meldung::kSatzOhneLaenge));
     if (!p.isSet(o.rippen) && (p.isSet(o.wurzel) || p.isSet(o.spitze) || p.isSet(o.spitzenprofil)))
-        return Falsch(meldung::kEndenOhneRippen);
+        return Falsch(Meldung(meldung::kEndenOhneRippen));
     if (p.isSet(o.spitzenprofil) && p.value(o.spitzenprofil).isEmpty())
-        return Falsch(meldung::kSpitzenprofilFehlt);
+        return Falsch(Meldung(meldung::kSpitzenprofilFehlt));
     // A single rib is a root rib: its washout is none.
     if (p.isSet(o.schraenkung) && !p.isSet(o.rippen))
-        return Falsch(meldung::kSchraenkungOhneRippen);
+        return Falsch(Meldung(meldung::kSchraenkungOhneRippen));
     b.art = Befehl::Art::Rippensatz;
     Rippenoptionen& wahl = b.rippen;
     if (p.isSet(o.rippen))
@@ -613,16 +614,16 @@ Befehl Kernbefehl(const Optionen& o, Befehl b) {
     const QCommandLineParser& p = o.parser;
     if (std::any_of(b.aus.ziele.begin(), b.aus.ziele.end(),
                     [](const Ziel& z) { return z.format->traeger == Traeger::Blatt; }))
-        return Falsch(meldung::kKernNurGcode);
+        return Falsch(Meldung(meldung::kKernNurGcode));
     for (const QCommandLineOption* f :
          {&o.laenge, &o.normieren, &o.rippen, &o.beplankung, &o.holm, &o.nasenleiste, &o.endleiste,
           &o.glaetten, &o.platte, &o.helling, &o.erleichterung, &o.anzahl, &o.ohnePlatte})
         if (p.isSet(*f))
-            return Falsch(meldung::kKernFremdeOption);
+            return Falsch(Meldung(meldung::kKernFremdeOption));
     if (!p.isSet(o.wurzel) || !p.isSet(o.spitze) || !p.isSet(o.spannweite))
-        return Falsch(meldung::kKernOhneMasse);
+        return Falsch(Meldung(meldung::kKernOhneMasse));
     if (p.isSet(o.spitzenprofil) && p.value(o.spitzenprofil).isEmpty())
-        return Falsch(meldung::kSpitzenprofilFehlt);
+        return Falsch(Meldung(meldung::kSpitzenprofilFehlt));
     Kernwahl& k = b.kern;
     const QString art = p.value(o.vorschubart).toLower();
     if (p.isSet(o.vorschubart) && art != QLatin1String("g93") && art != QLatin1String("g94"))
@@ -654,6 +655,10 @@ Befehl BefehlLesen(int argc, char** argv) {
     QCommandLineParser& parser = o.parser;
     if (!parser.parse(argumente))
         return Falsch(ParseFehler(o, argumente));
+    // The language itself was chosen before parsing; here a bad value is refused.
+    if (const QString s = parser.value(o.sprache);
+        parser.isSet(o.sprache) && s != QLatin1String("de") && s != QLatin1String("en"))
+        return Falsch(Meldung(meldung::kSpracheUnbekannt, {Zeigen(s)}));
     if (parser.isSet(o.hilfe))
         return Nur(Befehl::Art::Hilfe);
     if (parser.isSet(o.version))
@@ -668,15 +673,15 @@ Befehl BefehlLesen(int argc, char** argv) {
         std::any_of(o.kurz.begin(), o.kurz.end(), [&](const auto& k) { return parser.isSet(k); });
     const bool rippenArt = o.Rippenart();
     if (!mitAusgabe && o.Kernart())
-        return Falsch(meldung::kKernOptionOhneGcode);
+        return Falsch(Meldung(meldung::kKernOptionOhneGcode));
     if (!mitAusgabe) {
         if (parser.isSet(o.laenge) || parser.isSet(o.dicke) || parser.isSet(o.seite) ||
             parser.isSet(o.normieren) || rippenArt)
-            return Falsch(meldung::kNurMitAusgabe);
+            return Falsch(Meldung(meldung::kNurMitAusgabe));
         return b;
     }
     if (b.datei.empty())
-        return Falsch(meldung::kAusgabeOhneDatei);
+        return Falsch(Meldung(meldung::kAusgabeOhneDatei));
     b.aus.seite = Bytes(parser.value(o.seite));
     if (std::string fehler = Ziele(o, b); !fehler.empty())
         return Falsch(fehler);
@@ -686,7 +691,7 @@ Befehl BefehlLesen(int argc, char** argv) {
         (o.Kernart() && !b.aus.Blaetter()))
         return Kernbefehl(o, std::move(b));
     if (o.Kernart())
-        return Falsch(meldung::kKernOptionOhneGcode);
+        return Falsch(Meldung(meldung::kKernOptionOhneGcode));
     if (rippenArt)
         return Rippenbefehl(o, std::move(b));
     b.art = Befehl::Art::Umriss;
@@ -701,7 +706,7 @@ Aufruf BefehlAusfuehren(const Befehl& b) {
     switch (b.art) {
     case Befehl::Art::Hilfe:
         std::cout << Meldung(meldung::kHilfe, {BekannteEndungen()}) << FormatHilfe()
-                  << meldung::kHilfeSchluss << meldung::kHilfeSchaumkern;
+                  << Meldung(meldung::kHilfeSchluss) << Meldung(meldung::kHilfeSchaumkern);
         return Ende(0);
     case Befehl::Art::Version:
         std::cout << Meldung(meldung::kVersion, {KESTRUN_VERSION_KURZ, KESTRUN_VERSION_STRING});

@@ -17,14 +17,14 @@ bool DokumentBeginnen(CDC& dc, std::string_view name) {
 // The failure of a document that started, with the device's reason when it gave one.
 std::string NichtAbgeschlossen(const CDC& dc) {
     const std::string grund = dc.Fehlertext();
-    return grund.empty() ? std::string(meldung::kNichtAbgeschlossen)
+    return grund.empty() ? Meldung(meldung::kNichtAbgeschlossen)
                          : Meldung(meldung::kNichtAbgeschlossenWeil, {grund});
 }
 
 // Every page of the drawing as one document.
 std::string Drucke(CDC& dc, const Zeichnung& seiten, std::string_view name) {
     if (!DokumentBeginnen(dc, name))
-        return std::string(meldung::kNichtGestartet);
+        return Meldung(meldung::kNichtGestartet);
     bool ok = true;
     for (std::size_t i = 0; ok && i < seiten.blaetter.size(); ++i) {
         ok = dc.StartPage() >= 0;
@@ -63,13 +63,14 @@ Druck PlaneDruck(const CDC& dc, const Rippenteile& teile) {
 }
 
 std::string DruckeDokument(CDC& dc, const Druck& druck) {
-    return Drucke(dc, PapierSeiten(druck, MasseVon(dc)), meldung::kDokumentAusdruck);
+    return Drucke(dc, PapierSeiten(druck, MasseVon(dc)), Meldung(meldung::kDokumentAusdruck));
 }
 
 void ZeichneAbsage(CDC& dc, const std::string& text) {
-    Drucke(dc, AbsageSeite(text, MasseVon(dc)), meldung::kDokumentAusdruck);
+    Drucke(dc, AbsageSeite(text, MasseVon(dc)), Meldung(meldung::kDokumentAusdruck));
 }
 
 std::string DruckeKalibrierseite(CDC& dc, const std::string& drucker) {
-    return Drucke(dc, KalibrierSeite(drucker, MasseVon(dc)), meldung::kDokumentKalibrierung);
+    return Drucke(dc, KalibrierSeite(drucker, MasseVon(dc)),
+                  Meldung(meldung::kDokumentKalibrierung));
 }

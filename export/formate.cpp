@@ -2,6 +2,7 @@
 #include "export/formate.h"
 
 #include "foam_core/kern.h"
+#include "res/meldungen.h"
 
 #include <algorithm>
 
@@ -16,36 +17,36 @@ constexpr Format kFormate[] = {
     {"PDF",
      "pdf",
      {".pdf", ""},
-     "PDF-Dateien|*.pdf",
-     "den Ausdruck als PDF schreiben, ohne Fenster",
+     QT_TRANSLATE_NOOP("meldung", "PDF-Dateien|*.pdf"),
+     QT_TRANSLATE_NOOP("meldung", "den Ausdruck als PDF schreiben, ohne Fenster"),
      Traeger::Papier,
      nullptr},
     {"SVG",
      "svg",
      {".svg", ""},
-     "SVG-Dateien|*.svg",
-     "den Umriss als SVG schreiben (Laser, Schneideplotter)",
+     QT_TRANSLATE_NOOP("meldung", "SVG-Dateien|*.svg"),
+     QT_TRANSLATE_NOOP("meldung", "den Umriss als SVG schreiben (Laser, Schneideplotter)"),
      Traeger::Blatt,
      SvgText},
     {"DXF",
      "dxf",
      {".dxf", ""},
-     "DXF-Dateien|*.dxf",
-     "den Umriss als DXF schreiben (CAD, Fräse)",
+     QT_TRANSLATE_NOOP("meldung", "DXF-Dateien|*.dxf"),
+     QT_TRANSLATE_NOOP("meldung", "den Umriss als DXF schreiben (CAD, Fräse)"),
      Traeger::Blatt,
      DxfText},
     {"HPGL",
      "hpgl",
      {".plt", ".hpgl"},
-     "HPGL-Dateien|*.plt;*.hpgl",
-     "den Umriss als HPGL schreiben (Stift- und Schneideplotter)",
+     QT_TRANSLATE_NOOP("meldung", "HPGL-Dateien|*.plt;*.hpgl"),
+     QT_TRANSLATE_NOOP("meldung", "den Umriss als HPGL schreiben (Stift- und Schneideplotter)"),
      Traeger::Blatt,
      HpglText},
     {"G-Code",
      "gcode",
      {".ngc", ".nc", ".gcode", ".tap"},
-     "G-Code-Dateien|*.ngc;*.nc;*.gcode;*.tap",
-     "einen Schaumkern als G-Code schreiben (4-Achsen-Heißdraht)",
+     QT_TRANSLATE_NOOP("meldung", "G-Code-Dateien|*.ngc;*.nc;*.gcode;*.tap"),
+     QT_TRANSLATE_NOOP("meldung", "einen Schaumkern als G-Code schreiben (4-Achsen-Heißdraht)"),
      Traeger::Draht,
      nullptr,
      GcodeText},
@@ -88,8 +89,8 @@ std::string ExportFilter() {
     std::string filter;
     for (const Format& f : kFormate)
         if (f.traeger == Traeger::Blatt)
-            filter.append(f.filter).append("|");
-    return filter + "Alle Dateien|*||";
+            filter.append(Meldung(f.filter)).append("|");
+    return filter + Meldung(QT_TRANSLATE_NOOP("meldung", "Alle Dateien|*||"));
 }
 
 std::string BekannteEndungen() {
@@ -112,7 +113,7 @@ std::string FormatHilfe() {
         zeile += " AUSGABE";
         zeile += f.endungen[0];
         zeile.resize(std::max<std::size_t>(zeile.size() + 1, 26), ' ');
-        zeile += f.hilfe;
+        zeile += Meldung(f.hilfe);
         text += zeile + '\n';
     }
     return text;

@@ -44,13 +44,13 @@ std::string GcodeText(const Kern& k) {
     const double lage = w.blocklage.value_or(0);
     const char* achsen = w.xyza ? "XYZA" : "XYUV";
     const char* art = w.g94 ? "G94" : "G93";
-    std::string text = Kommentar(meldung::kKopfTitel);
+    std::string text = Kommentar(Meldung(meldung::kKopfTitel));
     text +=
-        Kommentar(Meldung(meldung::kKopfProfil, {meldung::kKopfWurzel, k.wurzelName, k.wurzelDatei,
-                                                 Zahl(w.wurzel), Zahl(k.dicke)}));
+        Kommentar(Meldung(meldung::kKopfProfil, {Meldung(meldung::kKopfWurzel), k.wurzelName,
+                                                 k.wurzelDatei, Zahl(w.wurzel), Zahl(k.dicke)}));
     text +=
-        Kommentar(Meldung(meldung::kKopfProfil, {meldung::kKopfSpitze, k.spitzeName, k.spitzeDatei,
-                                                 Zahl(w.spitze), Zahl(k.dicke)}));
+        Kommentar(Meldung(meldung::kKopfProfil, {Meldung(meldung::kKopfSpitze), k.spitzeName,
+                                                 k.spitzeDatei, Zahl(w.spitze), Zahl(k.dicke)}));
     text += Kommentar(Meldung(meldung::kKopfForm, {Zahl(w.spannweite), Zahl(w.pfeilung),
                                                    Zahl(w.schraenkung), Zahl(w.drehpunkt)}));
     text += Kommentar(

@@ -355,7 +355,7 @@ Rippenteile KernSchablonen(const Kern& k) {
         r.nummer = ++nummer;
         r.laenge = tiefe;
         r.umriss = Schablone(*umriss, *schnitt);
-        r.beschriftung = Meldung(meldung::kSchablonenName, {name, Mm(tiefe)});
+        r.beschriftung = Meldung(meldung::kSchablonenName, {Meldung(name), Mm(tiefe)});
         r.profilname = profil;
         t.rippen.push_back(std::move(r));
     }

@@ -207,7 +207,7 @@ std::int32_t BalkenFrei(const Papiermasse& m) {
 
 std::string SatzFehler(const Druck& druck, const Rippenteile& teile) {
     if (teile.rippen.empty())
-        return std::string(meldung::kKeineRippe);
+        return Meldung(meldung::kKeineRippe);
     if (druck.satz.zuBreit >= 0) {
         const Rippe& r = teile.rippen[static_cast<std::size_t>(druck.satz.zuBreit)];
         return Meldung(meldung::kRippeZuBreit,

@@ -86,7 +86,7 @@ std::string FormFehler(const Umriss& u, const Linienzug& datei) {
                             ZahlText(pruefung.stelle.y, 1, ',', false)});
     }
     if (datei.size() < 3 || !(kasten > 0) || std::fabs(Flaeche2(datei)) < 1e-6 * kasten)
-        return std::string(meldung::kKeinUmriss);
+        return Meldung(meldung::kKeinUmriss);
     return {};
 }
 
@@ -95,7 +95,7 @@ std::string FormFehler(const Umriss& u, const Linienzug& datei) {
 Umriss PruefeAuftrag(const Auftrag& auftrag) {
     Umriss u;
     if (auftrag.profil == nullptr || auftrag.profil->ende < 2)
-        return Abgelehnt(u, Befund::NichtsGeladen, std::string(meldung::kKeinProfilGeladen));
+        return Abgelehnt(u, Befund::NichtsGeladen, Meldung(meldung::kKeinProfilGeladen));
     const Druckwerte werte = PruefeDruckwerte(auftrag.laenge, auftrag.dicke);
     if (!werte.fehler.empty())
         return Abgelehnt(u, werte.laengeFalsch ? Befund::LaengeUngueltig : Befund::DickeUngueltig,

@@ -17,7 +17,7 @@ double KorrekturAus(const std::string& gemessen, const char* richtung, std::stri
     if (faktor >= kMinKorrektur && faktor <= kMaxKorrektur)
         return faktor;
     fehler = Meldung(meldung::kBalkenMessfehler,
-                     {richtung, AlsUtf8(gemessen), MmText(kMinKorrektur * 100),
+                     {Meldung(richtung), AlsUtf8(gemessen), MmText(kMinKorrektur * 100),
                       MmText(kMaxKorrektur * 100), MmText(kKalibrierMm)});
     return 1;
 }

@@ -85,7 +85,7 @@ double EckenJeRippe(const Linienzug& umriss, double laenge, const RippenOptionen
 std::string ZuVieleEcken(double ecken, int rippen, double groesste, bool glaetten) {
     return Meldung(meldung::kZuVieleEcken,
                    {AnzahlText(ecken),
-                    rippen == 1 ? std::string(meldung::kRippenEine)
+                    rippen == 1 ? Meldung(meldung::kRippenEine)
                                 : Meldung(meldung::kRippenViele, {std::to_string(rippen)}),
                     AnzahlText(groesste),
                     glaetten

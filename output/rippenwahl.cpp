@@ -20,7 +20,7 @@ constexpr std::string_view kStandardPlatte = "600x300";
 std::optional<double> Zahlwert(const char* name, const std::string& text, std::string& fehler) {
     const std::optional<double> wert = FeldAlsZahl(text);
     if (!wert || !std::isfinite(*wert))
-        fehler = Meldung(meldung::kFeldKeineZahl, {name, AlsUtf8(text)});
+        fehler = Meldung(meldung::kFeldKeineZahl, {Meldung(name), AlsUtf8(text)});
     return fehler.empty() ? wert : std::nullopt;
 }
 
@@ -33,7 +33,7 @@ std::optional<double> Laengenwert(const char* name, const std::string& text, dou
                                   std::string& fehler) {
     const auto wert = Zahlwert(name, text, fehler);
     if (wert && !(*wert >= min && *wert <= kMaxProfiltiefeMm))
-        fehler = Meldung(meldung::kFeldLaenge, {name, AlsUtf8(text), ZahlText(min, 1, ','),
+        fehler = Meldung(meldung::kFeldLaenge, {Meldung(name), AlsUtf8(text), ZahlText(min, 1, ','),
                                                 ZahlText(kMaxProfiltiefeMm, 0)});
     return fehler.empty() ? wert : std::nullopt;
 }
@@ -52,7 +52,7 @@ const char* Masse(const Rippenwahl& w, RippenAuftrag& a, const Rippenfeldnamen& 
     if (!anzahl)
         return namen.rippen;
     if (*anzahl != std::floor(*anzahl))
-        fehler = Meldung(meldung::kFeldKeineGanzeZahl, {namen.rippen, AlsUtf8(*w.rippen)});
+        fehler = Meldung(meldung::kFeldKeineGanzeZahl, {Meldung(namen.rippen), AlsUtf8(*w.rippen)});
     else if (*anzahl < 2 || *anzahl > kMaxRippen)
         fehler = Meldung(meldung::kRippenanzahl, {std::to_string(kMaxRippen), AlsUtf8(*w.rippen)});
     if (!fehler.empty())
@@ -141,7 +141,7 @@ std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeld
     const auto h = mal == std::string::npos ? std::nullopt : FeldAlsZahl(platte.substr(mal + 1));
     if (!b || !h || !(*b > 0 && *b <= kMaxProfiltiefeMm) || !(*h > 0 && *h <= kMaxProfiltiefeMm))
         return absage(namen.platte, Meldung(meldung::kPlattengroesse,
-                                            {namen.platte, AlsUtf8(platte),
+                                            {Meldung(namen.platte), AlsUtf8(platte),
                                              ZahlText(kMaxProfiltiefeMm, 0), kStandardPlatte}));
     job.platteBreite = *b;
     job.platteHoehe = *h;

@@ -160,7 +160,7 @@ bool IstEingabe(const struct stat& info, const std::vector<std::string>& eingabe
 
 std::string Pruefen(Ziel& z, const std::vector<std::string>& eingaben) {
     if (z.genannt.empty())
-        return std::string(meldung::kKeinDateiname);
+        return Meldung(meldung::kKeinDateiname);
     if (std::string fehler = Aufloesen(z); !fehler.empty())
         return fehler;
     if (z.name.size() > NAME_MAX)
@@ -481,7 +481,7 @@ std::string Abbrechen(const std::vector<Ziel>& ziele, std::string text) {
             text += Meldung(meldung::kSicherungGeblieben, {SicherungsPfad(ziele[i], e)});
     }
     if (!geaendert && ziele.size() > 1)
-        text += meldung::kUebrigeUnveraendert;
+        text += Meldung(meldung::kUebrigeUnveraendert);
     return text;
 }
 
@@ -602,7 +602,7 @@ std::string PruefeZiel(const std::string& pfad, const std::vector<std::string>& 
 std::string SchreibeDateien(const std::vector<Ausgabedatei>& dateien,
                             const std::vector<std::string>& eingaben) {
     if (dateien.size() > kMaxDateien)
-        return std::string(meldung::kZuVieleAusgaben);
+        return Meldung(meldung::kZuVieleAusgaben);
     std::vector<Ziel> ziele(dateien.size());
     if (std::string fehler = ZielePruefen(ziele, dateien, eingaben); !fehler.empty())
         return fehler;

@@ -39,6 +39,7 @@ file(READ ${kestrun_formate_quelle} kestrun_tabelle)
 set(kestrun_zeile "{\"([A-Za-z-]+)\",[ \n]*\"([a-z]+)\",[ \n]*{(\"[.a-z]*\"(, \"[.a-z]*\")*)}")
 string(REGEX MATCHALL "${kestrun_zeile}" kestrun_zeilen "${kestrun_tabelle}")
 set(KESTRUN_ENDUNGEN "")
+set(KESTRUN_ENDUNGEN_DE "")
 foreach(zeile IN LISTS kestrun_zeilen)
     string(REGEX MATCH "${kestrun_zeile}" _ "${zeile}")
     set(name ${CMAKE_MATCH_1})
@@ -48,8 +49,10 @@ foreach(zeile IN LISTS kestrun_zeilen)
     set(eintrag "${name} (${endungen}; also \\-\\-${option})")
     if(KESTRUN_ENDUNGEN)
         string(APPEND KESTRUN_ENDUNGEN ",\n")
+        string(APPEND KESTRUN_ENDUNGEN_DE ",\n")
     endif()
     string(APPEND KESTRUN_ENDUNGEN "${eintrag}")
+    string(APPEND KESTRUN_ENDUNGEN_DE "${name} (${endungen}; auch \\-\\-${option})")
 endforeach()
 if(NOT KESTRUN_ENDUNGEN)
     message(FATAL_ERROR "packaging: no output format found in ${kestrun_formate_quelle}")
@@ -57,13 +60,25 @@ endif()
 configure_file(${KESTRUN_PACKAGE_QUELLE}/kestrun1.1.in ${KESTRUN_PACKAGE_BAU}/seite/kestrun1.1 @ONLY)
 kestrun_gzip(${KESTRUN_PACKAGE_QUELLE}/changelog changelog.gz)
 kestrun_gzip(${KESTRUN_PACKAGE_BAU}/seite/kestrun1.1 kestrun1.1.gz)
+# The German page beside it, as Debian places translated pages: man/de/man1.
+configure_file(${KESTRUN_PACKAGE_QUELLE}/kestrun1.de.1.in ${KESTRUN_PACKAGE_BAU}/seite/de/kestrun1.1
+               @ONLY)
+add_custom_command(
+    OUTPUT ${KESTRUN_PACKAGE_BAU}/de/kestrun1.1.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${KESTRUN_PACKAGE_BAU}/seite/de/kestrun1.1
+            ${KESTRUN_PACKAGE_BAU}/de/kestrun1.1
+    COMMAND ${KESTRUN_GZIP} -9nf ${KESTRUN_PACKAGE_BAU}/de/kestrun1.1
+    DEPENDS ${KESTRUN_PACKAGE_BAU}/seite/de/kestrun1.1
+    VERBATIM)
 add_custom_target(kestrun_paket_doku ALL
-    DEPENDS ${KESTRUN_PACKAGE_BAU}/changelog.gz ${KESTRUN_PACKAGE_BAU}/kestrun1.1.gz)
+    DEPENDS ${KESTRUN_PACKAGE_BAU}/changelog.gz ${KESTRUN_PACKAGE_BAU}/kestrun1.1.gz
+            ${KESTRUN_PACKAGE_BAU}/de/kestrun1.1.gz)
 
 # Named after the package, not the project: Debian looks in /usr/share/doc/<package>.
 install(FILES ${KESTRUN_PACKAGE_QUELLE}/copyright ${KESTRUN_PACKAGE_BAU}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${KESTRUN_PAKET})
 install(FILES ${KESTRUN_PACKAGE_BAU}/kestrun1.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${KESTRUN_PACKAGE_BAU}/de/kestrun1.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${KESTRUN_PAKET})
@@ -89,7 +104,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads the window-system plugin at run time, so dpkg-shlibdeps cannot see it; libqt6gui6 only
 # recommends it, and without it the program cannot open a window at all.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-# The toolkit's own dialogs (file, print) in German.
+# The toolkit's own dialogs (file, print) in German when the program speaks German.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 

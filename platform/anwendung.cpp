@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "language/sprache.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -105,7 +107,7 @@ std::optional<QByteArray> EinstellungenLesen(const std::string& pfad, std::strin
         info.st_mode = 0;
     std::optional<QByteArray> inhalt;
     if (!S_ISREG(info.st_mode))
-        grund = meldung::kEinstellungenKeineDatei;
+        grund = Meldung(meldung::kEinstellungenKeineDatei);
     else if (info.st_size > kMaxEinstellungen)
         grund = Meldung(meldung::kEinstellungenZuGross, {"1"});
     else
@@ -367,11 +369,8 @@ int AfxWinMain(int argc, char** argv) {
         QApplication::setApplicationVersion(QString::fromUtf8(g_pApp->m_pszVersion));
     if (g_pApp->m_pszDesktopId)
         QGuiApplication::setDesktopFileName(QString::fromUtf8(g_pApp->m_pszDesktopId));
-    // The program speaks German, so the toolkit's own dialogs and menus do too.
-    QTranslator qtTexte;
-    if (qtTexte.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexte);
+    // The toolkit's own dialogs and menus speak the program's language.
+    ToolkitTexteLaden();
     // Without a name of its own the application is called after its program file.
     static std::string dateiName;
     if (g_pApp->m_pszAppName == nullptr) {

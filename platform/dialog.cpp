@@ -1,4 +1,5 @@
 // Dialogs made from their templates, and the data exchange with their controls.
+#include "language/sprache.h"
 #include "platform/dialogeinheiten_p.h"
 #include "platform/fenster_p.h"
 #include "platform/ganzzahl.h"
@@ -145,7 +146,7 @@ Qt::WindowFlags FensterArt(const DialogVorlage& v) {
 
 QWidget* KnopfErzeugen(const SteuerVorlage& s, QWidget* dlg, Vermittler* vermittler,
                        QButtonGroup*& gruppe) {
-    const QString text = QString::fromUtf8(s.text);
+    const QString text = Uebersetzung("dialog", s.text);
     const int id = s.id;
     switch (s.stil & BS_TYPEMASK) {
     case BS_GROUPBOX: {
@@ -222,7 +223,7 @@ QWidget* SteuerelementErzeugen(const SteuerVorlage& s, QWidget* dlg, Vermittler*
         else if ((s.stil & SS_TYPEMASK) == SS_ICON)
             return SymbolFeld(s, dlg);
         else {
-            auto* l = new QLabel(QString::fromUtf8(s.text), dlg);
+            auto* l = new QLabel(Uebersetzung("dialog", s.text), dlg);
             l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             // A label the program fills while it runs wraps at word ends, as Win32's SS_LEFT
             // does; a template's own texts keep their line breaks.
@@ -278,7 +279,7 @@ BOOL CDialog::Erzeugen(UINT nIDTemplate, QWidget* eigner) {
     QObject::connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), fenster),
                      &QShortcut::activated, fenster,
                      [fenster] { fenster->SystemmenueZeigen(fenster->mapToGlobal(QPoint(0, 0))); });
-    fenster->setWindowTitle(QString::fromUtf8(v->titel));
+    fenster->setWindowTitle(Uebersetzung("dialog", v->titel));
     fenster->setFont(VorlagenSchrift(v->schrift, v->punkte));
     const DialogBasis basis = DialogBasisVon(fenster->font());
     // No sizing border: the template's size is the client size, for good.

@@ -1,5 +1,6 @@
 // Strings and icons from the program's resources, the window icons and the help command.
 #include "platform/fenster_p.h"
+#include "res/meldungen.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -27,7 +28,7 @@ BOOL CString::LoadString(UINT nID) {
     const char* text = FindeZeichenkette(static_cast<int>(nID));
     if (text == nullptr)
         return FALSE;
-    m_text = text;
+    m_text = Uebersetzt("dialog", text);
     return TRUE;
 }
 

@@ -416,7 +416,7 @@ Profil Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
     Ordnen(roh, ergebnis.warnung);
     const Paare& p = roh.p;
     if (p.size() == 0) {
-        ergebnis.fehler = std::string(meldung::kKeinePaare);
+        ergebnis.fehler = Meldung(meldung::kKeinePaare);
         return ergebnis;
     }
     if (p.size() > static_cast<std::size_t>(kMaxDateiPaare)) {

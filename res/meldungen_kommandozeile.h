@@ -3,11 +3,14 @@
 
 #include <string_view>
 
+#include "res/meldungen.h"
+
 namespace meldung {
 
 // The help in two parts; between them go the output formats' lines, from the format table.
 // %1 every known output file extension.
-inline constexpr std::string_view kHilfe =
+inline constexpr std::string_view kHilfe = QT_TRANSLATE_NOOP(
+    "meldung",
     "Aufruf: kestrun1 [Optionen] [DATEI]\n"
     "\n"
     "Liest eine Profil-Koordinatendatei (Selig 0.0 ... 1.0 oder Werte 0.0 ... 100.0), zeigt,\n"
@@ -17,10 +20,13 @@ inline constexpr std::string_view kHilfe =
     "Optionen:\n"
     "  -h, --help              diese Hilfe\n"
     "  -v, --version           die Version\n"
+    "  --sprache de|en         Sprache der Texte; ohne Angabe nach LANGUAGE, LC_ALL,\n"
+    "                          LC_MESSAGES oder LANG\n"
     "  --format selig|werte    Format der Datei; ohne Angabe entscheiden die Zahlen\n"
     "  --ausgabe DATEI         eine Ausgabe schreiben, das Format nach der Endung:\n"
-    "                          %1\n";
-inline constexpr std::string_view kHilfeSchluss =
+    "                          %1\n");
+inline constexpr std::string_view kHilfeSchluss = QT_TRANSLATE_NOOP(
+    "meldung",
     "  --laenge MM             Profiltiefe in mm, Vorgabe 100 (Komma oder Punkt)\n"
     "  --dicke PROZENT         Dicke in % der Originaldicke, Vorgabe 100\n"
     "  --seite A4|A3|Letter    Papier für --pdf, hochkant, Vorgabe A4\n"
@@ -63,52 +69,60 @@ inline constexpr std::string_view kHilfeSchluss =
     "\n"
     "Beispiele: kestrun1 --pdf rippe.pdf --laenge 150,5 naca2412.dat\n"
     "           kestrun1 --dxf satz.dxf --wurzel 200 --spitze 120 --rippen 9 --beplankung 1,5 \\\n"
-    "               --holm 30%:5:5 --holm 30%:5:5:unten naca2412.dat\n";
+    "               --holm 30%:5:5 --holm 30%:5:5:unten naca2412.dat\n");
 
 // %1 the short version the About box shows, %2 the full one the package carries.
-inline constexpr std::string_view kVersion = "Kestrun1 Version %1 (%2)\n";
+inline constexpr std::string_view kVersion =
+    QT_TRANSLATE_NOOP("meldung", "Kestrun1 Version %1 (%2)\n");
 
 // %1 a file's path, %2 what the reader says about it.
-inline constexpr std::string_view kZuDatei = "%1: %2";
+inline constexpr std::string_view kZuDatei = QT_TRANSLATE_NOOP("meldung", "%1: %2");
 // %1 the checker's refusal of a chord the outline does not match.
-inline constexpr std::string_view kNormierenHilft =
-    "%1 Mit --normieren wird der Umriss auf die Profiltiefe skaliert.";
+inline constexpr std::string_view kNormierenHilft = QT_TRANSLATE_NOOP(
+    "meldung", "%1 Mit --normieren wird der Umriss auf die Profiltiefe skaliert.");
 
 inline constexpr std::string_view kWertFehlt =
-    "Einer Option fehlt ihr Wert (kestrun1 --help zeigt alle).";
+    QT_TRANSLATE_NOOP("meldung", "Einer Option fehlt ihr Wert (kestrun1 --help zeigt alle).");
 // %1 the option as given, without its dashes.
 // %1 the switch as given, e.g. "--normieren".
-inline constexpr std::string_view kKeinWert = "Die Option „%1“ nimmt keinen Wert.";
+inline constexpr std::string_view kKeinWert =
+    QT_TRANSLATE_NOOP("meldung", "Die Option „%1“ nimmt keinen Wert.");
 // %1 the option, e.g. "--dxf".
 inline constexpr std::string_view kOptionMehrfach =
-    "Die Option „%1“ ist mehrfach angegeben; sie gilt nur einmal.";
-inline constexpr std::string_view kOptionLeer = "Der Option „%1“ fehlt ihr Wert (er ist leer).";
+    QT_TRANSLATE_NOOP("meldung", "Die Option „%1“ ist mehrfach angegeben; sie gilt nur einmal.");
+inline constexpr std::string_view kOptionLeer =
+    QT_TRANSLATE_NOOP("meldung", "Der Option „%1“ fehlt ihr Wert (er ist leer).");
 inline constexpr std::string_view kUnbekannteOption =
-    "Unbekannte Option „%1“ (kestrun1 --help zeigt alle).";
+    QT_TRANSLATE_NOOP("meldung", "Unbekannte Option „%1“ (kestrun1 --help zeigt alle).");
 // %1 the value given.
 inline constexpr std::string_view kFormatUnbekannt =
-    "--format kennt nur selig oder werte, nicht „%1“.";
+    QT_TRANSLATE_NOOP("meldung", "--format kennt nur selig oder werte, nicht „%1“.");
 // %1 the value given.
 inline constexpr std::string_view kSeiteUnbekannt =
-    "--seite kennt nur A4, A3 oder Letter, nicht „%1“.";
-inline constexpr std::string_view kNurEineDatei = "Bitte nur eine Datei nennen.";
-inline constexpr std::string_view kNurMitAusgabe =
+    QT_TRANSLATE_NOOP("meldung", "--seite kennt nur A4, A3 oder Letter, nicht „%1“.");
+inline constexpr std::string_view kSpracheUnbekannt =
+    QT_TRANSLATE_NOOP("meldung", "--sprache kennt nur de oder en, nicht „%1“.");
+inline constexpr std::string_view kNurEineDatei =
+    QT_TRANSLATE_NOOP("meldung", "Bitte nur eine Datei nennen.");
+inline constexpr std::string_view kNurMitAusgabe = QT_TRANSLATE_NOOP(
+    "meldung",
     "--laenge, --dicke, --seite, --normieren und die Rippen-Optionen gelten nur mit --pdf, "
-    "--svg oder --dxf.";
+    "--svg oder --dxf.");
 inline constexpr std::string_view kAusgabeOhneDatei =
-    "Zu --pdf, --svg und --dxf gehört eine Profildatei.";
+    QT_TRANSLATE_NOOP("meldung", "Zu --pdf, --svg und --dxf gehört eine Profildatei.");
 // %1 the output's name as given, %2 every known extension, e.g. ".pdf, .svg, .dxf".
-inline constexpr std::string_view kEndungUnbekannt =
-    "Das Format der Ausgabe „%1“ ist unbekannt; bekannte Endungen: %2.";
-inline constexpr std::string_view kAusgabenameFehlt = "Der Name der Ausgabedatei fehlt.";
-inline constexpr std::string_view kNormierenOhneRippen = "--normieren gilt nicht für Rippen.";
-inline constexpr std::string_view kRippenOhneEnden = "Zu --rippen gehören --wurzel und --spitze.";
+inline constexpr std::string_view kEndungUnbekannt = QT_TRANSLATE_NOOP(
+    "meldung", "Das Format der Ausgabe „%1“ ist unbekannt; bekannte Endungen: %2.");
+inline constexpr std::string_view kAusgabenameFehlt =
+    QT_TRANSLATE_NOOP("meldung", "Der Name der Ausgabedatei fehlt.");
+inline constexpr std::string_view kNormierenOhneRippen =
+    QT_TRANSLATE_NOOP("meldung", "--normieren gilt nicht für Rippen.");
+inline constexpr std::string_view kRippenOhneEnden =
+    QT_TRANSLATE_NOOP("meldung", "Zu --rippen gehören --wurzel und --spitze.");
 inline constexpr std::string_view kSatzOhneLaenge =
-    "Ein Rippensatz nimmt --wurzel und --spitze, nicht --laenge.";
-inline constexpr std::string_view kEndenOhneRippen =
-    "--wurzel, --spitze und --spitzenprofil gelten nur mit --rippen.";
-inline constexpr std::string_view kSpitzenprofilFehlt = "Der Name des Spitzenprofils fehlt.";
-inline constexpr std::string_view kSchraenkungOhneRippen =
-    "--schraenkung gilt nur für einen Rippensatz, mit --rippen.";
+    QT_TRANSLATE_NOOP("meldung", "Ein Rippensatz nimmt --wurzel und --spitze, nicht --laenge.");
+inline constexpr std::string_view kEndenOhneRippen = QT_TRANSLATE_NOOP("meldung", "--wurzel, --spitze und --spitzenprofil gelten nur mit --rippen.");
+inline constexpr std::string_view kSpitzenprofilFehlt = QT_TRANSLATE_NOOP("meldung", "Der Name des Spitzenprofils fehlt.");
+inline constexpr std::string_view kSchraenkungOhneRippen = QT_TRANSLATE_NOOP("meldung", "--schraenkung gilt nur für einen Rippensatz, mit --rippen.");
 
 } // namespace meldung

@@ -1,4 +1,5 @@
 // The string table.
+#include "res/meldungen.h"
 #include "res/resource.h"
 #include "res/vorlage.h"
 
@@ -10,47 +11,56 @@ struct Zeichenkette {
 };
 
 constexpr Zeichenkette kZeichenketten[] = {
-    {IDS_INFO, "Inf&o über Kestrun1…"},
-    {IDS_SEITENANSICHT, "Seiten&ansicht…\tStrg+Umschalt+P"},
-    {IDS_EXPORTIEREN, "&Exportieren…"},
-    {IDS_OEFFNEN, "Öffnen"},
-    {IDS_SPEICHERN_UNTER, "Speichern unter"},
-    {IDS_SCHLIESSEN, "&Schließen\tAlt+F4"},
-    {IDS_GANZE_ZAHL, "Bitte geben Sie eine ganze Zahl ein."},
-    {IDS_SEITENANSICHT_TITEL, "Seitenansicht"},
-    {IDS_KALIBRIEREN, "Drucker &kalibrieren…"},
-    {IDS_ZULETZT, "&Zuletzt geöffnet"},
-    {IDS_ZULETZT_LEER, "(keine)"},
-    {IDS_DATEI_WEG, "Die Datei „%1“ gibt es nicht mehr; sie wird aus der Liste „Zuletzt "
-                    "geöffnet“ genommen."},
-    {IDS_EINE_WEITERE_DATEI, "Es wird nur eine Datei geladen: „%1“. Eine weitere Datei wurde "
-                             "nicht geladen."},
-    {IDS_WEITERE_DATEIEN, "Es wird nur eine Datei geladen: „%1“. %2 weitere Dateien wurden "
-                          "nicht geladen."},
-    {IDS_RIPPENSATZ, "&Rippensatz…"},
+    {IDS_INFO, QT_TRANSLATE_NOOP("dialog", "Inf&o über Kestrun1…")},
+    {IDS_SEITENANSICHT, QT_TRANSLATE_NOOP("dialog", "Seiten&ansicht…\tStrg+Umschalt+P")},
+    {IDS_EXPORTIEREN, QT_TRANSLATE_NOOP("dialog", "&Exportieren…")},
+    {IDS_OEFFNEN, QT_TRANSLATE_NOOP("dialog", "Öffnen")},
+    {IDS_SPEICHERN_UNTER, QT_TRANSLATE_NOOP("dialog", "Speichern unter")},
+    {IDS_SCHLIESSEN, QT_TRANSLATE_NOOP("dialog", "&Schließen\tAlt+F4")},
+    {IDS_GANZE_ZAHL, QT_TRANSLATE_NOOP("dialog", "Bitte geben Sie eine ganze Zahl ein.")},
+    {IDS_SEITENANSICHT_TITEL, QT_TRANSLATE_NOOP("dialog", "Seitenansicht")},
+    {IDS_KALIBRIEREN, QT_TRANSLATE_NOOP("dialog", "Drucker &kalibrieren…")},
+    {IDS_ZULETZT, QT_TRANSLATE_NOOP("dialog", "&Zuletzt geöffnet")},
+    {IDS_ZULETZT_LEER, QT_TRANSLATE_NOOP("dialog", "(keine)")},
+    {IDS_DATEI_WEG,
+     QT_TRANSLATE_NOOP("dialog",
+                       "Die Datei „%1“ gibt es nicht mehr; sie wird aus der Liste „Zuletzt "
+                       "geöffnet“ genommen.")},
+    {IDS_EINE_WEITERE_DATEI,
+     QT_TRANSLATE_NOOP("dialog", "Es wird nur eine Datei geladen: „%1“. Eine weitere Datei wurde "
+                                 "nicht geladen.")},
+    {IDS_WEITERE_DATEIEN,
+     QT_TRANSLATE_NOOP("dialog", "Es wird nur eine Datei geladen: „%1“. %2 weitere Dateien wurden "
+                                 "nicht geladen.")},
+    {IDS_RIPPENSATZ, QT_TRANSLATE_NOOP("dialog", "&Rippensatz…")},
     {IDS_RIPPENSATZ_HINWEIS,
-     "Oben die Wurzelrippe, unten die Spitzenrippe, wie sie geschnitten werden."},
-    {IDS_PROFILFILTER, "Profildateien|*.dat;*.txt;*.cor|Alle Dateien|*||"},
-    {ID_HELP, "So wird Kestrun1 bedient:\n\n"
-              "1. Format wählen: „Selig“ für Koordinaten von 0.0 bis 1.0, „Werte“ für 0.0 bis "
-              "100.0.\n"
-              "2. „Profil Laden“ öffnet die Koordinatendatei; Name und Anzahl der "
-              "Koordinatenpaare erscheinen, das Profil wird geplottet.\n"
-              "3. Profillänge in mm und Profildicke in % der Originaldicke eintragen; beim "
-              "Verlassen des Feldes wird neu geplottet.\n"
-              "4. „Profil Plotten“ zeichnet das Profil neu, „Plot Löschen“ leert den Rahmen, "
-              "„Profil Daten zeigen“ listet die Koordinaten.\n"
-              "5. „Profil Drucken“ druckt das Profil in wahrer Größe, ein langes Profil auf "
-              "Wunsch über mehrere Seiten mit Passkreuzen. Im Druckdialog mit 100 % Skalierung "
-              "drucken, nicht an die Seite angepasst; der 100-mm-Prüfbalken zeigt es.\n"
-              "6. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet die zuletzt "
-              "geöffneten Dateien, die Seitenansicht, das Speichern des Umrisses als SVG oder "
-              "DXF für Laser und Fräse und den Rippensatz: Rippen von der Wurzel zur Spitze mit "
-              "Beplankung, Leisten und Holmen, gedruckt oder als SVG oder DXF.\n\n"
-              "Tasten: Strg+O lädt eine Datei, Strg+P druckt, Strg+Umschalt+P zeigt die "
-              "Seitenansicht.\n\n"
-              "Eine Datei kann auch auf das Fenster gezogen oder beim Start genannt werden: "
-              "kestrun1 DATEI (kestrun1 --help zeigt alle Möglichkeiten)."},
+     QT_TRANSLATE_NOOP(
+         "dialog", "Oben die Wurzelrippe, unten die Spitzenrippe, wie sie geschnitten werden.")},
+    {IDS_PROFILFILTER,
+     QT_TRANSLATE_NOOP("dialog", "Profildateien|*.dat;*.txt;*.cor|Alle Dateien|*||")},
+    {ID_HELP,
+     QT_TRANSLATE_NOOP(
+         "dialog",
+         "So wird Kestrun1 bedient:\n\n"
+         "1. Format wählen: „Selig“ für Koordinaten von 0.0 bis 1.0, „Werte“ für 0.0 bis "
+         "100.0.\n"
+         "2. „Profil Laden“ öffnet die Koordinatendatei; Name und Anzahl der "
+         "Koordinatenpaare erscheinen, das Profil wird geplottet.\n"
+         "3. Profillänge in mm und Profildicke in % der Originaldicke eintragen; beim "
+         "Verlassen des Feldes wird neu geplottet.\n"
+         "4. „Profil Plotten“ zeichnet das Profil neu, „Plot Löschen“ leert den Rahmen, "
+         "„Profil Daten zeigen“ listet die Koordinaten.\n"
+         "5. „Profil Drucken“ druckt das Profil in wahrer Größe, ein langes Profil auf "
+         "Wunsch über mehrere Seiten mit Passkreuzen. Im Druckdialog mit 100 % Skalierung "
+         "drucken, nicht an die Seite angepasst; der 100-mm-Prüfbalken zeigt es.\n"
+         "6. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet die zuletzt "
+         "geöffneten Dateien, die Seitenansicht, das Speichern des Umrisses als SVG oder "
+         "DXF für Laser und Fräse und den Rippensatz: Rippen von der Wurzel zur Spitze mit "
+         "Beplankung, Leisten und Holmen, gedruckt oder als SVG oder DXF.\n\n"
+         "Tasten: Strg+O lädt eine Datei, Strg+P druckt, Strg+Umschalt+P zeigt die "
+         "Seitenansicht.\n\n"
+         "Eine Datei kann auch auf das Fenster gezogen oder beim Start genannt werden: "
+         "kestrun1 DATEI (kestrun1 --help zeigt alle Möglichkeiten).")},
 };
 
 } // namespace

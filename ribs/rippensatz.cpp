@@ -86,7 +86,7 @@ RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e) {
                 text, {ZahlText(wert, 1, ',', false), ZahlText(kMaxProfiltiefeMm, 0, ',', false)}));
     const bool mischen = e.spitzenProfil.has_value();
     if (mischen && (e.wurzelProfil.punkte.size() < 3 || e.spitzenProfil->punkte.size() < 3))
-        return fehler(std::string(meldung::kMischenZuWenigePaare));
+        return fehler(Meldung(meldung::kMischenZuWenigePaare));
 
     Flaechenpaar wurzel, spitze;
     if (mischen) {

@@ -4,7 +4,7 @@ set -euo pipefail
 
 pakete=(
     cmake ninja-build g++ pkg-config python3
-    qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libdxflib-dev libpolyclipping-dev
+    qt6-base-dev qt6-l10n-tools qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libdxflib-dev libpolyclipping-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-liberation locales libc-l10n
@@ -27,7 +27,10 @@ if [ "${#fehlend[@]}" -gt 0 ]; then
     als_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${fehlend[@]}"
 fi
 
-# The locale tests switch to German number formatting; the locale must exist.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-    als_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
-fi
+# The locale tests switch to German number formatting, the language tests run in English; the
+# locales must exist.
+for gebiet in de_DE en_US; do
+    if ! locale -a 2>/dev/null | grep -qi "^$gebiet\.utf-\?8$"; then
+        als_root localedef -i "$gebiet" -f UTF-8 "$gebiet.UTF-8"
+    fi
+done

@@ -56,7 +56,8 @@ for datei in \
     ./usr/share/icons/hicolor/scalable/apps/$id.svg \
     ./usr/share/doc/kestrun1/copyright \
     ./usr/share/doc/kestrun1/changelog.gz \
-    ./usr/share/man/man1/kestrun1.1.gz; do
+    ./usr/share/man/man1/kestrun1.1.gz \
+    ./usr/share/man/de/man1/kestrun1.1.gz; do
     awk -v d="$datei" '$6 == d { gefunden = 1 } END { exit !gefunden }' <<<"$inhalt" ||
         fehler "$(basename "$deb") enthält $datei nicht"
 done
@@ -76,11 +77,14 @@ trap 'rm -rf "$auspack"' EXIT
 dpkg-deb -x "$deb" "$auspack"
 hilfe=$(QT_QPA_PLATFORM=offscreen "$auspack/usr/bin/kestrun1" --help 2>&1) ||
     fehler "kestrun1 --help aus dem Paket scheitert: $hilfe"
-seite=$(zcat "$auspack/usr/share/man/man1/kestrun1.1.gz")
 optionen=$(grep -oE -- '--[a-z]+' <<<"$hilfe" | sort -u)
 [ -n "$optionen" ] || fehler "kestrun1 --help nennt keine Optionen: $hilfe"
-for option in $optionen; do
-    grep -qF -- "${option//-/\\-}" <<<"$seite" || fehler "packaging/kestrun1.1.in beschreibt $option nicht"
+# The English page and the German one.
+for seite in man1 de/man1; do
+    text=$(zcat "$auspack/usr/share/man/$seite/kestrun1.1.gz")
+    for option in $optionen; do
+        grep -qF -- "${option//-/\\-}" <<<"$text" || fehler "$seite/kestrun1.1 beschreibt $option nicht"
+    done
 done
 
 # lintian refuses to run as root unless told that this is meant.

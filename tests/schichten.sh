@@ -18,12 +18,13 @@ declare -A erlaubt=(
     [output]="res profile ribs geometry output"
     [model]="$kern"
     [foam_core]="res profile ribs geometry output foam_core"
-    [platform]="$kern platform"
+    [language]="res language"
+    [platform]="$kern language platform"
     [drawing]="$kern platform export drawing"
     [data_window]="$kern platform data_window"
     [export]="$kern foam_core export"
     [command_line]="$kern foam_core platform drawing export command_line"
-    [app]="$kern foam_core platform drawing data_window export command_line app"
+    [app]="$kern foam_core language platform drawing data_window export command_line app"
 )
 
 fehler=0

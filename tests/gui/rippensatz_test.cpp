@@ -2,6 +2,7 @@
 // printout, a refused value and what it keeps.
 #include "hauptfenster.h"
 
+#include "language/sprache.h"
 #include "platform/fenster_p.h"
 
 #include <QCheckBox>
@@ -15,8 +16,19 @@
 #include <QProcess>
 
 #include <cstring>
+#include <span>
 
 namespace {
+
+constexpr int kBreite2 = IDC_RS_HOLM_ORT + IDC_RS_HOLM_SCHRITT + 1;
+constexpr int kTiefe2 = kBreite2 + 1;
+
+struct Feldabsage {
+    const char* fall;
+    std::vector<std::pair<int, const char*>> eingaben; // typed in this order
+    const char* meldung; // the start of the message under the frame, and of the message box
+    int feld;            // where the focus goes after Drucken is refused; 0: nothing refused
+};
 
 class Rippensatz : public Hauptfenster {
 protected:
@@ -30,7 +42,7 @@ protected:
         Beantworter b;
         b.Dazu([&](QWidget* w) {
             offen = true;
-            EXPECT_EQ(w->windowTitle(), "Rippensatz");
+            EXPECT_EQ(w->windowTitle(), Uebersetzung("dialog", "Rippensatz"));
             satz(w);
             // Escape closes it.
             Taste(w, Qt::Key_Escape);
@@ -38,6 +50,42 @@ protected:
         });
         Taste(menue, Qt::Key_R);
         EXPECT_TRUE(offen);
+    }
+
+    // Each case typed into a fresh dialog: its message, and after Drucken the field's focus.
+    void Absagen(std::span<const Feldabsage> faelle) {
+        for (const Feldabsage& f : faelle) {
+            SCOPED_TRACE(f.fall);
+            Einstellungen()->remove("Rippensatz");
+            Oeffnen([&](QWidget* satzDlg) {
+                for (const auto& [id, text] : f.eingaben)
+                    Eintippen(satzDlg, id, text);
+                const QString meldung = T(satzDlg, IDC_RS_MELDUNG);
+                EXPECT_TRUE(meldung.startsWith(QString::fromUtf8(f.meldung)))
+                    << meldung.toStdString();
+                if (f.feld == 0) {
+                    EXPECT_EQ(Umrisse(satzDlg), 2);
+                    return;
+                }
+                EXPECT_EQ(Umrisse(satzDlg), 0);
+                Beantworter b;
+                b.Bestaetigen();
+                KlickAuf(F(satzDlg, IDC_RS_DRUCKEN));
+                ASSERT_EQ(b.meldungen.size(), 1U);
+                const QString kasten = b.meldungen[0].second;
+                EXPECT_TRUE(kasten.startsWith(QString::fromUtf8(f.meldung)))
+                    << kasten.toStdString();
+                // The message stays under the frame too.
+                EXPECT_EQ(T(satzDlg, IDC_RS_MELDUNG), kasten);
+                auto* feld = qobject_cast<QLineEdit*>(F(satzDlg, f.feld));
+                ASSERT_NE(feld, nullptr);
+                satzDlg->activateWindow();
+                ASSERT_TRUE(QTest::qWaitForWindowActive(satzDlg));
+                EXPECT_EQ(QApplication::focusWidget(), feld);
+                EXPECT_FALSE(feld->text().isEmpty() && f.feld != kBreite2);
+                EXPECT_EQ(feld->selectedText(), feld->text());
+            });
+        }
     }
 
     static QWidget* F(QWidget* satz, int id) { return SteuerelementVon(satz, id); }
@@ -249,15 +297,6 @@ TEST_F(Rippensatz, LangeRippeWirdVorDemDruckErfragt) {
 
 namespace {
 
-struct Feldabsage {
-    const char* fall;
-    std::vector<std::pair<int, const char*>> eingaben; // typed in this order
-    const char* meldung; // the start of the message under the frame, and of the message box
-    int feld;            // where the focus goes after Drucken is refused; 0: nothing refused
-};
-
-constexpr int kBreite2 = kOrt2 + 1;
-constexpr int kTiefe2 = kOrt2 + 2;
 constexpr int kOrt3 = IDC_RS_HOLM_ORT + 2 * IDC_RS_HOLM_SCHRITT;
 
 // A refused value is named as the field is labelled and the rib as the set numbers it (the
@@ -302,36 +341,39 @@ TEST_F(Rippensatz, AbsageNenntFeldUndRippeUndWaehltDasFeld) {
         {"ohne Ort kein Holm", mit({{kOrt3 + 1, "5"}, {kOrt3 + 2, "5"}}),
          "Oben die Wurzelrippe, unten die Spitzenrippe, wie sie geschnitten werden.", 0},
     };
-    for (const Feldabsage& f : faelle) {
-        SCOPED_TRACE(f.fall);
-        Einstellungen()->remove("Rippensatz");
-        Oeffnen([&](QWidget* satzDlg) {
-            for (const auto& [id, text] : f.eingaben)
-                Eintippen(satzDlg, id, text);
-            const QString meldung = T(satzDlg, IDC_RS_MELDUNG);
-            EXPECT_TRUE(meldung.startsWith(QString::fromUtf8(f.meldung))) << meldung.toStdString();
-            if (f.feld == 0) {
-                EXPECT_EQ(Umrisse(satzDlg), 2);
-                return;
-            }
-            EXPECT_EQ(Umrisse(satzDlg), 0);
-            Beantworter b;
-            b.Bestaetigen();
-            KlickAuf(F(satzDlg, IDC_RS_DRUCKEN));
-            ASSERT_EQ(b.meldungen.size(), 1U);
-            const QString kasten = b.meldungen[0].second;
-            EXPECT_TRUE(kasten.startsWith(QString::fromUtf8(f.meldung))) << kasten.toStdString();
-            // The message stays under the frame too.
-            EXPECT_EQ(T(satzDlg, IDC_RS_MELDUNG), kasten);
-            auto* feld = qobject_cast<QLineEdit*>(F(satzDlg, f.feld));
-            ASSERT_NE(feld, nullptr);
-            satzDlg->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(satzDlg));
-            EXPECT_EQ(QApplication::focusWidget(), feld);
-            EXPECT_FALSE(feld->text().isEmpty() && f.feld != kBreite2);
-            EXPECT_EQ(feld->selectedText(), feld->text());
-        });
-    }
+    Absagen(faelle);
+}
+
+// In English the refusal is found by its translated pattern: the field still gets the focus.
+TEST_F(Rippensatz, AbsageAufEnglischWaehltDasFeld) {
+    struct Englisch {
+        Englisch() { SpracheSetzen(Sprache::Englisch); }
+        ~Englisch() { SpracheSetzen(Sprache::Deutsch); }
+    } englisch;
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
+    const std::vector<std::pair<int, const char*>> satz = {
+        {IDC_RS_WURZEL, "200"}, {IDC_RS_SPITZE, "100"}, {IDC_RS_ANZAHL, "11"}};
+    auto mit = [&](std::vector<std::pair<int, const char*>> mehr) {
+        mehr.insert(mehr.begin(), satz.begin(), satz.end());
+        return mehr;
+    };
+    const Feldabsage faelle[] = {
+        {"Breite leer", mit({{kOrt2, "30%"}, {kTiefe2, "5"}}),
+         "Spar 2, width: the field is empty; a spar with a position needs a width and a depth in "
+         "mm.",
+         kBreite2},
+        {"zu tief an der Spitze", mit({{kOrt2, "30%"}, {kBreite2, "5"}, {kTiefe2, "15"}}),
+         "Spar 2 is deeper than rib 11 is thick below it", kTiefe2},
+        {"Nasenleiste im Holm",
+         mit({{IDC_RS_NASENLEISTE, "100"},
+              {IDC_RS_HOLM_ORT, "60"},
+              {IDC_RS_HOLM_ORT + 1, "5"},
+              {IDC_RS_HOLM_ORT + 2, "3"}}),
+         "The leading-edge stock of 100 mm reaches into spar 1 at rib 1", IDC_RS_NASENLEISTE},
+        {"Anzahl", mit({{IDC_RS_ANZAHL, "zehn"}}), "number of ribs: “zehn” is not a number.",
+         IDC_RS_ANZAHL},
+    };
+    Absagen(faelle);
 }
 
 // The set's thickness is a field of its own, starting from the main window's; what is typed
