@@ -255,7 +255,7 @@ empty: no spar</translation>
     </message>
     <message>
         <source>Drucker &amp;kalibrieren…</source>
-        <translation>&amp;Calibrate printer…</translation>
+        <translation>Calibrate &amp;printer…</translation>
     </message>
     <message>
         <source>&amp;Zuletzt geöffnet</source>
@@ -279,7 +279,7 @@ empty: no spar</translation>
     </message>
     <message>
         <source>&amp;Rippensatz…</source>
-        <translation>&amp;Rib set…</translation>
+        <translation>Ri&amp;b set…</translation>
     </message>
     <message>
         <source>Oben die Wurzelrippe, unten die Spitzenrippe, wie sie geschnitten werden.</source>

@@ -4,6 +4,8 @@
 #include "language/sprache.h"
 #include "res/meldungen_ausgabe.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QPushButton>
 
 namespace {
@@ -32,6 +34,24 @@ TEST_F(EnglischesFenster, KnoepfeUndMeldungenSindEnglisch) {
               "The chord must be a number greater than 0 and at most 10000 mm (entered: “%2”).");
     SpracheSetzen(Sprache::Deutsch);
     EXPECT_EQ(Meldung(meldung::kKeinProfilGeladen), "Es ist noch kein Profil geladen.");
+}
+
+// In both languages each entry of the context menu has its own access key, or a key would
+// only cycle between entries instead of choosing one.
+TEST_F(EnglischesFenster, ZugriffstastenDesMenuesEindeutig) {
+    for (const Sprache sprache : {Sprache::Englisch, Sprache::Deutsch}) {
+        SpracheSetzen(sprache);
+        Hauptfenster::TearDown();
+        Hauptfenster::SetUp();
+        QStringList tasten;
+        for (const QAction* a : m_dlg->GetSystemMenu(FALSE)->m_hMenu->actions()) {
+            const qsizetype und = a->text().indexOf(QLatin1Char('&'));
+            if (und >= 0 && und + 1 < a->text().size())
+                tasten << a->text().mid(und + 1, 1).toLower();
+        }
+        EXPECT_GE(tasten.size(), 7);
+        EXPECT_EQ(tasten.removeDuplicates(), 0) << tasten.join(' ').toStdString();
+    }
 }
 
 } // namespace
