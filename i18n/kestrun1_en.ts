@@ -184,9 +184,9 @@ and enter their lengths in mm (comma or point).</translation>
 oder in % (30%),
 Breite und Tiefe in mm;
 leer: kein Holm</source>
-        <translation>Position in mm from the nose
-or in % (30%),
-width and depth in mm;
+        <translation>Position: mm from the
+nose, or % (30%);
+width, depth in mm;
 empty: no spar</translation>
     </message>
     <message>
