@@ -215,22 +215,84 @@ std::string VerfahrwegFehler(const std::vector<Drahtpunkt>& weg, const KernWerte
 
 } // namespace
 
-Kern BaueKern(const Linienzug& wurzelUmriss, const Linienzug& spitzeUmriss, const KernWerte& e) {
-    KernWerte w = e;
+namespace {
+
+// The values' own refusals; the towers' distance and the block's place filled in.
+std::string WerteGeprueft(KernWerte& w) {
     if (!(w.spannweite > 0 && w.spannweite <= kMaxProfiltiefeMm))
-        return Abgelehnt(Meldung(meldung::kSpannweite, {Mm(w.spannweite)}));
+        return Meldung(meldung::kSpannweite, {Mm(w.spannweite)});
     if (!(std::abs(w.schraenkung) <= kMaxSchraenkung))
-        return Abgelehnt(Meldung(meldung::kSchraenkungZuGross, {Mm(w.schraenkung)}));
+        return Meldung(meldung::kSchraenkungZuGross, {Mm(w.schraenkung)});
     const double turm = w.turmabstand.value_or(w.spannweite);
     if (turm < w.spannweite)
-        return Abgelehnt(Meldung(meldung::kTuermeZuEng, {Mm(turm), Mm(w.spannweite)}));
+        return Meldung(meldung::kTuermeZuEng, {Mm(turm), Mm(w.spannweite)});
     const double lage = w.blocklage.value_or((turm - w.spannweite) / 2);
     if (lage < 0 || lage + w.spannweite > turm)
-        return Abgelehnt(
-            Meldung(meldung::kBlockAusserhalb, {Mm(lage), Mm(lage + w.spannweite), Mm(turm)}));
+        return Meldung(meldung::kBlockAusserhalb, {Mm(lage), Mm(lage + w.spannweite), Mm(turm)});
     w.turmabstand = turm;
     w.blocklage = lage;
+    return {};
+}
 
+// Where a point of a face's chord frame lies: the root's leading edge at (vorlauf, hoehe), the
+// tip's behind it by the sweep and turned nose-down about its pivot; and the wire's straight line
+// through a root and a tip point, extended to both tower planes.
+class Flaechenlage {
+public:
+    explicit Flaechenlage(const KernWerte& w)
+        : m_w(w), m_c(std::cos(w.schraenkung * std::numbers::pi / 180)),
+          m_s(std::sin(w.schraenkung * std::numbers::pi / 180)),
+          m_dreh(w.drehpunkt / 100 * w.spitze) {}
+
+    Punkt Wurzel(Punkt p) const { return {m_w.vorlauf + p.x, m_w.hoehe + p.y}; }
+    Punkt Spitze(Punkt p) const {
+        const double dx = p.x - m_dreh;
+        return {m_w.vorlauf + m_w.pfeilung + m_dreh + dx * m_c - p.y * m_s,
+                m_w.hoehe + dx * m_s + p.y * m_c};
+    }
+    Drahtpunkt Turm(Punkt r, Punkt t) const {
+        const double z0 = *m_w.blocklage, z1 = z0 + m_w.spannweite;
+        const double a0 = (0 - z0) / (z1 - z0), a1 = (*m_w.turmabstand - z0) / (z1 - z0);
+        return {r.x + (t.x - r.x) * a0, r.y + (t.y - r.y) * a0, r.x + (t.x - r.x) * a1,
+                r.y + (t.y - r.y) * a1};
+    }
+
+private:
+    const KernWerte& m_w;
+    double m_c, m_s, m_dreh;
+};
+
+// The wire's whole path: up from the origin, over the block to behind the trailing edge, the
+// lead-in at trailing-edge height, around both faces, and back the same way.
+std::vector<Drahtpunkt> Weg(const std::vector<Paar>& paare, const Flaechenlage& l) {
+    std::vector<Drahtpunkt> profil;
+    double oben = -1e300;
+    for (const auto& [r, t] : paare) {
+        const Punkt rw = l.Wurzel(r), ts = l.Spitze(t);
+        oben = std::max({oben, rw.y, ts.y});
+        profil.push_back(l.Turm(rw, ts));
+    }
+    const Punkt hintenW = l.Wurzel(paare.front().first);
+    const Punkt hintenS = l.Spitze(paare.front().second);
+    const Punkt einW{hintenW.x + kAbstandMm, hintenW.y};
+    const Punkt einS{hintenS.x + kAbstandMm, hintenS.y};
+    const double sicher = oben + kAbstandMm;
+    const Drahtpunkt ursprung{0, 0, 0, 0};
+    const Drahtpunkt hoch = l.Turm({0, sicher}, {0, sicher});
+    const Drahtpunkt ueber = l.Turm({einW.x, sicher}, {einS.x, sicher});
+    const Drahtpunkt ein = l.Turm(einW, einS);
+    std::vector<Drahtpunkt> weg = {ursprung, hoch, ueber, ein};
+    weg.insert(weg.end(), profil.begin(), profil.end());
+    weg.insert(weg.end(), {ein, ueber, hoch, ursprung});
+    return weg;
+}
+
+} // namespace
+
+Kern BaueKern(const Linienzug& wurzelUmriss, const Linienzug& spitzeUmriss, const KernWerte& e) {
+    KernWerte w = e;
+    if (std::string fehler = WerteGeprueft(w); !fehler.empty())
+        return Abgelehnt(std::move(fehler));
     const Linienzug wurzel = AnDerNase(wurzelUmriss);
     const Linienzug spitze = AnDerNase(spitzeUmriss);
     for (const auto& [umriss, schnitt, name] :
@@ -238,7 +300,8 @@ Kern BaueKern(const Linienzug& wurzelUmriss, const Linienzug& spitzeUmriss, cons
           std::tuple{&spitze, w.schnittSpitze, meldung::kSpitze}}) {
         const double dicke = Dicke(*umriss);
         if (schnitt > dicke)
-            return Abgelehnt(Meldung(meldung::kSchnittZuBreit, {name, Mm(schnitt), Mm(dicke)}));
+            return Abgelehnt(
+                Meldung(meldung::kSchnittZuBreit, {Meldung(name), Mm(schnitt), Mm(dicke)}));
     }
 
     // Pairs in each face's own chord frame, leading edge of the uncut outline at the origin.
@@ -253,64 +316,23 @@ Kern BaueKern(const Linienzug& wurzelUmriss, const Linienzug& spitzeUmriss, cons
             Meldung(meldung::kKernZuVieleZeilen, {AnzahlText(static_cast<double>(paare.size())),
                                                   AnzahlText(static_cast<double>(kMaxZeilen))}));
 
-    // On the faces: the root's leading edge at (vorlauf, hoehe); the tip's behind it by the
-    // sweep, turned nose-down about its pivot.
-    const double winkel = w.schraenkung * std::numbers::pi / 180;
-    const double c = std::cos(winkel), s = std::sin(winkel);
-    const double dreh = w.drehpunkt / 100 * w.spitze;
-    auto aufWurzel = [&](Punkt p) { return Punkt{w.vorlauf + p.x, w.hoehe + p.y}; };
-    auto aufSpitze = [&](Punkt p) {
-        const double dx = p.x - dreh;
-        return Punkt{w.vorlauf + w.pfeilung + dreh + dx * c - p.y * s, w.hoehe + dx * s + p.y * c};
-    };
-    // The straight line through both faces' points, extended to the tower planes.
-    const double z0 = lage, z1 = lage + w.spannweite;
-    auto turmpunkt = [&](Punkt r, Punkt t) {
-        const double a0 = (0 - z0) / (z1 - z0), a1 = (turm - z0) / (z1 - z0);
-        return Drahtpunkt{r.x + (t.x - r.x) * a0, r.y + (t.y - r.y) * a0, r.x + (t.x - r.x) * a1,
-                          r.y + (t.y - r.y) * a1};
-    };
-
+    const Flaechenlage lage(w);
     Kern k;
     k.werte = w;
     k.stationen = paare.size();
-    for (const auto& [umriss, schnitt, ziel] :
-         {std::tuple{&wurzel, w.schnittWurzel, &k.wurzelSchnitt},
-          std::tuple{&spitze, w.schnittSpitze, &k.spitzeSchnitt}}) {
-        if (schnitt > 0)
-            *ziel = Versetzt(*umriss, schnitt / 2);
-    }
     k.wurzelUmriss = wurzel;
     k.spitzeUmriss = spitze;
-    for (Punkt& p : k.wurzelUmriss)
-        p = aufWurzel(p);
-    for (Punkt& p : k.wurzelSchnitt)
-        p = aufWurzel(p);
-    for (Punkt& p : k.spitzeUmriss)
-        p = aufSpitze(p);
-    for (Punkt& p : k.spitzeSchnitt)
-        p = aufSpitze(p);
-    std::vector<Drahtpunkt> profil;
-    double obenW = -1e300, obenS = -1e300;
-    for (const auto& [r, t] : paare) {
-        const Punkt rw = aufWurzel(r), ts = aufSpitze(t);
-        obenW = std::max(obenW, rw.y);
-        obenS = std::max(obenS, ts.y);
-        profil.push_back(turmpunkt(rw, ts));
-    }
-    // Lead-in horizontally at trailing-edge height from behind the block, reached over it.
-    const Punkt hintenW = aufWurzel(paare.front().first);
-    const Punkt hintenS = aufSpitze(paare.front().second);
-    const Punkt einW{hintenW.x + kAbstandMm, hintenW.y};
-    const Punkt einS{hintenS.x + kAbstandMm, hintenS.y};
-    const double sicher = std::max(obenW, obenS) + kAbstandMm;
-    const Drahtpunkt ursprung{0, 0, 0, 0};
-    const Drahtpunkt hoch = turmpunkt({0, sicher}, {0, sicher});
-    const Drahtpunkt ueber = turmpunkt({einW.x, sicher}, {einS.x, sicher});
-    const Drahtpunkt ein = turmpunkt(einW, einS);
-    k.weg = {ursprung, hoch, ueber, ein};
-    k.weg.insert(k.weg.end(), profil.begin(), profil.end());
-    k.weg.insert(k.weg.end(), {ein, ueber, hoch, ursprung});
+    if (w.schnittWurzel > 0)
+        k.wurzelSchnitt = Versetzt(wurzel, w.schnittWurzel / 2);
+    if (w.schnittSpitze > 0)
+        k.spitzeSchnitt = Versetzt(spitze, w.schnittSpitze / 2);
+    for (Linienzug* linie : {&k.wurzelUmriss, &k.wurzelSchnitt})
+        for (Punkt& p : *linie)
+            p = lage.Wurzel(p);
+    for (Linienzug* linie : {&k.spitzeUmriss, &k.spitzeSchnitt})
+        for (Punkt& p : *linie)
+            p = lage.Spitze(p);
+    k.weg = Weg(paare, lage);
     if (std::string fehler = VerfahrwegFehler(k.weg, w); !fehler.empty())
         return Abgelehnt(std::move(fehler));
     return k;

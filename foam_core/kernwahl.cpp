@@ -43,6 +43,50 @@ std::pair<std::string, std::optional<std::string>> Geteilt(const std::string& te
 
 } // namespace
 
+namespace {
+
+// The values written as two parts: washout and pivot, the two kerfs, the travel.
+std::string PaareLesen(const Kernwahl& w, KernWerte& k) {
+    const double weit = kMaxProfiltiefeMm;
+    if (!w.schraenkung.empty()) {
+        const auto [grad, dreh] = Geteilt(w.schraenkung);
+        std::optional<double> g = FeldAlsZahl(grad);
+        std::optional<double> d = 100.0;
+        if (dreh) {
+            std::string p = *dreh;
+            if (!p.empty() && p.back() == '%')
+                p.pop_back();
+            d = FeldAlsZahl(p);
+        }
+        if (!g || !std::isfinite(*g) || !d || !(*d >= 0 && *d <= 100))
+            return Meldung(meldung::kSchraenkungFeld, {"--schraenkung", AlsUtf8(w.schraenkung)});
+        k.schraenkung = *g;
+        k.drehpunkt = *d;
+    }
+    if (!w.schnittbreite.empty()) {
+        const auto [wurzel, spitze] = Geteilt(w.schnittbreite);
+        const std::optional<double> a = FeldAlsZahl(wurzel);
+        const std::optional<double> b = spitze ? FeldAlsZahl(*spitze) : a;
+        if (!a || !b || !(*a >= 0 && *a <= 100) || !(*b >= 0 && *b <= 100))
+            return Meldung(meldung::kSchnittbreiteFeld,
+                           {"--schnittbreite", AlsUtf8(w.schnittbreite)});
+        k.schnittWurzel = *a;
+        k.schnittSpitze = *b;
+    }
+    const std::string weg = w.verfahrweg.empty() ? std::string(kStandardVerfahrweg) : w.verfahrweg;
+    const std::size_t mal = weg.find_first_of("xX");
+    const auto x = FeldAlsZahl(weg.substr(0, mal));
+    const auto y = mal == std::string::npos ? std::nullopt : FeldAlsZahl(weg.substr(mal + 1));
+    if (!x || !y || !(*x > 0 && *x <= weit) || !(*y > 0 && *y <= weit))
+        return Meldung(meldung::kVerfahrwegFeld,
+                       {"--verfahrweg", AlsUtf8(weg), ZahlText(weit, 0), kStandardVerfahrweg});
+    k.verfahrX = *x;
+    k.verfahrY = *y;
+    return {};
+}
+
+} // namespace
+
 std::string KernwerteLesen(const Kernwahl& w, KernWerte& k) {
     std::string fehler;
     const double weit = kMaxProfiltiefeMm;
@@ -92,40 +136,8 @@ std::string KernwerteLesen(const Kernwahl& w, KernWerte& k) {
             return Meldung(meldung::kFeldKeineGanzeZahl, {"--heizung", AlsUtf8(w.heizung)});
         k.heizung = AufInt(*wert);
     }
-    if (!w.schraenkung.empty()) {
-        const auto [grad, dreh] = Geteilt(w.schraenkung);
-        std::optional<double> g = FeldAlsZahl(grad);
-        std::optional<double> d = 100.0;
-        if (dreh) {
-            std::string p = *dreh;
-            if (!p.empty() && p.back() == '%')
-                p.pop_back();
-            d = FeldAlsZahl(p);
-        }
-        if (!g || !std::isfinite(*g) || !d || !(*d >= 0 && *d <= 100))
-            return Meldung(meldung::kSchraenkungFeld, {"--schraenkung", AlsUtf8(w.schraenkung)});
-        k.schraenkung = *g;
-        k.drehpunkt = *d;
-    }
-    if (!w.schnittbreite.empty()) {
-        const auto [wurzel, spitze] = Geteilt(w.schnittbreite);
-        const std::optional<double> a = FeldAlsZahl(wurzel);
-        const std::optional<double> b = spitze ? FeldAlsZahl(*spitze) : a;
-        if (!a || !b || !(*a >= 0 && *a <= 100) || !(*b >= 0 && *b <= 100))
-            return Meldung(meldung::kSchnittbreiteFeld,
-                           {"--schnittbreite", AlsUtf8(w.schnittbreite)});
-        k.schnittWurzel = *a;
-        k.schnittSpitze = *b;
-    }
-    const std::string weg = w.verfahrweg.empty() ? std::string(kStandardVerfahrweg) : w.verfahrweg;
-    const std::size_t mal = weg.find_first_of("xX");
-    const auto x = FeldAlsZahl(weg.substr(0, mal));
-    const auto y = mal == std::string::npos ? std::nullopt : FeldAlsZahl(weg.substr(mal + 1));
-    if (!x || !y || !(*x > 0 && *x <= weit) || !(*y > 0 && *y <= weit))
-        return Meldung(meldung::kVerfahrwegFeld,
-                       {"--verfahrweg", AlsUtf8(weg), ZahlText(weit, 0), kStandardVerfahrweg});
-    k.verfahrX = *x;
-    k.verfahrY = *y;
+    if (std::string paar = PaareLesen(w, k); !paar.empty())
+        return paar;
     k.g94 = w.g94;
     k.xyza = w.xyza;
     return {};

@@ -10,6 +10,9 @@
 namespace {
 
 constexpr std::string_view kHex = "0123456789ABCDEF";
+// The escapes with a letter of their own, and the characters they stand for.
+constexpr std::string_view kKurzBuchstaben = "abfnrtv";
+constexpr std::string_view kKurzZeichen = "\a\b\f\n\r\t\v";
 
 // The code points of UTF-8 text; a broken sequence reads as its bytes.
 std::vector<char32_t> CodePunkte(std::string_view text) {
@@ -145,43 +148,19 @@ std::string Wert(std::string_view text) {
     bool ziffernSchuetzen = false;
     for (const char c : text) {
         const auto b = static_cast<unsigned char>(c);
-        const bool hexZiffer = HexWert(c) >= 0;
-        switch (c) {
-        case '\\':
-            aus += "\\\\";
-            break;
-        case '"':
-            aus += "\\\"";
-            break;
-        case '\a':
-            aus += "\\a";
-            break;
-        case '\b':
-            aus += "\\b";
-            break;
-        case '\f':
-            aus += "\\f";
-            break;
-        case '\n':
-            aus += "\\n";
-            break;
-        case '\r':
-            aus += "\\r";
-            break;
-        case '\t':
-            aus += "\\t";
-            break;
-        case '\v':
-            aus += "\\v";
-            break;
-        default:
-            if (b < 0x20 || b == 0x7F || (ziffernSchuetzen && hexZiffer)) {
-                // A digit right after \x would be read as part of it.
-                aus += "\\x";
-                Hex(aus, b, b < 0x10 ? 1 : 2);
-                ziffernSchuetzen = true;
-                continue;
-            }
+        if (c == '\\' || c == '"') {
+            aus += '\\';
+            aus += c;
+        } else if (const std::size_t k = kKurzZeichen.find(c); k != std::string_view::npos) {
+            aus += '\\';
+            aus += kKurzBuchstaben[k];
+        } else if (b < 0x20 || b == 0x7F || (ziffernSchuetzen && HexWert(c) >= 0)) {
+            // A digit right after \x would be read as part of it.
+            aus += "\\x";
+            Hex(aus, b, b < 0x10 ? 1 : 2);
+            ziffernSchuetzen = true;
+            continue;
+        } else {
             aus += c;
         }
         ziffernSchuetzen = false;
@@ -190,6 +169,24 @@ std::string Wert(std::string_view text) {
                         (!text.empty() && (text.front() == ' ' || text.back() == ' ' ||
                                            text.front() == '\t' || text.back() == '\t'));
     return quoten ? '"' + aus + '"' : aus;
+}
+
+// One escape after a backslash, at text[i], onto aus; i moves past it.
+void Entschluesselt(std::string_view text, std::size_t& i, std::string& aus) {
+    const char e = text[i++];
+    if (const std::size_t k = kKurzBuchstaben.find(e); k != std::string_view::npos) {
+        aus += kKurzZeichen[k];
+    } else if (e == 'x') {
+        if (const auto zeichen = HexZahl(text, i, 4))
+            AlsUtf8(aus, *zeichen);
+    } else if (e >= '0' && e <= '7') {
+        auto wert = static_cast<std::uint32_t>(e - '0');
+        for (int n = 0; n < 2 && i < text.size() && text[i] >= '0' && text[i] <= '7'; ++n)
+            wert = wert * 8 + static_cast<std::uint32_t>(text[i++] - '0');
+        AlsUtf8(aus, wert);
+    } else {
+        aus += e;
+    }
 }
 
 // One value's text; nothing for a list or a typed value.
@@ -221,52 +218,7 @@ std::optional<std::string> WertLesen(std::string_view text) {
             rand = aus.size();
             continue;
         }
-        const char e = text[i++];
-        std::optional<std::uint32_t> zeichen;
-        switch (e) {
-        case 'a':
-            aus += '\a';
-            break;
-        case 'b':
-            aus += '\b';
-            break;
-        case 'f':
-            aus += '\f';
-            break;
-        case 'n':
-            aus += '\n';
-            break;
-        case 'r':
-            aus += '\r';
-            break;
-        case 't':
-            aus += '\t';
-            break;
-        case 'v':
-            aus += '\v';
-            break;
-        case 'x':
-            zeichen = HexZahl(text, i, 4);
-            if (zeichen)
-                AlsUtf8(aus, *zeichen);
-            break;
-        case '0':
-        case '1':
-        case '2':
-        case '3':
-        case '4':
-        case '5':
-        case '6':
-        case '7': {
-            std::uint32_t wert = static_cast<std::uint32_t>(e - '0');
-            for (int k = 0; k < 2 && i < text.size() && text[i] >= '0' && text[i] <= '7'; ++k)
-                wert = wert * 8 + static_cast<std::uint32_t>(text[i++] - '0');
-            AlsUtf8(aus, wert);
-            break;
-        }
-        default:
-            aus += e;
-        }
+        Entschluesselt(text, i, aus);
         rand = aus.size();
     }
     aus.resize(rand);

@@ -100,5 +100,20 @@ for umgebung, erwartet in [({"LANG": "C"}, "--sprache kennt nur"),
 r = lauf(["--gibtsnicht"], LC_ALL="en_US.UTF-8")
 pruefe(r.returncode == 2 and "Unknown option" in r.stderr, f"refusal: {r.stderr!r}")
 
+# Names put into a message are translated with it: refusals in English hold no glossary word.
+beispiel = os.path.join(quelle, "samples", "naca2412.dat")
+for argumente in (
+        ["--gcode", "k.ngc", "--wurzel", "250", "--spitze", "150", "--spannweite", "600",
+         "--schnittbreite", "40:1"],
+        ["--dxf", "r.dxf", "--rippen", "3", "--wurzel", "200", "--spitze", "100",
+         "--holm", "30%:5:40"],
+        ["--dxf", "r.dxf", "--rippen", "3", "--wurzel", "200", "--spitze", "100",
+         "--nasenleiste", "150"]):
+    r = lauf(["--sprache", "en"] + argumente + [beispiel])
+    englisch = re.sub(r"--[a-z][a-z-]*", "", r.stderr)
+    deutsch = [w for w in woerter | {"Wurzel", "Spitze", "Breite", "Tiefe"}
+               if re.search(rf"\b{w}\b", englisch)]
+    pruefe(r.returncode == 1 and not deutsch, f"{argumente[:2]}: {r.stderr!r}")
+
 print("\n".join(fehler) or "ok")
 sys.exit(1 if fehler else 0)
