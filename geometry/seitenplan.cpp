@@ -147,8 +147,8 @@ void Verschoben(std::vector<Geraetepunkt>& punkte, std::int64_t dx, std::int64_t
 // A rib longer than a page: alone at the nose line, over as many pages as the single printout
 // would take. false when that makes more than kMaxSeiten pages.
 bool Gekachelt(Satzplan& plan, int rippe, const std::vector<Geraetepunkt>& punkte,
-               const std::vector<std::vector<Geraetepunkt>>& innen, std::int32_t laenge,
-               std::int32_t zeilenAnfang) {
+               const std::vector<std::vector<Geraetepunkt>>& innen, Geraetepunkt nummer,
+               std::int32_t laenge, std::int32_t zeilenAnfang) {
     const std::int32_t schritt = plan.platz - kUeberlappung;
     if (schritt <= 0) {
         plan.zuViele = true;
@@ -160,13 +160,16 @@ bool Gekachelt(Satzplan& plan, int rippe, const std::vector<Geraetepunkt>& punkt
         return false;
     }
     for (std::int64_t k = 0; k < kacheln; ++k) {
-        SatzTeil kachel{rippe, punkte, k == 0, {plan.links, zeilenAnfang}, innen};
+        SatzTeil kachel{rippe, punkte, k == 0, {plan.links, zeilenAnfang}, innen, nummer};
         for (Geraetepunkt& p : kachel.punkte) {
             p.x = AufInt(static_cast<double>(std::int64_t{p.x} + plan.links));
             p.y = AufInt(static_cast<double>(std::int64_t{p.y} + plan.oben + schritt * k));
         }
         for (std::vector<Geraetepunkt>& linie : kachel.innen)
             Verschoben(linie, plan.links, std::int64_t{plan.oben} + schritt * k);
+        std::vector<Geraetepunkt> ort{kachel.nummer};
+        Verschoben(ort, plan.links, std::int64_t{plan.oben} + schritt * k);
+        kachel.nummer = ort.front();
         Satzseite seite;
         seite.teile.push_back(std::move(kachel));
         seite.gekachelt = true;
@@ -209,9 +212,16 @@ Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
             return plan;
         }
         const std::int32_t text = i < m.textBreite.size() ? m.textBreite[i] : 0;
-        SatzTeil teil{static_cast<int>(i), {}, true, {}, InnenAufSeite(rippen[i])};
+        SatzTeil teil{
+            static_cast<int>(i),
+            {},
+            true,
+            {},
+            InnenAufSeite(rippen[i]),
+            SeitenLinie({rippen[i].beschriftungsOrt}, Umgebung(rippen[i].umriss), false).front()};
         if (laenge > plan.platz) {
-            if (!Gekachelt(plan, static_cast<int>(i), punkte, teil.innen, laenge, zeilenAnfang))
+            if (!Gekachelt(plan, static_cast<int>(i), punkte, teil.innen, teil.nummer, laenge,
+                           zeilenAnfang))
                 break;
             continue;
         }
@@ -237,6 +247,7 @@ Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
             p = {p.x + x, p.y + nase};
         for (std::vector<Geraetepunkt>& linie : teil.innen)
             Verschoben(linie, x, nase);
+        teil.nummer = {teil.nummer.x + x, teil.nummer.y + nase};
         teil.punkte = std::move(punkte);
         plan.seiten.back().teile.push_back(std::move(teil));
         x += w + kTeileAbstand;

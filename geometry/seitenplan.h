@@ -75,6 +75,7 @@ struct SatzTeil {
     bool beschriftet = true;
     Geraetepunkt text{};
     std::vector<std::vector<Geraetepunkt>> innen; // holes (closed) and marks, placed as punkte
+    Geraetepunkt nummer{}; // where the rib's number goes inside it, placed as punkte
 };
 
 struct Satzseite {

@@ -1428,5 +1428,9 @@ Examples: kestrun1 --pdf rib.pdf --laenge 150,5 naca2412.dat
         <source>Der Hellingfuß bei %2 % der Profiltiefe von Rippe %1 träfe eine Holmnut.</source>
         <translation>The jig tab at %2 % of the chord of rib %1 would meet a spar notch.</translation>
     </message>
+    <message>
+        <source>%1, Fortsetzung</source>
+        <translation>%1, continued</translation>
+    </message>
 </context>
 </TS>

@@ -42,9 +42,8 @@ public:
     void Linie(int x1, int y1, int x2, int y2, Ebene ebene) {
         m_blatt.zuege.push_back({ebene, {{x1 / 10.0, y1 / 10.0}, {x2 / 10.0, y2 / 10.0}}, true});
     }
-    void Text(int x, int y, const std::string& text) {
-        m_blatt.texte.push_back(
-            {{x / 10.0, y / 10.0}, Hoehe(), text, Ebene::Beschriftung, Anker::ObenLinks});
+    void Text(int x, int y, const std::string& text, Anker anker = Anker::ObenLinks) {
+        m_blatt.texte.push_back({{x / 10.0, y / 10.0}, Hoehe(), text, Ebene::Beschriftung, anker});
     }
     // At device pixels from the printable area's top left corner.
     void KopfText(int x, int y, const std::string& text) {
@@ -151,9 +150,19 @@ void SatzSeite(Seite& s, const Papiermasse& m, const Druck& druck, int seite) {
     const int zeile = ZehntelMmAuf(ZeilenHoehe(m), m.proZollY);
     const int platz = satz.nutzbar * std::max(m.proZollX, 1) / 254;
     for (const SatzTeil& t : blatt.teile) {
-        if (!t.beschriftet)
+        const auto i = static_cast<std::size_t>(t.rippe);
+        const auto& [nummer, name] = druck.beschriftungen[i];
+        // The number inside the rib stays on the cut part; a further page of a long rib names it.
+        const bool sichtbar =
+            !blatt.gekachelt || (t.nummer.y < satz.oben && t.nummer.y > -druck.plan.hoehe);
+        if (i < druck.nummern.size() && sichtbar)
+            s.Text(t.nummer.x, t.nummer.y, std::to_string(druck.nummern[i]), Anker::Mitte);
+        if (!t.beschriftet) {
+            const std::string kurz = nummer.substr(0, nummer.find(" – "));
+            s.Text(t.text.x, t.text.y,
+                   Gekuerzt(s, Meldung(meldung::kRippeFortsetzung, {kurz}), platz));
             continue;
-        const auto& [nummer, name] = druck.beschriftungen[static_cast<std::size_t>(t.rippe)];
+        }
         s.Text(t.text.x, t.text.y, Gekuerzt(s, nummer, platz));
         s.Text(t.text.x, t.text.y - zeile, Gekuerzt(s, name, platz));
     }
@@ -272,6 +281,7 @@ Druck PlaneDruck(const Papiermasse& m, const Rippenteile& teile) {
     };
     for (const Rippe& r : teile.rippen) {
         druck.beschriftungen.emplace_back(r.beschriftung, r.profilname);
+        druck.nummern.push_back(r.nummer);
         sm.textBreite.push_back(
             std::min(nutzbar, std::max(breite(r.beschriftung), breite(r.profilname))));
     }

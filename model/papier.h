@@ -51,6 +51,7 @@ struct Druck {
     bool istSatz = false;
     Satzplan satz;
     std::vector<std::pair<std::string, std::string>> beschriftungen;
+    std::vector<int> nummern; // each rib's number, written inside it too
 };
 
 // Plans the job's printout on the device's printable area.

@@ -123,23 +123,31 @@ inline constexpr std::string_view kFeldKeineZahl =
 inline constexpr std::string_view kFeldKeineGanzeZahl =
     QT_TRANSLATE_NOOP("meldung", "%1: „%2“ ist keine ganze Zahl.");
 // %1 where the value was typed, %2 the value as typed, %3 … %4 the range in mm.
-inline constexpr std::string_view kFeldLaenge = QT_TRANSLATE_NOOP("meldung", "%1: „%2“ ist keine Länge von %3 bis %4 mm.");
+inline constexpr std::string_view kFeldLaenge =
+    QT_TRANSLATE_NOOP("meldung", "%1: „%2“ ist keine Länge von %3 bis %4 mm.");
 // The sheeting's two sides as a message names them: %1 where it was typed.
 inline constexpr std::string_view kFeldOben = QT_TRANSLATE_NOOP("meldung", "%1 oben");
 inline constexpr std::string_view kFeldUnten = QT_TRANSLATE_NOOP("meldung", "%1 unten");
 // %1 where it was typed, %2 the value as typed, %3 the most pieces.
 inline constexpr std::string_view kStueckzahl = QT_TRANSLATE_NOOP("meldung", "Stückzahl");
-inline constexpr std::string_view kFeldKopien = QT_TRANSLATE_NOOP("meldung", "%1: „%2“ ist keine Stückzahl von 1 bis %3.");
+inline constexpr std::string_view kFeldKopien =
+    QT_TRANSLATE_NOOP("meldung", "%1: „%2“ ist keine Stückzahl von 1 bis %3.");
 // %1 where the spar was typed, %2 why it is refused.
 inline constexpr std::string_view kFeldHolm = QT_TRANSLATE_NOOP("meldung", "%1: %2");
 // %1 where the washout was typed, %2 the value as typed, %3 the largest angle.
-inline constexpr std::string_view kSchraenkungWinkel = QT_TRANSLATE_NOOP("meldung", "%1: „%2“ ist keine Schränkung GRAD[:DREHPUNKT%] mit einem Winkel von −%3 bis %3 Grad.");
-inline constexpr std::string_view kSchraenkungDrehpunkt = QT_TRANSLATE_NOOP("meldung", "%1: In „%2“ ist der Drehpunkt keine Zahl von 0 bis 100 % der Profiltiefe.");
+inline constexpr std::string_view kSchraenkungWinkel = QT_TRANSLATE_NOOP(
+    "meldung",
+    "%1: „%2“ ist keine Schränkung GRAD[:DREHPUNKT%] mit einem Winkel von −%3 bis %3 Grad.");
+inline constexpr std::string_view kSchraenkungDrehpunkt = QT_TRANSLATE_NOOP(
+    "meldung", "%1: In „%2“ ist der Drehpunkt keine Zahl von 0 bis 100 % der Profiltiefe.");
 // %1 where the holes were typed, %2 the value as typed, %3 the most holes; %3 … %4 the web's
 // range in mm.
-inline constexpr std::string_view kErleichterungFelder = QT_TRANSLATE_NOOP("meldung", "%1: „%2“ ist nicht ANZAHL:STEG (Löcher je Rippe und Steg in mm), etwa 4:3.");
-inline constexpr std::string_view kErleichterungAnzahl = QT_TRANSLATE_NOOP("meldung", "%1: In „%2“ ist die Anzahl der Löcher keine ganze Zahl von 1 bis %3.");
-inline constexpr std::string_view kErleichterungSteg = QT_TRANSLATE_NOOP("meldung", "%1: In „%2“ ist der Steg keine Länge von %3 bis %4 mm.");
+inline constexpr std::string_view kErleichterungFelder = QT_TRANSLATE_NOOP(
+    "meldung", "%1: „%2“ ist nicht ANZAHL:STEG (Löcher je Rippe und Steg in mm), etwa 4:3.");
+inline constexpr std::string_view kErleichterungAnzahl = QT_TRANSLATE_NOOP(
+    "meldung", "%1: In „%2“ ist die Anzahl der Löcher keine ganze Zahl von 1 bis %3.");
+inline constexpr std::string_view kErleichterungSteg =
+    QT_TRANSLATE_NOOP("meldung", "%1: In „%2“ ist der Steg keine Länge von %3 bis %4 mm.");
 // %1 where it was typed, %2 the value, %3 the largest side, %4 an example.
 inline constexpr std::string_view kPlattengroesse = QT_TRANSLATE_NOOP(
     "meldung",

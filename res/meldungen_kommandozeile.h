@@ -121,8 +121,11 @@ inline constexpr std::string_view kRippenOhneEnden =
     QT_TRANSLATE_NOOP("meldung", "Zu --rippen gehören --wurzel und --spitze.");
 inline constexpr std::string_view kSatzOhneLaenge =
     QT_TRANSLATE_NOOP("meldung", "Ein Rippensatz nimmt --wurzel und --spitze, nicht --laenge.");
-inline constexpr std::string_view kEndenOhneRippen = QT_TRANSLATE_NOOP("meldung", "--wurzel, --spitze und --spitzenprofil gelten nur mit --rippen.");
-inline constexpr std::string_view kSpitzenprofilFehlt = QT_TRANSLATE_NOOP("meldung", "Der Name des Spitzenprofils fehlt.");
-inline constexpr std::string_view kSchraenkungOhneRippen = QT_TRANSLATE_NOOP("meldung", "--schraenkung gilt nur für einen Rippensatz, mit --rippen.");
+inline constexpr std::string_view kEndenOhneRippen =
+    QT_TRANSLATE_NOOP("meldung", "--wurzel, --spitze und --spitzenprofil gelten nur mit --rippen.");
+inline constexpr std::string_view kSpitzenprofilFehlt =
+    QT_TRANSLATE_NOOP("meldung", "Der Name des Spitzenprofils fehlt.");
+inline constexpr std::string_view kSchraenkungOhneRippen =
+    QT_TRANSLATE_NOOP("meldung", "--schraenkung gilt nur für einen Rippensatz, mit --rippen.");
 
 } // namespace meldung

@@ -8,11 +8,14 @@
 namespace meldung {
 
 // A rib's label on the sheet: %1 its number, %2 its length in mm.
-inline constexpr std::string_view kRippenBeschriftung = QT_TRANSLATE_NOOP("meldung", "Rippe %1 – %2 mm");
+inline constexpr std::string_view kRippenBeschriftung =
+    QT_TRANSLATE_NOOP("meldung", "Rippe %1 – %2 mm");
 // After a rib's label in a cutter's file: %1 the kerf in mm.
-inline constexpr std::string_view kSchnittbreiteZusatz = QT_TRANSLATE_NOOP("meldung", " – Schnittbreite %1 mm");
+inline constexpr std::string_view kSchnittbreiteZusatz =
+    QT_TRANSLATE_NOOP("meldung", " – Schnittbreite %1 mm");
 // One of several pieces of a rib: %1 the rib's number, %2 the piece, %3 the pieces, %4 its length.
-inline constexpr std::string_view kRippenBeschriftungKopie = QT_TRANSLATE_NOOP("meldung", "Rippe %1 (%2/%3) – %4 mm");
+inline constexpr std::string_view kRippenBeschriftungKopie =
+    QT_TRANSLATE_NOOP("meldung", "Rippe %1 (%2/%3) – %4 mm");
 // A blended rib's profile: %1 root profile, %2 tip profile.
 inline constexpr std::string_view kMischprofil = QT_TRANSLATE_NOOP("meldung", "%1 → %2");
 
@@ -105,11 +108,15 @@ inline constexpr std::string_view kRippeBeruehrtSich = QT_TRANSLATE_NOOP(
     "ein Teil hinge dort nur an einem Punkt.");
 
 // %1 rib number, %2 how much lower the board line must lie, %3 the least clearance, in mm.
-inline constexpr std::string_view kHellingZuNah = QT_TRANSLATE_NOOP("meldung", "Die Hellinglinie liegt zu nah an Rippe %1: sie muss mindestens %2 mm tiefer liegen, damit "
+inline constexpr std::string_view kHellingZuNah = QT_TRANSLATE_NOOP(
+    "meldung",
+    "Die Hellinglinie liegt zu nah an Rippe %1: sie muss mindestens %2 mm tiefer liegen, damit "
     "jede Rippe %3 mm über ihr steht.");
 // %1 rib number, %2 where the tab is, in percent of the chord.
-inline constexpr std::string_view kFussNichtUnterRippe = QT_TRANSLATE_NOOP("meldung", "Der Hellingfuß bei %2 % der Profiltiefe liegt nicht ganz unter Rippe %1.");
-inline constexpr std::string_view kFussInNut = QT_TRANSLATE_NOOP("meldung", "Der Hellingfuß bei %2 % der Profiltiefe von Rippe %1 träfe eine Holmnut.");
+inline constexpr std::string_view kFussNichtUnterRippe = QT_TRANSLATE_NOOP(
+    "meldung", "Der Hellingfuß bei %2 % der Profiltiefe liegt nicht ganz unter Rippe %1.");
+inline constexpr std::string_view kFussInNut = QT_TRANSLATE_NOOP(
+    "meldung", "Der Hellingfuß bei %2 % der Profiltiefe von Rippe %1 träfe eine Holmnut.");
 
 // %1 the number given.
 inline constexpr std::string_view kZuWenigeRippen =

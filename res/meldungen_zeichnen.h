@@ -16,6 +16,9 @@ inline constexpr std::string_view kDokumentKalibrierung =
 // %1 the check bar's length in whole mm.
 inline constexpr std::string_view kBalkenBeschriftung = QT_TRANSLATE_NOOP("meldung", "%1 mm");
 // %1 this page's number from 1, %2 the number of pages.
+// A tiled rib's further pages: %1 the rib as its label names it ("Rippe 3", "Rippe 3 (1/2)").
+inline constexpr std::string_view kRippeFortsetzung =
+    QT_TRANSLATE_NOOP("meldung", "%1, Fortsetzung");
 inline constexpr std::string_view kSeiteVon = QT_TRANSLATE_NOOP("meldung", "Seite %1 von %2");
 // %1 the printer calibration, appended to chord and thickness in the header.
 inline constexpr std::string_view kKopfKalibrierung = QT_TRANSLATE_NOOP("meldung", " – %1");

@@ -138,6 +138,19 @@ with tempfile.TemporaryDirectory() as ordner:
     pruefe("…" in text and "Profiltiefe 150 mm – Dicke 100 %" in text.replace("\ufb01", "fi")
            and "\u200f" not in text, f"header: {text!r}")
 
+    # A rib longer than a page: its further pages name it, and every rib's number stands inside
+    # it on the page that shows that part of it.
+    lauf("--pdf", datei("kacheln.pdf"), "--wurzel", "400", "--spitze", "150", "--rippen", "3",
+         naca2412)
+    kachelseiten = subprocess.run(["pdftotext", datei("kacheln.pdf"), "-"], capture_output=True,
+                            text=True).stdout.split("\f")
+    fortsetzungen = [i for i, t in enumerate(kachelseiten) if "Fortsetzung" in t]
+    nummern = sorted(z.strip() for t in kachelseiten for z in t.splitlines()
+                     if z.strip() in ("1", "2", "3"))
+    pruefe(fortsetzungen == [1, 3] and "Rippe 1, Fortsetzung" in kachelseiten[1]
+           and "Rippe 2, Fortsetzung" in kachelseiten[3] and nummern == ["1", "2", "3"],
+           f"tiles: continued on {fortsetzungen}, numbers {nummern}")
+
     # The exports at true scale under German number formatting, read back by independent
     # readers: a name that needs escaping, a mirrored outline, a closed trailing edge whose
     # repeated end vertex is dropped.
