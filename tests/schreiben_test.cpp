@@ -201,7 +201,9 @@ TEST_F(Schreiben, LangerPfad) {
     const std::size_t laenge = PATH_MAX - 2 - name.size();
     std::string ordner = m_ordner;
     while (ordner.size() < laenge) {
-        ordner += "/" + std::string(std::min<std::size_t>(200, laenge - ordner.size() - 1), 'o');
+        const std::size_t teil = std::min<std::size_t>(200, laenge - ordner.size() - 1);
+        ordner.push_back('/');
+        ordner.append(teil, 'o');
         ASSERT_EQ(::mkdir(ordner.c_str(), 0755), 0) << ordner.size();
     }
     const std::string ziel = ordner + "/" + name;
