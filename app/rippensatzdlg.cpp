@@ -255,6 +255,36 @@ std::string CRippensatzDlg::JobLesen(Rippenjob& job, std::vector<int>& zeilen) {
     return fehler;
 }
 
+namespace {
+
+// A spar that leaves rib `rippe` only because the stock is cut off there: the stock's field and
+// the message that blames it; nothing when the spar itself is at fault.
+std::optional<std::pair<int, std::string>> LeisteImHolm(const RippenAuftrag& a, std::size_t index,
+                                                        const std::string& rippe,
+                                                        const std::string& nr) {
+    const RippenOptionen& o = a.optionen;
+    const auto nummer = FeldAlsZahl(rippe);
+    const double laenge = RippenLaenge(a, nummer ? AufInt(*nummer) : 1);
+    const Holm& h = o.holme[index];
+    const double mitte = h.inProzent ? h.ort / 100 * laenge : h.ort;
+    const double links = mitte - h.breite / 2;
+    const double rechts = mitte + h.breite / 2;
+    if (links < 0 || rechts > laenge)
+        return std::nullopt;
+    for (const auto& [breite, id, name, trifft] :
+         {std::tuple{o.nasenleiste, IDC_RS_NASENLEISTE, QT_TRANSLATE_NOOP("meldung", "Nasenleiste"),
+                     links < o.nasenleiste},
+          std::tuple{o.endleiste, IDC_RS_ENDLEISTE, QT_TRANSLATE_NOOP("meldung", "Endleiste"),
+                     rechts > laenge - o.endleiste}})
+        if (breite > 0 && trifft)
+            return std::pair{
+                id, Meldung(meldung::kRsLeisteImHolm,
+                            {Meldung(name), MmText(breite), rippe, nr, Mm(links), Mm(rechts)})};
+    return std::nullopt;
+}
+
+} // namespace
+
 std::string CRippensatzDlg::Zugeordnet(const std::string& fehler, const RippenAuftrag& a,
                                        const std::vector<int>& zeilen) {
     const RippenOptionen& o = a.optionen;
@@ -274,27 +304,11 @@ std::string CRippensatzDlg::Zugeordnet(const std::string& fehler, const RippenAu
         const auto index = static_cast<std::size_t>(*k) - 1;
         const int zeile = zeilen[index];
         const std::string nr = std::to_string(zeile + 1);
-        if (muster == meldung::kHolmNichtInRippe && werte->size() > 1) {
-            const std::string& rippe = (*werte)[1];
-            const auto nummer = FeldAlsZahl(rippe);
-            const double laenge = RippenLaenge(a, nummer ? AufInt(*nummer) : 1);
-            const Holm& h = o.holme[index];
-            const double mitte = h.inProzent ? h.ort / 100 * laenge : h.ort;
-            const double links = mitte - h.breite / 2;
-            const double rechts = mitte + h.breite / 2;
-            const bool imUmriss = links >= 0 && rechts <= laenge;
-            for (const auto& [breite, id, name, trifft] :
-                 {std::tuple{o.nasenleiste, IDC_RS_NASENLEISTE,
-                             QT_TRANSLATE_NOOP("meldung", "Nasenleiste"), links < o.nasenleiste},
-                  std::tuple{o.endleiste, IDC_RS_ENDLEISTE,
-                             QT_TRANSLATE_NOOP("meldung", "Endleiste"),
-                             rechts > laenge - o.endleiste}})
-                if (imUmriss && breite > 0 && trifft) {
-                    m_nAbgelehnt = id;
-                    return Meldung(meldung::kRsLeisteImHolm, {Meldung(name), MmText(breite), rippe,
-                                                              nr, Mm(links), Mm(rechts)});
-                }
-        }
+        if (muster == meldung::kHolmNichtInRippe && werte->size() > 1)
+            if (auto leiste = LeisteImHolm(a, index, (*werte)[1], nr)) {
+                m_nAbgelehnt = leiste->first;
+                return leiste->second;
+            }
         m_nAbgelehnt = HolmId(feld, zeile);
         const std::size_t vorne = uebersetzt.find("%1");
         return fehler.substr(0, vorne) + nr + fehler.substr(vorne + (*werte)[0].size());

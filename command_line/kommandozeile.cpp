@@ -465,14 +465,15 @@ struct Optionen {
         const auto k = Kernoptionen();
         return std::any_of(k.begin(), k.end(), [&](const auto* o) { return parser.isSet(*o); });
     }
+    // Any of these makes a rib set (or one rib) of the output.
+    std::vector<const QCommandLineOption*> Rippenoptionen() const {
+        return {&rippen,        &wurzel,      &spitze,   &spitzenprofil, &beplankung, &holm,
+                &nasenleiste,   &endleiste,   &glaetten, &platte,        &anzahl,     &ohnePlatte,
+                &schnittbreite, &schraenkung, &helling,  &erleichterung};
+    }
     bool Rippenart() const {
-        for (const QCommandLineOption* o :
-             {&rippen, &wurzel, &spitze, &spitzenprofil, &beplankung, &holm, &nasenleiste,
-              &endleiste, &glaetten, &platte, &anzahl, &ohnePlatte, &schnittbreite, &schraenkung,
-              &helling, &erleichterung})
-            if (parser.isSet(*o))
-                return true;
-        return false;
+        const auto r = Rippenoptionen();
+        return std::any_of(r.begin(), r.end(), [&](const auto* o) { return parser.isSet(*o); });
     }
 };
 
@@ -507,11 +508,10 @@ std::string WiederholtOderLeer(const Optionen& o) {
     std::vector<const QCommandLineOption*> mitWert = {&o.format, &o.ausgabe};
     for (const QCommandLineOption& k : o.kurz)
         mitWert.push_back(&k);
-    for (const QCommandLineOption* w :
-         {&o.laenge, &o.dicke, &o.seite, &o.rippen, &o.wurzel, &o.spitze, &o.spitzenprofil,
-          &o.beplankung, &o.holm, &o.nasenleiste, &o.endleiste, &o.platte, &o.anzahl,
-          &o.schnittbreite, &o.schraenkung, &o.helling, &o.erleichterung})
-        mitWert.push_back(w);
+    mitWert.insert(mitWert.end(), {&o.laenge, &o.dicke, &o.seite});
+    for (const QCommandLineOption* r : o.Rippenoptionen())
+        if (!r->valueName().isEmpty())
+            mitWert.push_back(r);
     for (const QCommandLineOption* k : o.Kernoptionen())
         mitWert.push_back(k);
     for (const QCommandLineOption* w : mitWert) {

@@ -36,14 +36,11 @@ std::string Kommentar(std::string_view text) {
     return aus + ")\n";
 }
 
-} // namespace
-
-std::string GcodeText(const Kern& k) {
+// The comment header: both airfoils and every value.
+std::string Kopf(const Kern& k, const char* art, const char* achsen) {
     const KernWerte& w = k.werte;
     const double turm = w.turmabstand.value_or(w.spannweite);
     const double lage = w.blocklage.value_or(0);
-    const char* achsen = w.xyza ? "XYZA" : "XYUV";
-    const char* art = w.g94 ? "G94" : "G93";
     std::string text = Kommentar(Meldung(meldung::kKopfTitel));
     text +=
         Kommentar(Meldung(meldung::kKopfProfil, {Meldung(meldung::kKopfWurzel), k.wurzelName,
@@ -62,12 +59,17 @@ std::string GcodeText(const Kern& k) {
         Kommentar(Meldung(meldung::kKopfHeizung, {std::to_string(w.heizung), Zahl(w.vorheizen)}));
     text += Kommentar(Meldung(meldung::kKopfVerfahrweg,
                               {Zahl(w.verfahrX), Zahl(w.verfahrY), std::to_string(k.stationen)}));
-    text += std::string("G21 G90 ") + art + "\n";
-    text += "M3 S" + std::to_string(w.heizung) + "\n";
-    text += "G4 P" + Zahl(w.vorheizen) + "\n";
+    return text;
+}
 
+// The G1 lines of the path, from the first point (where the machine stands) on.
+std::string Zeilen(const Kern& k, const char* achsen) {
+    const KernWerte& w = k.werte;
+    const double turm = w.turmabstand.value_or(w.spannweite);
+    const double lage = w.blocklage.value_or(0);
     const std::string namen[4] = {"X", "Y", achsen[2] == 'U' ? "U" : "Z",
                                   achsen[2] == 'U' ? "V" : "A"};
+    std::string text;
     Drahtpunkt vorher{0, 0, 0, 0};
     bool erster = true;
     for (const Drahtpunkt& roh : k.weg) {
@@ -98,6 +100,20 @@ std::string GcodeText(const Kern& k) {
         text += " F" + ZahlText(vorschub, 6) + "\n";
         vorher = p;
     }
+    return text;
+}
+
+} // namespace
+
+std::string GcodeText(const Kern& k) {
+    const KernWerte& w = k.werte;
+    const char* achsen = w.xyza ? "XYZA" : "XYUV";
+    const char* art = w.g94 ? "G94" : "G93";
+    std::string text = Kopf(k, art, achsen);
+    text += std::string("G21 G90 ") + art + "\n";
+    text += "M3 S" + std::to_string(w.heizung) + "\n";
+    text += "G4 P" + Zahl(w.vorheizen) + "\n";
+    text += Zeilen(k, achsen);
     text += "M5\nM2\n";
     return text;
 }

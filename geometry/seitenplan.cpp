@@ -138,17 +138,35 @@ std::vector<std::vector<Geraetepunkt>> InnenAufSeite(const Rippe& r) {
     return linien;
 }
 
-void Verschoben(std::vector<Geraetepunkt>& punkte, std::int64_t dx, std::int64_t dy) {
-    for (Geraetepunkt& p : punkte)
-        p = {AufInt(static_cast<double>(std::int64_t{p.x} + dx)),
-             AufInt(static_cast<double>(std::int64_t{p.y} + dy))};
+Geraetepunkt Verschoben(Geraetepunkt p, std::int64_t dx, std::int64_t dy) {
+    return {AufInt(static_cast<double>(std::int64_t{p.x} + dx)),
+            AufInt(static_cast<double>(std::int64_t{p.y} + dy))};
+}
+
+// The part moved on its page: outline, holes, marks and the number's place together.
+void Verschoben(SatzTeil& teil, std::int64_t dx, std::int64_t dy) {
+    for (Geraetepunkt& p : teil.punkte)
+        p = Verschoben(p, dx, dy);
+    for (std::vector<Geraetepunkt>& linie : teil.innen)
+        for (Geraetepunkt& p : linie)
+            p = Verschoben(p, dx, dy);
+    teil.nummer = Verschoben(teil.nummer, dx, dy);
+}
+
+// Rib i as the page shows it, nose at (0, 0), not yet placed.
+SatzTeil TeilAufSeite(const Rippe& r, int i) {
+    return {i,
+            RippeAufSeite(r.umriss),
+            true,
+            {},
+            InnenAufSeite(r),
+            SeitenLinie({r.beschriftungsOrt}, Umgebung(r.umriss), false).front()};
 }
 
 // A rib longer than a page: alone at the nose line, over as many pages as the single printout
 // would take. false when that makes more than kMaxSeiten pages.
-bool Gekachelt(Satzplan& plan, int rippe, const std::vector<Geraetepunkt>& punkte,
-               const std::vector<std::vector<Geraetepunkt>>& innen, Geraetepunkt nummer,
-               std::int32_t laenge, std::int32_t zeilenAnfang) {
+bool Gekachelt(Satzplan& plan, const SatzTeil& teil, std::int32_t laenge,
+               std::int32_t zeilenAnfang) {
     const std::int32_t schritt = plan.platz - kUeberlappung;
     if (schritt <= 0) {
         plan.zuViele = true;
@@ -160,16 +178,10 @@ bool Gekachelt(Satzplan& plan, int rippe, const std::vector<Geraetepunkt>& punkt
         return false;
     }
     for (std::int64_t k = 0; k < kacheln; ++k) {
-        SatzTeil kachel{rippe, punkte, k == 0, {plan.links, zeilenAnfang}, innen, nummer};
-        for (Geraetepunkt& p : kachel.punkte) {
-            p.x = AufInt(static_cast<double>(std::int64_t{p.x} + plan.links));
-            p.y = AufInt(static_cast<double>(std::int64_t{p.y} + plan.oben + schritt * k));
-        }
-        for (std::vector<Geraetepunkt>& linie : kachel.innen)
-            Verschoben(linie, plan.links, std::int64_t{plan.oben} + schritt * k);
-        std::vector<Geraetepunkt> ort{kachel.nummer};
-        Verschoben(ort, plan.links, std::int64_t{plan.oben} + schritt * k);
-        kachel.nummer = ort.front();
+        SatzTeil kachel = teil;
+        kachel.beschriftet = k == 0;
+        kachel.text = {plan.links, zeilenAnfang};
+        Verschoben(kachel, plan.links, std::int64_t{plan.oben} + schritt * k);
         Satzseite seite;
         seite.teile.push_back(std::move(kachel));
         seite.gekachelt = true;
@@ -180,17 +192,21 @@ bool Gekachelt(Satzplan& plan, int rippe, const std::vector<Geraetepunkt>& punkt
     return true;
 }
 
-} // namespace
-
-Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
+// Where the rows stand: the first row's labels between the header and the nose line.
+Satzplan Leerplan(const SatzMasse& m) {
     Satzplan plan;
     plan.links = std::min(m.balkenFrei, m.breite);
     plan.nutzbar = m.breite - plan.links;
-    // The first row's labels sit between the header and the nose line.
     plan.oben = std::min<std::int32_t>(kUmrissOben, -m.kopfUnten - 2 * kTextAbstand - m.textHoehe);
     plan.platz = std::max(m.hoehe + plan.oben, 0);
-    const std::int32_t zeilenAnfang = plan.oben + kTextAbstand + m.textHoehe;
+    return plan;
+}
 
+} // namespace
+
+Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
+    Satzplan plan = Leerplan(m);
+    const std::int32_t zeilenAnfang = plan.oben + kTextAbstand + m.textHoehe;
     std::int32_t x = plan.links;
     std::int32_t y = zeilenAnfang; // top of the current row
     std::int32_t zeilenUnten = y;
@@ -200,9 +216,9 @@ Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
         y = zeilenUnten = zeilenAnfang;
     };
     for (std::size_t i = 0; i < rippen.size() && !plan.zuViele; ++i) {
-        std::vector<Geraetepunkt> punkte = RippeAufSeite(rippen[i].umriss);
+        SatzTeil teil = TeilAufSeite(rippen[i], static_cast<int>(i));
         std::int32_t breite = 0, laenge = 0;
-        for (const Geraetepunkt& p : punkte) {
+        for (const Geraetepunkt& p : teil.punkte) {
             breite = std::max(breite, p.x);
             laenge = std::max(laenge, -p.y);
         }
@@ -211,20 +227,12 @@ Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
             plan.zuBreitMass = breite;
             return plan;
         }
-        const std::int32_t text = i < m.textBreite.size() ? m.textBreite[i] : 0;
-        SatzTeil teil{
-            static_cast<int>(i),
-            {},
-            true,
-            {},
-            InnenAufSeite(rippen[i]),
-            SeitenLinie({rippen[i].beschriftungsOrt}, Umgebung(rippen[i].umriss), false).front()};
         if (laenge > plan.platz) {
-            if (!Gekachelt(plan, static_cast<int>(i), punkte, teil.innen, teil.nummer, laenge,
-                           zeilenAnfang))
+            if (!Gekachelt(plan, teil, laenge, zeilenAnfang))
                 break;
             continue;
         }
+        const std::int32_t text = i < m.textBreite.size() ? m.textBreite[i] : 0;
         const std::int32_t w = std::min(std::max(breite, text), plan.nutzbar);
         const std::int32_t h = m.textHoehe + kTextAbstand + laenge;
         // After a tiled rib the next one starts a page of its own.
@@ -242,13 +250,7 @@ Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
             neueSeite();
         }
         teil.text = {x, y};
-        const std::int32_t nase = y - m.textHoehe - kTextAbstand;
-        for (Geraetepunkt& p : punkte)
-            p = {p.x + x, p.y + nase};
-        for (std::vector<Geraetepunkt>& linie : teil.innen)
-            Verschoben(linie, x, nase);
-        teil.nummer = {teil.nummer.x + x, teil.nummer.y + nase};
-        teil.punkte = std::move(punkte);
+        Verschoben(teil, x, y - m.textHoehe - kTextAbstand);
         plan.seiten.back().teile.push_back(std::move(teil));
         x += w + kTeileAbstand;
         zeilenUnten = std::min(zeilenUnten, y - h);

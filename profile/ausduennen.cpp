@@ -70,11 +70,11 @@ struct Eintrag {
 
 // The smallest distance on top; equal distances in file order, so the result never depends on
 // the queue's inner order.
-struct Spaeter {
-    bool operator()(const Eintrag& a, const Eintrag& b) const {
-        return a.abstand != b.abstand ? a.abstand > b.abstand : a.stelle > b.stelle;
-    }
-};
+bool Spaeter(const Eintrag& a, const Eintrag& b) {
+    return a.abstand != b.abstand ? a.abstand > b.abstand : a.stelle > b.stelle;
+}
+
+using Warteschlange = std::priority_queue<Eintrag, std::vector<Eintrag>, decltype(&Spaeter)>;
 
 // Removes one point at a time, the nearest to the segment between its kept neighbours.
 void Einzeln(std::span<const double> x, std::span<const double> y,
@@ -98,8 +98,7 @@ void Einzeln(std::span<const double> x, std::span<const double> y,
     for (std::int32_t s = 1; s < n - 1; ++s)
         if (!geschuetzt(s))
             anfang.push_back({bewerten(s), s, 0});
-    std::priority_queue<Eintrag, std::vector<Eintrag>, Spaeter> warteschlange(Spaeter{},
-                                                                              std::move(anfang));
+    Warteschlange warteschlange(&Spaeter, std::move(anfang));
     std::size_t rest = lebend.size();
     while (rest > ziel && !warteschlange.empty()) {
         const Eintrag e = warteschlange.top();

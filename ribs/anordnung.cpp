@@ -14,6 +14,29 @@ namespace {
 // Rounding must not push a piece that fits exactly onto the next row.
 constexpr double kSpiel = 1e-9;
 
+Linienzug Verschoben(const Linienzug& linie, double dx, double dy) {
+    Linienzug aus;
+    aus.reserve(linie.size());
+    for (const Punkt& p : linie)
+        aus.push_back({p.x + dx, p.y + dy});
+    return aus;
+}
+
+// The rib moved by (dx, dy) onto its sheet, with its holes, marks and label.
+PlatziertesTeil Platziert(const Rippe& r, double dx, double dy) {
+    PlatziertesTeil teil{r.nummer,
+                         Verschoben(r.umriss, dx, dy),
+                         {r.beschriftungsOrt.x + dx, r.beschriftungsOrt.y + dy},
+                         r.beschriftung,
+                         {},
+                         {}};
+    for (const Linienzug& loch : r.loecher)
+        teil.loecher.push_back(Verschoben(loch, dx, dy));
+    for (const Linienzug& linie : r.markierungen)
+        teil.markierungen.push_back(Verschoben(linie, dx, dy));
+    return teil;
+}
+
 } // namespace
 
 Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe, double abstand) {
@@ -53,24 +76,7 @@ Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe,
             zeileOben = hoehe - abstand;
             zeilenHoehe = 0;
         }
-        const double dx = x - k.links;
-        const double dy = zeileOben - k.oben;
-        PlatziertesTeil teil{
-            r.nummer,       {}, {r.beschriftungsOrt.x + dx, r.beschriftungsOrt.y + dy},
-            r.beschriftung, {}, {}};
-        auto verschoben = [dx, dy](const Linienzug& linie) {
-            Linienzug aus;
-            aus.reserve(linie.size());
-            for (const Punkt& p : linie)
-                aus.push_back({p.x + dx, p.y + dy});
-            return aus;
-        };
-        teil.umriss = verschoben(r.umriss);
-        for (const Linienzug& loch : r.loecher)
-            teil.loecher.push_back(verschoben(loch));
-        for (const Linienzug& linie : r.markierungen)
-            teil.markierungen.push_back(verschoben(linie));
-        platte.teile.push_back(std::move(teil));
+        platte.teile.push_back(Platziert(r, x - k.links, zeileOben - k.oben));
         x += w + abstand;
         zeilenHoehe = std::max(zeilenHoehe, h);
     }
