@@ -44,16 +44,6 @@ cl::cInt Ganz(double mm) {
     return AufInt(std::round(mm * kClipperJeMm));
 }
 
-double Flaeche2(const Linienzug& p) {
-    double summe = 0;
-    for (std::size_t i = 0; i < p.size(); ++i) {
-        const Punkt& a = p[i];
-        const Punkt& b = p[(i + 1) % p.size()];
-        summe += a.x * b.y - b.x * a.y;
-    }
-    return summe;
-}
-
 // The closed outline moved outward by abstand, corners rounded; the largest piece.
 Linienzug Versetzt(const Linienzug& umriss, double abstand) {
     if (abstand <= 0)

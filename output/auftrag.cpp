@@ -39,17 +39,6 @@ Umriss Abgelehnt(Umriss u, Befund befund, std::string text) {
     return u;
 }
 
-// Twice the signed area of the closed polygon.
-double Flaeche2(const Linienzug& p) {
-    double summe = 0;
-    for (std::size_t i = 0; i < p.size(); ++i) {
-        const Punkt& a = p[i];
-        const Punkt& b = p[(i + 1) % p.size()];
-        summe += a.x * b.y - b.x * a.y;
-    }
-    return summe;
-}
-
 void Ausdehnung(Umriss& u) {
     const Rechteck r = Umgebung(u.punkte);
     u.links = r.links;

@@ -14,3 +14,13 @@ Rechteck Umgebung(const Linienzug& punkte) {
     }
     return r;
 }
+
+double Flaeche2(const Linienzug& p) {
+    double summe = 0;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const Punkt& a = p[i];
+        const Punkt& b = p[(i + 1) % p.size()];
+        summe += a.x * b.y - b.x * a.y;
+    }
+    return summe;
+}

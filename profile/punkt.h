@@ -17,3 +17,6 @@ struct Rechteck {
 
 // The smallest rectangle around the points; all zero for none.
 Rechteck Umgebung(const Linienzug& punkte);
+
+// Twice the signed area of the closed polygon: positive when it runs counter-clockwise.
+double Flaeche2(const Linienzug& p);

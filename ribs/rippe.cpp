@@ -219,13 +219,7 @@ std::string RippenBeschriftung(int nummer, double laenge) {
 }
 
 Linienzug InSeligReihenfolge(Linienzug umriss) {
-    double flaeche2 = 0;
-    for (std::size_t i = 0; i < umriss.size(); ++i) {
-        const Punkt& a = umriss[i];
-        const Punkt& b = umriss[(i + 1) % umriss.size()];
-        flaeche2 += a.x * b.y - b.x * a.y;
-    }
-    if (flaeche2 < 0)
+    if (Flaeche2(umriss) < 0)
         std::reverse(umriss.begin(), umriss.end());
     return umriss;
 }
