@@ -38,19 +38,13 @@ Kern Abgelehnt(std::string text) {
     return k;
 }
 
-// Clipper's integers are 0.1 µm. Beyond 200 m the value saturates, which only an outline far
-// outside any travel reaches: the travel check refuses it.
-cl::cInt Ganz(double mm) {
-    return AufInt(std::round(mm * kClipperJeMm));
-}
-
 // The closed outline moved outward by abstand, corners rounded; the largest piece.
 Linienzug Versetzt(const Linienzug& umriss, double abstand) {
     if (abstand <= 0)
         return umriss;
     cl::Path pfad;
     for (const Punkt& p : umriss)
-        pfad.emplace_back(Ganz(p.x), Ganz(p.y));
+        pfad.emplace_back(ClipperGanz(p.x), ClipperGanz(p.y));
     cl::ClipperOffset versatz(2.0, kBogenToleranzMm * kClipperJeMm);
     versatz.AddPath(pfad, cl::jtRound, cl::etClosedPolygon);
     cl::Paths ergebnis;
@@ -60,8 +54,7 @@ Linienzug Versetzt(const Linienzug& umriss, double abstand) {
     for (const cl::Path& teil : ergebnis) {
         Linienzug linie;
         for (const cl::IntPoint& p : teil)
-            linie.push_back(
-                {static_cast<double>(p.X) / kClipperJeMm, static_cast<double>(p.Y) / kClipperJeMm});
+            linie.push_back({ClipperMm(p.X), ClipperMm(p.Y)});
         if (std::abs(Flaeche2(linie)) > flaeche) {
             flaeche = std::abs(Flaeche2(linie));
             groesster = std::move(linie);

@@ -26,22 +26,11 @@ constexpr double kKleinsteFlaecheMm2 = 0.001;
 // The outline may reach this far from the chord, in chords; beyond it the input is nonsense.
 constexpr double kMaxAusdehnung = 10;
 
-cl::cInt Ganz(double mm) {
-    const double v = mm * kClipperJeMm;
-    if (std::isnan(v))
-        return 0;
-    return static_cast<cl::cInt>(std::llround(std::clamp(v, -1e15, 1e15)));
-}
-
-double Mm(cl::cInt v) {
-    return static_cast<double>(v) / kClipperJeMm;
-}
-
 cl::Path AlsPfad(const Linienzug& linie) {
     cl::Path pfad;
     pfad.reserve(linie.size());
     for (const Punkt& p : linie)
-        pfad.emplace_back(Ganz(p.x), Ganz(p.y));
+        pfad.emplace_back(ClipperGanz(p.x), ClipperGanz(p.y));
     return pfad;
 }
 
@@ -49,13 +38,15 @@ Linienzug AlsLinie(const cl::Path& pfad) {
     Linienzug linie;
     linie.reserve(pfad.size());
     for (const cl::IntPoint& p : pfad)
-        linie.push_back({Mm(p.X), Mm(p.Y)});
+        linie.push_back({ClipperMm(p.X), ClipperMm(p.Y)});
     return linie;
 }
 
 cl::Paths Rechteck(double x0, double y0, double x1, double y1) {
-    return {
-        {{Ganz(x0), Ganz(y0)}, {Ganz(x1), Ganz(y0)}, {Ganz(x1), Ganz(y1)}, {Ganz(x0), Ganz(y1)}}};
+    return {{{ClipperGanz(x0), ClipperGanz(y0)},
+             {ClipperGanz(x1), ClipperGanz(y0)},
+             {ClipperGanz(x1), ClipperGanz(y1)},
+             {ClipperGanz(x0), ClipperGanz(y1)}}};
 }
 
 cl::Paths Verknuepft(const cl::Paths& a, const cl::Paths& b, cl::ClipType art) {
@@ -81,9 +72,9 @@ std::vector<double> Schnitte(const cl::Paths& flaechen, double x) {
     std::vector<double> ys;
     for (const cl::Path& pfad : flaechen)
         for (std::size_t i = 0; i < pfad.size(); ++i) {
-            const Punkt a{Mm(pfad[i].X), Mm(pfad[i].Y)};
+            const Punkt a{ClipperMm(pfad[i].X), ClipperMm(pfad[i].Y)};
             const cl::IntPoint& q = pfad[(i + 1) % pfad.size()];
-            const Punkt b{Mm(q.X), Mm(q.Y)};
+            const Punkt b{ClipperMm(q.X), ClipperMm(q.Y)};
             if ((a.x <= x) != (b.x <= x))
                 ys.push_back(a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x));
         }
@@ -100,8 +91,8 @@ Spanne XSpanne(const cl::Paths& flaechen) {
     Spanne s;
     for (const cl::Path& pfad : flaechen)
         for (const cl::IntPoint& p : pfad) {
-            s.min = std::min(s.min, Mm(p.X));
-            s.max = std::max(s.max, Mm(p.X));
+            s.min = std::min(s.min, ClipperMm(p.X));
+            s.max = std::max(s.max, ClipperMm(p.X));
         }
     return s;
 }
@@ -194,7 +185,7 @@ Umrisspruefung PruefePfad(const cl::Path& roh) {
     }
     const double neben = groesste > 0 ? (summe - groesste) / groesste : 1;
     auto kreuzt = [neben](const cl::IntPoint& p) {
-        return Umrisspruefung{Umrisslage::KreuztSich, {Mm(p.X), Mm(p.Y)}, neben};
+        return Umrisspruefung{Umrisslage::KreuztSich, {ClipperMm(p.X), ClipperMm(p.Y)}, neben};
     };
     if (const auto stelle = Doppelt(pfad))
         return kreuzt(*stelle);
@@ -362,8 +353,8 @@ std::string Rippenbau::HolmNut(std::size_t i, cl::Paths& nuten) const {
     std::vector<double> stellen{links, mitte, rechts};
     for (const cl::Path& pfad : flaeche)
         for (const cl::IntPoint& p : pfad)
-            if (links < Mm(p.X) && Mm(p.X) < rechts)
-                stellen.push_back(Mm(p.X));
+            if (links < ClipperMm(p.X) && ClipperMm(p.X) < rechts)
+                stellen.push_back(ClipperMm(p.X));
     double duennste = std::numeric_limits<double>::infinity();
     double duennsteX = mitte;
     for (double x : stellen) {
@@ -426,13 +417,13 @@ std::string Rippenbau::Ergaenzt() {
         return {};
     double tiefste = std::numeric_limits<double>::infinity();
     for (const cl::IntPoint& p : flaeche.front())
-        tiefste = std::min(tiefste, Mm(p.Y));
+        tiefste = std::min(tiefste, ClipperMm(p.Y));
     hellingY = lage.hellingY.value_or(tiefste - o.helling);
     Punkt sehne[2];
     for (int i = 0; i < 2; ++i) {
-        cl::Paths punkt{{{Ganz((i == 0 ? 0.15 : 0.85) * laenge), 0}}};
+        cl::Paths punkt{{{ClipperGanz((i == 0 ? 0.15 : 0.85) * laenge), 0}}};
         rippenform::Gedreht(punkt, drehpunkt, lage.winkel);
-        sehne[i] = {Mm(punkt[0][0].X), Mm(punkt[0][0].Y)};
+        sehne[i] = {ClipperMm(punkt[0][0].X), ClipperMm(punkt[0][0].Y)};
     }
     rippenform::Fuesse f = rippenform::MitFuessen(flaeche, nutRechtecke, sehne, *hellingY, rippe);
     if (!f.fehler.empty())
@@ -515,4 +506,15 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
 
 double Schraenkungswinkel(const RippenOptionen& optionen, int k, int n) {
     return n > 1 ? optionen.schraenkung * (k - 1) / (n - 1) : 0;
+}
+
+long long ClipperGanz(double mm) {
+    const double v = mm * kClipperJeMm;
+    if (std::isnan(v))
+        return 0;
+    return std::llround(std::clamp(v, -1e15, 1e15));
+}
+
+double ClipperMm(long long ganz) {
+    return static_cast<double>(ganz) / kClipperJeMm;
 }

@@ -63,6 +63,9 @@ struct RippenErgebnis {
 
 // Fixed scale of the integer polygon coordinates: units per mm (0.1 µm).
 constexpr double kClipperJeMm = 1e4;
+// Millimetres in Clipper's integers and back: rounded, saturating far beyond any rib, NaN as 0.
+long long ClipperGanz(double mm);
+double ClipperMm(long long ganz);
 // Vertices of a smoothed rib are at most this far apart, and the spline's samples that the
 // polygon work sees stray no further than kGlaettToleranzMm from the curve.
 constexpr double kGlaettAbstandMm = 0.4;

@@ -28,16 +28,11 @@ constexpr double kVereinfachtMm = 0.005;
 // A hole's arcs: a cutter does not see the difference, the offsets' work does.
 constexpr double kBogenMm = 0.05;
 
-cl::cInt Ganz(double mm) {
-    return static_cast<cl::cInt>(std::llround(std::clamp(mm * kClipperJeMm, -1e15, 1e15)));
-}
-
-double Mm(cl::cInt v) {
-    return static_cast<double>(v) / kClipperJeMm;
-}
-
 cl::Path Rechteck(double x0, double y0, double x1, double y1) {
-    return {{Ganz(x0), Ganz(y0)}, {Ganz(x1), Ganz(y0)}, {Ganz(x1), Ganz(y1)}, {Ganz(x0), Ganz(y1)}};
+    return {{ClipperGanz(x0), ClipperGanz(y0)},
+            {ClipperGanz(x1), ClipperGanz(y0)},
+            {ClipperGanz(x1), ClipperGanz(y1)},
+            {ClipperGanz(x0), ClipperGanz(y1)}};
 }
 
 cl::Paths Verknuepft(const cl::Paths& a, const cl::Paths& b, cl::ClipType art) {
@@ -66,10 +61,10 @@ struct Kasten {
 Kasten Umgrenzung(const cl::Path& pfad) {
     Kasten k{HUGE_VAL, HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
     for (const cl::IntPoint& p : pfad) {
-        k.x0 = std::min(k.x0, Mm(p.X));
-        k.y0 = std::min(k.y0, Mm(p.Y));
-        k.x1 = std::max(k.x1, Mm(p.X));
-        k.y1 = std::max(k.y1, Mm(p.Y));
+        k.x0 = std::min(k.x0, ClipperMm(p.X));
+        k.y0 = std::min(k.y0, ClipperMm(p.Y));
+        k.x1 = std::max(k.x1, ClipperMm(p.X));
+        k.y1 = std::max(k.y1, ClipperMm(p.Y));
     }
     return k;
 }
@@ -91,8 +86,10 @@ std::vector<double> Schnitte(const cl::Paths& flaechen, double x) {
         for (std::size_t i = 0; i < pfad.size(); ++i) {
             const cl::IntPoint& a = pfad[i];
             const cl::IntPoint& b = pfad[(i + 1) % pfad.size()];
-            if ((Mm(a.X) <= x) != (Mm(b.X) <= x))
-                ys.push_back(Mm(a.Y) + (Mm(b.Y) - Mm(a.Y)) * (x - Mm(a.X)) / (Mm(b.X) - Mm(a.X)));
+            if ((ClipperMm(a.X) <= x) != (ClipperMm(b.X) <= x))
+                ys.push_back(ClipperMm(a.Y) + (ClipperMm(b.Y) - ClipperMm(a.Y)) *
+                                                  (x - ClipperMm(a.X)) /
+                                                  (ClipperMm(b.X) - ClipperMm(a.X)));
         }
     std::sort(ys.begin(), ys.end());
     return ys;
@@ -213,8 +210,8 @@ void Gedreht(cl::Paths& pfade, Punkt um, double grad) {
     const double c = std::cos(w), s = std::sin(w);
     for (cl::Path& pfad : pfade)
         for (cl::IntPoint& p : pfad) {
-            const double x = Mm(p.X) - um.x, y = Mm(p.Y) - um.y;
-            p = {Ganz(um.x + x * c - y * s), Ganz(um.y + x * s + y * c)};
+            const double x = ClipperMm(p.X) - um.x, y = ClipperMm(p.Y) - um.y;
+            p = {ClipperGanz(um.x + x * c - y * s), ClipperGanz(um.y + x * s + y * c)};
         }
 }
 
@@ -228,7 +225,7 @@ Fuesse MitFuessen(const cl::Paths& flaeche, const cl::Paths& nuten, const Punkt 
     double tiefste = std::numeric_limits<double>::infinity();
     for (const cl::Path& pfad : flaeche)
         for (const cl::IntPoint& p : pfad)
-            tiefste = std::min(tiefste, Mm(p.Y));
+            tiefste = std::min(tiefste, ClipperMm(p.Y));
     if (!(tiefste - hellingY >= kHellingFreiMm))
         return fehler(Meldung(
             meldung::kHellingZuNah,
@@ -245,8 +242,8 @@ Fuesse MitFuessen(const cl::Paths& flaeche, const cl::Paths& nuten, const Punkt 
         std::vector<double> stellen{links, rechts};
         for (const cl::Path& pfad : flaeche)
             for (const cl::IntPoint& p : pfad)
-                if (links < Mm(p.X) && Mm(p.X) < rechts)
-                    stellen.push_back(Mm(p.X));
+                if (links < ClipperMm(p.X) && ClipperMm(p.X) < rechts)
+                    stellen.push_back(ClipperMm(p.X));
         double unten = -HUGE_VAL, oben = HUGE_VAL;
         double untenLinks = 0, untenRechts = 0;
         for (const double x : stellen) {

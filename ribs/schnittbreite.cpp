@@ -17,8 +17,7 @@ cl::Path AlsPfad(const Linienzug& linie, bool linksherum) {
     cl::Path pfad;
     pfad.reserve(linie.size());
     for (const Punkt& p : linie)
-        pfad.emplace_back(static_cast<cl::cInt>(std::llround(p.x * kClipperJeMm)),
-                          static_cast<cl::cInt>(std::llround(p.y * kClipperJeMm)));
+        pfad.emplace_back(ClipperGanz(p.x), ClipperGanz(p.y));
     if (cl::Orientation(pfad) != linksherum)
         cl::ReversePath(pfad);
     return pfad;
@@ -39,8 +38,7 @@ Linienzug AlsLinie(const cl::Path& pfad) {
         behalten.pop_back();
     Linienzug linie;
     for (const cl::IntPoint& p : behalten)
-        linie.push_back(
-            {static_cast<double>(p.X) / kClipperJeMm, static_cast<double>(p.Y) / kClipperJeMm});
+        linie.push_back({ClipperMm(p.X), ClipperMm(p.Y)});
     return linie;
 }
 
