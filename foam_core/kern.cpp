@@ -1,7 +1,6 @@
 // The core's geometry: faces, kerf, stations shared by both faces, tower projection, the path.
 #include "foam_core/kern.h"
 
-#include "geometry/punkte.h"
 #include "output/auftrag.h"
 #include "profile/text.h"
 #include "profile/zahl.h"
