@@ -2,8 +2,6 @@
 #include "app/profildlg.h"
 
 #include "app/einstellungen.h"
-#include "app/infodlg.h"
-#include "app/rippensatzdlg.h"
 #include "output/druckwerte.h"
 #include "profile/datei.h"
 #include "profile/liste.h"
@@ -58,20 +56,6 @@ std::optional<std::string> BeispielOrdner() {
     return std::nullopt;
 }
 
-// A menu entry's text for a path: the access key 1 … 8, and "&" doubled so that it shows.
-std::string ZuletztText(int nummer, const CString& pfad) {
-    // Appended piecewise: GCC 12 warns falsely (-Wrestrict) on "&" + std::string at -O3.
-    std::string text = "&";
-    text += std::to_string(nummer);
-    text += ' ';
-    for (const char c : std::string(pfad.GetString())) {
-        text += c;
-        if (c == '&')
-            text += '&';
-    }
-    return text;
-}
-
 } // namespace
 
 CProfilDlg::CProfilDlg()
@@ -110,9 +94,6 @@ MessageMap CProfilDlg::GetMessageMap() const {
         {WM_COMMAND, BN_CLICKED, IDC_WERTE, Handler(&CProfilDlg::OnWerte)},
         {WM_STARTDATEI, 0, 0, Handler(&CProfilDlg::OnStartDatei)},
         {WM_DROPFILES, 0, 0, Handler(&CProfilDlg::OnDropFiles)},
-        {WM_COMMAND, 0, ID_FILE_OPEN, Handler(&CProfilDlg::OnDateiOeffnen)},
-        {WM_COMMAND, 0, ID_FILE_PRINT, Handler(&CProfilDlg::OnDrucken)},
-        {WM_COMMAND, 0, ID_FILE_PRINT_PREVIEW, Handler(&CProfilDlg::OnSeitenansicht)},
     };
     return eintraege;
 }
@@ -152,7 +133,7 @@ BOOL CProfilDlg::OnInitDialog() {
     GetDlgItem(IDC_PLOT_LOESCHEN)->EnableWindow(FALSE);
     EinstellungenLesen();
     UpdateData(FALSE);
-    LoadAccelTable(IDR_PROFIL);
+    MenueleisteAnlegen();
     MenueAktualisieren();
 
     m_dlgDaten.Create(IDD_DATEN);
@@ -209,6 +190,7 @@ void CProfilDlg::OnCancel() {
 }
 
 void CProfilDlg::MenueAktualisieren() {
+    ZuletztLeisteFuellen();
     CMenu* pSysMenu = GetSystemMenu(FALSE);
     if (pSysMenu == nullptr)
         return;
@@ -225,7 +207,7 @@ void CProfilDlg::MenueAktualisieren() {
     for (int i = 0; i < nAnzahl; ++i)
         m_menuZuletzt.AppendMenu(MF_STRING,
                                  IDM_ZULETZT_1 + static_cast<UINT>(i) * IDM_ZULETZT_SCHRITT,
-                                 ZuletztText(i + 1, (*pListe)[i]).c_str());
+                                 ZuletztEintrag(i + 1, (*pListe)[i]).toUtf8().constData());
     if (nAnzahl == 0) {
         CString strLeer;
         strLeer.LoadString(IDS_ZULETZT_LEER);
@@ -260,22 +242,18 @@ void CProfilDlg::OnSysCommand(UINT nID, LPARAM lParam) {
         return;
     }
     switch (nBefehl) {
-    case IDM_INFO: {
-        CInfoDlg dlgInfo;
-        dlgInfo.DoModal();
+    case IDM_INFO:
+        OnInfo();
         break;
-    }
     case IDM_KALIBRIEREN:
         OnKalibrieren();
         break;
     case IDM_SEITENANSICHT:
         OnSeitenansicht();
         break;
-    case IDM_RIPPENSATZ: {
-        CRippensatzDlg dlgSatz(*this);
-        dlgSatz.DoModal();
+    case IDM_RIPPENSATZ:
+        OnRippensatz();
         break;
-    }
     case IDM_EXPORTIEREN:
         OnExportieren();
         break;

@@ -14,6 +14,15 @@
 #include <string>
 #include <vector>
 
+#include <QString>
+
+class QAction;
+class QKeySequence;
+class QMenu;
+
+// A menu entry's text for a recent file: the access key 1 … 8, and "&" doubled so that it shows.
+QString ZuletztEintrag(int nummer, const CString& pfad);
+
 // Posted by the window to itself: load the file named on the command line once it shows.
 constexpr UINT WM_STARTDATEI = WM_APP + 1;
 
@@ -44,6 +53,8 @@ public:
     CString m_strStartDatei;
     std::optional<ProfilFormat> m_startFormat;
     CMenu m_menuZuletzt;
+    QMenu* m_zuletztLeiste = nullptr;
+    std::vector<QAction*> m_profilBefehle;
 
     // After a refused chord or thickness: the field that holds it takes the focus, its text
     // selected, so that the user can type the value again at once.
@@ -95,6 +106,10 @@ protected:
     // that printer; later printouts on it are corrected.
     void OnKalibrieren();
     void OnExportieren();
+    void OnRippensatz();
+    void OnInfo();
+    void OnHilfe();
+    void OnBeenden();
 
     // The file dialog in the last folder; then loads the chosen file.
     void DateiWaehlen(std::optional<ProfilFormat> format);
@@ -104,6 +119,12 @@ protected:
     // The recent-file popup and the entries that need a profile, as things stand.
     void MenueAktualisieren();
     void ZuletztLaden(int nIndex);
+    // The menu bar above the controls; its entries that need a profile follow MenueAktualisieren.
+    void MenueleisteAnlegen();
+    template <class Befehl>
+    QAction* Eintrag(QMenu* menue, std::string_view text, Befehl befehl, const QKeySequence& taste,
+                     bool brauchtProfil = false);
+    void ZuletztLeisteFuellen();
     // Loads the file the way "Profil Laden" does; without a format the numbers choose it and
     // the format buttons show it. A file that cannot be loaded changes nothing but says why.
     void DateiLaden(const CString& strPfad, std::optional<ProfilFormat> format);

@@ -297,9 +297,9 @@ empty: no spar</translation>
 3. Profillänge in mm und Profildicke in % der Originaldicke eintragen; beim Verlassen des Feldes wird neu geplottet.
 4. „Profil Plotten“ zeichnet das Profil neu, „Plot Löschen“ leert den Rahmen, „Profil Daten zeigen“ listet die Koordinaten.
 5. „Profil Drucken“ druckt das Profil in wahrer Größe, ein langes Profil auf Wunsch über mehrere Seiten mit Passkreuzen. Im Druckdialog mit 100 % Skalierung drucken, nicht an die Seite angepasst; der 100-mm-Prüfbalken zeigt es.
-6. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet die zuletzt geöffneten Dateien, die Seitenansicht, das Speichern des Umrisses als SVG oder DXF für Laser und Fräse und den Rippensatz: Rippen von der Wurzel zur Spitze mit Beplankung, Leisten und Holmen, gedruckt oder als SVG oder DXF.
+6. Die Menüleiste bietet jeden Befehl: unter „Datei“ die zuletzt geöffneten Dateien, das Exportieren des Umrisses als SVG, DXF oder HPGL für Laser, Fräse und Plotter, die Seitenansicht und das Kalibrieren des Druckers, unter „Rippen“ den Rippensatz: Rippen von der Wurzel zur Spitze mit Beplankung, Leisten und Holmen, gedruckt oder als Datei. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet sie ebenso.
 
-Tasten: Strg+O lädt eine Datei, Strg+P druckt, Strg+Umschalt+P zeigt die Seitenansicht.
+Tasten: Strg+O lädt eine Datei, Strg+P druckt, Strg+Umschalt+P zeigt die Seitenansicht, Strg+Q beendet, Alt und der unterstrichene Buchstabe öffnet ein Menü.
 
 Eine Datei kann auch auf das Fenster gezogen oder beim Start genannt werden: kestrun1 DATEI (kestrun1 --help zeigt alle Möglichkeiten).</source>
         <translation>How to use Kestrun1:
@@ -309,9 +309,9 @@ Eine Datei kann auch auf das Fenster gezogen oder beim Start genannt werden: kes
 3. Enter the chord in mm and the thickness in % of the original thickness; leaving the field plots again.
 4. “Plot Airfoil” draws the airfoil again, “Clear Plot” empties the frame, “Show Airfoil Data” lists the coordinates.
 5. “Print Airfoil” prints the airfoil at true size, a long airfoil over several pages with registration marks if you wish. Print at 100 % scale in the print dialog, not fitted to the page; the 100 mm check bar shows it.
-6. The context menu (right mouse button or Shift+F10) offers the recent files, the page preview, saving the outline as SVG or DXF for laser and mill, and the rib set: ribs from root to tip with sheeting, stock and spars, printed or as SVG or DXF.
+6. The menu bar offers every command: under “File” the recent files, exporting the outline as SVG, DXF or HPGL for laser, mill and plotter, the page preview and calibrating the printer; under “Ribs” the rib set: ribs from root to tip with sheeting, stock and spars, printed or as a file. The context menu (right mouse button or Shift+F10) offers them too.
 
-Keys: Ctrl+O loads a file, Ctrl+P prints, Ctrl+Shift+P shows the page preview.
+Keys: Ctrl+O loads a file, Ctrl+P prints, Ctrl+Shift+P shows the page preview, Ctrl+Q quits, Alt and the underlined letter opens a menu.
 
 A file can also be dropped onto the window or named at start-up: kestrun1 FILE (kestrun1 --help shows all options).</translation>
     </message>
@@ -1431,6 +1431,58 @@ Examples: kestrun1 --pdf rib.pdf --laenge 150,5 naca2412.dat
     <message>
         <source>%1, Fortsetzung</source>
         <translation>%1, continued</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>&amp;Zuletzt geöffnet</source>
+        <translation>&amp;Recent files</translation>
+    </message>
+    <message>
+        <source>&amp;Exportieren…</source>
+        <translation>&amp;Export…</translation>
+    </message>
+    <message>
+        <source>Seiten&amp;ansicht…</source>
+        <translation>Print Pre&amp;view…</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Drucker &amp;kalibrieren…</source>
+        <translation>&amp;Calibrate printer…</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Rippen</source>
+        <translation>&amp;Ribs</translation>
+    </message>
+    <message>
+        <source>&amp;Rippensatz…</source>
+        <translation>&amp;Rib set…</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Ü&amp;ber Kestrun1…</source>
+        <translation>&amp;About Kestrun1…</translation>
+    </message>
+    <message>
+        <source>(keine)</source>
+        <translation>(none)</translation>
     </message>
 </context>
 </TS>

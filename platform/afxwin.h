@@ -241,8 +241,6 @@ public:
     void EndDialog(int nResult);
     // Moves the focus to the control; an edit control's text is selected, as Win32 does.
     void GotoDlgCtrl(CWnd* pWndCtrl);
-    // The accelerator table of that id: its keys send their commands as WM_COMMAND.
-    BOOL LoadAccelTable(UINT nIDResource);
 
 protected:
     virtual BOOL OnInitDialog();

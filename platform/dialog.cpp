@@ -358,38 +358,6 @@ void CDialog::GotoDlgCtrl(CWnd* pWndCtrl) {
         e->selectAll();
 }
 
-namespace {
-
-// Win32's virtual keys for letters and digits are their ASCII codes, as Qt's keys are.
-QKeySequence TastenFolge(const TastenVorlage& t) {
-    int taste = t.taste;
-    if (t.taste >= VK_F1 && t.taste <= VK_F1 + 23)
-        taste = Qt::Key_F1 + (t.taste - VK_F1);
-    Qt::KeyboardModifiers mod;
-    if (t.flags & FCONTROL)
-        mod |= Qt::ControlModifier;
-    if (t.flags & FSHIFT)
-        mod |= Qt::ShiftModifier;
-    if (t.flags & FALT)
-        mod |= Qt::AltModifier;
-    return QKeySequence(QKeyCombination(mod, static_cast<Qt::Key>(taste)));
-}
-
-} // namespace
-
-BOOL CDialog::LoadAccelTable(UINT nIDResource) {
-    const TastenTabelle* tabelle = FindeTastenTabelle(static_cast<int>(nIDResource));
-    if (tabelle == nullptr || m_hWnd == nullptr || m_pVermittler == nullptr)
-        return FALSE;
-    auto* vermittler = m_pVermittler;
-    for (const TastenVorlage& t : tabelle->tasten) {
-        const int befehl = t.befehl;
-        QObject::connect(new QShortcut(TastenFolge(t), m_hWnd), &QShortcut::activated, vermittler,
-                         [vermittler, befehl] { vermittler->Befehl(befehl); });
-    }
-    return TRUE;
-}
-
 BOOL CDialog::OnInitDialog() {
     UpdateData(FALSE);
     return TRUE;

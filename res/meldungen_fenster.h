@@ -30,4 +30,21 @@ inline constexpr std::string_view kKnopfAbbrechen = QT_TRANSLATE_NOOP("meldung",
 inline constexpr std::string_view kKnopfJa = QT_TRANSLATE_NOOP("meldung", "Ja");
 inline constexpr std::string_view kKnopfNein = QT_TRANSLATE_NOOP("meldung", "Nein");
 
+// The menu bar: its menus and entries, each with its access key.
+inline constexpr std::string_view kMenueDatei = QT_TRANSLATE_NOOP("meldung", "&Datei");
+inline constexpr std::string_view kMenueOeffnen = QT_TRANSLATE_NOOP("meldung", "Ö&ffnen…");
+inline constexpr std::string_view kMenueZuletzt = QT_TRANSLATE_NOOP("meldung", "&Zuletzt geöffnet");
+inline constexpr std::string_view kMenueExportieren = QT_TRANSLATE_NOOP("meldung", "&Exportieren…");
+inline constexpr std::string_view kMenueSeitenansicht =
+    QT_TRANSLATE_NOOP("meldung", "Seiten&ansicht…");
+inline constexpr std::string_view kMenueDrucken = QT_TRANSLATE_NOOP("meldung", "&Drucken…");
+inline constexpr std::string_view kMenueKalibrieren =
+    QT_TRANSLATE_NOOP("meldung", "Drucker &kalibrieren…");
+inline constexpr std::string_view kMenueBeenden = QT_TRANSLATE_NOOP("meldung", "&Beenden");
+inline constexpr std::string_view kMenueRippen = QT_TRANSLATE_NOOP("meldung", "&Rippen");
+inline constexpr std::string_view kMenueRippensatz = QT_TRANSLATE_NOOP("meldung", "&Rippensatz…");
+inline constexpr std::string_view kMenueHilfe = QT_TRANSLATE_NOOP("meldung", "&Hilfe");
+inline constexpr std::string_view kMenueUeber = QT_TRANSLATE_NOOP("meldung", "Ü&ber Kestrun1…");
+inline constexpr std::string_view kMenueLeer = QT_TRANSLATE_NOOP("meldung", "(keine)");
+
 } // namespace meldung

@@ -11,10 +11,6 @@ constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 // The standard help command; its string is the help text shown for it.
 constexpr int ID_HELP = 0xE146;
-// The class library's standard commands for opening, printing and the print preview.
-constexpr int ID_FILE_OPEN = 0xE101;
-constexpr int ID_FILE_PRINT = 0xE107;
-constexpr int ID_FILE_PRINT_PREVIEW = 0xE109;
 
 // Window styles with Win32's values.
 constexpr VorlagenStil WS_POPUP = 0x80000000;
@@ -82,25 +78,3 @@ struct SymbolVorlage {
 
 // nullptr when the program has no icon of that id.
 const SymbolVorlage* FindeSymbol(int id);
-
-// Accelerator flags and virtual keys with Win32's values; letters and digits are their ASCII codes.
-constexpr unsigned FVIRTKEY = 0x01;
-constexpr unsigned FSHIFT = 0x04;
-constexpr unsigned FCONTROL = 0x08;
-constexpr unsigned FALT = 0x10;
-constexpr int VK_F1 = 0x70;
-
-// One accelerator: key, flags and the command it sends as WM_COMMAND.
-struct TastenVorlage {
-    int taste;
-    unsigned flags;
-    int befehl;
-};
-
-struct TastenTabelle {
-    int id;
-    std::span<const TastenVorlage> tasten;
-};
-
-// nullptr when the program has no accelerator table of that id.
-const TastenTabelle* FindeTastenTabelle(int id);

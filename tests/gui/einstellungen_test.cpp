@@ -23,9 +23,6 @@
 
 namespace {
 
-const std::string kNaca =
-    "NACA 0012\n1.0 0.00126\n0.5 0.05294\n0.0 0.0\n0.5 -0.05294\n1.0 -0.00126\n";
-
 class Gedaechtnis : public Hauptfenster {
 protected:
     void Neustart() {

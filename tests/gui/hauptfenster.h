@@ -20,9 +20,14 @@
 
 #include <fstream>
 #include <memory>
+#include <string>
 
 // Waiting for an event has no deadline of its own: CTest's timeout ends a run that hangs.
 constexpr int kOhneFrist = 600000;
+
+// A small symmetric profile in Selig's format.
+inline const std::string kNaca =
+    "NACA 0012\n1.0 0.00126\n0.5 0.05294\n0.0 0.0\n0.5 -0.05294\n1.0 -0.00126\n";
 
 constexpr int kBefehle[] = {IDC_PLOTTEN,       IDC_DRUCKEN,  IDC_DATEN_ZEIGEN,
                             IDC_PLOT_LOESCHEN, IDC_PLOTFELD, IDC_LADEN};

@@ -42,9 +42,6 @@ public:
     }
 };
 
-const std::string kNaca =
-    "NACA 0012\n1.0 0.00126\n0.5 0.05294\n0.0 0.0\n0.5 -0.05294\n1.0 -0.00126\n";
-
 TEST_F(Hauptfenster, LaedtDurchDenDateidialogUndFuelltDieDatenliste) {
     // Windows-1252 in the name line shows as the letters meant.
     const std::string inhalt = "Fl\xfc"

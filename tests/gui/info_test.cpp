@@ -3,13 +3,14 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace {
 
 TEST_F(Hauptfenster, MenueDesFenstersOeffnetDieInfoModal) {
-    const QPoint frei(3, 3);
+    const QPoint frei(3, m_dlg->m_hWnd->findChild<QMenuBar*>()->height() + 3);
     ASSERT_EQ(m_dlg->m_hWnd->childAt(frei), nullptr);
     QTest::mouseClick(m_dlg->m_hWnd->windowHandle(), Qt::RightButton, {}, frei);
     auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
