@@ -241,11 +241,11 @@ void CProfilDlg::OnKalibrieren() {
             return;
         }
     }
-    CKalibrierDlg dlgMessen;
-    if (dlgMessen.DoModal() != IDOK)
+    KalibrierDialog dlgMessen(m_hWnd);
+    if (dlgMessen.exec() != QDialog::Accepted)
         return;
-    SchreibeKalibrierung(strDrucker, dlgMessen.m_kalibrierung);
-    const Kalibrierung& k = dlgMessen.m_kalibrierung;
+    SchreibeKalibrierung(strDrucker, dlgMessen.kalibrierung);
+    const Kalibrierung& k = dlgMessen.kalibrierung;
     MessageBox(
         CString(Meldung(meldung::kDruckerKalibriert,
                         {AlsUtf8(strDrucker.GetString()), MmText(std::round(k.laengs * 1000) / 10),

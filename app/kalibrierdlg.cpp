@@ -1,33 +1,72 @@
 // The calibration dialog.
 #include "app/kalibrierdlg.h"
 
+#include "app/meldefenster.h"
+#include "language/sprache.h"
 #include "res/meldungen.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 #include <string>
 
-CKalibrierDlg::CKalibrierDlg() : CDialog(IDD), m_strLaengs("100"), m_strQuer("100") {}
+namespace {
 
-void CKalibrierDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Text(pDX, IDC_LAENGS, m_strLaengs);
-    DDX_Text(pDX, IDC_QUER, m_strQuer);
+QString Text(const char* muster) {
+    return Uebersetzung("dialog", muster);
 }
 
-void CKalibrierDlg::OnOK() {
-    if (!UpdateData(TRUE))
-        return;
+QLineEdit* Feld(QWidget* eltern) {
+    auto* feld = new QLineEdit(QStringLiteral("100"), eltern);
+    feld->setMaximumWidth(feld->fontMetrics().horizontalAdvance(QStringLiteral("0000,000")) + 12);
+    return feld;
+}
+
+} // namespace
+
+KalibrierDialog::KalibrierDialog(QWidget* eltern)
+    : QDialog(eltern), m_laengs(Feld(this)), m_quer(Feld(this)) {
+    setWindowTitle(Text(QT_TRANSLATE_NOOP("dialog", "Drucker kalibrieren")));
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(new QLabel(
+        Text(QT_TRANSLATE_NOOP(
+            "dialog", "Die Kalibrierseite ist gedruckt. Bitte beide Balken mit einem Lineal\n"
+                      "messen und die Längen in mm eintragen (Komma oder Punkt).")),
+        this));
+    auto* felder = new QFormLayout;
+    felder->addRow(Text(QT_TRANSLATE_NOOP("dialog", "Balken längs (senkrecht):")), m_laengs);
+    felder->addRow(Text(QT_TRANSLATE_NOOP("dialog", "Balken quer (waagrecht):")), m_quer);
+    spalte->addLayout(felder);
+    auto* knoepfe = new QDialogButtonBox(this);
+    knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    knoepfe->addButton(Text(QT_TRANSLATE_NOOP("dialog", "Abbrechen")),
+                       QDialogButtonBox::RejectRole);
+    connect(knoepfe, &QDialogButtonBox::accepted, this, &KalibrierDialog::accept);
+    connect(knoepfe, &QDialogButtonBox::rejected, this, &KalibrierDialog::reject);
+    spalte->addWidget(knoepfe);
+    m_laengs->setFocus();
+    m_laengs->selectAll();
+}
+
+void KalibrierDialog::accept() {
     std::string fehler;
-    m_kalibrierung.laengs =
-        KorrekturAus(m_strLaengs.GetString(), QT_TRANSLATE_NOOP("meldung", "längs"), fehler);
-    int nID = IDC_LAENGS;
+    kalibrierung.laengs =
+        KorrekturAus(m_laengs->text().toStdString(), QT_TRANSLATE_NOOP("meldung", "längs"), fehler);
+    QLineEdit* feld = m_laengs;
     if (fehler.empty()) {
-        m_kalibrierung.quer =
-            KorrekturAus(m_strQuer.GetString(), QT_TRANSLATE_NOOP("meldung", "quer"), fehler);
-        nID = IDC_QUER;
+        kalibrierung.quer = KorrekturAus(m_quer->text().toStdString(),
+                                         QT_TRANSLATE_NOOP("meldung", "quer"), fehler);
+        feld = m_quer;
     }
     if (!fehler.empty()) {
-        MessageBox(CString(fehler));
-        GotoDlgCtrl(GetDlgItem(nID));
+        MeldungZeigen(this, fehler);
+        feld->setFocus();
+        feld->selectAll();
         return;
     }
-    EndDialog(IDOK);
+    QDialog::accept();
 }

@@ -2,22 +2,22 @@
 #pragma once
 
 #include "output/kalibrierung.h"
-#include "platform/afxwin.h"
-#include "res/resource.h"
 
-class CKalibrierDlg : public CDialog {
+#include <QDialog>
+
+class QLineEdit;
+
+class KalibrierDialog : public QDialog {
 public:
-    enum { IDD = IDD_KALIBRIEREN };
+    explicit KalibrierDialog(QWidget* eltern);
 
-    CKalibrierDlg();
-
-    CString m_strLaengs;
-    CString m_strQuer;
     // After OK: the corrections for the two axes.
-    Kalibrierung m_kalibrierung;
+    Kalibrierung kalibrierung;
 
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
     // A measurement that cannot be right keeps the dialog open at its field.
-    void OnOK() override;
+    void accept() override;
+
+private:
+    QLineEdit* m_laengs;
+    QLineEdit* m_quer;
 };

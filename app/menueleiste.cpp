@@ -101,8 +101,7 @@ void CProfilDlg::OnRippensatz() {
 }
 
 void CProfilDlg::OnInfo() {
-    CInfoDlg dlgInfo;
-    dlgInfo.DoModal();
+    InfoZeigen(m_hWnd);
 }
 
 void CProfilDlg::OnHilfe() {

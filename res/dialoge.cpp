@@ -53,40 +53,6 @@ constexpr SteuerVorlage kDaten[] = {
     {IDC_DATEINAME, Edit, "", 90, 5, 245, 14, ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP},
 };
 
-constexpr SteuerVorlage kInfo[] = {
-    {IDC_STATIC, Static, "#128", 11, 17, 20, 20, SS_ICON},
-    {IDC_STATIC, Static, "Kestrun1 Version " KESTRUN_VERSION_KURZ, 40, 10, 119, 8, SS_LEFT},
-    {IDOK, Button, "OK", 178, 7, 50, 14, BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP},
-    {IDC_STATIC, Static,
-     QT_TRANSLATE_NOOP("dialog", "Programm zum Ausdruck von Profildateien.\n"
-                                 "Weitere Dateien mit Koordinaten gibt es unter\n"
-                                 " \"https://m-selig.ae.illinois.edu/ads/coord_database.html\" "),
-     30, 65, 160, 35, SS_LEFT},
-    {IDC_STATIC, Static, QT_TRANSLATE_NOOP("dialog", "Erstellt mit Qt 6 und C++20"), 40, 20, 119, 8,
-     SS_LEFT},
-    {IDC_STATIC, Static, QT_TRANSLATE_NOOP("dialog", "Freie Software"), 40, 30, 61, 8, SS_LEFT},
-    {IDC_STATIC, Static, QT_TRANSLATE_NOOP("dialog", "Lizenz: GPL-3.0-or-later"), 40, 40, 99, 8,
-     SS_LEFT},
-};
-
-// The two bars of the calibration page, measured with a ruler.
-constexpr SteuerVorlage kKalibrieren[] = {
-    {IDC_STATIC, Static,
-     QT_TRANSLATE_NOOP("dialog",
-                       "Die Kalibrierseite ist gedruckt. Bitte beide Balken mit einem Lineal\n"
-                       "messen und die Längen in mm eintragen (Komma oder Punkt)."),
-     10, 8, 230, 18, SS_LEFT},
-    {IDC_STATIC, Static, QT_TRANSLATE_NOOP("dialog", "Balken längs (senkrecht):"), 10, 33, 100, 8,
-     SS_LEFT},
-    {IDC_LAENGS, Edit, "", 115, 31, 50, 12, ES_AUTOHSCROLL | WS_TABSTOP},
-    {IDC_STATIC, Static, QT_TRANSLATE_NOOP("dialog", "Balken quer (waagrecht):"), 10, 51, 100, 8,
-     SS_LEFT},
-    {IDC_QUER, Edit, "", 115, 49, 50, 12, ES_AUTOHSCROLL | WS_TABSTOP},
-    {IDOK, Button, "OK", 135, 72, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
-    {IDCANCEL, Button, QT_TRANSLATE_NOOP("dialog", "Abbrechen"), 190, 72, 50, 14,
-     BS_PUSHBUTTON | WS_TABSTOP},
-};
-
 constexpr SteuerVorlage kRippensatz[] = {
     {IDC_STATIC, Static, QT_TRANSLATE_NOOP("dialog", "Wurzel in mm:"), 7, 10, 62, 8, SS_LEFT},
     {IDC_RS_WURZEL, Edit, "", 72, 8, 48, 12, ES_AUTOHSCROLL | WS_TABSTOP},
@@ -151,10 +117,6 @@ constexpr SteuerVorlage kRippensatz[] = {
 };
 
 constexpr DialogVorlage kDialoge[] = {
-    {IDD_KALIBRIEREN, QT_TRANSLATE_NOOP("dialog", "Drucker kalibrieren"), 0, 0, 250, 92,
-     "MS Sans Serif", 8, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, kKalibrieren},
-    {IDD_INFO, QT_TRANSLATE_NOOP("dialog", "Info über Kestrun1"), 0, 0, 237, 103, "MS Sans Serif",
-     8, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, kInfo},
     {IDD_PROFIL, QT_TRANSLATE_NOOP("dialog", "Kestrun"), 0, 0, 442, 258, "Arial", 8,
      DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, WS_EX_APPWINDOW, kProfil},
     {IDD_DATEN, QT_TRANSLATE_NOOP("dialog", "Kestrun Daten"), 0, 0, 422, 213, "MS Sans Serif", 8,

@@ -1,7 +1,6 @@
 // Identifiers of the dialog templates, controls, strings, icon and menu commands.
 #pragma once
 
-#define IDD_INFO 100
 #define IDS_INFO 101
 #define IDD_PROFIL 102
 #define IDS_SEITENANSICHT 103
@@ -15,7 +14,6 @@
 #define IDS_RIPPENSATZ 112
 #define IDS_RIPPENSATZ_HINWEIS 113
 #define IDS_KALIBRIEREN 114
-#define IDD_KALIBRIEREN 115
 // The platform's own words: common dialogs' titles, the system menu, the data exchange.
 #define IDS_OEFFNEN 116
 #define IDS_SPEICHERN_UNTER 117
@@ -64,8 +62,6 @@
 #define IDC_RS_HOLM_TIEFE 1042
 #define IDC_RS_HOLM_UNTEN 1043
 #define IDC_RS_HOLM_SCHRITT 4
-#define IDC_LAENGS 1060
-#define IDC_QUER 1061
 
 #define IDM_INFO 0x0010
 #define IDM_SEITENANSICHT 0x0020
