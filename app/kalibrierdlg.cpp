@@ -1,9 +1,9 @@
 // The calibration dialog.
 #include "app/kalibrierdlg.h"
 
-#include "app/meldefenster.h"
 #include "language/sprache.h"
 #include "res/meldungen.h"
+#include "ui/meldefenster.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -136,7 +136,7 @@ BOOL CProfilDlg::OnInitDialog() {
     MenueleisteAnlegen();
     MenueAktualisieren();
 
-    m_dlgDaten.Create(IDD_DATEN);
+    m_daten = new Datenfenster(m_hWnd);
     // A place from a screen that is gone (another monitor, a smaller one) is not used.
     const int links = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const int oben = GetSystemMetrics(SM_YVIRTUALSCREEN);
@@ -144,7 +144,7 @@ BOOL CProfilDlg::OnInitDialog() {
     const auto y = Lies(kDatenfensterY);
     if (x && y && *x >= links && *x < links + GetSystemMetrics(SM_CXVIRTUALSCREEN) && *y >= oben &&
         *y < oben + GetSystemMetrics(SM_CYVIRTUALSCREEN))
-        m_dlgDaten.m_platz = {*x, *y};
+        m_daten->platz = {*x, *y};
     DragAcceptFiles(TRUE);
     // Its messages need the window on screen, so the start file waits until it shows.
     if (!m_strStartDatei.IsEmpty())
@@ -172,10 +172,10 @@ void CProfilDlg::FelderMerken() {
 // What the next start takes up again, kept when the window closes.
 void CProfilDlg::BeimSchliessen() {
     FelderMerken();
-    m_dlgDaten.PlatzMerken();
-    if (m_dlgDaten.m_platz) {
-        Schreibe(kDatenfensterX, m_dlgDaten.m_platz->first);
-        Schreibe(kDatenfensterY, m_dlgDaten.m_platz->second);
+    m_daten->PlatzMerken();
+    if (m_daten->platz) {
+        Schreibe(kDatenfensterX, m_daten->platz->first);
+        Schreibe(kDatenfensterY, m_daten->platz->second);
     }
 }
 
@@ -374,14 +374,11 @@ void CProfilDlg::ProfilZeigen(const CString& strPfad, const Profil& ergebnis) {
     m_nAnzahl = ergebnis.anzahl;
     m_strKommentar = AlsUtf8(ergebnis.kommentar);
     UpdateData(FALSE);
-    m_dlgDaten.m_lstDaten.ResetContent();
-    for (const std::string& zeile : ListeAufbauen(ergebnis))
-        m_dlgDaten.m_lstDaten.AddString(AlsUtf8(zeile));
-    // A new listing is read from its name line down.
-    m_dlgDaten.m_lstDaten.SetTopIndex(0);
     // An open data window follows the load.
-    m_dlgDaten.m_strDateiname = m_strDatei;
-    m_dlgDaten.UpdateData(FALSE);
+    std::vector<std::string> zeilen = ListeAufbauen(ergebnis);
+    for (std::string& zeile : zeilen)
+        zeile = AlsUtf8(zeile);
+    m_daten->Fuellen(QString::fromUtf8(m_strDatei.GetString()), zeilen);
 
     OnPlotten();
     GetDlgItem(IDC_PLOTTEN)->EnableWindow(TRUE);
@@ -395,9 +392,7 @@ void CProfilDlg::ProfilZeigen(const CString& strPfad, const Profil& ergebnis) {
 }
 
 void CProfilDlg::OnDatenZeigen() {
-    m_dlgDaten.m_strDateiname = m_strDatei;
-    m_dlgDaten.UpdateData(FALSE);
-    m_dlgDaten.Zeigen();
+    m_daten->Zeigen(QString::fromUtf8(m_strDatei.GetString()));
 }
 
 // Every change pulls the fields, so the drawing always reads the text as typed.

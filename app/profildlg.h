@@ -1,11 +1,11 @@
 // The main window: format, chord length, thickness, the loaded file and the commands.
 #pragma once
 
-#include "data_window/datendlg.h"
 #include "drawing/seite.h"
 #include "platform/afxwin.h"
 #include "profile/profil.h"
 #include "res/resource.h"
+#include "ui/datenfenster.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -32,7 +32,8 @@ public:
 
     CProfilDlg();
 
-    CDatenDlg m_dlgDaten;
+    // Made with the window, which owns it.
+    Datenfenster* m_daten = nullptr;
     CButton m_radSelig;
     CButton m_radWerte;
     CStatic m_frmPlot;

@@ -10,6 +10,7 @@
 #include "app/profildlg.h"
 #include "profile/profil.h"
 
+#include <QListWidget>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileInfo>
@@ -89,7 +90,7 @@ void Laden(benchmark::State& state) {
         state, Beantworter::DateiEintippen(Pfad("naca0012_198.dat")), [&dlg] { dlg.OnLaden(); },
         dlg.m_frmPlot.m_hWnd);
     if (!state.error_occurred() &&
-        (dlg.m_nAnzahl != 198 || dlg.m_dlgDaten.m_lstDaten.GetCount() != 199))
+        (dlg.m_nAnzahl != 198 || dlg.m_daten->liste->count() != 199))
         state.SkipWithError("Datei nicht geladen");
 }
 

@@ -1,10 +1,10 @@
 // Dialogs made from their templates, and the data exchange with their controls.
 #include "language/sprache.h"
-#include "platform/dialogeinheiten_p.h"
 #include "platform/fenster_p.h"
 #include "platform/ganzzahl.h"
 #include "platform/zeichenfeld_p.h"
 #include "res/resource.h"
+#include "ui/dialogeinheiten.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -203,15 +203,8 @@ QWidget* SteuerelementErzeugen(const SteuerVorlage& s, QWidget* dlg, Vermittler*
         return KnopfErzeugen(s, dlg, vermittler, gruppe);
     case Steuerklasse::Edit: {
         auto* e = new QLineEdit(QString::fromUtf8(s.text), dlg);
-        // A display field: its text can be selected and copied, not changed. Win32 paints it
-        // in the window's colour, so that it does not look like a field to type in.
-        if (s.stil & ES_READONLY) {
-            e->setReadOnly(true);
-            QPalette farben = e->palette();
-            for (const auto zustand : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-                farben.setColor(zustand, QPalette::Base, farben.color(zustand, QPalette::Window));
-            e->setPalette(farben);
-        }
+        if (s.stil & ES_READONLY)
+            AnzeigeFeld(e);
         QObject::connect(e, &QLineEdit::textChanged, vermittler,
                          [vermittler, id] { vermittler->Melden(id, EN_CHANGE); });
         e->installEventFilter(vermittler);

@@ -45,14 +45,6 @@ constexpr SteuerVorlage kProfil[] = {
     {IDC_STATIC, Static, QT_TRANSLATE_NOOP("dialog", "Kommentar:"), 5, 85, 39, 8, SS_LEFT},
 };
 
-constexpr SteuerVorlage kDaten[] = {
-    {IDOK, Button, "OK", 365, 195, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
-    {IDC_DATENLISTE, ListBox, "", 10, 25, 335, 185,
-     LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
-    {IDC_STATIC, Static, QT_TRANSLATE_NOOP("dialog", "Dateiname:"), 45, 10, 37, 8, SS_LEFT},
-    {IDC_DATEINAME, Edit, "", 90, 5, 245, 14, ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP},
-};
-
 constexpr SteuerVorlage kRippensatz[] = {
     {IDC_STATIC, Static, QT_TRANSLATE_NOOP("dialog", "Wurzel in mm:"), 7, 10, 62, 8, SS_LEFT},
     {IDC_RS_WURZEL, Edit, "", 72, 8, 48, 12, ES_AUTOHSCROLL | WS_TABSTOP},
@@ -119,8 +111,6 @@ constexpr SteuerVorlage kRippensatz[] = {
 constexpr DialogVorlage kDialoge[] = {
     {IDD_PROFIL, QT_TRANSLATE_NOOP("dialog", "Kestrun"), 0, 0, 442, 258, "Arial", 8,
      DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, WS_EX_APPWINDOW, kProfil},
-    {IDD_DATEN, QT_TRANSLATE_NOOP("dialog", "Kestrun Daten"), 0, 0, 422, 213, "MS Sans Serif", 8,
-     DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, kDaten},
     {IDD_RIPPENSATZ, QT_TRANSLATE_NOOP("dialog", "Rippensatz"), 0, 0, 430, 253, "Arial", 8,
      DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, kRippensatz},
 };

@@ -19,12 +19,12 @@ declare -A erlaubt=(
     [model]="$kern"
     [foam_core]="res profile ribs geometry output foam_core"
     [language]="res language"
-    [platform]="$kern language platform"
+    [ui]="res language ui"
+    [platform]="$kern language ui platform"
     [drawing]="$kern platform export drawing"
-    [data_window]="$kern platform data_window"
     [export]="$kern foam_core export"
     [command_line]="$kern foam_core platform drawing export command_line"
-    [app]="$kern foam_core language platform drawing data_window export command_line app"
+    [app]="$kern foam_core language ui platform drawing export command_line app"
 )
 
 fehler=0
@@ -39,8 +39,7 @@ for ordner in "${!erlaubt[@]}"; do
     done < <(grep -HnE '^#include "[a-z_]+/' "$ordner"/*.cpp "$ordner"/*.h 2>/dev/null || true)
 done
 
-for datei in res/*.cpp profile/*.cpp ribs/*.cpp geometry/*.cpp output/*.cpp model/*.cpp foam_core/*.cpp drawing/*.cpp \
-    data_window/*.cpp; do
+for datei in res/*.cpp profile/*.cpp ribs/*.cpp geometry/*.cpp output/*.cpp model/*.cpp foam_core/*.cpp drawing/*.cpp; do
     # ribs/ sees Clipper, from the system's include path like the standard library.
     if ! "$compiler" -std=c++20 -fsyntax-only -I. -I"$build/generated" "$datei"; then
         echo "schichten.sh: $datei braucht mehr als den Kern" >&2

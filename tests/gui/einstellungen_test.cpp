@@ -72,8 +72,8 @@ TEST_F(Gedaechtnis, UeberlebenDenNeustart) {
     const QString pfad = Datei("p.dat", kNaca);
     Laden(pfad, IDC_SELIG);
     Klick(IDC_DATEN_ZEIGEN);
-    m_dlg->m_dlgDaten.m_hWnd->move(123, 77);
-    KlickAuf(m_dlg->m_dlgDaten.GetDlgItem(IDOK)->m_hWnd);
+    m_dlg->m_daten->move(123, 77);
+    KlickAuf(m_dlg->m_daten->findChild<QPushButton*>());
     Klick(IDOK);
 
     Neustart();
@@ -81,7 +81,7 @@ TEST_F(Gedaechtnis, UeberlebenDenNeustart) {
     EXPECT_TRUE(W(IDC_LADEN)->isEnabled());
     EXPECT_EQ(Text(IDC_PROFILLAENGE), "250,5");
     EXPECT_EQ(Text(IDC_PROFILDICKE), "80");
-    ASSERT_EQ(m_dlg->m_dlgDaten.m_platz, (std::pair{123, 77}));
+    ASSERT_EQ(m_dlg->m_daten->platz, (std::pair{123, 77}));
     // The file dialog opens in the folder of the last load, with the profile filters.
     Beantworter b;
     b.Dazu([&](QWidget* w) {
@@ -121,7 +121,7 @@ TEST_F(Gedaechtnis, BeschaedigteOderUnsinnigeWerteGebenDieStartwerte) {
         EXPECT_FALSE(W(IDC_LADEN)->isEnabled());
         EXPECT_EQ(Text(IDC_PROFILLAENGE), f.laenge);
         EXPECT_EQ(Text(IDC_PROFILDICKE), "100");
-        EXPECT_FALSE(m_dlg->m_dlgDaten.m_platz);
+        EXPECT_FALSE(m_dlg->m_daten->platz);
         EXPECT_EQ(Zuletzt().size(), 1); // "(keine)"
         EXPECT_FALSE(m_dlg->m_menuZuletzt.m_hMenu->actions()[0]->isEnabled());
     }

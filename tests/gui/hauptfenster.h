@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -75,9 +76,7 @@ protected:
     QWidget* W(int id) const { return m_dlg->GetDlgItem(id)->m_hWnd; }
     template <class T> T* C(int id) const { return qobject_cast<T*>(W(id)); }
     QString Text(int id) const { return C<QLineEdit>(id)->text(); }
-    QListWidget* Liste() const {
-        return qobject_cast<QListWidget*>(m_dlg->m_dlgDaten.m_lstDaten.m_hWnd);
-    }
+    QListWidget* Liste() const { return m_dlg->m_daten->liste; }
 
     QString Datei(const char* name, const std::string& inhalt) {
         const QString pfad = m_dir.filePath(QString::fromLatin1(name));

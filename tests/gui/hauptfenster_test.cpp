@@ -64,7 +64,7 @@ TEST_F(Hauptfenster, LaedtDurchDenDateidialogUndFuelltDieDatenliste) {
     EXPECT_EQ(b.freigegeben, (std::vector<int>{IDC_LADEN, IDC_PLOTTEN, IDC_DRUCKEN,
                                                IDC_DATEN_ZEIGEN, IDC_PLOT_LOESCHEN, IDC_PLOTFELD}));
     // Filled although never shown.
-    EXPECT_FALSE(m_dlg->m_dlgDaten.IsWindowVisible());
+    EXPECT_FALSE(m_dlg->m_daten->isVisible());
     ASSERT_EQ(Liste()->count(), static_cast<int>(zeilen.size()));
     for (int i = 0; i < Liste()->count(); ++i)
         EXPECT_EQ(Liste()->item(i)->text().toStdString(), AlsUtf8(zeilen[i]));
@@ -143,15 +143,14 @@ TEST_F(Hauptfenster, DatenfensterNimmtEingabenWaehrendDasHauptfensterModalLaeuft
     const QString erste = Datei("lang.dat", NacaDatei(60));
     const QString zweite =
         Datei("zweite.dat", "NACA 0012\n" + NacaDatei(60).substr(NacaDatei(60).find('\n') + 1));
-    CDatenDlg& daten = m_dlg->m_dlgDaten;
-    QWidget* fenster = daten.m_hWnd;
-    auto* name = qobject_cast<QLineEdit*>(daten.GetDlgItem(IDC_DATEINAME)->m_hWnd);
+    Datenfenster* fenster = m_dlg->m_daten;
+    QLineEdit* name = fenster->dateiname;
     const auto sichtbar = [this](int zeile) {
         return Liste()->viewport()->rect().intersects(
             Liste()->visualItemRect(Liste()->item(zeile)));
     };
     const std::function<void()> schliessen[] = {
-        [&] { KlickAuf(daten.GetDlgItem(IDOK)->m_hWnd); },
+        [&] { KlickAuf(fenster->findChild<QPushButton*>()); },
         [&] { Taste(fenster, Qt::Key_Escape); },
         [&] {
             QCloseEvent schliessfeld;
@@ -164,10 +163,10 @@ TEST_F(Hauptfenster, DatenfensterNimmtEingabenWaehrendDasHauptfensterModalLaeuft
         Laden(erste);
         for (const auto& tun : schliessen) {
             Klick(IDC_DATEN_ZEIGEN);
-            ASSERT_TRUE(daten.IsWindowVisible());
+            ASSERT_TRUE(fenster->isVisible());
             EXPECT_EQ(name->text(), erste);
             tun();
-            EXPECT_FALSE(daten.IsWindowVisible());
+            EXPECT_FALSE(fenster->isVisible());
         }
         Klick(IDC_DATEN_ZEIGEN);
         const int letzte = Liste()->count() - 1;
@@ -178,7 +177,7 @@ TEST_F(Hauptfenster, DatenfensterNimmtEingabenWaehrendDasHauptfensterModalLaeuft
         EXPECT_FALSE(sichtbar(0));
 
         Laden(zweite);
-        EXPECT_TRUE(daten.IsWindowVisible());
+        EXPECT_TRUE(fenster->isVisible());
         EXPECT_EQ(name->text(), zweite);
         EXPECT_EQ(Liste()->item(0)->text(), "NACA 0012");
         // A new listing shows from its top, wherever the last one was scrolled to.

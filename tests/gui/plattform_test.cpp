@@ -79,7 +79,6 @@ TEST(Vorlage, SteuerelementeSitzenInDialogeinheiten) {
     // A fixed-size window offers no maximising to the window manager.
     EXPECT_FALSE(dlg.m_hWnd->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(dlg.m_hWnd->minimumSize(), dlg.m_hWnd->maximumSize());
-    PruefeLage(dlg.m_dlgDaten, IDD_DATEN);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "app/meldefenster.h"
+#include "ui/meldefenster.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -1,7 +1,9 @@
-// Dialog units to pixels, from the template's font as Win32 does it.
+// Dialog units to pixels from a font: the classic windows keep their controls at the places
+// and sizes measured in these units.
 #pragma once
 
 #include <QFont>
+#include <QLineEdit>
 #include <QRect>
 
 struct DialogBasis {
@@ -13,3 +15,7 @@ struct DialogBasis {
 QFont VorlagenSchrift(const char* face, int punkte);
 DialogBasis DialogBasisVon(const QFont& schrift);
 QRect InPixel(const DialogBasis& basis, int x, int y, int cx, int cy);
+
+// A display field: its text can be selected and copied, not changed, and it is painted in the
+// window's colour so that it does not look like a field to type in.
+void AnzeigeFeld(QLineEdit* feld);

@@ -1,5 +1,5 @@
 // Dialog units to pixels.
-#include "platform/dialogeinheiten_p.h"
+#include "ui/dialogeinheiten.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -9,7 +9,7 @@
 
 namespace {
 
-// Rounds like the Win32 MulDiv for the non-negative values of a template.
+// Rounds half up, for the non-negative values of a layout.
 int MulDiv(int a, int b, int c) {
     return (a * b + c / 2) / c;
 }
@@ -29,7 +29,7 @@ QFont VorlagenSchrift(const char* face, int punkte) {
         if (std::strcmp(face, e.vorlage) == 0)
             schrift.setFamily(QString::fromLatin1(e.hier));
     schrift.setStyleHint(QFont::SansSerif);
-    // The character height in pixels, rounded as Win32 rounds a point size.
+    // The character height in whole pixels.
     const QScreen* bildschirm = QGuiApplication::primaryScreen();
     const int dpi = bildschirm ? static_cast<int>(bildschirm->logicalDotsPerInchY() + 0.5) : 96;
     schrift.setPixelSize(MulDiv(punkte, dpi, 72));
@@ -46,4 +46,12 @@ DialogBasis DialogBasisVon(const QFont& schrift) {
 QRect InPixel(const DialogBasis& basis, int x, int y, int cx, int cy) {
     return {MulDiv(x, basis.x, 4), MulDiv(y, basis.y, 8), MulDiv(cx, basis.x, 4),
             MulDiv(cy, basis.y, 8)};
+}
+
+void AnzeigeFeld(QLineEdit* feld) {
+    feld->setReadOnly(true);
+    QPalette farben = feld->palette();
+    for (const auto zustand : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        farben.setColor(zustand, QPalette::Base, farben.color(zustand, QPalette::Window));
+    feld->setPalette(farben);
 }
