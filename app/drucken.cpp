@@ -6,6 +6,7 @@
 
 #include "drawing/seite.h"
 #include "export/formate.h"
+#include "geometry/punkte.h"
 #include "model/blattplan.h"
 #include "output/druckwerte.h"
 #include "output/schreiben.h"
@@ -75,19 +76,16 @@ std::string ZielAbgelehnt(const CString& datei, const std::vector<std::string>& 
 } // namespace
 
 void CProfilDlg::OnPlotten() {
-    // Cleared first, so the frame shows the new outline alone.
-    OnPlotLoeschen();
-    CClientDC dc(&m_frmPlot);
-    RECT rect;
-    m_frmPlot.GetClientRect(&rect);
-    PlotteProfil(dc, m_profil.punkte, rect.right - rect.left, rect.bottom - rect.top,
-                 FeldZahl(m_strProfildicke.GetString()));
+    Linienzug linie;
+    for (const Geraetepunkt& p :
+         BildschirmPunkte(m_profil.punkte, m_bild->width(), m_bild->height(),
+                          FeldZahl(m_strProfildicke.GetString())))
+        linie.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
+    m_bild->Zeigen({linie});
 }
 
-// Hiding and showing the frame repaints it empty.
 void CProfilDlg::OnPlotLoeschen() {
-    m_frmPlot.ShowWindow(SW_HIDE);
-    m_frmPlot.ShowWindow(SW_SHOWNORMAL);
+    m_bild->Leeren();
 }
 
 void CProfilDlg::OnDrucken() {

@@ -7,6 +7,7 @@
 #include "profile/liste.h"
 #include "profile/text.h"
 #include "res/meldungen_fenster.h"
+#include "ui/dialogeinheiten.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -65,7 +66,6 @@ CProfilDlg::CProfilDlg()
 void CProfilDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_SELIG, m_radSelig);
     DDX_Control(pDX, IDC_WERTE, m_radWerte);
-    DDX_Control(pDX, IDC_PLOTFELD, m_frmPlot);
     DDX_Control(pDX, IDC_DATEN_ZEIGEN, m_btnDatenZeigen);
     DDX_Control(pDX, IDC_DRUCKEN, m_btnDrucken);
     DDX_Control(pDX, IDC_PLOTTEN, m_btnPlotten);
@@ -126,7 +126,10 @@ BOOL CProfilDlg::OnInitDialog() {
     SetIcon(m_hIcon, FALSE);
 
     GetDlgItem(IDC_LADEN)->EnableWindow(FALSE);
-    GetDlgItem(IDC_PLOTFELD)->EnableWindow(FALSE);
+    // The frame under the fields, as wide as the window's controls.
+    m_bild = new Profilbild(m_hWnd);
+    m_bild->setGeometry(InPixel(DialogBasisVon(m_hWnd->font()), 10, 100, 420, 135));
+    m_bild->setEnabled(false);
     GetDlgItem(IDC_PLOTTEN)->EnableWindow(FALSE);
     GetDlgItem(IDC_DRUCKEN)->EnableWindow(FALSE);
     GetDlgItem(IDC_DATEN_ZEIGEN)->EnableWindow(FALSE);
@@ -385,7 +388,7 @@ void CProfilDlg::ProfilZeigen(const CString& strPfad, const Profil& ergebnis) {
     GetDlgItem(IDC_DRUCKEN)->EnableWindow(TRUE);
     GetDlgItem(IDC_DATEN_ZEIGEN)->EnableWindow(TRUE);
     GetDlgItem(IDC_PLOT_LOESCHEN)->EnableWindow(TRUE);
-    GetDlgItem(IDC_PLOTFELD)->EnableWindow(TRUE);
+    m_bild->setEnabled(true);
     if (CWinApp* pApp = AfxGetApp())
         pApp->AddToRecentFileList(strPfad.GetString());
     MenueAktualisieren();

@@ -6,6 +6,7 @@
 #include "profile/profil.h"
 #include "res/resource.h"
 #include "ui/datenfenster.h"
+#include "ui/profilbild.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -34,9 +35,9 @@ public:
 
     // Made with the window, which owns it.
     Datenfenster* m_daten = nullptr;
+    Profilbild* m_bild = nullptr;
     CButton m_radSelig;
     CButton m_radWerte;
-    CStatic m_frmPlot;
     CButton m_btnDatenZeigen;
     CButton m_btnDrucken;
     CButton m_btnPlotten;

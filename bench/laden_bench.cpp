@@ -88,7 +88,7 @@ void Laden(benchmark::State& state) {
     Klick(dlg.GetDlgItem(IDC_SELIG));
     Messen(
         state, Beantworter::DateiEintippen(Pfad("naca0012_198.dat")), [&dlg] { dlg.OnLaden(); },
-        dlg.m_frmPlot.m_hWnd);
+        dlg.m_bild);
     if (!state.error_occurred() &&
         (dlg.m_nAnzahl != 198 || dlg.m_daten->liste->count() != 199))
         state.SkipWithError("Datei nicht geladen");

@@ -1,4 +1,4 @@
-// The outline as a polyline: the screen plot, and the ribs of the rib-set dialog.
+// The ribs of the rib-set dialog as polylines in its frame.
 #include "drawing/seite.h"
 
 #include "geometry/rippenbild.h"
@@ -9,13 +9,6 @@ void ZeichneLinienzug(CDC& dc, const std::vector<Geraetepunkt>& punkte) {
     dc.MoveTo(punkte.front().x, punkte.front().y);
     for (std::size_t i = 1; i < punkte.size(); ++i)
         dc.LineTo(punkte[i].x, punkte[i].y);
-}
-
-void PlotteProfil(CDC& dc, const ProfilSpeicher& p, int w, int h, double dicke) {
-    CPen stift(PS_SOLID, 1, RGB(0, 255, 0));
-    CPen* alterStift = dc.SelectObject(&stift);
-    ZeichneLinienzug(dc, BildschirmPunkte(p, w, h, dicke));
-    dc.SelectObject(alterStift);
 }
 
 void PlotteRippen(CDC& dc, const std::vector<Rippe>& rippen, int w, int h) {

@@ -12,9 +12,6 @@
 // Moves to the first vertex and draws to each further one.
 void ZeichneLinienzug(CDC& dc, const std::vector<Geraetepunkt>& punkte);
 
-// The outline in green in a frame of w x h pixels; dicke in percent.
-void PlotteProfil(CDC& dc, const ProfilSpeicher& p, int w, int h, double dicke);
-
 // The ribs in green, one band of a frame of w x h pixels each (RippenImRahmen).
 void PlotteRippen(CDC& dc, const std::vector<Rippe>& rippen, int w, int h);
 

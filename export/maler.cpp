@@ -31,8 +31,13 @@ void Text(QPainter& maler, const Textfeld& t, const QTransform& mm, const QTrans
 } // namespace
 
 void MaleBlatt(QPainter& maler, const Blatt& blatt, const QTransform& mm, const QTransform& basis) {
+    MaleBlatt(maler, blatt, mm, basis, Qt::black);
+}
+
+void MaleBlatt(QPainter& maler, const Blatt& blatt, const QTransform& mm, const QTransform& basis,
+               const QColor& farbe) {
     maler.save();
-    QPen stift(Qt::black, 1);
+    QPen stift(farbe, 1);
     // One device pixel whatever the mapping.
     stift.setCosmetic(true);
     maler.setPen(stift);

@@ -1,22 +1,10 @@
 // The plot frame.
 #include "platform/zeichenfeld_p.h"
 
+#include "ui/profilbild.h"
+
 #include <QPainter>
 #include <QPalette>
-
-void ZeichneRahmen(QPainter& painter, const QRect& rechteck) {
-    // Four filled strips one pixel wide rather than a hairline: at a scale such as 1.5 the
-    // control starts half-way into a device pixel, and a hairline on its edge falls on the
-    // neighbouring pixel, outside the control, and is lost. A strip always covers one pixel.
-    const QColor grau(128, 128, 128);
-    const QRect r = rechteck.normalized();
-    if (r.isEmpty())
-        return;
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), grau);
-    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), grau);
-    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), grau);
-    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), grau);
-}
 
 void ZeichneZuege(QPainter& painter, const std::vector<Strich>& zuege) {
     painter.save();

@@ -14,8 +14,6 @@ struct Strich {
     std::vector<QPoint> punkte;
 };
 
-// Paints the grey frame of the control onto any surface.
-void ZeichneRahmen(QPainter& painter, const QRect& rechteck);
 // Paints the strokes onto any surface. Unlike GDI's LineTo, which leaves out each line's end
 // point, both ends are drawn: only a stroke's very last pixel differs.
 void ZeichneZuege(QPainter& painter, const std::vector<Strich>& zuege);

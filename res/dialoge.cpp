@@ -35,7 +35,6 @@ constexpr SteuerVorlage kProfil[] = {
     {IDC_STATIC, Static, QT_TRANSLATE_NOOP("dialog", "Anzahl der Koordinatenpaare:"), 275, 65, 98,
      8, SS_LEFT},
     {IDC_ANZAHL, Edit, "", 375, 65, 40, 14, ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP},
-    {IDC_PLOTFELD, Static, "", 10, 100, 420, 135, SS_GRAYFRAME},
     {IDC_SELIG, Button, QT_TRANSLATE_NOOP("dialog", "Selig\n0.0 ... 1.0"), 21, 15, 54, 15,
      BS_AUTORADIOBUTTON | BS_MULTILINE | WS_GROUP | WS_TABSTOP},
     {IDC_WERTE, Button, QT_TRANSLATE_NOOP("dialog", " Werte\n0.0 ... 100.0"), 20, 30, 54, 20,

@@ -30,8 +30,8 @@ constexpr int kOhneFrist = 600000;
 inline const std::string kNaca =
     "NACA 0012\n1.0 0.00126\n0.5 0.05294\n0.0 0.0\n0.5 -0.05294\n1.0 -0.00126\n";
 
-constexpr int kBefehle[] = {IDC_PLOTTEN,       IDC_DRUCKEN,  IDC_DATEN_ZEIGEN,
-                            IDC_PLOT_LOESCHEN, IDC_PLOTFELD, IDC_LADEN};
+constexpr int kBefehle[] = {IDC_PLOTTEN, IDC_DRUCKEN, IDC_DATEN_ZEIGEN, IDC_PLOT_LOESCHEN,
+                            IDC_LADEN};
 
 // Through the window system, so that modality, focus and stacking apply.
 inline void KlickAuf(QWidget* w, Qt::MouseButton knopf = Qt::LeftButton) {
@@ -126,6 +126,7 @@ protected:
                       QString::number(Liste()->count())};
         for (int id : kBefehle)
             s << QString::number(W(id)->isEnabled());
+        s << QString::number(m_dlg->m_bild->isEnabled());
         return s;
     }
 

@@ -25,19 +25,14 @@
 
 namespace {
 
-// Notes, in order, which controls were enabled and which were hidden.
+// Notes, in order, which controls were enabled.
 class Beobachter : public QObject {
 public:
-    std::vector<int> freigegeben;
-    std::vector<int> versteckt;
+    std::vector<QObject*> freigegeben;
 
     bool eventFilter(QObject* o, QEvent* e) override {
-        auto* w = static_cast<QWidget*>(o);
-        const int id = w->property(kSteuerId).toInt();
-        if (e->type() == QEvent::EnabledChange && w->isEnabled())
-            freigegeben.push_back(id);
-        if (e->type() == QEvent::Hide)
-            versteckt.push_back(id);
+        if (e->type() == QEvent::EnabledChange && static_cast<QWidget*>(o)->isEnabled())
+            freigegeben.push_back(o);
         return false;
     }
 };
@@ -56,13 +51,16 @@ TEST_F(Hauptfenster, LaedtDurchDenDateidialogUndFuelltDieDatenliste) {
         EXPECT_FALSE(W(id)->isEnabled()) << id;
         W(id)->installEventFilter(&b);
     }
+    EXPECT_FALSE(m_dlg->m_bild->isEnabled());
+    m_dlg->m_bild->installEventFilter(&b);
     Laden(pfad);
 
     EXPECT_EQ(Text(IDC_DATEI), pfad);
     EXPECT_EQ(Text(IDC_ANZAHL), QString::number(erwartet.anzahl));
     EXPECT_EQ(Text(IDC_KOMMENTAR), QString::fromUtf8("Flügel"));
-    EXPECT_EQ(b.freigegeben, (std::vector<int>{IDC_LADEN, IDC_PLOTTEN, IDC_DRUCKEN,
-                                               IDC_DATEN_ZEIGEN, IDC_PLOT_LOESCHEN, IDC_PLOTFELD}));
+    EXPECT_EQ(b.freigegeben,
+              (std::vector<QObject*>{W(IDC_LADEN), W(IDC_PLOTTEN), W(IDC_DRUCKEN),
+                                     W(IDC_DATEN_ZEIGEN), W(IDC_PLOT_LOESCHEN), m_dlg->m_bild}));
     // Filled although never shown.
     EXPECT_FALSE(m_dlg->m_daten->isVisible());
     ASSERT_EQ(Liste()->count(), static_cast<int>(zeilen.size()));
@@ -192,11 +190,9 @@ TEST_F(Hauptfenster, DatenfensterNimmtEingabenWaehrendDasHauptfensterModalLaeuft
 }
 
 TEST_F(Hauptfenster, NurEchterFokusverlustZeichnetNeu) {
-    Beobachter b;
-    W(IDC_PLOTFELD)->installEventFilter(&b);
     KlickAuf(W(IDC_PROFILDICKE));
     ASSERT_EQ(QApplication::focusWidget(), W(IDC_PROFILDICKE));
-    b.versteckt.clear();
+    int stand = m_dlg->m_bild->Stand();
     // Return presses the default button, which is disabled until a profile is loaded.
     Taste(m_dlg->m_hWnd, Qt::Key_Return);
     EXPECT_TRUE(m_dlg->IsWindowVisible());
@@ -205,15 +201,15 @@ TEST_F(Hauptfenster, NurEchterFokusverlustZeichnetNeu) {
     ASSERT_NE(QApplication::activePopupWidget(), nullptr);
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-    EXPECT_TRUE(b.versteckt.empty());
+    EXPECT_EQ(m_dlg->m_bild->Stand(), stand);
     Taste(m_dlg->m_hWnd, Qt::Key_Tab);
-    EXPECT_EQ(b.versteckt, std::vector<int>{IDC_PLOTFELD});
+    EXPECT_EQ(m_dlg->m_bild->Stand(), stand + 1);
 
     Laden(Datei("p.dat", kNaca));
     KlickAuf(W(IDC_PROFILLAENGE));
-    b.versteckt.clear();
+    stand = m_dlg->m_bild->Stand();
     Taste(m_dlg->m_hWnd, Qt::Key_Return);
-    EXPECT_EQ(b.versteckt, std::vector<int>{IDC_PLOTFELD});
+    EXPECT_EQ(m_dlg->m_bild->Stand(), stand + 1);
     EXPECT_EQ(QApplication::focusWidget(), W(IDC_PROFILLAENGE));
 }
 

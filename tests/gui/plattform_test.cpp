@@ -54,7 +54,8 @@ void PruefeLage(const CWnd& dlg, int idd) {
     };
     int gefunden = 0;
     for (const QWidget* w : dlg.m_hWnd->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (w->isWindow() || w == leiste)
+        // Windows of their own, and what the window adds in plain Qt, are not the template's.
+        if (w->isWindow() || w == leiste || !w->property(kSteuerId).isValid())
             continue;
         const int id = w->property(kSteuerId).toInt();
         const auto s = std::find_if(

@@ -27,7 +27,7 @@ const std::string kRaute = "Raute\n100 0\n50 6\n0 0\n50 -4\n100 0\n";
 class Zeichnen : public Hauptfenster {
 protected:
     QImage Feld() const {
-        return W(IDC_PLOTFELD)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return m_dlg->m_bild->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
     // RGB32 rows are whole pixels with no gap between them.
@@ -48,7 +48,7 @@ TEST_F(Zeichnen, UmrissLiegtWoDiePunkteSagenUndBleibtBisZumLoeschen) {
     EXPECT_LT(punkte[1].y, bild.height() / 2);
 
     // Covered and repainted, or the whole window hidden and shown: the outline is drawn again.
-    W(IDC_PLOTFELD)->repaint();
+    m_dlg->m_bild->repaint();
     EXPECT_EQ(Feld(), bild);
     m_dlg->m_hWnd->hide();
     m_dlg->m_hWnd->show();
@@ -103,7 +103,7 @@ TEST_F(Zeichnen, RahmenGanzUndUmrissDarinBeiJederSkalierung) {
     const QPixmap fenster = m_dlg->m_hWnd->grab();
     const QImage bild = fenster.toImage().convertToFormat(QImage::Format_RGB32);
     const double f = fenster.devicePixelRatio();
-    const QRect g = W(IDC_PLOTFELD)->geometry();
+    const QRect g = m_dlg->m_bild->geometry();
     // The device pixels whose centres lie inside the control.
     const int links = static_cast<int>(std::floor(g.left() * f - 0.5)) + 1;
     const int oben = static_cast<int>(std::floor(g.top() * f - 0.5)) + 1;
