@@ -18,10 +18,21 @@ void PlotteProfil(CDC& dc, const ProfilSpeicher& p, int w, int h, double dicke) 
     dc.SelectObject(alterStift);
 }
 
-void PlotteRippen(CDC& dc, const std::vector<Rippe>& rippen, int w, int h) {
-    CPen stift(PS_SOLID, 1, RGB(0, 255, 0));
-    CPen* alterStift = dc.SelectObject(&stift);
-    for (const std::vector<Geraetepunkt>& zug : RippenImRahmen(rippen, w, h))
-        ZeichneLinienzug(dc, zug);
+void PlotteRippen(CDC& dc, const std::vector<Rippe>& rippen, int w, int h, double schnittbreite) {
+    // The pieces in the plot's green, drawn last so that a mark on the outline leaves it whole;
+    // marks thin and blue as they are only drawn; the cutter's path dashed in red.
+    CPen markierung(PS_SOLID, 1, RGB(0, 0, 255));
+    CPen schnitt(PS_DASH, 1, RGB(255, 0, 0));
+    CPen umriss(PS_SOLID, 1, RGB(0, 255, 0));
+    const std::vector<Bildzug> zuege = RippenImRahmen(rippen, w, h, schnittbreite);
+    CPen* alterStift = dc.SelectObject(&markierung);
+    for (const auto& [art, stift] :
+         {std::pair{Bildart::Markierung, &markierung}, std::pair{Bildart::Schnittlinie, &schnitt},
+          std::pair{Bildart::Umriss, &umriss}}) {
+        dc.SelectObject(stift);
+        for (const Bildzug& zug : zuege)
+            if (zug.art == art)
+                ZeichneLinienzug(dc, zug.punkte);
+    }
     dc.SelectObject(alterStift);
 }
