@@ -20,9 +20,10 @@ void PlotteProfil(CDC& dc, const ProfilSpeicher& p, int w, int h, double dicke) 
 
 void PlotteRippen(CDC& dc, const std::vector<Rippe>& rippen, int w, int h, double schnittbreite) {
     // The pieces in the plot's green, drawn last so that a mark on the outline leaves it whole;
-    // marks thin and blue as they are only drawn; the cutter's path dashed in red.
+    // marks thin and blue as they are only drawn; the cutter's path dashed in grey, as it mostly
+    // runs within a pixel of the outline.
     CPen markierung(PS_SOLID, 1, RGB(0, 0, 255));
-    CPen schnitt(PS_DASH, 1, RGB(255, 0, 0));
+    CPen schnitt(PS_DASH, 1, RGB(110, 110, 110));
     CPen umriss(PS_SOLID, 1, RGB(0, 255, 0));
     const std::vector<Bildzug> zuege = RippenImRahmen(rippen, w, h, schnittbreite);
     CPen* alterStift = dc.SelectObject(&markierung);
