@@ -116,10 +116,6 @@ and enter their lengths in mm (comma or point).</translation>
         <translation>Number of ribs:</translation>
     </message>
     <message>
-        <source>Beplankung in mm:</source>
-        <translation>Sheeting in mm:</translation>
-    </message>
-    <message>
         <source>Nasenleiste in mm:</source>
         <translation>LE stock in mm:</translation>
     </message>
@@ -314,6 +310,46 @@ Eine Datei kann auch auf das Fenster gezogen oder beim Start genannt werden: kes
 Keys: Ctrl+O loads a file, Ctrl+P prints, Ctrl+Shift+P shows the page preview.
 
 A file can also be dropped onto the window or named at start-up: kestrun1 FILE (kestrun1 --help shows all options).</translation>
+    </message>
+    <message>
+        <source>Stück je Rippe:</source>
+        <translation>Pieces per rib:</translation>
+    </message>
+    <message>
+        <source>Beplankung oben in mm:</source>
+        <translation>Top sheeting in mm:</translation>
+    </message>
+    <message>
+        <source>Beplankung unten in mm:</source>
+        <translation>Bottom sheeting in mm:</translation>
+    </message>
+    <message>
+        <source>Schnittbreite in mm:</source>
+        <translation>Kerf in mm:</translation>
+    </message>
+    <message>
+        <source>Schränkung in °:</source>
+        <translation>Washout in °:</translation>
+    </message>
+    <message>
+        <source>Drehpunkt in %:</source>
+        <translation>Washout pivot in %:</translation>
+    </message>
+    <message>
+        <source>Helling in mm:</source>
+        <translation>Jig tabs in mm:</translation>
+    </message>
+    <message>
+        <source>Löcher je Rippe:</source>
+        <translation>Holes per rib:</translation>
+    </message>
+    <message>
+        <source>Steg der Löcher in mm:</source>
+        <translation>Web of the holes in mm:</translation>
+    </message>
+    <message>
+        <source>&amp;Ohne Platte</source>
+        <translation>&amp;No sheet frame</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1467,46 @@ Examples: kestrun1 --pdf rib.pdf --laenge 150,5 naca2412.dat
     <message>
         <source>%1, Fortsetzung</source>
         <translation>%1, continued</translation>
+    </message>
+    <message>
+        <source>Stück je Rippe</source>
+        <translation>pieces per rib</translation>
+    </message>
+    <message>
+        <source>Schnittbreite</source>
+        <translation>kerf</translation>
+    </message>
+    <message>
+        <source>Schränkung</source>
+        <translation>washout</translation>
+    </message>
+    <message>
+        <source>Helling</source>
+        <translation>jig tabs</translation>
+    </message>
+    <message>
+        <source>Erleichterung</source>
+        <translation>lightening holes</translation>
+    </message>
+    <message>
+        <source>Beplankung oben</source>
+        <translation>top sheeting</translation>
+    </message>
+    <message>
+        <source>Beplankung unten</source>
+        <translation>bottom sheeting</translation>
+    </message>
+    <message>
+        <source>Drehpunkt</source>
+        <translation>washout pivot</translation>
+    </message>
+    <message>
+        <source>Löcher je Rippe</source>
+        <translation>holes per rib</translation>
+    </message>
+    <message>
+        <source>Steg der Löcher</source>
+        <translation>web of the holes</translation>
     </message>
 </context>
 </TS>
