@@ -104,7 +104,8 @@ protected:
         Taste(satz, Qt::Key_Tab);
     }
 
-    // The runs of rows with green in them: one per rib outline drawn.
+    // The runs of rows with green in them, or the grey of the cutter's path dashed over it: one
+    // per rib outline drawn.
     static int Umrisse(QWidget* satz) {
         const QImage bild =
             F(satz, IDC_RS_BILD)->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -114,7 +115,8 @@ protected:
             bool gruen = false;
             for (int x = 0; x < bild.width() && !gruen; ++x) {
                 const QRgb p = bild.pixel(x, y);
-                gruen = qGreen(p) > 200 && qRed(p) < 100 && qBlue(p) < 100;
+                gruen = (qGreen(p) > 200 && qRed(p) < 100 && qBlue(p) < 100) ||
+                        (qRed(p) == 110 && qGreen(p) == 110 && qBlue(p) == 110);
             }
             umrisse += gruen && !vorher;
             vorher = gruen;
