@@ -435,7 +435,8 @@ void CRippensatzDlg::OnZeichnen() {
     Rippenteile teile;
     const std::string fehler = SatzPruefen(job, teile, true);
     CString strHinweis;
-    strHinweis.LoadString(IDS_RIPPENSATZ_HINWEIS);
+    strHinweis.LoadString(job.auftrag.schnittbreite > 0 ? IDS_RIPPENSATZ_HINWEIS_SCHNITT
+                                                        : IDS_RIPPENSATZ_HINWEIS);
     m_txtMeldung.SetWindowText(fehler.empty() ? strHinweis : CString(fehler));
     if (!fehler.empty())
         return;

@@ -351,6 +351,10 @@ A file can also be dropped onto the window or named at start-up: kestrun1 FILE (
         <source>&amp;Ohne Platte</source>
         <translation>&amp;No sheet frame</translation>
     </message>
+    <message>
+        <source>Oben die Wurzelrippe, unten die Spitzenrippe, wie sie geschnitten werden; gestrichelt der Weg des Schneidwerkzeugs.</source>
+        <translation>Top: the root rib, bottom: the tip rib, as they are cut; dashed: the cutter&apos;s path.</translation>
+    </message>
 </context>
 <context>
     <name>meldung</name>

@@ -36,6 +36,9 @@ constexpr Zeichenkette kZeichenketten[] = {
     {IDS_RIPPENSATZ_HINWEIS,
      QT_TRANSLATE_NOOP(
          "dialog", "Oben die Wurzelrippe, unten die Spitzenrippe, wie sie geschnitten werden.")},
+    {IDS_RIPPENSATZ_HINWEIS_SCHNITT,
+     QT_TRANSLATE_NOOP("dialog", "Oben die Wurzelrippe, unten die Spitzenrippe, wie sie "
+                                 "geschnitten werden; gestrichelt der Weg des Schneidwerkzeugs.")},
     {IDS_PROFILFILTER,
      QT_TRANSLATE_NOOP("dialog", "Profildateien|*.dat;*.txt;*.cor|Alle Dateien|*||")},
     {ID_HELP,

@@ -582,6 +582,8 @@ TEST_F(Rippensatz, NeueFelderBehaltenUndAlteBeplankungFuerBeide) {
             Eintippen(satz, id, text);
         KlickAuf(F(satz, IDC_RS_OHNE_PLATTE));
         EXPECT_EQ(Umrisse(satz), 2) << T(satz, IDC_RS_MELDUNG).toStdString();
+        // With a kerf the note under the drawing names the dashed line.
+        EXPECT_TRUE(T(satz, IDC_RS_MELDUNG).endsWith("gestrichelt der Weg des Schneidwerkzeugs."));
     });
     Oeffnen([&](QWidget* satz) {
         EXPECT_EQ(T(satz, IDC_RS_BEPLANKUNG), "2");
