@@ -661,3 +661,57 @@ TEST_F(Rippensatz, ZugriffstastenEindeutig) {
 }
 
 } // namespace
+
+namespace {
+
+// What a program of poppler makes of the PDF: its text, or its pages as PGM images.
+QByteArray Poppler(const QString& programm, QStringList argumente) {
+    QProcess p;
+    p.start(programm, argumente);
+    p.waitForFinished(60000);
+    return p.readAllStandardOutput();
+}
+
+QString PdfText(const QString& pdf) {
+    return QString::fromUtf8(Poppler("pdftotext", {"-layout", pdf, "-"}));
+}
+
+// Printed from the dialog, the set's pages say what the command line's PDF says for the same
+// options: the pieces of both wing halves, the tabs and holes drawn, no kerf on paper.
+TEST_F(Rippensatz, DruckGibtDieSeitenDerKommandozeile) {
+    const QString profil = QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat");
+    Laden(profil);
+    const QString dialog = m_dir.filePath("dialog.pdf");
+    Oeffnen([&](QWidget* satz) {
+        for (const auto& [id, text] : {std::pair{IDC_RS_ANZAHL, "3"},
+                                       {IDC_RS_KOPIEN, "2"},
+                                       {IDC_RS_SCHNITTBREITE, "0,3"},
+                                       {IDC_RS_HELLING, "6"},
+                                       {IDC_RS_LOECHER, "2"},
+                                       {IDC_RS_STEG, "3"}})
+            Eintippen(satz, id, text);
+        Beantworter b;
+        b.Dazu(Beantworter::InPdf(dialog));
+        KlickAuf(F(satz, IDC_RS_DRUCKEN));
+    });
+    const QString befehl = m_dir.filePath("befehl.pdf");
+    QProcess p;
+    p.start(KESTRUN_PROGRAMM, {"--sprache",     "de",        "--rippen",    "3",
+                               "--wurzel",      "200",       "--spitze",    "150",
+                               "--nasenleiste", "0",         "--endleiste", "0",
+                               "--glaetten",    "--anzahl",  "2",           "--schnittbreite",
+                               "0,3",           "--helling", "6",           "--erleichterung",
+                               "2:3",           "--pdf",     befehl,        profil});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const QString text = PdfText(dialog);
+    EXPECT_TRUE(text.contains(QString::fromUtf8("Rippe 3 (2/2)"))) << text.toStdString();
+    EXPECT_EQ(text.toStdString(), PdfText(befehl).toStdString());
+    // The drawing too: the pages alike to the pixel.
+    const QStringList bild = {"-r", "40", "-gray"};
+    const QByteArray seiten = Poppler("pdftoppm", bild + QStringList{dialog});
+    EXPECT_GT(seiten.size(), 10000);
+    EXPECT_TRUE(seiten == Poppler("pdftoppm", bild + QStringList{befehl}));
+}
+
+} // namespace
