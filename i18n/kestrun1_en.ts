@@ -286,32 +286,6 @@ empty: no spar</translation>
         <translation>Airfoil files|*.dat;*.txt;*.cor|All files|*||</translation>
     </message>
     <message>
-        <source>So wird Kestrun1 bedient:
-
-1. Format wählen: „Selig“ für Koordinaten von 0.0 bis 1.0, „Werte“ für 0.0 bis 100.0.
-2. „Profil Laden“ öffnet die Koordinatendatei; Name und Anzahl der Koordinatenpaare erscheinen, das Profil wird geplottet.
-3. Profillänge in mm und Profildicke in % der Originaldicke eintragen; beim Verlassen des Feldes wird neu geplottet.
-4. „Profil Plotten“ zeichnet das Profil neu, „Plot Löschen“ leert den Rahmen, „Profil Daten zeigen“ listet die Koordinaten.
-5. „Profil Drucken“ druckt das Profil in wahrer Größe, ein langes Profil auf Wunsch über mehrere Seiten mit Passkreuzen. Im Druckdialog mit 100 % Skalierung drucken, nicht an die Seite angepasst; der 100-mm-Prüfbalken zeigt es.
-6. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet die zuletzt geöffneten Dateien, die Seitenansicht, das Speichern des Umrisses als SVG oder DXF für Laser und Fräse und den Rippensatz: Rippen von der Wurzel zur Spitze mit Beplankung, Leisten und Holmen, gedruckt oder als SVG oder DXF.
-
-Tasten: Strg+O lädt eine Datei, Strg+P druckt, Strg+Umschalt+P zeigt die Seitenansicht.
-
-Eine Datei kann auch auf das Fenster gezogen oder beim Start genannt werden: kestrun1 DATEI (kestrun1 --help zeigt alle Möglichkeiten).</source>
-        <translation>How to use Kestrun1:
-
-1. Choose the format: “Selig” for coordinates from 0.0 to 1.0, “Werte” for 0.0 to 100.0.
-2. “Load Airfoil” opens the coordinate file; its name and number of coordinate pairs appear and the airfoil is plotted.
-3. Enter the chord in mm and the thickness in % of the original thickness; leaving the field plots again.
-4. “Plot Airfoil” draws the airfoil again, “Clear Plot” empties the frame, “Show Airfoil Data” lists the coordinates.
-5. “Print Airfoil” prints the airfoil at true size, a long airfoil over several pages with registration marks if you wish. Print at 100 % scale in the print dialog, not fitted to the page; the 100 mm check bar shows it.
-6. The context menu (right mouse button or Shift+F10) offers the recent files, the page preview, saving the outline as SVG or DXF for laser and mill, and the rib set: ribs from root to tip with sheeting, stock and spars, printed or as SVG or DXF.
-
-Keys: Ctrl+O loads a file, Ctrl+P prints, Ctrl+Shift+P shows the page preview.
-
-A file can also be dropped onto the window or named at start-up: kestrun1 FILE (kestrun1 --help shows all options).</translation>
-    </message>
-    <message>
         <source>Stück je Rippe:</source>
         <translation>Pieces per rib:</translation>
     </message>
@@ -354,6 +328,32 @@ A file can also be dropped onto the window or named at start-up: kestrun1 FILE (
     <message>
         <source>Oben die Wurzelrippe, unten die Spitzenrippe, wie sie geschnitten werden; gestrichelt der Weg des Schneidwerkzeugs.</source>
         <translation>Top: the root rib, bottom: the tip rib, as they are cut; dashed: the cutter&apos;s path.</translation>
+    </message>
+    <message>
+        <source>So wird Kestrun1 bedient:
+
+1. Format wählen: „Selig“ für Koordinaten von 0.0 bis 1.0, „Werte“ für 0.0 bis 100.0.
+2. „Profil Laden“ öffnet die Koordinatendatei; Name und Anzahl der Koordinatenpaare erscheinen, das Profil wird geplottet.
+3. Profillänge in mm und Profildicke in % der Originaldicke eintragen; beim Verlassen des Feldes wird neu geplottet.
+4. „Profil Plotten“ zeichnet das Profil neu, „Plot Löschen“ leert den Rahmen, „Profil Daten zeigen“ listet die Koordinaten.
+5. „Profil Drucken“ druckt das Profil in wahrer Größe, ein langes Profil auf Wunsch über mehrere Seiten mit Passkreuzen. Im Druckdialog mit 100 % Skalierung drucken, nicht an die Seite angepasst; der 100-mm-Prüfbalken zeigt es.
+6. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet die zuletzt geöffneten Dateien, die Seitenansicht, das Speichern des Umrisses als SVG oder DXF für Laser und Fräse und den Rippensatz: Rippen von der Wurzel zur Spitze mit Beplankung, Leisten, Holmen, Schränkung, Hellingfüßen und Erleichterungslöchern, gedruckt oder als SVG oder DXF.
+
+Tasten: Strg+O lädt eine Datei, Strg+P druckt, Strg+Umschalt+P zeigt die Seitenansicht.
+
+Eine Datei kann auch auf das Fenster gezogen oder beim Start genannt werden: kestrun1 DATEI (kestrun1 --help zeigt alle Möglichkeiten).</source>
+        <translation>How to use Kestrun1:
+
+1. Choose the format: “Selig” for coordinates from 0.0 to 1.0, “Werte” for 0.0 to 100.0.
+2. “Load Airfoil” opens the coordinate file; its name and number of coordinate pairs appear and the airfoil is plotted.
+3. Enter the chord in mm and the thickness in % of the original thickness; leaving the field plots again.
+4. “Plot Airfoil” draws the airfoil again, “Clear Plot” empties the frame, “Show Airfoil Data” lists the coordinates.
+5. “Print Airfoil” prints the airfoil at true size, a long airfoil over several pages with registration marks if you wish. Print at 100 % scale in the print dialog, not fitted to the page; the 100 mm check bar shows it.
+6. The context menu (right mouse button or Shift+F10) offers the recent files, the page preview, saving the outline as SVG or DXF for laser and mill, and the rib set: ribs from root to tip with sheeting, stock, spars, washout, jig tabs and lightening holes, printed or as SVG or DXF.
+
+Keys: Ctrl+O loads a file, Ctrl+P prints, Ctrl+Shift+P shows the page preview.
+
+A file can also be dropped onto the window or named at start-up: kestrun1 FILE (kestrun1 --help shows all options).</translation>
     </message>
 </context>
 <context>
