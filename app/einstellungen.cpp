@@ -59,6 +59,19 @@ template <class T> bool Gut(const Einstellung<T>& e, const T& wert) {
     return e.gut == nullptr || e.gut(wert);
 }
 
+// Whether the rib values' own reader takes a single rib of 100 mm with the text put in by
+// setzen; an empty text is an option not used.
+bool WahlGut(const CString& text, void (*setzen)(Rippenwahl&, const std::string&)) {
+    if (text.IsEmpty())
+        return true;
+    Rippenwahl w;
+    w.laenge = "100";
+    setzen(w, text.GetString());
+    Rippenjob job;
+    const Rippenfeldnamen namen{"", "", "", "", "", "", "", ""};
+    return RippenjobLesen(w, job, namen).empty();
+}
+
 } // namespace
 
 bool ProfiltiefeGut(const CString& text) {
@@ -70,12 +83,45 @@ bool DickeGut(const CString& text) {
 }
 
 bool PlatteGut(const CString& text) {
-    Rippenwahl w;
-    w.laenge = "100";
-    w.platte = text.GetString();
-    Rippenjob job;
-    const Rippenfeldnamen namen{"", "", "", "", "", "", "", ""};
-    return RippenjobLesen(w, job, namen).empty();
+    return WahlGut(text, [](Rippenwahl& w, const std::string& t) { w.platte = t; });
+}
+
+bool BeplankungGut(const CString& text) {
+    // One side alone: a colon would make it two.
+    return WahlGut(text, [](Rippenwahl& w, const std::string& t) { w.beplankung = "0:" + t; });
+}
+
+bool KopienGut(const CString& text) {
+    return WahlGut(text, [](Rippenwahl& w, const std::string& t) { w.kopien = t; });
+}
+
+bool SchnittbreiteGut(const CString& text) {
+    return WahlGut(text, [](Rippenwahl& w, const std::string& t) { w.zusatz.schnittbreite = t; });
+}
+
+bool SchraenkungGut(const CString& text) {
+    return WahlGut(text, [](Rippenwahl& w, const std::string& t) {
+        w.zusatz.schraenkung = t.find(':') == std::string::npos ? t : "x";
+    });
+}
+
+bool DrehpunktGut(const CString& text) {
+    return WahlGut(text,
+                   [](Rippenwahl& w, const std::string& t) { w.zusatz.schraenkung = "0:" + t; });
+}
+
+bool HellingGut(const CString& text) {
+    return WahlGut(text, [](Rippenwahl& w, const std::string& t) { w.zusatz.helling = t; });
+}
+
+bool LoecherGut(const CString& text) {
+    return WahlGut(text,
+                   [](Rippenwahl& w, const std::string& t) { w.zusatz.erleichterung = t + ":1"; });
+}
+
+bool StegGut(const CString& text) {
+    return WahlGut(text,
+                   [](Rippenwahl& w, const std::string& t) { w.zusatz.erleichterung = "1:" + t; });
 }
 
 bool OrdnerGut(const CString& text) {

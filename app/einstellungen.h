@@ -33,6 +33,15 @@ bool FormatGut(const int& format);
 bool RippenlaengeGut(const CString& text);
 bool RippenanzahlGut(const CString& text);
 bool LeisteGut(const CString& text);
+// The options a field may leave empty (not used): empty, or a value the set takes there.
+bool BeplankungGut(const CString& text);
+bool KopienGut(const CString& text);
+bool SchnittbreiteGut(const CString& text);
+bool SchraenkungGut(const CString& text);
+bool DrehpunktGut(const CString& text);
+bool HellingGut(const CString& text);
+bool LoecherGut(const CString& text);
+bool StegGut(const CString& text);
 
 constexpr int kFormatSelig = 1;
 constexpr int kFormatWerte = 2;
@@ -48,7 +57,20 @@ inline constexpr Zahleinstellung kDatenfensterY{"Datenfenster", "Y"};
 inline constexpr Texteinstellung kSatzWurzel{"Rippensatz", "Wurzel", RippenlaengeGut};
 inline constexpr Texteinstellung kSatzSpitze{"Rippensatz", "Spitze", RippenlaengeGut};
 inline constexpr Texteinstellung kSatzAnzahl{"Rippensatz", "Anzahl", RippenanzahlGut};
+// One value for both sides, as kept before the sides had fields of their own.
 inline constexpr Texteinstellung kSatzBeplankung{"Rippensatz", "Beplankung", LeisteGut};
+inline constexpr Texteinstellung kSatzBeplankungOben{"Rippensatz", "BeplankungOben", BeplankungGut};
+inline constexpr Texteinstellung kSatzBeplankungUnten{"Rippensatz", "BeplankungUnten",
+                                                      BeplankungGut};
+inline constexpr Texteinstellung kSatzKopien{"Rippensatz", "Stueck", KopienGut};
+inline constexpr Texteinstellung kSatzSchnittbreite{"Rippensatz", "Schnittbreite",
+                                                    SchnittbreiteGut};
+inline constexpr Texteinstellung kSatzSchraenkung{"Rippensatz", "Schraenkung", SchraenkungGut};
+inline constexpr Texteinstellung kSatzDrehpunkt{"Rippensatz", "Drehpunkt", DrehpunktGut};
+inline constexpr Texteinstellung kSatzHelling{"Rippensatz", "Helling", HellingGut};
+inline constexpr Texteinstellung kSatzLoecher{"Rippensatz", "Loecher", LoecherGut};
+inline constexpr Texteinstellung kSatzSteg{"Rippensatz", "Steg", StegGut};
+inline constexpr Schaltereinstellung kSatzOhnePlatte{"Rippensatz", "OhnePlatte"};
 inline constexpr Texteinstellung kSatzNasenleiste{"Rippensatz", "Nasenleiste", LeisteGut};
 inline constexpr Texteinstellung kSatzEndleiste{"Rippensatz", "Endleiste", LeisteGut};
 inline constexpr Texteinstellung kSatzPlatte{"Rippensatz", "Platte", PlatteGut};

@@ -29,11 +29,19 @@
 namespace {
 
 // Named in messages, translated where the message is made.
-constexpr Rippenfeldnamen kFelder{
-    QT_TRANSLATE_NOOP("meldung", "Anzahl Rippen"), QT_TRANSLATE_NOOP("meldung", "Wurzel"),
-    QT_TRANSLATE_NOOP("meldung", "Spitze"),        QT_TRANSLATE_NOOP("meldung", "Profillänge"),
-    QT_TRANSLATE_NOOP("meldung", "Beplankung"),    QT_TRANSLATE_NOOP("meldung", "Nasenleiste"),
-    QT_TRANSLATE_NOOP("meldung", "Endleiste"),     QT_TRANSLATE_NOOP("meldung", "Platte")};
+constexpr Rippenfeldnamen kFelder{.rippen = QT_TRANSLATE_NOOP("meldung", "Anzahl Rippen"),
+                                  .wurzel = QT_TRANSLATE_NOOP("meldung", "Wurzel"),
+                                  .spitze = QT_TRANSLATE_NOOP("meldung", "Spitze"),
+                                  .laenge = QT_TRANSLATE_NOOP("meldung", "Profillänge"),
+                                  .beplankung = QT_TRANSLATE_NOOP("meldung", "Beplankung"),
+                                  .nasenleiste = QT_TRANSLATE_NOOP("meldung", "Nasenleiste"),
+                                  .endleiste = QT_TRANSLATE_NOOP("meldung", "Endleiste"),
+                                  .platte = QT_TRANSLATE_NOOP("meldung", "Platte"),
+                                  .kopien = QT_TRANSLATE_NOOP("meldung", "Stück je Rippe"),
+                                  .zusatz = {QT_TRANSLATE_NOOP("meldung", "Schnittbreite"),
+                                             QT_TRANSLATE_NOOP("meldung", "Schränkung"),
+                                             QT_TRANSLATE_NOOP("meldung", "Helling"),
+                                             QT_TRANSLATE_NOOP("meldung", "Erleichterung")}};
 
 int HolmId(int nBasis, int zeile) {
     return nBasis + zeile * IDC_RS_HOLM_SCHRITT;
@@ -44,19 +52,36 @@ std::string HolmText(const CString& ort, const CString& breite, const CString& t
            (unten ? ":unten" : ":oben");
 }
 
-// The field of each value RippenjobLesen names.
-int FeldVon(const char* name) {
-    const std::pair<const char*, int> felder[] = {{kFelder.rippen, IDC_RS_ANZAHL},
-                                                  {kFelder.wurzel, IDC_RS_WURZEL},
-                                                  {kFelder.spitze, IDC_RS_SPITZE},
-                                                  {kFelder.beplankung, IDC_RS_BEPLANKUNG},
-                                                  {kFelder.nasenleiste, IDC_RS_NASENLEISTE},
-                                                  {kFelder.endleiste, IDC_RS_ENDLEISTE},
-                                                  {kFelder.platte, IDC_RS_PLATTE}};
-    for (const auto& [n, id] : felder)
-        if (n == name)
+// The field of each value the shared reader refuses.
+int FeldVon(Rippenwert wert) {
+    const std::pair<Rippenwert, int> felder[] = {
+        {Rippenwert::Rippen, IDC_RS_ANZAHL},
+        {Rippenwert::Wurzel, IDC_RS_WURZEL},
+        {Rippenwert::Spitze, IDC_RS_SPITZE},
+        {Rippenwert::Beplankung, IDC_RS_BEPLANKUNG},
+        {Rippenwert::BeplankungUnten, IDC_RS_BEPLANKUNG_UNTEN},
+        {Rippenwert::Nasenleiste, IDC_RS_NASENLEISTE},
+        {Rippenwert::Endleiste, IDC_RS_ENDLEISTE},
+        {Rippenwert::Platte, IDC_RS_PLATTE},
+        {Rippenwert::Kopien, IDC_RS_KOPIEN},
+        {Rippenwert::Schnittbreite, IDC_RS_SCHNITTBREITE},
+        {Rippenwert::Schraenkung, IDC_RS_SCHRAENKUNG},
+        {Rippenwert::Drehpunkt, IDC_RS_DREHPUNKT},
+        {Rippenwert::Helling, IDC_RS_HELLING},
+        {Rippenwert::Loecher, IDC_RS_LOECHER},
+        {Rippenwert::Steg, IDC_RS_STEG}};
+    for (const auto& [w, id] : felder)
+        if (w == wert)
             return id;
     return 0;
+}
+
+// "OBEN:UNTEN", or one value when both sides are alike; an empty side has none.
+std::string Beplankung(const CString& oben, const CString& unten) {
+    if (oben == unten)
+        return oben.GetString();
+    return std::string(oben.IsEmpty() ? "0" : oben.GetString()) + ":" +
+           (unten.IsEmpty() ? "0" : unten.GetString());
 }
 
 // The values a message made by Meldung(muster, ...) was filled with, in the order they stand;
@@ -106,33 +131,35 @@ std::string Mm(double wert) {
 
 } // namespace
 
-std::array<Merkfeld, 8> CRippensatzDlg::Merkfelder() {
-    return {{{kSatzWurzel, &m_strWurzel},
-             {kSatzSpitze, &m_strSpitze},
-             {kSatzAnzahl, &m_strAnzahl},
-             {kSatzBeplankung, &m_strBeplankung},
-             {kSatzNasenleiste, &m_strNasenleiste},
-             {kSatzEndleiste, &m_strEndleiste},
-             {kSatzPlatte, &m_strPlatte},
-             {kSatzDicke, &m_strDicke}}};
+std::array<Merkfeld, 16> CRippensatzDlg::Merkfelder() {
+    return {{{kSatzWurzel, &m_strWurzel, IDC_RS_WURZEL},
+             {kSatzSpitze, &m_strSpitze, IDC_RS_SPITZE},
+             {kSatzAnzahl, &m_strAnzahl, IDC_RS_ANZAHL},
+             {kSatzKopien, &m_strKopien, IDC_RS_KOPIEN},
+             {kSatzBeplankungOben, &m_strBeplankungOben, IDC_RS_BEPLANKUNG},
+             {kSatzBeplankungUnten, &m_strBeplankungUnten, IDC_RS_BEPLANKUNG_UNTEN},
+             {kSatzNasenleiste, &m_strNasenleiste, IDC_RS_NASENLEISTE},
+             {kSatzEndleiste, &m_strEndleiste, IDC_RS_ENDLEISTE},
+             {kSatzPlatte, &m_strPlatte, IDC_RS_PLATTE},
+             {kSatzDicke, &m_strDicke, IDC_RS_DICKE},
+             {kSatzSchnittbreite, &m_strSchnittbreite, IDC_RS_SCHNITTBREITE},
+             {kSatzSchraenkung, &m_strSchraenkung, IDC_RS_SCHRAENKUNG},
+             {kSatzDrehpunkt, &m_strDrehpunkt, IDC_RS_DREHPUNKT},
+             {kSatzHelling, &m_strHelling, IDC_RS_HELLING},
+             {kSatzLoecher, &m_strLoecher, IDC_RS_LOECHER},
+             {kSatzSteg, &m_strSteg, IDC_RS_STEG}}};
 }
 
 CRippensatzDlg::CRippensatzDlg(CProfilDlg& haupt)
-    : CDialog(IDD), m_strWurzel("200"), m_strSpitze("150"), m_strAnzahl("9"), m_strBeplankung("0"),
-      m_strNasenleiste("0"), m_strEndleiste("0"), m_strPlatte("600x300"),
-      m_strDicke(haupt.m_strProfildicke), m_haupt(haupt) {
+    : CDialog(IDD), m_strWurzel("200"), m_strSpitze("150"), m_strAnzahl("9"), m_strNasenleiste("0"),
+      m_strEndleiste("0"), m_strPlatte("600x300"), m_strDicke(haupt.m_strProfildicke),
+      m_haupt(haupt) {
     EinstellungenLesen();
 }
 
 void CRippensatzDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Text(pDX, IDC_RS_WURZEL, m_strWurzel);
-    DDX_Text(pDX, IDC_RS_SPITZE, m_strSpitze);
-    DDX_Text(pDX, IDC_RS_ANZAHL, m_strAnzahl);
-    DDX_Text(pDX, IDC_RS_BEPLANKUNG, m_strBeplankung);
-    DDX_Text(pDX, IDC_RS_NASENLEISTE, m_strNasenleiste);
-    DDX_Text(pDX, IDC_RS_ENDLEISTE, m_strEndleiste);
-    DDX_Text(pDX, IDC_RS_PLATTE, m_strPlatte);
-    DDX_Text(pDX, IDC_RS_DICKE, m_strDicke);
+    for (const Merkfeld& f : Merkfelder())
+        DDX_Text(pDX, f.id, *f.feld);
     DDX_Text(pDX, IDC_RS_SPITZENDATEI, m_strSpitzenDatei);
     for (int i = 0; i < kHolmZeilen; ++i) {
         DDX_Text(pDX, HolmId(IDC_RS_HOLM_ORT, i), m_strHolmOrt[i]);
@@ -141,6 +168,7 @@ void CRippensatzDlg::DoDataExchange(CDataExchange* pDX) {
         DDX_Control(pDX, HolmId(IDC_RS_HOLM_UNTEN, i), m_chkHolmUnten[i]);
     }
     DDX_Control(pDX, IDC_RS_GLAETTEN, m_chkGlaetten);
+    DDX_Control(pDX, IDC_RS_OHNE_PLATTE, m_chkOhnePlatte);
     DDX_Control(pDX, IDC_RS_BILD, m_frmBild);
     DDX_Control(pDX, IDC_RS_MELDUNG, m_txtMeldung);
 }
@@ -156,6 +184,14 @@ MessageMap CRippensatzDlg::GetMessageMap() const {
         {WM_COMMAND, EN_KILLFOCUS, IDC_RS_ENDLEISTE, Handler(&CRippensatzDlg::OnZeichnen)},
         {WM_COMMAND, EN_KILLFOCUS, IDC_RS_PLATTE, Handler(&CRippensatzDlg::OnZeichnen)},
         {WM_COMMAND, EN_KILLFOCUS, IDC_RS_DICKE, Handler(&CRippensatzDlg::OnZeichnen)},
+        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_KOPIEN, Handler(&CRippensatzDlg::OnZeichnen)},
+        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_BEPLANKUNG_UNTEN, Handler(&CRippensatzDlg::OnZeichnen)},
+        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_SCHNITTBREITE, Handler(&CRippensatzDlg::OnZeichnen)},
+        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_SCHRAENKUNG, Handler(&CRippensatzDlg::OnZeichnen)},
+        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_DREHPUNKT, Handler(&CRippensatzDlg::OnZeichnen)},
+        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_HELLING, Handler(&CRippensatzDlg::OnZeichnen)},
+        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_LOECHER, Handler(&CRippensatzDlg::OnZeichnen)},
+        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_STEG, Handler(&CRippensatzDlg::OnZeichnen)},
         {WM_COMMAND, BN_CLICKED, IDC_RS_GLAETTEN, Handler(&CRippensatzDlg::OnZeichnen)},
         {WM_COMMAND, EN_KILLFOCUS, IDC_RS_HOLM_ORT, Handler(&CRippensatzDlg::OnZeichnen)},
         {WM_COMMAND, EN_KILLFOCUS, IDC_RS_HOLM_BREITE, Handler(&CRippensatzDlg::OnZeichnen)},
@@ -181,6 +217,7 @@ MessageMap CRippensatzDlg::GetMessageMap() const {
 BOOL CRippensatzDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_chkGlaetten.SetCheck(m_bGlaetten);
+    m_chkOhnePlatte.SetCheck(m_bOhnePlatte);
     for (int i = 0; i < kHolmZeilen; ++i)
         m_chkHolmUnten[i].SetCheck(m_bHolmUnten[i]);
     GetDlgItem(IDC_RS_SPITZE_WEG)->EnableWindow(m_spitze.has_value());
@@ -194,6 +231,48 @@ void CRippensatzDlg::OnCancel() {
     CDialog::OnCancel();
 }
 
+std::string CRippensatzDlg::WahlLesen(Rippenwahl& w) {
+    // The parts of an option that the reader takes as one text joined by a colon: one typed
+    // into a part would shift the parts.
+    for (const auto& [id, text, name] :
+         {std::tuple{IDC_RS_BEPLANKUNG, &m_strBeplankungOben,
+                     QT_TRANSLATE_NOOP("meldung", "Beplankung oben")},
+          std::tuple{IDC_RS_BEPLANKUNG_UNTEN, &m_strBeplankungUnten,
+                     QT_TRANSLATE_NOOP("meldung", "Beplankung unten")},
+          std::tuple{IDC_RS_SCHRAENKUNG, &m_strSchraenkung, kFelder.zusatz.schraenkung},
+          std::tuple{IDC_RS_DREHPUNKT, &m_strDrehpunkt, QT_TRANSLATE_NOOP("meldung", "Drehpunkt")},
+          std::tuple{IDC_RS_LOECHER, &m_strLoecher,
+                     QT_TRANSLATE_NOOP("meldung", "Löcher je Rippe")},
+          std::tuple{IDC_RS_STEG, &m_strSteg, QT_TRANSLATE_NOOP("meldung", "Steg der Löcher")}})
+        if (std::string(text->GetString()).find(':') != std::string::npos) {
+            m_nAbgelehnt = id;
+            return Meldung(meldung::kFeldKeineZahl, {Meldung(name), AlsUtf8(text->GetString())});
+        }
+    w.rippen = m_strAnzahl.GetString();
+    w.wurzel = m_strWurzel.GetString();
+    w.spitze = m_strSpitze.GetString();
+    w.dicke = m_strDicke.GetString();
+    w.beplankung = Beplankung(m_strBeplankungOben, m_strBeplankungUnten);
+    w.nasenleiste = m_strNasenleiste.GetString();
+    w.endleiste = m_strEndleiste.GetString();
+    w.platte = m_strPlatte.GetString();
+    w.kopien = m_strKopien.GetString();
+    w.glaetten = m_chkGlaetten.GetCheck() != 0;
+    w.ohnePlatte = m_chkOhnePlatte.GetCheck() != 0;
+    // Without an angle there is no washout, and without holes no web: the other field is not
+    // used, as an empty field is not.
+    Rippenzusatz& z = w.zusatz;
+    z.schnittbreite = m_strSchnittbreite.GetString();
+    z.helling = m_strHelling.GetString();
+    if (!m_strSchraenkung.IsEmpty())
+        z.schraenkung =
+            std::string(m_strSchraenkung.GetString()) +
+            (m_strDrehpunkt.IsEmpty() ? "" : ":" + std::string(m_strDrehpunkt.GetString()));
+    if (!m_strLoecher.IsEmpty())
+        z.erleichterung = std::string(m_strLoecher.GetString()) + ":" + m_strSteg.GetString();
+    return {};
+}
+
 std::string CRippensatzDlg::JobLesen(Rippenjob& job, std::vector<int>& zeilen) {
     UpdateData(TRUE);
     m_nAbgelehnt = 0;
@@ -203,15 +282,8 @@ std::string CRippensatzDlg::JobLesen(Rippenjob& job, std::vector<int>& zeilen) {
         return d.fehler;
     }
     Rippenwahl w;
-    w.rippen = m_strAnzahl.GetString();
-    w.wurzel = m_strWurzel.GetString();
-    w.spitze = m_strSpitze.GetString();
-    w.dicke = m_strDicke.GetString();
-    w.beplankung = m_strBeplankung.GetString();
-    w.nasenleiste = m_strNasenleiste.GetString();
-    w.endleiste = m_strEndleiste.GetString();
-    w.platte = m_strPlatte.GetString();
-    w.glaetten = m_chkGlaetten.GetCheck() != 0;
+    if (std::string fehler = WahlLesen(w); !fehler.empty())
+        return fehler;
     // A row without Ort is no spar, whatever its width and depth say; each field of a spar is
     // checked on its own, so that the message names it.
     for (int i = 0; i < kHolmZeilen; ++i) {
@@ -246,12 +318,10 @@ std::string CRippensatzDlg::JobLesen(Rippenjob& job, std::vector<int>& zeilen) {
     if (m_spitze)
         a.spitzenProfil = RippenQuelle{&m_spitze->punkte, m_spitze->kommentar,
                                        DateiPfadKodiert(m_strSpitzenDatei)};
-    const char* abgelehnt = nullptr;
-    const std::string fehler = RippenjobLesen(w, job, kFelder, &abgelehnt);
-    m_nAbgelehnt = FeldVon(abgelehnt);
-    for (std::size_t j = 0; j < w.holme.size(); ++j)
-        if (abgelehnt == w.holme[j].first.c_str())
-            m_nAbgelehnt = HolmId(IDC_RS_HOLM_ORT, zeilen[j]);
+    Rippenabsage absage;
+    const std::string fehler = RippenjobLesen(w, job, kFelder, &absage);
+    m_nAbgelehnt = absage.wert == Rippenwert::Holm ? HolmId(IDC_RS_HOLM_ORT, zeilen[absage.holm])
+                                                   : FeldVon(absage.wert);
     return fehler;
 }
 
@@ -313,14 +383,19 @@ std::string CRippensatzDlg::Zugeordnet(const std::string& fehler, const RippenAu
         const std::size_t vorne = uebersetzt.find("%1");
         return fehler.substr(0, vorne) + nr + fehler.substr(vorne + (*werte)[0].size());
     }
+    // Sheeting that leaves nothing is the thicker side's.
+    const int dickereSeite =
+        o.beplankungUnten.value_or(o.beplankung) > o.beplankungOben.value_or(o.beplankung)
+            ? IDC_RS_BEPLANKUNG_UNTEN
+            : IDC_RS_BEPLANKUNG;
     const std::pair<std::string_view, int> felder[] = {
         {meldung::kRippenanzahl, IDC_RS_ANZAHL},
         {meldung::kRippenlaengeWurzel, IDC_RS_WURZEL},
         {meldung::kRippenlaengeSpitze, IDC_RS_SPITZE},
         {meldung::kBeplankungObenUngueltig, IDC_RS_BEPLANKUNG},
-        {meldung::kBeplankungUntenUngueltig, IDC_RS_BEPLANKUNG},
-        {meldung::kBeplankungLaesstNichts, IDC_RS_BEPLANKUNG},
-        {meldung::kBeplankungTeilt, IDC_RS_BEPLANKUNG},
+        {meldung::kBeplankungUntenUngueltig, IDC_RS_BEPLANKUNG_UNTEN},
+        {meldung::kBeplankungLaesstNichts, dickereSeite},
+        {meldung::kBeplankungTeilt, dickereSeite},
         {meldung::kNasenleisteUngueltig, IDC_RS_NASENLEISTE},
         {meldung::kEndleisteUngueltig, IDC_RS_ENDLEISTE},
         {meldung::kLeistenLassenNichts,
@@ -328,6 +403,9 @@ std::string CRippensatzDlg::Zugeordnet(const std::string& fehler, const RippenAu
         {meldung::kUmrissFlach, IDC_RS_DICKE},
         {meldung::kUmrissFastFlach, IDC_RS_DICKE},
         {meldung::kUmrissZuDuenn, IDC_RS_DICKE},
+        {meldung::kHellingZuNah, IDC_RS_HELLING},
+        {meldung::kFussNichtUnterRippe, IDC_RS_HELLING},
+        {meldung::kFussInNut, IDC_RS_HELLING},
     };
     for (const auto& [muster, feld] : felder)
         if (Werte(fehler, Uebersetzt("meldung", muster))) {
@@ -357,14 +435,16 @@ void CRippensatzDlg::OnZeichnen() {
     Rippenteile teile;
     const std::string fehler = SatzPruefen(job, teile, true);
     CString strHinweis;
-    strHinweis.LoadString(IDS_RIPPENSATZ_HINWEIS);
+    strHinweis.LoadString(job.auftrag.schnittbreite > 0 ? IDS_RIPPENSATZ_HINWEIS_SCHNITT
+                                                        : IDS_RIPPENSATZ_HINWEIS);
     m_txtMeldung.SetWindowText(fehler.empty() ? strHinweis : CString(fehler));
     if (!fehler.empty())
         return;
     CClientDC dc(&m_frmBild);
     RECT rect;
     m_frmBild.GetClientRect(&rect);
-    PlotteRippen(dc, teile.rippen, rect.right - rect.left, rect.bottom - rect.top);
+    PlotteRippen(dc, teile.rippen, rect.right - rect.left, rect.bottom - rect.top,
+                 job.auftrag.schnittbreite);
 }
 
 void CRippensatzDlg::Abgelehnt(const std::string& fehler) {
@@ -429,14 +509,14 @@ void CRippensatzDlg::OnExportieren() {
     const auto teile = TeileOderGesagt(job);
     if (!teile)
         return;
-    const Anordnung anordnung = OrdneAn(teile->rippen, job.platteBreite, job.platteHoehe);
-    if (!anordnung.fehler.empty()) {
+    // The same drawing the command line writes for these values.
+    const Blattzeichnung blaetter = SatzBlaetter(teile->rippen, job);
+    if (!blaetter.fehler.empty()) {
         m_nAbgelehnt = IDC_RS_PLATTE;
-        Abgelehnt(anordnung.fehler);
+        Abgelehnt(blaetter.fehler);
         return;
     }
-    m_haupt.Exportieren(this, "_rippen.svg",
-                        SatzZeichnung(anordnung, job.platteBreite, job.platteHoehe), Eingaben());
+    m_haupt.Exportieren(this, "_rippen.svg", blaetter.zeichnung, Eingaben());
 }
 
 std::string CRippensatzDlg::SpitzeLaden(const CString& strPfad, std::string& warnung) {
@@ -488,8 +568,14 @@ void CRippensatzDlg::EinstellungenLesen() {
     for (const Merkfeld& f : Merkfelder())
         if (const auto text = Lies(f.einstellung))
             *f.feld = *text;
+    // Kept before the sides had fields of their own: one value for both.
+    if (!Lies(kSatzBeplankungOben) && !Lies(kSatzBeplankungUnten))
+        if (const auto beide = Lies(kSatzBeplankung))
+            m_strBeplankungOben = m_strBeplankungUnten = *beide;
     if (const auto glaetten = Lies(kSatzGlaetten))
         m_bGlaetten = *glaetten;
+    if (const auto ohne = Lies(kSatzOhnePlatte))
+        m_bOhnePlatte = *ohne;
     for (int i = 0; i < kHolmZeilen; ++i) {
         const auto ort = Lies(kSatzHolme[i].ort);
         const auto breite = Lies(kSatzHolme[i].breite);
@@ -514,7 +600,10 @@ void CRippensatzDlg::EinstellungenLesen() {
 void CRippensatzDlg::EinstellungenSchreiben() {
     for (const Merkfeld& f : Merkfelder())
         Schreibe(f.einstellung, *f.feld);
+    // The sides are kept on their own now; the old value would come back for emptied ones.
+    Schreibe(Texteinstellung{kSatzBeplankung.abschnitt, kSatzBeplankung.eintrag}, CString());
     Schreibe(kSatzGlaetten, m_chkGlaetten.GetCheck() != 0);
+    Schreibe(kSatzOhnePlatte, m_chkOhnePlatte.GetCheck() != 0);
     for (int i = 0; i < kHolmZeilen; ++i) {
         const bool unten = m_chkHolmUnten[i].GetCheck() != 0;
         // Without Ort the row is no spar: kept so, or the old spar would come back.

@@ -18,10 +18,11 @@ class CProfilDlg;
 
 constexpr int kHolmZeilen = 3;
 
-// A field kept in the settings.
+// A field kept in the settings, and its control.
 struct Merkfeld {
     Texteinstellung einstellung;
     CString* feld;
+    int id;
 };
 
 class CRippensatzDlg : public CDialog {
@@ -35,17 +36,26 @@ public:
     CString m_strWurzel;
     CString m_strSpitze;
     CString m_strAnzahl;
-    CString m_strBeplankung;
+    CString m_strKopien;
+    CString m_strBeplankungOben;
+    CString m_strBeplankungUnten;
     CString m_strNasenleiste;
     CString m_strEndleiste;
     CString m_strPlatte;
     CString m_strDicke;
+    CString m_strSchnittbreite;
+    CString m_strSchraenkung;
+    CString m_strDrehpunkt;
+    CString m_strHelling;
+    CString m_strLoecher;
+    CString m_strSteg;
     CString m_strSpitzenDatei;
     CString m_strHolmOrt[kHolmZeilen];
     CString m_strHolmBreite[kHolmZeilen];
     CString m_strHolmTiefe[kHolmZeilen];
     CButton m_chkHolmUnten[kHolmZeilen];
     CButton m_chkGlaetten;
+    CButton m_chkOhnePlatte;
     CStatic m_frmBild;
     CStatic m_txtMeldung;
 
@@ -81,7 +91,10 @@ private:
     std::vector<std::string> Eingaben() const;
     // "" when loaded as the tip profile; the main window's profile stays the root's.
     std::string SpitzeLaden(const CString& strPfad, std::string& warnung);
-    std::array<Merkfeld, 8> Merkfelder();
+    // The values as the shared reader takes them, each option put together from its fields;
+    // "" or why a field cannot be, with m_nAbgelehnt set.
+    std::string WahlLesen(Rippenwahl& w);
+    std::array<Merkfeld, 16> Merkfelder();
     void EinstellungenLesen();
     void EinstellungenSchreiben();
 
@@ -89,6 +102,7 @@ private:
     // The field whose value was refused last, 0 for none.
     int m_nAbgelehnt = 0;
     bool m_bGlaetten = true;
+    bool m_bOhnePlatte = false;
     bool m_bHolmUnten[kHolmZeilen] = {};
     std::optional<Profil> m_spitze;
 };

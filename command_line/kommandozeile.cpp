@@ -91,8 +91,6 @@ struct Ausgaben {
 // exits with 1 as any refused value does.
 struct Rippenoptionen : Rippenwahl {
     std::string spitzenprofil;
-    Rippenzusatz zusatz;
-    bool ohnePlatte = false; // no sheet frames in the cutter files
 };
 
 // The profile in a file; nothing after saying why not.
@@ -153,7 +151,7 @@ constexpr Rippenfeldnamen kOptionen{"--rippen",    "--wurzel",     "--spitze",
 
 // Builds the set, makes every output and writes them all or none: "" or why not.
 std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
-                                    const Rippenteile& enden, bool ohnePlatte,
+                                    const Rippenteile& enden,
                                     const std::vector<std::string>& eingaben) {
     const RippenAuftrag& a = job.auftrag;
     if (aus.Papier())
@@ -163,24 +161,17 @@ std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
     const Rippenteile teile = PruefeRippen(a);
     if (!teile.fehler.empty())
         return teile.fehler;
-    Anordnung anordnung;
+    Blattzeichnung blaetter;
     if (aus.Blaetter()) {
-        anordnung = OrdneAn(teile.rippen, job.platteBreite, job.platteHoehe,
-                            kTeileAbstandMm + a.schnittbreite);
-        if (!anordnung.fehler.empty())
-            return anordnung.fehler;
+        blaetter = SatzBlaetter(teile.rippen, job);
+        if (!blaetter.fehler.empty())
+            return blaetter.fehler;
     }
     std::string pdf;
     if (aus.Papier())
         if (std::string grund = PdfDokument(aus.seite, teile, pdf); !grund.empty())
             return grund;
-    Zeichnung zeichnung = aus.Blaetter() ? SatzZeichnung(anordnung, job.platteBreite,
-                                                         job.platteHoehe, a.schnittbreite)
-                                         : Zeichnung{};
-    if (ohnePlatte)
-        for (Blatt& b : zeichnung.blaetter)
-            b.rahmen = false;
-    const std::vector<Ausgabedatei> dateien = Dateien(aus, pdf, zeichnung);
+    const std::vector<Ausgabedatei> dateien = Dateien(aus, pdf, blaetter.zeichnung);
     std::vector<std::size_t> groessen;
     for (const Ausgabedatei& d : dateien)
         groessen.push_back(d.inhalt.size());
@@ -194,10 +185,7 @@ std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
 int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> format,
                       const Rippenoptionen& wahl, const Ausgaben& aus) {
     Rippenjob job;
-    std::string fehler = RippenjobLesen(wahl, job, kOptionen);
-    if (fehler.empty())
-        fehler = RippenzusatzLesen(wahl.zusatz, job.auftrag);
-    if (!fehler.empty()) {
+    if (const std::string fehler = RippenjobLesen(wahl, job, kOptionen); !fehler.empty()) {
         Melde(fehler);
         return 1;
     }
@@ -232,9 +220,7 @@ int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> form
             return 1;
         }
     }
-    auto arbeit = [&] {
-        return RippenausgabenSchreiben(aus, job, enden, wahl.ohnePlatte, eingaben);
-    };
+    auto arbeit = [&] { return RippenausgabenSchreiben(aus, job, enden, eingaben); };
     if (const std::string grund = aus.Papier() ? MitAnwendung(arbeit) : arbeit(); !grund.empty()) {
         Melde(grund);
         return 1;

@@ -12,8 +12,10 @@
 // Moves to the first vertex and draws to each further one.
 void ZeichneLinienzug(CDC& dc, const std::vector<Geraetepunkt>& punkte);
 
-// The ribs in green, one band of a frame of w x h pixels each (RippenImRahmen).
-void PlotteRippen(CDC& dc, const std::vector<Rippe>& rippen, int w, int h);
+// The ribs in green, one band of a frame of w x h pixels each (RippenImRahmen), their marks
+// thin and the path of a cutter of kerf schnittbreite mm dashed.
+void PlotteRippen(CDC& dc, const std::vector<Rippe>& rippen, int w, int h,
+                  double schnittbreite = 0);
 
 // The printable area, resolution, calibration and font of the device.
 Papiermasse MasseVon(const CDC& dc);

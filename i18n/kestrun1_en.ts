@@ -116,10 +116,6 @@ and enter their lengths in mm (comma or point).</translation>
         <translation>Number of ribs:</translation>
     </message>
     <message>
-        <source>Beplankung in mm:</source>
-        <translation>Sheeting in mm:</translation>
-    </message>
-    <message>
         <source>Nasenleiste in mm:</source>
         <translation>LE stock in mm:</translation>
     </message>
@@ -290,6 +286,50 @@ empty: no spar</translation>
         <translation>Airfoil files|*.dat;*.txt;*.cor|All files|*||</translation>
     </message>
     <message>
+        <source>Stück je Rippe:</source>
+        <translation>Pieces per rib:</translation>
+    </message>
+    <message>
+        <source>Beplankung oben in mm:</source>
+        <translation>Top sheeting in mm:</translation>
+    </message>
+    <message>
+        <source>Beplankung unten in mm:</source>
+        <translation>Bottom sheeting in mm:</translation>
+    </message>
+    <message>
+        <source>Schnittbreite in mm:</source>
+        <translation>Kerf in mm:</translation>
+    </message>
+    <message>
+        <source>Schränkung in °:</source>
+        <translation>Washout in °:</translation>
+    </message>
+    <message>
+        <source>Drehpunkt in %:</source>
+        <translation>Washout pivot in %:</translation>
+    </message>
+    <message>
+        <source>Helling in mm:</source>
+        <translation>Jig tabs in mm:</translation>
+    </message>
+    <message>
+        <source>Löcher je Rippe:</source>
+        <translation>Holes per rib:</translation>
+    </message>
+    <message>
+        <source>Steg der Löcher in mm:</source>
+        <translation>Web of the holes in mm:</translation>
+    </message>
+    <message>
+        <source>&amp;Ohne Platte</source>
+        <translation>&amp;No sheet frame</translation>
+    </message>
+    <message>
+        <source>Oben die Wurzelrippe, unten die Spitzenrippe, wie sie geschnitten werden; gestrichelt der Weg des Schneidwerkzeugs.</source>
+        <translation>Top: the root rib, bottom: the tip rib, as they are cut; dashed: the cutter&apos;s path.</translation>
+    </message>
+    <message>
         <source>So wird Kestrun1 bedient:
 
 1. Format wählen: „Selig“ für Koordinaten von 0.0 bis 1.0, „Werte“ für 0.0 bis 100.0.
@@ -297,7 +337,7 @@ empty: no spar</translation>
 3. Profillänge in mm und Profildicke in % der Originaldicke eintragen; beim Verlassen des Feldes wird neu geplottet.
 4. „Profil Plotten“ zeichnet das Profil neu, „Plot Löschen“ leert den Rahmen, „Profil Daten zeigen“ listet die Koordinaten.
 5. „Profil Drucken“ druckt das Profil in wahrer Größe, ein langes Profil auf Wunsch über mehrere Seiten mit Passkreuzen. Im Druckdialog mit 100 % Skalierung drucken, nicht an die Seite angepasst; der 100-mm-Prüfbalken zeigt es.
-6. Die Menüleiste bietet jeden Befehl: unter „Datei“ die zuletzt geöffneten Dateien, das Exportieren des Umrisses als SVG, DXF oder HPGL für Laser, Fräse und Plotter, die Seitenansicht und das Kalibrieren des Druckers, unter „Rippen“ den Rippensatz: Rippen von der Wurzel zur Spitze mit Beplankung, Leisten und Holmen, gedruckt oder als Datei. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet sie ebenso.
+6. Die Menüleiste bietet jeden Befehl: unter „Datei“ die zuletzt geöffneten Dateien, das Exportieren des Umrisses als SVG, DXF oder HPGL für Laser, Fräse und Plotter, die Seitenansicht und das Kalibrieren des Druckers, unter „Rippen“ den Rippensatz: Rippen von der Wurzel zur Spitze mit Beplankung, Leisten, Holmen, Schränkung, Hellingfüßen und Erleichterungslöchern, gedruckt oder als Datei. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet sie ebenso.
 
 Tasten: Strg+O lädt eine Datei, Strg+P druckt, Strg+Umschalt+P zeigt die Seitenansicht, Strg+Q beendet, Alt und der unterstrichene Buchstabe öffnet ein Menü.
 
@@ -309,7 +349,7 @@ Eine Datei kann auch auf das Fenster gezogen oder beim Start genannt werden: kes
 3. Enter the chord in mm and the thickness in % of the original thickness; leaving the field plots again.
 4. “Plot Airfoil” draws the airfoil again, “Clear Plot” empties the frame, “Show Airfoil Data” lists the coordinates.
 5. “Print Airfoil” prints the airfoil at true size, a long airfoil over several pages with registration marks if you wish. Print at 100 % scale in the print dialog, not fitted to the page; the 100 mm check bar shows it.
-6. The menu bar offers every command: under “File” the recent files, exporting the outline as SVG, DXF or HPGL for laser, mill and plotter, the page preview and calibrating the printer; under “Ribs” the rib set: ribs from root to tip with sheeting, stock and spars, printed or as a file. The context menu (right mouse button or Shift+F10) offers them too.
+6. The menu bar offers every command: under “File” the recent files, exporting the outline as SVG, DXF or HPGL for laser, mill and plotter, the page preview and calibrating the printer; under “Ribs” the rib set: ribs from root to tip with sheeting, stock, spars, washout, jig tabs and lightening holes, printed or as a file. The context menu (right mouse button or Shift+F10) offers them too.
 
 Keys: Ctrl+O loads a file, Ctrl+P prints, Ctrl+Shift+P shows the page preview, Ctrl+Q quits, Alt and the underlined letter opens a menu.
 
@@ -1483,6 +1523,46 @@ Examples: kestrun1 --pdf rib.pdf --laenge 150,5 naca2412.dat
     <message>
         <source>(keine)</source>
         <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Stück je Rippe</source>
+        <translation>pieces per rib</translation>
+    </message>
+    <message>
+        <source>Schnittbreite</source>
+        <translation>kerf</translation>
+    </message>
+    <message>
+        <source>Schränkung</source>
+        <translation>washout</translation>
+    </message>
+    <message>
+        <source>Helling</source>
+        <translation>jig tabs</translation>
+    </message>
+    <message>
+        <source>Erleichterung</source>
+        <translation>lightening holes</translation>
+    </message>
+    <message>
+        <source>Beplankung oben</source>
+        <translation>top sheeting</translation>
+    </message>
+    <message>
+        <source>Beplankung unten</source>
+        <translation>bottom sheeting</translation>
+    </message>
+    <message>
+        <source>Drehpunkt</source>
+        <translation>washout pivot</translation>
+    </message>
+    <message>
+        <source>Löcher je Rippe</source>
+        <translation>holes per rib</translation>
+    </message>
+    <message>
+        <source>Steg der Löcher</source>
+        <translation>web of the holes</translation>
     </message>
 </context>
 </TS>

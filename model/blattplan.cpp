@@ -142,3 +142,16 @@ Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe,
     }
     return z;
 }
+
+Blattzeichnung SatzBlaetter(const std::vector<Rippe>& rippen, const Rippenjob& job) {
+    const double kerf = job.auftrag.schnittbreite;
+    const Anordnung anordnung =
+        OrdneAn(rippen, job.platteBreite, job.platteHoehe, kTeileAbstandMm + kerf);
+    if (!anordnung.fehler.empty())
+        return {{}, anordnung.fehler};
+    Blattzeichnung b{SatzZeichnung(anordnung, job.platteBreite, job.platteHoehe, kerf), {}};
+    if (job.ohnePlatte)
+        for (Blatt& blatt : b.zeichnung.blaetter)
+            blatt.rahmen = false;
+    return b;
+}

@@ -4,6 +4,7 @@
 
 #include "model/zeichnung.h"
 #include "output/auftrag.h"
+#include "output/rippenwahl.h"
 #include "ribs/anordnung.h"
 
 #include <string>
@@ -19,3 +20,12 @@ Zeichnung EinzelZeichnung(const Umriss& umriss, const std::string& name);
 // and the labels saying so.
 Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe,
                         double schnittbreite = 0);
+
+// The cutter files' drawing of a checked set: its pieces laid out on the job's sheets the kerf
+// further apart, their cut contours moved by half the kerf, the sheets' frames unless the job
+// leaves them out; fehler says why the pieces do not fit.
+struct Blattzeichnung {
+    Zeichnung zeichnung;
+    std::string fehler;
+};
+Blattzeichnung SatzBlaetter(const std::vector<Rippe>& rippen, const Rippenjob& job);

@@ -38,120 +38,133 @@ std::optional<double> Laengenwert(const char* name, const std::string& text, dou
     return fehler.empty() ? wert : std::nullopt;
 }
 
-// The rib count and chords: the refused field's name with fehler said, or null.
-const char* Masse(const Rippenwahl& w, RippenAuftrag& a, const Rippenfeldnamen& namen,
-                  std::string& fehler) {
+// The rib count and chords: the refused value with fehler said, or Keiner.
+Rippenwert Masse(const Rippenwahl& w, RippenAuftrag& a, const Rippenfeldnamen& namen,
+                 std::string& fehler) {
     if (!w.rippen) {
         const auto laenge = Laengenwert(namen.laenge, w.laenge, kMinRippeMm, fehler);
         if (!laenge)
-            return namen.laenge;
+            return Rippenwert::Laenge;
         a.wurzel = a.spitze = *laenge;
-        return nullptr;
+        return Rippenwert::Keiner;
     }
     const auto anzahl = Zahlwert(namen.rippen, *w.rippen, fehler);
     if (!anzahl)
-        return namen.rippen;
+        return Rippenwert::Rippen;
     if (*anzahl != std::floor(*anzahl))
         fehler = Meldung(meldung::kFeldKeineGanzeZahl, {Meldung(namen.rippen), AlsUtf8(*w.rippen)});
     else if (*anzahl < 2 || *anzahl > kMaxRippen)
         fehler = Meldung(meldung::kRippenanzahl, {std::to_string(kMaxRippen), AlsUtf8(*w.rippen)});
     if (!fehler.empty())
-        return namen.rippen;
+        return Rippenwert::Rippen;
     a.anzahl = AufInt(*anzahl);
     const auto wurzel = Laengenwert(namen.wurzel, w.wurzel, kMinRippeMm, fehler);
     if (!wurzel)
-        return namen.wurzel;
+        return Rippenwert::Wurzel;
     const auto spitze = Laengenwert(namen.spitze, w.spitze, kMinRippeMm, fehler);
     if (!spitze)
-        return namen.spitze;
+        return Rippenwert::Spitze;
     a.wurzel = *wurzel;
     a.spitze = *spitze;
-    return nullptr;
+    return Rippenwert::Keiner;
 }
 
-// "MM" for both sides, or "OBEN:UNTEN": "" or the refusal naming the side.
-std::string Beplankung(const std::string& text, const char* name, RippenOptionen& o) {
+// "MM" for both sides, or "OBEN:UNTEN": the refused side with fehler said, or Keiner.
+Rippenwert Beplankung(const std::string& text, const char* name, RippenOptionen& o,
+                      std::string& fehler) {
     o.beplankung = 0;
     o.beplankungOben.reset();
     o.beplankungUnten.reset();
     if (text.empty())
-        return {};
-    std::string fehler;
+        return Rippenwert::Keiner;
     const std::size_t trenner = text.find(':');
     if (trenner == std::string::npos) {
         const auto wert = Laengenwert(name, text, 0, fehler);
-        if (wert)
-            o.beplankung = *wert;
-        return fehler;
+        if (!wert)
+            return Rippenwert::Beplankung;
+        o.beplankung = *wert;
+        return Rippenwert::Keiner;
     }
-    const auto oben = Laengenwert(Meldung(meldung::kFeldOben, {name}).c_str(),
+    const auto oben = Laengenwert(Meldung(meldung::kFeldOben, {Meldung(name)}).c_str(),
                                   text.substr(0, trenner), 0, fehler);
     if (!oben)
-        return fehler;
-    const auto unten = Laengenwert(Meldung(meldung::kFeldUnten, {name}).c_str(),
+        return Rippenwert::Beplankung;
+    const auto unten = Laengenwert(Meldung(meldung::kFeldUnten, {Meldung(name)}).c_str(),
                                    text.substr(trenner + 1), 0, fehler);
     if (!unten)
-        return fehler;
+        return Rippenwert::BeplankungUnten;
     o.beplankungOben = *oben;
     o.beplankungUnten = *unten;
+    return Rippenwert::Keiner;
+}
+
+// The sheet "BREITExHOEHE" into job: "" or the refusal.
+std::string PlatteLesen(const std::string& text, const char* name, Rippenjob& job) {
+    const std::string platte = text.empty() ? std::string(kStandardPlatte) : text;
+    const std::size_t mal = platte.find_first_of("xX");
+    const auto b = FeldAlsZahl(platte.substr(0, mal));
+    const auto h = mal == std::string::npos ? std::nullopt : FeldAlsZahl(platte.substr(mal + 1));
+    if (!b || !h || !(*b > 0 && *b <= kMaxProfiltiefeMm) || !(*h > 0 && *h <= kMaxProfiltiefeMm))
+        return Meldung(meldung::kPlattengroesse, {Meldung(name), AlsUtf8(platte),
+                                                  ZahlText(kMaxProfiltiefeMm, 0), kStandardPlatte});
+    job.platteBreite = *b;
+    job.platteHoehe = *h;
     return {};
 }
 
 } // namespace
 
 std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeldnamen& namen,
-                           const char** abgelehnt) {
+                           Rippenabsage* abgelehnt) {
     std::string fehler;
     // Names the refused value for the caller, and gives its message back.
-    auto absage = [&](const char* name, std::string text) {
+    auto absage = [&](Rippenwert wert, std::string text, std::size_t holm = 0) {
         if (abgelehnt)
-            *abgelehnt = name;
+            *abgelehnt = {wert, holm};
         return text;
     };
     if (abgelehnt)
-        *abgelehnt = nullptr;
+        *abgelehnt = {};
     RippenAuftrag& a = job.auftrag;
     a.dicke = w.dicke;
-    if (const char* feld = Masse(w, a, namen, fehler))
-        return absage(feld, fehler);
-    if (std::string f = Beplankung(w.beplankung, namen.beplankung, a.optionen); !f.empty())
-        return absage(namen.beplankung, std::move(f));
-    for (const auto& [name, text, ziel] :
-         {std::tuple{namen.nasenleiste, &w.nasenleiste, &a.optionen.nasenleiste},
-          std::tuple{namen.endleiste, &w.endleiste, &a.optionen.endleiste}}) {
+    if (const Rippenwert wert = Masse(w, a, namen, fehler); wert != Rippenwert::Keiner)
+        return absage(wert, fehler);
+    if (const Rippenwert wert = Beplankung(w.beplankung, namen.beplankung, a.optionen, fehler);
+        wert != Rippenwert::Keiner)
+        return absage(wert, fehler);
+    for (const auto& [wert, name, text, ziel] :
+         {std::tuple{Rippenwert::Nasenleiste, namen.nasenleiste, &w.nasenleiste,
+                     &a.optionen.nasenleiste},
+          std::tuple{Rippenwert::Endleiste, namen.endleiste, &w.endleiste,
+                     &a.optionen.endleiste}}) {
         if (text->empty())
             continue;
-        const auto wert = Laengenwert(name, *text, 0, fehler);
-        if (!wert)
-            return absage(name, fehler);
-        *ziel = *wert;
+        const auto mm = Laengenwert(name, *text, 0, fehler);
+        if (!mm)
+            return absage(wert, fehler);
+        *ziel = *mm;
     }
     a.optionen.holme.clear();
-    for (const auto& [name, text] : w.holme) {
+    for (std::size_t i = 0; i < w.holme.size(); ++i) {
+        const auto& [name, text] = w.holme[i];
         const HolmLesen holm = LiesHolm(AlsUtf8(text));
         if (!holm.holm)
-            return absage(name.c_str(), Meldung(meldung::kFeldHolm, {name, holm.fehler}));
+            return absage(Rippenwert::Holm, Meldung(meldung::kFeldHolm, {name, holm.fehler}), i);
         a.optionen.holme.push_back(*holm.holm);
     }
     a.optionen.glaetten = w.glaetten;
-
-    const std::string platte = w.platte.empty() ? std::string(kStandardPlatte) : w.platte;
-    const std::size_t mal = platte.find_first_of("xX");
-    const auto b = FeldAlsZahl(platte.substr(0, mal));
-    const auto h = mal == std::string::npos ? std::nullopt : FeldAlsZahl(platte.substr(mal + 1));
-    if (!b || !h || !(*b > 0 && *b <= kMaxProfiltiefeMm) || !(*h > 0 && *h <= kMaxProfiltiefeMm))
-        return absage(namen.platte, Meldung(meldung::kPlattengroesse,
-                                            {Meldung(namen.platte), AlsUtf8(platte),
-                                             ZahlText(kMaxProfiltiefeMm, 0), kStandardPlatte}));
-    job.platteBreite = *b;
-    job.platteHoehe = *h;
+    if (std::string f = PlatteLesen(w.platte, namen.platte, job); !f.empty())
+        return absage(Rippenwert::Platte, std::move(f));
+    job.ohnePlatte = w.ohnePlatte;
     if (!w.kopien.empty()) {
         const auto kopien = FeldAlsZahl(w.kopien);
         if (!kopien || !(*kopien >= 1 && *kopien <= kMaxKopien) || *kopien != std::floor(*kopien))
-            return absage(namen.kopien,
-                          Meldung(meldung::kFeldKopien,
-                                  {namen.kopien, AlsUtf8(w.kopien), std::to_string(kMaxKopien)}));
+            return absage(Rippenwert::Kopien,
+                          Meldung(meldung::kFeldKopien, {Meldung(namen.kopien), AlsUtf8(w.kopien),
+                                                         std::to_string(kMaxKopien)}));
         a.kopien = AufInt(*kopien);
     }
-    return {};
+    Rippenwert wert = Rippenwert::Keiner;
+    fehler = RippenzusatzLesen(w.zusatz, a, namen.zusatz, &wert);
+    return absage(wert, std::move(fehler));
 }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "output/rippenauftrag.h"
+#include "output/rippenzusatz.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <utility>
@@ -19,6 +21,8 @@ struct Rippenwahl {
     bool glaetten = false;
     std::string platte; // "BREITExHOEHE"; empty: 600x300
     std::string kopien; // pieces of every rib; empty: 1
+    Rippenzusatz zusatz;
+    bool ohnePlatte = false; // no sheet frames in the cutter files
 };
 
 // What each value is called in a message: "--rippen" on the command line, "Anzahl Rippen" in
@@ -33,15 +37,23 @@ struct Rippenfeldnamen {
     const char* endleiste;
     const char* platte;
     const char* kopien = "";
+    Zusatznamen zusatz{};
 };
 
 struct Rippenjob {
     RippenAuftrag auftrag;
     double platteBreite = 600;
     double platteHoehe = 300;
+    bool ohnePlatte = false;
+};
+
+// Which value a refusal concerns; holm indexes Rippenwahl::holme.
+struct Rippenabsage {
+    Rippenwert wert = Rippenwert::Keiner;
+    std::size_t holm = 0;
 };
 
 // The values into job (its profiles untouched); "" or why a value is refused. A refusal sets
-// *abgelehnt, when given, to the refused value's name: one of namen's, or a spar's from w.holme.
+// *abgelehnt, when given, to the value it concerns.
 std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeldnamen& namen,
-                           const char** abgelehnt = nullptr);
+                           Rippenabsage* abgelehnt = nullptr);

@@ -26,17 +26,20 @@ std::optional<double> Laenge(const char* name, const std::string& text, double m
     const auto wert = Zahl(text);
     if (!wert || !(*wert >= min && *wert <= max))
         fehler = Meldung(meldung::kFeldLaenge,
-                         {name, AlsUtf8(text), ZahlText(min, 2, ','), ZahlText(max, 0)});
+                         {Meldung(name), AlsUtf8(text), ZahlText(min, 2, ','), ZahlText(max, 0)});
     return fehler.empty() ? wert : std::nullopt;
 }
 
-std::string Schraenkung(const char* name, const std::string& text, RippenOptionen& o) {
+// The washout and its pivot; wert is set to the part a refusal concerns.
+std::string Schraenkung(const char* name, const std::string& text, RippenOptionen& o,
+                        Rippenwert& wert) {
     const std::size_t doppelpunkt = text.find(':');
     const std::string_view ganz = text;
     const auto grad = Zahl(ganz.substr(0, doppelpunkt));
+    wert = Rippenwert::Schraenkung;
     if (!grad || std::abs(*grad) > kMaxSchraenkungGrad)
         return Meldung(meldung::kSchraenkungWinkel,
-                       {name, AlsUtf8(text), ZahlText(kMaxSchraenkungGrad, 0)});
+                       {Meldung(name), AlsUtf8(text), ZahlText(kMaxSchraenkungGrad, 0)});
     o.schraenkung = *grad;
     if (doppelpunkt == std::string::npos)
         return {};
@@ -44,26 +47,33 @@ std::string Schraenkung(const char* name, const std::string& text, RippenOptione
     if (!punkt.empty() && punkt.back() == '%')
         punkt.remove_suffix(1);
     const auto prozent = Zahl(punkt);
+    wert = Rippenwert::Drehpunkt;
     if (!prozent || *prozent < 0 || *prozent > 100)
-        return Meldung(meldung::kSchraenkungDrehpunkt, {name, AlsUtf8(text)});
+        return Meldung(meldung::kSchraenkungDrehpunkt, {Meldung(name), AlsUtf8(text)});
     o.drehpunkt = *prozent;
     return {};
 }
 
-std::string Erleichterung(const char* name, const std::string& text, RippenOptionen& o) {
+// The holes and their web; wert is set to the part a refusal concerns (a missing web is the
+// web's).
+std::string Erleichterung(const char* name, const std::string& text, RippenOptionen& o,
+                          Rippenwert& wert) {
     const std::size_t doppelpunkt = text.find(':');
+    wert = Rippenwert::Steg;
     if (doppelpunkt == std::string::npos || text.find(':', doppelpunkt + 1) != std::string::npos)
-        return Meldung(meldung::kErleichterungFelder, {name, AlsUtf8(text)});
+        return Meldung(meldung::kErleichterungFelder, {Meldung(name), AlsUtf8(text)});
     const std::string_view ganz = text;
     const auto anzahl = Zahl(ganz.substr(0, doppelpunkt));
+    wert = Rippenwert::Loecher;
     if (!anzahl || *anzahl != std::floor(*anzahl) || *anzahl < 1 || *anzahl > kMaxLoecher)
         return Meldung(meldung::kErleichterungAnzahl,
-                       {name, AlsUtf8(text), std::to_string(kMaxLoecher)});
+                       {Meldung(name), AlsUtf8(text), std::to_string(kMaxLoecher)});
     const auto steg = Zahl(ganz.substr(doppelpunkt + 1));
+    wert = Rippenwert::Steg;
     if (!steg || *steg < kMinStegMm || *steg > kMaxProfiltiefeMm)
-        return Meldung(
-            meldung::kErleichterungSteg,
-            {name, AlsUtf8(text), ZahlText(kMinStegMm, 1, ','), ZahlText(kMaxProfiltiefeMm, 0)});
+        return Meldung(meldung::kErleichterungSteg,
+                       {Meldung(name), AlsUtf8(text), ZahlText(kMinStegMm, 1, ','),
+                        ZahlText(kMaxProfiltiefeMm, 0)});
     o.loecher = AufInt(*anzahl);
     o.steg = *steg;
     return {};
@@ -71,27 +81,27 @@ std::string Erleichterung(const char* name, const std::string& text, RippenOptio
 
 } // namespace
 
-std::string RippenzusatzLesen(const Rippenzusatz& z, RippenAuftrag& a, const Zusatznamen& namen) {
+std::string RippenzusatzLesen(const Rippenzusatz& z, RippenAuftrag& a, const Zusatznamen& namen,
+                              Rippenwert* abgelehnt) {
+    Rippenwert wert = Rippenwert::Keiner;
     std::string fehler;
     RippenOptionen& o = a.optionen;
     if (!z.schnittbreite.empty()) {
-        const auto wert =
-            Laenge(namen.schnittbreite, z.schnittbreite, 0.01, kMaxSchnittbreiteMm, fehler);
-        if (!wert)
-            return fehler;
-        a.schnittbreite = *wert;
+        wert = Rippenwert::Schnittbreite;
+        if (const auto mm =
+                Laenge(namen.schnittbreite, z.schnittbreite, 0.01, kMaxSchnittbreiteMm, fehler))
+            a.schnittbreite = *mm;
     }
-    if (!z.schraenkung.empty())
-        if (std::string f = Schraenkung(namen.schraenkung, z.schraenkung, o); !f.empty())
-            return f;
-    if (!z.helling.empty()) {
-        const auto wert = Laenge(namen.helling, z.helling, 1, kMaxProfiltiefeMm, fehler);
-        if (!wert)
-            return fehler;
-        o.helling = *wert;
+    if (fehler.empty() && !z.schraenkung.empty())
+        fehler = Schraenkung(namen.schraenkung, z.schraenkung, o, wert);
+    if (fehler.empty() && !z.helling.empty()) {
+        wert = Rippenwert::Helling;
+        if (const auto mm = Laenge(namen.helling, z.helling, 1, kMaxProfiltiefeMm, fehler))
+            o.helling = *mm;
     }
-    if (!z.erleichterung.empty())
-        if (std::string f = Erleichterung(namen.erleichterung, z.erleichterung, o); !f.empty())
-            return f;
-    return {};
+    if (fehler.empty() && !z.erleichterung.empty())
+        fehler = Erleichterung(namen.erleichterung, z.erleichterung, o, wert);
+    if (abgelehnt)
+        *abgelehnt = fehler.empty() ? Rippenwert::Keiner : wert;
+    return fehler;
 }

@@ -13,6 +13,28 @@ struct Rippenzusatz {
     std::string erleichterung; // "ANZAHL:STEG"
 };
 
+// Which value a refusal concerns, so that a dialog can put the focus on its field.
+enum class Rippenwert {
+    Keiner,
+    Rippen,
+    Wurzel,
+    Spitze,
+    Laenge,
+    Beplankung, // one value for both sides, or the upper one
+    BeplankungUnten,
+    Nasenleiste,
+    Endleiste,
+    Holm,
+    Platte,
+    Kopien,
+    Schnittbreite,
+    Schraenkung, // the angle
+    Drehpunkt,
+    Helling,
+    Loecher,
+    Steg,
+};
+
 // What each value is called in a message.
 struct Zusatznamen {
     const char* schnittbreite = "--schnittbreite";
@@ -26,6 +48,7 @@ constexpr double kMaxSchraenkungGrad = 20;
 constexpr int kMaxLoecher = 20;
 constexpr double kMinStegMm = 0.5;
 
-// The values into a (kerf) and a.optionen (the rest); "" or why a value is refused.
+// The values into a (kerf) and a.optionen (the rest); "" or why a value is refused, with
+// *abgelehnt, when given, set to the value it concerns.
 std::string RippenzusatzLesen(const Rippenzusatz& z, RippenAuftrag& a,
-                              const Zusatznamen& namen = {});
+                              const Zusatznamen& namen = {}, Rippenwert* abgelehnt = nullptr);

@@ -58,6 +58,8 @@ QPen Stift(const CPen& pen) {
     // Width in device pixels whatever the mapping, as a GDI pen of width 0 or 1 draws.
     QPen stift(farbe, std::max(pen.m_nBreite, 1));
     stift.setCosmetic(true);
+    if (pen.m_nStil == PS_DASH)
+        stift.setStyle(Qt::DashLine);
     return stift;
 }
 
@@ -69,10 +71,12 @@ public:
         if (!m_feld)
             return;
         const auto& zuege = m_feld->Zuege();
-        if (m_fortsetzen && !zuege.empty() && zuege.back().punkte.back() == von)
+        const bool gestrichelt = stift.m_nStil == PS_DASH;
+        if (m_fortsetzen && !zuege.empty() && zuege.back().punkte.back() == von &&
+            zuege.back().gestrichelt == gestrichelt)
             m_feld->Verlaengern(bis);
         else
-            m_feld->Hinzufuegen({stift.m_nBreite, Farbe(stift.m_farbe), {von, bis}});
+            m_feld->Hinzufuegen({stift.m_nBreite, Farbe(stift.m_farbe), {von, bis}, gestrichelt});
         m_fortsetzen = true;
     }
     void Bewegt() override { m_fortsetzen = false; }

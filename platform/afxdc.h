@@ -19,6 +19,7 @@ constexpr COLORREF RGB(int r, int g, int b) {
 }
 
 constexpr int PS_SOLID = 0;
+constexpr int PS_DASH = 1;
 constexpr int MM_TEXT = 1;
 constexpr int MM_LOMETRIC = 2;
 constexpr int SP_ERROR = -1;

@@ -10,6 +10,12 @@ void ZeichneZuege(QPainter& painter, const std::vector<Strich>& zuege) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (const Strich& zug : zuege) {
+        if (zug.gestrichelt) {
+            // As one polyline, so that the dashes run on over the many short lines of a curve.
+            painter.setPen(QPen(zug.farbe, zug.breite <= 1 ? 0 : zug.breite, Qt::DashLine));
+            painter.drawPolyline(zug.punkte.data(), static_cast<int>(zug.punkte.size()));
+            continue;
+        }
         // Qt's flat cap leaves out the first pixel of a line drawn leftward, not its end, so
         // both ends are drawn: only the stroke's very last pixel differs from GDI.
         painter.setPen(

@@ -12,6 +12,7 @@ struct Strich {
     int breite;
     QColor farbe;
     std::vector<QPoint> punkte;
+    bool gestrichelt = false; // dashed along the whole stroke
 };
 
 // Paints the strokes onto any surface. Unlike GDI's LineTo, which leaves out each line's end

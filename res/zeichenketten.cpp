@@ -36,6 +36,9 @@ constexpr Zeichenkette kZeichenketten[] = {
     {IDS_RIPPENSATZ_HINWEIS,
      QT_TRANSLATE_NOOP(
          "dialog", "Oben die Wurzelrippe, unten die Spitzenrippe, wie sie geschnitten werden.")},
+    {IDS_RIPPENSATZ_HINWEIS_SCHNITT,
+     QT_TRANSLATE_NOOP("dialog", "Oben die Wurzelrippe, unten die Spitzenrippe, wie sie "
+                                 "geschnitten werden; gestrichelt der Weg des Schneidwerkzeugs.")},
     {IDS_PROFILFILTER,
      QT_TRANSLATE_NOOP("dialog", "Profildateien|*.dat;*.txt;*.cor|Alle Dateien|*||")},
     {ID_HELP,
@@ -56,9 +59,9 @@ constexpr Zeichenkette kZeichenketten[] = {
          "6. Die Menüleiste bietet jeden Befehl: unter „Datei“ die zuletzt geöffneten "
          "Dateien, das Exportieren des Umrisses als SVG, DXF oder HPGL für Laser, Fräse "
          "und Plotter, die Seitenansicht und das Kalibrieren des Druckers, unter „Rippen“ "
-         "den Rippensatz: Rippen von der Wurzel zur Spitze mit Beplankung, Leisten und "
-         "Holmen, gedruckt oder als Datei. Das Kontextmenü (rechte Maustaste oder "
-         "Umschalt+F10) bietet sie ebenso.\n\n"
+         "den Rippensatz: Rippen von der Wurzel zur Spitze mit Beplankung, Leisten, Holmen, "
+         "Schränkung, Hellingfüßen und Erleichterungslöchern, gedruckt oder als Datei. Das "
+         "Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet sie ebenso.\n\n"
          "Tasten: Strg+O lädt eine Datei, Strg+P druckt, Strg+Umschalt+P zeigt die "
          "Seitenansicht, Strg+Q beendet, Alt und der unterstrichene Buchstabe öffnet ein "
          "Menü.\n\n"

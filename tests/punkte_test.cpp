@@ -142,9 +142,9 @@ Rippe Raute(double laenge, double dicke) {
 TEST(RippenImRahmen, WurzelObenSpitzeUntenEinMassstab) {
     const auto zuege = RippenImRahmen({Raute(200, 20), Raute(100, 10)}, 412, 200);
     ASSERT_EQ(zuege.size(), 2U);
-    EXPECT_EQ(zuege[0],
+    EXPECT_EQ(zuege[0].punkte,
               (std::vector<Geraetepunkt>{{6, 50}, {206, 70}, {406, 50}, {206, 30}, {6, 50}}));
-    EXPECT_EQ(zuege[1],
+    EXPECT_EQ(zuege[1].punkte,
               (std::vector<Geraetepunkt>{{6, 150}, {106, 160}, {206, 150}, {106, 140}, {6, 150}}));
     // A frame too small, or ribs without extent, draw nothing.
     EXPECT_TRUE(RippenImRahmen({Raute(200, 20)}, 10, 10).empty());

@@ -5,6 +5,7 @@
 #include "language/sprache.h"
 #include "platform/fenster_p.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -82,7 +83,7 @@ protected:
                 satzDlg->activateWindow();
                 ASSERT_TRUE(QTest::qWaitForWindowActive(satzDlg));
                 EXPECT_EQ(QApplication::focusWidget(), feld);
-                EXPECT_FALSE(feld->text().isEmpty() && f.feld != kBreite2);
+                EXPECT_FALSE(feld->text().isEmpty() && f.feld != kBreite2 && f.feld != IDC_RS_STEG);
                 EXPECT_EQ(feld->selectedText(), feld->text());
             });
         }
@@ -103,7 +104,8 @@ protected:
         Taste(satz, Qt::Key_Tab);
     }
 
-    // The runs of rows with green in them: one per rib outline drawn.
+    // The runs of rows with green in them, or the grey of the cutter's path dashed over it: one
+    // per rib outline drawn.
     static int Umrisse(QWidget* satz) {
         const QImage bild =
             F(satz, IDC_RS_BILD)->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -113,7 +115,8 @@ protected:
             bool gruen = false;
             for (int x = 0; x < bild.width() && !gruen; ++x) {
                 const QRgb p = bild.pixel(x, y);
-                gruen = qGreen(p) > 200 && qRed(p) < 100 && qBlue(p) < 100;
+                gruen = (qGreen(p) > 200 && qRed(p) < 100 && qBlue(p) < 100) ||
+                        (qRed(p) == 110 && qGreen(p) == 110 && qBlue(p) == 110);
             }
             umrisse += gruen && !vorher;
             vorher = gruen;
@@ -491,6 +494,224 @@ TEST_F(Rippensatz, ExportierenWaehltDasFormatNachDerEndung) {
     QFile einzeln(m_dir.filePath("einzeln.plt"));
     ASSERT_TRUE(einzeln.open(QIODevice::ReadOnly));
     EXPECT_TRUE(einzeln.readAll().startsWith("IN;"));
+}
+
+} // namespace
+
+namespace {
+
+// Each further option typed into the dialog and exported through the file dialog gives the
+// very file the command line writes for the same set with that option.
+TEST_F(Rippensatz, JedeOptionGibtDieDateiDerKommandozeile) {
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
+    const struct {
+        const char* fall;
+        std::vector<std::pair<int, const char*>> felder; // nullptr: the box clicked
+        QStringList optionen;
+    } faelle[] = {
+        {"c.svg", {{IDC_RS_SCHNITTBREITE, "0,3"}}, {"--schnittbreite", "0,3"}},
+        {"d.svg", {{IDC_RS_KOPIEN, "2"}}, {"--anzahl", "2"}},
+        {"e.svg", {{IDC_RS_SCHRAENKUNG, "3"}, {IDC_RS_DREHPUNKT, "25"}}, {"--schraenkung", "3:25"}},
+        // Without an angle the pivot is not used.
+        {"f.svg", {{IDC_RS_DREHPUNKT, "25"}}, {}},
+        {"g.svg", {{IDC_RS_HELLING, "8"}}, {"--helling", "8"}},
+        {"h.svg", {{IDC_RS_LOECHER, "3"}, {IDC_RS_STEG, "4"}}, {"--erleichterung", "3:4"}},
+        {"i.svg",
+         {{IDC_RS_BEPLANKUNG, "1,5"}, {IDC_RS_BEPLANKUNG_UNTEN, "1"}},
+         {"--beplankung", "1,5:1"}},
+        {"j.svg", {{IDC_RS_BEPLANKUNG_UNTEN, "1"}}, {"--beplankung", "0:1"}},
+        {"k.dxf",
+         {{IDC_RS_OHNE_PLATTE, nullptr},
+          {IDC_RS_SCHNITTBREITE, "0,2"},
+          {IDC_RS_SCHRAENKUNG, "-2"},
+          {IDC_RS_HELLING, "6"},
+          {IDC_RS_LOECHER, "2"},
+          {IDC_RS_STEG, "3"},
+          {IDC_RS_KOPIEN, "2"}},
+         {"--ohne-platte", "--schnittbreite", "0,2", "--schraenkung", "-2", "--helling", "6",
+          "--erleichterung", "2:3", "--anzahl", "2"}},
+    };
+    const QString profil = QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat");
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.fall);
+        Einstellungen()->remove("Rippensatz");
+        const QString dialog = m_dir.filePath(QString("dialog_") + f.fall);
+        Oeffnen([&](QWidget* satz) {
+            Eintippen(satz, IDC_RS_SPITZE, "150");
+            Eintippen(satz, IDC_RS_ANZAHL, "3");
+            for (const auto& [id, text] : f.felder)
+                text ? Eintippen(satz, id, text) : KlickAuf(F(satz, id));
+            EXPECT_EQ(Umrisse(satz), 2) << T(satz, IDC_RS_MELDUNG).toStdString();
+            Beantworter b;
+            b.Datei(dialog);
+            KlickAuf(F(satz, IDC_RS_EXPORTIEREN));
+        });
+        const QString befehl = m_dir.filePath(QString("befehl_") + f.fall);
+        QProcess p;
+        p.start(KESTRUN_PROGRAMM,
+                QStringList{"--sprache", "de", "--rippen", "3", "--wurzel", "200", "--spitze",
+                            "150", "--nasenleiste", "0", "--endleiste", "0", "--glaetten"} +
+                    f.optionen + QStringList{"--ausgabe", befehl, profil});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        QFile a(dialog), b(befehl);
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(b.open(QIODevice::ReadOnly));
+        const QByteArray inhalt = a.readAll();
+        EXPECT_GT(inhalt.size(), 1000);
+        EXPECT_TRUE(inhalt == b.readAll());
+    }
+}
+
+// Every field and the box kept when the dialog closes; an old settings file's one sheeting value
+// gives both sides, and a side emptied since stays empty.
+TEST_F(Rippensatz, NeueFelderBehaltenUndAlteBeplankungFuerBeide) {
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
+    Einstellungen()->setValue("Rippensatz/Beplankung", "2");
+    const std::pair<int, const char*> felder[] = {
+        {IDC_RS_KOPIEN, "2"},     {IDC_RS_SCHNITTBREITE, "0,2"}, {IDC_RS_SCHRAENKUNG, "-3"},
+        {IDC_RS_DREHPUNKT, "30"}, {IDC_RS_HELLING, "7"},         {IDC_RS_LOECHER, "4"},
+        {IDC_RS_STEG, "2,5"},
+    };
+    Oeffnen([&](QWidget* satz) {
+        EXPECT_EQ(T(satz, IDC_RS_BEPLANKUNG), "2");
+        EXPECT_EQ(T(satz, IDC_RS_BEPLANKUNG_UNTEN), "2");
+        EXPECT_FALSE(qobject_cast<QCheckBox*>(F(satz, IDC_RS_OHNE_PLATTE))->isChecked());
+        Eintippen(satz, IDC_RS_BEPLANKUNG_UNTEN, "");
+        for (const auto& [id, text] : felder)
+            Eintippen(satz, id, text);
+        KlickAuf(F(satz, IDC_RS_OHNE_PLATTE));
+        EXPECT_EQ(Umrisse(satz), 2) << T(satz, IDC_RS_MELDUNG).toStdString();
+        // With a kerf the note under the drawing names the dashed line.
+        EXPECT_TRUE(T(satz, IDC_RS_MELDUNG).endsWith("gestrichelt der Weg des Schneidwerkzeugs."));
+    });
+    Oeffnen([&](QWidget* satz) {
+        EXPECT_EQ(T(satz, IDC_RS_BEPLANKUNG), "2");
+        EXPECT_EQ(T(satz, IDC_RS_BEPLANKUNG_UNTEN), "");
+        for (const auto& [id, text] : felder)
+            EXPECT_EQ(T(satz, id), QString::fromUtf8(text)) << id;
+        EXPECT_TRUE(qobject_cast<QCheckBox*>(F(satz, IDC_RS_OHNE_PLATTE))->isChecked());
+        // Emptied, an option is not used, and stays empty.
+        Eintippen(satz, IDC_RS_HELLING, "");
+    });
+    Oeffnen([&](QWidget* satz) { EXPECT_EQ(T(satz, IDC_RS_HELLING), ""); });
+}
+
+// A refused option names its field as labelled and puts the focus on it.
+TEST_F(Rippensatz, AbsageEinerOptionWaehltIhrFeld) {
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
+    const Feldabsage faelle[] = {
+        {"Schnittbreite",
+         {{IDC_RS_SCHNITTBREITE, "20"}},
+         "Schnittbreite: „20“ ist keine Länge von 0,01 bis 10 mm.",
+         IDC_RS_SCHNITTBREITE},
+        {"Stück",
+         {{IDC_RS_KOPIEN, "0"}},
+         "Stück je Rippe: „0“ ist keine Stückzahl von 1 bis 100.",
+         IDC_RS_KOPIEN},
+        {"Winkel",
+         {{IDC_RS_SCHRAENKUNG, "25"}},
+         "Schränkung: „25“ ist keine Schränkung",
+         IDC_RS_SCHRAENKUNG},
+        {"Drehpunkt",
+         {{IDC_RS_SCHRAENKUNG, "2"}, {IDC_RS_DREHPUNKT, "120"}},
+         "Schränkung: In „2:120“ ist der Drehpunkt",
+         IDC_RS_DREHPUNKT},
+        {"Doppelpunkt",
+         {{IDC_RS_SCHRAENKUNG, "2"}, {IDC_RS_DREHPUNKT, "5:5"}},
+         "Drehpunkt: „5:5“ ist keine Zahl.",
+         IDC_RS_DREHPUNKT},
+        {"Helling",
+         {{IDC_RS_HELLING, "0,5"}},
+         "Helling: „0,5“ ist keine Länge von 1 bis",
+         IDC_RS_HELLING},
+        {"Hellinglinie",
+         {{IDC_RS_SCHRAENKUNG, "15"}, {IDC_RS_HELLING, "2"}},
+         "Die Hellinglinie liegt zu nah an Rippe",
+         IDC_RS_HELLING},
+        {"Löcher",
+         {{IDC_RS_LOECHER, "2,5"}, {IDC_RS_STEG, "3"}},
+         "Erleichterung: In „2,5:3“ ist die Anzahl der Löcher",
+         IDC_RS_LOECHER},
+        {"Steg leer", {{IDC_RS_LOECHER, "3"}}, "Erleichterung: In „3:“ ist der Steg", IDC_RS_STEG},
+        {"unten",
+         {{IDC_RS_BEPLANKUNG, "1"}, {IDC_RS_BEPLANKUNG_UNTEN, "x"}},
+         "Beplankung unten: „x“ ist keine Zahl.",
+         IDC_RS_BEPLANKUNG_UNTEN},
+    };
+    Absagen(faelle);
+}
+
+// In both languages each button and box of the dialog has its own access key.
+TEST_F(Rippensatz, ZugriffstastenEindeutig) {
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
+    for (const Sprache sprache : {Sprache::Englisch, Sprache::Deutsch}) {
+        SpracheSetzen(sprache);
+        Oeffnen([&](QWidget* satz) {
+            QStringList tasten;
+            for (const QAbstractButton* k : satz->findChildren<QAbstractButton*>()) {
+                const qsizetype und = k->text().indexOf(QLatin1Char('&'));
+                if (und >= 0 && und + 1 < k->text().size())
+                    tasten << k->text().mid(und + 1, 1).toLower();
+            }
+            EXPECT_GE(tasten.size(), 7);
+            EXPECT_EQ(tasten.removeDuplicates(), 0) << tasten.join(' ').toStdString();
+        });
+    }
+}
+
+} // namespace
+
+namespace {
+
+// What a program of poppler makes of the PDF: its text, or its pages as PGM images.
+QByteArray Poppler(const QString& programm, QStringList argumente) {
+    QProcess p;
+    p.start(programm, argumente);
+    p.waitForFinished(60000);
+    return p.readAllStandardOutput();
+}
+
+QString PdfText(const QString& pdf) {
+    return QString::fromUtf8(Poppler("pdftotext", {"-layout", pdf, "-"}));
+}
+
+// Printed from the dialog, the set's pages say what the command line's PDF says for the same
+// options: the pieces of both wing halves, the tabs and holes drawn, no kerf on paper.
+TEST_F(Rippensatz, DruckGibtDieSeitenDerKommandozeile) {
+    const QString profil = QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat");
+    Laden(profil);
+    const QString dialog = m_dir.filePath("dialog.pdf");
+    Oeffnen([&](QWidget* satz) {
+        for (const auto& [id, text] : {std::pair{IDC_RS_ANZAHL, "3"},
+                                       {IDC_RS_KOPIEN, "2"},
+                                       {IDC_RS_SCHNITTBREITE, "0,3"},
+                                       {IDC_RS_HELLING, "6"},
+                                       {IDC_RS_LOECHER, "2"},
+                                       {IDC_RS_STEG, "3"}})
+            Eintippen(satz, id, text);
+        Beantworter b;
+        b.Dazu(Beantworter::InPdf(dialog));
+        KlickAuf(F(satz, IDC_RS_DRUCKEN));
+    });
+    const QString befehl = m_dir.filePath("befehl.pdf");
+    QProcess p;
+    p.start(KESTRUN_PROGRAMM, {"--sprache",     "de",        "--rippen",    "3",
+                               "--wurzel",      "200",       "--spitze",    "150",
+                               "--nasenleiste", "0",         "--endleiste", "0",
+                               "--glaetten",    "--anzahl",  "2",           "--schnittbreite",
+                               "0,3",           "--helling", "6",           "--erleichterung",
+                               "2:3",           "--pdf",     befehl,        profil});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const QString text = PdfText(dialog);
+    EXPECT_TRUE(text.contains(QString::fromUtf8("Rippe 3 (2/2)"))) << text.toStdString();
+    EXPECT_EQ(text.toStdString(), PdfText(befehl).toStdString());
+    // The drawing too: the pages alike to the pixel.
+    const QStringList bild = {"-r", "40", "-gray"};
+    const QByteArray seiten = Poppler("pdftoppm", bild + QStringList{dialog});
+    EXPECT_GT(seiten.size(), 10000);
+    EXPECT_TRUE(seiten == Poppler("pdftoppm", bild + QStringList{befehl}));
 }
 
 } // namespace
