@@ -33,6 +33,7 @@ constexpr Zeichenkette kZeichenketten[] = {
      QT_TRANSLATE_NOOP("dialog", "Es wird nur eine Datei geladen: „%1“. %2 weitere Dateien wurden "
                                  "nicht geladen.")},
     {IDS_RIPPENSATZ, QT_TRANSLATE_NOOP("dialog", "&Rippensatz…")},
+    {IDS_SCHAUMKERN, QT_TRANSLATE_NOOP("dialog", "Sc&haumkern…")},
     {IDS_RIPPENSATZ_HINWEIS,
      QT_TRANSLATE_NOOP(
          "dialog", "Oben die Wurzelrippe, unten die Spitzenrippe, wie sie geschnitten werden.")},
