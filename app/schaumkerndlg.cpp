@@ -207,8 +207,7 @@ SchaumkernDialog::SchaumkernDialog(QWidget* eltern, const Profil& wurzel, const 
     Zeichnen();
 }
 
-void SchaumkernDialog::FelderAnlegen() {
-    auto* raster = new QGridLayout(this);
+QLayout* SchaumkernDialog::SpitzenzeileAnlegen() {
     auto* spitzenZeile = new QHBoxLayout;
     m_spitzenDatei = new QLineEdit(this);
     m_spitzenDatei->setReadOnly(true);
@@ -219,9 +218,14 @@ void SchaumkernDialog::FelderAnlegen() {
     spitzenZeile->addWidget(m_spitzenDatei, 1);
     spitzenZeile->addWidget(spitzenKnopf);
     spitzenZeile->addWidget(m_spitzeWeg);
-    raster->addLayout(spitzenZeile, 0, 0, 1, 3);
     connect(spitzenKnopf, &QPushButton::clicked, this, &SchaumkernDialog::SpitzeWaehlen);
     connect(m_spitzeWeg, &QPushButton::clicked, this, &SchaumkernDialog::SpitzeEntfernen);
+    return spitzenZeile;
+}
+
+void SchaumkernDialog::FelderAnlegen() {
+    auto* raster = new QGridLayout(this);
+    raster->addLayout(SpitzenzeileAnlegen(), 0, 0, 1, 3);
 
     const auto gruppe = [&](const char* titel, std::span<const Feldzeile> zeilen) {
         auto* kasten = new QGroupBox(Tr(titel), this);

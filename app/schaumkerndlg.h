@@ -31,6 +31,7 @@ public:
 
 private:
     void FelderAnlegen();
+    QLayout* SpitzenzeileAnlegen();
     QLayout* KnoepfeAnlegen();
     // The job the fields describe, checked as the command line checks it.
     Kern Pruefen() const;
