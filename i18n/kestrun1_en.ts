@@ -297,7 +297,7 @@ empty: no spar</translation>
 3. Profillänge in mm und Profildicke in % der Originaldicke eintragen; beim Verlassen des Feldes wird neu geplottet.
 4. „Profil Plotten“ zeichnet das Profil neu, „Plot Löschen“ leert den Rahmen, „Profil Daten zeigen“ listet die Koordinaten.
 5. „Profil Drucken“ druckt das Profil in wahrer Größe, ein langes Profil auf Wunsch über mehrere Seiten mit Passkreuzen. Im Druckdialog mit 100 % Skalierung drucken, nicht an die Seite angepasst; der 100-mm-Prüfbalken zeigt es.
-6. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet die zuletzt geöffneten Dateien, die Seitenansicht, das Speichern des Umrisses als SVG oder DXF für Laser und Fräse und den Rippensatz: Rippen von der Wurzel zur Spitze mit Beplankung, Leisten und Holmen, gedruckt oder als SVG oder DXF.
+6. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet die zuletzt geöffneten Dateien, die Seitenansicht, das Speichern des Umrisses als SVG oder DXF für Laser und Fräse, den Rippensatz: Rippen von der Wurzel zur Spitze mit Beplankung, Leisten und Holmen, gedruckt oder als SVG oder DXF, und den Schaumkern: G-Code für den 4-Achsen-Heißdraht.
 
 Tasten: Strg+O lädt eine Datei, Strg+P druckt, Strg+Umschalt+P zeigt die Seitenansicht.
 
@@ -309,7 +309,7 @@ Eine Datei kann auch auf das Fenster gezogen oder beim Start genannt werden: kes
 3. Enter the chord in mm and the thickness in % of the original thickness; leaving the field plots again.
 4. “Plot Airfoil” draws the airfoil again, “Clear Plot” empties the frame, “Show Airfoil Data” lists the coordinates.
 5. “Print Airfoil” prints the airfoil at true size, a long airfoil over several pages with registration marks if you wish. Print at 100 % scale in the print dialog, not fitted to the page; the 100 mm check bar shows it.
-6. The context menu (right mouse button or Shift+F10) offers the recent files, the page preview, saving the outline as SVG or DXF for laser and mill, and the rib set: ribs from root to tip with sheeting, stock and spars, printed or as SVG or DXF.
+6. The context menu (right mouse button or Shift+F10) offers the recent files, the page preview, saving the outline as SVG or DXF for laser and mill, the rib set: ribs from root to tip with sheeting, stock and spars, printed or as SVG or DXF, and the foam core: G-code for the four-axis hot wire.
 
 Keys: Ctrl+O loads a file, Ctrl+P prints, Ctrl+Shift+P shows the page preview.
 
