@@ -1,6 +1,7 @@
 // The program's settings, through the application object.
 #include "app/einstellungen.h"
 
+#include "foam_core/kernwahl.h"
 #include "output/druckwerte.h"
 #include "output/rippenauftrag.h"
 #include "output/rippenwahl.h"
@@ -80,6 +81,35 @@ bool ProfiltiefeGut(const CString& text) {
 
 bool DickeGut(const CString& text) {
     return PruefeDruckwerte("100", text.GetString()).fehler.empty();
+}
+
+std::array<std::string, kKernfelder> KernVorgaben() {
+    const KernWerte w;
+    auto zahl = [](double v) { return ZahlText(v, 3, ','); };
+    std::array<std::string, kKernfelder> f;
+    auto setze = [&](Kernfeld k, std::string text) { f[static_cast<std::size_t>(k)] = text; };
+    setze(Kernfeld::Wurzel, "250");
+    setze(Kernfeld::Spitze, "150");
+    setze(Kernfeld::Spannweite, "600");
+    setze(Kernfeld::Dicke, "100");
+    for (const auto& [k, wert] :
+         {std::pair{Kernfeld::Pfeilung, w.pfeilung},
+          std::pair{Kernfeld::Schraenkung, w.schraenkung},
+          std::pair{Kernfeld::Drehpunkt, w.drehpunkt}, std::pair{Kernfeld::Vorlauf, w.vorlauf},
+          std::pair{Kernfeld::Hoehe, w.hoehe}, std::pair{Kernfeld::SchnittWurzel, w.schnittWurzel},
+          std::pair{Kernfeld::Vorschub, w.vorschub},
+          std::pair{Kernfeld::Heizung, static_cast<double>(w.heizung)},
+          std::pair{Kernfeld::Vorheizen, w.vorheizen}, std::pair{Kernfeld::VerfahrX, w.verfahrX},
+          std::pair{Kernfeld::VerfahrY, w.verfahrY}})
+        setze(k, zahl(wert));
+    return f;
+}
+
+bool KernwertGut(Kernfeld feld, const CString& text) {
+    std::array<std::string, kKernfelder> felder = KernVorgaben();
+    felder[static_cast<std::size_t>(feld)] = text.GetString();
+    KernWerte werte;
+    return KernwerteLesen(AlsKernwahl(felder, false, false), werte).empty();
 }
 
 bool PlatteGut(const CString& text) {

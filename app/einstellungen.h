@@ -2,9 +2,11 @@
 // further dialog adds its own keys here and reads them the same way.
 #pragma once
 
+#include "foam_core/kern.h"
 #include "output/kalibrierung.h"
 #include "platform/afxwin.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -97,6 +99,41 @@ inline constexpr Holmeinstellung kSatzHolme[3] = {
      {"Rippensatz", "Holm3Tiefe"},
      {"Rippensatz", "Holm3Unten"}},
 };
+
+// The foam core's fields by Kernfeld: each kept while it reads beside the others' defaults.
+// The defaults are the command line's; chords and span, which it needs given, as an example.
+std::array<std::string, kKernfelder> KernVorgaben();
+bool KernwertGut(Kernfeld feld, const CString& text);
+template <Kernfeld F> bool KernfeldGut(const CString& text) {
+    return F == Kernfeld::Dicke ? DickeGut(text) : KernwertGut(F, text);
+}
+template <Kernfeld F> constexpr Texteinstellung KernEintrag(const char* eintrag) {
+    return {"Schaumkern", eintrag, KernfeldGut<F>};
+}
+// In Kernfeld's order.
+inline constexpr std::array<Texteinstellung, kKernfelder> kKernFelder = {
+    KernEintrag<Kernfeld::Wurzel>("Wurzel"),
+    KernEintrag<Kernfeld::Spitze>("Spitze"),
+    KernEintrag<Kernfeld::Spannweite>("Spannweite"),
+    KernEintrag<Kernfeld::Dicke>("Dicke"),
+    KernEintrag<Kernfeld::Pfeilung>("Pfeilung"),
+    KernEintrag<Kernfeld::Schraenkung>("Schraenkung"),
+    KernEintrag<Kernfeld::Drehpunkt>("Drehpunkt"),
+    KernEintrag<Kernfeld::Vorlauf>("Vorlauf"),
+    KernEintrag<Kernfeld::Hoehe>("Hoehe"),
+    KernEintrag<Kernfeld::Turmabstand>("Turmabstand"),
+    KernEintrag<Kernfeld::Blocklage>("Blocklage"),
+    KernEintrag<Kernfeld::SchnittWurzel>("SchnittWurzel"),
+    KernEintrag<Kernfeld::SchnittSpitze>("SchnittSpitze"),
+    KernEintrag<Kernfeld::Vorschub>("Vorschub"),
+    KernEintrag<Kernfeld::Heizung>("Heizung"),
+    KernEintrag<Kernfeld::Vorheizen>("Vorheizen"),
+    KernEintrag<Kernfeld::VerfahrX>("VerfahrX"),
+    KernEintrag<Kernfeld::VerfahrY>("VerfahrY"),
+};
+inline constexpr Schaltereinstellung kKernG94{"Schaumkern", "G94"};
+inline constexpr Schaltereinstellung kKernXyza{"Schaumkern", "XYZA"};
+inline constexpr Texteinstellung kKernSpitzenprofil{"Schaumkern", "Spitzenprofil"};
 
 // The stored value, read once; none when missing, damaged or not gut. A text is never empty.
 template <class T> std::optional<T> Lies(const Einstellung<T>& e);

@@ -57,6 +57,7 @@ void CProfilDlg::MenueleisteAnlegen() {
 
     QMenu* rippen = leiste->addMenu(MenueText(meldung::kMenueRippen));
     Eintrag(rippen, meldung::kMenueRippensatz, &CProfilDlg::OnRippensatz, {}, true);
+    Eintrag(rippen, meldung::kMenueSchaumkern, &CProfilDlg::OnSchaumkern, {}, true);
 
     QMenu* hilfe = leiste->addMenu(MenueText(meldung::kMenueHilfe));
     Eintrag(hilfe, meldung::kMenueHilfe, &CProfilDlg::OnHilfe, QKeySequence(Qt::Key_F1));

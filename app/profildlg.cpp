@@ -2,6 +2,7 @@
 #include "app/profildlg.h"
 
 #include "app/einstellungen.h"
+#include "app/schaumkern.h"
 #include "output/druckwerte.h"
 #include "profile/datei.h"
 #include "profile/liste.h"
@@ -107,10 +108,11 @@ BOOL CProfilDlg::OnInitDialog() {
         if (strZuletzt.LoadString(IDS_ZULETZT) && m_menuZuletzt.CreatePopupMenu())
             pSysMenu->AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(m_menuZuletzt.m_hMenu),
                                  strZuletzt.GetString());
-        for (const auto& [nIDS, nIDM] : {std::pair{IDS_SEITENANSICHT, IDM_SEITENANSICHT},
-                                         std::pair{IDS_EXPORTIEREN, IDM_EXPORTIEREN},
-                                         std::pair{IDS_RIPPENSATZ, IDM_RIPPENSATZ},
-                                         std::pair{IDS_KALIBRIEREN, IDM_KALIBRIEREN}}) {
+        for (const auto& [nIDS, nIDM] :
+             {std::pair{IDS_SEITENANSICHT, IDM_SEITENANSICHT},
+              std::pair{IDS_EXPORTIEREN, IDM_EXPORTIEREN},
+              std::pair{IDS_RIPPENSATZ, IDM_RIPPENSATZ}, std::pair{IDS_SCHAUMKERN, IDM_SCHAUMKERN},
+              std::pair{IDS_KALIBRIEREN, IDM_KALIBRIEREN}}) {
             CString strEintrag;
             if (strEintrag.LoadString(nIDS))
                 pSysMenu->AppendMenu(MF_STRING, nIDM, strEintrag.GetString());
@@ -198,7 +200,7 @@ void CProfilDlg::MenueAktualisieren() {
     if (pSysMenu == nullptr)
         return;
     const UINT nZustand = MF_BYCOMMAND | (m_profil.punkte.ende >= 2 ? MF_ENABLED : MF_GRAYED);
-    for (const UINT nIDM : {IDM_SEITENANSICHT, IDM_EXPORTIEREN, IDM_RIPPENSATZ})
+    for (const UINT nIDM : {IDM_SEITENANSICHT, IDM_EXPORTIEREN, IDM_RIPPENSATZ, IDM_SCHAUMKERN})
         pSysMenu->EnableMenuItem(nIDM, nZustand);
 
     if (m_menuZuletzt.m_hMenu == nullptr)
@@ -257,12 +259,21 @@ void CProfilDlg::OnSysCommand(UINT nID, LPARAM lParam) {
     case IDM_RIPPENSATZ:
         OnRippensatz();
         break;
+    case IDM_SCHAUMKERN:
+        OnSchaumkern();
+        break;
     case IDM_EXPORTIEREN:
         OnExportieren();
         break;
     default:
         CDialog::OnSysCommand(nID, lParam);
     }
+}
+
+void CProfilDlg::OnSchaumkern() {
+    if (m_profil.punkte.ende < 2)
+        return;
+    SchaumkernZeigen(m_hWnd, m_profil, m_strDatei.GetString(), m_strKommentar.GetString());
 }
 
 void CProfilDlg::OnLaden() {

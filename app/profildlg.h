@@ -80,6 +80,8 @@ public:
                      const std::vector<std::string>& eingaben);
     // Remembers the folder of a file the user chose for an output; empty changes nothing.
     void AusgabeMerken(const CString& strPfad);
+    // The foam-core dialog for the loaded profile; nothing without one.
+    void OnSchaumkern();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -31,11 +31,18 @@ std::string Mm(double wert) {
     return ZahlText(wert, 2, ',');
 }
 
-Kern Abgelehnt(std::string text) {
+Kern Abgelehnt(std::string text, Kernfeld feld = Kernfeld::Keins) {
     Kern k;
     k.fehler = std::move(text);
+    k.feld = feld;
     return k;
 }
+
+// A refusal and the value it concerns.
+struct Absage {
+    std::string text;
+    Kernfeld feld = Kernfeld::Keins;
+};
 
 // The closed outline moved outward by abstand, corners rounded; the largest piece.
 Linienzug Versetzt(const Linienzug& umriss, double abstand) {
@@ -174,25 +181,30 @@ const char* Achse(bool xyza, int i) {
     return kNamen[xyza ? 1 : 0][i];
 }
 
-std::string VerfahrwegFehler(const std::vector<Drahtpunkt>& weg, const KernWerte& w) {
+// The travel exceeded furthest: X and U are the travel's X, Y and V its Y.
+Absage VerfahrwegFehler(const std::vector<Drahtpunkt>& weg, const KernWerte& w) {
     double schlimmst = 0;
-    std::string text;
+    Absage a;
+    std::string& text = a.text;
     for (const Drahtpunkt& p : weg) {
         const double werte[4] = {p.x, p.y, p.u, p.v};
         for (int i = 0; i < 4; ++i) {
             const double grenze = i % 2 == 0 ? w.verfahrX : w.verfahrY;
+            const Kernfeld feld = i % 2 == 0 ? Kernfeld::VerfahrX : Kernfeld::VerfahrY;
             if (werte[i] < 0 && -werte[i] > schlimmst) {
+                a.feld = feld;
                 schlimmst = -werte[i];
                 text = Meldung(meldung::kVerfahrwegUnter,
                                {Achse(w.xyza, i), Mm(werte[i]), Mm(-werte[i])});
             } else if (werte[i] > grenze && werte[i] - grenze > schlimmst) {
+                a.feld = feld;
                 schlimmst = werte[i] - grenze;
                 text = Meldung(meldung::kVerfahrwegUeber,
                                {Achse(w.xyza, i), Mm(werte[i]), Mm(werte[i] - grenze), Mm(grenze)});
             }
         }
     }
-    return text;
+    return a;
 }
 
 } // namespace
@@ -200,17 +212,20 @@ std::string VerfahrwegFehler(const std::vector<Drahtpunkt>& weg, const KernWerte
 namespace {
 
 // The values' own refusals; the towers' distance and the block's place filled in.
-std::string WerteGeprueft(KernWerte& w) {
+Absage WerteGeprueft(KernWerte& w) {
     if (!(w.spannweite > 0 && w.spannweite <= kMaxProfiltiefeMm))
-        return Meldung(meldung::kSpannweite, {Mm(w.spannweite)});
+        return {Meldung(meldung::kSpannweite, {Mm(w.spannweite)}), Kernfeld::Spannweite};
     if (!(std::abs(w.schraenkung) <= kMaxSchraenkung))
-        return Meldung(meldung::kSchraenkungZuGross, {Mm(w.schraenkung)});
+        return {Meldung(meldung::kSchraenkungZuGross, {Mm(w.schraenkung)}), Kernfeld::Schraenkung};
     const double turm = w.turmabstand.value_or(w.spannweite);
+    // Without a distance of its own, the span is what is too wide.
     if (turm < w.spannweite)
-        return Meldung(meldung::kTuermeZuEng, {Mm(turm), Mm(w.spannweite)});
+        return {Meldung(meldung::kTuermeZuEng, {Mm(turm), Mm(w.spannweite)}),
+                Kernfeld::Turmabstand};
     const double lage = w.blocklage.value_or((turm - w.spannweite) / 2);
     if (lage < 0 || lage + w.spannweite > turm)
-        return Meldung(meldung::kBlockAusserhalb, {Mm(lage), Mm(lage + w.spannweite), Mm(turm)});
+        return {Meldung(meldung::kBlockAusserhalb, {Mm(lage), Mm(lage + w.spannweite), Mm(turm)}),
+                Kernfeld::Blocklage};
     w.turmabstand = turm;
     w.blocklage = lage;
     return {};
@@ -273,17 +288,17 @@ std::vector<Drahtpunkt> Weg(const std::vector<Paar>& paare, const Flaechenlage& 
 
 Kern BaueKern(const Linienzug& wurzelUmriss, const Linienzug& spitzeUmriss, const KernWerte& e) {
     KernWerte w = e;
-    if (std::string fehler = WerteGeprueft(w); !fehler.empty())
-        return Abgelehnt(std::move(fehler));
+    if (Absage a = WerteGeprueft(w); !a.text.empty())
+        return Abgelehnt(std::move(a.text), a.feld);
     const Linienzug wurzel = AnDerNase(wurzelUmriss);
     const Linienzug spitze = AnDerNase(spitzeUmriss);
-    for (const auto& [umriss, schnitt, name] :
-         {std::tuple{&wurzel, w.schnittWurzel, meldung::kWurzel},
-          std::tuple{&spitze, w.schnittSpitze, meldung::kSpitze}}) {
+    for (const auto& [umriss, schnitt, name, feld] :
+         {std::tuple{&wurzel, w.schnittWurzel, meldung::kWurzel, Kernfeld::SchnittWurzel},
+          std::tuple{&spitze, w.schnittSpitze, meldung::kSpitze, Kernfeld::SchnittSpitze}}) {
         const double dicke = Dicke(*umriss);
         if (schnitt > dicke)
             return Abgelehnt(
-                Meldung(meldung::kSchnittZuBreit, {Meldung(name), Mm(schnitt), Mm(dicke)}));
+                Meldung(meldung::kSchnittZuBreit, {Meldung(name), Mm(schnitt), Mm(dicke)}), feld);
     }
 
     // Pairs in each face's own chord frame, leading edge of the uncut outline at the origin.
@@ -315,8 +330,8 @@ Kern BaueKern(const Linienzug& wurzelUmriss, const Linienzug& spitzeUmriss, cons
         for (Punkt& p : *linie)
             p = lage.Spitze(p);
     k.weg = Weg(paare, lage);
-    if (std::string fehler = VerfahrwegFehler(k.weg, w); !fehler.empty())
-        return Abgelehnt(std::move(fehler));
+    if (Absage a = VerfahrwegFehler(k.weg, w); !a.text.empty())
+        return Abgelehnt(std::move(a.text), a.feld);
     return k;
 }
 
@@ -368,13 +383,24 @@ Rippenteile KernSchablonen(const Kern& k) {
 
 namespace {
 
-// The profile as the single outline's outputs check it, in mm at its chord.
-std::string Profilpruefung(const RippenQuelle& q, double laenge, const std::string& dicke,
-                           Linienzug& umriss, double& gedruckteDicke) {
+// The profile as the single outline's outputs check it, in mm at its chord; a refusal of the
+// chord is the face's chord field's, one of the thickness the thickness field's.
+Absage Profilpruefung(const RippenQuelle& q, double laenge, Kernfeld tiefe,
+                      const std::string& dicke, Linienzug& umriss, double& gedruckteDicke) {
     const Auftrag auftrag{q.profil, q.name, q.datei, ZahlText(laenge, 6), dicke, false};
     const Umriss u = PruefeAuftrag(auftrag);
-    if (u.befund != Befund::Gut)
-        return u.fehler;
+    switch (u.befund) {
+    case Befund::Gut:
+        break;
+    case Befund::LaengeUngueltig:
+    case Befund::ZuGross:
+        return {u.fehler, tiefe};
+    case Befund::DickeUngueltig:
+    case Befund::Flach:
+        return {u.fehler, Kernfeld::Dicke};
+    default:
+        return {u.fehler};
+    }
     gedruckteDicke = u.dicke;
     umriss.clear();
     for (const Punkt& p : u.punkte)
@@ -387,12 +413,13 @@ std::string Profilpruefung(const RippenQuelle& q, double laenge, const std::stri
 Kern PruefeKern(const KernAuftrag& a) {
     Linienzug wurzel, spitze;
     double dicke = 100;
-    if (std::string f = Profilpruefung(a.wurzelProfil, a.werte.wurzel, a.dicke, wurzel, dicke);
-        !f.empty())
-        return Abgelehnt(std::move(f));
     const RippenQuelle& sq = a.spitzenProfil ? *a.spitzenProfil : a.wurzelProfil;
-    if (std::string f = Profilpruefung(sq, a.werte.spitze, a.dicke, spitze, dicke); !f.empty())
-        return Abgelehnt(std::move(f));
+    for (const auto& [quelle, tiefe, feld, umriss] :
+         {std::tuple{&a.wurzelProfil, a.werte.wurzel, Kernfeld::Wurzel, &wurzel},
+          std::tuple{&sq, a.werte.spitze, Kernfeld::Spitze, &spitze}})
+        if (Absage f = Profilpruefung(*quelle, tiefe, feld, a.dicke, *umriss, dicke);
+            !f.text.empty())
+            return Abgelehnt(std::move(f.text), f.feld);
     Kern k = BaueKern(wurzel, spitze, a.werte);
     k.dicke = dicke;
     k.wurzelName = AlsUtf8(a.wurzelProfil.name);

@@ -11,6 +11,31 @@
 #include <string>
 #include <vector>
 
+// Each value a core is made of, as a form holds it (each part of a pair on its own); a refusal
+// names the one to correct.
+enum class Kernfeld {
+    Wurzel,
+    Spitze,
+    Spannweite,
+    Dicke,
+    Pfeilung,
+    Schraenkung,
+    Drehpunkt,
+    Vorlauf,
+    Hoehe,
+    Turmabstand,
+    Blocklage,
+    SchnittWurzel,
+    SchnittSpitze,
+    Vorschub,
+    Heizung,
+    Vorheizen,
+    VerfahrX,
+    VerfahrY,
+    Keins, // a refusal no single value explains
+};
+constexpr std::size_t kKernfelder = static_cast<std::size_t>(Kernfeld::Keins);
+
 // Every value in mm, degrees, mm/min and seconds.
 struct KernWerte {
     double wurzel = 0; // chords
@@ -45,8 +70,9 @@ struct Kern {
     double dicke = 100;
     // From the origin and back: the heat goes on before the first point after the origin.
     std::vector<Drahtpunkt> weg;
-    std::size_t stationen = 0; // paired points of the airfoil on each face
-    std::string fehler;        // German, for the user; weg is empty then
+    std::size_t stationen = 0;       // paired points of the airfoil on each face
+    std::string fehler;              // German, for the user; weg is empty then
+    Kernfeld feld = Kernfeld::Keins; // the value fehler concerns
     // Each face's outline and kerf line as they lie on it, mm, for the paper templates.
     Linienzug wurzelUmriss, wurzelSchnitt, spitzeUmriss, spitzeSchnitt;
 };

@@ -330,6 +330,10 @@ empty: no spar</translation>
         <translation>Top: the root rib, bottom: the tip rib, as they are cut; dashed: the cutter&apos;s path.</translation>
     </message>
     <message>
+        <source>Sc&amp;haumkern…</source>
+        <translation>&amp;Foam core…</translation>
+    </message>
+    <message>
         <source>So wird Kestrun1 bedient:
 
 1. Format wählen: „Selig“ für Koordinaten von 0.0 bis 1.0, „Werte“ für 0.0 bis 100.0.
@@ -337,7 +341,7 @@ empty: no spar</translation>
 3. Profillänge in mm und Profildicke in % der Originaldicke eintragen; beim Verlassen des Feldes wird neu geplottet.
 4. „Profil Plotten“ zeichnet das Profil neu, „Plot Löschen“ leert den Rahmen, „Profil Daten zeigen“ listet die Koordinaten.
 5. „Profil Drucken“ druckt das Profil in wahrer Größe, ein langes Profil auf Wunsch über mehrere Seiten mit Passkreuzen. Im Druckdialog mit 100 % Skalierung drucken, nicht an die Seite angepasst; der 100-mm-Prüfbalken zeigt es.
-6. Die Menüleiste bietet jeden Befehl: unter „Datei“ die zuletzt geöffneten Dateien, das Exportieren des Umrisses als SVG, DXF oder HPGL für Laser, Fräse und Plotter, die Seitenansicht und das Kalibrieren des Druckers, unter „Rippen“ den Rippensatz: Rippen von der Wurzel zur Spitze mit Beplankung, Leisten, Holmen, Schränkung, Hellingfüßen und Erleichterungslöchern, gedruckt oder als Datei. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet sie ebenso.
+6. Die Menüleiste bietet jeden Befehl: unter „Datei“ die zuletzt geöffneten Dateien, das Exportieren des Umrisses als SVG, DXF oder HPGL für Laser, Fräse und Plotter, die Seitenansicht und das Kalibrieren des Druckers, unter „Rippen“ den Rippensatz: Rippen von der Wurzel zur Spitze mit Beplankung, Leisten, Holmen, Schränkung, Hellingfüßen und Erleichterungslöchern, gedruckt oder als Datei, und den Schaumkern: G-Code für den 4-Achsen-Heißdraht. Das Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet sie ebenso.
 
 Tasten: Strg+O lädt eine Datei, Strg+P druckt, Strg+Umschalt+P zeigt die Seitenansicht, Strg+Q beendet, Alt und der unterstrichene Buchstabe öffnet ein Menü.
 
@@ -349,11 +353,131 @@ Eine Datei kann auch auf das Fenster gezogen oder beim Start genannt werden: kes
 3. Enter the chord in mm and the thickness in % of the original thickness; leaving the field plots again.
 4. “Plot Airfoil” draws the airfoil again, “Clear Plot” empties the frame, “Show Airfoil Data” lists the coordinates.
 5. “Print Airfoil” prints the airfoil at true size, a long airfoil over several pages with registration marks if you wish. Print at 100 % scale in the print dialog, not fitted to the page; the 100 mm check bar shows it.
-6. The menu bar offers every command: under “File” the recent files, exporting the outline as SVG, DXF or HPGL for laser, mill and plotter, the page preview and calibrating the printer; under “Ribs” the rib set: ribs from root to tip with sheeting, stock, spars, washout, jig tabs and lightening holes, printed or as a file. The context menu (right mouse button or Shift+F10) offers them too.
+6. The menu bar offers every command: under “File” the recent files, exporting the outline as SVG, DXF or HPGL for laser, mill and plotter, the page preview and calibrating the printer; under “Ribs” the rib set: ribs from root to tip with sheeting, stock, spars, washout, jig tabs and lightening holes, printed or as a file, and the foam core: G-code for the 4-axis hot wire. The context menu (right mouse button or Shift+F10) offers them too.
 
 Keys: Ctrl+O loads a file, Ctrl+P prints, Ctrl+Shift+P shows the page preview, Ctrl+Q quits, Alt and the underlined letter opens a menu.
 
 A file can also be dropped onto the window or named at start-up: kestrun1 FILE (kestrun1 --help shows all options).</translation>
+    </message>
+    <message>
+        <source>&amp;Wurzel in mm:</source>
+        <translation>&amp;Root in mm:</translation>
+    </message>
+    <message>
+        <source>Spi&amp;tze in mm:</source>
+        <translation>&amp;Tip in mm:</translation>
+    </message>
+    <message>
+        <source>Spa&amp;nnweite in mm:</source>
+        <translation>&amp;Span in mm:</translation>
+    </message>
+    <message>
+        <source>Profil&amp;dicke in %:</source>
+        <translation>Thic&amp;kness in %:</translation>
+    </message>
+    <message>
+        <source>P&amp;feilung in mm:</source>
+        <translation>Swee&amp;p in mm:</translation>
+    </message>
+    <message>
+        <source>Schrän&amp;kung in Grad:</source>
+        <translation>W&amp;ashout in degrees:</translation>
+    </message>
+    <message>
+        <source>Dreh&amp;punkt in % der Tiefe:</source>
+        <translation>Pi&amp;vot in % of the chord:</translation>
+    </message>
+    <message>
+        <source>&amp;Schnittbreite Wurzel in mm:</source>
+        <translation>Kerf at r&amp;oot in mm:</translation>
+    </message>
+    <message>
+        <source>Schnittbreite Sp&amp;itze in mm:</source>
+        <translation>Kerf at t&amp;ip in mm:</translation>
+    </message>
+    <message>
+        <source>&amp;Vorlauf in mm:</source>
+        <translation>&amp;Lead in mm:</translation>
+    </message>
+    <message>
+        <source>&amp;Höhe in mm:</source>
+        <translation>&amp;Height in mm:</translation>
+    </message>
+    <message>
+        <source>T&amp;urmabstand in mm:</source>
+        <translation>Tower distan&amp;ce in mm:</translation>
+    </message>
+    <message>
+        <source>&amp;Blocklage in mm:</source>
+        <translation>&amp;Block position in mm:</translation>
+    </message>
+    <message>
+        <source>V&amp;orschub in mm/min:</source>
+        <translation>&amp;Feed in mm/min:</translation>
+    </message>
+    <message>
+        <source>Hei&amp;zung (0 bis 1000):</source>
+        <translation>&amp;Wire heat (0 to 1000):</translation>
+    </message>
+    <message>
+        <source>Vorh&amp;eizen in s:</source>
+        <translation>Preheat d&amp;uration in s:</translation>
+    </message>
+    <message>
+        <source>Verfahrweg &amp;X in mm:</source>
+        <translation>&amp;X travel in mm:</translation>
+    </message>
+    <message>
+        <source>Verfahrweg &amp;Y in mm:</source>
+        <translation>&amp;Y travel in mm:</translation>
+    </message>
+    <message>
+        <source>Blau die Wurzel, rot die Spitze, gestrichelt der Drahtweg am ersten (grün) und am zweiten Turm (violett), grau der Verfahrweg; leer: Turmabstand gleich Spannweite, Block mittig.</source>
+        <translation>Blue the root, red the tip, dashed the wire&apos;s path at the first (green) and the second tower (purple), grey the travel; empty: tower distance equal to the span, block centred.</translation>
+    </message>
+    <message>
+        <source>Schaumkern</source>
+        <translation>Foam core</translation>
+    </message>
+    <message>
+        <source>Spitzenprofi&amp;l…</source>
+        <translation>Ope&amp;n tip airfoil…</translation>
+    </message>
+    <message>
+        <source>Entfe&amp;rnen</source>
+        <translation>Re&amp;move</translation>
+    </message>
+    <message>
+        <source>Kern</source>
+        <translation>Core</translation>
+    </message>
+    <message>
+        <source>Lage und Maschine</source>
+        <translation>Placement and machine</translation>
+    </message>
+    <message>
+        <source>G93 (inverse Zeit)</source>
+        <translation>G93 (inverse time)</translation>
+    </message>
+    <message>
+        <source>G94 (mm/min)</source>
+        <translation>G94 (mm/min)</translation>
+    </message>
+    <message>
+        <source>Vorschub&amp;art:</source>
+        <translation>Feed mo&amp;de:</translation>
+    </message>
+    <message>
+        <source>A&amp;chsen:</source>
+        <translation>Ax&amp;es:</translation>
+    </message>
+    <message>
+        <source>Als &amp;G-Code speichern…</source>
+        <translation>Save as &amp;G-code…</translation>
+    </message>
+    <message>
+        <source>Als G-Code speichern</source>
+        <translation>Save as G-code</translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1687,58 @@ Examples: kestrun1 --pdf rib.pdf --laenge 150,5 naca2412.dat
     <message>
         <source>Steg der Löcher</source>
         <translation>web of the holes</translation>
+    </message>
+    <message>
+        <source>&amp;Schaumkern…</source>
+        <translation>&amp;Foam core…</translation>
+    </message>
+    <message>
+        <source>Der G-Code ist gespeichert: „%1“.</source>
+        <translation>The G-code is saved: “%1”.</translation>
+    </message>
+    <message>
+        <source>Spannweite</source>
+        <translation>Span</translation>
+    </message>
+    <message>
+        <source>Profildicke</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>Pfeilung</source>
+        <translation>Sweep</translation>
+    </message>
+    <message>
+        <source>Vorlauf</source>
+        <translation>Lead</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Turmabstand</source>
+        <translation>Tower distance</translation>
+    </message>
+    <message>
+        <source>Blocklage</source>
+        <translation>Block position</translation>
+    </message>
+    <message>
+        <source>Vorschub</source>
+        <translation>Feed</translation>
+    </message>
+    <message>
+        <source>Heizung</source>
+        <translation>Heat</translation>
+    </message>
+    <message>
+        <source>Vorheizen</source>
+        <translation>Preheat</translation>
+    </message>
+    <message>
+        <source>Verfahrweg</source>
+        <translation>Travel</translation>
     </message>
 </context>
 </TS>

@@ -43,6 +43,7 @@ inline constexpr std::string_view kMenueKalibrieren =
 inline constexpr std::string_view kMenueBeenden = QT_TRANSLATE_NOOP("meldung", "&Beenden");
 inline constexpr std::string_view kMenueRippen = QT_TRANSLATE_NOOP("meldung", "&Rippen");
 inline constexpr std::string_view kMenueRippensatz = QT_TRANSLATE_NOOP("meldung", "&Rippensatz…");
+inline constexpr std::string_view kMenueSchaumkern = QT_TRANSLATE_NOOP("meldung", "&Schaumkern…");
 inline constexpr std::string_view kMenueHilfe = QT_TRANSLATE_NOOP("meldung", "&Hilfe");
 inline constexpr std::string_view kMenueUeber = QT_TRANSLATE_NOOP("meldung", "Ü&ber Kestrun1…");
 inline constexpr std::string_view kMenueLeer = QT_TRANSLATE_NOOP("meldung", "(keine)");

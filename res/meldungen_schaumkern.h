@@ -108,6 +108,10 @@ inline constexpr std::string_view kSchablonenWerte =
 inline constexpr std::string_view kSchablonenName =
     QT_TRANSLATE_NOOP("meldung", "Schablone %1 – %2 mm");
 
+// The dialog: %1 the file written.
+inline constexpr std::string_view kKernGespeichert =
+    QT_TRANSLATE_NOOP("meldung", "Der G-Code ist gespeichert: „%1“.");
+
 // Command line: which options go together.
 inline constexpr std::string_view kKernOhneMasse = QT_TRANSLATE_NOOP(
     "meldung", "Zu einem Schaumkern gehören --wurzel, --spitze und --spannweite.");

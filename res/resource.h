@@ -21,6 +21,7 @@
 #define IDS_GANZE_ZAHL 119
 #define IDS_SEITENANSICHT_TITEL 120
 #define IDS_RIPPENSATZ_HINWEIS_SCHNITT 121
+#define IDS_SCHAUMKERN 122
 #define IDI_PROFIL 128
 #define IDD_RIPPENSATZ 131
 
@@ -75,6 +76,7 @@
 #define IDM_EXPORTIEREN 0x0030
 #define IDM_RIPPENSATZ 0x0050
 #define IDM_KALIBRIEREN 0x0060
+#define IDM_SCHAUMKERN 0x0070
 // The recent files: system commands keep their low four bits clear, so one id every 16.
 #define IDM_ZULETZT_1 0x0100
 #define IDM_ZULETZT_SCHRITT 0x0010

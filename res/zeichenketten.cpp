@@ -33,6 +33,7 @@ constexpr Zeichenkette kZeichenketten[] = {
      QT_TRANSLATE_NOOP("dialog", "Es wird nur eine Datei geladen: „%1“. %2 weitere Dateien wurden "
                                  "nicht geladen.")},
     {IDS_RIPPENSATZ, QT_TRANSLATE_NOOP("dialog", "&Rippensatz…")},
+    {IDS_SCHAUMKERN, QT_TRANSLATE_NOOP("dialog", "Sc&haumkern…")},
     {IDS_RIPPENSATZ_HINWEIS,
      QT_TRANSLATE_NOOP(
          "dialog", "Oben die Wurzelrippe, unten die Spitzenrippe, wie sie geschnitten werden.")},
@@ -60,8 +61,9 @@ constexpr Zeichenkette kZeichenketten[] = {
          "Dateien, das Exportieren des Umrisses als SVG, DXF oder HPGL für Laser, Fräse "
          "und Plotter, die Seitenansicht und das Kalibrieren des Druckers, unter „Rippen“ "
          "den Rippensatz: Rippen von der Wurzel zur Spitze mit Beplankung, Leisten, Holmen, "
-         "Schränkung, Hellingfüßen und Erleichterungslöchern, gedruckt oder als Datei. Das "
-         "Kontextmenü (rechte Maustaste oder Umschalt+F10) bietet sie ebenso.\n\n"
+         "Schränkung, Hellingfüßen und Erleichterungslöchern, gedruckt oder als Datei, und "
+         "den Schaumkern: G-Code für den 4-Achsen-Heißdraht. Das Kontextmenü (rechte "
+         "Maustaste oder Umschalt+F10) bietet sie ebenso.\n\n"
          "Tasten: Strg+O lädt eine Datei, Strg+P druckt, Strg+Umschalt+P zeigt die "
          "Seitenansicht, Strg+Q beendet, Alt und der unterstrichene Buchstabe öffnet ein "
          "Menü.\n\n"

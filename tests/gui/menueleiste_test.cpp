@@ -45,6 +45,7 @@ TEST_F(Menueleiste, JederBefehlIstErreichbar) {
         {Qt::Key_D, Qt::Key_D, "QPrintDialog"},
         {Qt::Key_D, Qt::Key_K, "QPrintDialog"},
         {Qt::Key_R, Qt::Key_R, "QDialog Rippensatz"},
+        {Qt::Key_R, Qt::Key_S, "QDialog Schaumkern"},
         {Qt::Key_H, Qt::Key_H, "QMessageBox Kestrun1"},
         {Qt::Key_H, Qt::Key_B, "QDialog Info über Kestrun1"},
     };
@@ -65,8 +66,9 @@ TEST_F(Menueleiste, OhneProfilSindDieProfilbefehleGrau) {
         for (QAction* eintrag : menue->menu()->actions())
             if (!eintrag->isSeparator() && !eintrag->menu() && !eintrag->isEnabled())
                 grau << eintrag->text();
-    EXPECT_EQ(grau.join('|'),
-              QString::fromUtf8("&Exportieren…|Seiten&ansicht…|&Drucken…|&Rippensatz…"));
+    EXPECT_EQ(
+        grau.join('|'),
+        QString::fromUtf8("&Exportieren…|Seiten&ansicht…|&Drucken…|&Rippensatz…|&Schaumkern…"));
     Beantworter wache;
     Taste(m_dlg->m_hWnd, Qt::Key_P, Qt::ControlModifier);
     Laden(Datei("naca.dat", kNaca));
