@@ -1,6 +1,8 @@
 // The foam-core dialog.
 #include "app/schaumkerndlg.h"
 
+#include "ui/dateifilter.h"
+
 #include "app/einstellungen.h"
 #include "app/schaumkern.h"
 #include "export/formate.h"
@@ -97,18 +99,6 @@ QString Qt8(const std::string& text) {
 
 std::size_t Index(Kernfeld f) {
     return static_cast<std::size_t>(f);
-}
-
-// "Name|*.a;*.b|Name|*||" as the toolkit's file dialog lists it.
-QStringList Filterliste(const std::string& filter) {
-    QStringList liste;
-    const QStringList teile = Qt8(filter).split(QLatin1Char('|'));
-    for (qsizetype i = 0; i + 1 < teile.size(); i += 2)
-        if (!teile[i].isEmpty())
-            liste << teile[i] + QStringLiteral(" (") +
-                         QString(teile[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
-                         QLatin1Char(')');
-    return liste;
 }
 
 const Format& GcodeFormat() {
@@ -349,7 +339,7 @@ void SchaumkernDialog::Speichern() {
     dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setNameFilters(Filterliste(Uebersetzt("meldung", gcode.filter)));
+    dlg.setNameFilters(DateiFilter(Qt8(Uebersetzt("meldung", gcode.filter))));
     // A name without an extension gets the format's first one.
     dlg.setDefaultSuffix(Qt8(std::string(gcode.endungen[0].substr(1))));
     const auto ordner = Lies(kOrdnerAusgabe);
@@ -398,8 +388,7 @@ void SchaumkernDialog::SpitzeWaehlen() {
     QFileDialog dlg(this, Uebersetzung("dialog", FindeZeichenkette(IDS_OEFFNEN)));
     dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setFileMode(QFileDialog::ExistingFile);
-    dlg.setNameFilters(
-        Filterliste(Uebersetzung("dialog", FindeZeichenkette(IDS_PROFILFILTER)).toStdString()));
+    dlg.setNameFilters(DateiFilter(Uebersetzung("dialog", FindeZeichenkette(IDS_PROFILFILTER))));
     if (const auto ordner = Lies(kOrdnerLaden))
         dlg.setDirectory(Qt8(ordner->GetString()));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())

@@ -6,6 +6,7 @@
 #include "res/meldungen.h"
 #include "res/meldungen_ausgabe.h"
 #include "res/resource.h"
+#include "ui/dateifilter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -392,22 +393,6 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt, const cha
     : m_bOeffnen(bOpenFileDialog), m_strEndung(lpszDefExt), m_strName(lpszFileName),
       m_dwFlags(dwFlags), m_strFilter(lpszFilter), m_pParent(pParentWnd) {}
 
-namespace {
-
-// "SVG-Dateien (*.svg)|*.svg||" as Win32 writes a filter, in the toolkit's form.
-QStringList Filter(const QString& win32) {
-    QStringList filter;
-    const QStringList teile = win32.split(QLatin1Char('|'));
-    for (qsizetype i = 0; i + 1 < teile.size(); i += 2)
-        if (!teile[i].isEmpty())
-            filter << teile[i] + QStringLiteral(" (") +
-                          QString(teile[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
-                          QLatin1Char(')');
-    return filter;
-}
-
-} // namespace
-
 int CFileDialog::DoModal() {
     QWidget* eigner = m_pParent ? m_pParent->m_hWnd : QApplication::activeWindow();
     // Qt's own dialog, so that it looks the same everywhere and tests can answer it. There is
@@ -423,7 +408,7 @@ int CFileDialog::DoModal() {
     strTitel.LoadString(m_bOeffnen ? IDS_OEFFNEN : IDS_SPEICHERN_UNTER);
     dlg.setWindowTitle(AlsQString(strTitel));
     if (!m_strFilter.IsEmpty())
-        dlg.setNameFilters(Filter(AlsQString(m_strFilter)));
+        dlg.setNameFilters(DateiFilter(AlsQString(m_strFilter)));
     if (!m_strEndung.IsEmpty())
         dlg.setDefaultSuffix(AlsQString(m_strEndung));
     // A name typed without an extension gets the one of the format chosen in the list.

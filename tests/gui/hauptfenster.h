@@ -5,11 +5,13 @@
 #include "hilfen.h"
 
 #include "app/profildlg.h"
+#include "language/sprache.h"
 
 #include <QApplication>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
@@ -20,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -128,6 +131,27 @@ protected:
             s << QString::number(W(id)->isEnabled());
         s << QString::number(m_dlg->m_bild->isEnabled());
         return s;
+    }
+
+    // Shift+F10 and an entry's access key; tun runs while the modal dialog titled titel is
+    // open, then Escape closes it.
+    void DialogAusMenue(Qt::Key taste, const char* titel,
+                        const std::function<void(QWidget*)>& tun) {
+        Aktiv();
+        Taste(m_dlg->m_hWnd, Qt::Key_F10, Qt::ShiftModifier);
+        auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menue, nullptr);
+        bool offen = false;
+        Beantworter b;
+        b.Dazu([&](QWidget* w) {
+            offen = true;
+            EXPECT_EQ(w->windowTitle(), Uebersetzung("dialog", titel));
+            tun(w);
+            Taste(w, Qt::Key_Escape);
+            EXPECT_FALSE(w->isVisible());
+        });
+        Taste(menue, taste);
+        EXPECT_TRUE(offen);
     }
 
     QTemporaryDir m_dir;

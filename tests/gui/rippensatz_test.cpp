@@ -35,22 +35,7 @@ class Rippensatz : public Hauptfenster {
 protected:
     // Shift+F10 and the access key r; satz runs while the modal dialog is open.
     void Oeffnen(const std::function<void(QWidget*)>& satz) {
-        Aktiv();
-        Taste(m_dlg->m_hWnd, Qt::Key_F10, Qt::ShiftModifier);
-        auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menue, nullptr);
-        bool offen = false;
-        Beantworter b;
-        b.Dazu([&](QWidget* w) {
-            offen = true;
-            EXPECT_EQ(w->windowTitle(), Uebersetzung("dialog", "Rippensatz"));
-            satz(w);
-            // Escape closes it.
-            Taste(w, Qt::Key_Escape);
-            EXPECT_FALSE(w->isVisible());
-        });
-        Taste(menue, Qt::Key_R);
-        EXPECT_TRUE(offen);
+        DialogAusMenue(Qt::Key_R, "Rippensatz", satz);
     }
 
     // Each case typed into a fresh dialog: its message, and after Drucken the field's focus.

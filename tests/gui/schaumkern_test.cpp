@@ -28,21 +28,7 @@ protected:
 
     // Shift+F10 and the access key h; kern runs while the modal dialog is open, Escape closes it.
     void Oeffnen(const std::function<void(QWidget*)>& kern) {
-        Aktiv();
-        Taste(m_dlg->m_hWnd, Qt::Key_F10, Qt::ShiftModifier);
-        auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menue, nullptr);
-        bool offen = false;
-        Beantworter b;
-        b.Dazu([&](QWidget* w) {
-            offen = true;
-            EXPECT_EQ(w->windowTitle(), Uebersetzung("dialog", "Schaumkern"));
-            kern(w);
-            Taste(w, Qt::Key_Escape);
-            EXPECT_FALSE(w->isVisible());
-        });
-        Taste(menue, Qt::Key_H);
-        EXPECT_TRUE(offen);
+        DialogAusMenue(Qt::Key_H, "Schaumkern", kern);
     }
 
     static QLineEdit* Feld(QWidget* dlg, const char* name) {
