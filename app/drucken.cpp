@@ -4,18 +4,25 @@
 #include "app/einstellungen.h"
 #include "app/kalibrierdlg.h"
 
-#include "drawing/seite.h"
+#include "drawing/druckgeraet.h"
 #include "export/formate.h"
 #include "geometry/punkte.h"
+#include "language/sprache.h"
 #include "model/blattplan.h"
 #include "output/druckwerte.h"
 #include "output/schreiben.h"
-#include "platform/afxdc.h"
 #include "profile/text.h"
 #include "res/meldungen.h"
 #include "res/meldungen_ausgabe.h"
 #include "res/meldungen_fenster.h"
 #include "res/meldungen_kommandozeile.h"
+#include "res/vorlage.h"
+#include "ui/meldefenster.h"
+
+#include <QPaintEngine>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 #include <cmath>
 #include <optional>
@@ -61,11 +68,33 @@ std::optional<Umriss> UmrissOderGesagt(CProfilDlg& wnd, Auftrag& auftrag) {
     return std::nullopt;
 }
 
-// The printer's own correction, before the plan: a calibrated printer has less room for the true
-// page. Printout and preview alike.
-void Kalibriert(CDC& dc, const CString& drucker) {
-    const Kalibrierung kalibrierung = LiesKalibrierung(drucker);
-    dc.Kalibrieren(kalibrierung.quer, kalibrierung.laengs);
+// The toolkit's dialog offers "print.pdf" in the working folder unless the printer names a file;
+// naming one must not turn the printer into the PDF writer, so its kind is set back.
+void VorschlagSetzen(QPrinter& drucker, const CString& datei) {
+    if (datei.IsEmpty())
+        return;
+    const QPrinter::OutputFormat art = drucker.outputFormat();
+    drucker.setOutputFileName(QString::fromUtf8(datei.GetString()));
+    if (art == QPrinter::NativeFormat)
+        drucker.setOutputFormat(QPrinter::NativeFormat);
+}
+
+// The PDF file a printer prints to, empty for a real printer.
+CString PdfDatei(const QPrinter& drucker) {
+    return drucker.outputFormat() == QPrinter::PdfFormat
+               ? CString(drucker.outputFileName().toStdString())
+               : CString();
+}
+
+// The printer's own correction goes into the plan: a calibrated printer has less room for the
+// true page. Printout and preview alike.
+Kalibrierung KalibrierungVon(const QPrinter& drucker) {
+    return LiesKalibrierung(CString(DruckerName(drucker)));
+}
+
+// A question with the program's own two buttons: true for the first.
+bool Zugestimmt(QWidget* eltern, const std::string& text, std::string_view ja) {
+    return FrageStellen(eltern, text, Meldung(ja), Meldung(meldung::kKnopfAbbrechen));
 }
 
 // A PDF file is checked as the exports check theirs, before anything is painted: "" or why not.
@@ -95,7 +124,7 @@ void CProfilDlg::OnDrucken() {
     if (!umriss)
         return;
     Ausdrucken(
-        this, ".pdf", [&](const CDC& dc) { return PlaneDruck(dc, auftrag, *umriss); },
+        m_hWnd, ".pdf", [&](const Papiermasse& m) { return PlaneDruck(m, auftrag, *umriss); },
         [&](const Druck& druck) {
             return druck.plan.seiten > 1
                        ? Meldung(meldung::kProfilKachelnFrage,
@@ -106,77 +135,79 @@ void CProfilDlg::OnDrucken() {
         {auftrag.datei});
 }
 
-void CProfilDlg::Ausdrucken(CWnd* pWnd, const char* endung,
-                            const std::function<Druck(const CDC&)>& planen,
+void CProfilDlg::Ausdrucken(QWidget* eltern, const char* endung, const Planer& planen,
                             const std::function<std::string(const Druck&)>& frage,
                             const std::vector<std::string>& eingaben) {
-    CPrintDialog dlgDrucken(FALSE, 0, pWnd);
-    dlgDrucken.m_strAusgabeDatei = AusgabeVorschlag(endung);
-    dlgDrucken.m_eingaben = eingaben;
-    if (dlgDrucken.DoModal() != IDOK)
+    // High resolution: the printer's own dots, never the screen's.
+    QPrinter drucker(QPrinter::HighResolution);
+    VorschlagSetzen(drucker, AusgabeVorschlag(endung));
+    QPrintDialog dlgDrucken(&drucker, eltern);
+    dlgDrucken.setOption(QAbstractPrintDialog::PrintToFile, true);
+    if (dlgDrucken.exec() != QDialog::Accepted)
         return;
-    if (const std::string fehler = ZielAbgelehnt(dlgDrucken.m_strAusgabeDatei, eingaben);
-        !fehler.empty()) {
-        pWnd->MessageBox(CString(fehler));
+    const CString datei = PdfDatei(drucker);
+    if (const std::string fehler = ZielAbgelehnt(datei, eingaben); !fehler.empty()) {
+        MeldungZeigen(eltern, fehler);
         return;
     }
-    AusgabeMerken(dlgDrucken.m_strAusgabeDatei);
-    const CString strDrucker = dlgDrucken.GetDeviceName();
-    CDC dc;
-    dc.Attach(dlgDrucken.GetPrinterDC());
-    Kalibriert(dc, strDrucker);
-
-    const Druck druck = planen(dc);
+    AusgabeMerken(datei);
+    Druckgeraet geraet(drucker, KalibrierungVon(drucker), eingaben);
+    const Druck druck = planen(geraet.Masse());
     // A cut-off outline would be glued onto balsa without anyone noticing.
     if (!druck.fehler.empty()) {
-        pWnd->MessageBox(CString(druck.fehler));
+        MeldungZeigen(eltern, druck.fehler);
         return;
     }
     if (const std::string text = frage(druck);
-        !text.empty() && pWnd->Frage(CString(text), Meldung(meldung::kKachelnKnopf).c_str(),
-                                     Meldung(meldung::kKnopfAbbrechen).c_str()) != IDOK)
+        !text.empty() && !Zugestimmt(eltern, text, meldung::kKachelnKnopf))
         return;
-    if (const std::string fehler = DruckeDokument(dc, druck); !fehler.empty())
-        pWnd->MessageBox(CString(fehler));
+    if (const std::string fehler = DruckeDokument(geraet, druck); !fehler.empty())
+        MeldungZeigen(eltern, fehler);
 }
 
-void CProfilDlg::Vorschau(CWnd* pWnd, const char* endung,
-                          const std::function<Druck(const CDC&)>& planen,
+void CProfilDlg::Vorschau(QWidget* eltern, const char* endung, const Planer& planen,
                           const std::vector<std::string>& eingaben) {
     // Refused on the default page, the preview does not open; a page chosen in the preview that
     // cannot take the printout says so instead of showing it empty.
-    CPrintDialog dlgStandard(FALSE, 0, pWnd);
-    if (dlgStandard.GetDefaults()) {
-        const CString strDrucker = dlgStandard.GetDeviceName();
-        CDC dc;
-        dc.Attach(dlgStandard.GetPrinterDC());
-        Kalibriert(dc, strDrucker);
-        if (const Druck druck = planen(dc); !druck.fehler.empty()) {
-            pWnd->MessageBox(CString(druck.fehler));
+    if (QPrinter standard(QPrinter::HighResolution); standard.isValid()) {
+        Druckgeraet geraet(standard, KalibrierungVon(standard));
+        if (const Druck druck = planen(geraet.Masse()); !druck.fehler.empty()) {
+            MeldungZeigen(eltern, druck.fehler);
             return;
         }
     }
+    QPrinter drucker(QPrinter::HighResolution);
+    VorschlagSetzen(drucker, AusgabeVorschlag(endung));
+    QPrintPreviewDialog vorschau(&drucker, eltern);
+    vorschau.setWindowTitle(Uebersetzung("dialog", FindeZeichenkette(IDS_SEITENANSICHT_TITEL)));
     // The one place the preview's pages are painted, shown or printed from its print button.
-    DruckVorschau(
-        pWnd,
-        [&](CDC& dc, const Druckziel& ziel) {
-            if (const std::string fehler = ZielAbgelehnt(ziel.datei, eingaben); !fehler.empty()) {
-                pWnd->MessageBox(CString(fehler));
-                return;
-            }
-            Kalibriert(dc, ziel.drucker);
-            const Druck druck = planen(dc);
-            if (!druck.fehler.empty()) {
-                ZeichneAbsage(dc, druck.fehler);
-                return;
-            }
-            // Only printing can fail; the preview's own pages cannot.
-            if (const std::string fehler = DruckeDokument(dc, druck); !fehler.empty())
-                pWnd->MessageBox(CString(fehler));
-            else if (!ziel.datei.IsEmpty())
-                AusgabeMerken(ziel.datei);
-        },
-        AusgabeVorschlag(endung), eingaben);
+    QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
+                     [&](QPrinter* seiten) { VorschauSeiten(eltern, *seiten, planen, eingaben); });
+    vorschau.exec();
+}
+
+void CProfilDlg::VorschauSeiten(QWidget* eltern, QPrinter& seiten, const Planer& planen,
+                                const std::vector<std::string>& eingaben) {
+    Druckgeraet geraet(seiten, KalibrierungVon(seiten), eingaben);
+    // The preview's own pages paint through an engine of their own; its print button may print
+    // to a PDF file, which is checked as every output checks its target.
+    const bool eigeneSeiten =
+        seiten.paintEngine() && seiten.paintEngine()->type() == QPaintEngine::Picture;
+    const CString datei = eigeneSeiten ? CString() : PdfDatei(seiten);
+    if (const std::string fehler = ZielAbgelehnt(datei, eingaben); !fehler.empty()) {
+        MeldungZeigen(eltern, fehler);
+        return;
+    }
+    const Druck druck = planen(geraet.Masse());
+    if (!druck.fehler.empty()) {
+        ZeichneAbsage(geraet, druck.fehler);
+        return;
+    }
+    // Only printing can fail; the preview's own pages cannot.
+    if (const std::string fehler = DruckeDokument(geraet, druck); !fehler.empty())
+        MeldungZeigen(eltern, fehler);
+    else if (!datei.IsEmpty())
+        AusgabeMerken(datei);
 }
 
 void CProfilDlg::OnSeitenansicht() {
@@ -185,7 +216,7 @@ void CProfilDlg::OnSeitenansicht() {
     const auto umriss = UmrissOderGesagt(*this, auftrag);
     if (!umriss)
         return;
-    Vorschau(this, ".pdf", [&](const CDC& dc) { return PlaneDruck(dc, auftrag, *umriss); },
+    Vorschau(m_hWnd, ".pdf", [&](const Papiermasse& m) { return PlaneDruck(m, auftrag, *umriss); },
              {auftrag.datei});
 }
 
@@ -195,23 +226,25 @@ void CProfilDlg::OnExportieren() {
     const auto umriss = UmrissOderGesagt(*this, auftrag);
     if (!umriss)
         return;
-    Exportieren(this, ".svg", EinzelZeichnung(*umriss, auftrag.name), {auftrag.datei});
+    Exportieren(m_hWnd, ".svg", EinzelZeichnung(*umriss, auftrag.name), {auftrag.datei});
 }
 
-void CProfilDlg::Exportieren(CWnd* pWnd, const char* endung, const Zeichnung& zeichnung,
+void CProfilDlg::Exportieren(QWidget* eltern, const char* endung, const Zeichnung& zeichnung,
                              const std::vector<std::string>& eingaben) {
+    CWnd eigner;
+    eigner.m_hWnd = eltern;
     const std::string filter = ExportFilter();
     // A name typed without an extension gets the first format's.
     const std::string_view vorgabe =
         std::string_view(endung).substr(std::string_view(endung).rfind('.') + 1);
     CFileDialog dlgDatei(FALSE, std::string(vorgabe).c_str(), AusgabeVorschlag(endung).GetString(),
-                         OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter.c_str(), pWnd);
+                         OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter.c_str(), &eigner);
     if (dlgDatei.DoModal() != IDOK)
         return;
     const std::string datei = dlgDatei.GetPathName().GetString();
     const Format* format = FormatZuDatei(datei);
     if (!format || format->traeger != Traeger::Blatt) {
-        pWnd->MessageBox(CString(Meldung(meldung::kEndungUnbekannt, {datei, BekannteEndungen()})));
+        MeldungZeigen(eltern, Meldung(meldung::kEndungUnbekannt, {datei, BekannteEndungen()}));
         return;
     }
     AusgabeMerken(dlgDatei.GetPathName());
@@ -220,20 +253,22 @@ void CProfilDlg::Exportieren(CWnd* pWnd, const char* endung, const Zeichnung& ze
     if (fehler.empty())
         fehler = SchreibeDatei(DateiPfadKodiert(dlgDatei.GetPathName()), inhalt, eingaben);
     if (!fehler.empty())
-        pWnd->MessageBox(CString(fehler));
+        MeldungZeigen(eltern, fehler);
 }
 
 void CProfilDlg::OnKalibrieren() {
-    CPrintDialog dlgDrucken(FALSE, 0, this);
-    dlgDrucken.m_strAusgabeDatei = AusgabeVorschlag("_kalibrierung.pdf");
-    if (dlgDrucken.DoModal() != IDOK)
+    QPrinter drucker(QPrinter::HighResolution);
+    VorschlagSetzen(drucker, AusgabeVorschlag("_kalibrierung.pdf"));
+    QPrintDialog dlgDrucken(&drucker, m_hWnd);
+    dlgDrucken.setOption(QAbstractPrintDialog::PrintToFile, true);
+    if (dlgDrucken.exec() != QDialog::Accepted)
         return;
-    AusgabeMerken(dlgDrucken.m_strAusgabeDatei);
-    const CString strDrucker = dlgDrucken.GetDeviceName();
+    AusgabeMerken(PdfDatei(drucker));
+    const CString strDrucker(DruckerName(drucker));
     {
-        CDC dc;
-        dc.Attach(dlgDrucken.GetPrinterDC());
-        if (const std::string fehler = DruckeKalibrierseite(dc, strDrucker.GetString());
+        // The calibration page itself is never corrected.
+        Druckgeraet geraet(drucker, Kalibrierung{});
+        if (const std::string fehler = DruckeKalibrierseite(geraet, strDrucker.GetString());
             !fehler.empty()) {
             MessageBox(CString(fehler));
             return;

@@ -1,7 +1,7 @@
 // The main window: format, chord length, thickness, the loaded file and the commands.
 #pragma once
 
-#include "drawing/seite.h"
+#include "model/papier.h"
 #include "platform/afxwin.h"
 #include "profile/profil.h"
 #include "res/resource.h"
@@ -20,6 +20,7 @@
 class QAction;
 class QKeySequence;
 class QMenu;
+class QPrinter;
 
 // A menu entry's text for a recent file: the access key 1 … 8, and "&" doubled so that it shows.
 QString ZuletztEintrag(int nummer, const CString& pfad);
@@ -64,19 +65,21 @@ public:
     // The full path an output dialog offers: the loaded file's name with endung (".pdf") in the
     // folder of the last output.
     CString AusgabeVorschlag(const char* endung) const;
-    // The print command of every printout, owned by pWnd: the print dialog offering the profile's
-    // name with endung, a PDF file checked as the exports check theirs (never one of eingaben),
-    // the chosen printer's calibration, the plan and its refusal, the question a printout in
-    // tiles needs (frage gives its text, or nothing), the document.
-    void Ausdrucken(CWnd* pWnd, const char* endung, const std::function<Druck(const CDC&)>& planen,
+    // Plans the printout on a device's printable area.
+    using Planer = std::function<Druck(const Papiermasse&)>;
+    // The print command of every printout, owned by eltern: the print dialog offering the
+    // profile's name with endung, a PDF file checked as the exports check theirs (never one of
+    // eingaben), the chosen printer's calibration, the plan and its refusal, the question a
+    // printout in tiles needs (frage gives its text, or nothing), the document.
+    void Ausdrucken(QWidget* eltern, const char* endung, const Planer& planen,
                     const std::function<std::string(const Druck&)>& frage,
                     const std::vector<std::string>& eingaben);
     // The same printout in the toolkit's preview, calibrated for its printer.
-    void Vorschau(CWnd* pWnd, const char* endung, const std::function<Druck(const CDC&)>& planen,
+    void Vorschau(QWidget* eltern, const char* endung, const Planer& planen,
                   const std::vector<std::string>& eingaben);
     // The export command of every window: the file dialog offering the cutter formats and the
     // profile's name with endung, the format from the chosen name, the drawing in that format.
-    void Exportieren(CWnd* pWnd, const char* endung, const Zeichnung& zeichnung,
+    void Exportieren(QWidget* eltern, const char* endung, const Zeichnung& zeichnung,
                      const std::vector<std::string>& eingaben);
     // Remembers the folder of a file the user chose for an output; empty changes nothing.
     void AusgabeMerken(const CString& strPfad);
@@ -129,6 +132,9 @@ protected:
     QAction* Eintrag(QMenu* menue, std::string_view text, Befehl befehl, const QKeySequence& taste,
                      bool brauchtProfil = false);
     void ZuletztLeisteFuellen();
+    // The preview's pages, or the printout from its print button, on seiten.
+    void VorschauSeiten(QWidget* eltern, QPrinter& seiten, const Planer& planen,
+                        const std::vector<std::string>& eingaben);
     // Loads the file the way "Profil Laden" does; without a format the numbers choose it and
     // the format buttons show it. A file that cannot be loaded changes nothing but says why.
     void DateiLaden(const CString& strPfad, std::optional<ProfilFormat> format);

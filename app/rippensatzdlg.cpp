@@ -477,7 +477,7 @@ void CRippensatzDlg::OnDrucken() {
     if (!teile)
         return;
     m_haupt.Ausdrucken(
-        this, "_rippen.pdf", [&](const CDC& dc) { return PlaneDruck(dc, *teile); },
+        m_hWnd, "_rippen.pdf", [&](const Papiermasse& m) { return PlaneDruck(m, *teile); },
         [&](const Druck& druck) {
             // A set spread over pages is normal; a rib cut into tiles is printed only when the
             // user agrees, as for one outline.
@@ -501,7 +501,8 @@ void CRippensatzDlg::OnSeitenansicht() {
     if (!teile)
         return;
     m_haupt.Vorschau(
-        this, "_rippen.pdf", [&](const CDC& dc) { return PlaneDruck(dc, *teile); }, Eingaben());
+        m_hWnd, "_rippen.pdf", [&](const Papiermasse& m) { return PlaneDruck(m, *teile); },
+        Eingaben());
 }
 
 void CRippensatzDlg::OnExportieren() {
@@ -516,7 +517,7 @@ void CRippensatzDlg::OnExportieren() {
         Abgelehnt(blaetter.fehler);
         return;
     }
-    m_haupt.Exportieren(this, "_rippen.svg", blaetter.zeichnung, Eingaben());
+    m_haupt.Exportieren(m_hWnd, "_rippen.svg", blaetter.zeichnung, Eingaben());
 }
 
 std::string CRippensatzDlg::SpitzeLaden(const CString& strPfad, std::string& warnung) {

@@ -1,9 +1,8 @@
 // PDF output through the same plan and page painter as the print dialog.
 #include "command_line/pdf.h"
 
-#include "drawing/seite.h"
+#include "drawing/druckgeraet.h"
 #include "output/rippenauftrag.h"
-#include "platform/druckgeraet.h"
 #include "res/meldungen.h"
 #include "res/meldungen_zeichnen.h"
 
@@ -28,17 +27,15 @@ QPageLayout Seite(const std::string& seite) {
     return drucker.pageLayout();
 }
 
-std::string Pdf(const std::string& seite, const std::function<Druck(const CDC&)>& plane,
+std::string Pdf(const std::string& seite, const std::function<Druck(const Papiermasse&)>& plane,
                 std::string& pdf) {
     QByteArray dokument;
-    CDC dc;
-    dc.Attach(PdfGeraet(Seite(seite), &dokument));
-    const Druck druck = plane(dc);
+    Druckgeraet geraet(Seite(seite), &dokument);
+    const Druck druck = plane(geraet.Masse());
     if (!druck.fehler.empty())
         return druck.fehler;
-    if (std::string fehler = DruckeDokument(dc, druck); !fehler.empty())
+    if (std::string fehler = DruckeDokument(geraet, druck); !fehler.empty())
         return fehler;
-    dc.DeleteDC();
     pdf = dokument.toStdString();
     return {};
 }
@@ -48,19 +45,18 @@ std::string Pdf(const std::string& seite, const std::function<Druck(const CDC&)>
 std::string PdfDokument(const std::string& seite, const Auftrag& auftrag, const Umriss& umriss,
                         std::string& pdf) {
     return Pdf(
-        seite, [&](const CDC& dc) { return PlaneDruck(dc, auftrag, umriss); }, pdf);
+        seite, [&](const Papiermasse& m) { return PlaneDruck(m, auftrag, umriss); }, pdf);
 }
 
 std::string PdfDokument(const std::string& seite, const Rippenteile& teile, std::string& pdf) {
     return Pdf(
-        seite, [&](const CDC& dc) { return PlaneDruck(dc, teile); }, pdf);
+        seite, [&](const Papiermasse& m) { return PlaneDruck(m, teile); }, pdf);
 }
 
 std::string PdfPlanFehler(const std::string& seite, const Rippenteile& enden, int rippen) {
     QByteArray dokument;
-    CDC dc;
-    dc.Attach(PdfGeraet(Seite(seite), &dokument));
-    const Druck druck = PlaneDruck(dc, enden);
+    Druckgeraet geraet(Seite(seite), &dokument);
+    const Druck druck = PlaneDruck(geraet.Masse(), enden);
     if (!druck.fehler.empty() || enden.rippen.empty())
         return druck.fehler;
     // A tiled rib is drawn whole on each of its pages.

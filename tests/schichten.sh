@@ -21,7 +21,7 @@ declare -A erlaubt=(
     [language]="res language"
     [ui]="$kern foam_core export language ui"
     [platform]="$kern language ui platform"
-    [drawing]="$kern platform export drawing"
+    [drawing]="$kern foam_core platform export drawing"
     [export]="$kern foam_core export"
     [command_line]="$kern foam_core platform drawing export command_line"
     [app]="$kern foam_core language ui platform drawing export command_line app"
@@ -39,7 +39,7 @@ for ordner in "${!erlaubt[@]}"; do
     done < <(grep -HnE '^#include "[a-z_]+/' "$ordner"/*.cpp "$ordner"/*.h 2>/dev/null || true)
 done
 
-for datei in res/*.cpp profile/*.cpp ribs/*.cpp geometry/*.cpp output/*.cpp model/*.cpp foam_core/*.cpp drawing/*.cpp; do
+for datei in res/*.cpp profile/*.cpp ribs/*.cpp geometry/*.cpp output/*.cpp model/*.cpp foam_core/*.cpp; do
     # ribs/ sees Clipper, from the system's include path like the standard library.
     if ! "$compiler" -std=c++20 -fsyntax-only -I. -I"$build/generated" "$datei"; then
         echo "schichten.sh: $datei braucht mehr als den Kern" >&2

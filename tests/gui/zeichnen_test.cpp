@@ -1,9 +1,8 @@
 // The plot in the frame, reached by mouse and by keyboard, and the print command's checks.
 #include "hauptfenster.h"
 
-#include "drawing/seite.h"
+#include "drawing/druckgeraet.h"
 #include "geometry/punkte.h"
-#include "platform/druckgeraet.h"
 
 #include <QApplication>
 #include <QFile>
@@ -12,6 +11,7 @@
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 
 #include <algorithm>
@@ -176,12 +176,11 @@ TEST_F(Zeichnen, SeitenansichtZeigtJedeSeiteMitUmriss) {
     Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
     C<QLineEdit>(IDC_PROFILLAENGE)->setText("400");
 
-    CPrintDialog standard(FALSE);
-    ASSERT_TRUE(standard.GetDefaults());
-    CDC dc;
-    dc.Attach(standard.GetPrinterDC());
+    QPrinter standard(QPrinter::HighResolution);
+    ASSERT_TRUE(standard.isValid());
+    Druckgeraet geraet(standard, Kalibrierung{});
     Auftrag auftrag{&m_dlg->m_profil.punkte, "N", "", "400", "100", false};
-    const Druck druck = PlaneDruck(dc, auftrag, PruefeAuftrag(auftrag));
+    const Druck druck = PlaneDruck(geraet.Masse(), auftrag, PruefeAuftrag(auftrag));
     ASSERT_EQ(druck.fehler, "");
     ASSERT_GE(druck.plan.seiten, 2);
 
@@ -293,30 +292,6 @@ TEST_F(Zeichnen, AbgelehntesNeuladenLaesstDasProfil) {
     EXPECT_EQ(Aufnehmen(), vorher);
     ASSERT_EQ(b.meldungen.size(), 1U);
     EXPECT_TRUE(b.meldungen[0].second.startsWith("Datei Öffnen fehlgeschlagen !"));
-}
-
-} // namespace
-
-namespace {
-
-// SetMapMode answers with the mode before, as GDI does; a page starts in device units.
-TEST(Geraet, SetMapModeNenntDenVorigenModus) {
-    CDC ohne;
-    EXPECT_EQ(ohne.SetMapMode(MM_LOMETRIC), 0);
-    QByteArray pdf;
-    CDC dc;
-    dc.Attach(PdfGeraet(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}), &pdf));
-    DOCINFO info{sizeof(DOCINFO), "x", nullptr, nullptr, 0};
-    ASSERT_GE(dc.StartDoc(&info), 0);
-    ASSERT_GE(dc.StartPage(), 0);
-    EXPECT_EQ(dc.SetMapMode(MM_LOMETRIC), MM_TEXT);
-    EXPECT_EQ(dc.SetMapMode(MM_LOMETRIC), MM_LOMETRIC);
-    dc.EndPage();
-    ASSERT_GE(dc.StartPage(), 0);
-    EXPECT_EQ(dc.SetMapMode(MM_LOMETRIC), MM_TEXT);
-    dc.EndPage();
-    EXPECT_GE(dc.EndDoc(), 0);
-    EXPECT_TRUE(pdf.startsWith("%PDF-"));
 }
 
 } // namespace
