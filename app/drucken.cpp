@@ -17,6 +17,7 @@
 #include "res/meldungen_fenster.h"
 #include "res/meldungen_kommandozeile.h"
 #include "res/vorlage.h"
+#include "ui/dateidialog.h"
 #include "ui/meldefenster.h"
 
 #include <QPaintEngine>
@@ -25,6 +26,7 @@
 #include <QPrinter>
 
 #include <cmath>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -231,27 +233,27 @@ void CProfilDlg::OnExportieren() {
 
 void CProfilDlg::Exportieren(QWidget* eltern, const char* endung, const Zeichnung& zeichnung,
                              const std::vector<std::string>& eingaben) {
-    CWnd eigner;
-    eigner.m_hWnd = eltern;
-    const std::string filter = ExportFilter();
+    Dateiwahl wahl;
+    wahl.speichern = true;
+    wahl.titel = Uebersetzung("dialog", FindeZeichenkette(IDS_SPEICHERN_UNTER));
+    wahl.filter = QString::fromStdString(ExportFilter());
+    wahl.name = QString::fromUtf8(AusgabeVorschlag(endung).GetString());
     // A name typed without an extension gets the first format's.
-    const std::string_view vorgabe =
-        std::string_view(endung).substr(std::string_view(endung).rfind('.') + 1);
-    CFileDialog dlgDatei(FALSE, std::string(vorgabe).c_str(), AusgabeVorschlag(endung).GetString(),
-                         OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter.c_str(), &eigner);
-    if (dlgDatei.DoModal() != IDOK)
+    wahl.endung = QString::fromUtf8(std::strrchr(endung, '.') + 1);
+    const auto pfad = DateiDialog(eltern, wahl);
+    if (!pfad)
         return;
-    const std::string datei = dlgDatei.GetPathName().GetString();
+    const std::string datei = pfad->toStdString();
     const Format* format = FormatZuDatei(datei);
     if (!format || format->traeger != Traeger::Blatt) {
         MeldungZeigen(eltern, Meldung(meldung::kEndungUnbekannt, {datei, BekannteEndungen()}));
         return;
     }
-    AusgabeMerken(dlgDatei.GetPathName());
+    AusgabeMerken(CString(datei));
     const std::string inhalt = format->schreiber(zeichnung);
     std::string fehler = PruefeAusgabeGroesse({inhalt.size()});
     if (fehler.empty())
-        fehler = SchreibeDatei(DateiPfadKodiert(dlgDatei.GetPathName()), inhalt, eingaben);
+        fehler = SchreibeDatei(DateiPfadKodiert(CString(datei)), inhalt, eingaben);
     if (!fehler.empty())
         MeldungZeigen(eltern, fehler);
 }

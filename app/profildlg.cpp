@@ -3,11 +3,14 @@
 
 #include "app/einstellungen.h"
 #include "app/schaumkern.h"
+#include "language/sprache.h"
 #include "output/druckwerte.h"
 #include "profile/datei.h"
 #include "profile/liste.h"
 #include "profile/text.h"
 #include "res/meldungen_fenster.h"
+#include "res/vorlage.h"
+#include "ui/dateidialog.h"
 #include "ui/dialogeinheiten.h"
 
 #include <algorithm>
@@ -291,17 +294,19 @@ void CProfilDlg::OnDateiOeffnen() {
 }
 
 void CProfilDlg::DateiWaehlen(std::optional<ProfilFormat> format) {
-    CString strFilter;
-    strFilter.LoadString(IDS_PROFILFILTER);
-    CFileDialog dlgDatei(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, strFilter.GetString(), this);
+    Dateiwahl wahl;
+    wahl.titel = Uebersetzung("dialog", FindeZeichenkette(IDS_OEFFNEN));
+    wahl.filter = Uebersetzung("dialog", FindeZeichenkette(IDS_PROFILFILTER));
     if (const auto ordner = Lies(kOrdnerLaden))
-        dlgDatei.m_ofn.lpstrInitialDir = CString(*ordner);
+        wahl.ordner = QString::fromUtf8(ordner->GetString());
     else if (const auto beispiele = BeispielOrdner())
-        dlgDatei.m_ofn.lpstrInitialDir = CString(*beispiele);
-    if (dlgDatei.DoModal() != IDOK)
+        wahl.ordner = QString::fromStdString(*beispiele);
+    const auto pfad = DateiDialog(m_hWnd, wahl);
+    if (!pfad)
         return;
-    OrdnerMerken(kOrdnerLaden, dlgDatei.GetPathName());
-    DateiLaden(dlgDatei.GetPathName(), format);
+    const CString strPfad(pfad->toStdString());
+    OrdnerMerken(kOrdnerLaden, strPfad);
+    DateiLaden(strPfad, format);
 }
 
 CString CProfilDlg::AusgabeVorschlag(const char* endung) const {

@@ -1,7 +1,7 @@
 // The foam-core dialog.
 #include "app/schaumkerndlg.h"
 
-#include "ui/dateifilter.h"
+#include "ui/dateidialog.h"
 
 #include "app/einstellungen.h"
 #include "app/schaumkern.h"
@@ -335,20 +335,20 @@ void SchaumkernDialog::Speichern() {
         return;
     }
     const Format& gcode = GcodeFormat();
-    QFileDialog dlg(this, Tr(QT_TRANSLATE_NOOP("dialog", "Als G-Code speichern")));
-    dlg.setOption(QFileDialog::DontUseNativeDialog);
-    dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setNameFilters(DateiFilter(Qt8(Uebersetzt("meldung", gcode.filter))));
+    Dateiwahl wahl;
+    wahl.speichern = true;
+    wahl.titel = Tr(QT_TRANSLATE_NOOP("dialog", "Als G-Code speichern"));
+    wahl.filter = Qt8(Uebersetzt("meldung", gcode.filter));
     // A name without an extension gets the format's first one.
-    dlg.setDefaultSuffix(Qt8(std::string(gcode.endungen[0].substr(1))));
+    wahl.endung = Qt8(std::string(gcode.endungen[0].substr(1)));
     const auto ordner = Lies(kOrdnerAusgabe);
-    dlg.setDirectory(ordner ? Qt8(ordner->GetString()) : QDir::homePath());
-    dlg.selectFile(QFileInfo(m_datei).completeBaseName() + QStringLiteral("_kern") +
-                   Qt8(std::string(gcode.endungen[0])));
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+    wahl.ordner = ordner ? Qt8(ordner->GetString()) : QDir::homePath();
+    wahl.name = QFileInfo(m_datei).completeBaseName() + QStringLiteral("_kern") +
+                Qt8(std::string(gcode.endungen[0]));
+    const auto gewaehlt = DateiDialog(this, wahl);
+    if (!gewaehlt)
         return;
-    const QString pfad = QFileInfo(dlg.selectedFiles().constFirst()).absoluteFilePath();
+    const QString pfad = *gewaehlt;
     OrdnerMerken(kOrdnerAusgabe, CString(pfad.toStdString()));
     const Format* format = FormatZuDatei(Kodiert(pfad));
     std::string fehler;
@@ -385,15 +385,15 @@ std::string SchaumkernDialog::SpitzeLaden(const QString& pfad, std::string& warn
 }
 
 void SchaumkernDialog::SpitzeWaehlen() {
-    QFileDialog dlg(this, Uebersetzung("dialog", FindeZeichenkette(IDS_OEFFNEN)));
-    dlg.setOption(QFileDialog::DontUseNativeDialog);
-    dlg.setFileMode(QFileDialog::ExistingFile);
-    dlg.setNameFilters(DateiFilter(Uebersetzung("dialog", FindeZeichenkette(IDS_PROFILFILTER))));
+    Dateiwahl wahl;
+    wahl.titel = Uebersetzung("dialog", FindeZeichenkette(IDS_OEFFNEN));
+    wahl.filter = Uebersetzung("dialog", FindeZeichenkette(IDS_PROFILFILTER));
     if (const auto ordner = Lies(kOrdnerLaden))
-        dlg.setDirectory(Qt8(ordner->GetString()));
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        wahl.ordner = Qt8(ordner->GetString());
+    const auto gewaehlt = DateiDialog(this, wahl);
+    if (!gewaehlt)
         return;
-    const QString pfad = dlg.selectedFiles().constFirst();
+    const QString pfad = *gewaehlt;
     OrdnerMerken(kOrdnerLaden, CString(pfad.toStdString()));
     std::string warnung;
     const std::string fehler = SpitzeLaden(pfad, warnung);
