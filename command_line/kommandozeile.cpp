@@ -166,7 +166,7 @@ std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
     Anordnung anordnung;
     if (aus.Blaetter()) {
         anordnung = OrdneAn(teile.rippen, job.platteBreite, job.platteHoehe,
-                            kTeileAbstandMm + a.schnittbreite);
+                            kTeileAbstandMm + a.schnittbreite, a.schnittbreite);
         if (!anordnung.fehler.empty())
             return anordnung.fehler;
     }
@@ -174,9 +174,8 @@ std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
     if (aus.Papier())
         if (std::string grund = PdfDokument(aus.seite, teile, pdf); !grund.empty())
             return grund;
-    Zeichnung zeichnung = aus.Blaetter() ? SatzZeichnung(anordnung, job.platteBreite,
-                                                         job.platteHoehe, a.schnittbreite)
-                                         : Zeichnung{};
+    Zeichnung zeichnung =
+        aus.Blaetter() ? SatzZeichnung(anordnung, job.platteBreite, job.platteHoehe) : Zeichnung{};
     if (ohnePlatte)
         for (Blatt& b : zeichnung.blaetter)
             b.rahmen = false;

@@ -6,6 +6,7 @@
 #include "profile/text.h"
 #include "res/meldungen.h"
 #include "res/meldungen_zeichnen.h"
+#include "ribs/beschriftung.h"
 
 #include <algorithm>
 #include <cmath>
@@ -282,6 +283,11 @@ Druck PlaneDruck(const Papiermasse& m, const Rippenteile& teile) {
     for (const Rippe& r : teile.rippen) {
         druck.beschriftungen.emplace_back(r.beschriftung, r.profilname);
         druck.nummern.push_back(r.nummer);
+        // Upright on the page, the number's box lies across the chord.
+        const std::string nummer = std::to_string(r.nummer);
+        sm.nummernOrte.push_back(OrtImRaum(r.beschriftungsRaum, m.MmY(m.schriftHoehePx),
+                                           m.MmX(m.textBreitePx ? m.textBreitePx(nummer) : 0))
+                                     .value_or(r.beschriftungsOrt));
         sm.textBreite.push_back(
             std::min(nutzbar, std::max(breite(r.beschriftung), breite(r.profilname))));
     }

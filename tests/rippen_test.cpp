@@ -2,6 +2,7 @@
 #include "hilfen.h"
 #include "profile/zahl.h"
 #include "ribs/anordnung.h"
+#include "ribs/beschriftung.h"
 #include "ribs/rippensatz.h"
 
 #include <gtest/gtest.h>
@@ -489,6 +490,62 @@ TEST(Anordnung, ReihenUndPlatten) {
               "3,0 mm Rand).");
     EXPECT_EQ(OrdneAn(rippen, 600, 0).fehler,
               "Die Platte (600,0 × 0,0 mm, Abstand 3,0 mm) ist nicht gültig.");
+}
+
+// A rectangular rib with its label's room, laenge along the chord, dicke across.
+Rippe Rechteckrippe(double laenge, double dicke) {
+    Rippe r;
+    r.nummer = 1;
+    r.laenge = laenge;
+    r.umriss = {{0, 0}, {laenge, 0}, {laenge, dicke}, {0, dicke}};
+    r.beschriftung = RippenBeschriftung(1, laenge);
+    r.beschriftungsRaum = BeschriftungsRaum(r.umriss, {});
+    return r;
+}
+
+TEST(Anordnung, BeschriftungInDerRippeOderDarunter) {
+    // The label of 17 or 18 characters: kZeichenBreite x 1.5 heights of box, 1.02 mm clearance.
+    const struct {
+        double laenge, dicke, schnittbreite, hoehe;
+        bool innen;
+    } faelle[] = {
+        {100, 20, 0, 3, true},    {100, 6, 0, 2.5, true},     {26, 20, 0, 1.5, true},
+        {100, 4, 0, 3, false},    {100, 4, 0.4, 3, false},    {20, 20, 0, 3, false},
+        {100, 4.3, 0, 1.5, true}, {100, 6.5, 0.8, 2.5, true},
+    };
+    for (const auto& f : faelle) {
+        const Rippe r = Rechteckrippe(f.laenge, f.dicke);
+        const Anordnung a = OrdneAn({r}, 600, 300, 3 + f.schnittbreite, f.schnittbreite);
+        ASSERT_TRUE(a.fehler.empty()) << a.fehler;
+        const PlatziertesTeil& t = a.platten.at(0).teile.at(0);
+        const Rechteck u = Umgebung(t.umriss);
+        const Textkasten k = Beschriftungskasten(t.beschriftung, t.beschriftungsHoehe);
+        const std::string fall = t.beschriftung + ", " + std::to_string(f.dicke) + " mm";
+        EXPECT_EQ(t.beschriftung,
+                  r.beschriftung +
+                      (f.schnittbreite > 0
+                           ? " – Schnittbreite " + ZahlText(f.schnittbreite, 2, ',') + " mm"
+                           : ""))
+            << fall;
+        EXPECT_EQ(t.beschriftungsHoehe, f.hoehe) << fall;
+        const double mitte = (u.links + u.rechts) / 2;
+        if (f.innen) {
+            // Across the chord in the middle of the room, along it within half a strip of it.
+            EXPECT_NEAR(t.beschriftungsOrt.x, mitte, 0.5 + 1e-9) << fall;
+            EXPECT_NEAR(t.beschriftungsOrt.y, (u.unten + u.oben) / 2, 1e-6) << fall;
+            EXPECT_GE(t.beschriftungsOrt.x - k.breite / 2, u.links + 1) << fall;
+            EXPECT_LE(t.beschriftungsOrt.x + k.breite / 2, u.rechts - 1) << fall;
+            EXPECT_GE(t.beschriftungsOrt.y - k.hoehe / 2, u.unten + 1) << fall;
+            EXPECT_LE(t.beschriftungsOrt.y + k.hoehe / 2, u.oben - 1) << fall;
+        } else {
+            // Centred below the rib, clear of its cut, which lies half the kerf further out.
+            EXPECT_NEAR(t.beschriftungsOrt.x, mitte, 1e-9) << fall;
+            const double luft = u.unten - (t.beschriftungsOrt.y + k.hoehe / 2);
+            EXPECT_GE(luft, 1 + f.schnittbreite / 2) << fall;
+            EXPECT_LE(luft, 1.05 + f.schnittbreite / 2) << fall;
+            EXPECT_GE(t.beschriftungsOrt.y - k.hoehe / 2, 3 + f.schnittbreite - 1e-9) << fall;
+        }
+    }
 }
 
 TEST(LiesHolm, GueltigeUndFehlerhafteTexte) {
