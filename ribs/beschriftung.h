@@ -14,7 +14,7 @@ constexpr double kBeschriftungsAbstandMm = 1;
 // A label hoehe mm high (its capitals) takes kZeichenBreite heights per character along its
 // baseline, reaches kUnterlaenge heights below it (descenders) and kOberlaenge above it (accents,
 // brackets). Textfeld::ort is the middle of that box.
-constexpr double kZeichenBreite = 0.75;
+constexpr double kZeichenBreite = 0.8;
 constexpr double kUnterlaenge = 0.4;
 constexpr double kOberlaenge = 1.1;
 
