@@ -1,5 +1,5 @@
 // Where a rib's label goes: inside the rib, clear of every cut, and the box a label takes in
-// the plain layers, which every cutter writer draws it into. Plain C++ (Clipper for the area).
+// the plain layers, which every cutter writer draws it into. Plain C++.
 #pragma once
 
 #include "profile/punkt.h"
@@ -28,28 +28,28 @@ Textkasten Beschriftungskasten(const std::string& text, double hoehe);
 // The baseline of a label hoehe mm high whose box is centred at mitteY.
 double Grundlinie(double mitteY, double hoehe);
 
-// Where a label's box may lie: the piece umriss less its holes loecher (either orientation)
-// shrunk by kBeschriftungsAbstandMm. Outer contours counter-clockwise, holes clockwise.
-std::vector<Linienzug> BeschriftungsRaum(const Linienzug& umriss,
-                                         const std::vector<Linienzug>& loecher);
-
 struct Luecke {
     double unten = 0, oben = 0;
 };
 
-// A room (BeschriftungsRaum) measured once for any number of boxes.
+// The room a rib's label may take (Rippe::beschriftungsRaum): the rib's outline without its
+// tabs and its holes, the cuts the label keeps clear of, measured once for any number of boxes.
 class Freiraum {
 public:
     explicit Freiraum(const std::vector<Linienzug>& raum);
-    // The middle of a box breite x hoehe mm lying wholly in the room; of the places tried along
-    // the chord (at most 1 mm apart) the one with the most room across it, and of those the one
-    // nearest the middle; none when the box fits nowhere.
+    // The middle of a box breite x hoehe mm inside the room and at least kBeschriftungsAbstandMm
+    // from its every edge, across the chord and along it; of the places tried along the chord
+    // (at most 1 mm apart) the one with the most room across it, and of those the one nearest the
+    // middle; none when the box fits nowhere.
     std::optional<Punkt> Ort(double breite, double hoehe) const;
 
 private:
     double m_links = 0;
     double m_breite = 1;
-    std::vector<std::vector<Luecke>> m_streifen; // each strip's free gaps inside the room
+    // Strip j's free gaps inside the room: m_luecken[m_anfang[j]] up to m_luecken[m_anfang[j+1]].
+    std::vector<std::size_t> m_anfang;
+    std::vector<Luecke> m_luecken;
+    std::vector<double> m_hoechste; // each strip's tallest gap
 };
 
 std::optional<Punkt> OrtImRaum(const std::vector<Linienzug>& raum, double breite, double hoehe);

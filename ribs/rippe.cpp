@@ -4,7 +4,6 @@
 #include "profile/zahl.h"
 #include "res/meldungen.h"
 #include "res/meldungen_rippen.h"
-#include "ribs/beschriftung.h"
 #include "ribs/markierung.h"
 #include "ribs/rippenformen.h"
 #include "ribs/spline.h"
@@ -499,7 +498,8 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
         cl::ReversePath(loch);
         r.loecher.push_back(AlsLinie(loch));
     }
-    r.beschriftungsRaum = BeschriftungsRaum(AlsLinie(bau.ohneFuesse.front()), r.loecher);
+    r.beschriftungsRaum = {AlsLinie(bau.ohneFuesse.front())};
+    r.beschriftungsRaum.insert(r.beschriftungsRaum.end(), r.loecher.begin(), r.loecher.end());
     // Where the tabs come off, beside the chord ticks and spar lines.
     r.markierungen.insert(r.markierungen.end(), bau.markierungen.begin(), bau.markierungen.end());
     r.hellingY = bau.hellingY;

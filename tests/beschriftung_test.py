@@ -83,14 +83,11 @@ def aus_svg(pfad):
     return ringe, platten, kaesten
 
 
-def passt_nirgends(teil, zeichen):
-    """No box of so many characters at the smallest height, 2 mm wider on each side (the
-    program measures the room in 1 mm strips and tries places 1 mm apart), lies in the piece
-    shrunk by 1 mm, on a 0.5 mm grid."""
-    innen = teil.buffer(-1, resolution=64)
-    if innen.is_empty:
-        return True
-    b, h = BREIT * KLEINSTE * zeichen + 4, (UNTER + OBER) * KLEINSTE
+def passt_nirgends(innen, zeichen):
+    """No box of so many characters at the smallest height, with 1 mm to spare on every side,
+    2 mm more along the chord (the program measures in 1 mm strips and tries places 1 mm apart)
+    and 0.5 mm more across it (half a kerf), lies in the cut piece, on a 0.5 mm grid."""
+    b, h = BREIT * KLEINSTE * zeichen + 6, (UNTER + OBER) * KLEINSTE + 3
     x0, y0, x1, y1 = innen.bounds
     drin = prep(innen)
     for i in range(int((x1 - x0 - b) / 0.5) + 1):

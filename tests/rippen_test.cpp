@@ -499,12 +499,12 @@ Rippe Rechteckrippe(double laenge, double dicke) {
     r.laenge = laenge;
     r.umriss = {{0, 0}, {laenge, 0}, {laenge, dicke}, {0, dicke}};
     r.beschriftung = RippenBeschriftung(1, laenge);
-    r.beschriftungsRaum = BeschriftungsRaum(r.umriss, {});
+    r.beschriftungsRaum = {r.umriss};
     return r;
 }
 
 TEST(Anordnung, BeschriftungInDerRippeOderDarunter) {
-    // The label of 17 or 18 characters: kZeichenBreite x 1.5 heights of box, 1.02 mm clearance.
+    // The label of 17 or 18 characters: kZeichenBreite x 1.5 heights of box, 1.01 mm clearance.
     const struct {
         double laenge, dicke, schnittbreite, hoehe;
         bool innen;
