@@ -32,25 +32,39 @@ struct Stueck {
     Punkt ort{};
 };
 
-Stueck MitBeschriftung(const Rippe& r, const std::string& zusatz, double schnittbreite) {
-    Stueck s{Umgebung(r.umriss), r.beschriftung + zusatz};
-    const Freiraum frei(r.beschriftungsRaum);
-    for (const double hoehe : kBeschriftungsHoehenMm) {
-        const Textkasten k = Beschriftungskasten(s.text, hoehe);
-        if (const auto ort = frei.Ort(k.breite, k.hoehe)) {
-            s.hoehe = hoehe;
-            s.ort = *ort;
-            return s;
-        }
-    }
-    s.hoehe = kBeschriftungsHoehenMm[0];
-    const Textkasten k = Beschriftungskasten(s.text, s.hoehe);
+// The label below the rib, centred, at hoehe.
+Stueck Darunter(Stueck s, double hoehe, double schnittbreite) {
+    const Textkasten k = Beschriftungskasten(s.text, hoehe);
     const Rechteck rippe = s.umgebung;
     const double oben = rippe.unten - Luft(schnittbreite);
+    s.hoehe = hoehe;
     s.ort = {(rippe.links + rippe.rechts) / 2, oben - k.hoehe / 2};
     s.umgebung = {std::min(rippe.links, s.ort.x - k.breite / 2), oben - k.hoehe,
                   std::max(rippe.rechts, s.ort.x + k.breite / 2), rippe.oben};
     return s;
+}
+
+// Inside the rib at the first height that fits there; else below it at the first height that
+// leaves the piece within breite x hoehe (the sheet less its margins), or at the last.
+Stueck MitBeschriftung(const Rippe& r, const std::string& zusatz, double schnittbreite,
+                       double breite, double hoehe) {
+    Stueck s{Umgebung(r.umriss), r.beschriftung + zusatz};
+    const Freiraum frei(r.beschriftungsRaum);
+    for (const double schrift : kBeschriftungsHoehenMm) {
+        const Textkasten k = Beschriftungskasten(s.text, schrift);
+        if (const auto ort = frei.Ort(k.breite, k.hoehe)) {
+            s.hoehe = schrift;
+            s.ort = *ort;
+            return s;
+        }
+    }
+    for (const double schrift : kBeschriftungsHoehenMm) {
+        const Stueck unten = Darunter(s, schrift, schnittbreite);
+        const Rechteck& u = unten.umgebung;
+        if (u.rechts - u.links <= breite + kSpiel && u.oben - u.unten <= hoehe + kSpiel)
+            return unten;
+    }
+    return Darunter(s, std::end(kBeschriftungsHoehenMm)[-1], schnittbreite);
 }
 
 Linienzug Verschoben(const Linienzug& linie, double dx, double dy) {
@@ -99,7 +113,8 @@ Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe,
     for (const Rippe& r : rippen) {
         if (r.umriss.empty())
             continue;
-        const Stueck stueck = MitBeschriftung(r, zusatz, anordnung.schnittbreite);
+        const Stueck stueck = MitBeschriftung(r, zusatz, anordnung.schnittbreite,
+                                              breite - 2 * abstand, hoehe - 2 * abstand);
         const Rechteck& k = stueck.umgebung;
         const double w = k.rechts - k.links;
         const double h = k.oben - k.unten;

@@ -29,13 +29,14 @@ struct Anordnung {
 // The gap a saw or a knife needs between two pieces, on a sheet and on paper alike.
 constexpr double kTeileAbstandMm = 3;
 
-// A label's heights tried inside its rib, largest first; beside the rib it takes the first.
+// A label's heights tried inside its rib, largest first, then below it.
 constexpr double kBeschriftungsHoehenMm[] = {3, 2.5, 2, 1.5};
 
 // The ribs in their order, in rows from the sheet's top, chord along X with the leading edge
 // left and the upper surface up; abstand between pieces and from the sheet's edges. Each label
 // (with the note of the kerf schnittbreite, mm) lies inside its rib at the first height where
-// it fits (OrtImRaum), else centred below the rib, kBeschriftungsAbstandMm clear of its cut,
-// with the piece as far from the next piece's cut.
+// it fits (Freiraum), else centred below the rib, kBeschriftungsAbstandMm clear of its cut, at
+// the first height that keeps the piece on the sheet, and the piece as far from the next
+// piece's cut.
 Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite = 600, double hoehe = 300,
                   double abstand = kTeileAbstandMm, double schnittbreite = 0);

@@ -505,17 +505,20 @@ Rippe Rechteckrippe(double laenge, double dicke) {
 
 TEST(Anordnung, BeschriftungInDerRippeOderDarunter) {
     // The label of 17 or 18 characters: kZeichenBreite x 1.5 heights of box, 1.01 mm clearance.
+    // Below the rib a label shrinks only to keep the piece on a narrow sheet.
     const struct {
         double laenge, dicke, schnittbreite, hoehe;
         bool innen;
+        double platte = 600;
     } faelle[] = {
-        {100, 20, 0, 3, true},    {100, 6, 0, 2.5, true},     {26, 20, 0, 1.5, true},
-        {100, 4, 0, 3, false},    {100, 4, 0.4, 3, false},    {20, 20, 0, 3, false},
-        {100, 4.3, 0, 1.5, true}, {100, 6.5, 0.8, 2.5, true},
+        {100, 20, 0, 3, true},      {100, 6, 0, 2.5, true},       {26, 20, 0, 1.5, true},
+        {100, 4, 0, 3, false},      {100, 4, 0.4, 3, false},      {20, 20, 0, 3, false},
+        {100, 4.3, 0, 1.5, true},   {100, 6.5, 0.8, 2.5, true},   {60, 4, 0.4, 2.5, false, 100},
+        {60, 4, 0.4, 2, false, 80}, {60, 4, 0.4, 1.5, false, 70},
     };
     for (const auto& f : faelle) {
         const Rippe r = Rechteckrippe(f.laenge, f.dicke);
-        const Anordnung a = OrdneAn({r}, 600, 300, 3 + f.schnittbreite, f.schnittbreite);
+        const Anordnung a = OrdneAn({r}, f.platte, 300, 3 + f.schnittbreite, f.schnittbreite);
         ASSERT_TRUE(a.fehler.empty()) << a.fehler;
         const PlatziertesTeil& t = a.platten.at(0).teile.at(0);
         const Rechteck u = Umgebung(t.umriss);
