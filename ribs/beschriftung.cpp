@@ -109,7 +109,7 @@ Freiraum::Freiraum(const std::vector<Linienzug>& raum) {
         alle.insert(alle.end(), linie.begin(), linie.end());
     const Rechteck u = Umgebung(alle);
     const double laenge = u.rechts - u.links;
-    if (alle.empty() || !std::isfinite(laenge))
+    if (alle.empty() || !std::isfinite(laenge) || !(laenge > 0))
         return;
     m_links = u.links;
     m_breite = std::max(kStreifenMm, laenge / kMaxStreifen);

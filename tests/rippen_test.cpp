@@ -492,6 +492,38 @@ TEST(Anordnung, ReihenUndPlatten) {
               "Die Platte (600,0 × 0,0 mm, Abstand 3,0 mm) ist nicht gültig.");
 }
 
+TEST(Freiraum, DieGeraeumigsteStelleNaheDerMitte) {
+    // 100 x 20 mm with a hole from 30 to 70 and 5 to 15 mm: each box grows by 1.01 mm on every
+    // side and covers whole 1 mm strips; the strips holding the walls at 0 and 100 mm are taken.
+    const std::vector<Linienzug> raum = {{{0, 0}, {100, 0}, {100, 20}, {0, 20}},
+                                         {{30, 5}, {30, 15}, {70, 15}, {70, 5}}};
+    const Freiraum frei(raum);
+    const struct {
+        double breite, hoehe;
+        std::optional<Punkt> ort;
+    } faelle[] = {
+        // Beside the hole, as near the middle as 23 strips allow: left of it by 2 mm.
+        {20, 2, Punkt{18.5, 10}},
+        {20, 0.5, Punkt{18.5, 10}},
+        // Over the hole: both bands give 0.98 mm to spare, the lower one is found first.
+        {60, 2, Punkt{49.5, 2.5}},
+        {60, 2.97, Punkt{49.5, 2.5}},
+        {60, 2.99, std::nullopt},
+        {97, 2, std::nullopt},
+        {0, 2, std::nullopt},
+    };
+    for (const auto& f : faelle) {
+        const std::optional<Punkt> ort = frei.Ort(f.breite, f.hoehe);
+        ASSERT_EQ(ort.has_value(), f.ort.has_value()) << f.breite << " x " << f.hoehe;
+        if (ort) {
+            EXPECT_NEAR(ort->x, f.ort->x, 1e-9) << f.breite << " x " << f.hoehe;
+            EXPECT_NEAR(ort->y, f.ort->y, 1e-9) << f.breite << " x " << f.hoehe;
+        }
+    }
+    EXPECT_FALSE(Freiraum({}).Ort(1, 1));
+    EXPECT_FALSE(Freiraum({{{5, 0}, {5, 10}, {5, 20}}}).Ort(0.1, 0.1));
+}
+
 // A rectangular rib with its label's room, laenge along the chord, dicke across.
 Rippe Rechteckrippe(double laenge, double dicke) {
     Rippe r;
