@@ -213,9 +213,11 @@ Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
         y = zeilenUnten = zeilenAnfang;
     };
     for (std::size_t i = 0; i < rippen.size() && !plan.zuViele; ++i) {
-        SatzTeil teil =
-            TeilAufSeite(rippen[i], static_cast<int>(i),
-                         i < m.nummernOrte.size() ? m.nummernOrte[i] : rippen[i].beschriftungsOrt);
+        const Rechteck u = Umgebung(rippen[i].umriss);
+        SatzTeil teil = TeilAufSeite(rippen[i], static_cast<int>(i),
+                                     i < m.nummernOrte.size()
+                                         ? m.nummernOrte[i]
+                                         : Punkt{(u.links + u.rechts) / 2, (u.unten + u.oben) / 2});
         std::int32_t breite = 0, laenge = 0;
         for (const Geraetepunkt& p : teil.punkte) {
             breite = std::max(breite, p.x);

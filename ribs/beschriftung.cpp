@@ -167,6 +167,26 @@ std::optional<Punkt> Freiraum::Ort(double breite, double hoehe) const {
     return bester;
 }
 
+std::optional<Punkt> Freiraum::Breiteste() const {
+    std::optional<Punkt> bester;
+    double hoechste = 0;
+    const double mitte = static_cast<double>(m_hoechste.size()) / 2;
+    for (std::size_t j = 0; j < m_hoechste.size(); ++j) {
+        const double x = static_cast<double>(j) + 0.5;
+        const bool naeher = bester && std::abs(x - mitte) < std::abs(bester->x - mitte);
+        if (m_hoechste[j] > hoechste || (m_hoechste[j] == hoechste && naeher)) {
+            hoechste = m_hoechste[j];
+            bester = Punkt{x, 0};
+            for (std::size_t i = m_anfang[j]; i < m_anfang[j + 1]; ++i)
+                if (m_luecken[i].oben - m_luecken[i].unten == hoechste)
+                    bester->y = (m_luecken[i].unten + m_luecken[i].oben) / 2;
+        }
+    }
+    if (bester)
+        bester->x = m_links + bester->x * m_breite;
+    return bester;
+}
+
 Textkasten Beschriftungskasten(const std::string& text, double hoehe) {
     const auto zeichen =
         std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });

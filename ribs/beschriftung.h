@@ -42,6 +42,9 @@ public:
     // (at most 1 mm apart) the one with the most room across it, and of those the one nearest the
     // middle; none when the box fits nowhere.
     std::optional<Punkt> Ort(double breite, double hoehe) const;
+    // Where the room is widest across the chord: the middle of its tallest gap, the one nearest
+    // the middle of the room on a tie; none for an empty room.
+    std::optional<Punkt> Breiteste() const;
 
 private:
     double m_links = 0;

@@ -520,6 +520,12 @@ TEST(Freiraum, DieGeraeumigsteStelleNaheDerMitte) {
             EXPECT_NEAR(ort->y, f.ort->y, 1e-9) << f.breite << " x " << f.hoehe;
         }
     }
+    // Widest beside the hole, in the strip nearest the middle.
+    const std::optional<Punkt> breiteste = frei.Breiteste();
+    ASSERT_TRUE(breiteste.has_value());
+    EXPECT_NEAR(breiteste->x, 29.5, 1e-9);
+    EXPECT_NEAR(breiteste->y, 10, 1e-9);
+    EXPECT_FALSE(Freiraum({}).Breiteste());
     EXPECT_FALSE(Freiraum({}).Ort(1, 1));
     EXPECT_FALSE(Freiraum({{{5, 0}, {5, 10}, {5, 20}}}).Ort(0.1, 0.1));
 }
