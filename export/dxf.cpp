@@ -3,6 +3,7 @@
 // on the layer Platte, which is not plotted.
 #include "export/ascii.h"
 #include "model/zeichnung.h"
+#include "ribs/beschriftung.h"
 
 #include <dxflib/dl_dxf.h>
 
@@ -264,12 +265,16 @@ std::string DxfText(const Zeichnung& z) {
         }
         for (const Zug& zug : b.zuege)
             Polylinie(dxf, dw, zug.punkte, attribute(zug.ebene), zug.offen);
-        // Centred on the label's place, which the layout keeps inside the piece.
-        for (const Textfeld& t : b.texte)
+        // Fitted between the two ends of the label's box on its baseline (alignment 5), whatever
+        // font the CAD program has.
+        for (const Textfeld& t : b.texte) {
+            const double halb = Beschriftungskasten(t.text, t.hoehe).breite / 2;
+            const double y = Grundlinie(t.ort.y, t.hoehe);
             dxf.writeText(dw,
-                          DL_TextData(t.ort.x, t.ort.y, 0.0, t.ort.x, t.ort.y, 0.0, t.hoehe, 1.0, 0,
-                                      1, 2, AlsAscii(t.text), "Standard", 0.0),
+                          DL_TextData(t.ort.x - halb, y, 0.0, t.ort.x + halb, y, 0.0, t.hoehe, 1.0,
+                                      0, 5, 0, AlsAscii(t.text), "Standard", 0.0),
                           attribute(t.ebene));
+        }
     }
     return Schluss(dxf, dw);
 }

@@ -3,7 +3,9 @@
 #include "export/ascii.h"
 #include "geometry/punkte.h"
 #include "model/zeichnung.h"
+#include "ribs/beschriftung.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -56,8 +58,8 @@ std::string HpglText(const Zeichnung& z) {
                 text += ';';
             text += '\n';
         }
-    // Pen 2: the labels, centred on their place. SI takes the cell in cm: capitals hoehe high,
-    // a character 0.6 of that wide, the pitch 1.5 widths.
+    // Pen 2: the labels in their boxes. SI takes the cell in cm: capitals hoehe high, the
+    // pitch 1.5 character widths, so many characters to the box's width.
     bool stift2 = false;
     for (const Blatt& b : z.blaetter)
         for (const Textfeld& t : b.texte) {
@@ -68,10 +70,10 @@ std::string HpglText(const Zeichnung& z) {
                 stift2 = true;
             }
             const std::string zeichen = AlsAscii(t.text);
-            const double breite = 0.6 * t.hoehe;
-            const double lang = (static_cast<double>(zeichen.size()) * 1.5 - 0.5) * breite;
+            const double lang = Beschriftungskasten(t.text, t.hoehe).breite;
+            const double breite = lang / std::max(static_cast<double>(zeichen.size()), 1.0) / 1.5;
             text += "SI" + Zahl(breite / 10) + ',' + Zahl(t.hoehe / 10) + ";\n";
-            text += "PU" + Paar({t.ort.x - lang / 2, t.ort.y - t.hoehe / 2}, u) + ";\n";
+            text += "PU" + Paar({t.ort.x - lang / 2, Grundlinie(t.ort.y, t.hoehe)}, u) + ";\n";
             text += "LB" + zeichen + "\x03;\n";
         }
     text += "PU;\nSP0;\n";

@@ -1,6 +1,7 @@
 // The drawing as SVG in millimetres, for laser cutters and vector programs.
 #include "model/zeichnung.h"
 #include "profile/zahl.h"
+#include "ribs/beschriftung.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,6 +19,8 @@ const QString kInkscape = QStringLiteral("http://www.inkscape.org/namespaces/ink
 
 // 0.1 um steps: well below what any cutter resolves, and short enough to read.
 constexpr int kNachkomma = 4;
+// A sans-serif's capitals are about this share of its font size.
+constexpr double kVersalAnteil = 0.72;
 
 QString Zahl(double v) {
     return QString::fromStdString(ZahlText(v, kNachkomma));
@@ -119,11 +122,14 @@ void BlattAufEbene(QXmlStreamWriter& xml, const Blatt& b, Ebene ebene, double sp
         }
     for (const Textfeld& t : b.texte)
         if (t.ebene == ebene) {
+            // Stretched or squeezed to the label's box, whatever font the viewer has.
             xml.writeStartElement(QStringLiteral("text"));
             xml.writeAttribute(QStringLiteral("x"), Zahl(t.ort.x));
-            // The baseline a third of the height below the middle centres the capitals.
-            xml.writeAttribute(QStringLiteral("y"), Zahl(spiegel - (t.ort.y - t.hoehe / 3)));
-            xml.writeAttribute(QStringLiteral("font-size"), Zahl(t.hoehe));
+            xml.writeAttribute(QStringLiteral("y"), Zahl(spiegel - Grundlinie(t.ort.y, t.hoehe)));
+            xml.writeAttribute(QStringLiteral("font-size"), Zahl(t.hoehe / kVersalAnteil));
+            xml.writeAttribute(QStringLiteral("textLength"),
+                               Zahl(Beschriftungskasten(t.text, t.hoehe).breite));
+            xml.writeAttribute(QStringLiteral("lengthAdjust"), QStringLiteral("spacingAndGlyphs"));
             xml.writeCharacters(QString::fromStdString(t.text));
             xml.writeEndElement();
         }

@@ -153,14 +153,11 @@ void Verschoben(SatzTeil& teil, std::int64_t dx, std::int64_t dy) {
     teil.nummer = Verschoben(teil.nummer, dx, dy);
 }
 
-// Rib i as the page shows it, nose at (0, 0), not yet placed.
-SatzTeil TeilAufSeite(const Rippe& r, int i) {
-    return {i,
-            RippeAufSeite(r.umriss),
-            true,
-            {},
-            InnenAufSeite(r),
-            SeitenLinie({r.beschriftungsOrt}, Umgebung(r.umriss), false).front()};
+// Rib i as the page shows it, its number at nummer (the rib's mm), nose at (0, 0), not yet
+// placed.
+SatzTeil TeilAufSeite(const Rippe& r, int i, Punkt nummer) {
+    return {i,  RippeAufSeite(r.umriss), true,
+            {}, InnenAufSeite(r),        SeitenLinie({nummer}, Umgebung(r.umriss), false).front()};
 }
 
 // A rib longer than a page: alone at the nose line, over as many pages as the single printout
@@ -216,7 +213,11 @@ Satzplan PlaneSatz(const std::vector<Rippe>& rippen, const SatzMasse& m) {
         y = zeilenUnten = zeilenAnfang;
     };
     for (std::size_t i = 0; i < rippen.size() && !plan.zuViele; ++i) {
-        SatzTeil teil = TeilAufSeite(rippen[i], static_cast<int>(i));
+        const Rechteck u = Umgebung(rippen[i].umriss);
+        SatzTeil teil = TeilAufSeite(rippen[i], static_cast<int>(i),
+                                     i < m.nummernOrte.size()
+                                         ? m.nummernOrte[i]
+                                         : Punkt{(u.links + u.rechts) / 2, (u.unten + u.oben) / 2});
         std::int32_t breite = 0, laenge = 0;
         for (const Geraetepunkt& p : teil.punkte) {
             breite = std::max(breite, p.x);

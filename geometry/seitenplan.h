@@ -95,6 +95,8 @@ struct SatzMasse {
     std::int32_t balkenFrei = 0; // the strip the check bar and its label keep for themselves
     std::int32_t textHoehe = 0;  // one rib's label block
     std::vector<std::int32_t> textBreite; // each rib's label, at most the page's room
+    // Each rib's number: the middle of its box in the rib's mm; missing ones in the middle.
+    std::vector<Punkt> nummernOrte;
 };
 
 struct Satzplan {

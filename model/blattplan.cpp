@@ -26,26 +26,12 @@ double PlattenX(std::size_t i, double breite) {
     return static_cast<double>(i) * (breite + kPlattenAbstandMm);
 }
 
-// A rib's label: 3 mm high, smaller for a rib too short to hold it; zusatz characters more
-// (the kerf's note) make it smaller in proportion.
-double SchriftHoehe(const PlatziertesTeil& teil, std::size_t zusatz = 0) {
-    const Rechteck r = Umgebung(teil.umriss);
-    // "Rippe 12 – 184,0 mm" is about 12 heights long; it stays within 60 % of the chord.
-    return std::min(3.0, (r.rechts - r.links) * 0.6 / 12) * 19 / (19 + static_cast<double>(zusatz));
-}
-
 Linienzug Verschoben(const Linienzug& linie, double x0) {
     Linienzug punkte;
     punkte.reserve(linie.size());
     for (const Punkt& p : linie)
         punkte.push_back({p.x + x0, p.y});
     return punkte;
-}
-
-// The characters, not the bytes, of a UTF-8 text.
-std::size_t Zeichen(const std::string& text) {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 } // namespace
@@ -105,11 +91,8 @@ Zeichnung EinzelZeichnung(const Umriss& umriss, const std::string& name) {
     return z;
 }
 
-Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe,
-                        double schnittbreite) {
-    const std::string zusatz = schnittbreite > 0 ? Meldung(meldung::kSchnittbreiteZusatz,
-                                                           {ZahlText(schnittbreite, 2, ',')})
-                                                 : std::string();
+Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe) {
+    const double schnittbreite = anordnung.schnittbreite;
     const std::size_t n = anordnung.platten.size();
     Zeichnung z;
     z.rechts = n > 0 ? PlattenX(n - 1, breite) + breite : 0;
@@ -134,8 +117,8 @@ Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe,
             for (const Linienzug& linie : t.markierungen)
                 blatt.zuege.push_back({Ebene::Markierung, Verschoben(linie, x0), true});
             blatt.texte.push_back({{t.beschriftungsOrt.x + x0, t.beschriftungsOrt.y},
-                                   SchriftHoehe(t, Zeichen(zusatz)),
-                                   t.beschriftung + zusatz,
+                                   t.beschriftungsHoehe,
+                                   t.beschriftung,
                                    Ebene::Beschriftung});
         }
         z.blaetter.push_back(std::move(blatt));
@@ -146,10 +129,10 @@ Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe,
 Blattzeichnung SatzBlaetter(const std::vector<Rippe>& rippen, const Rippenjob& job) {
     const double kerf = job.auftrag.schnittbreite;
     const Anordnung anordnung =
-        OrdneAn(rippen, job.platteBreite, job.platteHoehe, kTeileAbstandMm + kerf);
+        OrdneAn(rippen, job.platteBreite, job.platteHoehe, kTeileAbstandMm + kerf, kerf);
     if (!anordnung.fehler.empty())
         return {{}, anordnung.fehler};
-    Blattzeichnung b{SatzZeichnung(anordnung, job.platteBreite, job.platteHoehe, kerf), {}};
+    Blattzeichnung b{SatzZeichnung(anordnung, job.platteBreite, job.platteHoehe), {}};
     if (job.ohnePlatte)
         for (Blatt& blatt : b.zeichnung.blaetter)
             blatt.rahmen = false;

@@ -16,10 +16,8 @@ constexpr double kPlattenAbstandMm = 20;
 Zeichnung EinzelZeichnung(const Umriss& umriss, const std::string& name);
 
 // The ribs on sheets of breite x hoehe mm, the first sheet's lower left corner at the origin;
-// each cut contour moved by half the kerf schnittbreite (mm) so that the pieces keep their size,
-// and the labels saying so.
-Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe,
-                        double schnittbreite = 0);
+// each cut contour moved by half the layout's kerf so that the pieces keep their size.
+Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe);
 
 // The cutter files' drawing of a checked set: its pieces laid out on the job's sheets the kerf
 // further apart, their cut contours moved by half the kerf, the sheets' frames unless the job

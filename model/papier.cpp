@@ -6,6 +6,7 @@
 #include "profile/text.h"
 #include "res/meldungen.h"
 #include "res/meldungen_zeichnen.h"
+#include "ribs/beschriftung.h"
 
 #include <algorithm>
 #include <cmath>
@@ -214,6 +215,17 @@ std::int32_t BalkenFrei(const Papiermasse& m) {
     return std::max(kBalkenBreite, kBalkenRand + 70 + beschriftung) + kBalkenAbstand;
 }
 
+// The rib's number inside it, clear of its cuts; where it does not fit, where the rib is
+// widest. Upright on the page, the number's box lies across the chord.
+Punkt NummernOrt(const Papiermasse& m, const Rippe& r) {
+    const std::string nummer = std::to_string(r.nummer);
+    const Freiraum frei(r.beschriftungsRaum);
+    const Rechteck u = Umgebung(r.umriss);
+    return frei.Ort(m.MmY(m.schriftHoehePx), m.MmX(m.textBreitePx ? m.textBreitePx(nummer) : 0))
+        .value_or(
+            frei.Breiteste().value_or(Punkt{(u.links + u.rechts) / 2, (u.unten + u.oben) / 2}));
+}
+
 std::string SatzFehler(const Druck& druck, const Rippenteile& teile) {
     if (teile.rippen.empty())
         return Meldung(meldung::kKeineRippe);
@@ -282,6 +294,7 @@ Druck PlaneDruck(const Papiermasse& m, const Rippenteile& teile) {
     for (const Rippe& r : teile.rippen) {
         druck.beschriftungen.emplace_back(r.beschriftung, r.profilname);
         druck.nummern.push_back(r.nummer);
+        sm.nummernOrte.push_back(NummernOrt(m, r));
         sm.textBreite.push_back(
             std::min(nutzbar, std::max(breite(r.beschriftung), breite(r.profilname))));
     }

@@ -23,7 +23,9 @@ struct Zug {
 
 enum class Anker { Mitte, ObenLinks };
 
-// At ort, hoehe mm high; UTF-8. Paper keeps the device's font: there hoehe is what it measured.
+// At ort, hoehe mm high; UTF-8. Cutter formats draw it into its box (Beschriftungskasten,
+// ribs/beschriftung.h) centred at ort, hoehe its capitals. Paper keeps the device's font: there
+// hoehe is what it measured.
 struct Textfeld {
     Punkt ort{};
     double hoehe = 0;

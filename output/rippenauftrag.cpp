@@ -205,7 +205,7 @@ std::string EndenFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
             return std::move(r.fehler);
         if (a.platte) {
             if (Anordnung probe = OrdneAn({*r.rippe}, a.platte->first, a.platte->second,
-                                          kTeileAbstandMm + a.schnittbreite);
+                                          kTeileAbstandMm + a.schnittbreite, a.schnittbreite);
                 !probe.fehler.empty())
                 return std::move(probe.fehler);
         }

@@ -126,24 +126,6 @@ cl::Paths Beplankt(const cl::Paths& flaeche, const Linienzug& umriss, double obe
     return ergebnis;
 }
 
-// Where the rib is widest across the chord: room for its label.
-Punkt BeschriftungsOrt(const cl::Paths& flaechen) {
-    const Spanne s = XSpanne(flaechen);
-    Punkt ort{(s.min + s.max) / 2, 0};
-    double breiteste = -1;
-    constexpr int kStellen = 64;
-    for (int i = 1; i < kStellen; ++i) {
-        const double x = s.min + (s.max - s.min) * i / kStellen;
-        const std::vector<double> ys = Schnitte(flaechen, x);
-        for (std::size_t j = 0; j + 1 < ys.size(); j += 2)
-            if (ys[j + 1] - ys[j] > breiteste) {
-                breiteste = ys[j + 1] - ys[j];
-                ort = {x, (ys[j] + ys[j + 1]) / 2};
-            }
-    }
-    return ort;
-}
-
 bool Endlich(double v) {
     return std::isfinite(v);
 }
@@ -271,7 +253,7 @@ struct Rippenbau {
     const RippenLage& lage;
     cl::Paths nutRechtecke;
     cl::Paths loecher;
-    cl::Paths ohneFuesse; // turned, with its holes: where the label goes
+    cl::Paths ohneFuesse; // turned, with its holes: where the label may go
     std::vector<Linienzug> markierungen;
     std::optional<double> hellingY;
 
@@ -493,11 +475,12 @@ RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const Rippen
     r.markierungen = MarkierungenGedreht(r.umriss, laenge, optionen, lage.winkel);
     r.beschriftung = RippenBeschriftung(nummer, laenge);
     r.profilname = profil.name;
-    r.beschriftungsOrt = BeschriftungsOrt(bau.ohneFuesse);
     for (cl::Path& loch : bau.loecher) {
         cl::ReversePath(loch);
         r.loecher.push_back(AlsLinie(loch));
     }
+    r.beschriftungsRaum = {AlsLinie(bau.ohneFuesse.front())};
+    r.beschriftungsRaum.insert(r.beschriftungsRaum.end(), r.loecher.begin(), r.loecher.end());
     // Where the tabs come off, beside the chord ticks and spar lines.
     r.markierungen.insert(r.markierungen.end(), bau.markierungen.begin(), bau.markierungen.end());
     r.hellingY = bau.hellingY;

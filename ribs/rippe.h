@@ -48,7 +48,9 @@ struct Rippe {
     Linienzug umriss;         // mm, one closed polygon counter-clockwise, uncut nose at x = 0
     std::string beschriftung; // "Rippe 3 – 184,0 mm"
     std::string profilname;
-    Punkt beschriftungsOrt{};       // inside the rib where it is widest
+    // Where a label's box may lie: the rib without its tabs, clear of every cut
+    // (BeschriftungsRaum).
+    std::vector<Linienzug> beschriftungsRaum;
     std::vector<Linienzug> loecher; // lightening holes inside umriss, clockwise
     // Open lines, drawn or engraved, never cut: chord ticks, spar centre lines, where the tabs
     // come off.

@@ -152,6 +152,16 @@ cl::Path Vereinfacht(const cl::Path& pfad, double toleranz) {
 
 } // namespace
 
+cl::Path Pfad(const Linienzug& linie, bool linksherum) {
+    cl::Path pfad;
+    pfad.reserve(linie.size());
+    for (const Punkt& p : linie)
+        pfad.emplace_back(ClipperGanz(p.x), ClipperGanz(p.y));
+    if (cl::Orientation(pfad) != linksherum)
+        cl::ReversePath(pfad);
+    return pfad;
+}
+
 cl::Paths Loecher(const cl::Paths& flaeche, double laenge, int anzahl, double steg) {
     if (anzahl <= 0)
         return {};

@@ -11,6 +11,9 @@
 
 namespace rippenform {
 
+// The polyline in Clipper's integers, turned to run counter-clockwise (linksherum) or clockwise.
+ClipperLib::Path Pfad(const Linienzug& linie, bool linksherum);
+
 // Up to anzahl holes in the solid rib of chord laenge (mm, unturned), each at least steg from
 // its edge and from each other, between 15 % and 85 % of the chord; fewer or none where the rib
 // has no room. Counter-clockwise.

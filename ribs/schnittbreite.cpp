@@ -1,6 +1,8 @@
 // The kerf: the piece's area grown by half of it, in Clipper's integers.
 #include "ribs/schnittbreite.h"
 
+#include "ribs/rippenformen.h"
+
 #include <polyclipping/clipper.hpp>
 
 #include <algorithm>
@@ -12,16 +14,6 @@ namespace {
 
 // The arcs at convex corners stay within this of the true offset.
 constexpr double kBogenToleranzMm = 0.0005;
-
-cl::Path AlsPfad(const Linienzug& linie, bool linksherum) {
-    cl::Path pfad;
-    pfad.reserve(linie.size());
-    for (const Punkt& p : linie)
-        pfad.emplace_back(ClipperGanz(p.x), ClipperGanz(p.y));
-    if (cl::Orientation(pfad) != linksherum)
-        cl::ReversePath(pfad);
-    return pfad;
-}
 
 // Vertices closer than kSchnittNaheMm to the one kept before them are dropped: the offset of a
 // finely divided curve puts two where the normals of neighbouring pieces differ by a hair.
@@ -48,9 +40,9 @@ std::vector<Linienzug> MitSchnittbreite(const Linienzug& umriss,
                                         const std::vector<Linienzug>& loecher,
                                         double schnittbreite) {
     cl::ClipperOffset versatz(2.0, kBogenToleranzMm * kClipperJeMm);
-    versatz.AddPath(AlsPfad(umriss, true), cl::jtRound, cl::etClosedPolygon);
+    versatz.AddPath(rippenform::Pfad(umriss, true), cl::jtRound, cl::etClosedPolygon);
     for (const Linienzug& loch : loecher)
-        versatz.AddPath(AlsPfad(loch, false), cl::jtRound, cl::etClosedPolygon);
+        versatz.AddPath(rippenform::Pfad(loch, false), cl::jtRound, cl::etClosedPolygon);
     cl::PolyTree baum;
     versatz.Execute(baum, schnittbreite / 2 * kClipperJeMm);
     std::vector<Linienzug> konturen;

@@ -2,6 +2,7 @@
 #include "hilfen.h"
 #include "profile/zahl.h"
 #include "ribs/anordnung.h"
+#include "ribs/beschriftung.h"
 #include "ribs/rippensatz.h"
 
 #include <gtest/gtest.h>
@@ -489,6 +490,103 @@ TEST(Anordnung, ReihenUndPlatten) {
               "3,0 mm Rand).");
     EXPECT_EQ(OrdneAn(rippen, 600, 0).fehler,
               "Die Platte (600,0 × 0,0 mm, Abstand 3,0 mm) ist nicht gültig.");
+}
+
+TEST(Freiraum, DieGeraeumigsteStelleNaheDerMitte) {
+    // 100 x 20 mm with a hole from 30 to 70 and 5 to 15 mm: each box grows by 1.01 mm on every
+    // side and covers whole 1 mm strips; the strips holding the walls at 0 and 100 mm are taken.
+    const std::vector<Linienzug> raum = {{{0, 0}, {100, 0}, {100, 20}, {0, 20}},
+                                         {{30, 5}, {30, 15}, {70, 15}, {70, 5}}};
+    const Freiraum frei(raum);
+    const struct {
+        double breite, hoehe;
+        std::optional<Punkt> ort;
+    } faelle[] = {
+        // Beside the hole, as near the middle as 23 strips allow: left of it by 2 mm.
+        {20, 2, Punkt{18.5, 10}},
+        {20, 0.5, Punkt{18.5, 10}},
+        // Over the hole: both bands give 0.98 mm to spare, the lower one is found first.
+        {60, 2, Punkt{49.5, 2.5}},
+        {60, 2.97, Punkt{49.5, 2.5}},
+        {60, 2.99, std::nullopt},
+        {97, 2, std::nullopt},
+        {0, 2, std::nullopt},
+    };
+    for (const auto& f : faelle) {
+        const std::optional<Punkt> ort = frei.Ort(f.breite, f.hoehe);
+        ASSERT_EQ(ort.has_value(), f.ort.has_value()) << f.breite << " x " << f.hoehe;
+        if (ort) {
+            EXPECT_NEAR(ort->x, f.ort->x, 1e-9) << f.breite << " x " << f.hoehe;
+            EXPECT_NEAR(ort->y, f.ort->y, 1e-9) << f.breite << " x " << f.hoehe;
+        }
+    }
+    // Widest beside the hole, in the strip nearest the middle.
+    const std::optional<Punkt> breiteste = frei.Breiteste();
+    ASSERT_TRUE(breiteste.has_value());
+    EXPECT_NEAR(breiteste->x, 29.5, 1e-9);
+    EXPECT_NEAR(breiteste->y, 10, 1e-9);
+    EXPECT_FALSE(Freiraum({}).Breiteste());
+    EXPECT_FALSE(Freiraum({}).Ort(1, 1));
+    EXPECT_FALSE(Freiraum({{{5, 0}, {5, 10}, {5, 20}}}).Ort(0.1, 0.1));
+}
+
+// A rectangular rib with its label's room, laenge along the chord, dicke across.
+Rippe Rechteckrippe(double laenge, double dicke) {
+    Rippe r;
+    r.nummer = 1;
+    r.laenge = laenge;
+    r.umriss = {{0, 0}, {laenge, 0}, {laenge, dicke}, {0, dicke}};
+    r.beschriftung = RippenBeschriftung(1, laenge);
+    r.beschriftungsRaum = {r.umriss};
+    return r;
+}
+
+TEST(Anordnung, BeschriftungInDerRippeOderDarunter) {
+    // The label of 17 or 18 characters: kZeichenBreite x 1.5 heights of box, 1.01 mm clearance.
+    // Below the rib a label shrinks only to keep the piece on a narrow sheet.
+    const struct {
+        double laenge, dicke, schnittbreite, hoehe;
+        bool innen;
+        double platte = 600;
+    } faelle[] = {
+        {100, 20, 0, 3, true},      {100, 6, 0, 2.5, true},       {26, 20, 0, 1.5, true},
+        {100, 4, 0, 3, false},      {100, 4, 0.4, 3, false},      {20, 20, 0, 3, false},
+        {100, 4.3, 0, 1.5, true},   {100, 6.5, 0.8, 2.5, true},   {60, 4, 0.4, 2.5, false, 100},
+        {60, 4, 0.4, 2, false, 80}, {60, 4, 0.4, 1.5, false, 70},
+    };
+    for (const auto& f : faelle) {
+        const Rippe r = Rechteckrippe(f.laenge, f.dicke);
+        const Anordnung a = OrdneAn({r}, f.platte, 300, 3 + f.schnittbreite, f.schnittbreite);
+        ASSERT_TRUE(a.fehler.empty()) << a.fehler;
+        const PlatziertesTeil& t = a.platten.at(0).teile.at(0);
+        const Rechteck u = Umgebung(t.umriss);
+        const Textkasten k = Beschriftungskasten(t.beschriftung, t.beschriftungsHoehe);
+        const std::string fall = t.beschriftung + ", " + std::to_string(f.dicke) + " mm";
+        EXPECT_EQ(t.beschriftung,
+                  r.beschriftung +
+                      (f.schnittbreite > 0
+                           ? " – Schnittbreite " + ZahlText(f.schnittbreite, 2, ',') + " mm"
+                           : ""))
+            << fall;
+        EXPECT_EQ(t.beschriftungsHoehe, f.hoehe) << fall;
+        const double mitte = (u.links + u.rechts) / 2;
+        if (f.innen) {
+            // Across the chord in the middle of the room, along it within half a strip of it.
+            EXPECT_NEAR(t.beschriftungsOrt.x, mitte, 0.5 + 1e-9) << fall;
+            EXPECT_NEAR(t.beschriftungsOrt.y, (u.unten + u.oben) / 2, 1e-6) << fall;
+            EXPECT_GE(t.beschriftungsOrt.x - k.breite / 2, u.links + 1) << fall;
+            EXPECT_LE(t.beschriftungsOrt.x + k.breite / 2, u.rechts - 1) << fall;
+            EXPECT_GE(t.beschriftungsOrt.y - k.hoehe / 2, u.unten + 1) << fall;
+            EXPECT_LE(t.beschriftungsOrt.y + k.hoehe / 2, u.oben - 1) << fall;
+        } else {
+            // Centred below the rib, clear of its cut, which lies half the kerf further out.
+            EXPECT_NEAR(t.beschriftungsOrt.x, mitte, 1e-9) << fall;
+            const double luft = u.unten - (t.beschriftungsOrt.y + k.hoehe / 2);
+            EXPECT_GE(luft, 1 + f.schnittbreite / 2) << fall;
+            EXPECT_LE(luft, 1.05 + f.schnittbreite / 2) << fall;
+            EXPECT_GE(t.beschriftungsOrt.y - k.hoehe / 2, 3 + f.schnittbreite - 1e-9) << fall;
+        }
+    }
 }
 
 TEST(LiesHolm, GueltigeUndFehlerhafteTexte) {

@@ -90,11 +90,14 @@ with tempfile.TemporaryDirectory() as tmp:
         if r1.returncode or r2.returncode:
             continue
         k = float(schnitt.replace(",", "."))
-        gezeichnet, texte_roh, _ = rippen_aus_dxf(roh)
-        geschnitten, texte_mit, _ = rippen_aus_dxf(mit)
+        gezeichnet, _, marken_roh = rippen_aus_dxf(roh)
+        geschnitten, texte_mit, marken_mit = rippen_aus_dxf(mit)
         pruefe(len(gezeichnet) == len(geschnitten) == 5, f"kerf {schnitt}: rib count")
-        for g, s, t0, t1 in zip(gezeichnet, geschnitten, texte_roh, texte_mit):
-            s = affinity.translate(s, t0[0] - t1[0], t0[1] - t1[1])
+        # The marks do not move with the kerf: each rib's first one lines the two up.
+        je = len(marken_roh) // 5
+        for g, s, m0, m1, t1 in zip(gezeichnet, geschnitten, marken_roh[::je], marken_mit[::je],
+                                    texte_mit):
+            s = affinity.translate(s, m0[0][0] - m1[0][0], m0[0][1] - m1[0][1])
             soll = g.buffer(k / 2, resolution=64, join_style=1)
             weit = abstand_beidseits(s, soll)
             pruefe(weit <= 1e-3, f"kerf {schnitt}, {t1[2]}: {weit * 1000:.3f} µm off")
