@@ -97,8 +97,8 @@ void CProfilDlg::OnBeenden() {
 }
 
 void CProfilDlg::OnRippensatz() {
-    CRippensatzDlg dlgSatz(*this);
-    dlgSatz.DoModal();
+    RippensatzDialog dlg(*this);
+    dlg.exec();
 }
 
 void CProfilDlg::OnInfo() {

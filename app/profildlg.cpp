@@ -2,6 +2,7 @@
 #include "app/profildlg.h"
 
 #include "app/einstellungen.h"
+#include "app/profilwahl.h"
 #include "app/schaumkern.h"
 #include "language/sprache.h"
 #include "output/druckwerte.h"
@@ -10,7 +11,6 @@
 #include "profile/text.h"
 #include "res/meldungen_fenster.h"
 #include "res/vorlage.h"
-#include "ui/dateidialog.h"
 #include "ui/dialogeinheiten.h"
 
 #include <algorithm>
@@ -294,19 +294,11 @@ void CProfilDlg::OnDateiOeffnen() {
 }
 
 void CProfilDlg::DateiWaehlen(std::optional<ProfilFormat> format) {
-    Dateiwahl wahl;
-    wahl.titel = Uebersetzung("dialog", FindeZeichenkette(IDS_OEFFNEN));
-    wahl.filter = Uebersetzung("dialog", FindeZeichenkette(IDS_PROFILFILTER));
-    if (const auto ordner = Lies(kOrdnerLaden))
-        wahl.ordner = QString::fromUtf8(ordner->GetString());
-    else if (const auto beispiele = BeispielOrdner())
-        wahl.ordner = QString::fromStdString(*beispiele);
-    const auto pfad = DateiDialog(m_hWnd, wahl);
-    if (!pfad)
-        return;
-    const CString strPfad(pfad->toStdString());
-    OrdnerMerken(kOrdnerLaden, strPfad);
-    DateiLaden(strPfad, format);
+    const auto beispiele = BeispielOrdner();
+    const QString pfad =
+        ProfilWaehlen(m_hWnd, beispiele ? QString::fromStdString(*beispiele) : QString());
+    if (!pfad.isEmpty())
+        DateiLaden(CString(pfad.toStdString()), format);
 }
 
 CString CProfilDlg::AusgabeVorschlag(const char* endung) const {

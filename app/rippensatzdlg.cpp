@@ -3,13 +3,11 @@
 
 #include "app/einstellungen.h"
 #include "app/profildlg.h"
+#include "app/profilwahl.h"
 #include "drawing/seite.h"
-#include "geometry/punkte.h"
-#include "geometry/seitenplan.h"
+#include "language/sprache.h"
 #include "model/blattplan.h"
 #include "output/druckwerte.h"
-#include "output/schreiben.h"
-#include "platform/afxdc.h"
 #include "profile/datei.h"
 #include "profile/text.h"
 #include "profile/zahl.h"
@@ -18,7 +16,22 @@
 #include "res/meldungen_fenster.h"
 #include "res/meldungen_rippen.h"
 #include "res/meldungen_rippensatz.h"
+#include "res/resource.h"
+#include "res/vorlage.h"
 #include "ribs/anordnung.h"
+#include "ui/dialogeinheiten.h"
+#include "ui/meldefenster.h"
+#include "ui/rippenbild.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -43,45 +56,83 @@ constexpr Rippenfeldnamen kFelder{.rippen = QT_TRANSLATE_NOOP("meldung", "Anzahl
                                              QT_TRANSLATE_NOOP("meldung", "Helling"),
                                              QT_TRANSLATE_NOOP("meldung", "Erleichterung")}};
 
-int HolmId(int nBasis, int zeile) {
-    return nBasis + zeile * IDC_RS_HOLM_SCHRITT;
+// A value field: where it is kept, its object name, its label and its value before any is kept
+// (none: the main window's).
+struct Satzzeile {
+    Texteinstellung einstellung;
+    const char* name;
+    const char* beschriftung;
+    const char* vorgabe;
+};
+
+// In the order of Satzfeld.
+constexpr Satzzeile kSatzzeilen[kSatzfelder] = {
+    {kSatzWurzel, "wurzel", QT_TRANSLATE_NOOP("dialog", "Wurzel in mm:"), "200"},
+    {kSatzSpitze, "spitze", QT_TRANSLATE_NOOP("dialog", "Spitze in mm:"), "150"},
+    {kSatzAnzahl, "anzahl", QT_TRANSLATE_NOOP("dialog", "Anzahl Rippen:"), "9"},
+    {kSatzKopien, "kopien", QT_TRANSLATE_NOOP("dialog", "Stück je Rippe:"), ""},
+    {kSatzBeplankungOben, "beplankungOben", QT_TRANSLATE_NOOP("dialog", "Beplankung oben in mm:"),
+     ""},
+    {kSatzBeplankungUnten, "beplankungUnten",
+     QT_TRANSLATE_NOOP("dialog", "Beplankung unten in mm:"), ""},
+    {kSatzNasenleiste, "nasenleiste", QT_TRANSLATE_NOOP("dialog", "Nasenleiste in mm:"), "0"},
+    {kSatzEndleiste, "endleiste", QT_TRANSLATE_NOOP("dialog", "Endleiste in mm:"), "0"},
+    {kSatzPlatte, "platte", QT_TRANSLATE_NOOP("dialog", "Platte in mm:"), "600x300"},
+    {kSatzDicke, "dicke", QT_TRANSLATE_NOOP("dialog", "Profildicke in %:"), nullptr},
+    {kSatzSchnittbreite, "schnittbreite", QT_TRANSLATE_NOOP("dialog", "Schnittbreite in mm:"), ""},
+    {kSatzSchraenkung, "schraenkung", QT_TRANSLATE_NOOP("dialog", "Schränkung in °:"), ""},
+    {kSatzDrehpunkt, "drehpunkt", QT_TRANSLATE_NOOP("dialog", "Drehpunkt in %:"), ""},
+    {kSatzHelling, "helling", QT_TRANSLATE_NOOP("dialog", "Helling in mm:"), ""},
+    {kSatzLoecher, "loecher", QT_TRANSLATE_NOOP("dialog", "Löcher je Rippe:"), ""},
+    {kSatzSteg, "steg", QT_TRANSLATE_NOOP("dialog", "Steg der Löcher in mm:"), ""},
+};
+
+QString Tr(const char* text) {
+    return Uebersetzung("dialog", text);
 }
 
-std::string HolmText(const CString& ort, const CString& breite, const CString& tiefe, bool unten) {
-    return std::string(ort.GetString()) + ":" + breite.GetString() + ":" + tiefe.GetString() +
-           (unten ? ":unten" : ":oben");
+QString Qt8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string Kodiert(const QString& pfad) {
+    return QFile::encodeName(pfad).toStdString();
+}
+
+std::string HolmText(const std::string& ort, const std::string& breite, const std::string& tiefe,
+                     bool unten) {
+    return ort + ":" + breite + ":" + tiefe + (unten ? ":unten" : ":oben");
 }
 
 // The field of each value the shared reader refuses.
-int FeldVon(Rippenwert wert) {
-    const std::pair<Rippenwert, int> felder[] = {
-        {Rippenwert::Rippen, IDC_RS_ANZAHL},
-        {Rippenwert::Wurzel, IDC_RS_WURZEL},
-        {Rippenwert::Spitze, IDC_RS_SPITZE},
-        {Rippenwert::Beplankung, IDC_RS_BEPLANKUNG},
-        {Rippenwert::BeplankungUnten, IDC_RS_BEPLANKUNG_UNTEN},
-        {Rippenwert::Nasenleiste, IDC_RS_NASENLEISTE},
-        {Rippenwert::Endleiste, IDC_RS_ENDLEISTE},
-        {Rippenwert::Platte, IDC_RS_PLATTE},
-        {Rippenwert::Kopien, IDC_RS_KOPIEN},
-        {Rippenwert::Schnittbreite, IDC_RS_SCHNITTBREITE},
-        {Rippenwert::Schraenkung, IDC_RS_SCHRAENKUNG},
-        {Rippenwert::Drehpunkt, IDC_RS_DREHPUNKT},
-        {Rippenwert::Helling, IDC_RS_HELLING},
-        {Rippenwert::Loecher, IDC_RS_LOECHER},
-        {Rippenwert::Steg, IDC_RS_STEG}};
-    for (const auto& [w, id] : felder)
+std::optional<Satzfeld> FeldVon(Rippenwert wert) {
+    const std::pair<Rippenwert, Satzfeld> felder[] = {
+        {Rippenwert::Rippen, Satzfeld::Anzahl},
+        {Rippenwert::Wurzel, Satzfeld::Wurzel},
+        {Rippenwert::Spitze, Satzfeld::Spitze},
+        {Rippenwert::Beplankung, Satzfeld::BeplankungOben},
+        {Rippenwert::BeplankungUnten, Satzfeld::BeplankungUnten},
+        {Rippenwert::Nasenleiste, Satzfeld::Nasenleiste},
+        {Rippenwert::Endleiste, Satzfeld::Endleiste},
+        {Rippenwert::Platte, Satzfeld::Platte},
+        {Rippenwert::Kopien, Satzfeld::Kopien},
+        {Rippenwert::Schnittbreite, Satzfeld::Schnittbreite},
+        {Rippenwert::Schraenkung, Satzfeld::Schraenkung},
+        {Rippenwert::Drehpunkt, Satzfeld::Drehpunkt},
+        {Rippenwert::Helling, Satzfeld::Helling},
+        {Rippenwert::Loecher, Satzfeld::Loecher},
+        {Rippenwert::Steg, Satzfeld::Steg}};
+    for (const auto& [w, feld] : felder)
         if (w == wert)
-            return id;
-    return 0;
+            return feld;
+    return std::nullopt;
 }
 
 // "OBEN:UNTEN", or one value when both sides are alike; an empty side has none.
-std::string Beplankung(const CString& oben, const CString& unten) {
+std::string Beplankung(const std::string& oben, const std::string& unten) {
     if (oben == unten)
-        return oben.GetString();
-    return std::string(oben.IsEmpty() ? "0" : oben.GetString()) + ":" +
-           (unten.IsEmpty() ? "0" : unten.GetString());
+        return oben;
+    return (oben.empty() ? "0" : oben) + ":" + (unten.empty() ? "0" : unten);
 }
 
 // The values a message made by Meldung(muster, ...) was filled with, in the order they stand;
@@ -129,209 +180,12 @@ std::string Mm(double wert) {
     return ZahlText(wert, 1, ',', false);
 }
 
-} // namespace
-
-std::array<Merkfeld, 16> CRippensatzDlg::Merkfelder() {
-    return {{{kSatzWurzel, &m_strWurzel, IDC_RS_WURZEL},
-             {kSatzSpitze, &m_strSpitze, IDC_RS_SPITZE},
-             {kSatzAnzahl, &m_strAnzahl, IDC_RS_ANZAHL},
-             {kSatzKopien, &m_strKopien, IDC_RS_KOPIEN},
-             {kSatzBeplankungOben, &m_strBeplankungOben, IDC_RS_BEPLANKUNG},
-             {kSatzBeplankungUnten, &m_strBeplankungUnten, IDC_RS_BEPLANKUNG_UNTEN},
-             {kSatzNasenleiste, &m_strNasenleiste, IDC_RS_NASENLEISTE},
-             {kSatzEndleiste, &m_strEndleiste, IDC_RS_ENDLEISTE},
-             {kSatzPlatte, &m_strPlatte, IDC_RS_PLATTE},
-             {kSatzDicke, &m_strDicke, IDC_RS_DICKE},
-             {kSatzSchnittbreite, &m_strSchnittbreite, IDC_RS_SCHNITTBREITE},
-             {kSatzSchraenkung, &m_strSchraenkung, IDC_RS_SCHRAENKUNG},
-             {kSatzDrehpunkt, &m_strDrehpunkt, IDC_RS_DREHPUNKT},
-             {kSatzHelling, &m_strHelling, IDC_RS_HELLING},
-             {kSatzLoecher, &m_strLoecher, IDC_RS_LOECHER},
-             {kSatzSteg, &m_strSteg, IDC_RS_STEG}}};
-}
-
-CRippensatzDlg::CRippensatzDlg(CProfilDlg& haupt)
-    : CDialog(IDD), m_strWurzel("200"), m_strSpitze("150"), m_strAnzahl("9"), m_strNasenleiste("0"),
-      m_strEndleiste("0"), m_strPlatte("600x300"), m_strDicke(haupt.m_strProfildicke),
-      m_haupt(haupt) {
-    EinstellungenLesen();
-}
-
-void CRippensatzDlg::DoDataExchange(CDataExchange* pDX) {
-    for (const Merkfeld& f : Merkfelder())
-        DDX_Text(pDX, f.id, *f.feld);
-    DDX_Text(pDX, IDC_RS_SPITZENDATEI, m_strSpitzenDatei);
-    for (int i = 0; i < kHolmZeilen; ++i) {
-        DDX_Text(pDX, HolmId(IDC_RS_HOLM_ORT, i), m_strHolmOrt[i]);
-        DDX_Text(pDX, HolmId(IDC_RS_HOLM_BREITE, i), m_strHolmBreite[i]);
-        DDX_Text(pDX, HolmId(IDC_RS_HOLM_TIEFE, i), m_strHolmTiefe[i]);
-        DDX_Control(pDX, HolmId(IDC_RS_HOLM_UNTEN, i), m_chkHolmUnten[i]);
-    }
-    DDX_Control(pDX, IDC_RS_GLAETTEN, m_chkGlaetten);
-    DDX_Control(pDX, IDC_RS_OHNE_PLATTE, m_chkOhnePlatte);
-    DDX_Control(pDX, IDC_RS_BILD, m_frmBild);
-    DDX_Control(pDX, IDC_RS_MELDUNG, m_txtMeldung);
-}
-
-MessageMap CRippensatzDlg::GetMessageMap() const {
-    // A value counts once its field is left, as the main window replots.
-    static const AFX_MSGMAP_ENTRY eintraege[] = {
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_WURZEL, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_SPITZE, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_ANZAHL, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_BEPLANKUNG, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_NASENLEISTE, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_ENDLEISTE, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_PLATTE, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_DICKE, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_KOPIEN, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_BEPLANKUNG_UNTEN, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_SCHNITTBREITE, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_SCHRAENKUNG, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_DREHPUNKT, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_HELLING, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_LOECHER, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_STEG, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, BN_CLICKED, IDC_RS_GLAETTEN, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_HOLM_ORT, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_HOLM_BREITE, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_HOLM_TIEFE, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, BN_CLICKED, IDC_RS_HOLM_UNTEN, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_HOLM_ORT + 4, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_HOLM_BREITE + 4, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_HOLM_TIEFE + 4, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, BN_CLICKED, IDC_RS_HOLM_UNTEN + 4, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_HOLM_ORT + 8, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_HOLM_BREITE + 8, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, EN_KILLFOCUS, IDC_RS_HOLM_TIEFE + 8, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, BN_CLICKED, IDC_RS_HOLM_UNTEN + 8, Handler(&CRippensatzDlg::OnZeichnen)},
-        {WM_COMMAND, BN_CLICKED, IDC_RS_SPITZENPROFIL, Handler(&CRippensatzDlg::OnSpitzenprofil)},
-        {WM_COMMAND, BN_CLICKED, IDC_RS_SPITZE_WEG, Handler(&CRippensatzDlg::OnSpitzeEntfernen)},
-        {WM_COMMAND, BN_CLICKED, IDC_RS_SEITENANSICHT, Handler(&CRippensatzDlg::OnSeitenansicht)},
-        {WM_COMMAND, BN_CLICKED, IDC_RS_DRUCKEN, Handler(&CRippensatzDlg::OnDrucken)},
-        {WM_COMMAND, BN_CLICKED, IDC_RS_EXPORTIEREN, Handler(&CRippensatzDlg::OnExportieren)},
-    };
-    return eintraege;
-}
-
-BOOL CRippensatzDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
-    m_chkGlaetten.SetCheck(m_bGlaetten);
-    m_chkOhnePlatte.SetCheck(m_bOhnePlatte);
-    for (int i = 0; i < kHolmZeilen; ++i)
-        m_chkHolmUnten[i].SetCheck(m_bHolmUnten[i]);
-    GetDlgItem(IDC_RS_SPITZE_WEG)->EnableWindow(m_spitze.has_value());
-    OnZeichnen();
-    return TRUE;
-}
-
-void CRippensatzDlg::OnCancel() {
-    UpdateData(TRUE);
-    EinstellungenSchreiben();
-    CDialog::OnCancel();
-}
-
-std::string CRippensatzDlg::WahlLesen(Rippenwahl& w) {
-    // The parts of an option that the reader takes as one text joined by a colon: one typed
-    // into a part would shift the parts.
-    for (const auto& [id, text, name] :
-         {std::tuple{IDC_RS_BEPLANKUNG, &m_strBeplankungOben,
-                     QT_TRANSLATE_NOOP("meldung", "Beplankung oben")},
-          std::tuple{IDC_RS_BEPLANKUNG_UNTEN, &m_strBeplankungUnten,
-                     QT_TRANSLATE_NOOP("meldung", "Beplankung unten")},
-          std::tuple{IDC_RS_SCHRAENKUNG, &m_strSchraenkung, kFelder.zusatz.schraenkung},
-          std::tuple{IDC_RS_DREHPUNKT, &m_strDrehpunkt, QT_TRANSLATE_NOOP("meldung", "Drehpunkt")},
-          std::tuple{IDC_RS_LOECHER, &m_strLoecher,
-                     QT_TRANSLATE_NOOP("meldung", "Löcher je Rippe")},
-          std::tuple{IDC_RS_STEG, &m_strSteg, QT_TRANSLATE_NOOP("meldung", "Steg der Löcher")}})
-        if (std::string(text->GetString()).find(':') != std::string::npos) {
-            m_nAbgelehnt = id;
-            return Meldung(meldung::kFeldKeineZahl, {Meldung(name), AlsUtf8(text->GetString())});
-        }
-    w.rippen = m_strAnzahl.GetString();
-    w.wurzel = m_strWurzel.GetString();
-    w.spitze = m_strSpitze.GetString();
-    w.dicke = m_strDicke.GetString();
-    w.beplankung = Beplankung(m_strBeplankungOben, m_strBeplankungUnten);
-    w.nasenleiste = m_strNasenleiste.GetString();
-    w.endleiste = m_strEndleiste.GetString();
-    w.platte = m_strPlatte.GetString();
-    w.kopien = m_strKopien.GetString();
-    w.glaetten = m_chkGlaetten.GetCheck() != 0;
-    w.ohnePlatte = m_chkOhnePlatte.GetCheck() != 0;
-    // Without an angle there is no washout, and without holes no web: the other field is not
-    // used, as an empty field is not.
-    Rippenzusatz& z = w.zusatz;
-    z.schnittbreite = m_strSchnittbreite.GetString();
-    z.helling = m_strHelling.GetString();
-    if (!m_strSchraenkung.IsEmpty())
-        z.schraenkung =
-            std::string(m_strSchraenkung.GetString()) +
-            (m_strDrehpunkt.IsEmpty() ? "" : ":" + std::string(m_strDrehpunkt.GetString()));
-    if (!m_strLoecher.IsEmpty())
-        z.erleichterung = std::string(m_strLoecher.GetString()) + ":" + m_strSteg.GetString();
-    return {};
-}
-
-std::string CRippensatzDlg::JobLesen(Rippenjob& job, std::vector<int>& zeilen) {
-    UpdateData(TRUE);
-    m_nAbgelehnt = 0;
-    zeilen.clear();
-    if (const Druckwerte d = PruefeDruckwerte("100", m_strDicke.GetString()); !d.fehler.empty()) {
-        m_nAbgelehnt = IDC_RS_DICKE;
-        return d.fehler;
-    }
-    Rippenwahl w;
-    if (std::string fehler = WahlLesen(w); !fehler.empty())
-        return fehler;
-    // A row without Ort is no spar, whatever its width and depth say; each field of a spar is
-    // checked on its own, so that the message names it.
-    for (int i = 0; i < kHolmZeilen; ++i) {
-        const CString& ort = m_strHolmOrt[i];
-        if (ort.IsEmpty())
-            continue;
-        const std::string nr = std::to_string(i + 1);
-        if (!LiesHolm(AlsUtf8(std::string(ort.GetString()) + ":1:1")).holm) {
-            m_nAbgelehnt = HolmId(IDC_RS_HOLM_ORT, i);
-            return Meldung(meldung::kRsHolmOrt, {nr, AlsUtf8(ort.GetString())});
-        }
-        for (const auto& [id, text, muster, name] :
-             {std::tuple{IDC_RS_HOLM_BREITE, &m_strHolmBreite[i], meldung::kRsHolmBreite,
-                         QT_TRANSLATE_NOOP("meldung", "Breite")},
-              std::tuple{IDC_RS_HOLM_TIEFE, &m_strHolmTiefe[i], meldung::kRsHolmTiefe,
-                         QT_TRANSLATE_NOOP("meldung", "Tiefe")}}) {
-            const auto wert = FeldAlsZahl(text->GetString());
-            if (!text->IsEmpty() && wert && std::isfinite(*wert) && *wert > 0)
-                continue;
-            m_nAbgelehnt = HolmId(id, i);
-            return text->IsEmpty() ? Meldung(meldung::kRsHolmFeldLeer, {nr, Meldung(name)})
-                                   : Meldung(muster, {nr, AlsUtf8(text->GetString())});
-        }
-        w.holme.emplace_back(Meldung(QT_TRANSLATE_NOOP("meldung", "Holm %1"), {nr}),
-                             HolmText(ort, m_strHolmBreite[i], m_strHolmTiefe[i],
-                                      m_chkHolmUnten[i].GetCheck() != 0));
-        zeilen.push_back(i);
-    }
-    RippenAuftrag& a = job.auftrag;
-    a.wurzelProfil = {&m_haupt.m_profil.punkte, m_haupt.m_strKommentar.GetString(),
-                      DateiPfadKodiert(m_haupt.m_strDatei)};
-    if (m_spitze)
-        a.spitzenProfil = RippenQuelle{&m_spitze->punkte, m_spitze->kommentar,
-                                       DateiPfadKodiert(m_strSpitzenDatei)};
-    Rippenabsage absage;
-    const std::string fehler = RippenjobLesen(w, job, kFelder, &absage);
-    m_nAbgelehnt = absage.wert == Rippenwert::Holm ? HolmId(IDC_RS_HOLM_ORT, zeilen[absage.holm])
-                                                   : FeldVon(absage.wert);
-    return fehler;
-}
-
-namespace {
-
 // A spar that leaves rib `rippe` only because the stock is cut off there: the stock's field and
 // the message that blames it; nothing when the spar itself is at fault.
-std::optional<std::pair<int, std::string>> LeisteImHolm(const RippenAuftrag& a, std::size_t index,
-                                                        const std::string& rippe,
-                                                        const std::string& nr) {
+std::optional<std::pair<Satzfeld, std::string>> LeisteImHolm(const RippenAuftrag& a,
+                                                             std::size_t index,
+                                                             const std::string& rippe,
+                                                             const std::string& nr) {
     const RippenOptionen& o = a.optionen;
     const auto nummer = FeldAlsZahl(rippe);
     const double laenge = RippenLaenge(a, nummer ? AufInt(*nummer) : 1);
@@ -341,28 +195,270 @@ std::optional<std::pair<int, std::string>> LeisteImHolm(const RippenAuftrag& a, 
     const double rechts = mitte + h.breite / 2;
     if (links < 0 || rechts > laenge)
         return std::nullopt;
-    for (const auto& [breite, id, name, trifft] :
-         {std::tuple{o.nasenleiste, IDC_RS_NASENLEISTE, QT_TRANSLATE_NOOP("meldung", "Nasenleiste"),
-                     links < o.nasenleiste},
-          std::tuple{o.endleiste, IDC_RS_ENDLEISTE, QT_TRANSLATE_NOOP("meldung", "Endleiste"),
+    for (const auto& [breite, feld, name, trifft] :
+         {std::tuple{o.nasenleiste, Satzfeld::Nasenleiste,
+                     QT_TRANSLATE_NOOP("meldung", "Nasenleiste"), links < o.nasenleiste},
+          std::tuple{o.endleiste, Satzfeld::Endleiste, QT_TRANSLATE_NOOP("meldung", "Endleiste"),
                      rechts > laenge - o.endleiste}})
         if (breite > 0 && trifft)
             return std::pair{
-                id, Meldung(meldung::kRsLeisteImHolm,
-                            {Meldung(name), MmText(breite), rippe, nr, Mm(links), Mm(rechts)})};
+                feld, Meldung(meldung::kRsLeisteImHolm,
+                              {Meldung(name), MmText(breite), rippe, nr, Mm(links), Mm(rechts)})};
     return std::nullopt;
 }
 
 } // namespace
 
-std::string CRippensatzDlg::Zugeordnet(const std::string& fehler, const RippenAuftrag& a,
-                                       const std::vector<int>& zeilen) {
+RippensatzDialog::RippensatzDialog(CProfilDlg& haupt) : QDialog(haupt.m_hWnd), m_haupt(haupt) {
+    setWindowTitle(Tr(QT_TRANSLATE_NOOP("dialog", "Rippensatz")));
+    auto* raster = new QGridLayout(this);
+    // Created top to bottom, left column first: the tab order follows.
+    raster->addLayout(FelderAnlegen(), 0, 0);
+    auto* rechts = new QVBoxLayout;
+    rechts->addLayout(SpitzenzeileAnlegen());
+    rechts->addLayout(HolmeAnlegen());
+    const DialogBasis basis = DialogBasisVon(font());
+    m_bild = new Rippenbild(this);
+    m_bild->setObjectName(QStringLiteral("bild"));
+    m_bild->setMinimumSize(InPixel(basis, 0, 0, 292, 160).size());
+    m_bild->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_meldung = new QLabel(this);
+    m_meldung->setObjectName(QStringLiteral("meldung"));
+    m_meldung->setWordWrap(true);
+    // Two lines whatever the text: the drawing keeps its size.
+    m_meldung->setFixedHeight(2 * fontMetrics().lineSpacing());
+    m_meldung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    rechts->addWidget(m_bild, 1);
+    rechts->addWidget(m_meldung);
+    raster->addLayout(rechts, 0, 1);
+    raster->setColumnStretch(1, 1);
+    raster->addLayout(KnoepfeAnlegen(), 1, 0, 1, 2);
+    EinstellungenLesen();
+    Zeichnen();
+}
+
+QLayout* RippensatzDialog::FelderAnlegen() {
+    auto* form = new QFormLayout;
+    const int breite = fontMetrics().horizontalAdvance(QStringLiteral("600x300,0")) + 12;
+    for (std::size_t i = 0; i < kSatzfelder; ++i) {
+        auto* feld = new QLineEdit(this);
+        feld->setObjectName(QString::fromLatin1(kSatzzeilen[i].name));
+        feld->setFixedWidth(breite);
+        // A value counts once its field is left, as the main window replots.
+        connect(feld, &QLineEdit::editingFinished, this, &RippensatzDialog::Zeichnen);
+        m_felder[i] = feld;
+        form->addRow(Tr(kSatzzeilen[i].beschriftung), feld);
+    }
+    auto* schalter = new QHBoxLayout;
+    m_glaetten = new QCheckBox(Tr(QT_TRANSLATE_NOOP("dialog", "&Glätten")), this);
+    m_glaetten->setObjectName(QStringLiteral("glaetten"));
+    m_ohnePlatte = new QCheckBox(Tr(QT_TRANSLATE_NOOP("dialog", "&Ohne Platte")), this);
+    m_ohnePlatte->setObjectName(QStringLiteral("ohnePlatte"));
+    connect(m_glaetten, &QCheckBox::clicked, this, &RippensatzDialog::Zeichnen);
+    schalter->addWidget(m_glaetten);
+    schalter->addWidget(m_ohnePlatte);
+    schalter->addStretch(1);
+    form->addRow(schalter);
+    return form;
+}
+
+QLayout* RippensatzDialog::SpitzenzeileAnlegen() {
+    auto* zeile = new QHBoxLayout;
+    m_spitzenDatei = new QLineEdit(this);
+    m_spitzenDatei->setReadOnly(true);
+    m_spitzenDatei->setObjectName(QStringLiteral("spitzendatei"));
+    m_spitzenKnopf = new QPushButton(Tr(QT_TRANSLATE_NOOP("dialog", "S&pitzenprofil…")), this);
+    m_spitzenKnopf->setObjectName(QStringLiteral("spitzenprofil"));
+    m_spitzeWeg = new QPushButton(Tr(QT_TRANSLATE_NOOP("dialog", "Ent&fernen")), this);
+    m_spitzeWeg->setObjectName(QStringLiteral("spitzeEntfernen"));
+    m_spitzeWeg->setEnabled(false);
+    zeile->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("dialog", "Spitzenprofil:")), this));
+    zeile->addWidget(m_spitzenDatei, 1);
+    zeile->addWidget(m_spitzenKnopf);
+    zeile->addWidget(m_spitzeWeg);
+    connect(m_spitzenKnopf, &QPushButton::clicked, this, &RippensatzDialog::SpitzeWaehlen);
+    connect(m_spitzeWeg, &QPushButton::clicked, this, &RippensatzDialog::SpitzeEntfernen);
+    return zeile;
+}
+
+QLayout* RippensatzDialog::HolmeAnlegen() {
+    auto* raster = new QGridLayout;
+    const char* spalten[] = {QT_TRANSLATE_NOOP("dialog", "Ort"),
+                             QT_TRANSLATE_NOOP("dialog", "Breite"),
+                             QT_TRANSLATE_NOOP("dialog", "Tiefe")};
+    for (int s = 0; s < 3; ++s)
+        raster->addWidget(new QLabel(Tr(spalten[s]), this), 0, s + 1);
+    const char* namen[] = {QT_TRANSLATE_NOOP("dialog", "Holm 1:"),
+                           QT_TRANSLATE_NOOP("dialog", "Holm 2:"),
+                           QT_TRANSLATE_NOOP("dialog", "Holm 3:")};
+    const int breite = fontMetrics().horizontalAdvance(QStringLiteral("100,0%")) + 12;
+    for (int i = 0; i < kHolmZeilen; ++i) {
+        const QString nr = QStringLiteral("holm%1").arg(i + 1);
+        Holmzeile& z = m_holme[static_cast<std::size_t>(i)];
+        raster->addWidget(new QLabel(Tr(namen[i]), this), i + 1, 0);
+        int spalte = 1;
+        for (auto [feld, name] : {std::pair{&z.ort, "Ort"}, std::pair{&z.breite, "Breite"},
+                                  std::pair{&z.tiefe, "Tiefe"}}) {
+            *feld = new QLineEdit(this);
+            (*feld)->setObjectName(nr + QLatin1String(name));
+            (*feld)->setFixedWidth(breite);
+            connect(*feld, &QLineEdit::editingFinished, this, &RippensatzDialog::Zeichnen);
+            raster->addWidget(*feld, i + 1, spalte++);
+        }
+        z.unten = new QCheckBox(Tr(QT_TRANSLATE_NOOP("dialog", "unten")), this);
+        z.unten->setObjectName(nr + QStringLiteral("Unten"));
+        connect(z.unten, &QCheckBox::clicked, this, &RippensatzDialog::Zeichnen);
+        raster->addWidget(z.unten, i + 1, 4);
+    }
+    auto* hinweis = new QLabel(
+        Tr(QT_TRANSLATE_NOOP(
+            "dialog",
+            "Ort in mm ab der Nase\noder in % (30%),\nBreite und Tiefe in mm;\nleer: kein Holm")),
+        this);
+    hinweis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    raster->addWidget(hinweis, 0, 5, kHolmZeilen + 1, 1);
+    raster->setColumnStretch(5, 1);
+    return raster;
+}
+
+QLayout* RippensatzDialog::KnoepfeAnlegen() {
+    auto* zeile = new QHBoxLayout;
+    const std::tuple<const char*, const char*, void (RippensatzDialog::*)()> knoepfe[] = {
+        {QT_TRANSLATE_NOOP("dialog", "Seiten&ansicht"), "seitenansicht",
+         &RippensatzDialog::Seitenansicht},
+        {QT_TRANSLATE_NOOP("dialog", "&Drucken"), "drucken", &RippensatzDialog::Drucken},
+        {QT_TRANSLATE_NOOP("dialog", "&Exportieren…"), "exportieren",
+         &RippensatzDialog::Exportieren}};
+    for (const auto& [text, name, tun] : knoepfe) {
+        auto* knopf = new QPushButton(Tr(text), this);
+        knopf->setObjectName(QString::fromLatin1(name));
+        connect(knopf, &QPushButton::clicked, this, tun);
+        zeile->addWidget(knopf);
+    }
+    zeile->addStretch(1);
+    auto* schliessen = new QPushButton(Tr(QT_TRANSLATE_NOOP("dialog", "Schließen")), this);
+    schliessen->setObjectName(QStringLiteral("schliessen"));
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
+    zeile->addWidget(schliessen);
+    // Return only finishes a value: no button acts on it.
+    for (QPushButton* knopf : findChildren<QPushButton*>())
+        knopf->setAutoDefault(false);
+    return zeile;
+}
+
+QLineEdit* RippensatzDialog::Feld(Satzfeld f) const {
+    return m_felder[static_cast<std::size_t>(f)];
+}
+
+std::string RippensatzDialog::Text(Satzfeld f) const {
+    return Feld(f)->text().toStdString();
+}
+
+void RippensatzDialog::done(int ergebnis) {
+    EinstellungenSchreiben();
+    QDialog::done(ergebnis);
+}
+
+std::string RippensatzDialog::WahlLesen(Rippenwahl& w) {
+    // The parts of an option that the reader takes as one text joined by a colon: one typed
+    // into a part would shift the parts.
+    for (const auto& [feld, name] :
+         {std::pair{Satzfeld::BeplankungOben, QT_TRANSLATE_NOOP("meldung", "Beplankung oben")},
+          std::pair{Satzfeld::BeplankungUnten, QT_TRANSLATE_NOOP("meldung", "Beplankung unten")},
+          std::pair{Satzfeld::Schraenkung, kFelder.zusatz.schraenkung},
+          std::pair{Satzfeld::Drehpunkt, QT_TRANSLATE_NOOP("meldung", "Drehpunkt")},
+          std::pair{Satzfeld::Loecher, QT_TRANSLATE_NOOP("meldung", "Löcher je Rippe")},
+          std::pair{Satzfeld::Steg, QT_TRANSLATE_NOOP("meldung", "Steg der Löcher")}})
+        if (const std::string text = Text(feld); text.find(':') != std::string::npos) {
+            m_abgelehnt = Feld(feld);
+            return Meldung(meldung::kFeldKeineZahl, {Meldung(name), AlsUtf8(text)});
+        }
+    w.rippen = Text(Satzfeld::Anzahl);
+    w.wurzel = Text(Satzfeld::Wurzel);
+    w.spitze = Text(Satzfeld::Spitze);
+    w.dicke = Text(Satzfeld::Dicke);
+    w.beplankung = Beplankung(Text(Satzfeld::BeplankungOben), Text(Satzfeld::BeplankungUnten));
+    w.nasenleiste = Text(Satzfeld::Nasenleiste);
+    w.endleiste = Text(Satzfeld::Endleiste);
+    w.platte = Text(Satzfeld::Platte);
+    w.kopien = Text(Satzfeld::Kopien);
+    w.glaetten = m_glaetten->isChecked();
+    w.ohnePlatte = m_ohnePlatte->isChecked();
+    // Without an angle there is no washout, and without holes no web: the other field is not
+    // used, as an empty field is not.
+    Rippenzusatz& z = w.zusatz;
+    z.schnittbreite = Text(Satzfeld::Schnittbreite);
+    z.helling = Text(Satzfeld::Helling);
+    const std::string drehpunkt = Text(Satzfeld::Drehpunkt);
+    if (const std::string winkel = Text(Satzfeld::Schraenkung); !winkel.empty())
+        z.schraenkung = winkel + (drehpunkt.empty() ? "" : ":" + drehpunkt);
+    if (const std::string loecher = Text(Satzfeld::Loecher); !loecher.empty())
+        z.erleichterung = loecher + ":" + Text(Satzfeld::Steg);
+    return {};
+}
+
+// A row without Ort is no spar, whatever its width and depth say; each field of a spar is
+// checked on its own, so that the message names it.
+std::string RippensatzDialog::HolmeLesen(Rippenwahl& w, std::vector<int>& zeilen) {
+    for (int i = 0; i < kHolmZeilen; ++i) {
+        const Holmzeile& z = m_holme[static_cast<std::size_t>(i)];
+        const std::string ort = z.ort->text().toStdString();
+        if (ort.empty())
+            continue;
+        const std::string nr = std::to_string(i + 1);
+        if (!LiesHolm(AlsUtf8(ort + ":1:1")).holm) {
+            m_abgelehnt = z.ort;
+            return Meldung(meldung::kRsHolmOrt, {nr, AlsUtf8(ort)});
+        }
+        for (const auto& [feld, muster, name] :
+             {std::tuple{z.breite, meldung::kRsHolmBreite, QT_TRANSLATE_NOOP("meldung", "Breite")},
+              std::tuple{z.tiefe, meldung::kRsHolmTiefe, QT_TRANSLATE_NOOP("meldung", "Tiefe")}}) {
+            const std::string text = feld->text().toStdString();
+            const auto wert = FeldAlsZahl(text);
+            if (!text.empty() && wert && std::isfinite(*wert) && *wert > 0)
+                continue;
+            m_abgelehnt = feld;
+            return text.empty() ? Meldung(meldung::kRsHolmFeldLeer, {nr, Meldung(name)})
+                                : Meldung(muster, {nr, AlsUtf8(text)});
+        }
+        w.holme.emplace_back(Meldung(QT_TRANSLATE_NOOP("meldung", "Holm %1"), {nr}),
+                             HolmText(ort, z.breite->text().toStdString(),
+                                      z.tiefe->text().toStdString(), z.unten->isChecked()));
+        zeilen.push_back(i);
+    }
+    return {};
+}
+
+std::string RippensatzDialog::JobLesen(Rippenjob& job, std::vector<int>& zeilen) {
+    m_abgelehnt = nullptr;
+    Rippenwahl w;
+    if (std::string fehler = WahlLesen(w); !fehler.empty())
+        return fehler;
+    if (std::string fehler = HolmeLesen(w, zeilen); !fehler.empty())
+        return fehler;
+    RippenAuftrag& a = job.auftrag;
+    a.wurzelProfil = {&m_haupt.m_profil.punkte, m_haupt.m_strKommentar.GetString(),
+                      DateiPfadKodiert(m_haupt.m_strDatei)};
+    if (m_spitze)
+        a.spitzenProfil =
+            RippenQuelle{&m_spitze->punkte, m_spitze->kommentar, Kodiert(m_spitzenDatei->text())};
+    Rippenabsage absage;
+    const std::string fehler = RippenjobLesen(w, job, kFelder, &absage);
+    if (absage.wert == Rippenwert::Holm)
+        m_abgelehnt = m_holme[static_cast<std::size_t>(zeilen[absage.holm])].ort;
+    else if (const auto feld = FeldVon(absage.wert))
+        m_abgelehnt = Feld(*feld);
+    return fehler;
+}
+
+std::string RippensatzDialog::Zugeordnet(const std::string& fehler, const RippenAuftrag& a,
+                                         const std::vector<int>& zeilen) {
     const RippenOptionen& o = a.optionen;
     // A spar: numbered by its row; one that leaves the rib only because the stock is cut off
     // there is the stock's fault.
-    for (const auto& [muster, feld] : {std::pair{meldung::kHolmNichtInRippe, IDC_RS_HOLM_ORT},
-                                       std::pair{meldung::kHolmZuTief, IDC_RS_HOLM_TIEFE},
-                                       std::pair{meldung::kHolmUngueltig, IDC_RS_HOLM_ORT}}) {
+    for (const auto& [muster, feld] : {std::pair{meldung::kHolmNichtInRippe, &Holmzeile::ort},
+                                       std::pair{meldung::kHolmZuTief, &Holmzeile::tiefe},
+                                       std::pair{meldung::kHolmUngueltig, &Holmzeile::ort}}) {
         // The message is in the user's language, so it is read with the translated pattern.
         const std::string uebersetzt = Uebersetzt("meldung", muster);
         const auto werte = Werte(fehler, uebersetzt);
@@ -376,46 +472,47 @@ std::string CRippensatzDlg::Zugeordnet(const std::string& fehler, const RippenAu
         const std::string nr = std::to_string(zeile + 1);
         if (muster == meldung::kHolmNichtInRippe && werte->size() > 1)
             if (auto leiste = LeisteImHolm(a, index, (*werte)[1], nr)) {
-                m_nAbgelehnt = leiste->first;
+                m_abgelehnt = Feld(leiste->first);
                 return leiste->second;
             }
-        m_nAbgelehnt = HolmId(feld, zeile);
+        m_abgelehnt = m_holme[static_cast<std::size_t>(zeile)].*feld;
         const std::size_t vorne = uebersetzt.find("%1");
         return fehler.substr(0, vorne) + nr + fehler.substr(vorne + (*werte)[0].size());
     }
     // Sheeting that leaves nothing is the thicker side's.
-    const int dickereSeite =
+    const Satzfeld dickereSeite =
         o.beplankungUnten.value_or(o.beplankung) > o.beplankungOben.value_or(o.beplankung)
-            ? IDC_RS_BEPLANKUNG_UNTEN
-            : IDC_RS_BEPLANKUNG;
-    const std::pair<std::string_view, int> felder[] = {
-        {meldung::kRippenanzahl, IDC_RS_ANZAHL},
-        {meldung::kRippenlaengeWurzel, IDC_RS_WURZEL},
-        {meldung::kRippenlaengeSpitze, IDC_RS_SPITZE},
-        {meldung::kBeplankungObenUngueltig, IDC_RS_BEPLANKUNG},
-        {meldung::kBeplankungUntenUngueltig, IDC_RS_BEPLANKUNG_UNTEN},
+            ? Satzfeld::BeplankungUnten
+            : Satzfeld::BeplankungOben;
+    const std::pair<std::string_view, Satzfeld> felder[] = {
+        {meldung::kRippenanzahl, Satzfeld::Anzahl},
+        {meldung::kRippenlaengeWurzel, Satzfeld::Wurzel},
+        {meldung::kRippenlaengeSpitze, Satzfeld::Spitze},
+        {meldung::kBeplankungObenUngueltig, Satzfeld::BeplankungOben},
+        {meldung::kBeplankungUntenUngueltig, Satzfeld::BeplankungUnten},
         {meldung::kBeplankungLaesstNichts, dickereSeite},
         {meldung::kBeplankungTeilt, dickereSeite},
-        {meldung::kNasenleisteUngueltig, IDC_RS_NASENLEISTE},
-        {meldung::kEndleisteUngueltig, IDC_RS_ENDLEISTE},
+        {meldung::kNasenleisteUngueltig, Satzfeld::Nasenleiste},
+        {meldung::kEndleisteUngueltig, Satzfeld::Endleiste},
         {meldung::kLeistenLassenNichts,
-         o.nasenleiste >= o.endleiste ? IDC_RS_NASENLEISTE : IDC_RS_ENDLEISTE},
-        {meldung::kUmrissFlach, IDC_RS_DICKE},
-        {meldung::kUmrissFastFlach, IDC_RS_DICKE},
-        {meldung::kUmrissZuDuenn, IDC_RS_DICKE},
-        {meldung::kHellingZuNah, IDC_RS_HELLING},
-        {meldung::kFussNichtUnterRippe, IDC_RS_HELLING},
-        {meldung::kFussInNut, IDC_RS_HELLING},
+         o.nasenleiste >= o.endleiste ? Satzfeld::Nasenleiste : Satzfeld::Endleiste},
+        {meldung::kProfildickeUngueltig, Satzfeld::Dicke},
+        {meldung::kUmrissFlach, Satzfeld::Dicke},
+        {meldung::kUmrissFastFlach, Satzfeld::Dicke},
+        {meldung::kUmrissZuDuenn, Satzfeld::Dicke},
+        {meldung::kHellingZuNah, Satzfeld::Helling},
+        {meldung::kFussNichtUnterRippe, Satzfeld::Helling},
+        {meldung::kFussInNut, Satzfeld::Helling},
     };
     for (const auto& [muster, feld] : felder)
         if (Werte(fehler, Uebersetzt("meldung", muster))) {
-            m_nAbgelehnt = feld;
+            m_abgelehnt = Feld(feld);
             break;
         }
     return fehler;
 }
 
-std::string CRippensatzDlg::SatzPruefen(Rippenjob& job, Rippenteile& teile, bool nurEnden) {
+std::string RippensatzDialog::SatzPruefen(Rippenjob& job, Rippenteile& teile, bool nurEnden) {
     std::vector<int> zeilen;
     if (std::string fehler = JobLesen(job, zeilen); !fehler.empty())
         return fehler;
@@ -425,37 +522,31 @@ std::string CRippensatzDlg::SatzPruefen(Rippenjob& job, Rippenteile& teile, bool
     return teile.fehler.empty() ? std::string() : Zugeordnet(teile.fehler, a, zeilen);
 }
 
-void CRippensatzDlg::OnZeichnen() {
-    // Hiding and showing the frame repaints it empty.
-    m_frmBild.ShowWindow(SW_HIDE);
-    m_frmBild.ShowWindow(SW_SHOWNORMAL);
+void RippensatzDialog::Zeichnen() {
     // A set's first and last rib are its root and tip rib: the drawing needs no others, and
     // its messages name them as the set does.
     Rippenjob job;
     Rippenteile teile;
     const std::string fehler = SatzPruefen(job, teile, true);
-    CString strHinweis;
-    strHinweis.LoadString(job.auftrag.schnittbreite > 0 ? IDS_RIPPENSATZ_HINWEIS_SCHNITT
-                                                        : IDS_RIPPENSATZ_HINWEIS);
-    m_txtMeldung.SetWindowText(fehler.empty() ? strHinweis : CString(fehler));
-    if (!fehler.empty())
+    const int hinweis =
+        job.auftrag.schnittbreite > 0 ? IDS_RIPPENSATZ_HINWEIS_SCHNITT : IDS_RIPPENSATZ_HINWEIS;
+    m_meldung->setText(fehler.empty() ? Tr(FindeZeichenkette(hinweis)) : Qt8(fehler));
+    if (fehler.empty())
+        m_bild->Zeigen(std::move(teile.rippen), job.auftrag.schnittbreite);
+    else
+        m_bild->Leeren();
+}
+
+void RippensatzDialog::Abgelehnt(const std::string& fehler) {
+    m_meldung->setText(Qt8(fehler));
+    MeldungZeigen(this, fehler);
+    if (!m_abgelehnt)
         return;
-    CClientDC dc(&m_frmBild);
-    RECT rect;
-    m_frmBild.GetClientRect(&rect);
-    PlotteRippen(dc, teile.rippen, rect.right - rect.left, rect.bottom - rect.top,
-                 job.auftrag.schnittbreite);
+    m_abgelehnt->setFocus(Qt::OtherFocusReason);
+    m_abgelehnt->selectAll();
 }
 
-void CRippensatzDlg::Abgelehnt(const std::string& fehler) {
-    m_txtMeldung.SetWindowText(CString(fehler));
-    MessageBox(CString(fehler));
-    // The field to correct gets the focus, its text selected.
-    if (m_nAbgelehnt != 0)
-        GotoDlgCtrl(GetDlgItem(m_nAbgelehnt));
-}
-
-std::optional<Rippenteile> CRippensatzDlg::TeileOderGesagt(Rippenjob& job) {
+std::optional<Rippenteile> RippensatzDialog::TeileOderGesagt(Rippenjob& job) {
     Rippenteile teile;
     if (const std::string fehler = SatzPruefen(job, teile, false); !fehler.empty()) {
         Abgelehnt(fehler);
@@ -464,20 +555,20 @@ std::optional<Rippenteile> CRippensatzDlg::TeileOderGesagt(Rippenjob& job) {
     return teile;
 }
 
-std::vector<std::string> CRippensatzDlg::Eingaben() const {
+std::vector<std::string> RippensatzDialog::Eingaben() const {
     std::vector<std::string> eingaben{DateiPfadKodiert(m_haupt.m_strDatei)};
     if (m_spitze)
-        eingaben.push_back(DateiPfadKodiert(m_strSpitzenDatei));
+        eingaben.push_back(Kodiert(m_spitzenDatei->text()));
     return eingaben;
 }
 
-void CRippensatzDlg::OnDrucken() {
+void RippensatzDialog::Drucken() {
     Rippenjob job;
     const auto teile = TeileOderGesagt(job);
     if (!teile)
         return;
     m_haupt.Ausdrucken(
-        m_hWnd, "_rippen.pdf", [&](const Papiermasse& m) { return PlaneDruck(m, *teile); },
+        this, "_rippen.pdf", [&](const Papiermasse& m) { return PlaneDruck(m, *teile); },
         [&](const Druck& druck) {
             // A set spread over pages is normal; a rib cut into tiles is printed only when the
             // user agrees, as for one outline.
@@ -495,17 +586,17 @@ void CRippensatzDlg::OnDrucken() {
         Eingaben());
 }
 
-void CRippensatzDlg::OnSeitenansicht() {
+void RippensatzDialog::Seitenansicht() {
     Rippenjob job;
     const auto teile = TeileOderGesagt(job);
     if (!teile)
         return;
     m_haupt.Vorschau(
-        m_hWnd, "_rippen.pdf", [&](const Papiermasse& m) { return PlaneDruck(m, *teile); },
+        this, "_rippen.pdf", [&](const Papiermasse& m) { return PlaneDruck(m, *teile); },
         Eingaben());
 }
 
-void CRippensatzDlg::OnExportieren() {
+void RippensatzDialog::Exportieren() {
     Rippenjob job;
     const auto teile = TeileOderGesagt(job);
     if (!teile)
@@ -513,109 +604,108 @@ void CRippensatzDlg::OnExportieren() {
     // The same drawing the command line writes for these values.
     const Blattzeichnung blaetter = SatzBlaetter(teile->rippen, job);
     if (!blaetter.fehler.empty()) {
-        m_nAbgelehnt = IDC_RS_PLATTE;
+        m_abgelehnt = Feld(Satzfeld::Platte);
         Abgelehnt(blaetter.fehler);
         return;
     }
-    m_haupt.Exportieren(m_hWnd, "_rippen.svg", blaetter.zeichnung, Eingaben());
+    m_haupt.Exportieren(this, "_rippen.svg", blaetter.zeichnung, Eingaben());
 }
 
-std::string CRippensatzDlg::SpitzeLaden(const CString& strPfad, std::string& warnung) {
-    Profil ergebnis = LadeProfil(DateiPfadKodiert(strPfad), std::nullopt);
+std::string RippensatzDialog::SpitzeLaden(const QString& pfad, std::string& warnung) {
+    Profil ergebnis = LadeProfil(Kodiert(pfad), std::nullopt);
     if (!ergebnis.fehler.empty())
         return ergebnis.fehler;
     m_spitze = std::move(ergebnis);
-    m_strSpitzenDatei = strPfad;
+    m_spitzenDatei->setText(pfad);
+    m_spitzeWeg->setEnabled(true);
     warnung = m_spitze->warnung;
     return {};
 }
 
-void CRippensatzDlg::OnSpitzenprofil() {
-    CString strFilter;
-    strFilter.LoadString(IDS_PROFILFILTER);
-    CFileDialog dlgDatei(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, strFilter.GetString(), this);
-    if (const auto ordner = Lies(kOrdnerLaden))
-        dlgDatei.m_ofn.lpstrInitialDir = CString(*ordner);
-    if (dlgDatei.DoModal() != IDOK)
+void RippensatzDialog::SpitzeWaehlen() {
+    const QString pfad = ProfilWaehlen(this);
+    if (pfad.isEmpty())
         return;
-    OrdnerMerken(kOrdnerLaden, dlgDatei.GetPathName());
-    UpdateData(TRUE);
     std::string warnung;
-    const std::string fehler = SpitzeLaden(dlgDatei.GetPathName(), warnung);
-    if (!fehler.empty()) {
-        MessageBox(CString(fehler));
+    if (const std::string fehler = SpitzeLaden(pfad, warnung); !fehler.empty()) {
+        MeldungZeigen(this, fehler);
         return;
     }
-    UpdateData(FALSE);
-    GetDlgItem(IDC_RS_SPITZE_WEG)->EnableWindow(TRUE);
-    OnZeichnen();
+    Zeichnen();
     if (!warnung.empty())
-        MessageBox(CString(warnung));
+        MeldungZeigen(this, warnung);
 }
 
-void CRippensatzDlg::OnSpitzeEntfernen() {
-    UpdateData(TRUE);
+void RippensatzDialog::SpitzeEntfernen() {
     m_spitze.reset();
-    m_strSpitzenDatei = CString();
-    UpdateData(FALSE);
+    m_spitzenDatei->clear();
     // The disabled button would keep the focus where no key reaches it.
-    GotoDlgCtrl(GetDlgItem(IDC_RS_SPITZENPROFIL));
-    GetDlgItem(IDC_RS_SPITZE_WEG)->EnableWindow(FALSE);
-    OnZeichnen();
+    m_spitzenKnopf->setFocus(Qt::OtherFocusReason);
+    m_spitzeWeg->setEnabled(false);
+    Zeichnen();
 }
 
 // A damaged or missing value leaves the field's default.
-void CRippensatzDlg::EinstellungenLesen() {
-    for (const Merkfeld& f : Merkfelder())
-        if (const auto text = Lies(f.einstellung))
-            *f.feld = *text;
+void RippensatzDialog::EinstellungenLesen() {
+    for (std::size_t i = 0; i < kSatzfelder; ++i) {
+        const Satzzeile& z = kSatzzeilen[i];
+        const auto text = Lies(z.einstellung);
+        m_felder[i]->setText(text        ? Qt8(text->GetString())
+                             : z.vorgabe ? QString::fromUtf8(z.vorgabe)
+                                         : Qt8(m_haupt.m_strProfildicke.GetString()));
+    }
     // Kept before the sides had fields of their own: one value for both.
     if (!Lies(kSatzBeplankungOben) && !Lies(kSatzBeplankungUnten))
-        if (const auto beide = Lies(kSatzBeplankung))
-            m_strBeplankungOben = m_strBeplankungUnten = *beide;
-    if (const auto glaetten = Lies(kSatzGlaetten))
-        m_bGlaetten = *glaetten;
-    if (const auto ohne = Lies(kSatzOhnePlatte))
-        m_bOhnePlatte = *ohne;
-    for (int i = 0; i < kHolmZeilen; ++i) {
+        if (const auto beide = Lies(kSatzBeplankung)) {
+            Feld(Satzfeld::BeplankungOben)->setText(Qt8(beide->GetString()));
+            Feld(Satzfeld::BeplankungUnten)->setText(Qt8(beide->GetString()));
+        }
+    m_glaetten->setChecked(Lies(kSatzGlaetten).value_or(true));
+    m_ohnePlatte->setChecked(Lies(kSatzOhnePlatte).value_or(false));
+    for (std::size_t i = 0; i < kHolmZeilen; ++i) {
         const auto ort = Lies(kSatzHolme[i].ort);
         const auto breite = Lies(kSatzHolme[i].breite);
         const auto tiefe = Lies(kSatzHolme[i].tiefe);
         const bool unten = Lies(kSatzHolme[i].unten).value_or(false);
-        if (!ort || !breite || !tiefe || !LiesHolm(HolmText(*ort, *breite, *tiefe, unten)).holm)
+        if (!ort || !breite || !tiefe ||
+            !LiesHolm(HolmText(ort->GetString(), breite->GetString(), tiefe->GetString(), unten))
+                 .holm)
             continue;
-        m_strHolmOrt[i] = *ort;
-        m_strHolmBreite[i] = *breite;
-        m_strHolmTiefe[i] = *tiefe;
-        m_bHolmUnten[i] = unten;
+        m_holme[i].ort->setText(Qt8(ort->GetString()));
+        m_holme[i].breite->setText(Qt8(breite->GetString()));
+        m_holme[i].tiefe->setText(Qt8(tiefe->GetString()));
+        m_holme[i].unten->setChecked(unten);
     }
     if (const auto pfad = Lies(kSatzSpitzenprofil)) {
         std::error_code fehler;
         std::string warnung;
-        if (std::filesystem::is_regular_file(DateiPfadKodiert(*pfad), fehler))
-            SpitzeLaden(*pfad, warnung);
+        const QString text = Qt8(pfad->GetString());
+        if (std::filesystem::is_regular_file(Kodiert(text), fehler))
+            SpitzeLaden(text, warnung);
     }
 }
 
 // Only values the set can use are kept; an emptied spar row is kept empty.
-void CRippensatzDlg::EinstellungenSchreiben() {
-    for (const Merkfeld& f : Merkfelder())
-        Schreibe(f.einstellung, *f.feld);
+void RippensatzDialog::EinstellungenSchreiben() const {
+    for (std::size_t i = 0; i < kSatzfelder; ++i)
+        Schreibe(kSatzzeilen[i].einstellung, CString(m_felder[i]->text().toStdString()));
     // The sides are kept on their own now; the old value would come back for emptied ones.
     Schreibe(Texteinstellung{kSatzBeplankung.abschnitt, kSatzBeplankung.eintrag}, CString());
-    Schreibe(kSatzGlaetten, m_chkGlaetten.GetCheck() != 0);
-    Schreibe(kSatzOhnePlatte, m_chkOhnePlatte.GetCheck() != 0);
-    for (int i = 0; i < kHolmZeilen; ++i) {
-        const bool unten = m_chkHolmUnten[i].GetCheck() != 0;
+    Schreibe(kSatzGlaetten, m_glaetten->isChecked());
+    Schreibe(kSatzOhnePlatte, m_ohnePlatte->isChecked());
+    for (std::size_t i = 0; i < kHolmZeilen; ++i) {
+        const Holmzeile& z = m_holme[i];
+        const std::string ort = z.ort->text().toStdString();
+        const std::string breite = z.breite->text().toStdString();
+        const std::string tiefe = z.tiefe->text().toStdString();
+        const bool unten = z.unten->isChecked();
         // Without Ort the row is no spar: kept so, or the old spar would come back.
-        const bool leer = m_strHolmOrt[i].IsEmpty();
-        if (!leer &&
-            !LiesHolm(HolmText(m_strHolmOrt[i], m_strHolmBreite[i], m_strHolmTiefe[i], unten)).holm)
+        if (!ort.empty() && !LiesHolm(HolmText(ort, breite, tiefe, unten)).holm)
             continue;
-        Schreibe(kSatzHolme[i].ort, m_strHolmOrt[i]);
-        Schreibe(kSatzHolme[i].breite, m_strHolmBreite[i]);
-        Schreibe(kSatzHolme[i].tiefe, m_strHolmTiefe[i]);
+        Schreibe(kSatzHolme[i].ort, CString(ort));
+        Schreibe(kSatzHolme[i].breite, CString(breite));
+        Schreibe(kSatzHolme[i].tiefe, CString(tiefe));
         Schreibe(kSatzHolme[i].unten, unten);
     }
-    Schreibe(kSatzSpitzenprofil, m_strSpitzenDatei);
+    Schreibe(kSatzSpitzenprofil, CString(m_spitzenDatei->text().toStdString()));
 }

@@ -4,6 +4,7 @@
 #include "ui/dateidialog.h"
 
 #include "app/einstellungen.h"
+#include "app/profilwahl.h"
 #include "app/schaumkern.h"
 #include "export/formate.h"
 #include "foam_core/kernwahl.h"
@@ -14,8 +15,6 @@
 #include "res/meldungen.h"
 #include "res/meldungen_kommandozeile.h"
 #include "res/meldungen_schaumkern.h"
-#include "res/resource.h"
-#include "res/vorlage.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -385,16 +384,9 @@ std::string SchaumkernDialog::SpitzeLaden(const QString& pfad, std::string& warn
 }
 
 void SchaumkernDialog::SpitzeWaehlen() {
-    Dateiwahl wahl;
-    wahl.titel = Uebersetzung("dialog", FindeZeichenkette(IDS_OEFFNEN));
-    wahl.filter = Uebersetzung("dialog", FindeZeichenkette(IDS_PROFILFILTER));
-    if (const auto ordner = Lies(kOrdnerLaden))
-        wahl.ordner = Qt8(ordner->GetString());
-    const auto gewaehlt = DateiDialog(this, wahl);
-    if (!gewaehlt)
+    const QString pfad = ProfilWaehlen(this);
+    if (pfad.isEmpty())
         return;
-    const QString pfad = *gewaehlt;
-    OrdnerMerken(kOrdnerLaden, CString(pfad.toStdString()));
     std::string warnung;
     const std::string fehler = SpitzeLaden(pfad, warnung);
     Zeichnen();

@@ -132,11 +132,11 @@ TEST_F(Druckziel, RippensatzDruckUeberschreibtKeinProfil) {
         std::vector<std::pair<QString, QString>> meldungen;
         Beantworter aussen;
         aussen.Dazu([&](QWidget* satz) {
-            ASSERT_EQ(TextVon(SteuerelementVon(satz, IDC_RS_SPITZENDATEI)), m_spitze);
+            ASSERT_EQ(TextVon(satz->findChild<QWidget*>("spitzendatei")), m_spitze);
             {
                 Beantworter b;
                 b.Dazu(Beantworter::InPdf(f.ziel, true)).Bestaetigen();
-                KlickAuf(SteuerelementVon(satz, IDC_RS_DRUCKEN));
+                KlickAuf(satz->findChild<QWidget*>("drucken"));
                 meldungen = b.meldungen;
             }
             QTest::keyClick(satz->windowHandle(), Qt::Key_Escape);

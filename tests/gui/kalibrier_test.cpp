@@ -114,7 +114,7 @@ TEST_F(Hauptfenster, VorschauDrucktKalibriert) {
         b.Dazu([&](QWidget* w) {
             Beantworter innen;
             innen.Dazu(ausVorschau(satz));
-            KlickAuf(SteuerelementVon(w, IDC_RS_SEITENANSICHT));
+            KlickAuf(w->findChild<QWidget*>("seitenansicht"));
             QTest::keyClick(w->windowHandle(), Qt::Key_Escape);
         });
         Taste(menue, Qt::Key_R);

@@ -18,17 +18,20 @@
 
 #include <cstring>
 #include <span>
+#include <string_view>
+#include <tuple>
 
 namespace {
 
-constexpr int kBreite2 = IDC_RS_HOLM_ORT + IDC_RS_HOLM_SCHRITT + 1;
-constexpr int kTiefe2 = kBreite2 + 1;
+constexpr const char* kOrt2 = "holm2Ort";
+constexpr const char* kBreite2 = "holm2Breite";
+constexpr const char* kTiefe2 = "holm2Tiefe";
 
 struct Feldabsage {
     const char* fall;
-    std::vector<std::pair<int, const char*>> eingaben; // typed in this order
+    std::vector<std::pair<const char*, const char*>> eingaben; // typed in this order
     const char* meldung; // the start of the message under the frame, and of the message box
-    int feld;            // where the focus goes after Drucken is refused; 0: nothing refused
+    const char* feld;    // where the focus goes after Drucken is refused; none: nothing refused
 };
 
 class Rippensatz : public Hauptfenster {
@@ -46,40 +49,43 @@ protected:
             Oeffnen([&](QWidget* satzDlg) {
                 for (const auto& [id, text] : f.eingaben)
                     Eintippen(satzDlg, id, text);
-                const QString meldung = T(satzDlg, IDC_RS_MELDUNG);
+                const QString meldung = T(satzDlg, "meldung");
                 EXPECT_TRUE(meldung.startsWith(QString::fromUtf8(f.meldung)))
                     << meldung.toStdString();
-                if (f.feld == 0) {
+                if (!f.feld) {
                     EXPECT_EQ(Umrisse(satzDlg), 2);
                     return;
                 }
                 EXPECT_EQ(Umrisse(satzDlg), 0);
                 Beantworter b;
                 b.Bestaetigen();
-                KlickAuf(F(satzDlg, IDC_RS_DRUCKEN));
+                KlickAuf(F(satzDlg, "drucken"));
                 ASSERT_EQ(b.meldungen.size(), 1U);
                 const QString kasten = b.meldungen[0].second;
                 EXPECT_TRUE(kasten.startsWith(QString::fromUtf8(f.meldung)))
                     << kasten.toStdString();
                 // The message stays under the frame too.
-                EXPECT_EQ(T(satzDlg, IDC_RS_MELDUNG), kasten);
+                EXPECT_EQ(T(satzDlg, "meldung"), kasten);
                 auto* feld = qobject_cast<QLineEdit*>(F(satzDlg, f.feld));
                 ASSERT_NE(feld, nullptr);
                 satzDlg->activateWindow();
                 ASSERT_TRUE(QTest::qWaitForWindowActive(satzDlg));
                 EXPECT_EQ(QApplication::focusWidget(), feld);
-                EXPECT_FALSE(feld->text().isEmpty() && f.feld != kBreite2 && f.feld != IDC_RS_STEG);
+                EXPECT_FALSE(feld->text().isEmpty() && std::string_view(f.feld) != kBreite2 &&
+                             std::string_view(f.feld) != "steg");
                 EXPECT_EQ(feld->selectedText(), feld->text());
             });
         }
     }
 
-    static QWidget* F(QWidget* satz, int id) { return SteuerelementVon(satz, id); }
-    static QString T(QWidget* satz, int id) { return TextVon(F(satz, id)); }
+    static QWidget* F(QWidget* satz, const char* name) {
+        return satz->findChild<QWidget*>(QString::fromLatin1(name));
+    }
+    static QString T(QWidget* satz, const char* name) { return TextVon(F(satz, name)); }
 
     // Clicked into, everything selected and typed over, then left with Tab.
-    static void Eintippen(QWidget* satz, int id, const char* text) {
-        KlickAuf(F(satz, id));
+    static void Eintippen(QWidget* satz, const char* name, const char* text) {
+        KlickAuf(F(satz, name));
         Taste(satz, Qt::Key_A, Qt::ControlModifier);
         if (*text == '\0')
             Taste(satz, Qt::Key_Delete);
@@ -92,8 +98,7 @@ protected:
     // The runs of rows with green in them, or the grey of the cutter's path dashed over it: one
     // per rib outline drawn.
     static int Umrisse(QWidget* satz) {
-        const QImage bild =
-            F(satz, IDC_RS_BILD)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage bild = F(satz, "bild")->grab().toImage().convertToFormat(QImage::Format_RGB32);
         int umrisse = 0;
         bool vorher = false;
         for (int y = 0; y < bild.height(); ++y) {
@@ -117,8 +122,6 @@ protected:
     }
 };
 
-constexpr int kOrt2 = IDC_RS_HOLM_ORT + IDC_RS_HOLM_SCHRITT;
-
 TEST_F(Rippensatz, NeunRippenGetipptGezeichnetGedrucktUndBehalten) {
     ASSERT_NE(Eintrag(IDM_RIPPENSATZ), nullptr);
     EXPECT_FALSE(Eintrag(IDM_RIPPENSATZ)->isEnabled());
@@ -129,18 +132,20 @@ TEST_F(Rippensatz, NeunRippenGetipptGezeichnetGedrucktUndBehalten) {
 
     Oeffnen([&](QWidget* satz) {
         // On from the start.
-        EXPECT_TRUE(qobject_cast<QCheckBox*>(F(satz, IDC_RS_GLAETTEN))->isChecked());
-        Eintippen(satz, IDC_RS_WURZEL, "200");
-        Eintippen(satz, IDC_RS_SPITZE, "120");
-        Eintippen(satz, IDC_RS_ANZAHL, "9");
-        Eintippen(satz, IDC_RS_BEPLANKUNG, "1,5");
-        for (const int ort : {IDC_RS_HOLM_ORT, kOrt2}) {
+        EXPECT_TRUE(qobject_cast<QCheckBox*>(F(satz, "glaetten"))->isChecked());
+        Eintippen(satz, "wurzel", "200");
+        Eintippen(satz, "spitze", "120");
+        Eintippen(satz, "anzahl", "9");
+        Eintippen(satz, "beplankungOben", "1,5");
+        for (const auto& [ort, breite, tiefe] :
+             {std::tuple{"holm1Ort", "holm1Breite", "holm1Tiefe"},
+              std::tuple{kOrt2, kBreite2, kTiefe2}}) {
             Eintippen(satz, ort, "30%");
-            Eintippen(satz, ort + 1, "5");
-            Eintippen(satz, ort + 2, "5");
+            Eintippen(satz, breite, "5");
+            Eintippen(satz, tiefe, "5");
         }
-        KlickAuf(F(satz, kOrt2 + 3));
-        EXPECT_EQ(T(satz, IDC_RS_MELDUNG),
+        KlickAuf(F(satz, "holm2Unten"));
+        EXPECT_EQ(T(satz, "meldung"),
                   QString::fromUtf8("Oben die Wurzelrippe, unten die Spitzenrippe, wie sie "
                                     "geschnitten werden."));
         EXPECT_EQ(Umrisse(satz), 2);
@@ -154,7 +159,7 @@ TEST_F(Rippensatz, NeunRippenGetipptGezeichnetGedrucktUndBehalten) {
                 angeboten = feld->text();
             QTest::keyClick(w->windowHandle(), Qt::Key_Return);
         });
-        KlickAuf(F(satz, IDC_RS_DRUCKEN));
+        KlickAuf(F(satz, "drucken"));
         EXPECT_EQ(angeboten, pdf);
     });
     QFile datei(pdf);
@@ -163,19 +168,19 @@ TEST_F(Rippensatz, NeunRippenGetipptGezeichnetGedrucktUndBehalten) {
 
     // Opened again, the values are there; a drawing of the same set with them.
     Oeffnen([&](QWidget* satz) {
-        EXPECT_EQ(T(satz, IDC_RS_SPITZE), "120");
-        EXPECT_EQ(T(satz, IDC_RS_ANZAHL), "9");
-        EXPECT_EQ(T(satz, IDC_RS_BEPLANKUNG), "1,5");
+        EXPECT_EQ(T(satz, "spitze"), "120");
+        EXPECT_EQ(T(satz, "anzahl"), "9");
+        EXPECT_EQ(T(satz, "beplankungOben"), "1,5");
         EXPECT_EQ(T(satz, kOrt2), "30%");
-        EXPECT_EQ(T(satz, kOrt2 + 2), "5");
-        EXPECT_FALSE(qobject_cast<QCheckBox*>(F(satz, IDC_RS_HOLM_UNTEN))->isChecked());
-        EXPECT_TRUE(qobject_cast<QCheckBox*>(F(satz, kOrt2 + 3))->isChecked());
+        EXPECT_EQ(T(satz, kTiefe2), "5");
+        EXPECT_FALSE(qobject_cast<QCheckBox*>(F(satz, "holm1Unten"))->isChecked());
+        EXPECT_TRUE(qobject_cast<QCheckBox*>(F(satz, "holm2Unten"))->isChecked());
         EXPECT_EQ(Umrisse(satz), 2);
     });
 }
 
 struct Absage {
-    int feld;
+    const char* feld;
     const char* text;
     const char* meldung; // the start of the label's text
 };
@@ -184,25 +189,25 @@ struct Absage {
 TEST_F(Rippensatz, FalscherWertZeigtSeineMeldung) {
     Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
     const Absage faelle[] = {
-        {IDC_RS_ANZAHL, "1", "Ein Rippensatz hat 2 bis 1000 Rippen"},
-        {IDC_RS_WURZEL, "abc", "Wurzel: „abc“ ist keine Zahl."},
-        {IDC_RS_ANZAHL, "2,5", "Anzahl Rippen: „2,5“ ist keine ganze Zahl."},
-        {IDC_RS_HOLM_ORT, "30%", "Holm 1, Breite: Das Feld ist leer"},
-        {IDC_RS_PLATTE, "600", "Platte: „600“ ist keine Plattengröße"},
+        {"anzahl", "1", "Ein Rippensatz hat 2 bis 1000 Rippen"},
+        {"wurzel", "abc", "Wurzel: „abc“ ist keine Zahl."},
+        {"anzahl", "2,5", "Anzahl Rippen: „2,5“ ist keine ganze Zahl."},
+        {"holm1Ort", "30%", "Holm 1, Breite: Das Feld ist leer"},
+        {"platte", "600", "Platte: „600“ ist keine Plattengröße"},
     };
     for (const Absage& f : faelle) {
         SCOPED_TRACE(f.text);
         Oeffnen([&](QWidget* satz) {
             EXPECT_EQ(Umrisse(satz), 2);
             Eintippen(satz, f.feld, f.text);
-            EXPECT_TRUE(T(satz, IDC_RS_MELDUNG).startsWith(QString::fromUtf8(f.meldung)))
-                << T(satz, IDC_RS_MELDUNG).toStdString();
+            EXPECT_TRUE(T(satz, "meldung").startsWith(QString::fromUtf8(f.meldung)))
+                << T(satz, "meldung").toStdString();
             EXPECT_EQ(Umrisse(satz), 0);
             // Put right again, so that the next case starts from a drawing.
-            const QString gut = f.feld == IDC_RS_HOLM_ORT ? ""
-                                : f.feld == IDC_RS_PLATTE ? "600x300"
-                                : f.feld == IDC_RS_WURZEL ? "200"
-                                                          : "9";
+            const QString gut = std::string_view(f.feld) == "holm1Ort" ? ""
+                                : std::string_view(f.feld) == "platte" ? "600x300"
+                                : std::string_view(f.feld) == "wurzel" ? "200"
+                                                                       : "9";
             Eintippen(satz, f.feld, gut.toUtf8().constData());
             EXPECT_EQ(Umrisse(satz), 2);
         });
@@ -223,12 +228,12 @@ TEST_F(Rippensatz, BeschaedigteEinstellungenGebenDieVorgaben) {
     e->setValue("Rippensatz/Spitzenprofil", m_dir.filePath("fehlt.dat"));
     e.reset();
     Oeffnen([&](QWidget* satz) {
-        EXPECT_EQ(T(satz, IDC_RS_WURZEL), "200");
-        EXPECT_EQ(T(satz, IDC_RS_ANZAHL), "9");
-        EXPECT_EQ(T(satz, IDC_RS_PLATTE), "600x300");
-        EXPECT_TRUE(qobject_cast<QCheckBox*>(F(satz, IDC_RS_GLAETTEN))->isChecked());
-        EXPECT_EQ(T(satz, IDC_RS_HOLM_ORT), "");
-        EXPECT_EQ(T(satz, IDC_RS_SPITZENDATEI), "");
+        EXPECT_EQ(T(satz, "wurzel"), "200");
+        EXPECT_EQ(T(satz, "anzahl"), "9");
+        EXPECT_EQ(T(satz, "platte"), "600x300");
+        EXPECT_TRUE(qobject_cast<QCheckBox*>(F(satz, "glaetten"))->isChecked());
+        EXPECT_EQ(T(satz, "holm1Ort"), "");
+        EXPECT_EQ(T(satz, "spitzendatei"), "");
         EXPECT_EQ(Umrisse(satz), 2);
     });
 }
@@ -244,18 +249,18 @@ TEST_F(Rippensatz, SpitzenprofilEigenesUndEntfernbar) {
     const ProfilSpeicher wurzel = m_dlg->m_profil.punkte;
     const QString spitze = QString::fromUtf8(KESTRUN_BEISPIELE "/naca0012_prozent.dat");
     Oeffnen([&](QWidget* satz) {
-        EXPECT_FALSE(F(satz, IDC_RS_SPITZE_WEG)->isEnabled());
+        EXPECT_FALSE(F(satz, "spitzeEntfernen")->isEnabled());
         {
             Beantworter b;
             b.Datei(spitze);
-            KlickAuf(F(satz, IDC_RS_SPITZENPROFIL));
+            KlickAuf(F(satz, "spitzenprofil"));
         }
-        EXPECT_EQ(T(satz, IDC_RS_SPITZENDATEI), spitze);
+        EXPECT_EQ(T(satz, "spitzendatei"), spitze);
         EXPECT_EQ(std::memcmp(&m_dlg->m_profil.punkte, &wurzel, sizeof wurzel), 0);
         EXPECT_EQ(Umrisse(satz), 2);
-        KlickAuf(F(satz, IDC_RS_SPITZE_WEG));
-        EXPECT_EQ(T(satz, IDC_RS_SPITZENDATEI), "");
-        EXPECT_FALSE(F(satz, IDC_RS_SPITZE_WEG)->isEnabled());
+        KlickAuf(F(satz, "spitzeEntfernen"));
+        EXPECT_EQ(T(satz, "spitzendatei"), "");
+        EXPECT_FALSE(F(satz, "spitzeEntfernen")->isEnabled());
         EXPECT_EQ(Umrisse(satz), 2);
     });
 }
@@ -269,11 +274,11 @@ TEST_F(Rippensatz, LangeRippeWirdVorDemDruckErfragt) {
     Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
     Einstellungen()->setValue("Ordner/Ausgabe", m_dir.path());
     Oeffnen([&](QWidget* satz) {
-        Eintippen(satz, IDC_RS_WURZEL, "400");
+        Eintippen(satz, "wurzel", "400");
         Beantworter b;
         b.Dazu([](QWidget* w) { QTest::keyClick(w->windowHandle(), Qt::Key_Return); });
         b.Bestaetigen();
-        KlickAuf(F(satz, IDC_RS_DRUCKEN));
+        KlickAuf(F(satz, "drucken"));
         ASSERT_EQ(b.meldungen.size(), 1U);
         EXPECT_TRUE(b.meldungen[0].second.startsWith(
             QString::fromUtf8("Die längste Rippe ist 400 mm lang; die Seite bietet ")));
@@ -285,16 +290,16 @@ TEST_F(Rippensatz, LangeRippeWirdVorDemDruckErfragt) {
 
 namespace {
 
-constexpr int kOrt3 = IDC_RS_HOLM_ORT + 2 * IDC_RS_HOLM_SCHRITT;
+constexpr const char* kOrt3 = "holm3Ort";
 
 // A refused value is named as the field is labelled and the rib as the set numbers it (the
 // tip is rib 11 of 11); Drucken refused puts the focus on that field, its text selected.
 TEST_F(Rippensatz, AbsageNenntFeldUndRippeUndWaehltDasFeld) {
     Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
-    const std::vector<std::pair<int, const char*>> satz = {
-        {IDC_RS_WURZEL, "200"}, {IDC_RS_SPITZE, "100"}, {IDC_RS_ANZAHL, "11"}};
-    auto mit = [&](std::vector<std::pair<int, const char*>> mehr) {
-        std::vector<std::pair<int, const char*>> alle = satz;
+    const std::vector<std::pair<const char*, const char*>> satz = {
+        {"wurzel", "200"}, {"spitze", "100"}, {"anzahl", "11"}};
+    auto mit = [&](std::vector<std::pair<const char*, const char*>> mehr) {
+        std::vector<std::pair<const char*, const char*>> alle = satz;
         alle.insert(alle.end(), mehr.begin(), mehr.end());
         return alle;
     };
@@ -312,22 +317,21 @@ TEST_F(Rippensatz, AbsageNenntFeldUndRippeUndWaehltDasFeld) {
         {"zu tief an der Spitze", mit({{kOrt2, "30%"}, {kBreite2, "5"}, {kTiefe2, "15"}}),
          "Holm 2 ist tiefer als die Rippe 11 unter ihm dick ist", kTiefe2},
         {"Nasenleiste im Holm",
-         mit({{IDC_RS_NASENLEISTE, "100"},
-              {IDC_RS_HOLM_ORT, "60"},
-              {IDC_RS_HOLM_ORT + 1, "5"},
-              {IDC_RS_HOLM_ORT + 2, "3"}}),
+         mit({{"nasenleiste", "100"},
+              {"holm1Ort", "60"},
+              {"holm1Breite", "5"},
+              {"holm1Tiefe", "3"}}),
          "Die Nasenleiste von 100 mm reicht an Rippe 1 in Holm 1 hinein (Holm 57,5 bis 62,5 mm ab "
          "der Nase); ein Holm muss ganz in der verbleibenden Rippe liegen.",
-         IDC_RS_NASENLEISTE},
+         "nasenleiste"},
         {"Endleiste im Holm",
-         mit({{IDC_RS_ENDLEISTE, "30"}, {kOrt3, "80%"}, {kOrt3 + 1, "5"}, {kOrt3 + 2, "2"}}),
-         "Die Endleiste von 30 mm reicht an Rippe 11 in Holm 3 hinein", IDC_RS_ENDLEISTE},
-        {"Anzahl", mit({{IDC_RS_ANZAHL, "zehn"}}), "Anzahl Rippen: „zehn“ ist keine Zahl.",
-         IDC_RS_ANZAHL},
-        {"Dicke", mit({{IDC_RS_DICKE, "abc"}}), "", IDC_RS_DICKE},
+         mit({{"endleiste", "30"}, {kOrt3, "80%"}, {"holm3Breite", "5"}, {"holm3Tiefe", "2"}}),
+         "Die Endleiste von 30 mm reicht an Rippe 11 in Holm 3 hinein", "endleiste"},
+        {"Anzahl", mit({{"anzahl", "zehn"}}), "Anzahl Rippen: „zehn“ ist keine Zahl.", "anzahl"},
+        {"Dicke", mit({{"dicke", "abc"}}), "", "dicke"},
         // Without Ort a row is no spar, whatever its width and depth.
-        {"ohne Ort kein Holm", mit({{kOrt3 + 1, "5"}, {kOrt3 + 2, "5"}}),
-         "Oben die Wurzelrippe, unten die Spitzenrippe, wie sie geschnitten werden.", 0},
+        {"ohne Ort kein Holm", mit({{"holm3Breite", "5"}, {"holm3Tiefe", "5"}}),
+         "Oben die Wurzelrippe, unten die Spitzenrippe, wie sie geschnitten werden.", nullptr},
     };
     Absagen(faelle);
 }
@@ -339,9 +343,9 @@ TEST_F(Rippensatz, AbsageAufEnglischWaehltDasFeld) {
         ~Englisch() { SpracheSetzen(Sprache::Deutsch); }
     } englisch;
     Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
-    const std::vector<std::pair<int, const char*>> satz = {
-        {IDC_RS_WURZEL, "200"}, {IDC_RS_SPITZE, "100"}, {IDC_RS_ANZAHL, "11"}};
-    auto mit = [&](std::vector<std::pair<int, const char*>> mehr) {
+    const std::vector<std::pair<const char*, const char*>> satz = {
+        {"wurzel", "200"}, {"spitze", "100"}, {"anzahl", "11"}};
+    auto mit = [&](std::vector<std::pair<const char*, const char*>> mehr) {
         mehr.insert(mehr.begin(), satz.begin(), satz.end());
         return mehr;
     };
@@ -353,13 +357,12 @@ TEST_F(Rippensatz, AbsageAufEnglischWaehltDasFeld) {
         {"zu tief an der Spitze", mit({{kOrt2, "30%"}, {kBreite2, "5"}, {kTiefe2, "15"}}),
          "Spar 2 is deeper than rib 11 is thick below it", kTiefe2},
         {"Nasenleiste im Holm",
-         mit({{IDC_RS_NASENLEISTE, "100"},
-              {IDC_RS_HOLM_ORT, "60"},
-              {IDC_RS_HOLM_ORT + 1, "5"},
-              {IDC_RS_HOLM_ORT + 2, "3"}}),
-         "The leading-edge stock of 100 mm reaches into spar 1 at rib 1", IDC_RS_NASENLEISTE},
-        {"Anzahl", mit({{IDC_RS_ANZAHL, "zehn"}}), "number of ribs: “zehn” is not a number.",
-         IDC_RS_ANZAHL},
+         mit({{"nasenleiste", "100"},
+              {"holm1Ort", "60"},
+              {"holm1Breite", "5"},
+              {"holm1Tiefe", "3"}}),
+         "The leading-edge stock of 100 mm reaches into spar 1 at rib 1", "nasenleiste"},
+        {"Anzahl", mit({{"anzahl", "zehn"}}), "number of ribs: “zehn” is not a number.", "anzahl"},
     };
     Absagen(faelle);
 }
@@ -375,12 +378,12 @@ TEST_F(Rippensatz, DickeEigenesFeld) {
     Einstellungen()->setValue("Ordner/Ausgabe", m_dir.path());
     const QString pdf = m_dir.filePath("dicke.pdf");
     Oeffnen([&](QWidget* satz) {
-        EXPECT_EQ(T(satz, IDC_RS_DICKE), "110");
-        Eintippen(satz, IDC_RS_DICKE, "50");
+        EXPECT_EQ(T(satz, "dicke"), "110");
+        Eintippen(satz, "dicke", "50");
         EXPECT_EQ(Umrisse(satz), 2);
         Beantworter b;
         b.Dazu(Beantworter::InPdf(pdf));
-        KlickAuf(F(satz, IDC_RS_DRUCKEN));
+        KlickAuf(F(satz, "drucken"));
     });
     QProcess text;
     text.start("pdftotext", {pdf, "-"});
@@ -388,23 +391,23 @@ TEST_F(Rippensatz, DickeEigenesFeld) {
     const QString inhalt = QString::fromUtf8(text.readAllStandardOutput());
     EXPECT_TRUE(inhalt.contains(QString::fromUtf8("Dicke 50 %"))) << inhalt.toStdString();
     EXPECT_EQ(Text(IDC_PROFILDICKE), "110");
-    Oeffnen([&](QWidget* satz) { EXPECT_EQ(T(satz, IDC_RS_DICKE), "50"); });
+    Oeffnen([&](QWidget* satz) { EXPECT_EQ(T(satz, "dicke"), "50"); });
 }
 
 // A spar whose Ort is emptied is gone the next time too, though its width and depth stay typed.
 TEST_F(Rippensatz, HolmOhneOrtBleibtWeg) {
     Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
     Oeffnen([&](QWidget* satz) {
-        Eintippen(satz, IDC_RS_HOLM_ORT, "30%");
-        Eintippen(satz, IDC_RS_HOLM_ORT + 1, "5");
-        Eintippen(satz, IDC_RS_HOLM_ORT + 2, "5");
+        Eintippen(satz, "holm1Ort", "30%");
+        Eintippen(satz, "holm1Breite", "5");
+        Eintippen(satz, "holm1Tiefe", "5");
     });
     Oeffnen([&](QWidget* satz) {
-        EXPECT_EQ(T(satz, IDC_RS_HOLM_ORT), "30%");
-        Eintippen(satz, IDC_RS_HOLM_ORT, "");
+        EXPECT_EQ(T(satz, "holm1Ort"), "30%");
+        Eintippen(satz, "holm1Ort", "");
     });
     Oeffnen([&](QWidget* satz) {
-        EXPECT_EQ(T(satz, IDC_RS_HOLM_ORT), "");
+        EXPECT_EQ(T(satz, "holm1Ort"), "");
         EXPECT_EQ(Umrisse(satz), 2);
     });
 }
@@ -431,9 +434,9 @@ TEST_F(Rippensatz, ExportierenWaehltDasFormatNachDerEndung) {
         QStringList filter;
         std::vector<std::pair<QString, QString>> meldungen;
         Oeffnen([&](QWidget* satz) {
-            Eintippen(satz, IDC_RS_WURZEL, "200");
-            Eintippen(satz, IDC_RS_SPITZE, "120");
-            Eintippen(satz, IDC_RS_ANZAHL, "3");
+            Eintippen(satz, "wurzel", "200");
+            Eintippen(satz, "spitze", "120");
+            Eintippen(satz, "anzahl", "3");
             Beantworter b;
             b.Dazu([&](QWidget* w) {
                 auto* dlg = qobject_cast<QFileDialog*>(w);
@@ -456,7 +459,7 @@ TEST_F(Rippensatz, ExportierenWaehltDasFormatNachDerEndung) {
             });
             if (!f.datei)
                 b.Bestaetigen();
-            KlickAuf(F(satz, IDC_RS_EXPORTIEREN));
+            KlickAuf(F(satz, "exportieren"));
             meldungen = b.meldungen;
         });
         EXPECT_EQ(filter, QStringList({"SVG-Dateien (*.svg)", "DXF-Dateien (*.dxf)",
@@ -491,28 +494,26 @@ TEST_F(Rippensatz, JedeOptionGibtDieDateiDerKommandozeile) {
     Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
     const struct {
         const char* fall;
-        std::vector<std::pair<int, const char*>> felder; // nullptr: the box clicked
+        std::vector<std::pair<const char*, const char*>> felder; // nullptr: the box clicked
         QStringList optionen;
     } faelle[] = {
-        {"c.svg", {{IDC_RS_SCHNITTBREITE, "0,3"}}, {"--schnittbreite", "0,3"}},
-        {"d.svg", {{IDC_RS_KOPIEN, "2"}}, {"--anzahl", "2"}},
-        {"e.svg", {{IDC_RS_SCHRAENKUNG, "3"}, {IDC_RS_DREHPUNKT, "25"}}, {"--schraenkung", "3:25"}},
+        {"c.svg", {{"schnittbreite", "0,3"}}, {"--schnittbreite", "0,3"}},
+        {"d.svg", {{"kopien", "2"}}, {"--anzahl", "2"}},
+        {"e.svg", {{"schraenkung", "3"}, {"drehpunkt", "25"}}, {"--schraenkung", "3:25"}},
         // Without an angle the pivot is not used.
-        {"f.svg", {{IDC_RS_DREHPUNKT, "25"}}, {}},
-        {"g.svg", {{IDC_RS_HELLING, "8"}}, {"--helling", "8"}},
-        {"h.svg", {{IDC_RS_LOECHER, "3"}, {IDC_RS_STEG, "4"}}, {"--erleichterung", "3:4"}},
-        {"i.svg",
-         {{IDC_RS_BEPLANKUNG, "1,5"}, {IDC_RS_BEPLANKUNG_UNTEN, "1"}},
-         {"--beplankung", "1,5:1"}},
-        {"j.svg", {{IDC_RS_BEPLANKUNG_UNTEN, "1"}}, {"--beplankung", "0:1"}},
+        {"f.svg", {{"drehpunkt", "25"}}, {}},
+        {"g.svg", {{"helling", "8"}}, {"--helling", "8"}},
+        {"h.svg", {{"loecher", "3"}, {"steg", "4"}}, {"--erleichterung", "3:4"}},
+        {"i.svg", {{"beplankungOben", "1,5"}, {"beplankungUnten", "1"}}, {"--beplankung", "1,5:1"}},
+        {"j.svg", {{"beplankungUnten", "1"}}, {"--beplankung", "0:1"}},
         {"k.dxf",
-         {{IDC_RS_OHNE_PLATTE, nullptr},
-          {IDC_RS_SCHNITTBREITE, "0,2"},
-          {IDC_RS_SCHRAENKUNG, "-2"},
-          {IDC_RS_HELLING, "6"},
-          {IDC_RS_LOECHER, "2"},
-          {IDC_RS_STEG, "3"},
-          {IDC_RS_KOPIEN, "2"}},
+         {{"ohnePlatte", nullptr},
+          {"schnittbreite", "0,2"},
+          {"schraenkung", "-2"},
+          {"helling", "6"},
+          {"loecher", "2"},
+          {"steg", "3"},
+          {"kopien", "2"}},
          {"--ohne-platte", "--schnittbreite", "0,2", "--schraenkung", "-2", "--helling", "6",
           "--erleichterung", "2:3", "--anzahl", "2"}},
     };
@@ -522,14 +523,14 @@ TEST_F(Rippensatz, JedeOptionGibtDieDateiDerKommandozeile) {
         Einstellungen()->remove("Rippensatz");
         const QString dialog = m_dir.filePath(QString("dialog_") + f.fall);
         Oeffnen([&](QWidget* satz) {
-            Eintippen(satz, IDC_RS_SPITZE, "150");
-            Eintippen(satz, IDC_RS_ANZAHL, "3");
+            Eintippen(satz, "spitze", "150");
+            Eintippen(satz, "anzahl", "3");
             for (const auto& [id, text] : f.felder)
                 text ? Eintippen(satz, id, text) : KlickAuf(F(satz, id));
-            EXPECT_EQ(Umrisse(satz), 2) << T(satz, IDC_RS_MELDUNG).toStdString();
+            EXPECT_EQ(Umrisse(satz), 2) << T(satz, "meldung").toStdString();
             Beantworter b;
             b.Datei(dialog);
-            KlickAuf(F(satz, IDC_RS_EXPORTIEREN));
+            KlickAuf(F(satz, "exportieren"));
         });
         const QString befehl = m_dir.filePath(QString("befehl_") + f.fall);
         QProcess p;
@@ -553,33 +554,32 @@ TEST_F(Rippensatz, JedeOptionGibtDieDateiDerKommandozeile) {
 TEST_F(Rippensatz, NeueFelderBehaltenUndAlteBeplankungFuerBeide) {
     Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
     Einstellungen()->setValue("Rippensatz/Beplankung", "2");
-    const std::pair<int, const char*> felder[] = {
-        {IDC_RS_KOPIEN, "2"},     {IDC_RS_SCHNITTBREITE, "0,2"}, {IDC_RS_SCHRAENKUNG, "-3"},
-        {IDC_RS_DREHPUNKT, "30"}, {IDC_RS_HELLING, "7"},         {IDC_RS_LOECHER, "4"},
-        {IDC_RS_STEG, "2,5"},
+    const std::pair<const char*, const char*> felder[] = {
+        {"kopien", "2"},  {"schnittbreite", "0,2"}, {"schraenkung", "-3"}, {"drehpunkt", "30"},
+        {"helling", "7"}, {"loecher", "4"},         {"steg", "2,5"},
     };
     Oeffnen([&](QWidget* satz) {
-        EXPECT_EQ(T(satz, IDC_RS_BEPLANKUNG), "2");
-        EXPECT_EQ(T(satz, IDC_RS_BEPLANKUNG_UNTEN), "2");
-        EXPECT_FALSE(qobject_cast<QCheckBox*>(F(satz, IDC_RS_OHNE_PLATTE))->isChecked());
-        Eintippen(satz, IDC_RS_BEPLANKUNG_UNTEN, "");
+        EXPECT_EQ(T(satz, "beplankungOben"), "2");
+        EXPECT_EQ(T(satz, "beplankungUnten"), "2");
+        EXPECT_FALSE(qobject_cast<QCheckBox*>(F(satz, "ohnePlatte"))->isChecked());
+        Eintippen(satz, "beplankungUnten", "");
         for (const auto& [id, text] : felder)
             Eintippen(satz, id, text);
-        KlickAuf(F(satz, IDC_RS_OHNE_PLATTE));
-        EXPECT_EQ(Umrisse(satz), 2) << T(satz, IDC_RS_MELDUNG).toStdString();
+        KlickAuf(F(satz, "ohnePlatte"));
+        EXPECT_EQ(Umrisse(satz), 2) << T(satz, "meldung").toStdString();
         // With a kerf the note under the drawing names the dashed line.
-        EXPECT_TRUE(T(satz, IDC_RS_MELDUNG).endsWith("gestrichelt der Weg des Schneidwerkzeugs."));
+        EXPECT_TRUE(T(satz, "meldung").endsWith("gestrichelt der Weg des Schneidwerkzeugs."));
     });
     Oeffnen([&](QWidget* satz) {
-        EXPECT_EQ(T(satz, IDC_RS_BEPLANKUNG), "2");
-        EXPECT_EQ(T(satz, IDC_RS_BEPLANKUNG_UNTEN), "");
+        EXPECT_EQ(T(satz, "beplankungOben"), "2");
+        EXPECT_EQ(T(satz, "beplankungUnten"), "");
         for (const auto& [id, text] : felder)
             EXPECT_EQ(T(satz, id), QString::fromUtf8(text)) << id;
-        EXPECT_TRUE(qobject_cast<QCheckBox*>(F(satz, IDC_RS_OHNE_PLATTE))->isChecked());
+        EXPECT_TRUE(qobject_cast<QCheckBox*>(F(satz, "ohnePlatte"))->isChecked());
         // Emptied, an option is not used, and stays empty.
-        Eintippen(satz, IDC_RS_HELLING, "");
+        Eintippen(satz, "helling", "");
     });
-    Oeffnen([&](QWidget* satz) { EXPECT_EQ(T(satz, IDC_RS_HELLING), ""); });
+    Oeffnen([&](QWidget* satz) { EXPECT_EQ(T(satz, "helling"), ""); });
 }
 
 // A refused option names its field as labelled and puts the focus on it.
@@ -587,42 +587,36 @@ TEST_F(Rippensatz, AbsageEinerOptionWaehltIhrFeld) {
     Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
     const Feldabsage faelle[] = {
         {"Schnittbreite",
-         {{IDC_RS_SCHNITTBREITE, "20"}},
+         {{"schnittbreite", "20"}},
          "Schnittbreite: „20“ ist keine Länge von 0,01 bis 10 mm.",
-         IDC_RS_SCHNITTBREITE},
+         "schnittbreite"},
         {"Stück",
-         {{IDC_RS_KOPIEN, "0"}},
+         {{"kopien", "0"}},
          "Stück je Rippe: „0“ ist keine Stückzahl von 1 bis 100.",
-         IDC_RS_KOPIEN},
-        {"Winkel",
-         {{IDC_RS_SCHRAENKUNG, "25"}},
-         "Schränkung: „25“ ist keine Schränkung",
-         IDC_RS_SCHRAENKUNG},
+         "kopien"},
+        {"Winkel", {{"schraenkung", "25"}}, "Schränkung: „25“ ist keine Schränkung", "schraenkung"},
         {"Drehpunkt",
-         {{IDC_RS_SCHRAENKUNG, "2"}, {IDC_RS_DREHPUNKT, "120"}},
+         {{"schraenkung", "2"}, {"drehpunkt", "120"}},
          "Schränkung: In „2:120“ ist der Drehpunkt",
-         IDC_RS_DREHPUNKT},
+         "drehpunkt"},
         {"Doppelpunkt",
-         {{IDC_RS_SCHRAENKUNG, "2"}, {IDC_RS_DREHPUNKT, "5:5"}},
+         {{"schraenkung", "2"}, {"drehpunkt", "5:5"}},
          "Drehpunkt: „5:5“ ist keine Zahl.",
-         IDC_RS_DREHPUNKT},
-        {"Helling",
-         {{IDC_RS_HELLING, "0,5"}},
-         "Helling: „0,5“ ist keine Länge von 1 bis",
-         IDC_RS_HELLING},
+         "drehpunkt"},
+        {"Helling", {{"helling", "0,5"}}, "Helling: „0,5“ ist keine Länge von 1 bis", "helling"},
         {"Hellinglinie",
-         {{IDC_RS_SCHRAENKUNG, "15"}, {IDC_RS_HELLING, "2"}},
+         {{"schraenkung", "15"}, {"helling", "2"}},
          "Die Hellinglinie liegt zu nah an Rippe",
-         IDC_RS_HELLING},
+         "helling"},
         {"Löcher",
-         {{IDC_RS_LOECHER, "2,5"}, {IDC_RS_STEG, "3"}},
+         {{"loecher", "2,5"}, {"steg", "3"}},
          "Erleichterung: In „2,5:3“ ist die Anzahl der Löcher",
-         IDC_RS_LOECHER},
-        {"Steg leer", {{IDC_RS_LOECHER, "3"}}, "Erleichterung: In „3:“ ist der Steg", IDC_RS_STEG},
+         "loecher"},
+        {"Steg leer", {{"loecher", "3"}}, "Erleichterung: In „3:“ ist der Steg", "steg"},
         {"unten",
-         {{IDC_RS_BEPLANKUNG, "1"}, {IDC_RS_BEPLANKUNG_UNTEN, "x"}},
+         {{"beplankungOben", "1"}, {"beplankungUnten", "x"}},
          "Beplankung unten: „x“ ist keine Zahl.",
-         IDC_RS_BEPLANKUNG_UNTEN},
+         "beplankungUnten"},
     };
     Absagen(faelle);
 }
@@ -668,16 +662,16 @@ TEST_F(Rippensatz, DruckGibtDieSeitenDerKommandozeile) {
     Laden(profil);
     const QString dialog = m_dir.filePath("dialog.pdf");
     Oeffnen([&](QWidget* satz) {
-        for (const auto& [id, text] : {std::pair{IDC_RS_ANZAHL, "3"},
-                                       {IDC_RS_KOPIEN, "2"},
-                                       {IDC_RS_SCHNITTBREITE, "0,3"},
-                                       {IDC_RS_HELLING, "6"},
-                                       {IDC_RS_LOECHER, "2"},
-                                       {IDC_RS_STEG, "3"}})
+        for (const auto& [id, text] : {std::pair{"anzahl", "3"},
+                                       {"kopien", "2"},
+                                       {"schnittbreite", "0,3"},
+                                       {"helling", "6"},
+                                       {"loecher", "2"},
+                                       {"steg", "3"}})
             Eintippen(satz, id, text);
         Beantworter b;
         b.Dazu(Beantworter::InPdf(dialog));
-        KlickAuf(F(satz, IDC_RS_DRUCKEN));
+        KlickAuf(F(satz, "drucken"));
     });
     const QString befehl = m_dir.filePath("befehl.pdf");
     QProcess p;

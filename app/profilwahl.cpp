@@ -1,0 +1,20 @@
+#include "app/profilwahl.h"
+
+#include "app/einstellungen.h"
+#include "language/sprache.h"
+#include "res/resource.h"
+#include "res/vorlage.h"
+#include "ui/dateidialog.h"
+
+QString ProfilWaehlen(QWidget* eltern, const QString& sonstOrdner) {
+    Dateiwahl wahl;
+    wahl.titel = Uebersetzung("dialog", FindeZeichenkette(IDS_OEFFNEN));
+    wahl.filter = Uebersetzung("dialog", FindeZeichenkette(IDS_PROFILFILTER));
+    const auto ordner = Lies(kOrdnerLaden);
+    wahl.ordner = ordner ? QString::fromUtf8(ordner->GetString()) : sonstOrdner;
+    const auto pfad = DateiDialog(eltern, wahl);
+    if (!pfad)
+        return {};
+    OrdnerMerken(kOrdnerLaden, CString(pfad->toStdString()));
+    return *pfad;
+}
