@@ -4,7 +4,6 @@
 #include "app/einstellungen.h"
 #include "app/profildlg.h"
 #include "app/profilwahl.h"
-#include "drawing/seite.h"
 #include "language/sprache.h"
 #include "model/blattplan.h"
 #include "output/druckwerte.h"

@@ -62,8 +62,6 @@ constexpr int SM_YVIRTUALSCREEN = 77;
 constexpr int SM_CXVIRTUALSCREEN = 78;
 constexpr int SM_CYVIRTUALSCREEN = 79;
 
-constexpr DWORD OFN_HIDEREADONLY = 0x0004;
-constexpr DWORD OFN_OVERWRITEPROMPT = 0x0002;
 
 // Text as UTF-8 bytes.
 class CString {
@@ -357,27 +355,3 @@ CWinApp* AfxGetApp();
 // Creates the toolkit's application object and runs InitInstance of the one CWinApp.
 int AfxWinMain(int argc, char** argv);
 
-class CFileDialog {
-public:
-    explicit CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt = nullptr,
-                         const char* lpszFileName = nullptr,
-                         DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                         const char* lpszFilter = nullptr, CWnd* pParentWnd = nullptr);
-
-    int DoModal();
-    CString GetPathName() const { return m_strPfad; }
-
-    // The folder the dialog opens in; empty for the toolkit's choice.
-    struct {
-        CString lpstrInitialDir;
-    } m_ofn;
-
-private:
-    BOOL m_bOeffnen;
-    CString m_strEndung;
-    CString m_strName;
-    DWORD m_dwFlags;
-    CString m_strFilter;
-    CWnd* m_pParent;
-    CString m_strPfad;
-};

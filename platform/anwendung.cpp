@@ -6,17 +6,14 @@
 #include "res/meldungen.h"
 #include "res/meldungen_ausgabe.h"
 #include "res/resource.h"
-#include "ui/dateifilter.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMap>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -386,43 +383,4 @@ int AfxWinMain(int argc, char** argv) {
 
 std::string DateiPfadKodiert(const CString& pfad) {
     return QFile::encodeName(AlsQString(pfad)).toStdString();
-}
-
-CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt, const char* lpszFileName,
-                         DWORD dwFlags, const char* lpszFilter, CWnd* pParentWnd)
-    : m_bOeffnen(bOpenFileDialog), m_strEndung(lpszDefExt), m_strName(lpszFileName),
-      m_dwFlags(dwFlags), m_strFilter(lpszFilter), m_pParent(pParentWnd) {}
-
-int CFileDialog::DoModal() {
-    QWidget* eigner = m_pParent ? m_pParent->m_hWnd : QApplication::activeWindow();
-    // Qt's own dialog, so that it looks the same everywhere and tests can answer it. There is
-    // no read-only box to hide.
-    QFileDialog dlg(eigner);
-    dlg.setOption(QFileDialog::DontUseNativeDialog);
-    dlg.setAcceptMode(m_bOeffnen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    // The name of a file that does not exist is accepted; opening it is the caller's affair.
-    dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setOption(QFileDialog::DontConfirmOverwrite,
-                  m_bOeffnen || !(m_dwFlags & OFN_OVERWRITEPROMPT));
-    CString strTitel;
-    strTitel.LoadString(m_bOeffnen ? IDS_OEFFNEN : IDS_SPEICHERN_UNTER);
-    dlg.setWindowTitle(AlsQString(strTitel));
-    if (!m_strFilter.IsEmpty())
-        dlg.setNameFilters(DateiFilter(AlsQString(m_strFilter)));
-    if (!m_strEndung.IsEmpty())
-        dlg.setDefaultSuffix(AlsQString(m_strEndung));
-    // A name typed without an extension gets the one of the format chosen in the list.
-    QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg](const QString& filter) {
-        static const QRegularExpression endung(QStringLiteral(R"(\*\.(\w+))"));
-        if (const QRegularExpressionMatch m = endung.match(filter); m.hasMatch())
-            dlg.setDefaultSuffix(m.captured(1));
-    });
-    if (!m_ofn.lpstrInitialDir.IsEmpty())
-        dlg.setDirectory(AlsQString(m_ofn.lpstrInitialDir));
-    if (!m_strName.IsEmpty())
-        dlg.selectFile(AlsQString(m_strName));
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
-        return IDCANCEL;
-    m_strPfad = AlsCString(QFileInfo(dlg.selectedFiles().constFirst()).absoluteFilePath());
-    return IDOK;
 }

@@ -2,7 +2,6 @@
 #include "language/sprache.h"
 #include "platform/fenster_p.h"
 #include "platform/ganzzahl.h"
-#include "platform/zeichenfeld_p.h"
 #include "res/resource.h"
 #include "ui/dialogeinheiten.h"
 
@@ -211,9 +210,7 @@ QWidget* SteuerelementErzeugen(const SteuerVorlage& s, QWidget* dlg, Vermittler*
         return e;
     }
     case Steuerklasse::Static:
-        if ((s.stil & SS_TYPEMASK) == SS_GRAYFRAME)
-            return new ZeichenFeld(dlg);
-        else if ((s.stil & SS_TYPEMASK) == SS_ICON)
+        if ((s.stil & SS_TYPEMASK) == SS_ICON)
             return SymbolFeld(s, dlg);
         else {
             auto* l = new QLabel(Uebersetzung("dialog", s.text), dlg);

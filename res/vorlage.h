@@ -37,7 +37,6 @@ constexpr VorlagenStil ES_AUTOHSCROLL = 0x0080;
 constexpr VorlagenStil ES_READONLY = 0x0800;
 constexpr VorlagenStil SS_LEFT = 0x0000;
 constexpr VorlagenStil SS_ICON = 0x0003;
-constexpr VorlagenStil SS_GRAYFRAME = 0x0008;
 constexpr VorlagenStil SS_TYPEMASK = 0x001F;
 constexpr VorlagenStil LBS_NOTIFY = 0x0001;
 constexpr VorlagenStil LBS_NOINTEGRALHEIGHT = 0x0100;

@@ -21,9 +21,9 @@ declare -A erlaubt=(
     [language]="res language"
     [ui]="$kern foam_core export language ui"
     [platform]="$kern language ui platform"
-    [drawing]="$kern foam_core platform export drawing"
+    [drawing]="$kern foam_core export drawing"
     [export]="$kern foam_core export"
-    [command_line]="$kern foam_core platform drawing export command_line"
+    [command_line]="$kern foam_core drawing export command_line"
     [app]="$kern foam_core language ui platform drawing export command_line app"
 )
 
