@@ -7,6 +7,7 @@
 #include "output/rippenwahl.h"
 #include "profile/text.h"
 #include "profile/zahl.h"
+#include "ui/einstellungsspeicher.h"
 
 #include <charconv>
 #include <cmath>
@@ -26,19 +27,19 @@ bool Zwischen(const CString& text, double min, double max) {
 }
 
 // The text as stored; an empty one counts as missing.
+std::string Schluessel(const char* abschnitt, const std::string& eintrag) {
+    return std::string(abschnitt) + '/' + eintrag;
+}
+
 std::optional<CString> Roh(const char* abschnitt, const char* eintrag) {
-    const CWinApp* pApp = AfxGetApp();
-    if (pApp == nullptr)
+    const auto text = EinstellungLesen(Schluessel(abschnitt, eintrag));
+    if (!text || text->empty())
         return std::nullopt;
-    CString text = pApp->GetProfileString(abschnitt, eintrag);
-    if (text.IsEmpty())
-        return std::nullopt;
-    return text;
+    return CString(*text);
 }
 
 void Setzen(const char* abschnitt, const char* eintrag, const std::string& text) {
-    if (CWinApp* pApp = AfxGetApp())
-        pApp->WriteProfileString(abschnitt, eintrag, text.c_str());
+    EinstellungSchreiben(Schluessel(abschnitt, eintrag), text);
 }
 
 // A whole number with an optional sign and nothing else, whatever the locale.
@@ -230,12 +231,8 @@ std::string KalibrierEintrag(const CString& drucker, const char* achse) {
 }
 
 double LiesFaktor(const CString& drucker, const char* achse) {
-    const CWinApp* pApp = AfxGetApp();
-    if (pApp == nullptr)
-        return 1;
-    const std::optional<double> prozent =
-        FeldAlsZahl(pApp->GetProfileString(kKalibrierung, KalibrierEintrag(drucker, achse).c_str())
-                        .GetString());
+    const auto text = EinstellungLesen(Schluessel(kKalibrierung, KalibrierEintrag(drucker, achse)));
+    const std::optional<double> prozent = text ? FeldAlsZahl(*text) : std::nullopt;
     const double faktor = prozent ? *prozent / 100 : 1;
     return faktor >= kMinKorrektur && faktor <= kMaxKorrektur ? faktor : 1;
 }
@@ -247,12 +244,7 @@ Kalibrierung LiesKalibrierung(const CString& drucker) {
 }
 
 void SchreibeKalibrierung(const CString& drucker, const Kalibrierung& k) {
-    CWinApp* pApp = AfxGetApp();
-    if (pApp == nullptr)
-        return;
     // Percent with a point and enough digits to give the factor back.
-    pApp->WriteProfileString(kKalibrierung, KalibrierEintrag(drucker, "laengs").c_str(),
-                             ZahlText(k.laengs * 100, 6).c_str());
-    pApp->WriteProfileString(kKalibrierung, KalibrierEintrag(drucker, "quer").c_str(),
-                             ZahlText(k.quer * 100, 6).c_str());
+    Setzen(kKalibrierung, KalibrierEintrag(drucker, "laengs").c_str(), ZahlText(k.laengs * 100, 6));
+    Setzen(kKalibrierung, KalibrierEintrag(drucker, "quer").c_str(), ZahlText(k.quer * 100, 6));
 }

@@ -62,7 +62,6 @@ constexpr int SM_YVIRTUALSCREEN = 77;
 constexpr int SM_CXVIRTUALSCREEN = 78;
 constexpr int SM_CYVIRTUALSCREEN = 79;
 
-
 // Text as UTF-8 bytes.
 class CString {
 public:
@@ -284,19 +283,8 @@ public:
     explicit CWinApp(const char* lpszAppName = nullptr);
     ~CWinApp() override;
 
-    // The settings live in the desktop's place for them (~/.config, or $XDG_CONFIG_HOME) under
-    // the organisation given here and the application's name, in the toolkit's INI layout. A
-    // missing or damaged file reads as empty, so every value falls back to its default; one that
-    // is no regular file of at most 1 MiB is not read, said once on stderr, and not written.
-    // Written through the one safe writer.
+    // The settings file is named after the application and this organisation.
     void SetRegistryKey(const char* lpszRegistryKey);
-    CString GetProfileString(const char* lpszSection, const char* lpszEntry,
-                             const char* lpszDefault = nullptr) const;
-    // nDefault also for a value that is not a whole number. Signed, unlike Win32's UINT: window
-    // positions left of or above the first screen are negative.
-    int GetProfileInt(const char* lpszSection, const char* lpszEntry, int nDefault) const;
-    BOOL WriteProfileString(const char* lpszSection, const char* lpszEntry, const char* lpszValue);
-    BOOL WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue);
     // Reads the recent-file list of nMaxMRU entries from the settings.
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
     // Puts the file at the top of the recent-file list and writes the list at once.
@@ -344,9 +332,6 @@ private:
 // The path of the running program.
 CString GetModuleFileName();
 int GetSystemMetrics(int nIndex);
-// Writes pending changes of the settings now; otherwise that happens once the event loop runs
-// again, and at the end.
-void EinstellungenSpeichern();
 // rString = the string nIDS with %1 (and %2) replaced by lpsz1 (and lpsz2).
 void AfxFormatString1(CString& rString, UINT nIDS, const char* lpsz1);
 void AfxFormatString2(CString& rString, UINT nIDS, const char* lpsz1, const char* lpsz2);
@@ -354,4 +339,3 @@ void AfxFormatString2(CString& rString, UINT nIDS, const char* lpsz1, const char
 CWinApp* AfxGetApp();
 // Creates the toolkit's application object and runs InitInstance of the one CWinApp.
 int AfxWinMain(int argc, char** argv);
-

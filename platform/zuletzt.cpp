@@ -1,5 +1,6 @@
 // The recent-file list, kept in the settings.
 #include "platform/afxwin.h"
+#include "ui/einstellungsspeicher.h"
 
 #include <algorithm>
 
@@ -36,12 +37,9 @@ void CRecentFileList::Remove(int nIndex) {
 
 void CRecentFileList::ReadList() {
     m_dateien.clear();
-    const CWinApp* pApp = AfxGetApp();
-    if (pApp == nullptr)
-        return;
     for (int i = 1; i <= m_nGroesse; ++i) {
-        const CString pfad =
-            pApp->GetProfileString(m_strAbschnitt.c_str(), Eintrag(m_strEintrag, i).c_str());
+        const CString pfad(
+            EinstellungLesen(m_strAbschnitt + '/' + Eintrag(m_strEintrag, i)).value_or(""));
         // Gaps and doubles in a hand-edited file close up.
         if (!pfad.IsEmpty() &&
             std::find(m_dateien.begin(), m_dateien.end(), pfad) == m_dateien.end())
@@ -50,11 +48,10 @@ void CRecentFileList::ReadList() {
 }
 
 void CRecentFileList::WriteList() {
-    CWinApp* pApp = AfxGetApp();
-    if (pApp == nullptr)
-        return;
     for (int i = 1; i <= m_nGroesse; ++i)
-        pApp->WriteProfileString(
-            m_strAbschnitt.c_str(), Eintrag(m_strEintrag, i).c_str(),
-            i <= GetCount() ? m_dateien[static_cast<std::size_t>(i - 1)].GetString() : nullptr);
+        EinstellungSchreiben(
+            m_strAbschnitt + '/' + Eintrag(m_strEintrag, i),
+            i <= GetCount()
+                ? std::optional<std::string>(m_dateien[static_cast<std::size_t>(i - 1)].GetString())
+                : std::nullopt);
 }

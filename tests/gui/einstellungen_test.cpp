@@ -332,8 +332,8 @@ TEST_F(Gedaechtnis, EinstellungsdateiNurAlsGewoehnlicheDatei) {
         const auto anfang = std::chrono::steady_clock::now();
         ::testing::internal::CaptureStderr();
         Neustart();
-        AfxGetApp()->WriteProfileString("Test", "Wert", "neu");
-        AfxGetApp()->GetProfileString("Test", "Wert");
+        EinstellungSchreiben("Test/Wert", "neu");
+        EinstellungLesen("Test/Wert");
         EinstellungenSpeichern();
         const std::string fehler = ::testing::internal::GetCapturedStderr();
         ::alarm(0);
@@ -370,8 +370,8 @@ TEST_F(Gedaechtnis, EinstellungsdateiNurAlsGewoehnlicheDatei) {
 // Another program's change made while one of this program's is pending: both are kept.
 TEST_F(Gedaechtnis, FremdeAenderungBleibt) {
     const std::string pfad = Einstellungen()->fileName().toStdString();
-    AfxGetApp()->WriteProfileString("Test", "Eigen", "1");
-    AfxGetApp()->WriteProfileString("Test", "Beide", "eigen");
+    EinstellungSchreiben("Test/Eigen", "1");
+    EinstellungSchreiben("Test/Beide", "eigen");
     // A new file put in place, as the toolkit writes one.
     std::ofstream(pfad + ".neu") << "[Test]\nFremd=2\nBeide=fremd\n";
     ASSERT_EQ(std::rename((pfad + ".neu").c_str(), pfad.c_str()), 0);
@@ -381,7 +381,7 @@ TEST_F(Gedaechtnis, FremdeAenderungBleibt) {
     EXPECT_NE(text.find("Eigen=1"), std::string::npos) << text;
     EXPECT_NE(text.find("Fremd=2"), std::string::npos) << text;
     EXPECT_NE(text.find("Beide=eigen"), std::string::npos) << text;
-    EXPECT_STREQ(AfxGetApp()->GetProfileString("Test", "Fremd").GetString(), "2");
+    EXPECT_EQ(EinstellungLesen("Test/Fremd"), "2");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "app/profildlg.h"
 #include "language/sprache.h"
+#include "ui/einstellungsspeicher.h"
 
 #include <QApplication>
 #include <QDropEvent>
