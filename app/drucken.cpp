@@ -1,5 +1,5 @@
 // The main window's drawing commands: plot, print, print preview and the exports for cutters.
-#include "app/profildlg.h"
+#include "app/profilfenster.h"
 
 #include "app/einstellungen.h"
 #include "app/kalibrierdlg.h"
@@ -16,10 +16,12 @@
 #include "res/meldungen_ausgabe.h"
 #include "res/meldungen_fenster.h"
 #include "res/meldungen_kommandozeile.h"
+#include "res/resource.h"
 #include "res/vorlage.h"
 #include "ui/dateidialog.h"
 #include "ui/meldefenster.h"
 
+#include <QFile>
 #include <QPaintEngine>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -34,64 +36,61 @@ namespace {
 
 // The job the fields describe. The path is kept as the bytes the system uses, so that the input
 // is recognised whatever its name's encoding.
-Auftrag FeldAuftrag(const Profil& profil, const CString& datei, const CString& kommentar,
-                    const CString& laenge, const CString& dicke) {
+Auftrag FeldAuftrag(const Profilfenster& fenster) {
     Auftrag auftrag;
-    auftrag.profil = &profil.punkte;
-    auftrag.datei = DateiPfadKodiert(datei);
-    auftrag.name = kommentar.GetString();
-    auftrag.laenge = laenge.GetString();
-    auftrag.dicke = dicke.GetString();
+    auftrag.profil = &fenster.m_profil.punkte;
+    auftrag.datei = fenster.DateiKodiert();
+    auftrag.name = fenster.m_kommentar;
+    auftrag.laenge = fenster.Profillaenge().toStdString();
+    auftrag.dicke = fenster.Profildicke().toStdString();
     return auftrag;
 }
 
 // The job's outline, once the user has agreed to scale one that is not as long as the chord;
 // nothing once the user has been told why not.
-std::optional<Umriss> UmrissOderGesagt(CProfilDlg& wnd, Auftrag& auftrag) {
+std::optional<Umriss> UmrissOderGesagt(Profilfenster& wnd, Auftrag& auftrag) {
     Umriss umriss = PruefeAuftrag(auftrag);
     if (umriss.befund == Befund::LaengeWeichtAb) {
         const std::string mm = MmText(umriss.laenge);
-        if (wnd.Frage(CString(Meldung(meldung::kUmrissSkalierenFrage, {umriss.fehler, mm})),
-                      Meldung(meldung::kUmrissSkalierenKnopf, {mm}).c_str(),
-                      Meldung(meldung::kKnopfAbbrechen).c_str()) != IDOK)
+        if (!FrageStellen(&wnd, Meldung(meldung::kUmrissSkalierenFrage, {umriss.fehler, mm}),
+                          Meldung(meldung::kUmrissSkalierenKnopf, {mm}),
+                          Meldung(meldung::kKnopfAbbrechen)))
             return std::nullopt;
         auftrag.normieren = true;
         umriss = PruefeAuftrag(auftrag);
     }
     if (umriss.befund == Befund::Gut)
         return umriss;
-    wnd.MessageBox(CString(umriss.fehler));
+    MeldungZeigen(&wnd, umriss.fehler);
     // The field to correct gets the focus, its text selected.
-    wnd.AbgelehntesFeldWaehlen(umriss.befund == Befund::LaengeUngueltig ? IDC_PROFILLAENGE
-                               : umriss.befund == Befund::DickeUngueltig ||
-                                       umriss.befund == Befund::Flach
-                                   ? IDC_PROFILDICKE
-                                   : 0);
+    wnd.FeldWaehlen(umriss.befund == Befund::LaengeUngueltig ? wnd.LaengenFeld()
+                    : umriss.befund == Befund::DickeUngueltig || umriss.befund == Befund::Flach
+                        ? wnd.DickenFeld()
+                        : nullptr);
     return std::nullopt;
 }
 
 // The toolkit's dialog offers "print.pdf" in the working folder unless the printer names a file;
 // naming one must not turn the printer into the PDF writer, so its kind is set back.
-void VorschlagSetzen(QPrinter& drucker, const CString& datei) {
-    if (datei.IsEmpty())
+void VorschlagSetzen(QPrinter& drucker, const std::string& datei) {
+    if (datei.empty())
         return;
     const QPrinter::OutputFormat art = drucker.outputFormat();
-    drucker.setOutputFileName(QString::fromUtf8(datei.GetString()));
+    drucker.setOutputFileName(QString::fromStdString(datei));
     if (art == QPrinter::NativeFormat)
         drucker.setOutputFormat(QPrinter::NativeFormat);
 }
 
 // The PDF file a printer prints to, empty for a real printer.
-CString PdfDatei(const QPrinter& drucker) {
-    return drucker.outputFormat() == QPrinter::PdfFormat
-               ? CString(drucker.outputFileName().toStdString())
-               : CString();
+std::string PdfDatei(const QPrinter& drucker) {
+    return drucker.outputFormat() == QPrinter::PdfFormat ? drucker.outputFileName().toStdString()
+                                                         : std::string();
 }
 
 // The printer's own correction goes into the plan: a calibrated printer has less room for the
 // true page. Printout and preview alike.
 Kalibrierung KalibrierungVon(const QPrinter& drucker) {
-    return LiesKalibrierung(CString(DruckerName(drucker)));
+    return LiesKalibrierung(DruckerName(drucker));
 }
 
 // A question with the program's own two buttons: true for the first.
@@ -100,33 +99,35 @@ bool Zugestimmt(QWidget* eltern, const std::string& text, std::string_view ja) {
 }
 
 // A PDF file is checked as the exports check theirs, before anything is painted: "" or why not.
-std::string ZielAbgelehnt(const CString& datei, const std::vector<std::string>& eingaben) {
-    return datei.IsEmpty() ? std::string() : PruefeZiel(DateiPfadKodiert(datei), eingaben);
+std::string ZielAbgelehnt(const std::string& datei, const std::vector<std::string>& eingaben) {
+    return datei.empty()
+               ? std::string()
+               : PruefeZiel(QFile::encodeName(QString::fromStdString(datei)).toStdString(),
+                            eingaben);
 }
 
 } // namespace
 
-void CProfilDlg::OnPlotten() {
+void Profilfenster::OnPlotten() {
     Linienzug linie;
     for (const Geraetepunkt& p :
          BildschirmPunkte(m_profil.punkte, m_bild->width(), m_bild->height(),
-                          FeldZahl(m_strProfildicke.GetString())))
+                          FeldZahl(Profildicke().toStdString())))
         linie.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
     m_bild->Zeigen({linie});
 }
 
-void CProfilDlg::OnPlotLoeschen() {
+void Profilfenster::OnPlotLoeschen() {
     m_bild->Leeren();
 }
 
-void CProfilDlg::OnDrucken() {
-    Auftrag auftrag =
-        FeldAuftrag(m_profil, m_strDatei, m_strKommentar, m_strProfillaenge, m_strProfildicke);
+void Profilfenster::OnDrucken() {
+    Auftrag auftrag = FeldAuftrag(*this);
     const auto umriss = UmrissOderGesagt(*this, auftrag);
     if (!umriss)
         return;
     Ausdrucken(
-        m_hWnd, ".pdf", [&](const Papiermasse& m) { return PlaneDruck(m, auftrag, *umriss); },
+        this, ".pdf", [&](const Papiermasse& m) { return PlaneDruck(m, auftrag, *umriss); },
         [&](const Druck& druck) {
             return druck.plan.seiten > 1
                        ? Meldung(meldung::kProfilKachelnFrage,
@@ -137,9 +138,9 @@ void CProfilDlg::OnDrucken() {
         {auftrag.datei});
 }
 
-void CProfilDlg::Ausdrucken(QWidget* eltern, const char* endung, const Planer& planen,
-                            const std::function<std::string(const Druck&)>& frage,
-                            const std::vector<std::string>& eingaben) {
+void Profilfenster::Ausdrucken(QWidget* eltern, const char* endung, const Planer& planen,
+                               const std::function<std::string(const Druck&)>& frage,
+                               const std::vector<std::string>& eingaben) {
     // High resolution: the printer's own dots, never the screen's.
     QPrinter drucker(QPrinter::HighResolution);
     VorschlagSetzen(drucker, AusgabeVorschlag(endung));
@@ -147,7 +148,7 @@ void CProfilDlg::Ausdrucken(QWidget* eltern, const char* endung, const Planer& p
     dlgDrucken.setOption(QAbstractPrintDialog::PrintToFile, true);
     if (dlgDrucken.exec() != QDialog::Accepted)
         return;
-    const CString datei = PdfDatei(drucker);
+    const std::string datei = PdfDatei(drucker);
     if (const std::string fehler = ZielAbgelehnt(datei, eingaben); !fehler.empty()) {
         MeldungZeigen(eltern, fehler);
         return;
@@ -167,8 +168,8 @@ void CProfilDlg::Ausdrucken(QWidget* eltern, const char* endung, const Planer& p
         MeldungZeigen(eltern, fehler);
 }
 
-void CProfilDlg::Vorschau(QWidget* eltern, const char* endung, const Planer& planen,
-                          const std::vector<std::string>& eingaben) {
+void Profilfenster::Vorschau(QWidget* eltern, const char* endung, const Planer& planen,
+                             const std::vector<std::string>& eingaben) {
     // Refused on the default page, the preview does not open; a page chosen in the preview that
     // cannot take the printout says so instead of showing it empty.
     if (QPrinter standard(QPrinter::HighResolution); standard.isValid()) {
@@ -188,14 +189,14 @@ void CProfilDlg::Vorschau(QWidget* eltern, const char* endung, const Planer& pla
     vorschau.exec();
 }
 
-void CProfilDlg::VorschauSeiten(QWidget* eltern, QPrinter& seiten, const Planer& planen,
-                                const std::vector<std::string>& eingaben) {
+void Profilfenster::VorschauSeiten(QWidget* eltern, QPrinter& seiten, const Planer& planen,
+                                   const std::vector<std::string>& eingaben) {
     Druckgeraet geraet(seiten, KalibrierungVon(seiten), eingaben);
     // The preview's own pages paint through an engine of their own; its print button may print
     // to a PDF file, which is checked as every output checks its target.
     const bool eigeneSeiten =
         seiten.paintEngine() && seiten.paintEngine()->type() == QPaintEngine::Picture;
-    const CString datei = eigeneSeiten ? CString() : PdfDatei(seiten);
+    const std::string datei = eigeneSeiten ? std::string() : PdfDatei(seiten);
     if (const std::string fehler = ZielAbgelehnt(datei, eingaben); !fehler.empty()) {
         MeldungZeigen(eltern, fehler);
         return;
@@ -208,36 +209,34 @@ void CProfilDlg::VorschauSeiten(QWidget* eltern, QPrinter& seiten, const Planer&
     // Only printing can fail; the preview's own pages cannot.
     if (const std::string fehler = DruckeDokument(geraet, druck); !fehler.empty())
         MeldungZeigen(eltern, fehler);
-    else if (!datei.IsEmpty())
+    else if (!datei.empty())
         AusgabeMerken(datei);
 }
 
-void CProfilDlg::OnSeitenansicht() {
-    Auftrag auftrag =
-        FeldAuftrag(m_profil, m_strDatei, m_strKommentar, m_strProfillaenge, m_strProfildicke);
+void Profilfenster::OnSeitenansicht() {
+    Auftrag auftrag = FeldAuftrag(*this);
     const auto umriss = UmrissOderGesagt(*this, auftrag);
     if (!umriss)
         return;
-    Vorschau(m_hWnd, ".pdf", [&](const Papiermasse& m) { return PlaneDruck(m, auftrag, *umriss); },
+    Vorschau(this, ".pdf", [&](const Papiermasse& m) { return PlaneDruck(m, auftrag, *umriss); },
              {auftrag.datei});
 }
 
-void CProfilDlg::OnExportieren() {
-    Auftrag auftrag =
-        FeldAuftrag(m_profil, m_strDatei, m_strKommentar, m_strProfillaenge, m_strProfildicke);
+void Profilfenster::OnExportieren() {
+    Auftrag auftrag = FeldAuftrag(*this);
     const auto umriss = UmrissOderGesagt(*this, auftrag);
     if (!umriss)
         return;
-    Exportieren(m_hWnd, ".svg", EinzelZeichnung(*umriss, auftrag.name), {auftrag.datei});
+    Exportieren(this, ".svg", EinzelZeichnung(*umriss, auftrag.name), {auftrag.datei});
 }
 
-void CProfilDlg::Exportieren(QWidget* eltern, const char* endung, const Zeichnung& zeichnung,
-                             const std::vector<std::string>& eingaben) {
+void Profilfenster::Exportieren(QWidget* eltern, const char* endung, const Zeichnung& zeichnung,
+                                const std::vector<std::string>& eingaben) {
     Dateiwahl wahl;
     wahl.speichern = true;
     wahl.titel = Uebersetzung("dialog", FindeZeichenkette(IDS_SPEICHERN_UNTER));
     wahl.filter = QString::fromStdString(ExportFilter());
-    wahl.name = QString::fromUtf8(AusgabeVorschlag(endung).GetString());
+    wahl.name = QString::fromStdString(AusgabeVorschlag(endung));
     // A name typed without an extension gets the first format's.
     wahl.endung = QString::fromUtf8(std::strrchr(endung, '.') + 1);
     const auto pfad = DateiDialog(eltern, wahl);
@@ -249,40 +248,39 @@ void CProfilDlg::Exportieren(QWidget* eltern, const char* endung, const Zeichnun
         MeldungZeigen(eltern, Meldung(meldung::kEndungUnbekannt, {datei, BekannteEndungen()}));
         return;
     }
-    AusgabeMerken(CString(datei));
+    AusgabeMerken(datei);
     const std::string inhalt = format->schreiber(zeichnung);
     std::string fehler = PruefeAusgabeGroesse({inhalt.size()});
     if (fehler.empty())
-        fehler = SchreibeDatei(DateiPfadKodiert(CString(datei)), inhalt, eingaben);
+        fehler =
+            SchreibeDatei(pfad ? QFile::encodeName(*pfad).toStdString() : datei, inhalt, eingaben);
     if (!fehler.empty())
         MeldungZeigen(eltern, fehler);
 }
 
-void CProfilDlg::OnKalibrieren() {
+void Profilfenster::OnKalibrieren() {
     QPrinter drucker(QPrinter::HighResolution);
     VorschlagSetzen(drucker, AusgabeVorschlag("_kalibrierung.pdf"));
-    QPrintDialog dlgDrucken(&drucker, m_hWnd);
+    QPrintDialog dlgDrucken(&drucker, this);
     dlgDrucken.setOption(QAbstractPrintDialog::PrintToFile, true);
     if (dlgDrucken.exec() != QDialog::Accepted)
         return;
     AusgabeMerken(PdfDatei(drucker));
-    const CString strDrucker(DruckerName(drucker));
+    const std::string name = DruckerName(drucker);
     {
         // The calibration page itself is never corrected.
         Druckgeraet geraet(drucker, Kalibrierung{});
-        if (const std::string fehler = DruckeKalibrierseite(geraet, strDrucker.GetString());
-            !fehler.empty()) {
-            MessageBox(CString(fehler));
+        if (const std::string fehler = DruckeKalibrierseite(geraet, name); !fehler.empty()) {
+            Melden(fehler);
             return;
         }
     }
-    KalibrierDialog dlgMessen(m_hWnd);
+    KalibrierDialog dlgMessen(this);
     if (dlgMessen.exec() != QDialog::Accepted)
         return;
-    SchreibeKalibrierung(strDrucker, dlgMessen.kalibrierung);
+    SchreibeKalibrierung(name, dlgMessen.kalibrierung);
     const Kalibrierung& k = dlgMessen.kalibrierung;
-    MessageBox(
-        CString(Meldung(meldung::kDruckerKalibriert,
-                        {AlsUtf8(strDrucker.GetString()), MmText(std::round(k.laengs * 1000) / 10),
-                         MmText(std::round(k.quer * 1000) / 10)})));
+    Melden(Meldung(meldung::kDruckerKalibriert,
+                   {AlsUtf8(name), MmText(std::round(k.laengs * 1000) / 10),
+                    MmText(std::round(k.quer * 1000) / 10)}));
 }

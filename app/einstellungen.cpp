@@ -9,6 +9,9 @@
 #include "profile/zahl.h"
 #include "ui/einstellungsspeicher.h"
 
+#include <QFile>
+#include <QString>
+
 #include <charconv>
 #include <cmath>
 
@@ -17,11 +20,11 @@
 
 namespace {
 
-std::optional<double> Zahl(const CString& text) {
-    return FeldAlsZahl(text.GetString());
+std::optional<double> Zahl(const std::string& text) {
+    return FeldAlsZahl(text.c_str());
 }
 
-bool Zwischen(const CString& text, double min, double max) {
+bool Zwischen(const std::string& text, double min, double max) {
     const auto wert = Zahl(text);
     return wert && *wert >= min && *wert <= max;
 }
@@ -31,11 +34,11 @@ std::string Schluessel(const char* abschnitt, const std::string& eintrag) {
     return std::string(abschnitt) + '/' + eintrag;
 }
 
-std::optional<CString> Roh(const char* abschnitt, const char* eintrag) {
+std::optional<std::string> Roh(const char* abschnitt, const char* eintrag) {
     const auto text = EinstellungLesen(Schluessel(abschnitt, eintrag));
     if (!text || text->empty())
         return std::nullopt;
-    return CString(*text);
+    return std::string(*text);
 }
 
 void Setzen(const char* abschnitt, const char* eintrag, const std::string& text) {
@@ -63,12 +66,12 @@ template <class T> bool Gut(const Einstellung<T>& e, const T& wert) {
 
 // Whether the rib values' own reader takes a single rib of 100 mm with the text put in by
 // setzen; an empty text is an option not used.
-bool WahlGut(const CString& text, void (*setzen)(Rippenwahl&, const std::string&)) {
-    if (text.IsEmpty())
+bool WahlGut(const std::string& text, void (*setzen)(Rippenwahl&, const std::string&)) {
+    if (text.empty())
         return true;
     Rippenwahl w;
     w.laenge = "100";
-    setzen(w, text.GetString());
+    setzen(w, text.c_str());
     Rippenjob job;
     const Rippenfeldnamen namen{"", "", "", "", "", "", "", ""};
     return RippenjobLesen(w, job, namen).empty();
@@ -76,12 +79,12 @@ bool WahlGut(const CString& text, void (*setzen)(Rippenwahl&, const std::string&
 
 } // namespace
 
-bool ProfiltiefeGut(const CString& text) {
-    return PruefeDruckwerte(text.GetString(), "100").fehler.empty();
+bool ProfiltiefeGut(const std::string& text) {
+    return PruefeDruckwerte(text.c_str(), "100").fehler.empty();
 }
 
-bool DickeGut(const CString& text) {
-    return PruefeDruckwerte("100", text.GetString()).fehler.empty();
+bool DickeGut(const std::string& text) {
+    return PruefeDruckwerte("100", text.c_str()).fehler.empty();
 }
 
 std::array<std::string, kKernfelder> KernVorgaben() {
@@ -106,85 +109,86 @@ std::array<std::string, kKernfelder> KernVorgaben() {
     return f;
 }
 
-bool KernwertGut(Kernfeld feld, const CString& text) {
+bool KernwertGut(Kernfeld feld, const std::string& text) {
     std::array<std::string, kKernfelder> felder = KernVorgaben();
-    felder[static_cast<std::size_t>(feld)] = text.GetString();
+    felder[static_cast<std::size_t>(feld)] = text.c_str();
     KernWerte werte;
     return KernwerteLesen(AlsKernwahl(felder, false, false), werte).empty();
 }
 
-bool PlatteGut(const CString& text) {
+bool PlatteGut(const std::string& text) {
     return WahlGut(text, [](Rippenwahl& w, const std::string& t) { w.platte = t; });
 }
 
-bool BeplankungGut(const CString& text) {
+bool BeplankungGut(const std::string& text) {
     // One side alone: a colon would make it two.
     return WahlGut(text, [](Rippenwahl& w, const std::string& t) { w.beplankung = "0:" + t; });
 }
 
-bool KopienGut(const CString& text) {
+bool KopienGut(const std::string& text) {
     return WahlGut(text, [](Rippenwahl& w, const std::string& t) { w.kopien = t; });
 }
 
-bool SchnittbreiteGut(const CString& text) {
+bool SchnittbreiteGut(const std::string& text) {
     return WahlGut(text, [](Rippenwahl& w, const std::string& t) { w.zusatz.schnittbreite = t; });
 }
 
-bool SchraenkungGut(const CString& text) {
+bool SchraenkungGut(const std::string& text) {
     return WahlGut(text, [](Rippenwahl& w, const std::string& t) {
         w.zusatz.schraenkung = t.find(':') == std::string::npos ? t : "x";
     });
 }
 
-bool DrehpunktGut(const CString& text) {
+bool DrehpunktGut(const std::string& text) {
     return WahlGut(text,
                    [](Rippenwahl& w, const std::string& t) { w.zusatz.schraenkung = "0:" + t; });
 }
 
-bool HellingGut(const CString& text) {
+bool HellingGut(const std::string& text) {
     return WahlGut(text, [](Rippenwahl& w, const std::string& t) { w.zusatz.helling = t; });
 }
 
-bool LoecherGut(const CString& text) {
+bool LoecherGut(const std::string& text) {
     return WahlGut(text,
                    [](Rippenwahl& w, const std::string& t) { w.zusatz.erleichterung = t + ":1"; });
 }
 
-bool StegGut(const CString& text) {
+bool StegGut(const std::string& text) {
     return WahlGut(text,
                    [](Rippenwahl& w, const std::string& t) { w.zusatz.erleichterung = "1:" + t; });
 }
 
-bool OrdnerGut(const CString& text) {
+bool OrdnerGut(const std::string& text) {
     std::error_code fehler;
-    return std::filesystem::is_directory(DateiPfadKodiert(text), fehler);
+    return std::filesystem::is_directory(
+        QFile::encodeName(QString::fromStdString(text)).toStdString(), fehler);
 }
 
 bool FormatGut(const int& format) {
     return format == kFormatSelig || format == kFormatWerte;
 }
 
-bool RippenlaengeGut(const CString& text) {
+bool RippenlaengeGut(const std::string& text) {
     return Zwischen(text, 0.1, kMaxProfiltiefeMm);
 }
 
-bool RippenanzahlGut(const CString& text) {
+bool RippenanzahlGut(const std::string& text) {
     const auto wert = Zahl(text);
     return Zwischen(text, 2, kMaxRippen) && *wert == std::floor(*wert);
 }
 
-bool LeisteGut(const CString& text) {
+bool LeisteGut(const std::string& text) {
     return Zwischen(text, 0, kMaxProfiltiefeMm);
 }
 
-template <> std::optional<CString> Lies(const Texteinstellung& e) {
+template <> std::optional<std::string> Lies(const Texteinstellung& e) {
     auto text = Roh(e.abschnitt, e.eintrag);
     return text && Gut(e, *text) ? text : std::nullopt;
 }
 
 template <> std::optional<int> Lies(const Zahleinstellung& e) {
     const auto text = Roh(e.abschnitt, e.eintrag);
-    const auto wert = text ? GanzeZahl(text->GetString()) : std::nullopt;
+    const auto wert = text ? GanzeZahl(text->c_str()) : std::nullopt;
     return wert && Gut(e, *wert) ? wert : std::nullopt;
 }
 
@@ -195,9 +199,9 @@ template <> std::optional<bool> Lies(const Schaltereinstellung& e) {
     return *wert == 1;
 }
 
-template <> void Schreibe(const Texteinstellung& e, const CString& wert) {
+template <> void Schreibe(const Texteinstellung& e, const std::string& wert) {
     if (Gut(e, wert))
-        Setzen(e.abschnitt, e.eintrag, wert.GetString());
+        Setzen(e.abschnitt, e.eintrag, wert.c_str());
 }
 
 template <> void Schreibe(const Zahleinstellung& e, const int& wert) {
@@ -209,12 +213,12 @@ template <> void Schreibe(const Schaltereinstellung& e, const bool& wert) {
     Setzen(e.abschnitt, e.eintrag, wert ? "1" : "0");
 }
 
-void OrdnerMerken(const Texteinstellung& e, const CString& pfad) {
-    const std::string text = pfad.GetString();
+void OrdnerMerken(const Texteinstellung& e, const std::string& pfad) {
+    const std::string text = pfad.c_str();
     const std::size_t strich = text.rfind('/');
     if (strich == std::string::npos)
         return;
-    Schreibe(e, CString(strich == 0 ? std::string("/") : text.substr(0, strich)));
+    Schreibe(e, std::string(strich == 0 ? std::string("/") : text.substr(0, strich)));
 }
 
 namespace {
@@ -222,15 +226,15 @@ namespace {
 constexpr const char* kKalibrierung = "Kalibrierung";
 
 // One entry per printer and axis; a slash would open a settings group of its own.
-std::string KalibrierEintrag(const CString& drucker, const char* achse) {
-    std::string name = drucker.GetString();
+std::string KalibrierEintrag(const std::string& drucker, const char* achse) {
+    std::string name = drucker.c_str();
     for (char& c : name)
         if (c == '/' || c == '\\')
             c = '_';
     return name + " " + achse;
 }
 
-double LiesFaktor(const CString& drucker, const char* achse) {
+double LiesFaktor(const std::string& drucker, const char* achse) {
     const auto text = EinstellungLesen(Schluessel(kKalibrierung, KalibrierEintrag(drucker, achse)));
     const std::optional<double> prozent = text ? FeldAlsZahl(*text) : std::nullopt;
     const double faktor = prozent ? *prozent / 100 : 1;
@@ -239,11 +243,11 @@ double LiesFaktor(const CString& drucker, const char* achse) {
 
 } // namespace
 
-Kalibrierung LiesKalibrierung(const CString& drucker) {
+Kalibrierung LiesKalibrierung(const std::string& drucker) {
     return {LiesFaktor(drucker, "laengs"), LiesFaktor(drucker, "quer")};
 }
 
-void SchreibeKalibrierung(const CString& drucker, const Kalibrierung& k) {
+void SchreibeKalibrierung(const std::string& drucker, const Kalibrierung& k) {
     // Percent with a point and enough digits to give the factor back.
     Setzen(kKalibrierung, KalibrierEintrag(drucker, "laengs").c_str(), ZahlText(k.laengs * 100, 6));
     Setzen(kKalibrierung, KalibrierEintrag(drucker, "quer").c_str(), ZahlText(k.quer * 100, 6));

@@ -4,7 +4,6 @@
 
 #include "foam_core/kern.h"
 #include "output/kalibrierung.h"
-#include "platform/afxwin.h"
 
 #include <array>
 #include <optional>
@@ -21,29 +20,29 @@ template <class T> struct Einstellung {
 
 using Zahleinstellung = Einstellung<int>;
 using Schaltereinstellung = Einstellung<bool>;
-using Texteinstellung = Einstellung<CString>;
+using Texteinstellung = Einstellung<std::string>;
 
 // What the program's fields take: chord and thickness as a printout, the rib set's values as
 // the set, an existing folder.
-bool ProfiltiefeGut(const CString& text);
-bool DickeGut(const CString& text);
-bool PlatteGut(const CString& text);
-bool OrdnerGut(const CString& text);
+bool ProfiltiefeGut(const std::string& text);
+bool DickeGut(const std::string& text);
+bool PlatteGut(const std::string& text);
+bool OrdnerGut(const std::string& text);
 bool FormatGut(const int& format);
 // The rib set's number fields: wurzel, spitze and the stock up to the longest chord, the count
 // a whole number of ribs.
-bool RippenlaengeGut(const CString& text);
-bool RippenanzahlGut(const CString& text);
-bool LeisteGut(const CString& text);
+bool RippenlaengeGut(const std::string& text);
+bool RippenanzahlGut(const std::string& text);
+bool LeisteGut(const std::string& text);
 // The options a field may leave empty (not used): empty, or a value the set takes there.
-bool BeplankungGut(const CString& text);
-bool KopienGut(const CString& text);
-bool SchnittbreiteGut(const CString& text);
-bool SchraenkungGut(const CString& text);
-bool DrehpunktGut(const CString& text);
-bool HellingGut(const CString& text);
-bool LoecherGut(const CString& text);
-bool StegGut(const CString& text);
+bool BeplankungGut(const std::string& text);
+bool KopienGut(const std::string& text);
+bool SchnittbreiteGut(const std::string& text);
+bool SchraenkungGut(const std::string& text);
+bool DrehpunktGut(const std::string& text);
+bool HellingGut(const std::string& text);
+bool LoecherGut(const std::string& text);
+bool StegGut(const std::string& text);
 
 constexpr int kFormatSelig = 1;
 constexpr int kFormatWerte = 2;
@@ -103,8 +102,8 @@ inline constexpr Holmeinstellung kSatzHolme[3] = {
 // The foam core's fields by Kernfeld: each kept while it reads beside the others' defaults.
 // The defaults are the command line's; chords and span, which it needs given, as an example.
 std::array<std::string, kKernfelder> KernVorgaben();
-bool KernwertGut(Kernfeld feld, const CString& text);
-template <Kernfeld F> bool KernfeldGut(const CString& text) {
+bool KernwertGut(Kernfeld feld, const std::string& text);
+template <Kernfeld F> bool KernfeldGut(const std::string& text) {
     return F == Kernfeld::Dicke ? DickeGut(text) : KernwertGut(F, text);
 }
 template <Kernfeld F> constexpr Texteinstellung KernEintrag(const char* eintrag) {
@@ -140,7 +139,7 @@ template <class T> std::optional<T> Lies(const Einstellung<T>& e);
 // Kept only when gut; an empty text removes nothing, it is kept empty.
 template <class T> void Schreibe(const Einstellung<T>& e, const T& wert);
 // A printer's calibration; none (factors 1) when missing or out of bounds.
-Kalibrierung LiesKalibrierung(const CString& drucker);
-void SchreibeKalibrierung(const CString& drucker, const Kalibrierung& k);
+Kalibrierung LiesKalibrierung(const std::string& drucker);
+void SchreibeKalibrierung(const std::string& drucker, const Kalibrierung& k);
 // Keeps the folder of the file pfad; an empty path changes nothing.
-void OrdnerMerken(const Texteinstellung& e, const CString& pfad);
+void OrdnerMerken(const Texteinstellung& e, const std::string& pfad);

@@ -1,17 +1,19 @@
 // The main window's menu bar: every command of the window, found without knowing the context
 // menu, with its access keys and shortcuts.
 #include "app/infodlg.h"
-#include "app/profildlg.h"
+#include "app/profilfenster.h"
 #include "app/rippensatzdlg.h"
+#include "app/schaumkern.h"
+#include "language/sprache.h"
 #include "res/meldungen_fenster.h"
+#include "res/resource.h"
+#include "res/vorlage.h"
+#include "ui/meldefenster.h"
 
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QShortcut>
-
-#include <algorithm>
 
 namespace {
 
@@ -21,91 +23,68 @@ QString MenueText(std::string_view muster) {
 
 } // namespace
 
-QString ZuletztEintrag(int nummer, const CString& pfad) {
-    QString name = QString::fromUtf8(pfad.GetString());
-    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return QStringLiteral("&%1 %2").arg(nummer).arg(name);
-}
-
 template <class Befehl>
-QAction* CProfilDlg::Eintrag(QMenu* menue, std::string_view text, Befehl befehl,
-                             const QKeySequence& taste, bool brauchtProfil) {
+QAction* Profilfenster::Eintrag(QMenu* menue, std::string_view text, Befehl befehl,
+                                const QKeySequence& taste, bool brauchtProfil) {
     QAction* eintrag = menue->addAction(MenueText(text));
     eintrag->setShortcut(taste);
-    QObject::connect(eintrag, &QAction::triggered, m_hWnd, [this, befehl] { (this->*befehl)(); });
+    connect(eintrag, &QAction::triggered, this, [this, befehl] { (this->*befehl)(); });
     if (brauchtProfil)
         m_profilBefehle.push_back(eintrag);
     return eintrag;
 }
 
-void CProfilDlg::MenueleisteAnlegen() {
-    QWidget* fenster = m_hWnd;
-    auto* leiste = new QMenuBar(fenster);
+void Profilfenster::MenueleisteAnlegen() {
+    auto* leiste = new QMenuBar(this);
     leiste->setObjectName(QStringLiteral("menueleiste"));
 
     QMenu* datei = leiste->addMenu(MenueText(meldung::kMenueDatei));
-    Eintrag(datei, meldung::kMenueOeffnen, &CProfilDlg::OnDateiOeffnen, QKeySequence::Open);
+    Eintrag(datei, meldung::kMenueOeffnen, &Profilfenster::OnDateiOeffnen, QKeySequence::Open);
     m_zuletztLeiste = datei->addMenu(MenueText(meldung::kMenueZuletzt));
     datei->addSeparator();
-    Eintrag(datei, meldung::kMenueExportieren, &CProfilDlg::OnExportieren, {}, true);
-    Eintrag(datei, meldung::kMenueSeitenansicht, &CProfilDlg::OnSeitenansicht,
+    Eintrag(datei, meldung::kMenueExportieren, &Profilfenster::OnExportieren, {}, true);
+    Eintrag(datei, meldung::kMenueSeitenansicht, &Profilfenster::OnSeitenansicht,
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), true);
-    Eintrag(datei, meldung::kMenueDrucken, &CProfilDlg::OnDrucken, QKeySequence::Print, true);
-    Eintrag(datei, meldung::kMenueKalibrieren, &CProfilDlg::OnKalibrieren, {});
+    Eintrag(datei, meldung::kMenueDrucken, &Profilfenster::OnDrucken, QKeySequence::Print, true);
+    Eintrag(datei, meldung::kMenueKalibrieren, &Profilfenster::OnKalibrieren, {});
     datei->addSeparator();
-    Eintrag(datei, meldung::kMenueBeenden, &CProfilDlg::OnBeenden, QKeySequence::Quit);
+    Eintrag(datei, meldung::kMenueBeenden, &Profilfenster::OnBeenden, QKeySequence::Quit);
 
     QMenu* rippen = leiste->addMenu(MenueText(meldung::kMenueRippen));
-    Eintrag(rippen, meldung::kMenueRippensatz, &CProfilDlg::OnRippensatz, {}, true);
-    Eintrag(rippen, meldung::kMenueSchaumkern, &CProfilDlg::OnSchaumkern, {}, true);
+    Eintrag(rippen, meldung::kMenueRippensatz, &Profilfenster::OnRippensatz, {}, true);
+    Eintrag(rippen, meldung::kMenueSchaumkern, &Profilfenster::OnSchaumkern, {}, true);
 
     QMenu* hilfe = leiste->addMenu(MenueText(meldung::kMenueHilfe));
-    Eintrag(hilfe, meldung::kMenueHilfe, &CProfilDlg::OnHilfe, QKeySequence(Qt::Key_F1));
-    Eintrag(hilfe, meldung::kMenueUeber, &CProfilDlg::OnInfo, {});
-
-    // The entries own the keys now; a second owner would make each of them ambiguous.
-    for (QShortcut* taste : fenster->findChildren<QShortcut*>())
-        if (taste->key() == QKeySequence(Qt::Key_F1))
-            delete taste;
+    Eintrag(hilfe, meldung::kMenueHilfe, &Profilfenster::OnHilfe, QKeySequence(Qt::Key_F1));
+    Eintrag(hilfe, meldung::kMenueUeber, &Profilfenster::OnInfo, {});
 
     // The bar goes above the controls, which keep their places relative to each other.
     const int hoehe = leiste->sizeHint().height();
-    for (QWidget* kind : fenster->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    for (QWidget* kind : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (kind != leiste && !kind->isWindow())
             kind->move(kind->x(), kind->y() + hoehe);
-    fenster->setFixedSize(fenster->width(), fenster->height() + hoehe);
-    leiste->setGeometry(0, 0, fenster->width(), hoehe);
+    setFixedSize(width(), height() + hoehe);
+    leiste->setGeometry(0, 0, width(), hoehe);
 }
 
-void CProfilDlg::ZuletztLeisteFuellen() {
-    if (m_zuletztLeiste == nullptr)
+void Profilfenster::OnRippensatz() {
+    if (m_profil.punkte.ende < 2)
         return;
-    m_zuletztLeiste->clear();
-    const CRecentFileList* pListe = AfxGetApp() ? AfxGetApp()->m_pRecentFileList.get() : nullptr;
-    const int nAnzahl = pListe ? std::min(pListe->GetCount(), IDM_ZULETZT_ANZAHL) : 0;
-    for (int i = 0; i < nAnzahl; ++i)
-        QObject::connect(m_zuletztLeiste->addAction(ZuletztEintrag(i + 1, (*pListe)[i])),
-                         &QAction::triggered, m_hWnd, [this, i] { ZuletztLaden(i); });
-    if (nAnzahl == 0)
-        m_zuletztLeiste->addAction(MenueText(meldung::kMenueLeer))->setEnabled(false);
-    for (QAction* eintrag : m_profilBefehle)
-        eintrag->setEnabled(m_profil.punkte.ende >= 2);
+    RippensatzDialog dlgSatz(*this);
+    dlgSatz.exec();
 }
 
-void CProfilDlg::OnBeenden() {
-    m_hWnd->close();
+void Profilfenster::OnSchaumkern() {
+    if (m_profil.punkte.ende < 2)
+        return;
+    SchaumkernZeigen(this, m_profil, m_datei, m_kommentar);
 }
 
-void CProfilDlg::OnRippensatz() {
-    RippensatzDialog dlg(*this);
-    dlg.exec();
+void Profilfenster::OnInfo() {
+    InfoZeigen(this);
 }
 
-void CProfilDlg::OnInfo() {
-    InfoZeigen(m_hWnd);
-}
-
-void CProfilDlg::OnHilfe() {
-    if (CWinApp* pApp = AfxGetApp())
-        pApp->OnHelp();
+// There is no help file: the help is one text.
+void Profilfenster::OnHilfe() {
+    MeldungZeigen(this, Uebersetzt("dialog", FindeZeichenkette(ID_HELP)));
 }

@@ -11,10 +11,10 @@ QString ProfilWaehlen(QWidget* eltern, const QString& sonstOrdner) {
     wahl.titel = Uebersetzung("dialog", FindeZeichenkette(IDS_OEFFNEN));
     wahl.filter = Uebersetzung("dialog", FindeZeichenkette(IDS_PROFILFILTER));
     const auto ordner = Lies(kOrdnerLaden);
-    wahl.ordner = ordner ? QString::fromUtf8(ordner->GetString()) : sonstOrdner;
+    wahl.ordner = ordner ? QString::fromUtf8(ordner->c_str()) : sonstOrdner;
     const auto pfad = DateiDialog(eltern, wahl);
     if (!pfad)
         return {};
-    OrdnerMerken(kOrdnerLaden, CString(pfad->toStdString()));
+    OrdnerMerken(kOrdnerLaden, std::string(pfad->toStdString()));
     return *pfad;
 }

@@ -2,7 +2,7 @@
 #include "app/rippensatzdlg.h"
 
 #include "app/einstellungen.h"
-#include "app/profildlg.h"
+#include "app/profilfenster.h"
 #include "app/profilwahl.h"
 #include "language/sprache.h"
 #include "model/blattplan.h"
@@ -208,7 +208,7 @@ std::optional<std::pair<Satzfeld, std::string>> LeisteImHolm(const RippenAuftrag
 
 } // namespace
 
-RippensatzDialog::RippensatzDialog(CProfilDlg& haupt) : QDialog(haupt.m_hWnd), m_haupt(haupt) {
+RippensatzDialog::RippensatzDialog(Profilfenster& haupt) : QDialog(&haupt), m_haupt(haupt) {
     setWindowTitle(Tr(QT_TRANSLATE_NOOP("dialog", "Rippensatz")));
     auto* raster = new QGridLayout(this);
     // Created top to bottom, left column first: the tab order follows.
@@ -436,8 +436,7 @@ std::string RippensatzDialog::JobLesen(Rippenjob& job, std::vector<int>& zeilen)
     if (std::string fehler = HolmeLesen(w, zeilen); !fehler.empty())
         return fehler;
     RippenAuftrag& a = job.auftrag;
-    a.wurzelProfil = {&m_haupt.m_profil.punkte, m_haupt.m_strKommentar.GetString(),
-                      DateiPfadKodiert(m_haupt.m_strDatei)};
+    a.wurzelProfil = {&m_haupt.m_profil.punkte, m_haupt.m_kommentar, m_haupt.DateiKodiert()};
     if (m_spitze)
         a.spitzenProfil =
             RippenQuelle{&m_spitze->punkte, m_spitze->kommentar, Kodiert(m_spitzenDatei->text())};
@@ -555,7 +554,7 @@ std::optional<Rippenteile> RippensatzDialog::TeileOderGesagt(Rippenjob& job) {
 }
 
 std::vector<std::string> RippensatzDialog::Eingaben() const {
-    std::vector<std::string> eingaben{DateiPfadKodiert(m_haupt.m_strDatei)};
+    std::vector<std::string> eingaben{m_haupt.DateiKodiert()};
     if (m_spitze)
         eingaben.push_back(Kodiert(m_spitzenDatei->text()));
     return eingaben;
@@ -649,15 +648,15 @@ void RippensatzDialog::EinstellungenLesen() {
     for (std::size_t i = 0; i < kSatzfelder; ++i) {
         const Satzzeile& z = kSatzzeilen[i];
         const auto text = Lies(z.einstellung);
-        m_felder[i]->setText(text        ? Qt8(text->GetString())
+        m_felder[i]->setText(text        ? Qt8(text->c_str())
                              : z.vorgabe ? QString::fromUtf8(z.vorgabe)
-                                         : Qt8(m_haupt.m_strProfildicke.GetString()));
+                                         : m_haupt.Profildicke());
     }
     // Kept before the sides had fields of their own: one value for both.
     if (!Lies(kSatzBeplankungOben) && !Lies(kSatzBeplankungUnten))
         if (const auto beide = Lies(kSatzBeplankung)) {
-            Feld(Satzfeld::BeplankungOben)->setText(Qt8(beide->GetString()));
-            Feld(Satzfeld::BeplankungUnten)->setText(Qt8(beide->GetString()));
+            Feld(Satzfeld::BeplankungOben)->setText(Qt8(beide->c_str()));
+            Feld(Satzfeld::BeplankungUnten)->setText(Qt8(beide->c_str()));
         }
     m_glaetten->setChecked(Lies(kSatzGlaetten).value_or(true));
     m_ohnePlatte->setChecked(Lies(kSatzOhnePlatte).value_or(false));
@@ -667,18 +666,17 @@ void RippensatzDialog::EinstellungenLesen() {
         const auto tiefe = Lies(kSatzHolme[i].tiefe);
         const bool unten = Lies(kSatzHolme[i].unten).value_or(false);
         if (!ort || !breite || !tiefe ||
-            !LiesHolm(HolmText(ort->GetString(), breite->GetString(), tiefe->GetString(), unten))
-                 .holm)
+            !LiesHolm(HolmText(ort->c_str(), breite->c_str(), tiefe->c_str(), unten)).holm)
             continue;
-        m_holme[i].ort->setText(Qt8(ort->GetString()));
-        m_holme[i].breite->setText(Qt8(breite->GetString()));
-        m_holme[i].tiefe->setText(Qt8(tiefe->GetString()));
+        m_holme[i].ort->setText(Qt8(ort->c_str()));
+        m_holme[i].breite->setText(Qt8(breite->c_str()));
+        m_holme[i].tiefe->setText(Qt8(tiefe->c_str()));
         m_holme[i].unten->setChecked(unten);
     }
     if (const auto pfad = Lies(kSatzSpitzenprofil)) {
         std::error_code fehler;
         std::string warnung;
-        const QString text = Qt8(pfad->GetString());
+        const QString text = Qt8(pfad->c_str());
         if (std::filesystem::is_regular_file(Kodiert(text), fehler))
             SpitzeLaden(text, warnung);
     }
@@ -687,9 +685,9 @@ void RippensatzDialog::EinstellungenLesen() {
 // Only values the set can use are kept; an emptied spar row is kept empty.
 void RippensatzDialog::EinstellungenSchreiben() const {
     for (std::size_t i = 0; i < kSatzfelder; ++i)
-        Schreibe(kSatzzeilen[i].einstellung, CString(m_felder[i]->text().toStdString()));
+        Schreibe(kSatzzeilen[i].einstellung, std::string(m_felder[i]->text().toStdString()));
     // The sides are kept on their own now; the old value would come back for emptied ones.
-    Schreibe(Texteinstellung{kSatzBeplankung.abschnitt, kSatzBeplankung.eintrag}, CString());
+    Schreibe(Texteinstellung{kSatzBeplankung.abschnitt, kSatzBeplankung.eintrag}, std::string());
     Schreibe(kSatzGlaetten, m_glaetten->isChecked());
     Schreibe(kSatzOhnePlatte, m_ohnePlatte->isChecked());
     for (std::size_t i = 0; i < kHolmZeilen; ++i) {
@@ -701,10 +699,10 @@ void RippensatzDialog::EinstellungenSchreiben() const {
         // Without Ort the row is no spar: kept so, or the old spar would come back.
         if (!ort.empty() && !LiesHolm(HolmText(ort, breite, tiefe, unten)).holm)
             continue;
-        Schreibe(kSatzHolme[i].ort, CString(ort));
-        Schreibe(kSatzHolme[i].breite, CString(breite));
-        Schreibe(kSatzHolme[i].tiefe, CString(tiefe));
+        Schreibe(kSatzHolme[i].ort, std::string(ort));
+        Schreibe(kSatzHolme[i].breite, std::string(breite));
+        Schreibe(kSatzHolme[i].tiefe, std::string(tiefe));
         Schreibe(kSatzHolme[i].unten, unten);
     }
-    Schreibe(kSatzSpitzenprofil, CString(m_spitzenDatei->text().toStdString()));
+    Schreibe(kSatzSpitzenprofil, std::string(m_spitzenDatei->text().toStdString()));
 }

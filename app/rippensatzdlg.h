@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-class CProfilDlg;
+class Profilfenster;
 class QCheckBox;
 class QLabel;
 class QLayout;
@@ -48,7 +48,7 @@ class RippensatzDialog : public QDialog {
 public:
     // The root profile and its file are the main window's; the thickness starts as the main
     // window's until the dialog has kept one of its own.
-    explicit RippensatzDialog(CProfilDlg& haupt);
+    explicit RippensatzDialog(Profilfenster& haupt);
 
     // Every way to close keeps the values.
     void done(int ergebnis) override;
@@ -100,7 +100,7 @@ private:
     void EinstellungenLesen();
     void EinstellungenSchreiben() const;
 
-    CProfilDlg& m_haupt;
+    Profilfenster& m_haupt;
     std::array<QLineEdit*, kSatzfelder> m_felder{};
     std::array<Holmzeile, kHolmZeilen> m_holme{};
     QCheckBox* m_glaetten = nullptr;

@@ -341,14 +341,14 @@ void SchaumkernDialog::Speichern() {
     // A name without an extension gets the format's first one.
     wahl.endung = Qt8(std::string(gcode.endungen[0].substr(1)));
     const auto ordner = Lies(kOrdnerAusgabe);
-    wahl.ordner = ordner ? Qt8(ordner->GetString()) : QDir::homePath();
+    wahl.ordner = ordner ? Qt8(ordner->c_str()) : QDir::homePath();
     wahl.name = QFileInfo(m_datei).completeBaseName() + QStringLiteral("_kern") +
                 Qt8(std::string(gcode.endungen[0]));
     const auto gewaehlt = DateiDialog(this, wahl);
     if (!gewaehlt)
         return;
     const QString pfad = *gewaehlt;
-    OrdnerMerken(kOrdnerAusgabe, CString(pfad.toStdString()));
+    OrdnerMerken(kOrdnerAusgabe, std::string(pfad.toStdString()));
     const Format* format = FormatZuDatei(Kodiert(pfad));
     std::string fehler;
     std::string inhalt;
@@ -411,7 +411,7 @@ void SchaumkernDialog::EinstellungenLesen() {
     const auto vorgaben = KernVorgaben();
     for (std::size_t i = 0; i < kKernfelder; ++i) {
         const auto text = Lies(kKernFelder[i]);
-        m_felder[i]->setText(Qt8(text ? std::string(text->GetString()) : vorgaben[i]));
+        m_felder[i]->setText(Qt8(text ? std::string(text->c_str()) : vorgaben[i]));
     }
     m_vorschubart->setCurrentIndex(Lies(kKernG94).value_or(false) ? 1 : 0);
     m_achsen->setCurrentIndex(Lies(kKernXyza).value_or(false) ? 1 : 0);
@@ -419,7 +419,7 @@ void SchaumkernDialog::EinstellungenLesen() {
     if (const auto pfad = Lies(kKernSpitzenprofil)) {
         std::error_code fehler;
         std::string warnung;
-        const QString text = Qt8(pfad->GetString());
+        const QString text = Qt8(pfad->c_str());
         if (std::filesystem::is_regular_file(Kodiert(text), fehler))
             SpitzeLaden(text, warnung);
     }
@@ -428,10 +428,10 @@ void SchaumkernDialog::EinstellungenLesen() {
 // Only values a core can take are kept; an emptied field is kept empty.
 void SchaumkernDialog::EinstellungenSchreiben() const {
     for (std::size_t i = 0; i < kKernfelder; ++i)
-        Schreibe(kKernFelder[i], CString(m_felder[i]->text().toStdString()));
+        Schreibe(kKernFelder[i], std::string(m_felder[i]->text().toStdString()));
     Schreibe(kKernG94, m_vorschubart->currentIndex() == 1);
     Schreibe(kKernXyza, m_achsen->currentIndex() == 1);
-    Schreibe(kKernSpitzenprofil, CString(m_spitzenPfad.toStdString()));
+    Schreibe(kKernSpitzenprofil, std::string(m_spitzenPfad.toStdString()));
 }
 
 void SchaumkernDialog::done(int ergebnis) {

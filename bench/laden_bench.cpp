@@ -6,14 +6,14 @@
 #include "antworten.h"
 #include "dateien.h"
 
-#include "app/profilapp.h"
-#include "app/profildlg.h"
+#include "app/profilfenster.h"
+#include "app/start.h"
 #include "profile/profil.h"
 
-#include <QListWidget>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileInfo>
+#include <QListWidget>
 
 #include <benchmark/benchmark.h>
 #include <gtest/gtest.h>
@@ -27,13 +27,6 @@
 namespace {
 
 using Uhr = std::chrono::steady_clock;
-
-// The handlers are the window's own; the bench only calls them directly.
-class BenchDlg : public CProfilDlg {
-public:
-    using CProfilDlg::OnDrucken;
-    using CProfilDlg::OnLaden;
-};
 
 // Notes when an answered dialog is gone: a marker child added last is destroyed last.
 class DialogEnde {
@@ -58,8 +51,8 @@ QString Pfad(const char* name) {
     return QString::fromStdString(g_verzeichnis / name);
 }
 
-void Klick(CWnd* steuerung) {
-    static_cast<QAbstractButton*>(steuerung->m_hWnd)->click();
+void Klick(QWidget* fenster, const char* name) {
+    fenster->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
 }
 
 // From the dialog's end to the handler's return; the frame repainted when given. A dialog that
@@ -83,21 +76,21 @@ void Messen(benchmark::State& state, Antwort antwort, Befehl befehl, QWidget* ne
 }
 
 void Laden(benchmark::State& state) {
-    BenchDlg dlg;
-    dlg.Create(IDD_PROFIL);
-    Klick(dlg.GetDlgItem(IDC_SELIG));
+    Profilfenster dlg;
+    dlg.Zeigen();
+    Klick(&dlg, "selig");
     Messen(
         state, Beantworter::DateiEintippen(Pfad("naca0012_198.dat")), [&dlg] { dlg.OnLaden(); },
         dlg.m_bild);
     if (!state.error_occurred() &&
-        (dlg.m_nAnzahl != 198 || dlg.m_daten->liste->count() != 199))
+        (dlg.m_profil.anzahl != 198 || dlg.m_daten->liste->count() != 199))
         state.SkipWithError("Datei nicht geladen");
 }
 
 void Drucken(benchmark::State& state) {
-    BenchDlg dlg;
-    dlg.Create(IDD_PROFIL);
-    Klick(dlg.GetDlgItem(IDC_SELIG));
+    Profilfenster dlg;
+    dlg.Zeigen();
+    Klick(&dlg, "selig");
     {
         Beantworter laden;
         laden.Datei(Pfad("naca0012_198.dat"));
@@ -113,7 +106,7 @@ void Drucken(benchmark::State& state) {
 } // namespace
 
 int main(int argc, char** argv) {
-    CProfilApp anwendung;
+    ProgrammNamenSetzen();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qt(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -242,10 +242,6 @@ empty: no spar</translation>
         <translation>&amp;Close	Alt+F4</translation>
     </message>
     <message>
-        <source>Bitte geben Sie eine ganze Zahl ein.</source>
-        <translation>Please enter a whole number.</translation>
-    </message>
-    <message>
         <source>Seitenansicht</source>
         <translation>Page Preview</translation>
     </message>

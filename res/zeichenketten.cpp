@@ -17,7 +17,6 @@ constexpr Zeichenkette kZeichenketten[] = {
     {IDS_OEFFNEN, QT_TRANSLATE_NOOP("dialog", "Öffnen")},
     {IDS_SPEICHERN_UNTER, QT_TRANSLATE_NOOP("dialog", "Speichern unter")},
     {IDS_SCHLIESSEN, QT_TRANSLATE_NOOP("dialog", "&Schließen\tAlt+F4")},
-    {IDS_GANZE_ZAHL, QT_TRANSLATE_NOOP("dialog", "Bitte geben Sie eine ganze Zahl ein.")},
     {IDS_SEITENANSICHT_TITEL, QT_TRANSLATE_NOOP("dialog", "Seitenansicht")},
     {IDS_KALIBRIEREN, QT_TRANSLATE_NOOP("dialog", "Drucker &kalibrieren…")},
     {IDS_ZULETZT, QT_TRANSLATE_NOOP("dialog", "&Zuletzt geöffnet")},

@@ -20,11 +20,10 @@ declare -A erlaubt=(
     [foam_core]="res profile ribs geometry output foam_core"
     [language]="res language"
     [ui]="$kern foam_core export language ui"
-    [platform]="$kern language ui platform"
     [drawing]="$kern foam_core export drawing"
     [export]="$kern foam_core export"
     [command_line]="$kern foam_core drawing export command_line"
-    [app]="$kern foam_core language ui platform drawing export command_line app"
+    [app]="$kern foam_core language ui drawing export command_line app"
 )
 
 fehler=0

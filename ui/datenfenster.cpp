@@ -46,11 +46,11 @@ void Datenfenster::Fuellen(const QString& datei, const std::vector<std::string>&
     for (const std::string& zeile : zeilen)
         liste->addItem(QString::fromStdString(zeile));
     liste->scrollToTop();
-    dateiname->setText(datei);
+    TextSetzen(dateiname, datei);
 }
 
 void Datenfenster::Zeigen(const QString& datei) {
-    dateiname->setText(datei);
+    TextSetzen(dateiname, datei);
     // Placed again each time: the window system would otherwise centre it on its owner.
     if (platz)
         move(platz->first, platz->second);

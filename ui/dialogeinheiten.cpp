@@ -55,3 +55,10 @@ void AnzeigeFeld(QLineEdit* feld) {
         farben.setColor(zustand, QPalette::Base, farben.color(zustand, QPalette::Window));
     feld->setPalette(farben);
 }
+
+void TextSetzen(QLineEdit* feld, const QString& text) {
+    if (feld->text() == text)
+        return;
+    feld->setText(text);
+    feld->setCursorPosition(0);
+}

@@ -19,3 +19,6 @@ QRect InPixel(const DialogBasis& basis, int x, int y, int cx, int cy);
 // A display field: its text can be selected and copied, not changed, and it is painted in the
 // window's colour so that it does not look like a field to type in.
 void AnzeigeFeld(QLineEdit* feld);
+// A field shows the start of a new text, not its end; an unchanged text keeps the cursor where
+// the user left it.
+void TextSetzen(QLineEdit* feld, const QString& text);

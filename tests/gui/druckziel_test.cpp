@@ -2,8 +2,6 @@
 // check theirs: never the loaded profile or the tip profile, under any spelling.
 #include "hauptfenster.h"
 
-#include "platform/fenster_p.h"
-
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -71,7 +69,7 @@ TEST_F(Druckziel, DruckdialogUeberschreibtDasProfilNicht) {
         Aktiv();
         Beantworter b;
         b.Dazu(Beantworter::InPdf(f.ziel, true)).Bestaetigen();
-        Taste(m_dlg->m_hWnd, Qt::Key_P, Qt::ControlModifier);
+        Taste(m_dlg.get(), Qt::Key_P, Qt::ControlModifier);
         ASSERT_EQ(b.meldungen.size(), 1U);
         EXPECT_TRUE(b.meldungen[0].second.contains(QString::fromUtf8(f.meldung)))
             << b.meldungen[0].second.toStdString();
@@ -83,7 +81,7 @@ TEST_F(Druckziel, DruckdialogUeberschreibtDasProfilNicht) {
     {
         Beantworter b;
         b.Dazu(Beantworter::InPdf(gut));
-        Taste(m_dlg->m_hWnd, Qt::Key_P, Qt::ControlModifier);
+        Taste(m_dlg.get(), Qt::Key_P, Qt::ControlModifier);
     }
     EXPECT_TRUE(Inhalt(gut).startsWith("%PDF"));
 }
@@ -107,7 +105,7 @@ TEST_F(Druckziel, DruckdialogPrueftGeraetUndSchreibschutz) {
         Aktiv();
         Beantworter b;
         b.Dazu(Beantworter::InPdf(ziel, true)).Bestaetigen();
-        Taste(m_dlg->m_hWnd, Qt::Key_P, Qt::ControlModifier);
+        Taste(m_dlg.get(), Qt::Key_P, Qt::ControlModifier);
         ASSERT_EQ(b.meldungen.size(), 1U);
         EXPECT_TRUE(b.meldungen[0].second.contains(QString::fromUtf8(meldung)))
             << b.meldungen[0].second.toStdString();
@@ -126,13 +124,13 @@ TEST_F(Druckziel, RippensatzDruckUeberschreibtKeinProfil) {
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.ziel.toStdString());
         Aktiv();
-        Taste(m_dlg->m_hWnd, Qt::Key_F10, Qt::ShiftModifier);
+        Taste(m_dlg.get(), Qt::Key_F10, Qt::ShiftModifier);
         auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menue, nullptr);
         std::vector<std::pair<QString, QString>> meldungen;
         Beantworter aussen;
         aussen.Dazu([&](QWidget* satz) {
-            ASSERT_EQ(TextVon(satz->findChild<QWidget*>("spitzendatei")), m_spitze);
+            ASSERT_EQ(satz->findChild<QLineEdit*>("spitzendatei")->text(), m_spitze);
             {
                 Beantworter b;
                 b.Dazu(Beantworter::InPdf(f.ziel, true)).Bestaetigen();
@@ -170,7 +168,7 @@ TEST_F(Druckziel, VorschauDrucktNichtAufsProfil) {
             }
             dlg->reject();
         });
-        Taste(m_dlg->m_hWnd, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        Taste(m_dlg.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
         ASSERT_EQ(meldungen.size(), 1U);
         EXPECT_TRUE(meldungen[0].second.contains(QString::fromUtf8(f.meldung)))
             << meldungen[0].second.toStdString();

@@ -32,23 +32,18 @@ protected:
 
     QMenu* Kontextmenue() {
         Aktiv();
-        KlickAuf(m_dlg->m_hWnd, Qt::RightButton);
+        KlickAuf(m_dlg.get(), Qt::RightButton);
         return qobject_cast<QMenu*>(QApplication::activePopupWidget());
     }
 
     QStringList Zuletzt() {
         QStringList eintraege;
-        for (QAction* a : m_dlg->m_menuZuletzt.m_hMenu->actions())
+        for (QAction* a : m_dlg->ZuletztMenue()->actions())
             eintraege << a->text();
         return eintraege;
     }
 
-    QAction* Eintrag(unsigned id) {
-        for (QAction* a : m_dlg->GetSystemMenu(FALSE)->m_hMenu->actions())
-            if (!a->menu() && a->data().toUInt() == id)
-                return a;
-        return nullptr;
-    }
+    QAction* Eintrag(int ids) { return KontextEintrag(ids); }
 
     // As another program would write the file: the program's pending changes first, then the
     // new bytes, which the toolkit reads again because the file changed.
@@ -63,24 +58,24 @@ protected:
 };
 
 TEST_F(Gedaechtnis, UeberlebenDenNeustart) {
-    Klick(IDC_WERTE);
-    KlickAuf(W(IDC_PROFILLAENGE));
-    Taste(m_dlg->m_hWnd, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(W(IDC_PROFILLAENGE), "250,5");
-    Taste(m_dlg->m_hWnd, Qt::Key_Tab);
-    C<QLineEdit>(IDC_PROFILDICKE)->setText("80");
+    Klick("werte");
+    KlickAuf(W("profillaenge"));
+    Taste(m_dlg.get(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(W("profillaenge"), "250,5");
+    Taste(m_dlg.get(), Qt::Key_Tab);
+    C<QLineEdit>("profildicke")->setText("80");
     const QString pfad = Datei("p.dat", kNaca);
-    Laden(pfad, IDC_SELIG);
-    Klick(IDC_DATEN_ZEIGEN);
+    Laden(pfad, "selig");
+    Klick("datenZeigen");
     m_dlg->m_daten->move(123, 77);
     KlickAuf(m_dlg->m_daten->findChild<QPushButton*>());
-    Klick(IDOK);
+    Klick("ok");
 
     Neustart();
-    EXPECT_TRUE(C<QRadioButton>(IDC_SELIG)->isChecked());
-    EXPECT_TRUE(W(IDC_LADEN)->isEnabled());
-    EXPECT_EQ(Text(IDC_PROFILLAENGE), "250,5");
-    EXPECT_EQ(Text(IDC_PROFILDICKE), "80");
+    EXPECT_TRUE(C<QRadioButton>("selig")->isChecked());
+    EXPECT_TRUE(W("laden")->isEnabled());
+    EXPECT_EQ(Text("profillaenge"), "250,5");
+    EXPECT_EQ(Text("profildicke"), "80");
     ASSERT_EQ(m_dlg->m_daten->platz, (std::pair{123, 77}));
     // The file dialog opens in the folder of the last load, with the profile filters.
     Beantworter b;
@@ -92,7 +87,7 @@ TEST_F(Gedaechtnis, UeberlebenDenNeustart) {
                   QStringList({"Profildateien (*.dat *.txt *.cor)", "Alle Dateien (*)"}));
         dlg->reject();
     });
-    Klick(IDC_LADEN);
+    Klick("laden");
     EXPECT_EQ(Zuletzt().size(), 1);
     EXPECT_TRUE(Zuletzt()[0].endsWith("/p.dat"));
 }
@@ -116,14 +111,14 @@ TEST_F(Gedaechtnis, BeschaedigteOderUnsinnigeWerteGebenDieStartwerte) {
         Schreiben(f.inhalt);
         Beantworter wache;
         Neustart();
-        EXPECT_FALSE(C<QRadioButton>(IDC_SELIG)->isChecked());
-        EXPECT_FALSE(C<QRadioButton>(IDC_WERTE)->isChecked());
-        EXPECT_FALSE(W(IDC_LADEN)->isEnabled());
-        EXPECT_EQ(Text(IDC_PROFILLAENGE), f.laenge);
-        EXPECT_EQ(Text(IDC_PROFILDICKE), "100");
+        EXPECT_FALSE(C<QRadioButton>("selig")->isChecked());
+        EXPECT_FALSE(C<QRadioButton>("werte")->isChecked());
+        EXPECT_FALSE(W("laden")->isEnabled());
+        EXPECT_EQ(Text("profillaenge"), f.laenge);
+        EXPECT_EQ(Text("profildicke"), "100");
         EXPECT_FALSE(m_dlg->m_daten->platz);
         EXPECT_EQ(Zuletzt().size(), 1); // "(keine)"
-        EXPECT_FALSE(m_dlg->m_menuZuletzt.m_hMenu->actions()[0]->isEnabled());
+        EXPECT_FALSE(m_dlg->ZuletztMenue()->actions()[0]->isEnabled());
     }
 }
 
@@ -137,7 +132,7 @@ TEST_F(Gedaechtnis, ZuletztGeoeffnetLaedtUndVergisstVerschwundene) {
     Fallen(pfade.mid(0, 3));
     ASSERT_EQ(mehrere.meldungen.size(), 1U);
     EXPECT_TRUE(mehrere.meldungen[0].second.contains("2 weitere Dateien"));
-    EXPECT_EQ(Text(IDC_DATEI), pfade[0]);
+    EXPECT_EQ(Text("datei"), pfade[0]);
     for (const QString& pfad : pfade)
         Fallen({pfad});
     // The newest first, eight of them.
@@ -150,7 +145,7 @@ TEST_F(Gedaechtnis, ZuletztGeoeffnetLaedtUndVergisstVerschwundene) {
     ASSERT_NE(menue, nullptr);
     Taste(menue, Qt::Key_Z);
     Taste(QApplication::activePopupWidget(), Qt::Key_3);
-    EXPECT_EQ(Text(IDC_DATEI), pfade[7]);
+    EXPECT_EQ(Text("datei"), pfade[7]);
     EXPECT_EQ(Zuletzt()[0], "&1 " + pfade[7]);
 
     // A file that has gone: a message, the list without it, the loaded profile unchanged.
@@ -163,7 +158,7 @@ TEST_F(Gedaechtnis, ZuletztGeoeffnetLaedtUndVergisstVerschwundene) {
     ASSERT_EQ(b.meldungen.size(), 1U);
     EXPECT_TRUE(
         b.meldungen[0].second.contains(QString::fromUtf8("„") + pfade[9] + QString::fromUtf8("“")));
-    EXPECT_EQ(Text(IDC_DATEI), pfade[7]);
+    EXPECT_EQ(Text("datei"), pfade[7]);
     EXPECT_EQ(Zuletzt().size(), 7);
     EXPECT_FALSE(Zuletzt().join(' ').contains(pfade[9]));
     // And not back after a restart.
@@ -172,18 +167,18 @@ TEST_F(Gedaechtnis, ZuletztGeoeffnetLaedtUndVergisstVerschwundene) {
 }
 
 TEST_F(Gedaechtnis, TastenkuerzelUndGesperrteEintraege) {
-    for (unsigned id : {IDM_SEITENANSICHT, IDM_EXPORTIEREN}) {
+    for (int id : {IDS_SEITENANSICHT, IDS_EXPORTIEREN}) {
         ASSERT_NE(Eintrag(id), nullptr);
         EXPECT_FALSE(Eintrag(id)->isEnabled()) << id;
     }
     // Without a format chosen, Ctrl+O loads in the format the numbers show.
     Beantworter laden;
     laden.Datei(Datei("prozent.dat", "P\n100 0\n50 6\n0 0\n50 -4\n100 0\n"));
-    Taste(m_dlg->m_hWnd, Qt::Key_O, Qt::ControlModifier);
+    Taste(m_dlg.get(), Qt::Key_O, Qt::ControlModifier);
     Aktiv();
-    EXPECT_TRUE(C<QRadioButton>(IDC_WERTE)->isChecked());
-    EXPECT_EQ(Text(IDC_ANZAHL), "5");
-    for (unsigned id : {IDM_SEITENANSICHT, IDM_EXPORTIEREN})
+    EXPECT_TRUE(C<QRadioButton>("werte")->isChecked());
+    EXPECT_EQ(Text("anzahl"), "5");
+    for (int id : {IDS_SEITENANSICHT, IDS_EXPORTIEREN})
         EXPECT_TRUE(Eintrag(id)->isEnabled()) << id;
 
     const struct {
@@ -201,7 +196,7 @@ TEST_F(Gedaechtnis, TastenkuerzelUndGesperrteEintraege) {
             klasse = w->metaObject()->className();
             static_cast<QDialog*>(w)->reject();
         });
-        Taste(m_dlg->m_hWnd, Qt::Key_P, f.mod);
+        Taste(m_dlg.get(), Qt::Key_P, f.mod);
         EXPECT_EQ(klasse, f.fenster);
     }
 }
@@ -219,7 +214,7 @@ TEST_F(Gedaechtnis, AusgabenHeissenWieDasProfilImLetztenAusgabeordner) {
             pdf = feld->text();
         static_cast<QDialog*>(w)->reject();
     });
-    Klick(IDC_DRUCKEN);
+    Klick("drucken");
     EXPECT_EQ(pdf, erwartet(".pdf"));
 
     QString vorschau;
@@ -230,7 +225,7 @@ TEST_F(Gedaechtnis, AusgabenHeissenWieDasProfilImLetztenAusgabeordner) {
         static_cast<QDialog*>(w)->reject();
     });
     Aktiv();
-    Taste(m_dlg->m_hWnd, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    Taste(m_dlg.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(vorschau, erwartet(".pdf"));
 
     // The export goes elsewhere; that folder is offered next time.
@@ -256,20 +251,21 @@ TEST_F(Gedaechtnis, AbgelehnterWertNimmtDenFokus) {
     const struct {
         const char* laenge;
         const char* dicke;
-        int feld;
+        const char* feld;    // refused, it takes the focus
+        const char* anderes; // where the focus was before
     } faelle[] = {
-        {"0", "100", IDC_PROFILLAENGE},
-        {"150", "nan", IDC_PROFILDICKE},
-        {"abc", "x", IDC_PROFILLAENGE},
+        {"0", "100", "profillaenge", "profildicke"},
+        {"150", "nan", "profildicke", "profillaenge"},
+        {"abc", "x", "profillaenge", "profildicke"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(std::string(f.laenge) + " " + f.dicke);
-        C<QLineEdit>(IDC_PROFILLAENGE)->setText(f.laenge);
-        C<QLineEdit>(IDC_PROFILDICKE)->setText(f.dicke);
-        KlickAuf(W(IDC_PROFILDICKE + IDC_PROFILLAENGE - f.feld));
+        C<QLineEdit>("profillaenge")->setText(f.laenge);
+        C<QLineEdit>("profildicke")->setText(f.dicke);
+        KlickAuf(W(f.anderes));
         Beantworter b;
         b.Bestaetigen();
-        Klick(IDC_DRUCKEN);
+        Klick("drucken");
         ASSERT_EQ(b.meldungen.size(), 1U);
         Aktiv();
         EXPECT_EQ(QApplication::focusWidget(), W(f.feld));
@@ -338,7 +334,7 @@ TEST_F(Gedaechtnis, EinstellungsdateiNurAlsGewoehnlicheDatei) {
         const std::string fehler = ::testing::internal::GetCapturedStderr();
         ::alarm(0);
         EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::seconds(3));
-        EXPECT_EQ(Text(IDC_PROFILLAENGE), f.gelesen ? "250" : "100");
+        EXPECT_EQ(Text("profillaenge"), f.gelesen ? "250" : "100");
         const std::string meldung = "wird nicht gelesen";
         EXPECT_EQ(fehler.find(meldung) != std::string::npos, f.meldung) << fehler;
         EXPECT_EQ(fehler.find(meldung), fehler.rfind(meldung)) << fehler;
@@ -399,8 +395,8 @@ TEST_F(Gedaechtnis, DateiauswahlBeginntImBaubaumBeiDenBeispielen) {
         ordner = dlg->directory().canonicalPath();
         dlg->reject();
     });
-    Klick(IDC_SELIG);
-    Klick(IDC_LADEN);
+    Klick("selig");
+    Klick("laden");
     EXPECT_EQ(ordner, QDir(QString::fromUtf8(KESTRUN_BEISPIELE)).canonicalPath());
 }
 
@@ -410,11 +406,11 @@ TEST_F(Gedaechtnis, FormatAusDenZahlenWirdBehalten) {
     const struct {
         const char* datei;
         int format;
-        int knopf;
+        const char* knopf;
     } faelle[] = {
-        {"naca2412_prozent.dat", 2, IDC_WERTE},
-        {"naca2412.dat", 1, IDC_SELIG},
-        {"naca0012_prozent.dat", 2, IDC_WERTE},
+        {"naca2412_prozent.dat", 2, "werte"},
+        {"naca2412.dat", 1, "selig"},
+        {"naca0012_prozent.dat", 2, "werte"},
     };
     enum Weg { Fallengelassen, Kommandozeile, Zuletzt };
     for (const Weg weg : {Fallengelassen, Kommandozeile, Zuletzt}) {
@@ -427,11 +423,10 @@ TEST_F(Gedaechtnis, FormatAusDenZahlenWirdBehalten) {
             } else if (weg == Kommandozeile) {
                 // As the application starts with a file and no format.
                 m_dlg.reset();
-                m_dlg = std::make_unique<CProfilDlg>();
-                m_dlg->m_strStartDatei = CString(pfad.toStdString());
-                AfxGetApp()->m_pMainWnd = m_dlg.get();
-                m_dlg->Create(IDD_PROFIL);
-                ASSERT_TRUE(QTest::qWaitFor([&] { return Text(IDC_DATEI) == pfad; }, kOhneFrist));
+                m_dlg = std::make_unique<Profilfenster>();
+                m_dlg->startDatei = pfad;
+                m_dlg->Zeigen();
+                ASSERT_TRUE(QTest::qWaitFor([&] { return Text("datei") == pfad; }, kOhneFrist));
             } else {
                 Fallen({pfad});
                 Einstellungen()->remove("Hauptfenster/Format");
@@ -439,7 +434,7 @@ TEST_F(Gedaechtnis, FormatAusDenZahlenWirdBehalten) {
                 ASSERT_NE(menue, nullptr);
                 Taste(menue, Qt::Key_Z);
                 Taste(QApplication::activePopupWidget(), Qt::Key_1);
-                EXPECT_EQ(Text(IDC_DATEI), pfad);
+                EXPECT_EQ(Text("datei"), pfad);
             }
             EXPECT_EQ(Einstellungen()->value("Hauptfenster/Format").toInt(), f.format);
             Neustart();

@@ -4,8 +4,10 @@
 #include "antworten.h"
 #include "hilfen.h"
 
-#include "app/profildlg.h"
+#include "app/profilfenster.h"
 #include "language/sprache.h"
+#include "res/resource.h"
+#include "res/vorlage.h"
 #include "ui/einstellungsspeicher.h"
 
 #include <QApplication>
@@ -34,8 +36,7 @@ constexpr int kOhneFrist = 600000;
 inline const std::string kNaca =
     "NACA 0012\n1.0 0.00126\n0.5 0.05294\n0.0 0.0\n0.5 -0.05294\n1.0 -0.00126\n";
 
-constexpr int kBefehle[] = {IDC_PLOTTEN, IDC_DRUCKEN, IDC_DATEN_ZEIGEN, IDC_PLOT_LOESCHEN,
-                            IDC_LADEN};
+constexpr const char* kBefehle[] = {"plotten", "drucken", "datenZeigen", "plotLoeschen", "laden"};
 
 // Through the window system, so that modality, focus and stacking apply.
 inline void KlickAuf(QWidget* w, Qt::MouseButton knopf = Qt::LeftButton) {
@@ -55,19 +56,13 @@ protected:
     }
     // As the program starts: the settings read, the main window made.
     void Starten() {
-        AfxGetApp()->LoadStdProfileSettings(IDM_ZULETZT_ANZAHL);
-        m_dlg = std::make_unique<CProfilDlg>();
-        // As the application runs it: the main window owns the data window.
-        AfxGetApp()->m_pMainWnd = m_dlg.get();
         // A message box while the window is made fails the test instead of waiting for ever.
         Beantworter wache;
-        m_dlg->Create(IDD_PROFIL);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
+        m_dlg = std::make_unique<Profilfenster>();
+        m_dlg->Zeigen();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg.get()));
     }
-    void TearDown() override {
-        AfxGetApp()->m_pMainWnd = nullptr;
-        m_dlg.reset();
-    }
+    void TearDown() override { m_dlg.reset(); }
 
     // The program's settings file, in the test's own folder (see main.cpp), with the program's
     // pending changes in it.
@@ -77,9 +72,23 @@ protected:
                                            "Kestrun1", "Kestrun1");
     }
 
-    QWidget* W(int id) const { return m_dlg->GetDlgItem(id)->m_hWnd; }
-    template <class T> T* C(int id) const { return qobject_cast<T*>(W(id)); }
-    QString Text(int id) const { return C<QLineEdit>(id)->text(); }
+    // The context menu's entry with the text of that string-table id.
+    QAction* KontextEintrag(int ids) const {
+        const QString text = Uebersetzung("dialog", FindeZeichenkette(ids));
+        for (QAction* a : m_dlg->Kontextmenue()->actions())
+            if (!a->menu() && a->text() == text)
+                return a;
+        return nullptr;
+    }
+
+    // A control of the main window by its name.
+    QWidget* W(const char* name) const {
+        auto* w = m_dlg->findChild<QWidget*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    template <class T> T* C(const char* name) const { return qobject_cast<T*>(W(name)); }
+    QString Text(const char* name) const { return C<QLineEdit>(name)->text(); }
     QListWidget* Liste() const { return m_dlg->m_daten->liste; }
 
     QString Datei(const char* name, const std::string& inhalt) {
@@ -88,12 +97,12 @@ protected:
         return pfad;
     }
 
-    void Klick(int id) { KlickAuf(W(id)); }
+    void Klick(const char* name) { KlickAuf(W(name)); }
 
     // A window manager gives the activation back once a dialog on top of the window closes.
     void Aktiv() {
-        m_dlg->m_hWnd->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg->m_hWnd));
+        m_dlg.get()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg.get()));
     }
 
     // Files dropped onto the window, dragged in first.
@@ -104,32 +113,32 @@ protected:
             urls << QUrl::fromLocalFile(pfad);
         daten.setUrls(urls);
         QDragEnterEvent hinein(QPoint(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, {});
-        QApplication::sendEvent(m_dlg->m_hWnd, &hinein);
+        QApplication::sendEvent(m_dlg.get(), &hinein);
         ASSERT_TRUE(hinein.isAccepted());
         QDropEvent fallen(QPointF(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, {});
-        QApplication::sendEvent(m_dlg->m_hWnd, &fallen);
+        QApplication::sendEvent(m_dlg.get(), &fallen);
     }
 
     // Chooses the format and loads through the real file dialog.
-    void Laden(const QString& pfad, int format = IDC_SELIG) {
+    void Laden(const QString& pfad, const char* format = "selig") {
         Klick(format);
         Beantworter b;
         b.Datei(pfad);
-        Klick(IDC_LADEN);
+        Klick("laden");
         Aktiv();
     }
 
     // What a refused load must leave as it was: fields, profile, list and commands.
     QStringList Aufnehmen() const {
-        QStringList s{Text(IDC_DATEI),
-                      Text(IDC_ANZAHL),
-                      Text(IDC_KOMMENTAR),
-                      m_dlg->m_strDatei.GetString(),
+        QStringList s{Text("datei"),
+                      Text("anzahl"),
+                      Text("kommentar"),
+                      QString::fromStdString(m_dlg->m_datei),
                       QString::number(m_dlg->m_profil.punkte.ende),
                       QString::number(m_dlg->m_profil.punkte.x[1]),
                       QString::number(Liste()->count())};
-        for (int id : kBefehle)
-            s << QString::number(W(id)->isEnabled());
+        for (const char* name : kBefehle)
+            s << QString::number(W(name)->isEnabled());
         s << QString::number(m_dlg->m_bild->isEnabled());
         return s;
     }
@@ -139,7 +148,7 @@ protected:
     void DialogAusMenue(Qt::Key taste, const char* titel,
                         const std::function<void(QWidget*)>& tun) {
         Aktiv();
-        Taste(m_dlg->m_hWnd, Qt::Key_F10, Qt::ShiftModifier);
+        Taste(m_dlg.get(), Qt::Key_F10, Qt::ShiftModifier);
         auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menue, nullptr);
         bool offen = false;
@@ -156,5 +165,5 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<CProfilDlg> m_dlg;
+    std::unique_ptr<Profilfenster> m_dlg;
 };

@@ -1,9 +1,7 @@
 // The main window and the data window, driven with real clicks and keys.
 #include "hauptfenster.h"
 
-#include "platform/fenster_p.h"
-
-#include "app/profildlg.h"
+#include "app/profilfenster.h"
 #include "profile/liste.h"
 #include "profile/text.h"
 
@@ -47,7 +45,7 @@ TEST_F(Hauptfenster, LaedtDurchDenDateidialogUndFuelltDieDatenliste) {
     const auto zeilen = ListeAufbauen(erwartet);
 
     Beobachter b;
-    for (int id : kBefehle) {
+    for (const char* id : kBefehle) {
         EXPECT_FALSE(W(id)->isEnabled()) << id;
         W(id)->installEventFilter(&b);
     }
@@ -55,12 +53,12 @@ TEST_F(Hauptfenster, LaedtDurchDenDateidialogUndFuelltDieDatenliste) {
     m_dlg->m_bild->installEventFilter(&b);
     Laden(pfad);
 
-    EXPECT_EQ(Text(IDC_DATEI), pfad);
-    EXPECT_EQ(Text(IDC_ANZAHL), QString::number(erwartet.anzahl));
-    EXPECT_EQ(Text(IDC_KOMMENTAR), QString::fromUtf8("Flügel"));
+    EXPECT_EQ(Text("datei"), pfad);
+    EXPECT_EQ(Text("anzahl"), QString::number(erwartet.anzahl));
+    EXPECT_EQ(Text("kommentar"), QString::fromUtf8("Flügel"));
     EXPECT_EQ(b.freigegeben,
-              (std::vector<QObject*>{W(IDC_LADEN), W(IDC_PLOTTEN), W(IDC_DRUCKEN),
-                                     W(IDC_DATEN_ZEIGEN), W(IDC_PLOT_LOESCHEN), m_dlg->m_bild}));
+              (std::vector<QObject*>{W("laden"), W("plotten"), W("drucken"), W("datenZeigen"),
+                                     W("plotLoeschen"), m_dlg->m_bild}));
     // Filled although never shown.
     EXPECT_FALSE(m_dlg->m_daten->isVisible());
     ASSERT_EQ(Liste()->count(), static_cast<int>(zeilen.size()));
@@ -105,7 +103,7 @@ TEST_F(Hauptfenster, SchlechteDateiMeldetSichSofortUndAendertNichts) {
                         }
                     }
                 });
-            Klick(IDC_LADEN);
+            Klick("laden");
         }
         EXPECT_FALSE(geoeffnet);
         EXPECT_EQ(Aufnehmen(), vorher);
@@ -128,9 +126,9 @@ TEST_F(Hauptfenster, GekuerzteDateiMeldetNachDemLaden) {
         const Profil erwartet = LiesText(inhalt);
         Beantworter b;
         QString anzahlWaehrendMeldung;
-        b.Datei(Datei(name, inhalt)).Bestaetigen([&] { anzahlWaehrendMeldung = Text(IDC_ANZAHL); });
-        Klick(IDC_SELIG);
-        Klick(IDC_LADEN);
+        b.Datei(Datei(name, inhalt)).Bestaetigen([&] { anzahlWaehrendMeldung = Text("anzahl"); });
+        Klick("selig");
+        Klick("laden");
         ASSERT_EQ(b.meldungen.size(), 1U);
         EXPECT_EQ(b.meldungen[0].second.toStdString(), erwartet.warnung);
         EXPECT_EQ(anzahlWaehrendMeldung, QString::number(erwartet.anzahl));
@@ -157,16 +155,16 @@ TEST_F(Hauptfenster, DatenfensterNimmtEingabenWaehrendDasHauptfensterModalLaeuft
     };
     Beantworter b;
     b.Dazu([&](QWidget* modal) {
-        ASSERT_EQ(modal, m_dlg->m_hWnd);
+        ASSERT_EQ(modal, m_dlg.get());
         Laden(erste);
         for (const auto& tun : schliessen) {
-            Klick(IDC_DATEN_ZEIGEN);
+            Klick("datenZeigen");
             ASSERT_TRUE(fenster->isVisible());
             EXPECT_EQ(name->text(), erste);
             tun();
             EXPECT_FALSE(fenster->isVisible());
         }
-        Klick(IDC_DATEN_ZEIGEN);
+        Klick("datenZeigen");
         const int letzte = Liste()->count() - 1;
         EXPECT_FALSE(sichtbar(letzte));
         KlickAuf(Liste());
@@ -181,82 +179,68 @@ TEST_F(Hauptfenster, DatenfensterNimmtEingabenWaehrendDasHauptfensterModalLaeuft
         // A new listing shows from its top, wherever the last one was scrolled to.
         EXPECT_TRUE(sichtbar(0));
         QCloseEvent schliessfeld;
-        QCoreApplication::sendEvent(m_dlg->m_hWnd->windowHandle(), &schliessfeld);
+        QCoreApplication::sendEvent(m_dlg.get()->windowHandle(), &schliessfeld);
     });
     // The application runs its main window modally.
-    m_dlg->m_hWnd->hide();
-    EXPECT_EQ(m_dlg->DoModal(), IDCANCEL);
-    EXPECT_FALSE(m_dlg->IsWindowVisible());
+    m_dlg.get()->hide();
+    EXPECT_EQ(m_dlg->exec(), QDialog::Rejected);
+    EXPECT_FALSE(m_dlg->isVisible());
 }
 
 TEST_F(Hauptfenster, NurEchterFokusverlustZeichnetNeu) {
-    KlickAuf(W(IDC_PROFILDICKE));
-    ASSERT_EQ(QApplication::focusWidget(), W(IDC_PROFILDICKE));
+    KlickAuf(W("profildicke"));
+    ASSERT_EQ(QApplication::focusWidget(), W("profildicke"));
     int stand = m_dlg->m_bild->Stand();
     // Return presses the default button, which is disabled until a profile is loaded.
-    Taste(m_dlg->m_hWnd, Qt::Key_Return);
-    EXPECT_TRUE(m_dlg->IsWindowVisible());
+    Taste(m_dlg.get(), Qt::Key_Return);
+    EXPECT_TRUE(m_dlg->isVisible());
     // A context menu takes no focus from the field.
-    KlickAuf(m_dlg->m_hWnd, Qt::RightButton);
+    KlickAuf(m_dlg.get(), Qt::RightButton);
     ASSERT_NE(QApplication::activePopupWidget(), nullptr);
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     EXPECT_EQ(m_dlg->m_bild->Stand(), stand);
-    Taste(m_dlg->m_hWnd, Qt::Key_Tab);
+    Taste(m_dlg.get(), Qt::Key_Tab);
     EXPECT_EQ(m_dlg->m_bild->Stand(), stand + 1);
 
     Laden(Datei("p.dat", kNaca));
-    KlickAuf(W(IDC_PROFILLAENGE));
+    KlickAuf(W("profillaenge"));
     stand = m_dlg->m_bild->Stand();
-    Taste(m_dlg->m_hWnd, Qt::Key_Return);
+    Taste(m_dlg.get(), Qt::Key_Return);
     EXPECT_EQ(m_dlg->m_bild->Stand(), stand + 1);
-    EXPECT_EQ(QApplication::focusWidget(), W(IDC_PROFILLAENGE));
+    EXPECT_EQ(QApplication::focusWidget(), W("profillaenge"));
 }
 
 TEST_F(Hauptfenster, AnzeigefelderNehmenKeineEingabeUndOkBeendet) {
     Beantworter b;
     b.Dazu([this](QWidget*) {
-        KlickAuf(W(IDC_ANZAHL));
+        KlickAuf(W("anzahl"));
         for (char c : {'a', 'b', 'c'})
-            QTest::keyClick(m_dlg->m_hWnd->windowHandle(), c);
-        EXPECT_EQ(Text(IDC_ANZAHL), "0");
+            QTest::keyClick(m_dlg.get()->windowHandle(), c);
+        EXPECT_EQ(Text("anzahl"), "0");
         // A message box would stay unanswered: this fails the test after a second.
         Beantworter wache;
-        Klick(IDOK);
+        Klick("ok");
     });
-    m_dlg->m_hWnd->hide();
-    EXPECT_EQ(m_dlg->DoModal(), IDOK);
-    EXPECT_FALSE(m_dlg->IsWindowVisible());
+    m_dlg.get()->hide();
+    EXPECT_EQ(m_dlg->exec(), QDialog::Accepted);
+    EXPECT_FALSE(m_dlg->isVisible());
 }
 
 TEST_F(Hauptfenster, AnzeigefelderSehenNichtBeschreibbarAusUndZeigenDenAnfang) {
     const std::string name(80, 'N');
     Laden(Datei("lang.dat", name + "X\n" + kNaca.substr(kNaca.find('\n') + 1)));
-    for (int id : {IDC_DATEI, IDC_ANZAHL, IDC_KOMMENTAR, IDC_PROFILLAENGE}) {
+    for (const char* id : {"datei", "anzahl", "kommentar", "profillaenge"}) {
         const QPalette& farben = W(id)->palette();
         EXPECT_EQ(farben.color(QPalette::Base) == farben.color(QPalette::Window),
-                  id != IDC_PROFILLAENGE)
+                  std::string_view(id) != "profillaenge")
             << id;
     }
     // The name's start is in view, its end ("X") is not.
-    auto* kommentar = C<QLineEdit>(IDC_KOMMENTAR);
+    auto* kommentar = C<QLineEdit>("kommentar");
     EXPECT_EQ(kommentar->cursorPosition(), 0);
-    EXPECT_EQ(Text(IDC_KOMMENTAR).size(), 81);
-    EXPECT_GT(kommentar->fontMetrics().horizontalAdvance(Text(IDC_KOMMENTAR)), kommentar->width());
-}
-
-TEST_F(Hauptfenster, EigenesSchreibenMeldetKeineAenderung) {
-    // Were the fields' changes routed while they are written, the first would pull the others'
-    // old text back into the members, and the count's text would raise a message.
-    C<QLineEdit>(IDC_ANZAHL)->setText("x");
-    m_dlg->m_strProfillaenge = "250";
-    m_dlg->m_strProfildicke = "7,5";
-    Beantworter b;
-    m_dlg->UpdateData(FALSE);
-    EXPECT_TRUE(b.meldungen.empty());
-    EXPECT_EQ(Text(IDC_PROFILLAENGE), "250");
-    EXPECT_EQ(Text(IDC_PROFILDICKE), "7,5");
-    EXPECT_STREQ(m_dlg->m_strProfildicke.GetString(), "7,5");
+    EXPECT_EQ(Text("kommentar").size(), 81);
+    EXPECT_GT(kommentar->fontMetrics().horizontalAdvance(Text("kommentar")), kommentar->width());
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 // it comes out longer by as much, measured on the PDF at 254 dpi (1 px = 0.1 mm).
 #include "hauptfenster.h"
 
-#include "platform/fenster_p.h"
-
 #include <QApplication>
 #include <QMenu>
 #include <QPrintPreviewDialog>
@@ -51,7 +49,7 @@ TEST_F(Hauptfenster, KalibrierterDruckerDrucktDenBalkenLaenger) {
             QTest::keyClick(w->windowHandle(), Qt::Key_Return);
         });
         b.Bestaetigen();
-        Taste(m_dlg->m_hWnd, Qt::Key_F10, Qt::ShiftModifier);
+        Taste(m_dlg.get(), Qt::Key_F10, Qt::ShiftModifier);
         auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menue, nullptr);
         Taste(menue, Qt::Key_K); // "Drucker &kalibrieren…"
@@ -66,7 +64,7 @@ TEST_F(Hauptfenster, KalibrierterDruckerDrucktDenBalkenLaenger) {
     {
         Beantworter b;
         b.Dazu(Beantworter::InPdf(druck));
-        Klick(IDC_DRUCKEN);
+        Klick("drucken");
     }
     // The shrinking printer turns 100.6 mm back into 100.0 mm.
     EXPECT_NEAR(SenkrechterBalken(druck, balkenX), 1006, 3);
@@ -100,13 +98,13 @@ TEST_F(Hauptfenster, VorschauDrucktKalibriert) {
     {
         Beantworter b;
         b.Dazu(ausVorschau(haupt));
-        Taste(m_dlg->m_hWnd, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        Taste(m_dlg.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     }
     EXPECT_NEAR(SenkrechterBalken(haupt, balkenX), 1006, 3);
 
     const QString satz = m_dir.filePath("satz.pdf");
     Aktiv();
-    Taste(m_dlg->m_hWnd, Qt::Key_F10, Qt::ShiftModifier);
+    Taste(m_dlg.get(), Qt::Key_F10, Qt::ShiftModifier);
     auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menue, nullptr);
     {
@@ -142,7 +140,7 @@ TEST_F(Hauptfenster, KalibrierungAusserhalbVonZehnProzentWirdAbgelehnt) {
         }
         QTest::keyClick(w->windowHandle(), Qt::Key_Escape);
     });
-    Taste(m_dlg->m_hWnd, Qt::Key_F10, Qt::ShiftModifier);
+    Taste(m_dlg.get(), Qt::Key_F10, Qt::ShiftModifier);
     Taste(QApplication::activePopupWidget(), Qt::Key_K);
     ASSERT_EQ(meldungen.size(), 3);
     for (const QString& m : meldungen)

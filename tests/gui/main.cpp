@@ -1,5 +1,5 @@
 // Runs the widget tests inside one application object.
-#include "app/profilapp.h"
+#include "app/start.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     if (!einstellungen.isValid())
         return 1;
     ::setenv("XDG_CONFIG_HOME", einstellungen.path().toLocal8Bit().constData(), 1);
-    CProfilApp anwendung;
+    ProgrammNamenSetzen();
     QApplication qt(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -12,12 +12,12 @@ namespace {
 
 class Menueleiste : public Hauptfenster {
 protected:
-    QMenuBar* Leiste() const { return m_dlg->m_hWnd->findChild<QMenuBar*>(); }
+    QMenuBar* Leiste() const { return m_dlg.get()->findChild<QMenuBar*>(); }
 
     // Alt+menu key, then the entry's key; returns the class and title of the window it opened.
     QString Waehlen(Qt::Key menueTaste, Qt::Key eintragTaste) {
         Aktiv();
-        Taste(m_dlg->m_hWnd, menueTaste, Qt::AltModifier);
+        Taste(m_dlg.get(), menueTaste, Qt::AltModifier);
         auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         EXPECT_NE(menue, nullptr);
         if (menue == nullptr)
@@ -54,9 +54,9 @@ TEST_F(Menueleiste, JederBefehlIstErreichbar) {
             << f.fenster;
 
     Aktiv();
-    Taste(m_dlg->m_hWnd, Qt::Key_D, Qt::AltModifier);
+    Taste(m_dlg.get(), Qt::Key_D, Qt::AltModifier);
     Taste(QApplication::activePopupWidget(), Qt::Key_B);
-    EXPECT_FALSE(m_dlg->m_hWnd->isVisible());
+    EXPECT_FALSE(m_dlg.get()->isVisible());
 }
 
 // Without a profile the entries that need one are grey, and their keys do nothing.
@@ -70,7 +70,7 @@ TEST_F(Menueleiste, OhneProfilSindDieProfilbefehleGrau) {
         grau.join('|'),
         QString::fromUtf8("&Exportieren…|Seiten&ansicht…|&Drucken…|&Rippensatz…|&Schaumkern…"));
     Beantworter wache;
-    Taste(m_dlg->m_hWnd, Qt::Key_P, Qt::ControlModifier);
+    Taste(m_dlg.get(), Qt::Key_P, Qt::ControlModifier);
     Laden(Datei("naca.dat", kNaca));
     for (QAction* menue : Leiste()->actions())
         for (QAction* eintrag : menue->menu()->actions())
@@ -90,7 +90,7 @@ TEST_F(Menueleiste, ZuletztGeoeffnetLaedtDieDatei) {
     ASSERT_EQ(zuletzt->actions().size(), 2);
     EXPECT_EQ(zuletzt->actions()[1]->text(), "&2 " + QString(erste).replace("&", "&&"));
     zuletzt->actions()[1]->trigger();
-    EXPECT_EQ(Text(IDC_DATEI), erste);
+    EXPECT_EQ(Text("datei"), erste);
 }
 
 } // namespace

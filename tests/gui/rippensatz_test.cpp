@@ -3,7 +3,6 @@
 #include "hauptfenster.h"
 
 #include "language/sprache.h"
-#include "platform/fenster_p.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -81,7 +80,15 @@ protected:
     static QWidget* F(QWidget* satz, const char* name) {
         return satz->findChild<QWidget*>(QString::fromLatin1(name));
     }
-    static QString T(QWidget* satz, const char* name) { return TextVon(F(satz, name)); }
+    // A field's or a label's text.
+    static QString T(QWidget* satz, const char* name) {
+        QWidget* w = F(satz, name);
+        if (auto* feld = qobject_cast<QLineEdit*>(w))
+            return feld->text();
+        if (auto* label = qobject_cast<QLabel*>(w))
+            return label->text();
+        return qobject_cast<QAbstractButton*>(w)->text();
+    }
 
     // Clicked into, everything selected and typed over, then left with Tab.
     static void Eintippen(QWidget* satz, const char* name, const char* text) {
@@ -114,19 +121,14 @@ protected:
         return umrisse;
     }
 
-    QAction* Eintrag(unsigned id) {
-        for (QAction* a : m_dlg->GetSystemMenu(FALSE)->m_hMenu->actions())
-            if (a->data().toUInt() == id)
-                return a;
-        return nullptr;
-    }
+    QAction* Eintrag(int ids) { return KontextEintrag(ids); }
 };
 
 TEST_F(Rippensatz, NeunRippenGetipptGezeichnetGedrucktUndBehalten) {
-    ASSERT_NE(Eintrag(IDM_RIPPENSATZ), nullptr);
-    EXPECT_FALSE(Eintrag(IDM_RIPPENSATZ)->isEnabled());
+    ASSERT_NE(Eintrag(IDS_RIPPENSATZ), nullptr);
+    EXPECT_FALSE(Eintrag(IDS_RIPPENSATZ)->isEnabled());
     Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
-    EXPECT_TRUE(Eintrag(IDM_RIPPENSATZ)->isEnabled());
+    EXPECT_TRUE(Eintrag(IDS_RIPPENSATZ)->isEnabled());
     Einstellungen()->setValue("Ordner/Ausgabe", m_dir.path());
     const QString pdf = m_dir.filePath("naca2412_rippen.pdf");
 
@@ -371,10 +373,10 @@ TEST_F(Rippensatz, AbsageAufEnglischWaehltDasFeld) {
 // there is drawn, printed and kept, the main window's field untouched.
 TEST_F(Rippensatz, DickeEigenesFeld) {
     Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
-    KlickAuf(W(IDC_PROFILDICKE));
-    Taste(m_dlg->m_hWnd, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(W(IDC_PROFILDICKE), "110");
-    Taste(m_dlg->m_hWnd, Qt::Key_Tab);
+    KlickAuf(W("profildicke"));
+    Taste(m_dlg.get(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(W("profildicke"), "110");
+    Taste(m_dlg.get(), Qt::Key_Tab);
     Einstellungen()->setValue("Ordner/Ausgabe", m_dir.path());
     const QString pdf = m_dir.filePath("dicke.pdf");
     Oeffnen([&](QWidget* satz) {
@@ -390,7 +392,7 @@ TEST_F(Rippensatz, DickeEigenesFeld) {
     text.waitForFinished(60000);
     const QString inhalt = QString::fromUtf8(text.readAllStandardOutput());
     EXPECT_TRUE(inhalt.contains(QString::fromUtf8("Dicke 50 %"))) << inhalt.toStdString();
-    EXPECT_EQ(Text(IDC_PROFILDICKE), "110");
+    EXPECT_EQ(Text("profildicke"), "110");
     Oeffnen([&](QWidget* satz) { EXPECT_EQ(T(satz, "dicke"), "50"); });
 }
 
@@ -478,7 +480,7 @@ TEST_F(Rippensatz, ExportierenWaehltDasFormatNachDerEndung) {
     // The main window's entry writes the single outline the same way.
     Beantworter b;
     b.Datei(m_dir.filePath("einzeln.plt"));
-    Eintrag(IDM_EXPORTIEREN)->trigger();
+    Eintrag(IDS_EXPORTIEREN)->trigger();
     QFile einzeln(m_dir.filePath("einzeln.plt"));
     ASSERT_TRUE(einzeln.open(QIODevice::ReadOnly));
     EXPECT_TRUE(einzeln.readAll().startsWith("IN;"));

@@ -19,12 +19,7 @@ namespace {
 
 class Schaumkern : public Hauptfenster {
 protected:
-    QAction* Eintrag() {
-        for (QAction* a : m_dlg->GetSystemMenu(FALSE)->m_hMenu->actions())
-            if (a->data().toUInt() == IDM_SCHAUMKERN)
-                return a;
-        return nullptr;
-    }
+    QAction* Eintrag() { return KontextEintrag(IDS_SCHAUMKERN); }
 
     // Shift+F10 and the access key h; kern runs while the modal dialog is open, Escape closes it.
     void Oeffnen(const std::function<void(QWidget*)>& kern) {

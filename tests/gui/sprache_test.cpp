@@ -24,10 +24,10 @@ protected:
 };
 
 TEST_F(EnglischesFenster, KnoepfeUndMeldungenSindEnglisch) {
-    const std::pair<int, const char*> knoepfe[] = {{IDC_LADEN, "Load Airfoil"},
-                                                   {IDC_DRUCKEN, "Print Airfoil"},
-                                                   {IDC_PLOT_LOESCHEN, "Clear Plot"},
-                                                   {IDC_DATEN_ZEIGEN, "Show Airfoil Data"}};
+    const std::pair<const char*, const char*> knoepfe[] = {{"laden", "Load Airfoil"},
+                                                           {"drucken", "Print Airfoil"},
+                                                           {"plotLoeschen", "Clear Plot"},
+                                                           {"datenZeigen", "Show Airfoil Data"}};
     for (const auto& [id, text] : knoepfe)
         EXPECT_EQ(C<QPushButton>(id)->text(), QString::fromUtf8(text));
     // A value goes in after the pattern is translated, and stays as given.
@@ -55,8 +55,8 @@ TEST_F(EnglischesFenster, ZugriffstastenDerMenuesEindeutig) {
         SpracheSetzen(sprache);
         Hauptfenster::TearDown();
         Hauptfenster::SetUp();
-        QList<QList<QAction*>> menues{m_dlg->GetSystemMenu(FALSE)->m_hMenu->actions()};
-        const QMenuBar* leiste = m_dlg->m_hWnd->findChild<QMenuBar*>();
+        QList<QList<QAction*>> menues{m_dlg->Kontextmenue()->actions()};
+        const QMenuBar* leiste = m_dlg.get()->findChild<QMenuBar*>();
         menues << leiste->actions();
         for (const QAction* menue : leiste->actions())
             menues << menue->menu()->actions();

@@ -38,7 +38,7 @@ protected:
 };
 
 TEST_F(Zeichnen, UmrissLiegtWoDiePunkteSagenUndBleibtBisZumLoeschen) {
-    Laden(Datei("raute.dat", kRaute), IDC_WERTE);
+    Laden(Datei("raute.dat", kRaute), "werte");
     const QImage bild = Feld();
     const auto punkte = BildschirmPunkte(m_dlg->m_profil.punkte, bild.width(), bild.height(), 100);
     ASSERT_EQ(punkte.size(), 6U);
@@ -50,26 +50,26 @@ TEST_F(Zeichnen, UmrissLiegtWoDiePunkteSagenUndBleibtBisZumLoeschen) {
     // Covered and repainted, or the whole window hidden and shown: the outline is drawn again.
     m_dlg->m_bild->repaint();
     EXPECT_EQ(Feld(), bild);
-    m_dlg->m_hWnd->hide();
-    m_dlg->m_hWnd->show();
+    m_dlg.get()->hide();
+    m_dlg.get()->show();
     EXPECT_EQ(Feld(), bild);
 
-    Klick(IDC_PLOT_LOESCHEN);
+    Klick("plotLoeschen");
     EXPECT_EQ(GruenePixel(Feld()), 0);
 
-    Klick(IDC_PLOTTEN);
+    Klick("plotten");
     EXPECT_EQ(Feld(), bild);
 }
 
 TEST_F(Zeichnen, DickeFeldVerlassenZeichntNeu) {
-    Laden(Datei("raute.dat", kRaute), IDC_WERTE);
+    Laden(Datei("raute.dat", kRaute), "werte");
     const int vorher = GruenePixel(Feld());
-    KlickAuf(W(IDC_PROFILDICKE));
-    Taste(m_dlg->m_hWnd, Qt::Key_A, Qt::ControlModifier);
-    Taste(m_dlg->m_hWnd, Qt::Key_0);
-    EXPECT_EQ(m_dlg->m_strProfildicke.GetString(), std::string("0"));
+    KlickAuf(W("profildicke"));
+    Taste(m_dlg.get(), Qt::Key_A, Qt::ControlModifier);
+    Taste(m_dlg.get(), Qt::Key_0);
+    EXPECT_EQ(m_dlg->Profildicke(), "0");
     EXPECT_EQ(GruenePixel(Feld()), vorher);
-    Taste(m_dlg->m_hWnd, Qt::Key_Tab);
+    Taste(m_dlg.get(), Qt::Key_Tab);
     // Thickness 0: every vertex on the middle row, a straight chord line.
     const QImage bild = Feld();
     EXPECT_EQ(GruenePixel(bild.copy(0, bild.height() / 2, bild.width(), 1)), GruenePixel(bild));
@@ -79,18 +79,18 @@ TEST_F(Zeichnen, DickeFeldVerlassenZeichntNeu) {
 
 TEST_F(Zeichnen, MitDerTastaturAlleinGeladenUndGeplottet) {
     const QString pfad = Datei("naca.dat", NacaDatei(30));
-    const auto fokusAuf = [this](int id, Qt::KeyboardModifiers mod) {
+    const auto fokusAuf = [this](const char* id, Qt::KeyboardModifiers mod) {
         for (int i = 0; i < 20 && QApplication::focusWidget() != W(id); ++i)
-            Taste(m_dlg->m_hWnd, Qt::Key_Tab, mod);
+            Taste(m_dlg.get(), Qt::Key_Tab, mod);
         return QApplication::focusWidget() == W(id);
     };
-    ASSERT_TRUE(fokusAuf(IDC_SELIG, Qt::NoModifier));
-    Taste(m_dlg->m_hWnd, Qt::Key_Space);
-    ASSERT_TRUE(fokusAuf(IDC_LADEN, Qt::ShiftModifier));
+    ASSERT_TRUE(fokusAuf("selig", Qt::NoModifier));
+    Taste(m_dlg.get(), Qt::Key_Space);
+    ASSERT_TRUE(fokusAuf("laden", Qt::ShiftModifier));
     Beantworter b;
     b.Datei(pfad);
-    Taste(m_dlg->m_hWnd, Qt::Key_Return);
-    EXPECT_EQ(Text(IDC_DATEI), pfad);
+    Taste(m_dlg.get(), Qt::Key_Return);
+    EXPECT_EQ(Text("datei"), pfad);
     EXPECT_GT(GruenePixel(Feld()), Feld().width() / 2);
 }
 
@@ -98,9 +98,9 @@ TEST_F(Zeichnen, MitDerTastaturAlleinGeladenUndGeplottet) {
 // in device pixels, the control starting part-way into a pixel.
 TEST_F(Zeichnen, RahmenGanzUndUmrissDarinBeiJederSkalierung) {
     Laden(QStringLiteral(KESTRUN_BEISPIELE "/naca0015.dat"));
-    C<QLineEdit>(IDC_PROFILDICKE)->setText("300");
-    Klick(IDC_PLOTTEN);
-    const QPixmap fenster = m_dlg->m_hWnd->grab();
+    C<QLineEdit>("profildicke")->setText("300");
+    Klick("plotten");
+    const QPixmap fenster = m_dlg.get()->grab();
     const QImage bild = fenster.toImage().convertToFormat(QImage::Format_RGB32);
     const double f = fenster.devicePixelRatio();
     const QRect g = m_dlg->m_bild->geometry();
@@ -139,7 +139,7 @@ struct Druckfall {
 };
 
 TEST_F(Zeichnen, DruckPrueftLaengeUndDickeVorDemDruckdialog) {
-    Laden(Datei("raute.dat", kRaute), IDC_WERTE);
+    Laden(Datei("raute.dat", kRaute), "werte");
     const Druckfall faelle[] = {
         {"150,5", "100", true}, {"150.5", "-50,5", true}, {"10000", "0", false},
         {"0", "100", false},    {"-5", "100", false},     {"10000,1", "100", false},
@@ -148,8 +148,8 @@ TEST_F(Zeichnen, DruckPrueftLaengeUndDickeVorDemDruckdialog) {
     };
     for (const Druckfall& f : faelle) {
         SCOPED_TRACE(std::string(f.laenge) + " mm, " + f.dicke + " %");
-        C<QLineEdit>(IDC_PROFILLAENGE)->setText(f.laenge);
-        C<QLineEdit>(IDC_PROFILDICKE)->setText(f.dicke);
+        C<QLineEdit>("profillaenge")->setText(f.laenge);
+        C<QLineEdit>("profildicke")->setText(f.dicke);
         QStringList fenster;
         Beantworter b;
         b.Dazu([&](QWidget* w) {
@@ -158,7 +158,7 @@ TEST_F(Zeichnen, DruckPrueftLaengeUndDickeVorDemDruckdialog) {
                 fenster << box->windowTitle() << box->text();
             QTest::keyClick(w, Qt::Key_Escape);
         });
-        Klick(IDC_DRUCKEN);
+        Klick("drucken");
         // A refusal is a message box with the program's caption and some text.
         EXPECT_EQ(fenster.mid(0, 2), f.druckdialog ? QStringList{"QPrintDialog"}
                                                    : QStringList({"QMessageBox", "Kestrun1"}));
@@ -174,7 +174,7 @@ namespace {
 // the outline on each of them, not only on the first.
 TEST_F(Zeichnen, SeitenansichtZeigtJedeSeiteMitUmriss) {
     Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca2412.dat"));
-    C<QLineEdit>(IDC_PROFILLAENGE)->setText("400");
+    C<QLineEdit>("profillaenge")->setText("400");
 
     QPrinter standard(QPrinter::HighResolution);
     ASSERT_TRUE(standard.isValid());
@@ -206,7 +206,7 @@ TEST_F(Zeichnen, SeitenansichtZeigtJedeSeiteMitUmriss) {
         }
         w->close();
     });
-    Taste(m_dlg->m_hWnd, Qt::Key_F10, Qt::ShiftModifier);
+    Taste(m_dlg.get(), Qt::Key_F10, Qt::ShiftModifier);
     auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menue, nullptr);
     // "Seiten&ansicht…"
@@ -241,30 +241,30 @@ TEST_F(Zeichnen, FalschesFormatWirdErfragt) {
             KlickAuf(Knopf(w, knopf));
         };
     };
-    Klick(IDC_WERTE);
+    Klick("werte");
     {
         Beantworter b;
         b.Datei(naca).Dazu(antworte("Ja"));
-        Klick(IDC_LADEN);
+        Klick("laden");
     }
     ASSERT_EQ(fragen.size(), 1);
     EXPECT_TRUE(fragen[0].endsWith(QString::fromUtf8("Im Format Selig laden?")))
         << fragen[0].toStdString();
-    EXPECT_TRUE(C<QAbstractButton>(IDC_SELIG)->isChecked());
+    EXPECT_TRUE(C<QAbstractButton>("selig")->isChecked());
     EXPECT_EQ(m_dlg->m_profil.punkte.x[1], 10000.0);
 
-    Klick(IDC_WERTE);
+    Klick("werte");
     {
         Beantworter b;
         b.Datei(naca).Dazu(antworte("Nein"));
-        Klick(IDC_LADEN);
+        Klick("laden");
     }
-    EXPECT_TRUE(C<QAbstractButton>(IDC_WERTE)->isChecked());
+    EXPECT_TRUE(C<QAbstractButton>("werte")->isChecked());
     EXPECT_EQ(m_dlg->m_profil.punkte.x[1], 100.0);
     {
         Beantworter b;
         b.Dazu(antworte("Abbrechen"));
-        Klick(IDC_DRUCKEN);
+        Klick("drucken");
     }
     ASSERT_EQ(fragen.size(), 3);
     EXPECT_TRUE(fragen[2].startsWith(
@@ -276,10 +276,10 @@ TEST_F(Zeichnen, FalschesFormatWirdErfragt) {
 // "Ja" to the format question reads the file again; when that read is refused (the file went
 // away meanwhile), the window keeps the profile it shows, pairs included, and says why.
 TEST_F(Zeichnen, AbgelehntesNeuladenLaesstDasProfil) {
-    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca0012_prozent.dat"), IDC_WERTE);
+    Laden(QString::fromUtf8(KESTRUN_BEISPIELE "/naca0012_prozent.dat"), "werte");
     const QStringList vorher = Aufnehmen();
     const QString pfad = Datei("selig.dat", "N\n1 0\n0.5 0.06\n0 0\n0.5 -0.04\n1 0\n");
-    Klick(IDC_WERTE);
+    Klick("werte");
     Beantworter b;
     b.Datei(pfad)
         .Dazu([&pfad](QWidget* w) {
@@ -288,7 +288,7 @@ TEST_F(Zeichnen, AbgelehntesNeuladenLaesstDasProfil) {
             KlickAuf(Knopf(w, "Ja"));
         })
         .Bestaetigen();
-    Klick(IDC_LADEN);
+    Klick("laden");
     EXPECT_EQ(Aufnehmen(), vorher);
     ASSERT_EQ(b.meldungen.size(), 1U);
     EXPECT_TRUE(b.meldungen[0].second.startsWith("Datei Öffnen fehlgeschlagen !"));
