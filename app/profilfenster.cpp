@@ -106,6 +106,13 @@ QRect Platz(const DialogBasis& basis, const char* name) {
     return {};
 }
 
+// The control named and put at its place.
+template <class T> T* Platziert(T* w, const DialogBasis& basis, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(Platz(basis, name));
+    return w;
+}
+
 std::vector<QString> LokaleDateien(const QMimeData* daten) {
     std::vector<QString> pfade;
     if (daten != nullptr)
@@ -160,32 +167,25 @@ void Profilfenster::SteuerelementeAnlegen() {
     const DialogBasis basis = DialogBasisVon(font());
     setFixedSize(InPixel(basis, 0, 0, kFensterBreite, kFensterHoehe).size());
     const auto knopf = [&](const char* name, const char* text) {
-        auto* k = new QPushButton(Text(text), this);
-        k->setObjectName(QString::fromLatin1(name));
-        k->setGeometry(Platz(basis, name));
+        auto* k = Platziert(new QPushButton(Text(text), this), basis, name);
         k->setAutoDefault(true);
         return k;
     };
     const auto feld = [&](const char* name, bool anzeige) {
-        auto* f = new QLineEdit(this);
-        f->setObjectName(QString::fromLatin1(name));
-        f->setGeometry(Platz(basis, name));
+        auto* f = Platziert(new QLineEdit(this), basis, name);
         if (anzeige)
             AnzeigeFeld(f);
         return f;
     };
     const auto beschriftung = [&](const char* name, const char* text) {
-        auto* l = new QLabel(Text(text), this);
-        l->setObjectName(QString::fromLatin1(name));
+        auto* l = Platziert(new QLabel(Text(text), this), basis, name);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        l->setGeometry(Platz(basis, name));
         // This font runs a little wider than the one the places were measured in: a label grows
         // rather than cut its text.
         l->resize(l->size().expandedTo(l->sizeHint()));
     };
-    auto* format = new Gruppenrahmen(Text(QT_TRANSLATE_NOOP("dialog", "Format")), this);
-    format->setObjectName(QStringLiteral("format"));
-    format->setGeometry(Platz(basis, "format"));
+    auto* format = Platziert(new Gruppenrahmen(Text(QT_TRANSLATE_NOOP("dialog", "Format")), this),
+                             basis, "format");
     // Clicks go through the frame to the buttons it holds.
     format->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_laden = knopf("laden", QT_TRANSLATE_NOOP("dialog", "Profil Laden"));
@@ -204,16 +204,12 @@ void Profilfenster::SteuerelementeAnlegen() {
     beschriftung("anzahlText", QT_TRANSLATE_NOOP("dialog", "Anzahl der Koordinatenpaare:"));
     m_anzahl = feld("anzahl", true);
     m_anzahl->setText(QStringLiteral("0"));
-    m_bild = new Profilbild(this);
-    m_bild->setObjectName(QStringLiteral("bild"));
-    m_bild->setGeometry(Platz(basis, "bild"));
+    m_bild = Platziert(new Profilbild(this), basis, "bild");
     m_selig = new QRadioButton(Text(QT_TRANSLATE_NOOP("dialog", "Selig\n0.0 ... 1.0")), this);
     m_werte = new QRadioButton(Text(QT_TRANSLATE_NOOP("dialog", " Werte\n0.0 ... 100.0")), this);
     auto* gruppe = new QButtonGroup(this);
     for (auto [knopfFormat, name] : {std::pair{m_selig, "selig"}, std::pair{m_werte, "werte"}}) {
-        knopfFormat->setObjectName(QString::fromLatin1(name));
-        knopfFormat->setGeometry(Platz(basis, name));
-        knopfFormat->setAutoExclusive(false);
+        Platziert(knopfFormat, basis, name)->setAutoExclusive(false);
         gruppe->addButton(knopfFormat);
     }
     // One tab stop for the group; the arrow keys move between its buttons.
@@ -221,7 +217,14 @@ void Profilfenster::SteuerelementeAnlegen() {
     m_kommentarFeld = feld("kommentar", true);
     beschriftung("kommentarText", QT_TRANSLATE_NOOP("dialog", "Kommentar:"));
     format->lower();
+    for (QWidget* w : {static_cast<QWidget*>(m_laden), static_cast<QWidget*>(m_plotten),
+                       static_cast<QWidget*>(m_drucken), static_cast<QWidget*>(m_datenZeigen),
+                       static_cast<QWidget*>(m_plotLoeschen), static_cast<QWidget*>(m_bild)})
+        w->setEnabled(false);
+    SteuerelementeVerbinden(ok);
+}
 
+void Profilfenster::SteuerelementeVerbinden(QPushButton* ok) {
     connect(m_laden, &QPushButton::clicked, this, &Profilfenster::OnLaden);
     connect(m_plotten, &QPushButton::clicked, this, &Profilfenster::OnPlotten);
     connect(m_drucken, &QPushButton::clicked, this, &Profilfenster::OnDrucken);
@@ -238,10 +241,6 @@ void Profilfenster::SteuerelementeAnlegen() {
         });
     m_laenge->installEventFilter(this);
     m_dicke->installEventFilter(this);
-    for (QWidget* w : {static_cast<QWidget*>(m_laden), static_cast<QWidget*>(m_plotten),
-                       static_cast<QWidget*>(m_drucken), static_cast<QWidget*>(m_datenZeigen),
-                       static_cast<QWidget*>(m_plotLoeschen), static_cast<QWidget*>(m_bild)})
-        w->setEnabled(false);
 }
 
 // Leaving a chord or thickness field replots and keeps the value; opening a context menu takes

@@ -117,6 +117,7 @@ protected:
 
 private:
     void SteuerelementeAnlegen();
+    void SteuerelementeVerbinden(QPushButton* ok);
     void KontextmenueAnlegen();
     void MenueleisteAnlegen();
     template <class Befehl>
