@@ -264,7 +264,7 @@ QLayout* RippensatzDialog::FelderAnlegen() {
 QLayout* RippensatzDialog::SpitzenzeileAnlegen() {
     auto* zeile = new QHBoxLayout;
     m_spitzenDatei = new QLineEdit(this);
-    m_spitzenDatei->setReadOnly(true);
+    AnzeigeFeld(m_spitzenDatei);
     m_spitzenDatei->setObjectName(QStringLiteral("spitzendatei"));
     m_spitzenKnopf = new QPushButton(Tr(QT_TRANSLATE_NOOP("dialog", "S&pitzenprofil…")), this);
     m_spitzenKnopf->setObjectName(QStringLiteral("spitzenprofil"));

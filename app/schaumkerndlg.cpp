@@ -2,6 +2,7 @@
 #include "app/schaumkerndlg.h"
 
 #include "ui/dateidialog.h"
+#include "ui/dialogeinheiten.h"
 
 #include "app/einstellungen.h"
 #include "app/profilwahl.h"
@@ -199,7 +200,7 @@ SchaumkernDialog::SchaumkernDialog(QWidget* eltern, const Profil& wurzel, const 
 QLayout* SchaumkernDialog::SpitzenzeileAnlegen() {
     auto* spitzenZeile = new QHBoxLayout;
     m_spitzenDatei = new QLineEdit(this);
-    m_spitzenDatei->setReadOnly(true);
+    AnzeigeFeld(m_spitzenDatei);
     m_spitzenDatei->setObjectName(QStringLiteral("Spitzenprofil"));
     auto* spitzenKnopf = new QPushButton(Tr(QT_TRANSLATE_NOOP("dialog", "Spitzenprofi&l…")), this);
     m_spitzeWeg = new QPushButton(Tr(QT_TRANSLATE_NOOP("dialog", "Entfe&rnen")), this);

@@ -29,16 +29,19 @@ class DxfSchreiber final : public DL_WriterA {
 public:
     DxfSchreiber() : DL_WriterA("", DL_VERSION_2000) {}
 
+    // Every vertex passes here: the text is made in place, without a string of its own.
     void dxfReal(int gc, double value) const override {
         char puffer[400];
         auto [ende, fehler] =
-            std::to_chars(puffer, puffer + sizeof puffer, value, std::chars_format::fixed);
+            std::to_chars(puffer, puffer + sizeof puffer - 2, value, std::chars_format::fixed);
         if (fehler != std::errc{})
-            ende = std::to_chars(puffer, puffer + sizeof puffer, value).ptr;
-        std::string text(puffer, ende);
-        if (text.find_first_of(".en") == std::string::npos)
-            text += ".0";
-        Gruppe(gc, text);
+            ende = std::to_chars(puffer, puffer + sizeof puffer - 2, value).ptr;
+        const std::string_view text(puffer, static_cast<std::size_t>(ende - puffer));
+        if (text.find_first_of(".en") == std::string_view::npos) {
+            *ende++ = '.';
+            *ende++ = '0';
+        }
+        Gruppe(gc, {puffer, static_cast<std::size_t>(ende - puffer)});
     }
     void dxfInt(int gc, int value) const override {
         char puffer[16];
@@ -64,7 +67,8 @@ private:
             m_inhalt += "  ";
         else if (gc < 100)
             m_inhalt += ' ';
-        m_inhalt += std::to_string(gc);
+        char zahl[16];
+        m_inhalt.append(zahl, std::to_chars(zahl, zahl + sizeof zahl, gc).ptr);
         m_inhalt += '\n';
         m_inhalt += wert;
         m_inhalt += '\n';
