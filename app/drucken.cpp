@@ -21,8 +21,6 @@
 #include "ui/dateidialog.h"
 #include "ui/meldefenster.h"
 
-#include <QFile>
-#include <QPaintEngine>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -70,23 +68,6 @@ std::optional<Umriss> UmrissOderGesagt(Profilfenster& wnd, Auftrag& auftrag) {
     return std::nullopt;
 }
 
-// The toolkit's dialog offers "print.pdf" in the working folder unless the printer names a file;
-// naming one must not turn the printer into the PDF writer, so its kind is set back.
-void VorschlagSetzen(QPrinter& drucker, const std::string& datei) {
-    if (datei.empty())
-        return;
-    const QPrinter::OutputFormat art = drucker.outputFormat();
-    drucker.setOutputFileName(QString::fromStdString(datei));
-    if (art == QPrinter::NativeFormat)
-        drucker.setOutputFormat(QPrinter::NativeFormat);
-}
-
-// The PDF file a printer prints to, empty for a real printer.
-std::string PdfDatei(const QPrinter& drucker) {
-    return drucker.outputFormat() == QPrinter::PdfFormat ? drucker.outputFileName().toStdString()
-                                                         : std::string();
-}
-
 // The printer's own correction goes into the plan: a calibrated printer has less room for the
 // true page. Printout and preview alike.
 Kalibrierung KalibrierungVon(const QPrinter& drucker) {
@@ -100,10 +81,8 @@ bool Zugestimmt(QWidget* eltern, const std::string& text, std::string_view ja) {
 
 // A PDF file is checked as the exports check theirs, before anything is painted: "" or why not.
 std::string ZielAbgelehnt(const std::string& datei, const std::vector<std::string>& eingaben) {
-    return datei.empty()
-               ? std::string()
-               : PruefeZiel(QFile::encodeName(QString::fromStdString(datei)).toStdString(),
-                            eingaben);
+    return datei.empty() ? std::string()
+                         : PruefeZiel(SystemPfad(QString::fromStdString(datei)), eingaben);
 }
 
 } // namespace
@@ -143,12 +122,12 @@ void Profilfenster::Ausdrucken(QWidget* eltern, const char* endung, const Planer
                                const std::vector<std::string>& eingaben) {
     // High resolution: the printer's own dots, never the screen's.
     QPrinter drucker(QPrinter::HighResolution);
-    VorschlagSetzen(drucker, AusgabeVorschlag(endung));
+    PdfVorschlag(drucker, AusgabeVorschlag(endung));
     QPrintDialog dlgDrucken(&drucker, eltern);
     dlgDrucken.setOption(QAbstractPrintDialog::PrintToFile, true);
     if (dlgDrucken.exec() != QDialog::Accepted)
         return;
-    const std::string datei = PdfDatei(drucker);
+    const std::string datei = PdfZiel(drucker);
     if (const std::string fehler = ZielAbgelehnt(datei, eingaben); !fehler.empty()) {
         MeldungZeigen(eltern, fehler);
         return;
@@ -180,7 +159,7 @@ void Profilfenster::Vorschau(QWidget* eltern, const char* endung, const Planer& 
         }
     }
     QPrinter drucker(QPrinter::HighResolution);
-    VorschlagSetzen(drucker, AusgabeVorschlag(endung));
+    PdfVorschlag(drucker, AusgabeVorschlag(endung));
     QPrintPreviewDialog vorschau(&drucker, eltern);
     vorschau.setWindowTitle(Uebersetzung("dialog", FindeZeichenkette(IDS_SEITENANSICHT_TITEL)));
     // The one place the preview's pages are painted, shown or printed from its print button.
@@ -194,9 +173,7 @@ void Profilfenster::VorschauSeiten(QWidget* eltern, QPrinter& seiten, const Plan
     Druckgeraet geraet(seiten, KalibrierungVon(seiten), eingaben);
     // The preview's own pages paint through an engine of their own; its print button may print
     // to a PDF file, which is checked as every output checks its target.
-    const bool eigeneSeiten =
-        seiten.paintEngine() && seiten.paintEngine()->type() == QPaintEngine::Picture;
-    const std::string datei = eigeneSeiten ? std::string() : PdfDatei(seiten);
+    const std::string datei = PdfZiel(seiten);
     if (const std::string fehler = ZielAbgelehnt(datei, eingaben); !fehler.empty()) {
         MeldungZeigen(eltern, fehler);
         return;
@@ -252,20 +229,19 @@ void Profilfenster::Exportieren(QWidget* eltern, const char* endung, const Zeich
     const std::string inhalt = format->schreiber(zeichnung);
     std::string fehler = PruefeAusgabeGroesse({inhalt.size()});
     if (fehler.empty())
-        fehler =
-            SchreibeDatei(pfad ? QFile::encodeName(*pfad).toStdString() : datei, inhalt, eingaben);
+        fehler = SchreibeDatei(SystemPfad(*pfad), inhalt, eingaben);
     if (!fehler.empty())
         MeldungZeigen(eltern, fehler);
 }
 
 void Profilfenster::OnKalibrieren() {
     QPrinter drucker(QPrinter::HighResolution);
-    VorschlagSetzen(drucker, AusgabeVorschlag("_kalibrierung.pdf"));
+    PdfVorschlag(drucker, AusgabeVorschlag("_kalibrierung.pdf"));
     QPrintDialog dlgDrucken(&drucker, this);
     dlgDrucken.setOption(QAbstractPrintDialog::PrintToFile, true);
     if (dlgDrucken.exec() != QDialog::Accepted)
         return;
-    AusgabeMerken(PdfDatei(drucker));
+    AusgabeMerken(PdfZiel(drucker));
     const std::string name = DruckerName(drucker);
     {
         // The calibration page itself is never corrected.

@@ -7,9 +7,9 @@
 #include "output/rippenwahl.h"
 #include "profile/text.h"
 #include "profile/zahl.h"
+#include "ui/dateidialog.h"
 #include "ui/einstellungsspeicher.h"
 
-#include <QFile>
 #include <QString>
 
 #include <charconv>
@@ -160,8 +160,7 @@ bool StegGut(const std::string& text) {
 
 bool OrdnerGut(const std::string& text) {
     std::error_code fehler;
-    return std::filesystem::is_directory(
-        QFile::encodeName(QString::fromStdString(text)).toStdString(), fehler);
+    return std::filesystem::is_directory(SystemPfad(QString::fromStdString(text)), fehler);
 }
 
 bool FormatGut(const int& format) {

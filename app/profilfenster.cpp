@@ -10,6 +10,7 @@
 #include "res/meldungen_fenster.h"
 #include "res/resource.h"
 #include "res/vorlage.h"
+#include "ui/dateidialog.h"
 #include "ui/dialogeinheiten.h"
 #include "ui/einstellungsspeicher.h"
 #include "ui/gruppenrahmen.h"
@@ -20,7 +21,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -78,8 +78,7 @@ std::string OhneZeile(std::string warnung, const std::string& zeile) {
 // for <prefix>/bin/kestrun1. A program run from its build tree (scripts/run.sh) has none there;
 // it offers the source tree's samples/ instead.
 std::optional<std::string> BeispielOrdner() {
-    const std::filesystem::path programm(
-        QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+    const std::filesystem::path programm(SystemPfad(QCoreApplication::applicationFilePath()));
     if (programm.empty())
         return std::nullopt;
     std::error_code fehler;
@@ -156,7 +155,7 @@ QString Profilfenster::Profildicke() const {
 }
 
 std::string Profilfenster::DateiKodiert() const {
-    return QFile::encodeName(QString::fromStdString(m_datei)).toStdString();
+    return SystemPfad(QString::fromStdString(m_datei));
 }
 
 void Profilfenster::Melden(const std::string& text) {
@@ -369,8 +368,7 @@ void Profilfenster::ZuletztLaden(int index) {
         return;
     const std::string pfad = dateien[static_cast<std::size_t>(index)];
     std::error_code fehler;
-    if (!std::filesystem::exists(QFile::encodeName(QString::fromStdString(pfad)).toStdString(),
-                                 fehler)) {
+    if (!std::filesystem::exists(SystemPfad(QString::fromStdString(pfad)), fehler)) {
         m_zuletzt.Entfernen(index);
         MenueAktualisieren();
         Melden(Zeichenkette(IDS_DATEI_WEG).arg(QString::fromStdString(pfad)).toStdString());
@@ -453,7 +451,7 @@ void Profilfenster::dropEvent(QDropEvent* event) {
 }
 
 void Profilfenster::DateiLaden(const QString& pfad, std::optional<ProfilFormat> format) {
-    const Profil ergebnis = LadeProfil(QFile::encodeName(pfad).toStdString(), format);
+    const Profil ergebnis = LadeProfil(SystemPfad(pfad), format);
     // A refused file leaves the loaded profile, the fields and the buttons as they were.
     if (!ergebnis.fehler.empty()) {
         Melden(ergebnis.fehler);

@@ -18,12 +18,12 @@
 #include "res/resource.h"
 #include "res/vorlage.h"
 #include "ribs/anordnung.h"
+#include "ui/dateidialog.h"
 #include "ui/dialogeinheiten.h"
 #include "ui/meldefenster.h"
 #include "ui/rippenbild.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -92,10 +92,6 @@ QString Tr(const char* text) {
 
 QString Qt8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string Kodiert(const QString& pfad) {
-    return QFile::encodeName(pfad).toStdString();
 }
 
 std::string HolmText(const std::string& ort, const std::string& breite, const std::string& tiefe,
@@ -438,8 +434,8 @@ std::string RippensatzDialog::JobLesen(Rippenjob& job, std::vector<int>& zeilen)
     RippenAuftrag& a = job.auftrag;
     a.wurzelProfil = {&m_haupt.m_profil.punkte, m_haupt.m_kommentar, m_haupt.DateiKodiert()};
     if (m_spitze)
-        a.spitzenProfil =
-            RippenQuelle{&m_spitze->punkte, m_spitze->kommentar, Kodiert(m_spitzenDatei->text())};
+        a.spitzenProfil = RippenQuelle{&m_spitze->punkte, m_spitze->kommentar,
+                                       SystemPfad(m_spitzenDatei->text())};
     Rippenabsage absage;
     const std::string fehler = RippenjobLesen(w, job, kFelder, &absage);
     if (absage.wert == Rippenwert::Holm)
@@ -556,7 +552,7 @@ std::optional<Rippenteile> RippensatzDialog::TeileOderGesagt(Rippenjob& job) {
 std::vector<std::string> RippensatzDialog::Eingaben() const {
     std::vector<std::string> eingaben{m_haupt.DateiKodiert()};
     if (m_spitze)
-        eingaben.push_back(Kodiert(m_spitzenDatei->text()));
+        eingaben.push_back(SystemPfad(m_spitzenDatei->text()));
     return eingaben;
 }
 
@@ -610,7 +606,7 @@ void RippensatzDialog::Exportieren() {
 }
 
 std::string RippensatzDialog::SpitzeLaden(const QString& pfad, std::string& warnung) {
-    Profil ergebnis = LadeProfil(Kodiert(pfad), std::nullopt);
+    Profil ergebnis = LadeProfil(SystemPfad(pfad), std::nullopt);
     if (!ergebnis.fehler.empty())
         return ergebnis.fehler;
     m_spitze = std::move(ergebnis);
@@ -677,7 +673,7 @@ void RippensatzDialog::EinstellungenLesen() {
         std::error_code fehler;
         std::string warnung;
         const QString text = Qt8(pfad->c_str());
-        if (std::filesystem::is_regular_file(Kodiert(text), fehler))
+        if (std::filesystem::is_regular_file(SystemPfad(text), fehler))
             SpitzeLaden(text, warnung);
     }
 }

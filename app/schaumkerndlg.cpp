@@ -20,8 +20,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -105,10 +103,6 @@ const Format& GcodeFormat() {
     const auto formate = Formate();
     return *std::find_if(formate.begin(), formate.end(),
                          [](const Format& f) { return f.traeger == Traeger::Draht; });
-}
-
-std::string Kodiert(const QString& pfad) {
-    return QFile::encodeName(pfad).toStdString();
 }
 
 } // namespace
@@ -290,10 +284,10 @@ Kern SchaumkernDialog::Pruefen() const {
     if (!abgelehnt.fehler.empty())
         return abgelehnt;
     a.dicke = texte[Index(Kernfeld::Dicke)];
-    a.wurzelProfil = {&m_wurzel.punkte, m_kommentar, Kodiert(m_datei)};
+    a.wurzelProfil = {&m_wurzel.punkte, m_kommentar, SystemPfad(m_datei)};
     if (m_spitze)
         a.spitzenProfil =
-            RippenQuelle{&m_spitze->punkte, m_spitze->kommentar, Kodiert(m_spitzenPfad)};
+            RippenQuelle{&m_spitze->punkte, m_spitze->kommentar, SystemPfad(m_spitzenPfad)};
     return PruefeKern(a);
 }
 
@@ -321,9 +315,9 @@ void SchaumkernDialog::Abgelehnt(const std::string& fehler, Kernfeld feld) {
 }
 
 std::vector<std::string> SchaumkernDialog::Eingaben() const {
-    std::vector<std::string> eingaben{Kodiert(m_datei)};
+    std::vector<std::string> eingaben{SystemPfad(m_datei)};
     if (m_spitze)
-        eingaben.push_back(Kodiert(m_spitzenPfad));
+        eingaben.push_back(SystemPfad(m_spitzenPfad));
     return eingaben;
 }
 
@@ -350,7 +344,7 @@ void SchaumkernDialog::Speichern() {
         return;
     const QString pfad = *gewaehlt;
     OrdnerMerken(kOrdnerAusgabe, std::string(pfad.toStdString()));
-    const Format* format = FormatZuDatei(Kodiert(pfad));
+    const Format* format = FormatZuDatei(SystemPfad(pfad));
     std::string fehler;
     std::string inhalt;
     if (!format || format->traeger != Traeger::Draht) {
@@ -364,7 +358,7 @@ void SchaumkernDialog::Speichern() {
         fehler = PruefeAusgabeGroesse({inhalt.size()});
     }
     if (fehler.empty())
-        fehler = SchreibeDatei(Kodiert(pfad), inhalt, Eingaben());
+        fehler = SchreibeDatei(SystemPfad(pfad), inhalt, Eingaben());
     if (!fehler.empty()) {
         Abgelehnt(fehler, Kernfeld::Keins);
         return;
@@ -373,7 +367,7 @@ void SchaumkernDialog::Speichern() {
 }
 
 std::string SchaumkernDialog::SpitzeLaden(const QString& pfad, std::string& warnung) {
-    Profil ergebnis = LadeProfil(Kodiert(pfad), std::nullopt);
+    Profil ergebnis = LadeProfil(SystemPfad(pfad), std::nullopt);
     if (!ergebnis.fehler.empty())
         return ergebnis.fehler;
     m_spitze = std::move(ergebnis);
@@ -421,7 +415,7 @@ void SchaumkernDialog::EinstellungenLesen() {
         std::error_code fehler;
         std::string warnung;
         const QString text = Qt8(pfad->c_str());
-        if (std::filesystem::is_regular_file(Kodiert(text), fehler))
+        if (std::filesystem::is_regular_file(SystemPfad(text), fehler))
             SpitzeLaden(text, warnung);
     }
 }

@@ -12,18 +12,23 @@
 
 #include <cmath>
 
-namespace {
-
-// The file a printer writes, as the system's bytes; empty for a real printer and for a preview's
-// pages, which paint through an engine of their own.
-QByteArray PdfDateiVon(QPrinter& drucker) {
-    if (drucker.outputFormat() != QPrinter::PdfFormat || drucker.outputFileName().isEmpty() ||
-        !drucker.paintEngine() || drucker.paintEngine()->type() == QPaintEngine::Picture)
+std::string PdfZiel(QPrinter& drucker) {
+    if (drucker.outputFormat() != QPrinter::PdfFormat || !drucker.paintEngine() ||
+        drucker.paintEngine()->type() == QPaintEngine::Picture)
         return {};
-    return QFile::encodeName(drucker.outputFileName());
+    return drucker.outputFileName().toStdString();
 }
 
-} // namespace
+// The toolkit's dialog offers "print.pdf" in the working folder unless the printer names a file;
+// naming one must not turn the printer into the PDF writer, so its kind is set back.
+void PdfVorschlag(QPrinter& drucker, const std::string& datei) {
+    if (datei.empty())
+        return;
+    const QPrinter::OutputFormat art = drucker.outputFormat();
+    drucker.setOutputFileName(QString::fromStdString(datei));
+    if (art == QPrinter::NativeFormat)
+        drucker.setOutputFormat(QPrinter::NativeFormat);
+}
 
 std::string DruckerName(const QPrinter& drucker) {
     const QString name = drucker.printerName();
@@ -33,7 +38,7 @@ std::string DruckerName(const QPrinter& drucker) {
 Druckgeraet::Druckgeraet(QPrinter& drucker, const Kalibrierung& kalibrierung,
                          std::vector<std::string> eingaben)
     : m_drucker(&drucker), m_kalibrierung(kalibrierung), m_eingaben(std::move(eingaben)),
-      m_dateiName(PdfDateiVon(drucker)), m_geraet(&drucker) {
+      m_dateiName(QFile::encodeName(QString::fromStdString(PdfZiel(drucker)))), m_geraet(&drucker) {
     // A PDF printer with a file name paints into memory too: the safe writer writes the file.
     if (!m_dateiName.isEmpty()) {
         PdfImSpeicher(drucker.pageLayout());
@@ -51,6 +56,7 @@ Druckgeraet::~Druckgeraet() {
 }
 
 void Druckgeraet::PdfImSpeicher(const QPageLayout& seite) {
+    // Memory only: the file is written by the safe writer once the document is complete.
     m_puffer.open(QIODevice::WriteOnly);
     m_pdf = std::make_unique<QPdfWriter>(&m_puffer);
     m_pdf->setResolution(1200);

@@ -57,6 +57,11 @@ private:
 
 // The name a printer's calibration is kept under: the toolkit's own PDF printer has none.
 std::string DruckerName(const QPrinter& drucker);
+// Offers datei as the PDF file in the print dialog. Only offered: a printer never writes the file
+// itself, the printing device paints it in memory and the safe writer writes it.
+void PdfVorschlag(QPrinter& drucker, const std::string& datei);
+// The PDF file (UTF-8) a printer prints to; empty for a real printer and for a preview's pages.
+std::string PdfZiel(QPrinter& drucker);
 
 // The printed job, the page that says why nothing can be printed (for a preview of a refused
 // job), and the calibration page: "" or a German message.

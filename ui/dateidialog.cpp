@@ -2,6 +2,7 @@
 
 #include "ui/dateifilter.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -28,4 +29,8 @@ std::optional<QString> DateiDialog(QWidget* eltern, const Dateiwahl& wahl) {
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return QFileInfo(dlg.selectedFiles().constFirst()).absoluteFilePath();
+}
+
+std::string SystemPfad(const QString& pfad) {
+    return QFile::encodeName(pfad).toStdString();
 }

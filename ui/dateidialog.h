@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 
 class QWidget;
 
@@ -19,6 +20,9 @@ struct Dateiwahl {
     // The extension of a name typed without one before a type is chosen, without the dot.
     QString endung;
 };
+
+// A path as the system spells it (the bytes open and stat take), whatever its name's encoding.
+std::string SystemPfad(const QString& pfad);
 
 // The absolute path chosen, or nothing when the dialog was cancelled. Saving asks before a file
 // is replaced; opening accepts any name, the loader says why a file cannot be read.
