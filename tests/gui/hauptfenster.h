@@ -47,6 +47,19 @@ inline void Taste(QWidget* fenster, Qt::Key taste, Qt::KeyboardModifiers mod = {
     QTest::keyClick(fenster->window()->windowHandle(), taste, mod);
 }
 
+// The named field of a dialog clicked into, everything selected and typed over, then left with
+// Tab.
+inline void Eintippen(QWidget* dlg, const char* name, const char* text) {
+    KlickAuf(dlg->findChild<QWidget*>(QString::fromLatin1(name)));
+    Taste(dlg, Qt::Key_A, Qt::ControlModifier);
+    if (*text == '\0')
+        Taste(dlg, Qt::Key_Delete);
+    else
+        QTest::sendKeyEvent(QTest::Click, dlg->windowHandle(), Qt::Key_unknown,
+                            QString::fromUtf8(text), {});
+    Taste(dlg, Qt::Key_Tab);
+}
+
 class Hauptfenster : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -90,18 +90,6 @@ protected:
         return qobject_cast<QAbstractButton*>(w)->text();
     }
 
-    // Clicked into, everything selected and typed over, then left with Tab.
-    static void Eintippen(QWidget* satz, const char* name, const char* text) {
-        KlickAuf(F(satz, name));
-        Taste(satz, Qt::Key_A, Qt::ControlModifier);
-        if (*text == '\0')
-            Taste(satz, Qt::Key_Delete);
-        else
-            QTest::sendKeyEvent(QTest::Click, satz->windowHandle(), Qt::Key_unknown,
-                                QString::fromUtf8(text), {});
-        Taste(satz, Qt::Key_Tab);
-    }
-
     // The runs of rows with green in them, or the grey of the cutter's path dashed over it: one
     // per rib outline drawn.
     static int Umrisse(QWidget* satz) {

@@ -41,18 +41,6 @@ protected:
         return nullptr;
     }
 
-    // Clicked into, everything selected and typed over, then left with Tab.
-    static void Eintippen(QWidget* dlg, const char* name, const char* text) {
-        KlickAuf(Feld(dlg, name));
-        Taste(dlg, Qt::Key_A, Qt::ControlModifier);
-        if (*text == '\0')
-            Taste(dlg, Qt::Key_Delete);
-        else
-            QTest::sendKeyEvent(QTest::Click, dlg->windowHandle(), Qt::Key_unknown,
-                                QString::fromUtf8(text), {});
-        Taste(dlg, Qt::Key_Tab);
-    }
-
     // Pixels of the root's blue in the drawing: none once a value is refused.
     static int Blau(QWidget* dlg) {
         const QImage bild = dlg->findChild<QWidget*>(QStringLiteral("Bild"))
