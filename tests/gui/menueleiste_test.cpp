@@ -26,9 +26,13 @@ protected:
         Beantworter b;
         b.Dazu([&](QWidget* w) {
             geoeffnet = QString::fromLatin1(w->metaObject()->className()) + ' ' + w->windowTitle();
+            // Modal over the main window, which stays where it was.
+            EXPECT_EQ(w->parentWidget(), m_dlg.get());
             QTest::keyClick(w->windowHandle(), Qt::Key_Escape);
         });
         Taste(menue, eintragTaste);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_TRUE(m_dlg->isVisible());
         return geoeffnet;
     }
 };
@@ -91,6 +95,15 @@ TEST_F(Menueleiste, ZuletztGeoeffnetLaedtDieDatei) {
     EXPECT_EQ(zuletzt->actions()[1]->text(), "&2 " + QString(erste).replace("&", "&&"));
     zuletzt->actions()[1]->trigger();
     EXPECT_EQ(Text("datei"), erste);
+}
+
+TEST_F(Menueleiste, F1ZeigtDieHilfe) {
+    Beantworter b;
+    b.Bestaetigen();
+    Taste(m_dlg.get(), Qt::Key_F1);
+    ASSERT_EQ(b.meldungen.size(), 1U);
+    EXPECT_TRUE(b.meldungen[0].second.contains("Profil Laden"));
+    EXPECT_TRUE(m_dlg->isVisible());
 }
 
 } // namespace
