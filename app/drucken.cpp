@@ -17,7 +17,7 @@
 #include "res/meldungen_fenster.h"
 #include "res/meldungen_kommandozeile.h"
 #include "res/resource.h"
-#include "res/vorlage.h"
+#include "res/zeichenketten.h"
 #include "ui/dateidialog.h"
 #include "ui/meldefenster.h"
 

@@ -7,7 +7,7 @@
 #include "language/sprache.h"
 #include "res/meldungen_fenster.h"
 #include "res/resource.h"
-#include "res/vorlage.h"
+#include "res/zeichenketten.h"
 #include "ui/meldefenster.h"
 
 #include <QAction>

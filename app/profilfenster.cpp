@@ -9,7 +9,7 @@
 #include "profile/text.h"
 #include "res/meldungen_fenster.h"
 #include "res/resource.h"
-#include "res/vorlage.h"
+#include "res/zeichenketten.h"
 #include "ui/dateidialog.h"
 #include "ui/dialogeinheiten.h"
 #include "ui/einstellungsspeicher.h"

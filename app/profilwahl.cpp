@@ -3,7 +3,7 @@
 #include "app/einstellungen.h"
 #include "language/sprache.h"
 #include "res/resource.h"
-#include "res/vorlage.h"
+#include "res/zeichenketten.h"
 #include "ui/dateidialog.h"
 
 QString ProfilWaehlen(QWidget* eltern, const QString& sonstOrdner) {

@@ -16,7 +16,7 @@
 #include "res/meldungen_rippen.h"
 #include "res/meldungen_rippensatz.h"
 #include "res/resource.h"
-#include "res/vorlage.h"
+#include "res/zeichenketten.h"
 #include "ribs/anordnung.h"
 #include "ui/dateidialog.h"
 #include "ui/dialogeinheiten.h"

@@ -1,7 +1,7 @@
 // The string table.
+#include "res/zeichenketten.h"
 #include "res/meldungen.h"
 #include "res/resource.h"
-#include "res/vorlage.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "app/profilfenster.h"
 #include "language/sprache.h"
 #include "res/resource.h"
-#include "res/vorlage.h"
+#include "res/zeichenketten.h"
 #include "ui/einstellungsspeicher.h"
 
 #include <QApplication>
