@@ -75,13 +75,13 @@ Kalibrierung KalibrierungVon(const QPrinter& drucker) {
 }
 
 // A question with the program's own two buttons: true for the first.
-bool Zugestimmt(QWidget* eltern, const std::string& text, std::string_view ja) {
+bool Zugestimmt(QWidget* eltern, const Meldungstext& text, std::string_view ja) {
     return FrageStellen(eltern, text, Meldung(ja), Meldung(meldung::kKnopfAbbrechen));
 }
 
 // A PDF file is checked as the exports check theirs, before anything is painted: "" or why not.
-std::string ZielAbgelehnt(const std::string& datei, const std::vector<std::string>& eingaben) {
-    return datei.empty() ? std::string()
+Meldungstext ZielAbgelehnt(const std::string& datei, const std::vector<std::string>& eingaben) {
+    return datei.empty() ? Meldungstext()
                          : PruefeZiel(SystemPfad(QString::fromStdString(datei)), eingaben);
 }
 
@@ -112,13 +112,13 @@ void Profilfenster::OnDrucken() {
                        ? Meldung(meldung::kProfilKachelnFrage,
                                  {MmText(umriss->laenge), MmText(druck.plan.platz / 10.0),
                                   std::to_string(druck.plan.seiten)})
-                       : std::string();
+                       : Meldungstext();
         },
         {auftrag.datei});
 }
 
 void Profilfenster::Ausdrucken(QWidget* eltern, const char* endung, const Planer& planen,
-                               const std::function<std::string(const Druck&)>& frage,
+                               const std::function<Meldungstext(const Druck&)>& frage,
                                const std::vector<std::string>& eingaben) {
     // High resolution: the printer's own dots, never the screen's.
     QPrinter drucker(QPrinter::HighResolution);
@@ -128,7 +128,7 @@ void Profilfenster::Ausdrucken(QWidget* eltern, const char* endung, const Planer
     if (dlgDrucken.exec() != QDialog::Accepted)
         return;
     const std::string datei = PdfZiel(drucker);
-    if (const std::string fehler = ZielAbgelehnt(datei, eingaben); !fehler.empty()) {
+    if (const Meldungstext fehler = ZielAbgelehnt(datei, eingaben); !fehler.leer()) {
         MeldungZeigen(eltern, fehler);
         return;
     }
@@ -136,14 +136,14 @@ void Profilfenster::Ausdrucken(QWidget* eltern, const char* endung, const Planer
     Druckgeraet geraet(drucker, KalibrierungVon(drucker), eingaben);
     const Druck druck = planen(geraet.Masse());
     // A cut-off outline would be glued onto balsa without anyone noticing.
-    if (!druck.fehler.empty()) {
+    if (!druck.fehler.leer()) {
         MeldungZeigen(eltern, druck.fehler);
         return;
     }
-    if (const std::string text = frage(druck);
-        !text.empty() && !Zugestimmt(eltern, text, meldung::kKachelnKnopf))
+    if (const Meldungstext text = frage(druck);
+        !text.leer() && !Zugestimmt(eltern, text, meldung::kKachelnKnopf))
         return;
-    if (const std::string fehler = DruckeDokument(geraet, druck); !fehler.empty())
+    if (const Meldungstext fehler = DruckeDokument(geraet, druck); !fehler.leer())
         MeldungZeigen(eltern, fehler);
 }
 
@@ -153,7 +153,7 @@ void Profilfenster::Vorschau(QWidget* eltern, const char* endung, const Planer& 
     // cannot take the printout says so instead of showing it empty.
     if (QPrinter standard(QPrinter::HighResolution); standard.isValid()) {
         Druckgeraet geraet(standard, KalibrierungVon(standard));
-        if (const Druck druck = planen(geraet.Masse()); !druck.fehler.empty()) {
+        if (const Druck druck = planen(geraet.Masse()); !druck.fehler.leer()) {
             MeldungZeigen(eltern, druck.fehler);
             return;
         }
@@ -174,17 +174,17 @@ void Profilfenster::VorschauSeiten(QWidget* eltern, QPrinter& seiten, const Plan
     // The preview's own pages paint through an engine of their own; its print button may print
     // to a PDF file, which is checked as every output checks its target.
     const std::string datei = PdfZiel(seiten);
-    if (const std::string fehler = ZielAbgelehnt(datei, eingaben); !fehler.empty()) {
+    if (const Meldungstext fehler = ZielAbgelehnt(datei, eingaben); !fehler.leer()) {
         MeldungZeigen(eltern, fehler);
         return;
     }
     const Druck druck = planen(geraet.Masse());
-    if (!druck.fehler.empty()) {
+    if (!druck.fehler.leer()) {
         ZeichneAbsage(geraet, druck.fehler);
         return;
     }
     // Only printing can fail; the preview's own pages cannot.
-    if (const std::string fehler = DruckeDokument(geraet, druck); !fehler.empty())
+    if (const Meldungstext fehler = DruckeDokument(geraet, druck); !fehler.leer())
         MeldungZeigen(eltern, fehler);
     else if (!datei.empty())
         AusgabeMerken(datei);
@@ -227,10 +227,10 @@ void Profilfenster::Exportieren(QWidget* eltern, const char* endung, const Zeich
     }
     AusgabeMerken(datei);
     const std::string inhalt = format->schreiber(zeichnung);
-    std::string fehler = PruefeAusgabeGroesse({inhalt.size()});
-    if (fehler.empty())
+    Meldungstext fehler = PruefeAusgabeGroesse({inhalt.size()});
+    if (fehler.leer())
         fehler = SchreibeDatei(SystemPfad(*pfad), inhalt, eingaben);
-    if (!fehler.empty())
+    if (!fehler.leer())
         MeldungZeigen(eltern, fehler);
 }
 
@@ -246,7 +246,7 @@ void Profilfenster::OnKalibrieren() {
     {
         // The calibration page itself is never corrected.
         Druckgeraet geraet(drucker, Kalibrierung{});
-        if (const std::string fehler = DruckeKalibrierseite(geraet, name); !fehler.empty()) {
+        if (const Meldungstext fehler = DruckeKalibrierseite(geraet, name); !fehler.leer()) {
             Melden(fehler);
             return;
         }

@@ -74,17 +74,17 @@ bool WahlGut(const std::string& text, void (*setzen)(Rippenwahl&, const std::str
     setzen(w, text.c_str());
     Rippenjob job;
     const Rippenfeldnamen namen{"", "", "", "", "", "", "", ""};
-    return RippenjobLesen(w, job, namen).empty();
+    return RippenjobLesen(w, job, namen).leer();
 }
 
 } // namespace
 
 bool ProfiltiefeGut(const std::string& text) {
-    return PruefeDruckwerte(text.c_str(), "100").fehler.empty();
+    return PruefeDruckwerte(text.c_str(), "100").fehler.leer();
 }
 
 bool DickeGut(const std::string& text) {
-    return PruefeDruckwerte("100", text.c_str()).fehler.empty();
+    return PruefeDruckwerte("100", text.c_str()).fehler.leer();
 }
 
 std::array<std::string, kKernfelder> KernVorgaben() {
@@ -113,7 +113,7 @@ bool KernwertGut(Kernfeld feld, const std::string& text) {
     std::array<std::string, kKernfelder> felder = KernVorgaben();
     felder[static_cast<std::size_t>(feld)] = text.c_str();
     KernWerte werte;
-    return KernwerteLesen(AlsKernwahl(felder, false, false), werte).empty();
+    return KernwerteLesen(AlsKernwahl(felder, false, false), werte).leer();
 }
 
 bool PlatteGut(const std::string& text) {

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -53,20 +54,17 @@ KalibrierDialog::KalibrierDialog(QWidget* eltern)
 }
 
 void KalibrierDialog::accept() {
-    std::string fehler;
-    kalibrierung.laengs =
-        KorrekturAus(m_laengs->text().toStdString(), QT_TRANSLATE_NOOP("meldung", "längs"), fehler);
-    QLineEdit* feld = m_laengs;
-    if (fehler.empty()) {
-        kalibrierung.quer = KorrekturAus(m_quer->text().toStdString(),
-                                         QT_TRANSLATE_NOOP("meldung", "quer"), fehler);
-        feld = m_quer;
-    }
-    if (!fehler.empty()) {
-        MeldungZeigen(this, fehler);
-        feld->setFocus();
-        feld->selectAll();
-        return;
+    for (const auto& [feld, richtung, ziel] :
+         {std::tuple{m_laengs, QT_TRANSLATE_NOOP("meldung", "längs"), &kalibrierung.laengs},
+          std::tuple{m_quer, QT_TRANSLATE_NOOP("meldung", "quer"), &kalibrierung.quer}}) {
+        const Ergebnis<double> faktor = KorrekturAus(feld->text().toStdString(), richtung);
+        if (!faktor) {
+            MeldungZeigen(this, faktor.Fehler());
+            feld->setFocus();
+            feld->selectAll();
+            return;
+        }
+        *ziel = *faktor;
     }
     QDialog::accept();
 }

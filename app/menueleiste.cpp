@@ -18,7 +18,7 @@
 namespace {
 
 QString MenueText(std::string_view muster) {
-    return QString::fromStdString(Meldung(muster));
+    return QString::fromStdString(Meldung(muster).Text());
 }
 
 } // namespace
@@ -86,5 +86,5 @@ void Profilfenster::OnInfo() {
 
 // There is no help file: the help is one text.
 void Profilfenster::OnHilfe() {
-    MeldungZeigen(this, Uebersetzt("dialog", FindeZeichenkette(ID_HELP)));
+    MeldungZeigen(this, Meldungstext::Woertlich(Uebersetzt("dialog", FindeZeichenkette(ID_HELP))));
 }

@@ -62,18 +62,6 @@ QString Zeichenkette(int id) {
     return Uebersetzung("dialog", FindeZeichenkette(id));
 }
 
-// The warning without the line that was already asked about.
-std::string OhneZeile(std::string warnung, const std::string& zeile) {
-    if (const std::size_t stelle = warnung.find(zeile); stelle != std::string::npos) {
-        warnung.erase(stelle, zeile.size());
-        if (stelle < warnung.size() && warnung[stelle] == '\n')
-            warnung.erase(stelle, 1);
-        else if (stelle > 0 && warnung[stelle - 1] == '\n')
-            warnung.erase(stelle - 1, 1);
-    }
-    return warnung;
-}
-
 // The sample profiles the package installs beside the program: <prefix>/share/kestrun1/profile
 // for <prefix>/bin/kestrun1. A program run from its build tree (scripts/run.sh) has none there;
 // it offers the source tree's samples/ instead.
@@ -158,8 +146,8 @@ std::string Profilfenster::DateiKodiert() const {
     return SystemPfad(QString::fromStdString(m_datei));
 }
 
-void Profilfenster::Melden(const std::string& text) {
-    MeldungZeigen(this, text);
+void Profilfenster::Melden(const Meldungstext& meldung) {
+    MeldungZeigen(this, meldung);
 }
 
 void Profilfenster::SteuerelementeAnlegen() {
@@ -371,7 +359,8 @@ void Profilfenster::ZuletztLaden(int index) {
     if (!std::filesystem::exists(SystemPfad(QString::fromStdString(pfad)), fehler)) {
         m_zuletzt.Entfernen(index);
         MenueAktualisieren();
-        Melden(Zeichenkette(IDS_DATEI_WEG).arg(QString::fromStdString(pfad)).toStdString());
+        Melden(Meldungstext::Woertlich(
+            Zeichenkette(IDS_DATEI_WEG).arg(QString::fromStdString(pfad)).toStdString()));
         return;
     }
     // As a dropped file: the numbers choose the format.
@@ -445,19 +434,20 @@ void Profilfenster::dropEvent(QDropEvent* event) {
     DateiLaden(pfade.front(), std::nullopt);
     // One profile at a time: the others are named as left out, not silently dropped.
     if (pfade.size() > 1)
-        Melden(Zeichenkette(pfade.size() == 2 ? IDS_EINE_WEITERE_DATEI : IDS_WEITERE_DATEIEN)
-                   .arg(pfade.front(), QString::number(pfade.size() - 1))
-                   .toStdString());
+        Melden(Meldungstext::Woertlich(
+            Zeichenkette(pfade.size() == 2 ? IDS_EINE_WEITERE_DATEI : IDS_WEITERE_DATEIEN)
+                .arg(pfade.front(), QString::number(pfade.size() - 1))
+                .toStdString()));
 }
 
 void Profilfenster::DateiLaden(const QString& pfad, std::optional<ProfilFormat> format) {
     const Profil ergebnis = LadeProfil(SystemPfad(pfad), format);
     // A refused file leaves the loaded profile, the fields and the buttons as they were.
-    if (!ergebnis.fehler.empty()) {
+    if (!ergebnis.fehler.leer()) {
         Melden(ergebnis.fehler);
         return;
     }
-    std::string warnung = ergebnis.warnung;
+    std::vector<Meldungstext> warnungen = ergebnis.warnungen;
     // Read in the chosen format, the numbers may plainly belong to the other one.
     if (format && ergebnis.anderesFormat) {
         const char* name = *ergebnis.anderesFormat == ProfilFormat::Selig ? "Selig" : "Werte";
@@ -467,12 +457,13 @@ void Profilfenster::DateiLaden(const QString& pfad, std::optional<ProfilFormat> 
             DateiLaden(pfad, ergebnis.anderesFormat);
             return;
         }
-        warnung = OhneZeile(warnung, ergebnis.formatHinweis);
+        // Already asked about.
+        std::erase(warnungen, ergebnis.formatHinweis);
     }
     ProfilZeigen(pfad, ergebnis);
     // A file read only in part, or thinned, is said so once it is shown.
-    if (!warnung.empty())
-        Melden(warnung);
+    if (!warnungen.empty())
+        Melden(Zeilen(warnungen));
 }
 
 void Profilfenster::ProfilZeigen(const QString& pfad, const Profil& ergebnis) {

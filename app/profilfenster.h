@@ -78,7 +78,7 @@ public:
     // eingaben), the chosen printer's calibration, the plan and its refusal, the question a
     // printout in tiles needs (frage gives its text, or nothing), the document.
     void Ausdrucken(QWidget* eltern, const char* endung, const Planer& planen,
-                    const std::function<std::string(const Druck&)>& frage,
+                    const std::function<Meldungstext(const Druck&)>& frage,
                     const std::vector<std::string>& eingaben);
     // The same printout in the toolkit's preview, calibrated for its printer.
     void Vorschau(QWidget* eltern, const char* endung, const Planer& planen,
@@ -142,7 +142,7 @@ private:
     // The preview's pages, or the printout from its print button, on seiten.
     void VorschauSeiten(QWidget* eltern, QPrinter& seiten, const Planer& planen,
                         const std::vector<std::string>& eingaben);
-    void Melden(const std::string& text);
+    void Melden(const Meldungstext& meldung);
 
     QRadioButton* m_selig = nullptr;
     QRadioButton* m_werte = nullptr;

@@ -130,41 +130,6 @@ std::string Beplankung(const std::string& oben, const std::string& unten) {
     return (oben.empty() ? "0" : oben) + ":" + (unten.empty() ? "0" : unten);
 }
 
-// The values a message made by Meldung(muster, ...) was filled with, in the order they stand;
-// nothing when the text was not made from muster. Each value runs to the next literal part.
-std::optional<std::vector<std::string>> Werte(std::string_view text, std::string_view muster) {
-    std::vector<std::string_view> teile;
-    std::size_t anfang = 0;
-    for (std::size_t i = 0; i + 1 < muster.size(); ++i)
-        if (muster[i] == '%' && muster[i + 1] >= '1' && muster[i + 1] <= '9') {
-            teile.push_back(muster.substr(anfang, i - anfang));
-            anfang = i + 2;
-            ++i;
-        }
-    teile.push_back(muster.substr(anfang));
-    if (!text.starts_with(teile.front()))
-        return std::nullopt;
-    if (teile.size() == 1)
-        return text == teile.front() ? std::optional(std::vector<std::string>{}) : std::nullopt;
-    std::size_t stelle = teile.front().size();
-    std::vector<std::string> werte;
-    for (std::size_t k = 1; k < teile.size(); ++k) {
-        std::size_t fund;
-        if (k + 1 == teile.size()) {
-            if (!text.ends_with(teile[k]) || text.size() < stelle + teile[k].size())
-                return std::nullopt;
-            fund = text.size() - teile[k].size();
-        } else {
-            fund = text.find(teile[k], stelle);
-            if (fund == std::string_view::npos)
-                return std::nullopt;
-        }
-        werte.emplace_back(text.substr(stelle, fund - stelle));
-        stelle = fund + teile[k].size();
-    }
-    return werte;
-}
-
 // Rib k of the set (from 1) is this long, as the ribs library makes it.
 double RippenLaenge(const RippenAuftrag& a, int k) {
     const int n = a.anzahl.value_or(1);
@@ -177,10 +142,10 @@ std::string Mm(double wert) {
 
 // A spar that leaves rib `rippe` only because the stock is cut off there: the stock's field and
 // the message that blames it; nothing when the spar itself is at fault.
-std::optional<std::pair<Satzfeld, std::string>> LeisteImHolm(const RippenAuftrag& a,
-                                                             std::size_t index,
-                                                             const std::string& rippe,
-                                                             const std::string& nr) {
+std::optional<std::pair<Satzfeld, Meldungstext>> LeisteImHolm(const RippenAuftrag& a,
+                                                              std::size_t index,
+                                                              const std::string& rippe,
+                                                              const std::string& nr) {
     const RippenOptionen& o = a.optionen;
     const auto nummer = FeldAlsZahl(rippe);
     const double laenge = RippenLaenge(a, nummer ? AufInt(*nummer) : 1);
@@ -354,7 +319,7 @@ void RippensatzDialog::done(int ergebnis) {
     QDialog::done(ergebnis);
 }
 
-std::string RippensatzDialog::WahlLesen(Rippenwahl& w) {
+Meldungstext RippensatzDialog::WahlLesen(Rippenwahl& w) {
     // The parts of an option that the reader takes as one text joined by a colon: one typed
     // into a part would shift the parts.
     for (const auto& [feld, name] :
@@ -394,7 +359,7 @@ std::string RippensatzDialog::WahlLesen(Rippenwahl& w) {
 
 // A row without Ort is no spar, whatever its width and depth say; each field of a spar is
 // checked on its own, so that the message names it.
-std::string RippensatzDialog::HolmeLesen(Rippenwahl& w, std::vector<int>& zeilen) {
+Meldungstext RippensatzDialog::HolmeLesen(Rippenwahl& w, std::vector<int>& zeilen) {
     for (int i = 0; i < kHolmZeilen; ++i) {
         const Holmzeile& z = m_holme[static_cast<std::size_t>(i)];
         const std::string ort = z.ort->text().toStdString();
@@ -416,7 +381,7 @@ std::string RippensatzDialog::HolmeLesen(Rippenwahl& w, std::vector<int>& zeilen
             return text.empty() ? Meldung(meldung::kRsHolmFeldLeer, {nr, Meldung(name)})
                                 : Meldung(muster, {nr, AlsUtf8(text)});
         }
-        w.holme.emplace_back(Meldung(QT_TRANSLATE_NOOP("meldung", "Holm %1"), {nr}),
+        w.holme.emplace_back(Meldung(QT_TRANSLATE_NOOP("meldung", "Holm %1"), {nr}).Text(),
                              HolmText(ort, z.breite->text().toStdString(),
                                       z.tiefe->text().toStdString(), z.unten->isChecked()));
         zeilen.push_back(i);
@@ -424,12 +389,12 @@ std::string RippensatzDialog::HolmeLesen(Rippenwahl& w, std::vector<int>& zeilen
     return {};
 }
 
-std::string RippensatzDialog::JobLesen(Rippenjob& job, std::vector<int>& zeilen) {
+Meldungstext RippensatzDialog::JobLesen(Rippenjob& job, std::vector<int>& zeilen) {
     m_abgelehnt = nullptr;
     Rippenwahl w;
-    if (std::string fehler = WahlLesen(w); !fehler.empty())
+    if (Meldungstext fehler = WahlLesen(w); !fehler.leer())
         return fehler;
-    if (std::string fehler = HolmeLesen(w, zeilen); !fehler.empty())
+    if (Meldungstext fehler = HolmeLesen(w, zeilen); !fehler.leer())
         return fehler;
     RippenAuftrag& a = job.auftrag;
     a.wurzelProfil = {&m_haupt.m_profil.punkte, m_haupt.m_kommentar, m_haupt.DateiKodiert()};
@@ -437,7 +402,7 @@ std::string RippensatzDialog::JobLesen(Rippenjob& job, std::vector<int>& zeilen)
         a.spitzenProfil = RippenQuelle{&m_spitze->punkte, m_spitze->kommentar,
                                        SystemPfad(m_spitzenDatei->text())};
     Rippenabsage absage;
-    const std::string fehler = RippenjobLesen(w, job, kFelder, &absage);
+    const Meldungstext fehler = RippenjobLesen(w, job, kFelder, &absage);
     if (absage.wert == Rippenwert::Holm)
         m_abgelehnt = m_holme[static_cast<std::size_t>(zeilen[absage.holm])].ort;
     else if (const auto feld = FeldVon(absage.wert))
@@ -445,33 +410,29 @@ std::string RippensatzDialog::JobLesen(Rippenjob& job, std::vector<int>& zeilen)
     return fehler;
 }
 
-std::string RippensatzDialog::Zugeordnet(const std::string& fehler, const RippenAuftrag& a,
-                                         const std::vector<int>& zeilen) {
+Meldungstext RippensatzDialog::Zugeordnet(const Meldungstext& fehler, const RippenAuftrag& a,
+                                          const std::vector<int>& zeilen) {
     const RippenOptionen& o = a.optionen;
     // A spar: numbered by its row; one that leaves the rib only because the stock is cut off
     // there is the stock's fault.
     for (const auto& [muster, feld] : {std::pair{meldung::kHolmNichtInRippe, &Holmzeile::ort},
                                        std::pair{meldung::kHolmZuTief, &Holmzeile::tiefe},
                                        std::pair{meldung::kHolmUngueltig, &Holmzeile::ort}}) {
-        // The message is in the user's language, so it is read with the translated pattern.
-        const std::string uebersetzt = Uebersetzt("meldung", muster);
-        const auto werte = Werte(fehler, uebersetzt);
-        if (!werte || werte->empty())
+        if (!fehler.Ist(muster) || fehler.AnzahlWerte() == 0)
             continue;
-        const auto k = FeldAlsZahl((*werte)[0]);
+        const auto k = FeldAlsZahl(fehler.Wert(0));
         if (!k || *k < 1 || *k > static_cast<double>(zeilen.size()) || *k != std::floor(*k))
             continue;
         const auto index = static_cast<std::size_t>(*k) - 1;
         const int zeile = zeilen[index];
         const std::string nr = std::to_string(zeile + 1);
-        if (muster == meldung::kHolmNichtInRippe && werte->size() > 1)
-            if (auto leiste = LeisteImHolm(a, index, (*werte)[1], nr)) {
+        if (muster == meldung::kHolmNichtInRippe && fehler.AnzahlWerte() > 1)
+            if (auto leiste = LeisteImHolm(a, index, fehler.Wert(1), nr)) {
                 m_abgelehnt = Feld(leiste->first);
                 return leiste->second;
             }
         m_abgelehnt = m_holme[static_cast<std::size_t>(zeile)].*feld;
-        const std::size_t vorne = uebersetzt.find("%1");
-        return fehler.substr(0, vorne) + nr + fehler.substr(vorne + (*werte)[0].size());
+        return fehler.MitWert(0, nr);
     }
     // Sheeting that leaves nothing is the thicker side's.
     const Satzfeld dickereSeite =
@@ -499,21 +460,21 @@ std::string RippensatzDialog::Zugeordnet(const std::string& fehler, const Rippen
         {meldung::kFussInNut, Satzfeld::Helling},
     };
     for (const auto& [muster, feld] : felder)
-        if (Werte(fehler, Uebersetzt("meldung", muster))) {
+        if (fehler.Ist(muster)) {
             m_abgelehnt = Feld(feld);
             break;
         }
     return fehler;
 }
 
-std::string RippensatzDialog::SatzPruefen(Rippenjob& job, Rippenteile& teile, bool nurEnden) {
+Meldungstext RippensatzDialog::SatzPruefen(Rippenjob& job, Rippenteile& teile, bool nurEnden) {
     std::vector<int> zeilen;
-    if (std::string fehler = JobLesen(job, zeilen); !fehler.empty())
+    if (Meldungstext fehler = JobLesen(job, zeilen); !fehler.leer())
         return fehler;
     RippenAuftrag& a = job.auftrag;
     a.nurEnden = nurEnden;
     teile = PruefeRippen(a);
-    return teile.fehler.empty() ? std::string() : Zugeordnet(teile.fehler, a, zeilen);
+    return teile.fehler.leer() ? Meldungstext() : Zugeordnet(teile.fehler, a, zeilen);
 }
 
 void RippensatzDialog::Zeichnen() {
@@ -521,18 +482,18 @@ void RippensatzDialog::Zeichnen() {
     // its messages name them as the set does.
     Rippenjob job;
     Rippenteile teile;
-    const std::string fehler = SatzPruefen(job, teile, true);
+    const Meldungstext fehler = SatzPruefen(job, teile, true);
     const int hinweis =
         job.auftrag.schnittbreite > 0 ? IDS_RIPPENSATZ_HINWEIS_SCHNITT : IDS_RIPPENSATZ_HINWEIS;
-    m_meldung->setText(fehler.empty() ? Tr(FindeZeichenkette(hinweis)) : Qt8(fehler));
-    if (fehler.empty())
+    m_meldung->setText(fehler.leer() ? Tr(FindeZeichenkette(hinweis)) : Qt8(fehler.Text()));
+    if (fehler.leer())
         m_bild->Zeigen(std::move(teile.rippen), job.auftrag.schnittbreite);
     else
         m_bild->Leeren();
 }
 
-void RippensatzDialog::Abgelehnt(const std::string& fehler) {
-    m_meldung->setText(Qt8(fehler));
+void RippensatzDialog::Abgelehnt(const Meldungstext& fehler) {
+    m_meldung->setText(Qt8(fehler.Text()));
     MeldungZeigen(this, fehler);
     if (!m_abgelehnt)
         return;
@@ -542,7 +503,7 @@ void RippensatzDialog::Abgelehnt(const std::string& fehler) {
 
 std::optional<Rippenteile> RippensatzDialog::TeileOderGesagt(Rippenjob& job) {
     Rippenteile teile;
-    if (const std::string fehler = SatzPruefen(job, teile, false); !fehler.empty()) {
+    if (const Meldungstext fehler = SatzPruefen(job, teile, false); !fehler.leer()) {
         Abgelehnt(fehler);
         return std::nullopt;
     }
@@ -575,7 +536,7 @@ void RippensatzDialog::Drucken() {
             return gekachelt ? Meldung(meldung::kRippeKachelnFrage,
                                        {MmText(laengste), MmText(druck.plan.platz / 10.0),
                                         std::to_string(druck.plan.seiten)})
-                             : std::string();
+                             : Meldungstext();
         },
         Eingaben());
 }
@@ -597,7 +558,7 @@ void RippensatzDialog::Exportieren() {
         return;
     // The same drawing the command line writes for these values.
     const Blattzeichnung blaetter = SatzBlaetter(teile->rippen, job);
-    if (!blaetter.fehler.empty()) {
+    if (!blaetter.fehler.leer()) {
         m_abgelehnt = Feld(Satzfeld::Platte);
         Abgelehnt(blaetter.fehler);
         return;
@@ -605,14 +566,15 @@ void RippensatzDialog::Exportieren() {
     m_haupt.Exportieren(this, "_rippen.svg", blaetter.zeichnung, Eingaben());
 }
 
-std::string RippensatzDialog::SpitzeLaden(const QString& pfad, std::string& warnung) {
+Meldungstext RippensatzDialog::SpitzeLaden(const QString& pfad,
+                                           std::vector<Meldungstext>& warnungen) {
     Profil ergebnis = LadeProfil(SystemPfad(pfad), std::nullopt);
-    if (!ergebnis.fehler.empty())
+    if (!ergebnis.fehler.leer())
         return ergebnis.fehler;
     m_spitze = std::move(ergebnis);
     m_spitzenDatei->setText(pfad);
     m_spitzeWeg->setEnabled(true);
-    warnung = m_spitze->warnung;
+    warnungen = m_spitze->warnungen;
     return {};
 }
 
@@ -620,14 +582,14 @@ void RippensatzDialog::SpitzeWaehlen() {
     const QString pfad = ProfilWaehlen(this);
     if (pfad.isEmpty())
         return;
-    std::string warnung;
-    if (const std::string fehler = SpitzeLaden(pfad, warnung); !fehler.empty()) {
+    std::vector<Meldungstext> warnungen;
+    if (const Meldungstext fehler = SpitzeLaden(pfad, warnungen); !fehler.leer()) {
         MeldungZeigen(this, fehler);
         return;
     }
     Zeichnen();
-    if (!warnung.empty())
-        MeldungZeigen(this, warnung);
+    if (!warnungen.empty())
+        MeldungZeigen(this, Zeilen(warnungen));
 }
 
 void RippensatzDialog::SpitzeEntfernen() {
@@ -671,10 +633,10 @@ void RippensatzDialog::EinstellungenLesen() {
     }
     if (const auto pfad = Lies(kSatzSpitzenprofil)) {
         std::error_code fehler;
-        std::string warnung;
+        std::vector<Meldungstext> warnungen;
         const QString text = Qt8(pfad->c_str());
         if (std::filesystem::is_regular_file(SystemPfad(text), fehler))
-            SpitzeLaden(text, warnung);
+            SpitzeLaden(text, warnungen);
     }
 }
 

@@ -78,25 +78,25 @@ private:
 
     // The job the fields describe; "" or why a value is refused, with m_abgelehnt set. zeilen
     // gets the row of each spar the job has (an empty Ort is no spar).
-    std::string JobLesen(Rippenjob& job, std::vector<int>& zeilen);
+    Meldungstext JobLesen(Rippenjob& job, std::vector<int>& zeilen);
     // The job and its ribs (only root and tip for the drawing), or why not in the words of the
     // dialog's fields, with m_abgelehnt set to the field to correct.
-    std::string SatzPruefen(Rippenjob& job, Rippenteile& teile, bool nurEnden);
+    Meldungstext SatzPruefen(Rippenjob& job, Rippenteile& teile, bool nurEnden);
     // A refusal of the ribs library, with the spar numbered by its row and the field it concerns.
-    std::string Zugeordnet(const std::string& fehler, const RippenAuftrag& a,
-                           const std::vector<int>& zeilen);
+    Meldungstext Zugeordnet(const Meldungstext& fehler, const RippenAuftrag& a,
+                            const std::vector<int>& zeilen);
     // The checked set, or nothing once a message box has said why not.
     std::optional<Rippenteile> TeileOderGesagt(Rippenjob& job);
     // Says why under the frame and in a message box, then selects the field to correct.
-    void Abgelehnt(const std::string& fehler);
+    void Abgelehnt(const Meldungstext& fehler);
     // The files the outputs must not overwrite.
     std::vector<std::string> Eingaben() const;
     // "" when loaded as the tip profile; the main window's profile stays the root's.
-    std::string SpitzeLaden(const QString& pfad, std::string& warnung);
+    Meldungstext SpitzeLaden(const QString& pfad, std::vector<Meldungstext>& warnungen);
     // The values as the shared reader takes them, each option put together from its fields;
     // "" or why a field cannot be, with m_abgelehnt set.
-    std::string WahlLesen(Rippenwahl& w);
-    std::string HolmeLesen(Rippenwahl& w, std::vector<int>& zeilen);
+    Meldungstext WahlLesen(Rippenwahl& w);
+    Meldungstext HolmeLesen(Rippenwahl& w, std::vector<int>& zeilen);
     void EinstellungenLesen();
     void EinstellungenSchreiben() const;
 

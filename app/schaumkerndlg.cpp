@@ -3,6 +3,7 @@
 
 #include "ui/dateidialog.h"
 #include "ui/dialogeinheiten.h"
+#include "ui/meldefenster.h"
 
 #include "app/einstellungen.h"
 #include "app/profilwahl.h"
@@ -27,7 +28,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -281,7 +281,7 @@ Kern SchaumkernDialog::Pruefen() const {
     abgelehnt.fehler = KernwerteLesen(
         AlsKernwahl(texte, m_vorschubart->currentIndex() == 1, m_achsen->currentIndex() == 1),
         a.werte, &abgelehnt.feld, kFeldnamen);
-    if (!abgelehnt.fehler.empty())
+    if (!abgelehnt.fehler.leer())
         return abgelehnt;
     a.dicke = texte[Index(Kernfeld::Dicke)];
     a.wurzelProfil = {&m_wurzel.punkte, m_kommentar, SystemPfad(m_datei)};
@@ -293,20 +293,14 @@ Kern SchaumkernDialog::Pruefen() const {
 
 void SchaumkernDialog::Zeichnen() {
     Kern kern = Pruefen();
-    const bool gut = kern.fehler.empty();
-    m_meldung->setText(gut ? Tr(kHinweis) : Qt8(kern.fehler));
+    const bool gut = kern.fehler.leer();
+    m_meldung->setText(gut ? Tr(kHinweis) : Qt8(kern.fehler.Text()));
     m_bild->Zeigen(gut ? std::optional<Kern>(std::move(kern)) : std::nullopt);
 }
 
-void SchaumkernDialog::Sagen(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), Qt8(text),
-                    QMessageBox::Ok, this);
-    box.exec();
-}
-
-void SchaumkernDialog::Abgelehnt(const std::string& fehler, Kernfeld feld) {
-    m_meldung->setText(Qt8(fehler));
-    Sagen(fehler);
+void SchaumkernDialog::Abgelehnt(const Meldungstext& fehler, Kernfeld feld) {
+    m_meldung->setText(Qt8(fehler.Text()));
+    MeldungZeigen(this, fehler);
     if (feld == Kernfeld::Keins)
         return;
     QLineEdit* ziel = m_felder[Index(feld)];
@@ -323,7 +317,7 @@ std::vector<std::string> SchaumkernDialog::Eingaben() const {
 
 void SchaumkernDialog::Speichern() {
     const Kern kern = Pruefen();
-    if (!kern.fehler.empty()) {
+    if (!kern.fehler.leer()) {
         m_bild->Zeigen(std::nullopt);
         Abgelehnt(kern.fehler, kern.feld);
         return;
@@ -345,7 +339,7 @@ void SchaumkernDialog::Speichern() {
     const QString pfad = *gewaehlt;
     OrdnerMerken(kOrdnerAusgabe, std::string(pfad.toStdString()));
     const Format* format = FormatZuDatei(SystemPfad(pfad));
-    std::string fehler;
+    Meldungstext fehler;
     std::string inhalt;
     if (!format || format->traeger != Traeger::Draht) {
         std::string endungen;
@@ -357,24 +351,25 @@ void SchaumkernDialog::Speichern() {
         inhalt = format->drahtschreiber(kern);
         fehler = PruefeAusgabeGroesse({inhalt.size()});
     }
-    if (fehler.empty())
+    if (fehler.leer())
         fehler = SchreibeDatei(SystemPfad(pfad), inhalt, Eingaben());
-    if (!fehler.empty()) {
+    if (!fehler.leer()) {
         Abgelehnt(fehler, Kernfeld::Keins);
         return;
     }
-    m_meldung->setText(Qt8(Meldung(meldung::kKernGespeichert, {pfad.toStdString()})));
+    m_meldung->setText(Qt8(Meldung(meldung::kKernGespeichert, {pfad.toStdString()}).Text()));
 }
 
-std::string SchaumkernDialog::SpitzeLaden(const QString& pfad, std::string& warnung) {
+Meldungstext SchaumkernDialog::SpitzeLaden(const QString& pfad,
+                                           std::vector<Meldungstext>& warnungen) {
     Profil ergebnis = LadeProfil(SystemPfad(pfad), std::nullopt);
-    if (!ergebnis.fehler.empty())
+    if (!ergebnis.fehler.leer())
         return ergebnis.fehler;
     m_spitze = std::move(ergebnis);
     m_spitzenPfad = pfad;
     m_spitzenDatei->setText(pfad);
     m_spitzeWeg->setEnabled(true);
-    warnung = m_spitze->warnung;
+    warnungen = m_spitze->warnungen;
     return {};
 }
 
@@ -382,13 +377,13 @@ void SchaumkernDialog::SpitzeWaehlen() {
     const QString pfad = ProfilWaehlen(this);
     if (pfad.isEmpty())
         return;
-    std::string warnung;
-    const std::string fehler = SpitzeLaden(pfad, warnung);
+    std::vector<Meldungstext> warnungen;
+    const Meldungstext fehler = SpitzeLaden(pfad, warnungen);
     Zeichnen();
-    if (!fehler.empty())
+    if (!fehler.leer())
         Abgelehnt(fehler, Kernfeld::Keins);
-    else if (!warnung.empty())
-        Sagen(warnung);
+    else if (!warnungen.empty())
+        MeldungZeigen(this, Zeilen(warnungen));
 }
 
 void SchaumkernDialog::SpitzeEntfernen() {
@@ -413,10 +408,10 @@ void SchaumkernDialog::EinstellungenLesen() {
     m_spitzeWeg->setEnabled(false);
     if (const auto pfad = Lies(kKernSpitzenprofil)) {
         std::error_code fehler;
-        std::string warnung;
+        std::vector<Meldungstext> warnungen;
         const QString text = Qt8(pfad->c_str());
         if (std::filesystem::is_regular_file(SystemPfad(text), fehler))
-            SpitzeLaden(text, warnung);
+            SpitzeLaden(text, warnungen);
     }
 }
 

@@ -37,14 +37,13 @@ private:
     Kern Pruefen() const;
     // Redraws, or says under the drawing why not.
     void Zeichnen();
-    void Sagen(const std::string& text);
     // Says why under the drawing and in a message box, then selects the field to correct.
-    void Abgelehnt(const std::string& fehler, Kernfeld feld);
+    void Abgelehnt(const Meldungstext& fehler, Kernfeld feld);
     void Speichern();
     void SpitzeWaehlen();
     void SpitzeEntfernen();
     // "" once loaded as the tip profile, else why not.
-    std::string SpitzeLaden(const QString& pfad, std::string& warnung);
+    Meldungstext SpitzeLaden(const QString& pfad, std::vector<Meldungstext>& warnungen);
     // The files the output must not overwrite.
     std::vector<std::string> Eingaben() const;
     void EinstellungenLesen();

@@ -26,8 +26,8 @@ void LesenMessen(benchmark::State& state, const std::string& pfad, std::int32_t 
         benchmark::DoNotOptimize(e);
     }
     // A reader that refuses or cuts the file has a fault worth more than any timing.
-    if ((e.fehler.empty() ? e.anzahl : 0) != erwartet)
-        state.SkipWithError(("unerwartetes Ergebnis: " + e.fehler).c_str());
+    if ((e.fehler.leer() ? e.anzahl : 0) != erwartet)
+        state.SkipWithError(("unerwartetes Ergebnis: " + e.fehler.Text()).c_str());
     state.counters["paare"] = e.anzahl;
 }
 

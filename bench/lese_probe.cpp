@@ -61,11 +61,11 @@ int main(int argc, char** argv) {
                 static_cast<long long>(dauer.count()), nutzung.ru_maxrss,
                 static_cast<int>(e.anzahl), e.kommentar.size(),
                 e.format == ProfilFormat::Selig ? "selig" : "werte",
-                !e.fehler.empty()    ? "abgelehnt"
-                : !e.warnung.empty() ? "teilweise"
-                                     : "geladen");
+                !e.fehler.leer()       ? "abgelehnt"
+                : !e.warnungen.empty() ? "teilweise"
+                                       : "geladen");
     // What the user would read, so a run shows why a file was refused or thinned.
-    if (!e.fehler.empty() || !e.warnung.empty())
-        std::fprintf(stderr, "%s\n", (e.fehler + e.warnung).c_str());
+    if (!e.fehler.leer() || !e.warnungen.empty())
+        std::fprintf(stderr, "%s\n", (e.fehler.Text() + Zeilen(e.warnungen).Text()).c_str());
     return 0;
 }

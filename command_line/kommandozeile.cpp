@@ -44,12 +44,12 @@ Aufruf Ende(int code) {
     return a;
 }
 
-void Melde(const std::string& text) {
-    std::cerr << "kestrun1: " << text << '\n';
+void Melde(const Meldungstext& meldung) {
+    std::cerr << "kestrun1: " << meldung.Text() << '\n';
 }
 
-Aufruf Fehler(int code, const std::string& text) {
-    Melde(text);
+Aufruf Fehler(int code, const Meldungstext& meldung) {
+    Melde(meldung);
     return Ende(code);
 }
 
@@ -97,24 +97,24 @@ struct Rippenoptionen : Rippenwahl {
 std::optional<Profil> Geladen(const std::string& datei, std::optional<ProfilFormat> format) {
     bool geoeffnet = false;
     Profil ergebnis = LadeProfil(datei, format, &geoeffnet);
-    if (!ergebnis.fehler.empty()) {
+    if (!ergebnis.fehler.leer()) {
         Melde(geoeffnet ? Meldung(meldung::kZuDatei, {AlsUtf8(datei), ergebnis.fehler})
                         : ergebnis.fehler);
         return std::nullopt;
     }
-    if (!ergebnis.warnung.empty())
-        Melde(Meldung(meldung::kZuDatei, {AlsUtf8(datei), ergebnis.warnung}));
+    if (!ergebnis.warnungen.empty())
+        Melde(Meldung(meldung::kZuDatei, {AlsUtf8(datei), Zeilen(ergebnis.warnungen)}));
     return ergebnis;
 }
 
 // The application object the PDF painter needs, made only when a PDF is asked for: no display
 // is needed, the pages are painted offscreen. The toolkit's remarks about that setting would
 // only clutter a shell loop's output.
-template <typename Arbeit> std::string MitAnwendung(Arbeit arbeit) {
+template <typename Arbeit> Meldungstext MitAnwendung(Arbeit arbeit) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
         if (art == QtCriticalMsg || art == QtFatalMsg)
-            Melde(AlsUtf8(text.toStdString()));
+            Melde(Meldungstext::Woertlich(AlsUtf8(text.toStdString())));
     });
     int argc = 1;
     char name[] = "kestrun1";
@@ -126,7 +126,7 @@ template <typename Arbeit> std::string MitAnwendung(Arbeit arbeit) {
 // Every target is checked before any work is done.
 bool ZieleFrei(const Ausgaben& aus, const std::vector<std::string>& eingaben) {
     for (const Ziel& ziel : aus.ziele) {
-        if (const std::string grund = PruefeZiel(ziel.datei, eingaben); !grund.empty()) {
+        if (const Meldungstext grund = PruefeZiel(ziel.datei, eingaben); !grund.leer()) {
             Melde(grund);
             return false;
         }
@@ -150,32 +150,32 @@ constexpr Rippenfeldnamen kOptionen{"--rippen",    "--wurzel",     "--spitze",
                                     "--endleiste", "--platte",     "--anzahl"};
 
 // Builds the set, makes every output and writes them all or none: "" or why not.
-std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
+Meldungstext RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
                                     const Rippenteile& enden,
                                     const std::vector<std::string>& eingaben) {
     const RippenAuftrag& a = job.auftrag;
     if (aus.Papier())
-        if (std::string grund = PdfPlanFehler(aus.seite, enden, a.anzahl.value_or(1) * a.kopien);
-            !grund.empty())
+        if (Meldungstext grund = PdfPlanFehler(aus.seite, enden, a.anzahl.value_or(1) * a.kopien);
+            !grund.leer())
             return grund;
     const Rippenteile teile = PruefeRippen(a);
-    if (!teile.fehler.empty())
+    if (!teile.fehler.leer())
         return teile.fehler;
     Blattzeichnung blaetter;
     if (aus.Blaetter()) {
         blaetter = SatzBlaetter(teile.rippen, job);
-        if (!blaetter.fehler.empty())
+        if (!blaetter.fehler.leer())
             return blaetter.fehler;
     }
     std::string pdf;
     if (aus.Papier())
-        if (std::string grund = PdfDokument(aus.seite, teile, pdf); !grund.empty())
+        if (Meldungstext grund = PdfDokument(aus.seite, teile, pdf); !grund.leer())
             return grund;
     const std::vector<Ausgabedatei> dateien = Dateien(aus, pdf, blaetter.zeichnung);
     std::vector<std::size_t> groessen;
     for (const Ausgabedatei& d : dateien)
         groessen.push_back(d.inhalt.size());
-    if (std::string grund = PruefeAusgabeGroesse(groessen); !grund.empty())
+    if (Meldungstext grund = PruefeAusgabeGroesse(groessen); !grund.leer())
         return grund;
     return SchreibeDateien(dateien, eingaben);
 }
@@ -185,7 +185,7 @@ std::string RippenausgabenSchreiben(const Ausgaben& aus, const Rippenjob& job,
 int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> format,
                       const Rippenoptionen& wahl, const Ausgaben& aus) {
     Rippenjob job;
-    if (const std::string fehler = RippenjobLesen(wahl, job, kOptionen); !fehler.empty()) {
+    if (const Meldungstext fehler = RippenjobLesen(wahl, job, kOptionen); !fehler.leer()) {
         Melde(fehler);
         return 1;
     }
@@ -215,13 +215,13 @@ int RippenExportieren(const std::string& datei, std::optional<ProfilFormat> form
         RippenAuftrag probe = a;
         probe.nurEnden = true;
         enden = PruefeRippen(probe);
-        if (!enden.fehler.empty()) {
+        if (!enden.fehler.leer()) {
             Melde(enden.fehler);
             return 1;
         }
     }
     auto arbeit = [&] { return RippenausgabenSchreiben(aus, job, enden, eingaben); };
-    if (const std::string grund = aus.Papier() ? MitAnwendung(arbeit) : arbeit(); !grund.empty()) {
+    if (const Meldungstext grund = aus.Papier() ? MitAnwendung(arbeit) : arbeit(); !grund.leer()) {
         Melde(grund);
         return 1;
     }
@@ -234,7 +234,7 @@ int KernExportieren(const std::string& datei, std::optional<ProfilFormat> format
                     const Kernwahl& wahl, const std::string& spitzenprofil,
                     const std::string& dicke, const Ausgaben& aus) {
     KernAuftrag a;
-    if (const std::string fehler = KernwerteLesen(wahl, a.werte); !fehler.empty()) {
+    if (const Meldungstext fehler = KernwerteLesen(wahl, a.werte); !fehler.leer()) {
         Melde(fehler);
         return 1;
     }
@@ -255,15 +255,15 @@ int KernExportieren(const std::string& datei, std::optional<ProfilFormat> format
     if (!ZieleFrei(aus, eingaben))
         return 1;
     const Kern kern = PruefeKern(a);
-    if (!kern.fehler.empty()) {
+    if (!kern.fehler.leer()) {
         Melde(kern.fehler);
         return 1;
     }
     std::string pdf;
     if (aus.Papier())
-        if (const std::string grund =
+        if (const Meldungstext grund =
                 MitAnwendung([&] { return PdfDokument(aus.seite, KernSchablonen(kern), pdf); });
-            !grund.empty()) {
+            !grund.leer()) {
             Melde(grund);
             return 1;
         }
@@ -274,10 +274,10 @@ int KernExportieren(const std::string& datei, std::optional<ProfilFormat> format
             {z.datei, z.format->traeger == Traeger::Papier ? pdf : z.format->drahtschreiber(kern)});
         groessen.push_back(dateien.back().inhalt.size());
     }
-    std::string grund = PruefeAusgabeGroesse(groessen);
-    if (grund.empty())
+    Meldungstext grund = PruefeAusgabeGroesse(groessen);
+    if (grund.leer())
         grund = SchreibeDateien(dateien, eingaben);
-    if (!grund.empty()) {
+    if (!grund.leer()) {
         Melde(grund);
         return 1;
     }
@@ -305,15 +305,15 @@ int Exportieren(const std::string& datei, std::optional<ProfilFormat> format,
 
     std::string pdf;
     if (aus.Papier())
-        if (const std::string grund =
+        if (const Meldungstext grund =
                 MitAnwendung([&] { return PdfDokument(aus.seite, auftrag, umriss, pdf); });
-            !grund.empty()) {
+            !grund.leer()) {
             Melde(grund);
             return 1;
         }
     const std::vector<Ausgabedatei> dateien =
         Dateien(aus, pdf, aus.Blaetter() ? EinzelZeichnung(umriss, name) : Zeichnung{});
-    if (const std::string grund = SchreibeDateien(dateien, {datei}); !grund.empty()) {
+    if (const Meldungstext grund = SchreibeDateien(dateien, {datei}); !grund.leer()) {
         Melde(grund);
         return 1;
     }
@@ -337,7 +337,7 @@ struct Befehl {
     // Kern, with the tip profile and the thickness of rippen.
     Kernwahl kern;
     // Falsch: why the options are refused, exit 2.
-    std::string fehler;
+    Meldungstext fehler;
 };
 
 Befehl Nur(Befehl::Art art) {
@@ -346,9 +346,9 @@ Befehl Nur(Befehl::Art art) {
     return b;
 }
 
-Befehl Falsch(std::string_view text) {
+Befehl Falsch(Meldungstext text) {
     Befehl b = Nur(Befehl::Art::Falsch);
-    b.fehler = text;
+    b.fehler = std::move(text);
     return b;
 }
 
@@ -464,7 +464,7 @@ struct Optionen {
 };
 
 // Why the parser refused the arguments.
-std::string ParseFehler(const Optionen& o, const QStringList& argumente) {
+Meldungstext ParseFehler(const Optionen& o, const QStringList& argumente) {
     const QStringList unbekannt = o.parser.unknownOptionNames();
     if (!unbekannt.isEmpty())
         return Meldung(meldung::kUnbekannteOption, {Zeigen(unbekannt.first())});
@@ -490,7 +490,7 @@ std::string ParseFehler(const Optionen& o, const QStringList& argumente) {
 // A value given twice leaves the user guessing which one counts, an empty one is a slip of the
 // shell (an unset variable); only --holm takes several. The output names and the tip profile
 // say with their own words that the name is missing.
-std::string WiederholtOderLeer(const Optionen& o) {
+Meldungstext WiederholtOderLeer(const Optionen& o) {
     std::vector<const QCommandLineOption*> mitWert = {&o.format, &o.ausgabe};
     for (const QCommandLineOption& k : o.kurz)
         mitWert.push_back(&k);
@@ -514,7 +514,7 @@ std::string WiederholtOderLeer(const Optionen& o) {
 }
 
 // The format, the paper and the file: "" or the refusal.
-std::string Grundwerte(const Optionen& o, Befehl& b) {
+Meldungstext Grundwerte(const Optionen& o, Befehl& b) {
     if (o.parser.isSet(o.format)) {
         const QString wert = o.parser.value(o.format).toLower();
         if (wert == QLatin1String("selig"))
@@ -537,7 +537,7 @@ std::string Grundwerte(const Optionen& o, Befehl& b) {
 }
 
 // The outputs, the shorthands first in the table's order, then --ausgabe.
-std::string Ziele(const Optionen& o, Befehl& b) {
+Meldungstext Ziele(const Optionen& o, Befehl& b) {
     std::vector<std::pair<const Format*, QString>> ziele;
     for (std::size_t i = 0; i < o.kurz.size(); ++i)
         if (o.parser.isSet(o.kurz[i]))
@@ -649,10 +649,10 @@ Befehl BefehlLesen(int argc, char** argv) {
         return Nur(Befehl::Art::Hilfe);
     if (parser.isSet(o.version))
         return Nur(Befehl::Art::Version);
-    if (std::string fehler = WiederholtOderLeer(o); !fehler.empty())
+    if (Meldungstext fehler = WiederholtOderLeer(o); !fehler.leer())
         return Falsch(fehler);
     Befehl b;
-    if (std::string fehler = Grundwerte(o, b); !fehler.empty())
+    if (Meldungstext fehler = Grundwerte(o, b); !fehler.leer())
         return Falsch(fehler);
     const bool mitAusgabe =
         parser.isSet(o.ausgabe) ||
@@ -669,7 +669,7 @@ Befehl BefehlLesen(int argc, char** argv) {
     if (b.datei.empty())
         return Falsch(Meldung(meldung::kAusgabeOhneDatei));
     b.aus.seite = Bytes(parser.value(o.seite));
-    if (std::string fehler = Ziele(o, b); !fehler.empty())
+    if (Meldungstext fehler = Ziele(o, b); !fehler.leer())
         return Falsch(fehler);
     // G-code makes a core; so do the core's options with nothing but paper, the templates.
     if (std::any_of(b.aus.ziele.begin(), b.aus.ziele.end(),
@@ -691,11 +691,13 @@ Befehl BefehlLesen(int argc, char** argv) {
 Aufruf BefehlAusfuehren(const Befehl& b) {
     switch (b.art) {
     case Befehl::Art::Hilfe:
-        std::cout << Meldung(meldung::kHilfe, {BekannteEndungen()}) << FormatHilfe()
-                  << Meldung(meldung::kHilfeSchluss) << Meldung(meldung::kHilfeSchaumkern);
+        std::cout << Meldung(meldung::kHilfe, {BekannteEndungen()}).Text() << FormatHilfe()
+                  << Meldung(meldung::kHilfeSchluss).Text()
+                  << Meldung(meldung::kHilfeSchaumkern).Text();
         return Ende(0);
     case Befehl::Art::Version:
-        std::cout << Meldung(meldung::kVersion, {KESTRUN_VERSION_KURZ, KESTRUN_VERSION_STRING});
+        std::cout << Meldung(meldung::kVersion, {KESTRUN_VERSION_KURZ, KESTRUN_VERSION_STRING})
+                         .Text();
         return Ende(0);
     case Befehl::Art::Falsch:
         return Fehler(2, b.fehler);

@@ -27,14 +27,14 @@ QPageLayout Seite(const std::string& seite) {
     return drucker.pageLayout();
 }
 
-std::string Pdf(const std::string& seite, const std::function<Druck(const Papiermasse&)>& plane,
+Meldungstext Pdf(const std::string& seite, const std::function<Druck(const Papiermasse&)>& plane,
                 std::string& pdf) {
     QByteArray dokument;
     Druckgeraet geraet(Seite(seite), &dokument);
     const Druck druck = plane(geraet.Masse());
-    if (!druck.fehler.empty())
+    if (!druck.fehler.leer())
         return druck.fehler;
-    if (std::string fehler = DruckeDokument(geraet, druck); !fehler.empty())
+    if (Meldungstext fehler = DruckeDokument(geraet, druck); !fehler.leer())
         return fehler;
     pdf = dokument.toStdString();
     return {};
@@ -42,22 +42,22 @@ std::string Pdf(const std::string& seite, const std::function<Druck(const Papier
 
 } // namespace
 
-std::string PdfDokument(const std::string& seite, const Auftrag& auftrag, const Umriss& umriss,
+Meldungstext PdfDokument(const std::string& seite, const Auftrag& auftrag, const Umriss& umriss,
                         std::string& pdf) {
     return Pdf(
         seite, [&](const Papiermasse& m) { return PlaneDruck(m, auftrag, umriss); }, pdf);
 }
 
-std::string PdfDokument(const std::string& seite, const Rippenteile& teile, std::string& pdf) {
+Meldungstext PdfDokument(const std::string& seite, const Rippenteile& teile, std::string& pdf) {
     return Pdf(
         seite, [&](const Papiermasse& m) { return PlaneDruck(m, teile); }, pdf);
 }
 
-std::string PdfPlanFehler(const std::string& seite, const Rippenteile& enden, int rippen) {
+Meldungstext PdfPlanFehler(const std::string& seite, const Rippenteile& enden, int rippen) {
     QByteArray dokument;
     Druckgeraet geraet(Seite(seite), &dokument);
     const Druck druck = PlaneDruck(geraet.Masse(), enden);
-    if (!druck.fehler.empty() || enden.rippen.empty())
+    if (!druck.fehler.leer() || enden.rippen.empty())
         return druck.fehler;
     // A tiled rib is drawn whole on each of its pages.
     double ecken = 0;

@@ -112,7 +112,7 @@ bool Druckgeraet::Seite(const Blatt& blatt, int nummer) {
     return true;
 }
 
-std::string Druckgeraet::Abschliessen() {
+Meldungstext Druckgeraet::Abschliessen() {
     if (!m_pdf)
         return {};
     m_pdf.reset();
@@ -126,7 +126,7 @@ std::string Druckgeraet::Abschliessen() {
     return SchreibeDatei(m_dateiName.toStdString(), inhalt.toStdString(), m_eingaben);
 }
 
-std::string Druckgeraet::Drucke(const Zeichnung& seiten, std::string_view name) {
+Meldungstext Druckgeraet::Drucke(const Zeichnung& seiten, std::string_view name) {
     const QString titel = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     if (m_drucker)
         m_drucker->setDocName(titel);
@@ -139,22 +139,24 @@ std::string Druckgeraet::Drucke(const Zeichnung& seiten, std::string_view name) 
     for (std::size_t i = 0; ok && i < seiten.blaetter.size(); ++i)
         ok = Seite(seiten.blaetter[i], static_cast<int>(i));
     ok = m_maler.end() && ok;
-    std::string grund = ok ? Abschliessen() : std::string();
-    if (ok && grund.empty())
+    Meldungstext grund = ok ? Abschliessen() : Meldungstext();
+    if (ok && grund.leer())
         return {};
-    return grund.empty() ? Meldung(meldung::kNichtAbgeschlossen)
+    return grund.leer() ? Meldung(meldung::kNichtAbgeschlossen)
                          : Meldung(meldung::kNichtAbgeschlossenWeil, {grund});
 }
 
-std::string DruckeDokument(Druckgeraet& geraet, const Druck& druck) {
-    return geraet.Drucke(PapierSeiten(druck, geraet.Masse()), Meldung(meldung::kDokumentAusdruck));
+Meldungstext DruckeDokument(Druckgeraet& geraet, const Druck& druck) {
+    return geraet.Drucke(PapierSeiten(druck, geraet.Masse()),
+                         Meldung(meldung::kDokumentAusdruck).Text());
 }
 
-void ZeichneAbsage(Druckgeraet& geraet, const std::string& text) {
-    geraet.Drucke(AbsageSeite(text, geraet.Masse()), Meldung(meldung::kDokumentAusdruck));
+void ZeichneAbsage(Druckgeraet& geraet, const Meldungstext& absage) {
+    geraet.Drucke(AbsageSeite(absage.Text(), geraet.Masse()),
+                  Meldung(meldung::kDokumentAusdruck).Text());
 }
 
-std::string DruckeKalibrierseite(Druckgeraet& geraet, const std::string& drucker) {
+Meldungstext DruckeKalibrierseite(Druckgeraet& geraet, const std::string& drucker) {
     return geraet.Drucke(KalibrierSeite(drucker, geraet.Masse()),
-                         Meldung(meldung::kDokumentKalibrierung));
+                         Meldung(meldung::kDokumentKalibrierung).Text());
 }

@@ -33,7 +33,7 @@ public:
     Papiermasse Masse() const;
     // Every sheet of seiten one page of one document under name; "" or a German message when the
     // device refused to start or to finish it.
-    std::string Drucke(const Zeichnung& seiten, std::string_view name);
+    Meldungstext Drucke(const Zeichnung& seiten, std::string_view name);
 
 private:
     int Aufloesung() const;
@@ -42,7 +42,7 @@ private:
     void PdfImSpeicher(const QPageLayout& seite);
     bool Seite(const Blatt& blatt, int nummer);
     // The end of a document: the PDF into memory or through the safe writer; "" or why not.
-    std::string Abschliessen();
+    Meldungstext Abschliessen();
 
     QPrinter* m_drucker = nullptr;
     Kalibrierung m_kalibrierung;
@@ -65,6 +65,6 @@ std::string PdfZiel(QPrinter& drucker);
 
 // The printed job, the page that says why nothing can be printed (for a preview of a refused
 // job), and the calibration page: "" or a German message.
-std::string DruckeDokument(Druckgeraet& geraet, const Druck& druck);
-void ZeichneAbsage(Druckgeraet& geraet, const std::string& text);
-std::string DruckeKalibrierseite(Druckgeraet& geraet, const std::string& drucker);
+Meldungstext DruckeDokument(Druckgeraet& geraet, const Druck& druck);
+void ZeichneAbsage(Druckgeraet& geraet, const Meldungstext& absage);
+Meldungstext DruckeKalibrierseite(Druckgeraet& geraet, const std::string& drucker);

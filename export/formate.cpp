@@ -89,8 +89,8 @@ std::string ExportFilter() {
     std::string filter;
     for (const Format& f : kFormate)
         if (f.traeger == Traeger::Blatt)
-            filter.append(Meldung(f.filter)).append("|");
-    return filter + Meldung(QT_TRANSLATE_NOOP("meldung", "Alle Dateien|*||"));
+            filter.append(Meldung(f.filter).Text()).append("|");
+    return filter + Meldung(QT_TRANSLATE_NOOP("meldung", "Alle Dateien|*||")).Text();
 }
 
 std::string BekannteEndungen() {
@@ -113,7 +113,7 @@ std::string FormatHilfe() {
         zeile += " AUSGABE";
         zeile += f.endungen[0];
         zeile.resize(std::max<std::size_t>(zeile.size() + 1, 26), ' ');
-        zeile += Meldung(f.hilfe);
+        zeile += Meldung(f.hilfe).Text();
         text += zeile + '\n';
     }
     return text;

@@ -23,7 +23,8 @@ std::string Zahl(double v) {
 }
 
 // A comment's text: printable ASCII without parentheses, which would end or nest it.
-std::string Kommentar(std::string_view text) {
+std::string Kommentar(const Meldungstext& meldung) {
+    const std::string text = meldung.Text();
     std::string aus = "(";
     for (const char c : text) {
         if (c == '(')

@@ -31,7 +31,7 @@ std::string Mm(double wert) {
     return ZahlText(wert, 2, ',');
 }
 
-Kern Abgelehnt(std::string text, Kernfeld feld = Kernfeld::Keins) {
+Kern Abgelehnt(Meldungstext text, Kernfeld feld = Kernfeld::Keins) {
     Kern k;
     k.fehler = std::move(text);
     k.feld = feld;
@@ -40,7 +40,7 @@ Kern Abgelehnt(std::string text, Kernfeld feld = Kernfeld::Keins) {
 
 // A refusal and the value it concerns.
 struct Absage {
-    std::string text;
+    Meldungstext text;
     Kernfeld feld = Kernfeld::Keins;
 };
 
@@ -185,7 +185,7 @@ const char* Achse(bool xyza, int i) {
 Absage VerfahrwegFehler(const std::vector<Drahtpunkt>& weg, const KernWerte& w) {
     double schlimmst = 0;
     Absage a;
-    std::string& text = a.text;
+    Meldungstext& text = a.text;
     for (const Drahtpunkt& p : weg) {
         const double werte[4] = {p.x, p.y, p.u, p.v};
         for (int i = 0; i < 4; ++i) {
@@ -288,7 +288,7 @@ std::vector<Drahtpunkt> Weg(const std::vector<Paar>& paare, const Flaechenlage& 
 
 Kern BaueKern(const Linienzug& wurzelUmriss, const Linienzug& spitzeUmriss, const KernWerte& e) {
     KernWerte w = e;
-    if (Absage a = WerteGeprueft(w); !a.text.empty())
+    if (Absage a = WerteGeprueft(w); !a.text.leer())
         return Abgelehnt(std::move(a.text), a.feld);
     const Linienzug wurzel = AnDerNase(wurzelUmriss);
     const Linienzug spitze = AnDerNase(spitzeUmriss);
@@ -330,7 +330,7 @@ Kern BaueKern(const Linienzug& wurzelUmriss, const Linienzug& spitzeUmriss, cons
         for (Punkt& p : *linie)
             p = lage.Spitze(p);
     k.weg = Weg(paare, lage);
-    if (Absage a = VerfahrwegFehler(k.weg, w); !a.text.empty())
+    if (Absage a = VerfahrwegFehler(k.weg, w); !a.text.leer())
         return Abgelehnt(std::move(a.text), a.feld);
     return k;
 }
@@ -361,9 +361,10 @@ Linienzug Schablone(const Linienzug& umriss, const Linienzug& schnitt) {
 Rippenteile KernSchablonen(const Kern& k) {
     Rippenteile t;
     t.datei = k.wurzelDatei;
-    t.kopf = Meldung(meldung::kSchablonenKopf, {k.wurzelName, k.spitzeName});
+    t.kopf = Meldung(meldung::kSchablonenKopf, {k.wurzelName, k.spitzeName}).Text();
     t.werte = Meldung(meldung::kSchablonenWerte, {Mm(k.werte.spannweite), Mm(k.werte.schnittWurzel),
-                                                  Mm(k.werte.schnittSpitze)});
+                                                  Mm(k.werte.schnittSpitze)})
+                  .Text();
     const std::tuple<const Linienzug*, const Linienzug*, double, std::string_view, std::string>
         flaechen[] = {
             {&k.wurzelUmriss, &k.wurzelSchnitt, k.werte.wurzel, meldung::kWurzel, k.wurzelName},
@@ -374,7 +375,7 @@ Rippenteile KernSchablonen(const Kern& k) {
         r.nummer = ++nummer;
         r.laenge = tiefe;
         r.umriss = Schablone(*umriss, *schnitt);
-        r.beschriftung = Meldung(meldung::kSchablonenName, {Meldung(name), Mm(tiefe)});
+        r.beschriftung = Meldung(meldung::kSchablonenName, {Meldung(name), Mm(tiefe)}).Text();
         r.profilname = profil;
         t.rippen.push_back(std::move(r));
     }
@@ -418,7 +419,7 @@ Kern PruefeKern(const KernAuftrag& a) {
          {std::tuple{&a.wurzelProfil, a.werte.wurzel, Kernfeld::Wurzel, &wurzel},
           std::tuple{&sq, a.werte.spitze, Kernfeld::Spitze, &spitze}})
         if (Absage f = Profilpruefung(*quelle, tiefe, feld, a.dicke, *umriss, dicke);
-            !f.text.empty())
+            !f.text.leer())
             return Abgelehnt(std::move(f.text), f.feld);
     Kern k = BaueKern(wurzel, spitze, a.werte);
     k.dicke = dicke;

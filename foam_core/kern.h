@@ -4,6 +4,7 @@
 #pragma once
 
 #include "output/rippenauftrag.h"
+#include "res/meldungen.h"
 #include "ribs/rippe.h"
 
 #include <cstddef>
@@ -71,7 +72,7 @@ struct Kern {
     // From the origin and back: the heat goes on before the first point after the origin.
     std::vector<Drahtpunkt> weg;
     std::size_t stationen = 0;       // paired points of the airfoil on each face
-    std::string fehler;              // German, for the user; weg is empty then
+    Meldungstext fehler;             // German, for the user; weg is empty then
     Kernfeld feld = Kernfeld::Keins; // the value fehler concerns
     // Each face's outline and kerf line as they lie on it, mm, for the paper templates.
     Linienzug wurzelUmriss, wurzelSchnitt, spitzeUmriss, spitzeSchnitt;

@@ -22,15 +22,15 @@ std::string Text(double v) {
 }
 
 // A number in [min, max]: its value, or the refusal in fehler.
-std::optional<double> Im(const std::string& name, const std::string& text, double min, double max,
-                         const char* einheit, std::string& fehler) {
+std::optional<double> Im(const Meldungstext& name, const std::string& text, double min, double max,
+                         const char* einheit, Meldungstext& fehler) {
     const std::optional<double> wert = FeldAlsZahl(text);
     if (!wert || !std::isfinite(*wert))
         fehler = Meldung(meldung::kFeldKeineZahl, {name, AlsUtf8(text)});
     else if (!(*wert >= min && *wert <= max))
         fehler = Meldung(meldung::kFeldBereich, {name, AlsUtf8(text), Text(min),
                                                  *einheit ? Text(max) + " " + einheit : Text(max)});
-    return fehler.empty() ? wert : std::nullopt;
+    return fehler.leer() ? wert : std::nullopt;
 }
 
 // "A:B" split at the first colon; B empty when there is none.
@@ -49,8 +49,8 @@ namespace {
 struct Leser {
     const Kernnamen& namen;
     Kernfeld* feld;
-    std::string Name(Kernfeld f) const { return Meldung(namen[static_cast<std::size_t>(f)]); }
-    std::string Absage(Kernfeld f, std::string text) const {
+    Meldungstext Name(Kernfeld f) const { return Meldung(namen[static_cast<std::size_t>(f)]); }
+    Meldungstext Absage(Kernfeld f, Meldungstext text) const {
         if (feld)
             *feld = f;
         return text;
@@ -59,7 +59,7 @@ struct Leser {
 
 // The values written as two parts: washout and pivot, the two kerfs, the travel. A refusal
 // concerns the first part unless that one reads.
-std::string PaareLesen(const Kernwahl& w, KernWerte& k, const Leser& l) {
+Meldungstext PaareLesen(const Kernwahl& w, KernWerte& k, const Leser& l) {
     const double weit = kMaxProfiltiefeMm;
     if (!w.schraenkung.empty()) {
         const auto [grad, dreh] = Geteilt(w.schraenkung);
@@ -109,7 +109,7 @@ std::string PaareLesen(const Kernwahl& w, KernWerte& k, const Leser& l) {
 }
 
 // The chords and the span, which every core needs.
-std::string MasseLesen(const Kernwahl& w, KernWerte& k, const Leser& l) {
+Meldungstext MasseLesen(const Kernwahl& w, KernWerte& k, const Leser& l) {
     const double weit = kMaxProfiltiefeMm;
     for (const auto& [feld, text, ziel] : {std::tuple{Kernfeld::Wurzel, &w.wurzel, &k.wurzel},
                                            std::tuple{Kernfeld::Spitze, &w.spitze, &k.spitze}}) {
@@ -140,14 +140,14 @@ const Kernnamen kKernoptionen = {
     "--blocklage",   "--schnittbreite", "--schnittbreite", "--vorschub", "--heizung",
     "--vorheizen",   "--verfahrweg",    "--verfahrweg"};
 
-std::string KernwerteLesen(const Kernwahl& w, KernWerte& k, Kernfeld* feld,
-                           const Kernnamen& namen) {
+Meldungstext KernwerteLesen(const Kernwahl& w, KernWerte& k, Kernfeld* feld,
+                            const Kernnamen& namen) {
     const Leser l{namen, feld};
     if (feld)
         *feld = Kernfeld::Keins;
-    if (std::string masse = MasseLesen(w, k, l); !masse.empty())
+    if (Meldungstext masse = MasseLesen(w, k, l); !masse.leer())
         return masse;
-    std::string fehler;
+    Meldungstext fehler;
     const double weit = kMaxProfiltiefeMm;
     for (const auto& [f, text, ziel, min, max, einheit] :
          {std::tuple{Kernfeld::Pfeilung, &w.pfeilung, &k.pfeilung, -weit, weit, "mm"},
@@ -182,7 +182,7 @@ std::string KernwerteLesen(const Kernwahl& w, KernWerte& k, Kernfeld* feld,
                                     {l.Name(Kernfeld::Heizung), AlsUtf8(w.heizung)}));
         k.heizung = AufInt(*wert);
     }
-    if (std::string paar = PaareLesen(w, k, l); !paar.empty())
+    if (Meldungstext paar = PaareLesen(w, k, l); !paar.leer())
         return paar;
     k.g94 = w.g94;
     k.xyza = w.xyza;

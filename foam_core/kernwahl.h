@@ -23,8 +23,8 @@ extern const Kernnamen kKernoptionen;
 
 // The values into werte: "" or why one is refused (range checks that depend on other values
 // are the job's), with *feld, when given, set to the value refused.
-std::string KernwerteLesen(const Kernwahl& wahl, KernWerte& werte, Kernfeld* feld = nullptr,
-                           const Kernnamen& namen = kKernoptionen);
+Meldungstext KernwerteLesen(const Kernwahl& wahl, KernWerte& werte, Kernfeld* feld = nullptr,
+                            const Kernnamen& namen = kKernoptionen);
 
 // A form's fields by Kernfeld (the thickness is the job's, not read here) as the command line
 // would have them: a pair's parts joined, both empty for the default.

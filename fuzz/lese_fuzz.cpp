@@ -2,6 +2,7 @@
 // and the promises the rest of the program relies on when it reads a profile's pairs.
 #include "profile/datei.h"
 #include "profile/profil.h"
+#include "res/meldungen_profil.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -42,10 +43,13 @@ bool AusFloat(double wert, double faktor) {
 }
 
 // The warning lines that do not depend on the scale: where the reading stopped.
-std::string OhneMassstab(const std::string& warnung) {
-    const auto ende = warnung.find('\n');
-    const std::string erste = warnung.substr(0, ende);
-    return erste.starts_with("Zeile ") ? erste : std::string();
+Meldungstext OhneMassstab(const Profil& r) {
+    if (r.warnungen.empty())
+        return {};
+    const Meldungstext& erste = r.warnungen.front();
+    return erste.Ist(meldung::kZeileBisDortGelesen) || erste.Ist(meldung::kZeichengrenzen)
+               ? erste
+               : Meldungstext();
 }
 
 // The input as a read-only stream straight from libFuzzer's bytes: no copy, and the FILE's
@@ -103,10 +107,10 @@ Profil LiesEinmal(Strom& strom, std::optional<ProfilFormat> format) {
     const double faktor = r.format == ProfilFormat::Selig ? 10000.0 : 100.0;
     Pruefe(r.kommentar.size() <= 98, "Kommentar laenger als 98 Bytes");
     Pruefe(r.kommentar.find('\n') == std::string::npos, "Zeilenende im Kommentar");
-    Pruefe(r.fehler.empty() || r.warnung.empty(), "Fehler und Warnung zugleich");
+    Pruefe(r.fehler.leer() || r.warnungen.empty(), "Fehler und Warnung zugleich");
     Pruefe(p.ende >= 0 && p.ende < kProfilSlots, "ende ausserhalb 0..199");
 
-    if (!r.fehler.empty()) {
+    if (!r.fehler.leer()) {
         Pruefe(GleicherSpeicher(p, ProfilSpeicher{}) && r.anzahl == 0,
                "abgelehnte Datei hat Paare");
         return r;
@@ -135,19 +139,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The formats differ only in the scale factor (and the hints that name the other format),
     // so they must agree on everything else; the detection is one of the two.
-    Pruefe(selig.fehler.empty() == werte.fehler.empty(), "Formate: nur eines abgelehnt");
-    Pruefe(OhneMassstab(selig.warnung) == OhneMassstab(werte.warnung),
-           "Formate: anders abgebrochen");
+    Pruefe(selig.fehler.leer() == werte.fehler.leer(), "Formate: nur eines abgelehnt");
+    Pruefe(OhneMassstab(selig) == OhneMassstab(werte), "Formate: anders abgebrochen");
     Pruefe(selig.kommentar == werte.kommentar, "Formate: anderer Kommentar");
     Pruefe(erkannt.fehler == selig.fehler && erkannt.kommentar == selig.kommentar,
            "Erkennung: anderes Ergebnis");
-    if (erkannt.fehler.empty()) {
+    if (erkannt.fehler.leer()) {
         const Profil& gleich = erkannt.format == ProfilFormat::Selig ? selig : werte;
         Pruefe(GleicherSpeicher(erkannt.punkte, gleich.punkte), "Erkennung: anderer Speicher");
-        Pruefe(erkannt.warnung.find("wohl im Format") == std::string::npos,
-               "Erkennung: Hinweis auf das andere Format");
+        Pruefe(erkannt.formatHinweis.leer(), "Erkennung: Hinweis auf das andere Format");
     }
-    if (selig.fehler.empty()) {
+    if (selig.fehler.leer()) {
         Pruefe(selig.anzahl == werte.anzahl, "Formate: andere anzahl");
         for (std::int32_t i = 1; i <= selig.anzahl; ++i) {
             Pruefe(selig.punkte.x[i] == werte.punkte.x[i] * 100.0 &&

@@ -130,7 +130,7 @@ Blattzeichnung SatzBlaetter(const std::vector<Rippe>& rippen, const Rippenjob& j
     const double kerf = job.auftrag.schnittbreite;
     const Anordnung anordnung =
         OrdneAn(rippen, job.platteBreite, job.platteHoehe, kTeileAbstandMm + kerf, kerf);
-    if (!anordnung.fehler.empty())
+    if (!anordnung.fehler.leer())
         return {{}, anordnung.fehler};
     Blattzeichnung b{SatzZeichnung(anordnung, job.platteBreite, job.platteHoehe), {}};
     if (job.ohnePlatte)

@@ -5,6 +5,7 @@
 #include "model/zeichnung.h"
 #include "output/auftrag.h"
 #include "output/rippenwahl.h"
+#include "res/meldungen.h"
 #include "ribs/anordnung.h"
 
 #include <string>
@@ -24,6 +25,6 @@ Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe)
 // leaves them out; fehler says why the pieces do not fit.
 struct Blattzeichnung {
     Zeichnung zeichnung;
-    std::string fehler;
+    Meldungstext fehler;
 };
 Blattzeichnung SatzBlaetter(const std::vector<Rippe>& rippen, const Rippenjob& job);

@@ -18,7 +18,7 @@ constexpr int kKopfRand = 100;
 
 // The check bar's label, "100 mm".
 std::string BalkenText() {
-    return Meldung(meldung::kBalkenBeschriftung, {std::to_string(kBalkenLaenge / 10)});
+    return Meldung(meldung::kBalkenBeschriftung, {std::to_string(kBalkenLaenge / 10)}).Text();
 }
 
 int ZehntelMm(int pixel, int proZoll) {
@@ -136,7 +136,8 @@ void Kopf(Seite& s, const Papiermasse& m, const Druck& druck, int seite) {
     if (druck.plan.seiten > 1)
         s.KopfText(kKopfRand, kKopfRand + 2 * zeile,
                    Meldung(meldung::kSeiteVon,
-                           {std::to_string(seite + 1), std::to_string(druck.plan.seiten)}));
+                           {std::to_string(seite + 1), std::to_string(druck.plan.seiten)})
+                       .Text());
 }
 
 void SatzSeite(Seite& s, const Papiermasse& m, const Druck& druck, int seite) {
@@ -161,7 +162,7 @@ void SatzSeite(Seite& s, const Papiermasse& m, const Druck& druck, int seite) {
         if (!t.beschriftet) {
             const std::string kurz = nummer.substr(0, nummer.find(" – "));
             s.Text(t.text.x, t.text.y,
-                   Gekuerzt(s, Meldung(meldung::kRippeFortsetzung, {kurz}), platz));
+                   Gekuerzt(s, Meldung(meldung::kRippeFortsetzung, {kurz}).Text(), platz));
             continue;
         }
         s.Text(t.text.x, t.text.y, Gekuerzt(s, nummer, platz));
@@ -204,7 +205,7 @@ Blatt& NeueSeite(Zeichnung& z, const Papiermasse& m) {
 // A calibrated printer says so in the header, after chord and thickness.
 void MitKalibrierung(const Papiermasse& m, Druck& druck) {
     if (const std::string text = KalibrierText({m.laengs, m.quer}); !text.empty())
-        druck.kopf.werte += Meldung(meldung::kKopfKalibrierung, {text});
+        druck.kopf.werte += Meldung(meldung::kKopfKalibrierung, {text}).Text();
 }
 
 // The room the check bar and its label keep for themselves.
@@ -226,7 +227,7 @@ Punkt NummernOrt(const Papiermasse& m, const Rippe& r) {
             frei.Breiteste().value_or(Punkt{(u.links + u.rechts) / 2, (u.unten + u.oben) / 2}));
 }
 
-std::string SatzFehler(const Druck& druck, const Rippenteile& teile) {
+Meldungstext SatzFehler(const Druck& druck, const Rippenteile& teile) {
     if (teile.rippen.empty())
         return Meldung(meldung::kKeineRippe);
     if (druck.satz.zuBreit >= 0) {
@@ -354,9 +355,9 @@ Zeichnung KalibrierSeite(const std::string& drucker, const Papiermasse& m) {
     Zeichnung z;
     Seite s(m, NeueSeite(z, m));
     const int zeile = ZeilenHoehe(m);
-    s.KopfText(kKopfRand, kKopfRand, Meldung(meldung::kKalibrierseite, {AlsUtf8(drucker)}));
+    s.KopfText(kKopfRand, kKopfRand, Meldung(meldung::kKalibrierseite, {AlsUtf8(drucker)}).Text());
     s.KopfText(kKopfRand, kKopfRand + zeile,
-               Meldung(meldung::kKalibrierAnleitung, {std::to_string(kBalkenLaenge / 10)}));
+               Meldung(meldung::kKalibrierAnleitung, {std::to_string(kBalkenLaenge / 10)}).Text());
     Pruefbalken(s, m, Seitenplan{});
     // The bar across the page, its ticks pointing up, its label below.
     const int links = 2 * kBalkenRand;

@@ -7,6 +7,7 @@
 #include "model/zeichnung.h"
 #include "output/auftrag.h"
 #include "output/rippenauftrag.h"
+#include "res/meldungen.h"
 
 #include <functional>
 #include <string>
@@ -45,7 +46,7 @@ struct Druck {
     std::vector<Geraetepunkt> punkte;
     Druckkopf kopf;
     Seitenplan plan;
-    std::string fehler;
+    Meldungstext fehler;
     // A set of ribs instead of one outline: what each page shows, and each rib's two label
     // lines (its number and chord, its profile's name).
     bool istSatz = false;

@@ -32,7 +32,7 @@ bool NurSpitzenGekreuzt(const Umrisspruefung& pruefung, const Umriss& u) {
            pruefung.stelle.x >= u.rechts - kKreuzungsanteil * (u.rechts - u.links);
 }
 
-Umriss Abgelehnt(Umriss u, Befund befund, std::string text) {
+Umriss Abgelehnt(Umriss u, Befund befund, Meldungstext text) {
     u.befund = befund;
     u.fehler = std::move(text);
     u.punkte.clear();
@@ -62,7 +62,7 @@ Linienzug DateiPunkte(const ProfilSpeicher& p, double laenge) {
 
 // Whether the pairs make an outline at all: "" or why not. A figure eight may enclose no area
 // at all; it is refused for what it is.
-std::string FormFehler(const Umriss& u, const Linienzug& datei) {
+Meldungstext FormFehler(const Umriss& u, const Linienzug& datei) {
     const double kasten = (u.rechts - u.links) * (u.oben - u.unten);
     if (datei.size() >= 3 && kasten > 0) {
         Linienzug linie;
@@ -86,7 +86,7 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
     if (auftrag.profil == nullptr || auftrag.profil->ende < 2)
         return Abgelehnt(u, Befund::NichtsGeladen, Meldung(meldung::kKeinProfilGeladen));
     const Druckwerte werte = PruefeDruckwerte(auftrag.laenge, auftrag.dicke);
-    if (!werte.fehler.empty())
+    if (!werte.fehler.leer())
         return Abgelehnt(u, werte.laengeFalsch ? Befund::LaengeUngueltig : Befund::DickeUngueltig,
                          werte.fehler);
     u.laenge = werte.laenge;
@@ -102,7 +102,7 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
                 Meldung(meldung::kUmrissUnsinnigGross, {MmText(kGroessterBetrag / 1e6)}));
     u.punkte = datei;
     Ausdehnung(u);
-    if (std::string fehler = FormFehler(u, datei); !fehler.empty())
+    if (Meldungstext fehler = FormFehler(u, datei); !fehler.leer())
         return Abgelehnt(u, Befund::KeinUmriss, std::move(fehler));
     u.dateiLaenge = u.rechts - u.links;
     u.nase = u.links;
@@ -111,7 +111,7 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
     if (!(hoehe >= kMinDicke)) {
         // The thickness as typed: a tiny value rounds to 0 in any fixed number of decimals.
         const std::string dicke = AlsUtf8(OhneLeerraum(auftrag.dicke));
-        const std::string text =
+        const Meldungstext text =
             u.dicke == 0    ? Meldung(meldung::kUmrissFlach, {dicke})
             : hoehe < 0.001 ? Meldung(meldung::kUmrissFastFlach, {dicke})
                             : Meldung(meldung::kUmrissZuDuenn, {dicke, ZahlText(hoehe, 3, ',')});
@@ -149,10 +149,11 @@ std::vector<Geraetepunkt> SeitenPunkte(const Auftrag& auftrag, const Umriss& umr
 
 std::string KopfZeile(const std::string& name, const Umriss& umriss) {
     return Meldung(meldung::kKopfZeile, {AlsUtf8(name), MmText(umriss.dateiLaenge * umriss.faktor),
-                                         MmText(umriss.dicke)});
+                                         MmText(umriss.dicke)})
+        .Text();
 }
 
-std::string PlanFehler(const Seitenplan& plan, const Umriss& umriss) {
+Meldungstext PlanFehler(const Seitenplan& plan, const Umriss& umriss) {
     if (plan.zuBreit) {
         const double breite = (plan.rechts - plan.links) / 10.0;
         const std::string platz = MmText(plan.nutzbar / 10.0);

@@ -5,6 +5,7 @@
 #include "geometry/seitenplan.h"
 #include "profile/profil.h"
 #include "profile/punkt.h"
+#include "res/meldungen.h"
 
 #include <string>
 #include <vector>
@@ -36,8 +37,8 @@ enum class Befund {
 // The outline as every output makes it.
 struct Umriss {
     Befund befund = Befund::NichtsGeladen;
-    std::string fehler; // German, for the user; empty when befund is Gut
-    double laenge = 0;  // chord and thickness as entered
+    Meldungstext fehler; // German, for the user; empty when befund is Gut
+    double laenge = 0;   // chord and thickness as entered
     double dicke = 0;
     // How long the file's outline is along the chord at this chord, before any scaling.
     double dateiLaenge = 0;
@@ -62,4 +63,4 @@ std::vector<Geraetepunkt> SeitenPunkte(const Auftrag& auftrag, const Umriss& umr
 std::string KopfZeile(const std::string& name, const Umriss& umriss);
 
 // Why the plan cannot be printed (too wide, too many pages), naming the cause; "" when it can.
-std::string PlanFehler(const Seitenplan& plan, const Umriss& umriss);
+Meldungstext PlanFehler(const Seitenplan& plan, const Umriss& umriss);

@@ -1,6 +1,8 @@
 // The chord and thickness fields as numbers, as the plot, the printout and the exports read them.
 #pragma once
 
+#include "res/meldungen.h"
+
 #include <optional>
 #include <string>
 
@@ -11,7 +13,7 @@ double FeldZahl(const std::string& text);
 struct Druckwerte {
     double laenge = 0.0;       // chord in mm
     double dicke = 0.0;        // thickness in percent
-    std::string fehler;        // German message; empty when both are usable
+    Meldungstext fehler;       // German message; empty when both are usable
     bool laengeFalsch = false; // which field the message is about
 };
 

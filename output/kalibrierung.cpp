@@ -10,16 +10,14 @@
 
 #include <cmath>
 
-double KorrekturAus(const std::string& gemessen, const char* richtung, std::string& fehler) {
-    fehler.clear();
+Ergebnis<double> KorrekturAus(const std::string& gemessen, const char* richtung) {
     const std::optional<double> mm = FeldAlsZahl(gemessen);
     const double faktor = mm && *mm > 0 ? kKalibrierMm / *mm : 0;
     if (faktor >= kMinKorrektur && faktor <= kMaxKorrektur)
         return faktor;
-    fehler = Meldung(meldung::kBalkenMessfehler,
-                     {Meldung(richtung), AlsUtf8(gemessen), MmText(kMinKorrektur * 100),
-                      MmText(kMaxKorrektur * 100), MmText(kKalibrierMm)});
-    return 1;
+    return Meldung(meldung::kBalkenMessfehler,
+                   {Meldung(richtung), AlsUtf8(gemessen), MmText(kMinKorrektur * 100),
+                    MmText(kMaxKorrektur * 100), MmText(kKalibrierMm)});
 }
 
 std::string KalibrierText(const Kalibrierung& k) {
@@ -27,5 +25,5 @@ std::string KalibrierText(const Kalibrierung& k) {
         return {};
     // One decimal, as a ruler is read.
     auto prozent = [](double f) { return ZahlText(std::round(f * 1000) / 10, 1, ',', false); };
-    return Meldung(meldung::kKalibriert, {prozent(k.laengs), prozent(k.quer)});
+    return Meldung(meldung::kKalibriert, {prozent(k.laengs), prozent(k.quer)}).Text();
 }

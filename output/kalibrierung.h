@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "res/meldungen.h"
+
 // Factors by which the printout is enlarged to come out true: along the page's height (where
 // the check bar runs) and across it.
 struct Kalibrierung {
@@ -17,8 +19,8 @@ constexpr double kKalibrierMm = 100;
 constexpr double kMinKorrektur = 0.9;
 constexpr double kMaxKorrektur = 1.1;
 
-// The factor for a bar measured as text (mm, comma or point); "" or a German message in fehler.
-double KorrekturAus(const std::string& gemessen, const char* richtung, std::string& fehler);
+// The factor for a bar measured as text (mm, comma or point), or why it is none.
+Ergebnis<double> KorrekturAus(const std::string& gemessen, const char* richtung);
 
 // For the printout's header: "kalibriert 100,6 % / 100,0 %", empty when nothing is corrected.
 std::string KalibrierText(const Kalibrierung& k);

@@ -18,7 +18,7 @@
 
 namespace {
 
-Rippenteile Abgelehnt(std::string text) {
+Rippenteile Abgelehnt(Meldungstext text) {
     Rippenteile t;
     t.fehler = std::move(text);
     return t;
@@ -82,7 +82,7 @@ double EckenJeRippe(const Linienzug& umriss, double laenge, const RippenOptionen
     return ecken;
 }
 
-std::string ZuVieleEcken(double ecken, int rippen, double groesste, bool glaetten) {
+Meldungstext ZuVieleEcken(double ecken, int rippen, double groesste, bool glaetten) {
     return Meldung(meldung::kZuVieleEcken,
                    {AnzahlText(ecken),
                     rippen == 1 ? Meldung(meldung::kRippenEine)
@@ -90,7 +90,7 @@ std::string ZuVieleEcken(double ecken, int rippen, double groesste, bool glaette
                     AnzahlText(groesste),
                     glaetten
                         ? Meldung(meldung::kEckenGeglaettet, {ZahlText(kGlaettAbstandMm, 1, ',')})
-                        : std::string(),
+                        : Meldungstext(),
                     AnzahlText(static_cast<double>(kMaxEcken))});
 }
 
@@ -103,7 +103,7 @@ std::string AnzahlText(double wert) {
     return text;
 }
 
-std::string PruefeAusgabeGroesse(const std::vector<std::size_t>& groessen) {
+Meldungstext PruefeAusgabeGroesse(const std::vector<std::size_t>& groessen) {
     double summe = 0;
     for (const std::size_t g : groessen)
         summe += static_cast<double>(g);
@@ -118,7 +118,7 @@ std::string PruefeAusgabeGroesse(const std::vector<std::size_t>& groessen) {
 namespace {
 
 // The chords and the rib count: "" or the refusal.
-std::string MasseFehler(const RippenAuftrag& a) {
+Meldungstext MasseFehler(const RippenAuftrag& a) {
     if (a.anzahl && (*a.anzahl < 2 || *a.anzahl > kMaxRippen))
         return Meldung(meldung::kRippenanzahl,
                        {std::to_string(kMaxRippen), std::to_string(*a.anzahl)});
@@ -140,8 +140,8 @@ std::string MasseFehler(const RippenAuftrag& a) {
 }
 
 // A profile at its end's chord, checked as the single outline's outputs check it.
-std::string Profilpruefung(const RippenQuelle& q, double laenge, const std::string& dicke,
-                           Profilumriss& umriss, double& gedruckteDicke) {
+Meldungstext Profilpruefung(const RippenQuelle& q, double laenge, const std::string& dicke,
+                            Profilumriss& umriss, double& gedruckteDicke) {
     const Auftrag auftrag{q.profil, q.name, q.datei, ZahlText(laenge, 6), dicke, false};
     const Umriss u = PruefeAuftrag(auftrag);
     if (u.befund != Befund::Gut)
@@ -154,8 +154,8 @@ std::string Profilpruefung(const RippenQuelle& q, double laenge, const std::stri
 // The job's size from the outlines before anything is built: the chord and so the smoothed
 // vertices change linearly from root to tip; a blended rib between has the blend's vertices.
 // The rough figure first, so that a hostile job costs no spline.
-std::string GroesseFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
-                          const std::optional<Profilumriss>& spitze, int rippen) {
+Meldungstext GroesseFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
+                           const std::optional<Profilumriss>& spitze, int rippen) {
     const Linienzug mitte =
         spitze && rippen > 2 ? Gemischt(wurzel.punkte, spitze->punkte, 0.5) : Linienzug{};
     for (const bool genau : {false, true}) {
@@ -188,9 +188,9 @@ std::string GroesseFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
 
 // The ribs between are between root and tip in size and shape: those two are built first,
 // so that a notch through the tip or a sheet too small is said before the rest is built.
-std::string EndenFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
-                        const std::optional<Profilumriss>& spitze, int rippen,
-                        std::vector<Rippe>& enden) {
+Meldungstext EndenFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
+                         const std::optional<Profilumriss>& spitze, int rippen,
+                         std::vector<Rippe>& enden) {
     for (const auto& [profil, laenge, nummer] :
          {std::tuple{&wurzel, a.wurzel, 1},
           std::tuple{spitze ? &*spitze : &wurzel, a.spitze, rippen}}) {
@@ -206,7 +206,7 @@ std::string EndenFehler(const RippenAuftrag& a, const Profilumriss& wurzel,
         if (a.platte) {
             if (Anordnung probe = OrdneAn({*r.rippe}, a.platte->first, a.platte->second,
                                           kTeileAbstandMm + a.schnittbreite, a.schnittbreite);
-                !probe.fehler.empty())
+                !probe.fehler.leer())
                 return std::move(probe.fehler);
         }
         enden.push_back(std::move(*r.rippe));
@@ -228,13 +228,14 @@ std::vector<Rippe> Vervielfacht(std::vector<Rippe> rippen, int kopien) {
             stuecke.back().beschriftung =
                 Meldung(meldung::kRippenBeschriftungKopie,
                         {std::to_string(r.nummer), std::to_string(i), std::to_string(kopien),
-                         ZahlText(r.laenge, 1, ',', false)});
+                         ZahlText(r.laenge, 1, ',', false)})
+                    .Text();
         }
     return stuecke;
 }
 
 // The estimate bounds the work; the built ribs bound the outputs exactly.
-std::string GebautFehler(const std::vector<Rippe>& rippen, int anzahl, bool glaetten) {
+Meldungstext GebautFehler(const std::vector<Rippe>& rippen, int anzahl, bool glaetten) {
     double gebaut = 0, groessteGebaut = 0;
     for (const Rippe& r : rippen) {
         double ecken = static_cast<double>(r.umriss.size());
@@ -251,57 +252,59 @@ std::string GebautFehler(const std::vector<Rippe>& rippen, int anzahl, bool glae
 } // namespace
 
 Rippenteile PruefeRippen(const RippenAuftrag& a) {
-    if (std::string fehler = MasseFehler(a); !fehler.empty())
+    if (Meldungstext fehler = MasseFehler(a); !fehler.leer())
         return Abgelehnt(std::move(fehler));
     double dicke = 100;
     Profilumriss wurzel;
-    if (std::string fehler = Profilpruefung(a.wurzelProfil, a.wurzel, a.dicke, wurzel, dicke);
-        !fehler.empty())
+    if (Meldungstext fehler = Profilpruefung(a.wurzelProfil, a.wurzel, a.dicke, wurzel, dicke);
+        !fehler.leer())
         return Abgelehnt(std::move(fehler));
     std::optional<Profilumriss> spitze;
     if (a.spitzenProfil) {
         spitze.emplace();
-        if (std::string f = Profilpruefung(*a.spitzenProfil, a.spitze, a.dicke, *spitze, dicke);
-            !f.empty())
+        if (Meldungstext f = Profilpruefung(*a.spitzenProfil, a.spitze, a.dicke, *spitze, dicke);
+            !f.leer())
             return Abgelehnt(Meldung(meldung::kSpitzenprofilFehler, {f}));
     }
     const bool satz = a.anzahl.has_value();
     const int rippen = satz ? *a.anzahl : 1;
     std::vector<Rippe> enden;
-    if (std::string fehler = GroesseFehler(a, wurzel, spitze, rippen); !fehler.empty())
+    if (Meldungstext fehler = GroesseFehler(a, wurzel, spitze, rippen); !fehler.leer())
         return Abgelehnt(std::move(fehler));
-    if (std::string fehler = EndenFehler(a, wurzel, spitze, rippen, enden); !fehler.empty())
+    if (Meldungstext fehler = EndenFehler(a, wurzel, spitze, rippen, enden); !fehler.leer())
         return Abgelehnt(std::move(fehler));
 
     Rippenteile t;
     t.datei = AlsUtf8(a.wurzelProfil.datei);
-    const std::string dickeText =
-        dicke == 100 ? std::string() : Meldung(meldung::kWerteDicke, {MmText(dicke)});
+    const Meldungstext dickeText =
+        dicke == 100 ? Meldungstext() : Meldung(meldung::kWerteDicke, {MmText(dicke)});
     if (satz) {
         if (a.nurEnden) {
             t.rippen = std::move(enden);
         } else {
             RippensatzErgebnis r =
                 BaueRippensatz({wurzel, spitze, a.wurzel, a.spitze, *a.anzahl, a.optionen});
-            if (!r.fehler.empty())
+            if (!r.fehler.leer())
                 return Abgelehnt(std::move(r.fehler));
             t.rippen = std::move(r.rippen);
         }
-        t.kopf = Meldung(
-            meldung::kKopfRippensatz,
-            {spitze ? Meldung(meldung::kMischprofil, {wurzel.name, spitze->name}) : wurzel.name});
+        t.kopf = Meldung(meldung::kKopfRippensatz,
+                         {spitze ? Meldung(meldung::kMischprofil, {wurzel.name, spitze->name})
+                                 : Meldungstext::Woertlich(wurzel.name)})
+                     .Text();
         t.werte = Meldung(meldung::kWerteRippensatz, {std::to_string(*a.anzahl), MmText(a.wurzel),
-                                                      MmText(a.spitze), dickeText});
+                                                      MmText(a.spitze), dickeText})
+                      .Text();
     } else {
         t.rippen = std::move(enden);
-        t.kopf = Meldung(meldung::kKopfRippe, {wurzel.name});
-        t.werte = Meldung(meldung::kWerteRippe, {MmText(a.wurzel), dickeText});
+        t.kopf = Meldung(meldung::kKopfRippe, {wurzel.name}).Text();
+        t.werte = Meldung(meldung::kWerteRippe, {MmText(a.wurzel), dickeText}).Text();
     }
     if (!a.nurEnden)
         t.rippen = Vervielfacht(std::move(t.rippen), a.kopien);
-    if (std::string fehler =
+    if (Meldungstext fehler =
             GebautFehler(t.rippen, static_cast<int>(t.rippen.size()), a.optionen.glaetten);
-        !fehler.empty())
+        !fehler.leer())
         return Abgelehnt(std::move(fehler));
     return t;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "profile/profil.h"
+#include "res/meldungen.h"
 #include "ribs/rippe.h"
 
 #include <cstddef>
@@ -58,7 +59,7 @@ struct Rippenteile {
     // "Rippe NACA 2412" and " – Profiltiefe 200 mm"; " – Dicke 80 %" added when not 100.
     std::string kopf;
     std::string werte;
-    std::string fehler; // German, for the user
+    Meldungstext fehler; // German, for the user
 };
 
 // Checks each profile as the single outline's outputs do (loaded, an outline, not flat, as long
@@ -70,4 +71,4 @@ Rippenteile PruefeRippen(const RippenAuftrag& auftrag);
 std::string AnzahlText(double wert);
 
 // "" or why files of these sizes in bytes are not written (more than kMaxAusgabeBytes in all).
-std::string PruefeAusgabeGroesse(const std::vector<std::size_t>& groessen);
+Meldungstext PruefeAusgabeGroesse(const std::vector<std::size_t>& groessen);

@@ -17,11 +17,12 @@ namespace {
 constexpr std::string_view kStandardPlatte = "600x300";
 
 // A number's value, or a message naming where it was typed and the value.
-std::optional<double> Zahlwert(const char* name, const std::string& text, std::string& fehler) {
+std::optional<double> Zahlwert(const Meldungstext& name, const std::string& text,
+                               Meldungstext& fehler) {
     const std::optional<double> wert = FeldAlsZahl(text);
     if (!wert || !std::isfinite(*wert))
-        fehler = Meldung(meldung::kFeldKeineZahl, {Meldung(name), AlsUtf8(text)});
-    return fehler.empty() ? wert : std::nullopt;
+        fehler = Meldung(meldung::kFeldKeineZahl, {name, AlsUtf8(text)});
+    return fehler.leer() ? wert : std::nullopt;
 }
 
 // The shortest rib the dialog offers; anything shorter is thinner than a cut.
@@ -29,39 +30,39 @@ constexpr double kMinRippeMm = 0.1;
 
 // A length in [min, kMaxProfiltiefeMm], or a message naming the field and the value as typed
 // (a value such as 1e-300 or 1e308 must not come back rounded or in 309 digits).
-std::optional<double> Laengenwert(const char* name, const std::string& text, double min,
-                                  std::string& fehler) {
+std::optional<double> Laengenwert(const Meldungstext& name, const std::string& text, double min,
+                                  Meldungstext& fehler) {
     const auto wert = Zahlwert(name, text, fehler);
     if (wert && !(*wert >= min && *wert <= kMaxProfiltiefeMm))
-        fehler = Meldung(meldung::kFeldLaenge, {Meldung(name), AlsUtf8(text), ZahlText(min, 1, ','),
+        fehler = Meldung(meldung::kFeldLaenge, {name, AlsUtf8(text), ZahlText(min, 1, ','),
                                                 ZahlText(kMaxProfiltiefeMm, 0)});
-    return fehler.empty() ? wert : std::nullopt;
+    return fehler.leer() ? wert : std::nullopt;
 }
 
 // The rib count and chords: the refused value with fehler said, or Keiner.
 Rippenwert Masse(const Rippenwahl& w, RippenAuftrag& a, const Rippenfeldnamen& namen,
-                 std::string& fehler) {
+                 Meldungstext& fehler) {
     if (!w.rippen) {
-        const auto laenge = Laengenwert(namen.laenge, w.laenge, kMinRippeMm, fehler);
+        const auto laenge = Laengenwert(Meldung(namen.laenge), w.laenge, kMinRippeMm, fehler);
         if (!laenge)
             return Rippenwert::Laenge;
         a.wurzel = a.spitze = *laenge;
         return Rippenwert::Keiner;
     }
-    const auto anzahl = Zahlwert(namen.rippen, *w.rippen, fehler);
+    const auto anzahl = Zahlwert(Meldung(namen.rippen), *w.rippen, fehler);
     if (!anzahl)
         return Rippenwert::Rippen;
     if (*anzahl != std::floor(*anzahl))
         fehler = Meldung(meldung::kFeldKeineGanzeZahl, {Meldung(namen.rippen), AlsUtf8(*w.rippen)});
     else if (*anzahl < 2 || *anzahl > kMaxRippen)
         fehler = Meldung(meldung::kRippenanzahl, {std::to_string(kMaxRippen), AlsUtf8(*w.rippen)});
-    if (!fehler.empty())
+    if (!fehler.leer())
         return Rippenwert::Rippen;
     a.anzahl = AufInt(*anzahl);
-    const auto wurzel = Laengenwert(namen.wurzel, w.wurzel, kMinRippeMm, fehler);
+    const auto wurzel = Laengenwert(Meldung(namen.wurzel), w.wurzel, kMinRippeMm, fehler);
     if (!wurzel)
         return Rippenwert::Wurzel;
-    const auto spitze = Laengenwert(namen.spitze, w.spitze, kMinRippeMm, fehler);
+    const auto spitze = Laengenwert(Meldung(namen.spitze), w.spitze, kMinRippeMm, fehler);
     if (!spitze)
         return Rippenwert::Spitze;
     a.wurzel = *wurzel;
@@ -71,7 +72,7 @@ Rippenwert Masse(const Rippenwahl& w, RippenAuftrag& a, const Rippenfeldnamen& n
 
 // "MM" for both sides, or "OBEN:UNTEN": the refused side with fehler said, or Keiner.
 Rippenwert Beplankung(const std::string& text, const char* name, RippenOptionen& o,
-                      std::string& fehler) {
+                      Meldungstext& fehler) {
     o.beplankung = 0;
     o.beplankungOben.reset();
     o.beplankungUnten.reset();
@@ -79,17 +80,17 @@ Rippenwert Beplankung(const std::string& text, const char* name, RippenOptionen&
         return Rippenwert::Keiner;
     const std::size_t trenner = text.find(':');
     if (trenner == std::string::npos) {
-        const auto wert = Laengenwert(name, text, 0, fehler);
+        const auto wert = Laengenwert(Meldung(name), text, 0, fehler);
         if (!wert)
             return Rippenwert::Beplankung;
         o.beplankung = *wert;
         return Rippenwert::Keiner;
     }
-    const auto oben = Laengenwert(Meldung(meldung::kFeldOben, {Meldung(name)}).c_str(),
+    const auto oben = Laengenwert(Meldung(meldung::kFeldOben, {Meldung(name)}),
                                   text.substr(0, trenner), 0, fehler);
     if (!oben)
         return Rippenwert::Beplankung;
-    const auto unten = Laengenwert(Meldung(meldung::kFeldUnten, {Meldung(name)}).c_str(),
+    const auto unten = Laengenwert(Meldung(meldung::kFeldUnten, {Meldung(name)}),
                                    text.substr(trenner + 1), 0, fehler);
     if (!unten)
         return Rippenwert::BeplankungUnten;
@@ -99,7 +100,7 @@ Rippenwert Beplankung(const std::string& text, const char* name, RippenOptionen&
 }
 
 // The sheet "BREITExHOEHE" into job: "" or the refusal.
-std::string PlatteLesen(const std::string& text, const char* name, Rippenjob& job) {
+Meldungstext PlatteLesen(const std::string& text, const char* name, Rippenjob& job) {
     const std::string platte = text.empty() ? std::string(kStandardPlatte) : text;
     const std::size_t mal = platte.find_first_of("xX");
     const auto b = FeldAlsZahl(platte.substr(0, mal));
@@ -114,11 +115,11 @@ std::string PlatteLesen(const std::string& text, const char* name, Rippenjob& jo
 
 } // namespace
 
-std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeldnamen& namen,
-                           Rippenabsage* abgelehnt) {
-    std::string fehler;
+Meldungstext RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeldnamen& namen,
+                            Rippenabsage* abgelehnt) {
+    Meldungstext fehler;
     // Names the refused value for the caller, and gives its message back.
-    auto absage = [&](Rippenwert wert, std::string text, std::size_t holm = 0) {
+    auto absage = [&](Rippenwert wert, Meldungstext text, std::size_t holm = 0) {
         if (abgelehnt)
             *abgelehnt = {wert, holm};
         return text;
@@ -139,7 +140,7 @@ std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeld
                      &a.optionen.endleiste}}) {
         if (text->empty())
             continue;
-        const auto mm = Laengenwert(name, *text, 0, fehler);
+        const auto mm = Laengenwert(Meldung(name), *text, 0, fehler);
         if (!mm)
             return absage(wert, fehler);
         *ziel = *mm;
@@ -153,7 +154,7 @@ std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeld
         a.optionen.holme.push_back(*holm.holm);
     }
     a.optionen.glaetten = w.glaetten;
-    if (std::string f = PlatteLesen(w.platte, namen.platte, job); !f.empty())
+    if (Meldungstext f = PlatteLesen(w.platte, namen.platte, job); !f.leer())
         return absage(Rippenwert::Platte, std::move(f));
     job.ohnePlatte = w.ohnePlatte;
     if (!w.kopien.empty()) {

@@ -53,7 +53,7 @@ struct Rippenabsage {
     std::size_t holm = 0;
 };
 
-// The values into job (its profiles untouched); "" or why a value is refused. A refusal sets
+// The values into job (its profiles untouched); nothing, or why a value is refused. A refusal sets
 // *abgelehnt, when given, to the value it concerns.
-std::string RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeldnamen& namen,
-                           Rippenabsage* abgelehnt = nullptr);
+Meldungstext RippenjobLesen(const Rippenwahl& w, Rippenjob& job, const Rippenfeldnamen& namen,
+                            Rippenabsage* abgelehnt = nullptr);

@@ -22,17 +22,17 @@ std::optional<double> Zahl(std::string_view text) {
 
 // A length in [min, max] mm, or a message naming the option and the value as typed.
 std::optional<double> Laenge(const char* name, const std::string& text, double min, double max,
-                             std::string& fehler) {
+                             Meldungstext& fehler) {
     const auto wert = Zahl(text);
     if (!wert || !(*wert >= min && *wert <= max))
         fehler = Meldung(meldung::kFeldLaenge,
                          {Meldung(name), AlsUtf8(text), ZahlText(min, 2, ','), ZahlText(max, 0)});
-    return fehler.empty() ? wert : std::nullopt;
+    return fehler.leer() ? wert : std::nullopt;
 }
 
 // The washout and its pivot; wert is set to the part a refusal concerns.
-std::string Schraenkung(const char* name, const std::string& text, RippenOptionen& o,
-                        Rippenwert& wert) {
+Meldungstext Schraenkung(const char* name, const std::string& text, RippenOptionen& o,
+                         Rippenwert& wert) {
     const std::size_t doppelpunkt = text.find(':');
     const std::string_view ganz = text;
     const auto grad = Zahl(ganz.substr(0, doppelpunkt));
@@ -56,8 +56,8 @@ std::string Schraenkung(const char* name, const std::string& text, RippenOptione
 
 // The holes and their web; wert is set to the part a refusal concerns (a missing web is the
 // web's).
-std::string Erleichterung(const char* name, const std::string& text, RippenOptionen& o,
-                          Rippenwert& wert) {
+Meldungstext Erleichterung(const char* name, const std::string& text, RippenOptionen& o,
+                           Rippenwert& wert) {
     const std::size_t doppelpunkt = text.find(':');
     wert = Rippenwert::Steg;
     if (doppelpunkt == std::string::npos || text.find(':', doppelpunkt + 1) != std::string::npos)
@@ -81,10 +81,10 @@ std::string Erleichterung(const char* name, const std::string& text, RippenOptio
 
 } // namespace
 
-std::string RippenzusatzLesen(const Rippenzusatz& z, RippenAuftrag& a, const Zusatznamen& namen,
-                              Rippenwert* abgelehnt) {
+Meldungstext RippenzusatzLesen(const Rippenzusatz& z, RippenAuftrag& a, const Zusatznamen& namen,
+                               Rippenwert* abgelehnt) {
     Rippenwert wert = Rippenwert::Keiner;
-    std::string fehler;
+    Meldungstext fehler;
     RippenOptionen& o = a.optionen;
     if (!z.schnittbreite.empty()) {
         wert = Rippenwert::Schnittbreite;
@@ -92,16 +92,16 @@ std::string RippenzusatzLesen(const Rippenzusatz& z, RippenAuftrag& a, const Zus
                 Laenge(namen.schnittbreite, z.schnittbreite, 0.01, kMaxSchnittbreiteMm, fehler))
             a.schnittbreite = *mm;
     }
-    if (fehler.empty() && !z.schraenkung.empty())
+    if (fehler.leer() && !z.schraenkung.empty())
         fehler = Schraenkung(namen.schraenkung, z.schraenkung, o, wert);
-    if (fehler.empty() && !z.helling.empty()) {
+    if (fehler.leer() && !z.helling.empty()) {
         wert = Rippenwert::Helling;
         if (const auto mm = Laenge(namen.helling, z.helling, 1, kMaxProfiltiefeMm, fehler))
             o.helling = *mm;
     }
-    if (fehler.empty() && !z.erleichterung.empty())
+    if (fehler.leer() && !z.erleichterung.empty())
         fehler = Erleichterung(namen.erleichterung, z.erleichterung, o, wert);
     if (abgelehnt)
-        *abgelehnt = fehler.empty() ? Rippenwert::Keiner : wert;
+        *abgelehnt = fehler.leer() ? Rippenwert::Keiner : wert;
     return fehler;
 }

@@ -50,5 +50,5 @@ constexpr double kMinStegMm = 0.5;
 
 // The values into a (kerf) and a.optionen (the rest); "" or why a value is refused, with
 // *abgelehnt, when given, set to the value it concerns.
-std::string RippenzusatzLesen(const Rippenzusatz& z, RippenAuftrag& a,
-                              const Zusatznamen& namen = {}, Rippenwert* abgelehnt = nullptr);
+Meldungstext RippenzusatzLesen(const Rippenzusatz& z, RippenAuftrag& a,
+                               const Zusatznamen& namen = {}, Rippenwert* abgelehnt = nullptr);

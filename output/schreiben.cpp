@@ -92,7 +92,7 @@ struct Ziel {
     struct stat info {};
 };
 
-std::string OrdnerFehler(const Ziel& z, const std::string& pfad, int nummer) {
+Meldungstext OrdnerFehler(const Ziel& z, const std::string& pfad, int nummer) {
     const std::string genannt = AlsUtf8(z.genannt);
     if (nummer != ENOENT)
         return Meldung(meldung::kZielNichtSchreibbar, {genannt, Grund(nummer)});
@@ -102,7 +102,7 @@ std::string OrdnerFehler(const Ziel& z, const std::string& pfad, int nummer) {
 }
 
 // A name that is no file name of its own ("d/", "d/.", "..") names a folder or nothing.
-std::string KeinName(const Ziel& z) {
+Meldungstext KeinName(const Ziel& z) {
     struct stat info {};
     if (::stat(z.genannt.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
         return Meldung(meldung::kZielIstOrdner, {AlsUtf8(z.genannt)});
@@ -111,7 +111,7 @@ std::string KeinName(const Ziel& z) {
 
 // Follows the links from the name as given, each step relative to the folder it was found in;
 // fills pfad, name, ordner and the file's state.
-std::string Aufloesen(Ziel& z) {
+Meldungstext Aufloesen(Ziel& z) {
     std::string pfad = z.genannt;
     Ordnerzugang ordner = OrdnerOeffnen(AT_FDCWD, Ordner(pfad));
     for (int tiefe = 0;; ++tiefe) {
@@ -158,10 +158,10 @@ bool IstEingabe(const struct stat& info, const std::vector<std::string>& eingabe
     });
 }
 
-std::string Pruefen(Ziel& z, const std::vector<std::string>& eingaben) {
+Meldungstext Pruefen(Ziel& z, const std::vector<std::string>& eingaben) {
     if (z.genannt.empty())
         return Meldung(meldung::kKeinDateiname);
-    if (std::string fehler = Aufloesen(z); !fehler.empty())
+    if (Meldungstext fehler = Aufloesen(z); !fehler.leer())
         return fehler;
     if (z.name.size() > NAME_MAX)
         return Meldung(meldung::kZielNichtSchreibbar, {AlsUtf8(z.genannt), Grund(ENAMETOOLONG)});
@@ -306,7 +306,7 @@ void Setzen(std::array<char, 48>& ziel, const std::string& name) {
     ziel.back() = '\0';
 }
 
-std::string Schreibfehler(const Ziel& z, int nummer) {
+Meldungstext Schreibfehler(const Ziel& z, int nummer) {
     return Meldung(z.vorhanden ? meldung::kSchreibenMisslungenUnveraendert
                                : meldung::kSchreibenMisslungenNichtsAngelegt,
                    {AlsUtf8(z.genannt), Grund(nummer)});
@@ -442,13 +442,13 @@ int Sichern(const Ziel& z, Eintrag& e, unsigned nummer) {
 }
 
 // The target as it is just before the rename: still the file that was checked.
-std::string ZuletztPruefen(const Ziel& z, const std::vector<std::string>& eingaben) {
+Meldungstext ZuletztPruefen(const Ziel& z, const std::vector<std::string>& eingaben) {
     struct stat jetzt {};
     if (::fstatat(z.ordner.fd(), z.name.c_str(), &jetzt, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno != ENOENT)
             return Schreibfehler(z, errno);
         return z.vorhanden ? Meldung(meldung::kZielVeraendert, {AlsUtf8(z.genannt)})
-                           : std::string();
+                           : Meldungstext();
     }
     if (!z.vorhanden || jetzt.st_dev != z.info.st_dev || jetzt.st_ino != z.info.st_ino)
         return Meldung(meldung::kZielVeraendert, {AlsUtf8(z.genannt)});
@@ -462,7 +462,7 @@ std::string SicherungsPfad(const Ziel& z, const Eintrag& e) {
 }
 
 // Undoes the write and says which files could not be put back.
-std::string Abbrechen(const std::vector<Ziel>& ziele, std::string text) {
+Meldungstext Abbrechen(const std::vector<Ziel>& ziele, Meldungstext text) {
     {
         const Sperre sperre;
         Zuruecknehmen();
@@ -473,15 +473,15 @@ std::string Abbrechen(const std::vector<Ziel>& ziele, std::string text) {
         const Eintrag& e = g_eintraege[i];
         geaendert = geaendert || (e.zustand & kErsetzt);
         if ((e.zustand & kErsetzt) && (e.zustand & kSicher))
-            text += Meldung(meldung::kBereitsNeuSicherung,
-                            {AlsUtf8(ziele[i].genannt), SicherungsPfad(ziele[i], e)});
+            text.Anfuegen(Meldung(meldung::kBereitsNeuSicherung,
+                                  {AlsUtf8(ziele[i].genannt), SicherungsPfad(ziele[i], e)}));
         else if (e.zustand & kErsetzt)
-            text += Meldung(meldung::kBereitsNeuAngelegt, {AlsUtf8(ziele[i].genannt)});
+            text.Anfuegen(Meldung(meldung::kBereitsNeuAngelegt, {AlsUtf8(ziele[i].genannt)}));
         else if (e.zustand & kSicher)
-            text += Meldung(meldung::kSicherungGeblieben, {SicherungsPfad(ziele[i], e)});
+            text.Anfuegen(Meldung(meldung::kSicherungGeblieben, {SicherungsPfad(ziele[i], e)}));
     }
     if (!geaendert && ziele.size() > 1)
-        text += Meldung(meldung::kUebrigeUnveraendert);
+        text.Anfuegen(Meldung(meldung::kUebrigeUnveraendert));
     return text;
 }
 
@@ -533,11 +533,11 @@ void AlteResteEntfernen(int ordner) {
     ::closedir(liste);
 }
 
-std::string ZielePruefen(std::vector<Ziel>& ziele, const std::vector<Ausgabedatei>& dateien,
-                         const std::vector<std::string>& eingaben) {
+Meldungstext ZielePruefen(std::vector<Ziel>& ziele, const std::vector<Ausgabedatei>& dateien,
+                          const std::vector<std::string>& eingaben) {
     for (std::size_t i = 0; i < dateien.size(); ++i) {
         ziele[i].genannt = dateien[i].pfad;
-        if (std::string fehler = Pruefen(ziele[i], eingaben); !fehler.empty())
+        if (Meldungstext fehler = Pruefen(ziele[i], eingaben); !fehler.leer())
             return fehler;
         for (std::size_t k = 0; k < i; ++k)
             if (GleichesZiel(ziele[k], ziele[i]))
@@ -547,9 +547,9 @@ std::string ZielePruefen(std::vector<Ziel>& ziele, const std::vector<Ausgabedate
 }
 
 // Every target renamed into place, each checked just before; "" or the message after undoing.
-std::string Einsetzen(const std::vector<Ziel>& ziele, const std::vector<std::string>& eingaben) {
+Meldungstext Einsetzen(const std::vector<Ziel>& ziele, const std::vector<std::string>& eingaben) {
     for (std::size_t i = 0; i < ziele.size(); ++i) {
-        if (std::string fehler = ZuletztPruefen(ziele[i], eingaben); !fehler.empty())
+        if (Meldungstext fehler = ZuletztPruefen(ziele[i], eingaben); !fehler.leer())
             return Abbrechen(ziele, std::move(fehler));
         Eintrag& e = g_eintraege[i];
         int fehler = 0;
@@ -567,16 +567,15 @@ std::string Einsetzen(const std::vector<Ziel>& ziele, const std::vector<std::str
 }
 
 // The second names go once all is in place; one that stays is named.
-// Sentences one after another. Appended in place: GCC 12 at -O3 takes a string built in front of
-// another for an overlapping copy (-Wrestrict).
-void Anhaengen(std::string& text, const std::string& satz) {
-    if (!text.empty())
-        text += ' ';
-    text += satz;
+// Sentences one after another.
+void Anhaengen(Meldungstext& text, Meldungstext satz) {
+    if (!text.leer())
+        text.Anfuegen(Meldungstext::Woertlich(" "));
+    text.Anfuegen(std::move(satz));
 }
 
-std::string Aufraeumen(const std::vector<Ziel>& ziele) {
-    std::string meldung;
+Meldungstext Aufraeumen(const std::vector<Ziel>& ziele) {
+    Meldungstext meldung;
     const Sperre sperre;
     for (std::size_t i = 0; i < ziele.size(); ++i) {
         Eintrag& e = g_eintraege[i];
@@ -593,18 +592,18 @@ std::string Aufraeumen(const std::vector<Ziel>& ziele) {
 
 } // namespace
 
-std::string PruefeZiel(const std::string& pfad, const std::vector<std::string>& eingaben) {
+Meldungstext PruefeZiel(const std::string& pfad, const std::vector<std::string>& eingaben) {
     Ziel z;
     z.genannt = pfad;
     return Pruefen(z, eingaben);
 }
 
-std::string SchreibeDateien(const std::vector<Ausgabedatei>& dateien,
-                            const std::vector<std::string>& eingaben) {
+Meldungstext SchreibeDateien(const std::vector<Ausgabedatei>& dateien,
+                             const std::vector<std::string>& eingaben) {
     if (dateien.size() > kMaxDateien)
         return Meldung(meldung::kZuVieleAusgaben);
     std::vector<Ziel> ziele(dateien.size());
-    if (std::string fehler = ZielePruefen(ziele, dateien, eingaben); !fehler.empty())
+    if (Meldungstext fehler = ZielePruefen(ziele, dateien, eingaben); !fehler.leer())
         return fehler;
     for (const Ziel& z : ziele)
         AlteResteEntfernen(z.ordner.fd());
@@ -623,15 +622,15 @@ std::string SchreibeDateien(const std::vector<Ausgabedatei>& dateien,
         if (const int fehler = Sichern(ziele[i], g_eintraege[i], unsigned(i)); fehler != 0)
             return Abbrechen(ziele, Schreibfehler(ziele[i], fehler));
     }
-    if (std::string fehler = Einsetzen(ziele, eingaben); !fehler.empty())
+    if (Meldungstext fehler = Einsetzen(ziele, eingaben); !fehler.leer())
         return fehler;
-    std::string meldung = Aufraeumen(ziele);
+    Meldungstext meldung = Aufraeumen(ziele);
     for (const Ziel& z : ziele)
         ::fsync(z.ordner.fd());
     return meldung;
 }
 
-std::string SchreibeDatei(const std::string& pfad, std::string_view inhalt,
-                          const std::vector<std::string>& eingaben) {
+Meldungstext SchreibeDatei(const std::string& pfad, std::string_view inhalt,
+                           const std::vector<std::string>& eingaben) {
     return SchreibeDateien({{pfad, std::string(inhalt)}}, eingaben);
 }

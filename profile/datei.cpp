@@ -16,45 +16,42 @@
 
 namespace {
 
-std::FILE* Fehlschlag(const std::string& pfad, std::string& fehler, int fehlernummer) {
-    fehler = Meldung(meldung::kOeffnenFehlgeschlagen, {AlsUtf8(pfad), std::strerror(fehlernummer)});
-    return nullptr;
+Meldungstext Fehlschlag(const std::string& pfad, int fehlernummer) {
+    return Meldung(meldung::kOeffnenFehlgeschlagen, {AlsUtf8(pfad), std::strerror(fehlernummer)});
 }
 
-std::FILE* KeineDatei(const std::string& pfad, std::string& fehler) {
-    fehler = Meldung(meldung::kKeineGewoehnlicheDatei, {AlsUtf8(pfad)});
-    return nullptr;
+Meldungstext KeineDatei(const std::string& pfad) {
+    return Meldung(meldung::kKeineGewoehnlicheDatei, {AlsUtf8(pfad)});
 }
 
 } // namespace
 
-std::FILE* OeffneProfilDatei(const std::string& pfad, std::string& fehler) {
+Ergebnis<std::FILE*> OeffneProfilDatei(const std::string& pfad) {
     struct stat info {};
     if (::stat(pfad.c_str(), &info) != 0)
-        return Fehlschlag(pfad, fehler, errno);
+        return Fehlschlag(pfad, errno);
     if (!S_ISREG(info.st_mode))
-        return KeineDatei(pfad, fehler);
+        return KeineDatei(pfad);
     // O_NONBLOCK in case the path was swapped for a FIFO since the check.
     const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return Fehlschlag(pfad, fehler, errno);
+        return Fehlschlag(pfad, errno);
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return KeineDatei(pfad, fehler);
+        return KeineDatei(pfad);
     }
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
         const int nummer = errno;
         ::close(fd);
-        return Fehlschlag(pfad, fehler, nummer);
+        return Fehlschlag(pfad, nummer);
     }
     std::FILE* datei = ::fdopen(fd, "r");
     if (datei == nullptr) {
         const int nummer = errno;
         ::close(fd);
-        return Fehlschlag(pfad, fehler, nummer);
+        return Fehlschlag(pfad, nummer);
     }
-    fehler.clear();
     return datei;
 }
 
@@ -65,11 +62,13 @@ Profil LeseProfilIn(std::FILE* stream, std::optional<ProfilFormat> format) {
 Profil LadeProfil(const std::string& pfad, std::optional<ProfilFormat> format, bool* geoeffnet) {
     Profil abgelehnt{};
     abgelehnt.format = format.value_or(ProfilFormat::Selig);
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> datei(
-        OeffneProfilDatei(pfad, abgelehnt.fehler), &std::fclose);
+    const Ergebnis<std::FILE*> offen = OeffneProfilDatei(pfad);
     if (geoeffnet)
-        *geoeffnet = datei != nullptr;
-    if (!datei)
+        *geoeffnet = static_cast<bool>(offen);
+    if (!offen) {
+        abgelehnt.fehler = offen.Fehler();
         return abgelehnt;
+    }
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> datei(*offen, &std::fclose);
     return LeseProfilIn(datei.get(), format);
 }

@@ -8,8 +8,8 @@
 #include <string>
 
 // Opens pfad for reading as text. Refuses FIFOs, devices, sockets and folders (links are
-// followed) before anything reads from them. nullptr with a German message in fehler on failure.
-std::FILE* OeffneProfilDatei(const std::string& pfad, std::string& fehler);
+// followed) before anything reads from them. The caller closes the stream.
+Ergebnis<std::FILE*> OeffneProfilDatei(const std::string& pfad);
 
 // Reads an open stream in the given format, or in the one its numbers show.
 Profil LeseProfilIn(std::FILE* stream, std::optional<ProfilFormat> format);

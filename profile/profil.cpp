@@ -167,7 +167,7 @@ private:
 };
 
 // A word of the file as a message quotes it: printable and at most kAnzeigeZeichen long.
-std::string Zitat(std::string token) {
+Meldungstext Zitat(std::string token) {
     // Control bytes would garble the message box.
     for (char& c : token)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
@@ -180,7 +180,7 @@ std::string Zitat(std::string token) {
             return Meldung(meldung::kGekuerzt, {text});
         }
     }
-    return text;
+    return Meldungstext::Woertlich(text);
 }
 
 // What stopped the reading, as the clause after the line number.
@@ -203,7 +203,7 @@ std::string_view Ursache(const Gelesen& g) {
     return meldung::kLesefehler;
 }
 
-std::string Abbruchmeldung(const Gelesen& g, bool teilweise) {
+Meldungstext Abbruchmeldung(const Gelesen& g, bool teilweise) {
     if (g.art != Gelesen::Zahl && g.stoerung == Stoerung::DateiZuGross)
         return Meldung(meldung::kDateiZuGross, {std::to_string(kMaxDateiBytes >> 20)});
     if (g.art != Gelesen::Zahl && g.stoerung == Stoerung::NameZuLang)
@@ -212,7 +212,7 @@ std::string Abbruchmeldung(const Gelesen& g, bool teilweise) {
                    {std::to_string(g.zeile), Meldung(Ursache(g), {Zitat(g.token)})});
 }
 
-std::string ZuVielePaare() {
+Meldungstext ZuVielePaare() {
     return Meldung(meldung::kZuVielePaare, {std::to_string(kMaxDateiPaare)});
 }
 
@@ -283,7 +283,7 @@ std::string AlsDezimal(float wert) {
     return aus;
 }
 
-std::string FormatHinweis(ProfilFormat format, float groessteX) {
+Meldungstext FormatHinweis(ProfilFormat format, float groessteX) {
     if (format == ProfilFormat::Werte && groessteX <= kSeligGrenze)
         return Meldung(meldung::kWohlSelig, {AlsDezimal(groessteX)});
     if (format == ProfilFormat::Selig && groessteX >= 50.0F)
@@ -291,20 +291,12 @@ std::string FormatHinweis(ProfilFormat format, float groessteX) {
     return {};
 }
 
-void Anfuegen(std::string& warnung, const std::string& zeile) {
-    if (zeile.empty())
-        return;
-    if (!warnung.empty())
-        warnung += '\n';
-    warnung += zeile;
-}
-
 // The pairs after the name line, up to the end or the first word that is not a number.
 struct Rohdaten {
     Paare p;
     std::optional<Gelesen> abbruch; // where the reading stopped early
     std::vector<Gelesen> anfang;    // the first numbers with their lines
-    std::string fehler;             // the file as a whole is refused
+    Meldungstext fehler;            // the file as a whole is refused
 };
 
 Rohdaten PaareLesen(Zahlenleser& leser) {
@@ -350,22 +342,23 @@ Rohdaten PaareLesen(Zahlenleser& leser) {
 }
 
 // A line of plot limits is dropped, a Lednicer file put into Selig order.
-void Ordnen(Rohdaten& r, std::string& warnung) {
+void Ordnen(Rohdaten& r, std::vector<Meldungstext>& warnungen) {
     if (IstZeichengrenze(r.anfang)) {
         r.p.x.erase(r.p.x.begin(), r.p.x.begin() + 2);
         r.p.y.erase(r.p.y.begin(), r.p.y.begin() + 2);
         std::string zahlen;
         for (std::size_t i = 0; i < kGrenzenZahlen; ++i)
             zahlen += (i ? " " : "") + r.anfang[i].token;
-        Anfuegen(warnung, Meldung(meldung::kZeichengrenzen,
-                                  {std::to_string(r.anfang[0].zeile), Zitat(zahlen)}));
+        warnungen.push_back(
+            Meldung(meldung::kZeichengrenzen, {std::to_string(r.anfang[0].zeile), Zitat(zahlen)}));
     }
     if (const auto oben = LednicerOben(r.p))
         r.p = SeligReihenfolge(r.p, *oben);
 }
 
 // The pairs the store keeps: all of them, or the most important kMaxPaare.
-std::vector<std::int32_t> Behalten(const Paare& p, double faktor, std::string& warnung) {
+std::vector<std::int32_t> Behalten(const Paare& p, double faktor,
+                                   std::vector<Meldungstext>& warnungen) {
     std::vector<std::int32_t> behalten;
     if (p.size() <= static_cast<std::size_t>(kMaxPaare)) {
         behalten.resize(p.size());
@@ -379,10 +372,10 @@ std::vector<std::int32_t> Behalten(const Paare& p, double faktor, std::string& w
     const auto nase = std::min_element(p.x.begin(), p.x.end()) - p.x.begin();
     behalten = Ausduennen(x, y, kMaxPaare, static_cast<std::size_t>(nase));
     const double abweichung = GroessteAbweichung(x, y, behalten) * faktor;
-    Anfuegen(warnung,
-             Meldung(meldung::kAusgeduennt,
-                     {std::to_string(p.size()), std::to_string(kMaxPaare),
-                      ZahlText(abweichung / kEinheitenJeProfiltiefe * 100, 4, ',', false)}));
+    warnungen.push_back(
+        Meldung(meldung::kAusgeduennt,
+                {std::to_string(p.size()), std::to_string(kMaxPaare),
+                 ZahlText(abweichung / kEinheitenJeProfiltiefe * 100, 4, ',', false)}));
     return behalten;
 }
 
@@ -407,13 +400,13 @@ Profil Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
     ergebnis.kommentar = leser.NamensZeile();
 
     Rohdaten roh = PaareLesen(leser);
-    if (!roh.fehler.empty()) {
+    if (!roh.fehler.leer()) {
         ergebnis.fehler = roh.fehler;
         return ergebnis;
     }
     if (roh.abbruch)
-        ergebnis.warnung = Abbruchmeldung(*roh.abbruch, true);
-    Ordnen(roh, ergebnis.warnung);
+        ergebnis.warnungen.push_back(Abbruchmeldung(*roh.abbruch, true));
+    Ordnen(roh, ergebnis.warnungen);
     const Paare& p = roh.p;
     if (p.size() == 0) {
         ergebnis.fehler = Meldung(meldung::kKeinePaare);
@@ -431,9 +424,9 @@ Profil Lesen(std::FILE* stream, std::optional<ProfilFormat> gewaehlt) {
         gewaehlt.value_or(groessteX > kSeligGrenze ? ProfilFormat::Werte : ProfilFormat::Selig);
     const double faktor = Massstab(format);
 
-    const std::vector<std::int32_t> behalten = Behalten(p, faktor, ergebnis.warnung);
-    if (const std::string hinweis = FormatHinweis(format, groessteX); !hinweis.empty()) {
-        Anfuegen(ergebnis.warnung, hinweis);
+    const std::vector<std::int32_t> behalten = Behalten(p, faktor, ergebnis.warnungen);
+    if (Meldungstext hinweis = FormatHinweis(format, groessteX); !hinweis.leer()) {
+        ergebnis.warnungen.push_back(hinweis);
         ergebnis.formatHinweis = hinweis;
         ergebnis.anderesFormat =
             format == ProfilFormat::Selig ? ProfilFormat::Werte : ProfilFormat::Selig;

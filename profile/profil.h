@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "res/meldungen.h"
 
 // Coordinates in internal units (1/10000 of the chord). Slot 0 stays empty; a load writes
 // slots 1 to ende - 1, and slot ende reads as the origin so outlines close there: two slots
@@ -44,12 +47,12 @@ struct Profil {
     ProfilSpeicher punkte{}; // all slots zero when refused
     std::string kommentar;
     std::int32_t anzahl = 0;
-    std::string warnung; // loaded; lines joined with "\n" (cut short, thinned, other format)
-    std::string fehler;  // refused
+    std::vector<Meldungstext> warnungen;       // loaded: cut short, thinned, other format
+    Meldungstext fehler;                       // refused
     ProfilFormat format = ProfilFormat::Selig; // the format the numbers were read in
-    // The numbers plainly belong to this other format; the hint is part of warnung too.
+    // The numbers plainly belong to this other format; the hint is among the warnings too.
     std::optional<ProfilFormat> anderesFormat;
-    std::string formatHinweis;
+    Meldungstext formatHinweis;
 };
 
 // Reads an open text stream; does not close it. Both the Selig layout (one outline from

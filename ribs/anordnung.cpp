@@ -91,7 +91,7 @@ PlatziertesTeil Platziert(const Rippe& r, const Stueck& s, double dx, double dy)
 
 Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe, double abstand,
                   double schnittbreite) {
-    auto fehler = [](std::string text) { return Anordnung{{}, std::move(text)}; };
+    auto fehler = [](Meldungstext text) { return Anordnung{{}, std::move(text)}; };
     if (!std::isfinite(breite) || !std::isfinite(hoehe) || !std::isfinite(abstand) || breite <= 0 ||
         hoehe <= 0 || abstand < 0)
         return fehler(Meldung(meldung::kPlatteUngueltig,
@@ -103,6 +103,7 @@ Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe,
     const std::string zusatz =
         anordnung.schnittbreite > 0
             ? Meldung(meldung::kSchnittbreiteZusatz, {ZahlText(anordnung.schnittbreite, 2, ',')})
+                  .Text()
             : std::string();
     // A label beside its rib keeps its clearance from the next piece's cut too.
     abstand = std::max(abstand, Luft(anordnung.schnittbreite));

@@ -1,6 +1,7 @@
 // Rib pieces laid out on sheets for cutting: rows within each sheet, sheet after sheet.
 #pragma once
 
+#include "res/meldungen.h"
 #include "ribs/rippe.h"
 
 #include <string>
@@ -22,7 +23,7 @@ struct Platte {
 
 struct Anordnung {
     std::vector<Platte> platten; // empty when fehler is set
-    std::string fehler;
+    Meldungstext fehler;
     double schnittbreite = 0; // mm, the kerf the labels name and the cuts make room for
 };
 

@@ -18,7 +18,7 @@ std::optional<double> Zahl(std::string_view feld) {
     return v;
 }
 
-HolmLesen Fehler(std::string text) {
+HolmLesen Fehler(Meldungstext text) {
     return {std::nullopt, std::move(text)};
 }
 

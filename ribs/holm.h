@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "res/meldungen.h"
+
 enum class HolmSeite { Oben, Unten };
 
 struct Holm {
@@ -20,7 +22,7 @@ constexpr double kMinHolmBreiteMm = 0.1;
 
 struct HolmLesen {
     std::optional<Holm> holm;
-    std::string fehler; // German message when holm is empty
+    Meldungstext fehler; // German message when holm is empty
 };
 
 // "ORT:BREITE:TIEFE[:oben|unten]"; ORT in mm, or in percent of the chord when it ends with %.

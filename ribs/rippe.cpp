@@ -188,7 +188,8 @@ Umrisspruefung PruefePfad(const cl::Path& roh) {
 
 std::string RippenBeschriftung(int nummer, double laenge) {
     return Meldung(meldung::kRippenBeschriftung,
-                   {std::to_string(nummer), ZahlText(laenge, 1, ',', false)});
+                   {std::to_string(nummer), ZahlText(laenge, 1, ',', false)})
+        .Text();
 }
 
 Linienzug InSeligReihenfolge(Linienzug umriss) {
@@ -216,7 +217,7 @@ std::string Eins(double wert) {
 }
 
 // The values one rib is built from: "" or why they make no rib.
-std::string WerteFehler(double laenge, const RippenOptionen& o, const std::string& rippe) {
+Meldungstext WerteFehler(double laenge, const RippenOptionen& o, const std::string& rippe) {
     if (!Endlich(laenge) || laenge <= 0 || laenge > kMaxProfiltiefeMm)
         return Meldung(meldung::kRippenlaenge,
                        {rippe, Eins(laenge), ZahlText(kMaxProfiltiefeMm, 0, ',', false)});
@@ -257,16 +258,16 @@ struct Rippenbau {
     std::vector<Linienzug> markierungen;
     std::optional<double> hellingY;
 
-    std::string Umriss();
-    std::string BeplanktUndBesaeumt();
-    std::string Genutet();
-    std::string HolmNut(std::size_t i, cl::Paths& nuten) const;
-    std::string Fertig();
-    std::string Ergaenzt();
+    Meldungstext Umriss();
+    Meldungstext BeplanktUndBesaeumt();
+    Meldungstext Genutet();
+    Meldungstext HolmNut(std::size_t i, cl::Paths& nuten) const;
+    Meldungstext Fertig();
+    Meldungstext Ergaenzt();
 };
 
 // The outline at the rib's chord as one simple area.
-std::string Rippenbau::Umriss() {
+Meldungstext Rippenbau::Umriss() {
     const bool gueltig =
         profil.punkte.size() >= 3 && std::ranges::all_of(profil.punkte, [](const Punkt& p) {
             return Endlich(p.x) && Endlich(p.y) && std::abs(p.x) <= kMaxAusdehnung &&
@@ -294,7 +295,7 @@ std::string Rippenbau::Umriss() {
 }
 
 // Inside the sheeting, and cut square to the chord for the leading- and trailing-edge stock.
-std::string Rippenbau::BeplanktUndBesaeumt() {
+Meldungstext Rippenbau::BeplanktUndBesaeumt() {
     const double oben = o.beplankungOben.value_or(o.beplankung);
     const double unten = o.beplankungUnten.value_or(o.beplankung);
     if (oben > 0 || unten > 0) {
@@ -314,7 +315,7 @@ std::string Rippenbau::BeplanktUndBesaeumt() {
 }
 
 // Spar i's notch, checked against the rib across its whole width.
-std::string Rippenbau::HolmNut(std::size_t i, cl::Paths& nuten) const {
+Meldungstext Rippenbau::HolmNut(std::size_t i, cl::Paths& nuten) const {
     const Holm& h = o.holme[i];
     const std::string holm = std::to_string(i + 1);
     const double mitte = h.inProzent ? h.ort / 100 * laenge : h.ort;
@@ -359,9 +360,9 @@ std::string Rippenbau::HolmNut(std::size_t i, cl::Paths& nuten) const {
     return {};
 }
 
-std::string Rippenbau::Genutet() {
+Meldungstext Rippenbau::Genutet() {
     for (std::size_t i = 0; i < o.holme.size(); ++i)
-        if (std::string fehler = HolmNut(i, nutRechtecke); !fehler.empty())
+        if (Meldungstext fehler = HolmNut(i, nutRechtecke); !fehler.leer())
             return fehler;
     if (!nutRechtecke.empty())
         flaeche = Bereinigt(Verknuepft(flaeche, nutRechtecke, cl::ctDifference));
@@ -369,7 +370,7 @@ std::string Rippenbau::Genutet() {
 }
 
 // One piece, as long as before the notches, touching itself nowhere, counter-clockwise.
-std::string Rippenbau::Fertig() {
+Meldungstext Rippenbau::Fertig() {
     // One step of the integer grid: how far a cut may move an end.
     const double innenMm = 1 / kClipperJeMm;
     if (flaeche.empty())
@@ -388,7 +389,7 @@ std::string Rippenbau::Fertig() {
 }
 
 // Holes cut square to the chord, then the whole turned by its washout and stood on its tabs.
-std::string Rippenbau::Ergaenzt() {
+Meldungstext Rippenbau::Ergaenzt() {
     loecher = rippenform::Loecher(flaeche, laenge, o.loecher, o.steg);
     const Punkt drehpunkt{o.drehpunkt / 100 * laenge, 0};
     for (cl::Paths* pfade : {&flaeche, &loecher, &nutRechtecke})
@@ -408,7 +409,7 @@ std::string Rippenbau::Ergaenzt() {
         sehne[i] = {ClipperMm(punkt[0][0].X), ClipperMm(punkt[0][0].Y)};
     }
     rippenform::Fuesse f = rippenform::MitFuessen(flaeche, nutRechtecke, sehne, *hellingY, rippe);
-    if (!f.fehler.empty())
+    if (!f.fehler.leer())
         return std::move(f.fehler);
     flaeche = Bereinigt(std::move(f.flaeche));
     markierungen = std::move(f.markierungen);
@@ -453,14 +454,14 @@ std::vector<Linienzug> MarkierungenGedreht(const Linienzug& umriss, double laeng
 RippenErgebnis BaueRippe(const Profilumriss& profil, double laenge, const RippenOptionen& optionen,
                          int nummer, const RippenLage& lage) {
     const std::string rippe = std::to_string(nummer);
-    if (std::string fehler = WerteFehler(laenge, optionen, rippe); !fehler.empty())
+    if (Meldungstext fehler = WerteFehler(laenge, optionen, rippe); !fehler.leer())
         return {std::nullopt, std::move(fehler)};
     Rippenbau bau{profil, laenge, optionen, rippe, 2 * kMaxAusdehnung * laenge + 100,
                   {},     {},     {},       lage,  {},
                   {},     {},     {},       {}};
     for (auto schritt : {&Rippenbau::Umriss, &Rippenbau::BeplanktUndBesaeumt, &Rippenbau::Genutet,
                          &Rippenbau::Fertig, &Rippenbau::Ergaenzt})
-        if (std::string fehler = (bau.*schritt)(); !fehler.empty())
+        if (Meldungstext fehler = (bau.*schritt)(); !fehler.leer())
             return {std::nullopt, std::move(fehler)};
 
     Rippe r;

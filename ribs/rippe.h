@@ -4,6 +4,7 @@
 
 #include "profile/profil.h"
 #include "profile/punkt.h"
+#include "res/meldungen.h"
 #include "ribs/holm.h"
 
 #include <optional>
@@ -60,7 +61,7 @@ struct Rippe {
 
 struct RippenErgebnis {
     std::optional<Rippe> rippe;
-    std::string fehler; // German message when rippe is empty
+    Meldungstext fehler; // German message when rippe is empty
 };
 
 // Fixed scale of the integer polygon coordinates: units per mm (0.1 µm).

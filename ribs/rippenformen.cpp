@@ -228,7 +228,7 @@ void Gedreht(cl::Paths& pfade, Punkt um, double grad) {
 Fuesse MitFuessen(const cl::Paths& flaeche, const cl::Paths& nuten, const Punkt sehne[2],
                   double hellingY, const std::string& rippe) {
     Fuesse f;
-    auto fehler = [&](std::string text) {
+    auto fehler = [&](Meldungstext text) {
         f.fehler = std::move(text);
         return f;
     };

@@ -2,6 +2,7 @@
 // tabs; and the contours a cutter follows with its kerf. Clipper's integer paths at kClipperJeMm.
 #pragma once
 
+#include "res/meldungen.h"
 #include "ribs/rippe.h"
 
 #include <polyclipping/clipper.hpp>
@@ -25,7 +26,7 @@ void Gedreht(ClipperLib::Paths& pfade, Punkt um, double grad);
 struct Fuesse {
     ClipperLib::Paths flaeche; // the rib with both tabs
     std::vector<Linienzug> markierungen;
-    std::string fehler; // German, when the tabs cannot be made
+    Meldungstext fehler; // German, when the tabs cannot be made
 };
 // Two tabs of kFussBreiteMm under the chord's points at 15 % and 85 % (mm, turned), from the
 // rib down to the board line hellingY; none may fill a notch.

@@ -76,7 +76,7 @@ Linienzug Gemischt(const Linienzug& a, const Linienzug& b, double anteil) {
 }
 
 RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e) {
-    auto fehler = [](std::string text) { return RippensatzErgebnis{{}, std::move(text)}; };
+    auto fehler = [](Meldungstext text) { return RippensatzErgebnis{{}, std::move(text)}; };
     if (e.anzahl < 2)
         return fehler(Meldung(meldung::kZuWenigeRippen, {std::to_string(e.anzahl)}));
     for (const auto& [wert, text] : {std::pair{e.wurzel, meldung::kRippenlaengeWurzel},
@@ -102,7 +102,7 @@ RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e) {
             profil = *e.spitzenProfil;
         else if (mischen && k > 1)
             profil.name =
-                Meldung(meldung::kMischprofil, {e.wurzelProfil.name, e.spitzenProfil->name});
+                Meldung(meldung::kMischprofil, {e.wurzelProfil.name, e.spitzenProfil->name}).Text();
         // Smoothed, root and tip follow the same resampled curves as the ribs between, or they
         // would differ from their neighbours by more than the smoothing's tolerance.
         if (mischen && ((k > 1 && k < e.anzahl) || e.optionen.glaetten))

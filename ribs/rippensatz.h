@@ -2,6 +2,7 @@
 // root and an optional tip airfoil.
 #pragma once
 
+#include "res/meldungen.h"
 #include "ribs/rippe.h"
 
 #include <optional>
@@ -20,7 +21,7 @@ struct RippensatzEingabe {
 
 struct RippensatzErgebnis {
     std::vector<Rippe> rippen; // empty when fehler is set
-    std::string fehler;
+    Meldungstext fehler;
 };
 
 // Rib k of n (from 1) has the chord wurzel + (spitze - wurzel) (k - 1) / (n - 1) and the outline

@@ -1,6 +1,7 @@
 // The output job: one set of refusals for every output, the outline it makes, its page plan.
 #include "geometry/seitenplan.h"
 #include "hilfen.h"
+#include "meldungsvergleich.h"
 #include "output/auftrag.h"
 #include "output/kalibrierung.h"
 #include "output/rippenauftrag.h"
@@ -268,13 +269,15 @@ TEST(KopfZeile, NenntDieGedruckteLaenge) {
 
 // A bar measured outside the allowed correction names the bar, the value and the range.
 TEST(Kalibrierung, MessfehlerWirdAbgelehnt) {
-    std::string fehler;
-    EXPECT_EQ(KorrekturAus("80", "längs", fehler), 1);
-    EXPECT_EQ(fehler, "Der Balken längs kann nicht „80“ mm lang sein: eine Korrektur außerhalb von "
-                      "90 bis 110 % ist ein Messfehler. Bitte den 100-mm-Balken noch einmal "
-                      "messen.");
-    EXPECT_DOUBLE_EQ(KorrekturAus("99,5", "quer", fehler), 100 / 99.5);
-    EXPECT_EQ(fehler, "");
+    const Ergebnis<double> falsch = KorrekturAus("80", "längs");
+    EXPECT_FALSE(falsch);
+    EXPECT_EQ(falsch.Fehler().Deutsch(),
+              "Der Balken längs kann nicht „80“ mm lang sein: eine Korrektur außerhalb von "
+              "90 bis 110 % ist ein Messfehler. Bitte den 100-mm-Balken noch einmal "
+              "messen.");
+    const Ergebnis<double> richtig = KorrekturAus("99,5", "quer");
+    ASSERT_TRUE(richtig);
+    EXPECT_DOUBLE_EQ(*richtig, 100 / 99.5);
 }
 
 TEST(PruefeRippen, MeldungenUndKopf) {
@@ -341,7 +344,7 @@ TEST(PruefeRippen, NurEndenWieImSatz) {
         }
         // A notch the root takes (21 mm high at 30 % inside the sheeting) but not the tip.
         a.optionen.holme = {Holm{30, true, 5, 15, HolmSeite::Oben}};
-        const std::string fehler = PruefeRippen(a).fehler;
+        const std::string fehler = PruefeRippen(a).fehler.Deutsch();
         EXPECT_NE(fehler.find("Rippe 11"), std::string::npos) << fehler;
         // The set itself stops earlier, at the first rib too thin for it.
         a.nurEnden = false;
@@ -359,7 +362,7 @@ TEST(PruefeRippen, AuftragsgroesseVorDemBauen) {
     a.anzahl = kMaxRippen;
     a.optionen.glaetten = true;
     const auto anfang = std::chrono::steady_clock::now();
-    const std::string fehler = PruefeRippen(a).fehler;
+    const std::string fehler = PruefeRippen(a).fehler.Deutsch();
     EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::seconds(1));
     // Perimeter 2 (sqrt(0.5² + 0.08²) + sqrt(0.5² + 0.05²)) chords, one vertex every 0.4 mm and
     // one at each end of the spline's 4 mm pieces.

@@ -2,6 +2,7 @@
 #include "foam_core/kernwahl.h"
 #include "geometry/punkte.h"
 #include "hilfen.h"
+#include "meldungsvergleich.h"
 #include "profile/liste.h"
 #include "profile/zahl.h"
 
@@ -59,7 +60,7 @@ TEST(Gebietsschema, DeutscheEinstellungAendertKeineZahl) {
     std::setlocale(LC_ALL, "C");
 
     EXPECT_EQ(de.lesen.anzahl, 3);
-    EXPECT_EQ(de.lesen.warnung, c.lesen.warnung);
+    EXPECT_EQ(Zeilen(de.lesen.warnungen).Deutsch(), Zeilen(c.lesen.warnungen).Deutsch());
     EXPECT_TRUE(de.speicher == c.speicher);
     EXPECT_EQ(de.liste, c.liste);
     EXPECT_EQ(de.liste.at(2), "X[2] = 50.000000 ,        Y[2] = -12.300000 ");

@@ -1,5 +1,6 @@
 // Reading coordinate files into profile values.
 #include "hilfen.h"
+#include "meldungsvergleich.h"
 #include "profile/datei.h"
 
 #include <gtest/gtest.h>
@@ -53,7 +54,7 @@ TEST(LeseProfil, ZaehltJedesVollstaendigePaarBisZumErstenFremdenWort) {
         EXPECT_EQ(e.fehler, "");
         EXPECT_EQ(e.anzahl, f.anzahl);
         EXPECT_EQ(e.punkte.ende, f.anzahl + 1);
-        EXPECT_EQ(e.warnung, f.warnung);
+        EXPECT_EQ(Zeilen(e.warnungen).Deutsch(), f.warnung);
     }
 }
 
@@ -139,7 +140,8 @@ TEST(LeseProfil, LednicerUndZeilenendenLesenSichWieSelig) {
     for (const std::string& text : {selig, lednicer, knapp}) {
         for (const char* ende : {"\n", "\r", "\r\n"}) {
             const Profil e = LiesText(Ersetzt(text, "\n", ende));
-            EXPECT_EQ(e.fehler + e.warnung, "") << text.substr(0, 20) << ende;
+            EXPECT_EQ(e.fehler.Deutsch() + Zeilen(e.warnungen).Deutsch(), "")
+                << text.substr(0, 20) << ende;
             EXPECT_EQ(e.kommentar, "NACA 2412");
             EXPECT_EQ(e.anzahl, 35);
             EXPECT_TRUE(e.punkte == erwartet.punkte) << text.substr(10, 9);
@@ -192,10 +194,11 @@ TEST(LeseProfil, DuenntDichteProfileAufDieWichtigstenPaareAus) {
         char prozent[64];
         *std::to_chars(prozent, prozent + 63, groesste / 100.0, std::chars_format::fixed, 4).ptr =
             '\0';
-        EXPECT_EQ(e.warnung, "Die Datei enthält " + std::to_string(n) +
-                                 " Koordinatenpaare; 198 davon wurden übernommen (größte "
-                                 "Abweichung " +
-                                 Ersetzt(prozent, ".", ",") + " % der Profiltiefe).");
+        EXPECT_EQ(Zeilen(e.warnungen).Deutsch(),
+                  "Die Datei enthält " + std::to_string(n) +
+                      " Koordinatenpaare; 198 davon wurden übernommen (größte "
+                      "Abweichung " +
+                      Ersetzt(prozent, ".", ",") + " % der Profiltiefe).");
         EXPECT_LE(groesste / 100.0, 0.01);
     }
 }
@@ -234,7 +237,7 @@ TEST(LeseProfil, NenntDasPassendeFormat) {
     };
     for (const auto& f : faelle) {
         const Profil e = LiesText(f.datei, f.format);
-        EXPECT_EQ(e.warnung, f.warnung) << f.datei;
+        EXPECT_EQ(Zeilen(e.warnungen).Deutsch(), f.warnung) << f.datei;
         EXPECT_EQ(e.format, f.genommen) << f.datei;
         EXPECT_EQ(e.anderesFormat.has_value(), !f.warnung.empty() && f.warnung.ends_with(")."));
         float x = 0;
@@ -269,7 +272,8 @@ TEST(LeseProfil, UeberspringtZeichengrenzen) {
     for (const auto& f : faelle) {
         const Profil e = LiesText(f.datei, std::nullopt);
         EXPECT_EQ(e.anzahl, f.anzahl) << f.datei;
-        EXPECT_EQ(e.warnung.substr(0, e.warnung.find("\nDie X-Werte")), f.warnung) << f.datei;
+        const std::string warnung = Zeilen(e.warnungen).Deutsch();
+        EXPECT_EQ(warnung.substr(0, warnung.find("\nDie X-Werte")), f.warnung) << f.datei;
         if (!f.warnung.empty()) {
             EXPECT_EQ(e.format, ProfilFormat::Selig);
             EXPECT_EQ(e.punkte.x[1], 10000.0);
@@ -290,12 +294,11 @@ TEST(OeffneProfilDatei, NurGewoehnlicheDateien) {
          "Datei Öffnen fehlgeschlagen !\n" + ordner + "/fehlt.dat: " + std::strerror(ENOENT)},
     };
     for (const auto& [pfad, meldung] : faelle) {
-        std::string fehler = "alt";
-        std::FILE* datei = OeffneProfilDatei(pfad, fehler);
-        EXPECT_EQ(fehler, meldung);
-        EXPECT_EQ(datei != nullptr, meldung.empty());
-        if (datei != nullptr)
-            std::fclose(datei);
+        const Ergebnis<std::FILE*> datei = OeffneProfilDatei(pfad);
+        EXPECT_EQ(datei.Fehler().Deutsch(), meldung);
+        EXPECT_EQ(static_cast<bool>(datei), meldung.empty());
+        if (datei)
+            std::fclose(*datei);
         // The one load: the same refusal and no pairs; closed on every path.
         const Profil e = LadeProfil(pfad, std::nullopt);
         EXPECT_EQ(e.fehler, meldung);

@@ -1,5 +1,6 @@
 // Rib geometry measured on the output polygons against the NACA formula and plain arithmetic.
 #include "hilfen.h"
+#include "meldungsvergleich.h"
 #include "profile/zahl.h"
 #include "ribs/anordnung.h"
 #include "ribs/beschriftung.h"
@@ -402,20 +403,21 @@ TEST(Rippe, BeruehrtSichNicht) {
     for (const auto& f : faelle) {
         const RippenErgebnis r = BaueRippe(f.p, 200, f.o);
         EXPECT_FALSE(r.rippe.has_value()) << f.meldung;
-        EXPECT_TRUE(r.fehler.starts_with(f.meldung)) << r.fehler;
+        const std::string fehler = r.fehler.Deutsch();
+        EXPECT_TRUE(fehler.starts_with(f.meldung)) << fehler;
         if (f.x1 == 0)
             continue;
         double x = NAN, y = NAN;
         const std::string_view ort = "(bei X ";
-        const std::size_t i = r.fehler.find(ort);
-        ASSERT_NE(i, std::string::npos) << r.fehler;
-        std::string zahlen = r.fehler.substr(i + ort.size());
+        const std::size_t i = fehler.find(ort);
+        ASSERT_NE(i, std::string::npos) << fehler;
+        std::string zahlen = fehler.substr(i + ort.size());
         std::replace(zahlen.begin(), zahlen.end(), ',', '.');
-        ASSERT_EQ(std::sscanf(zahlen.c_str(), "%lf mm. Y %lf mm", &x, &y), 2) << r.fehler;
-        EXPECT_GE(x, f.x0) << r.fehler;
-        EXPECT_LE(x, f.x1) << r.fehler;
+        ASSERT_EQ(std::sscanf(zahlen.c_str(), "%lf mm. Y %lf mm", &x, &y), 2) << fehler;
+        EXPECT_GE(x, f.x0) << fehler;
+        EXPECT_LE(x, f.x1) << fehler;
         if (!std::isnan(f.y)) {
-            EXPECT_EQ(y, f.y) << r.fehler;
+            EXPECT_EQ(y, f.y) << fehler;
         }
     }
     // Smoothing a sound outline, and notches that only come close, leave one simple contour.
@@ -454,7 +456,7 @@ TEST(Rippe, HolmnutUeberDieGanzeBreite) {
     // Just shallow enough across the whole width: the rib keeps its length.
     RippenOptionen o = Optionen(0, 0, 20, {HolmBei(170, 20, bis180 - 0.05, HolmSeite::Oben)});
     const RippenErgebnis r = BaueRippe(kNaca0012, 200, o);
-    ASSERT_TRUE(r.rippe.has_value()) << r.fehler;
+    ASSERT_TRUE(r.rippe.has_value()) << r.fehler.Deutsch();
     const auto [lo, hi] = std::ranges::minmax(r.rippe->umriss, {}, &Punkt::x);
     EXPECT_NEAR(hi.x - lo.x, 180, 1e-3);
 }
@@ -557,7 +559,7 @@ TEST(Anordnung, BeschriftungInDerRippeOderDarunter) {
     for (const auto& f : faelle) {
         const Rippe r = Rechteckrippe(f.laenge, f.dicke);
         const Anordnung a = OrdneAn({r}, f.platte, 300, 3 + f.schnittbreite, f.schnittbreite);
-        ASSERT_TRUE(a.fehler.empty()) << a.fehler;
+        ASSERT_TRUE(a.fehler.leer()) << a.fehler.Deutsch();
         const PlatziertesTeil& t = a.platten.at(0).teile.at(0);
         const Rechteck u = Umgebung(t.umriss);
         const Textkasten k = Beschriftungskasten(t.beschriftung, t.beschriftungsHoehe);

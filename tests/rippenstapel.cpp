@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
             o.holme.push_back(h);
         }
         const RippensatzErgebnis satz = BaueRippensatz(e);
-        std::cout << "satz " << satz.fehler << '\n';
+        std::cout << "satz " << satz.fehler.Deutsch() << '\n';
         for (const Rippe& r : satz.rippen) {
             std::cout << "rippe " << r.laenge;
             auto linie = [](const char* art, const Linienzug& l) {

@@ -1,4 +1,5 @@
 // The writer's refusals and failures, each named with the path as given.
+#include "meldungsvergleich.h"
 #include "output/schreiben.h"
 
 #include <gtest/gtest.h>
@@ -104,10 +105,11 @@ TEST_F(Schreiben, SchreibfehlerNenntDenZustand) {
     klein.rlim_cur = 4;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &klein), 0);
     const std::string grund = std::strerror(EFBIG);
-    const std::string alt = SchreibeDatei(Pfad("alt.svg"), "zu lang für die Grenze");
-    const std::string neu = SchreibeDatei(Pfad("neu.svg"), "zu lang für die Grenze");
+    const std::string alt = SchreibeDatei(Pfad("alt.svg"), "zu lang für die Grenze").Deutsch();
+    const std::string neu = SchreibeDatei(Pfad("neu.svg"), "zu lang für die Grenze").Deutsch();
     const std::string zwei =
-        SchreibeDateien({{Pfad("alt.svg"), "zu lang für die Grenze"}, {Pfad("b.svg"), "b"}});
+        SchreibeDateien({{Pfad("alt.svg"), "zu lang für die Grenze"}, {Pfad("b.svg"), "b"}})
+            .Deutsch();
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &vorher), 0);
     EXPECT_EQ(zwei, alt + " Auch keine der anderen Ausgabedateien wurde verändert oder angelegt.");
     EXPECT_EQ(alt, "Die Datei „" + Pfad("alt.svg") + "“ konnte nicht geschrieben werden: " + grund +

@@ -57,7 +57,7 @@ TEST(Utf8Schnitt, SchneidetNieInEinUtf8Zeichen) {
 TEST(Meldung, SetztWerteNurFuerIhreNummernEin) {
     const struct {
         std::string_view muster;
-        std::initializer_list<std::string_view> werte;
+        std::initializer_list<Meldungswert> werte;
         std::string text;
     } faelle[] = {
         {"Zeile %1: %2", {"7", "„x“"}, "Zeile 7: „x“"},
@@ -70,5 +70,29 @@ TEST(Meldung, SetztWerteNurFuerIhreNummernEin) {
         {"", {"a"}, ""},
     };
     for (const auto& f : faelle)
-        EXPECT_EQ(Meldung(f.muster, f.werte), f.text) << f.muster;
+        EXPECT_EQ(Meldungstext(f.muster, f.werte).Deutsch(), f.text) << f.muster;
+}
+
+// A message keeps what it says apart from its values: a caller reads a value as it was given
+// and gives it anew without taking the sentence apart; a field's name inside is a message of
+// its own and follows the language, a value given as text never does.
+TEST(Meldung, TraegtMusterUndWerte) {
+    const Meldungstext m =
+        Meldung("Holm %1 liegt in Rippe %2 nicht in %3.", {"2", "Rippe 7", Meldung("Nasenleiste")});
+    EXPECT_TRUE(m.Ist("Holm %1 liegt in Rippe %2 nicht in %3."));
+    EXPECT_FALSE(Meldungstext::Woertlich(m.Muster()).Ist(m.Muster()));
+    EXPECT_EQ(m.Wert(1), "Rippe 7");
+    EXPECT_EQ(m.MitWert(0, "4").Deutsch(), "Holm 4 liegt in Rippe Rippe 7 nicht in Nasenleiste.");
+    EXPECT_EQ(m.Deutsch(), "Holm 2 liegt in Rippe Rippe 7 nicht in Nasenleiste.");
+    UebersetzerSetzen([](std::string_view, std::string_view text) {
+        return text == "Nasenleiste" ? std::string("leading edge") : "<" + std::string(text) + ">";
+    });
+    const std::string uebersetzt = m.Text();
+    const std::string zeilen = Zeilen({Meldung("a"), Meldungstext::Woertlich("b")}).Text();
+    UebersetzerSetzen(nullptr);
+    EXPECT_EQ(uebersetzt, "<Holm 2 liegt in Rippe Rippe 7 nicht in leading edge.>");
+    EXPECT_EQ(zeilen, "<a>\nb");
+    EXPECT_EQ(Meldung("%1!", {Zeilen({Meldung("a"), Meldung("b")})}).Deutsch(), "a\nb!");
+    EXPECT_TRUE(Meldungstext().leer());
+    EXPECT_TRUE(Zeilen({}).leer());
 }

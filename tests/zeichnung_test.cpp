@@ -28,7 +28,7 @@ TEST_P(SatzZeichnungTest, SheetsSideBySideWithTheirPiecesAndLabels) {
     const SatzFall& f = GetParam();
     const std::vector<Rippe> rippen(static_cast<std::size_t>(f.rippen), Kasten(f.laenge, f.breite));
     const Anordnung anordnung = OrdneAn(rippen, f.blattBreite, f.blattHoehe);
-    ASSERT_TRUE(anordnung.fehler.empty()) << anordnung.fehler;
+    ASSERT_TRUE(anordnung.fehler.leer()) << anordnung.fehler.Deutsch();
     const Zeichnung z = SatzZeichnung(anordnung, f.blattBreite, f.blattHoehe);
 
     ASSERT_EQ(z.blaetter.size(), anordnung.platten.size());

@@ -29,12 +29,12 @@ namespace {
 
 constexpr qint64 kMaxEinstellungen = 1024 * 1024;
 
-void EinstellungMelden(const std::string& text) {
-    std::fputs(("kestrun1: " + text + "\n").c_str(), stderr);
+void EinstellungMelden(const Meldungstext& meldung) {
+    std::fputs(("kestrun1: " + meldung.Text() + "\n").c_str(), stderr);
 }
 
 // At most kMaxEinstellungen bytes, or nullopt and the reason.
-std::optional<QByteArray> AllesLesen(int fd, std::string& grund) {
+std::optional<QByteArray> AllesLesen(int fd, Meldungstext& grund) {
     QByteArray inhalt;
     for (;;) {
         char puffer[65536];
@@ -44,7 +44,7 @@ std::optional<QByteArray> AllesLesen(int fd, std::string& grund) {
         if (n == 0)
             return inhalt;
         if (n < 0)
-            grund = std::strerror(errno);
+            grund = Meldungstext::Woertlich(std::strerror(errno));
         else if (inhalt.size() + n > kMaxEinstellungen) // grown since fstat
             grund = Meldung(meldung::kEinstellungenZuGross, {"1"});
         else {
@@ -57,19 +57,19 @@ std::optional<QByteArray> AllesLesen(int fd, std::string& grund) {
 
 // The settings file's bytes: nothing for a missing file, nullopt (and the reason) for anything
 // but a regular file of at most 1 MiB. Neither a FIFO nor a device is ever opened.
-std::optional<QByteArray> EinstellungenLesen(const std::string& pfad, std::string& grund) {
+std::optional<QByteArray> EinstellungenLesen(const std::string& pfad, Meldungstext& grund) {
     struct stat info {};
     if (::stat(pfad.c_str(), &info) != 0) {
         if (errno == ENOENT)
             return QByteArray();
-        grund = std::strerror(errno);
+        grund = Meldungstext::Woertlich(std::strerror(errno));
         return std::nullopt;
     }
     const int fd = S_ISREG(info.st_mode)
                        ? ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)
                        : -1;
     if (fd < 0 && S_ISREG(info.st_mode)) {
-        grund = std::strerror(errno);
+        grund = Meldungstext::Woertlich(std::strerror(errno));
         return std::nullopt;
     }
     // The file opened, not the one looked at, decides.
@@ -173,7 +173,7 @@ private:
 void Einstellungsspeicher::Lesen() {
     const std::string pfad = QFile::encodeName(m_datei).toStdString();
     m_da = ::stat(pfad.c_str(), &m_stand) == 0;
-    std::string grund;
+    Meldungstext grund;
     const std::optional<QByteArray> inhalt = EinstellungenLesen(pfad, grund);
     if (!inhalt)
         EinstellungMelden(Meldung(meldung::kEinstellungenNichtGelesen, {AlsUtf8(pfad), grund}));
@@ -195,8 +195,9 @@ void Einstellungsspeicher::Speichern() {
     const QByteArray inhalt = AlsIni(m_werte);
     // The desktop's folder for settings may not exist yet.
     QDir().mkpath(QFileInfo(m_datei).absolutePath());
-    const std::string fehler = SchreibeDatei(pfad, std::string_view(inhalt.data(), inhalt.size()));
-    if (!fehler.empty())
+    const Meldungstext fehler =
+        SchreibeDatei(pfad, std::string_view(inhalt.data(), inhalt.size()));
+    if (!fehler.leer())
         EinstellungMelden(Meldung(meldung::kEinstellungenNichtGespeichert, {fehler}));
     m_da = ::stat(pfad.c_str(), &m_stand) == 0;
 }

@@ -130,7 +130,7 @@ TEST_F(Hauptfenster, GekuerzteDateiMeldetNachDemLaden) {
         Klick("selig");
         Klick("laden");
         ASSERT_EQ(b.meldungen.size(), 1U);
-        EXPECT_EQ(b.meldungen[0].second.toStdString(), erwartet.warnung);
+        EXPECT_EQ(b.meldungen[0].second.toStdString(), Zeilen(erwartet.warnungen).Deutsch());
         EXPECT_EQ(anzahlWaehrendMeldung, QString::number(erwartet.anzahl));
     }
 }

@@ -2,6 +2,7 @@
 #include "hauptfenster.h"
 
 #include "language/sprache.h"
+#include "meldungsvergleich.h"
 #include "res/meldungen_ausgabe.h"
 
 #include <QAction>
@@ -31,10 +32,10 @@ TEST_F(EnglischesFenster, KnoepfeUndMeldungenSindEnglisch) {
     for (const auto& [id, text] : knoepfe)
         EXPECT_EQ(C<QPushButton>(id)->text(), QString::fromUtf8(text));
     // A value goes in after the pattern is translated, and stays as given.
-    EXPECT_EQ(Meldung(meldung::kProfillaengeUngueltig, {"10000", "%2"}),
+    EXPECT_EQ(Meldung(meldung::kProfillaengeUngueltig, {"10000", "%2"}).Text(),
               "The chord must be a number greater than 0 and at most 10000 mm (entered: “%2”).");
     SpracheSetzen(Sprache::Deutsch);
-    EXPECT_EQ(Meldung(meldung::kKeinProfilGeladen), "Es ist noch kein Profil geladen.");
+    EXPECT_EQ(Meldung(meldung::kKeinProfilGeladen).Text(), "Es ist noch kein Profil geladen.");
 }
 
 // The access keys of a menu's entries, lower case.

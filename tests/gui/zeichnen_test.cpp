@@ -3,6 +3,7 @@
 
 #include "drawing/druckgeraet.h"
 #include "geometry/punkte.h"
+#include "meldungsvergleich.h"
 
 #include <QApplication>
 #include <QFile>
