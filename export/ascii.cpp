@@ -20,7 +20,14 @@ constexpr std::pair<std::string_view, std::string_view> kErsatz[] = {
 
 std::string AlsAscii(const std::string& utf8) {
     std::string aus;
+    aus.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
+        // Every replaced sequence starts with a byte of 0x80 or more.
+        if (const auto c = static_cast<unsigned char>(utf8[i]); c < 0x80) {
+            aus += c < 0x20 || c == 0x7F ? ' ' : static_cast<char>(c);
+            ++i;
+            continue;
+        }
         const std::string_view rest = std::string_view(utf8).substr(i);
         bool ersetzt = false;
         for (const auto& [von, zu] : kErsatz)
@@ -32,13 +39,10 @@ std::string AlsAscii(const std::string& utf8) {
             }
         if (ersetzt)
             continue;
-        const auto c = static_cast<unsigned char>(utf8[i++]);
-        if (c >= 0x80) {
-            while (i < utf8.size() && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80)
-                ++i;
-            aus += '?';
-        } else
-            aus += c < 0x20 || c == 0x7F ? ' ' : static_cast<char>(c);
+        ++i;
+        while (i < utf8.size() && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80)
+            ++i;
+        aus += '?';
     }
     return aus;
 }

@@ -3,6 +3,7 @@
 // on the layer Platte, which is not plotted.
 #include "export/ascii.h"
 #include "model/zeichnung.h"
+#include "profile/zahl.h"
 #include "ribs/beschriftung.h"
 
 #include <dxflib/dl_dxf.h>
@@ -24,7 +25,7 @@ char Gross(char c) {
 
 // DL_WriterA only writes to a file it opens by name and prints reals with the C library's
 // printf. This writer keeps the text in memory, so that the file can be replaced atomically,
-// and writes reals with to_chars, which ignores the user's decimal comma.
+// and writes reals as to_chars does, which ignores the user's decimal comma.
 class DxfSchreiber final : public DL_WriterA {
 public:
     DxfSchreiber() : DL_WriterA("", DL_VERSION_2000) {}
@@ -32,12 +33,10 @@ public:
     // Every vertex passes here: the text is made in place, without a string of its own.
     void dxfReal(int gc, double value) const override {
         char puffer[400];
-        auto [ende, fehler] =
-            std::to_chars(puffer, puffer + sizeof puffer - 2, value, std::chars_format::fixed);
+        auto [ende, fehler] = KuerzesteFestzahl(puffer, puffer + sizeof puffer - 2, value);
         if (fehler != std::errc{})
             ende = std::to_chars(puffer, puffer + sizeof puffer - 2, value).ptr;
-        const std::string_view text(puffer, static_cast<std::size_t>(ende - puffer));
-        if (text.find_first_of(".en") == std::string_view::npos) {
+        if (std::none_of(puffer, ende, [](char c) { return c == '.' || c == 'e' || c == 'n'; })) {
             *ende++ = '.';
             *ende++ = '0';
         }
@@ -63,14 +62,12 @@ public:
 private:
     // Group codes right-aligned in three columns, as AutoCAD writes them.
     void Gruppe(int gc, std::string_view wert) const {
-        if (gc < 10)
-            m_inhalt += "  ";
-        else if (gc < 100)
-            m_inhalt += ' ';
-        char zahl[16];
-        m_inhalt.append(zahl, std::to_chars(zahl, zahl + sizeof zahl, gc).ptr);
-        m_inhalt += '\n';
-        m_inhalt += wert;
+        char kopf[24] = "  ";
+        char* ende = kopf + (gc < 10 ? 2 : gc < 100 ? 1 : 0);
+        ende = std::to_chars(ende, kopf + sizeof kopf - 1, gc).ptr;
+        *ende++ = '\n';
+        m_inhalt.append(kopf, ende);
+        m_inhalt.append(wert);
         m_inhalt += '\n';
     }
 

@@ -282,8 +282,8 @@ Rippenteile PruefeRippen(const RippenAuftrag& a) {
         if (a.nurEnden) {
             t.rippen = std::move(enden);
         } else {
-            RippensatzErgebnis r =
-                BaueRippensatz({wurzel, spitze, a.wurzel, a.spitze, *a.anzahl, a.optionen});
+            RippensatzErgebnis r = BaueRippensatz(
+                {wurzel, spitze, a.wurzel, a.spitze, *a.anzahl, a.optionen}, std::move(enden));
             if (!r.fehler.leer())
                 return Abgelehnt(std::move(r.fehler));
             t.rippen = std::move(r.rippen);

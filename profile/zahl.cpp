@@ -2,7 +2,9 @@
 #include "profile/zahl.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -189,4 +191,67 @@ std::string ZahlText(double v, int nachkomma, char trenner, bool nullenWeg) {
     if (text.front() == '-' && text.find_first_not_of("0.,", 1) == std::string::npos)
         text.erase(0, 1);
     return text;
+}
+
+namespace {
+
+// ganz / 10^stellen in fixed notation, at least one digit before the point.
+std::to_chars_result FestAusGanz(char* anfang, char* ende, bool negativ, std::uint64_t ganz,
+                                 int stellen) {
+    // Written backwards from the end of a buffer that holds 20 digits, the point and the sign.
+    char text[24];
+    char* p = text + sizeof text;
+    for (int i = 0; i < stellen; ++i) {
+        *--p = static_cast<char>('0' + ganz % 10);
+        ganz /= 10;
+    }
+    if (stellen > 0)
+        *--p = '.';
+    do {
+        *--p = static_cast<char>('0' + ganz % 10);
+        ganz /= 10;
+    } while (ganz != 0);
+    if (negativ)
+        *--p = '-';
+    const auto laenge = text + sizeof text - p;
+    if (ende - anfang < laenge)
+        return {ende, std::errc::value_too_large};
+    std::memcpy(anfang, p, static_cast<std::size_t>(laenge));
+    return {anfang + laenge, std::errc{}};
+}
+
+// The integer nearest to betrag 10^k if it reads back as betrag, else 0 or less; 0 <= betrag
+// 10^k < 10^15.
+double GanzBei(double betrag, double zehnHochK) {
+    // Below 2^52 adding and taking 2^52 rounds to the nearest integer.
+    const double ganz = (betrag * zehnHochK + 0x1p52) - 0x1p52;
+    return ganz / zehnHochK == betrag ? ganz : -1;
+}
+
+} // namespace
+
+std::to_chars_result KuerzesteFestzahl(char* anfang, char* ende, double v) {
+    // Scaled by 10^k to below 10^15, |v| lies within 0.2 of an integer when a text of k decimals
+    // reads back as it; that integer is the only one that does, and without its trailing zeros it
+    // is the shortest text. Four decimals first, as most of a drawing's numbers have no more;
+    // failing that, as many as 15 digits allow; longer texts are left to to_chars.
+    static constexpr double kZehner[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const double betrag = std::abs(v);
+    int k = 4;
+    double ganz = betrag < 1e11 ? GanzBei(betrag, kZehner[k]) : -1;
+    if (ganz < 0) {
+        k = 15;
+        while (k > 4 && !(betrag * kZehner[k] < 1e15))
+            --k;
+        ganz = k > 4 ? GanzBei(betrag, kZehner[k]) : -1;
+    }
+    if (!(ganz >= 0))
+        return std::to_chars(anfang, ende, v, std::chars_format::fixed);
+    auto zahl = static_cast<std::uint64_t>(ganz);
+    while (k > 0 && zahl % 10 == 0) {
+        zahl /= 10;
+        --k;
+    }
+    return FestAusGanz(anfang, ende, std::signbit(v), zahl, k);
 }

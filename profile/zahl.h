@@ -1,6 +1,7 @@
 // Locale-independent decimal numbers: the program's own grammar in front of std::from_chars.
 #pragma once
 
+#include <charconv>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -35,3 +36,8 @@ std::optional<double> FeldAlsZahl(std::string_view text);
 // Fixed-point text of v with nachkomma decimals (0 to 30), trailing zeros dropped unless
 // nullenWeg is false, the given decimal separator and no "-0"; independent of the locale.
 std::string ZahlText(double v, int nachkomma, char trenner = '.', bool nullenWeg = true);
+
+// The shortest fixed-point text that reads back as v: what std::to_chars(anfang, ende, v,
+// std::chars_format::fixed) writes, byte for byte, in a fraction of its time for numbers of up to
+// 15 significant digits.
+std::to_chars_result KuerzesteFestzahl(char* anfang, char* ende, double v);

@@ -75,7 +75,7 @@ Linienzug Gemischt(const Linienzug& a, const Linienzug& b, double anteil) {
     return Gemischt(Flaechen(a), Flaechen(b), anteil);
 }
 
-RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e) {
+RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e, std::vector<Rippe> enden) {
     auto fehler = [](Meldungstext text) { return RippensatzErgebnis{{}, std::move(text)}; };
     if (e.anzahl < 2)
         return fehler(Meldung(meldung::kZuWenigeRippen, {std::to_string(e.anzahl)}));
@@ -97,6 +97,12 @@ RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e) {
     for (int k = 1; k <= e.anzahl; ++k) {
         const double anteil = static_cast<double>(k - 1) / (e.anzahl - 1);
         const double laenge = e.wurzel + (e.spitze - e.wurzel) * anteil;
+        if (const auto fertig = std::ranges::find_if(
+                enden, [&](const Rippe& r) { return r.nummer == k && r.laenge == laenge; });
+            fertig != enden.end()) {
+            satz.rippen.push_back(std::move(*fertig));
+            continue;
+        }
         Profilumriss profil = e.wurzelProfil;
         if (mischen && k == e.anzahl)
             profil = *e.spitzenProfil;

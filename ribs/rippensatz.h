@@ -25,8 +25,10 @@ struct RippensatzErgebnis {
 };
 
 // Rib k of n (from 1) has the chord wurzel + (spitze - wurzel) (k - 1) / (n - 1) and the outline
-// blended in the same proportion. The first refusal ends the set.
-RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& eingabe);
+// blended in the same proportion. The first refusal ends the set. enden: root and tip, or the root
+// alone, as BaueRippe has already made them from the same values; a rib among them with the same
+// number and chord is taken rather than built again.
+RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& eingabe, std::vector<Rippe> enden = {});
 
 // Both outlines resampled alike (each surface at the same cosine-spaced chord stations, leading
 // edge shared) and interpolated: anteil 0 gives a, 1 gives b. Empty when an outline has fewer

@@ -175,4 +175,29 @@ TEST(FeldAlsZahl, GanzerTextOderNichts) {
         EXPECT_EQ(FeldAlsZahl(f.text), f.wert) << f.text;
 }
 
+// The DXF writer's numbers: byte for byte as to_chars writes them, at the edges of the shortcut
+// (15 and 16 digits, tiny, huge, signed zero) and on the grid the drawings' vertices come from.
+TEST(KuerzesteFestzahl, WieToChars) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    std::vector<double> werte{0.0,     -0.0,    0.1 + 0.2, 1e15 - 1, 1e15, 1e15 + 2,
+                              1e-7,    5e-324,  1e300,     -123.45,  0.5,  999999999999999.9,
+                              1.0 / 3, 2.0 / 3, 9.5,       -1e-15,   1e22, 123456789012345.6,
+                              NAN,     kInf,    -kInf,     0.001,    1e5,  7.000000000000001};
+    std::mt19937_64 zufall(7);
+    for (int i = 0; i < 20000; ++i) {
+        const double ganz = static_cast<double>(static_cast<std::int64_t>(zufall() % 40000001));
+        werte.push_back((ganz - 2e7) / 1e4);
+        werte.push_back(1234.5 - ganz / 1e4 + (i % 7) * 10.2);
+        werte.push_back(std::bit_cast<double>(zufall()));
+    }
+    for (const double v : werte) {
+        char soll[400], ist[400];
+        const auto s = std::to_chars(soll, soll + sizeof soll, v, std::chars_format::fixed);
+        const auto i = KuerzesteFestzahl(ist, ist + sizeof ist, v);
+        ASSERT_EQ(std::string(ist, i.ptr), std::string(soll, s.ptr)) << std::hexfloat << v;
+    }
+    char eng[4];
+    EXPECT_EQ(KuerzesteFestzahl(eng, eng + sizeof eng, -1.25).ec, std::errc::value_too_large);
+}
+
 } // namespace
