@@ -5,6 +5,7 @@
 #include "profile/zahl.h"
 #include "res/meldungen.h"
 #include "res/meldungen_rippen.h"
+#include "ribs/parallel.h"
 #include "ribs/schnittbreite.h"
 
 #include <algorithm>
@@ -91,9 +92,30 @@ Zeichnung EinzelZeichnung(const Umriss& umriss, const std::string& name) {
     return z;
 }
 
+namespace {
+
+// Every part's contours with the kerf, in the order of the sheets and their parts.
+std::vector<std::vector<Linienzug>> Schnittkonturen(const Anordnung& anordnung) {
+    std::vector<const PlatziertesTeil*> teile;
+    for (const Platte& platte : anordnung.platten)
+        for (const PlatziertesTeil& t : platte.teile)
+            teile.push_back(&t);
+    std::vector<std::vector<Linienzug>> konturen(teile.size());
+    Parallel(teile.size(), [&](std::size_t i) {
+        konturen[i] =
+            MitSchnittbreite(teile[i]->umriss, teile[i]->loecher, anordnung.schnittbreite);
+    });
+    return konturen;
+}
+
+} // namespace
+
 Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe) {
     const double schnittbreite = anordnung.schnittbreite;
     const std::size_t n = anordnung.platten.size();
+    const auto konturen =
+        schnittbreite > 0 ? Schnittkonturen(anordnung) : std::vector<std::vector<Linienzug>>();
+    std::size_t teil = 0;
     Zeichnung z;
     z.rechts = n > 0 ? PlattenX(n - 1, breite) + breite : 0;
     z.oben = hoehe;
@@ -107,7 +129,7 @@ Zeichnung SatzZeichnung(const Anordnung& anordnung, double breite, double hoehe)
         blatt.rahmen = true;
         for (const PlatziertesTeil& t : anordnung.platten[i].teile) {
             if (schnittbreite > 0) {
-                for (const Linienzug& kontur : MitSchnittbreite(t.umriss, t.loecher, schnittbreite))
+                for (const Linienzug& kontur : konturen[teil++])
                     blatt.zuege.push_back({Ebene::Schnitt, Verschoben(kontur, x0)});
             } else {
                 blatt.zuege.push_back({Ebene::Schnitt, Verschoben(t.umriss, x0)});

@@ -4,6 +4,7 @@
 #include "profile/zahl.h"
 #include "res/meldungen.h"
 #include "res/meldungen_rippen.h"
+#include "ribs/parallel.h"
 #include "ribs/spline.h"
 
 #include <algorithm>
@@ -93,16 +94,19 @@ RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e, std::vector<Rippe>
         wurzel = Flaechen(e.wurzelProfil.punkte);
         spitze = Flaechen(e.spitzenProfil->punkte);
     }
-    RippensatzErgebnis satz;
-    for (int k = 1; k <= e.anzahl; ++k) {
+    // Rib k's chord, and the rib the end check has already built for it, if any.
+    auto laengeVon = [&](int k) {
+        return e.wurzel + (e.spitze - e.wurzel) * (static_cast<double>(k - 1) / (e.anzahl - 1));
+    };
+    const auto anzahl = static_cast<std::size_t>(e.anzahl);
+    std::vector<std::optional<Rippe>> fertig(anzahl);
+    for (Rippe& r : enden)
+        if (r.nummer >= 1 && r.nummer <= e.anzahl && r.laenge == laengeVon(r.nummer))
+            fertig[static_cast<std::size_t>(r.nummer - 1)] = std::move(r);
+    auto bauen = [&](int k, std::optional<double> hellingY) {
+        if (auto& schon = fertig[static_cast<std::size_t>(k - 1)])
+            return RippenErgebnis{std::move(schon), {}};
         const double anteil = static_cast<double>(k - 1) / (e.anzahl - 1);
-        const double laenge = e.wurzel + (e.spitze - e.wurzel) * anteil;
-        if (const auto fertig = std::ranges::find_if(
-                enden, [&](const Rippe& r) { return r.nummer == k && r.laenge == laenge; });
-            fertig != enden.end()) {
-            satz.rippen.push_back(std::move(*fertig));
-            continue;
-        }
         Profilumriss profil = e.wurzelProfil;
         if (mischen && k == e.anzahl)
             profil = *e.spitzenProfil;
@@ -113,10 +117,20 @@ RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e, std::vector<Rippe>
         // would differ from their neighbours by more than the smoothing's tolerance.
         if (mischen && ((k > 1 && k < e.anzahl) || e.optionen.glaetten))
             profil.punkte = Gemischt(wurzel, spitze, anteil);
-        // The root rib's board line carries every other rib.
-        const RippenLage lage{Schraenkungswinkel(e.optionen, k, e.anzahl),
-                              satz.rippen.empty() ? std::nullopt : satz.rippen.front().hellingY};
-        RippenErgebnis r = BaueRippe(profil, laenge, e.optionen, k, lage);
+        const RippenLage lage{Schraenkungswinkel(e.optionen, k, e.anzahl), hellingY};
+        return BaueRippe(profil, laengeVon(k), e.optionen, k, lage);
+    };
+    // The root rib first: its board line carries every other rib, which then need nothing
+    // from each other.
+    std::vector<RippenErgebnis> gebaut(anzahl);
+    gebaut[0] = bauen(1, std::nullopt);
+    if (!gebaut[0].rippe)
+        return fehler(std::move(gebaut[0].fehler));
+    const std::optional<double> helling = gebaut[0].rippe->hellingY;
+    Parallel(anzahl - 1,
+             [&](std::size_t i) { gebaut[i + 1] = bauen(static_cast<int>(i) + 2, helling); });
+    RippensatzErgebnis satz;
+    for (RippenErgebnis& r : gebaut) {
         if (!r.rippe)
             return fehler(std::move(r.fehler));
         satz.rippen.push_back(std::move(*r.rippe));
