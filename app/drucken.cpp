@@ -49,7 +49,7 @@ Auftrag FeldAuftrag(const Profilfenster& fenster) {
 std::optional<Umriss> UmrissOderGesagt(Profilfenster& wnd, Auftrag& auftrag) {
     Umriss umriss = PruefeAuftrag(auftrag);
     if (umriss.befund == Befund::LaengeWeichtAb) {
-        const std::string mm = MmText(umriss.laenge);
+        const Dezimalzahl mm = MmText(umriss.laenge);
         if (!FrageStellen(&wnd, Meldung(meldung::kUmrissSkalierenFrage, {umriss.fehler, mm}),
                           Meldung(meldung::kUmrissSkalierenKnopf, {mm}),
                           Meldung(meldung::kKnopfAbbrechen)))

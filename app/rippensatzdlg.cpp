@@ -136,8 +136,8 @@ double RippenLaenge(const RippenAuftrag& a, int k) {
     return n < 2 ? a.wurzel : a.wurzel + (a.spitze - a.wurzel) * (k - 1) / (n - 1);
 }
 
-std::string Mm(double wert) {
-    return ZahlText(wert, 1, ',', false);
+Dezimalzahl Mm(double wert) {
+    return Dezimal(wert, 1, false);
 }
 
 // A spar that leaves rib `rippe` only because the stock is cut off there: the stock's field and

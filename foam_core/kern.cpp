@@ -27,8 +27,8 @@ constexpr double kMaxSchraenkung = 15;
 // A path longer than this is no wing core but a hostile file.
 constexpr std::size_t kMaxZeilen = 200000;
 
-std::string Mm(double wert) {
-    return ZahlText(wert, 2, ',');
+Dezimalzahl Mm(double wert) {
+    return Dezimal(wert, 2);
 }
 
 Kern Abgelehnt(Meldungstext text, Kernfeld feld = Kernfeld::Keins) {

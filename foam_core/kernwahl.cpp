@@ -17,8 +17,8 @@ namespace {
 
 constexpr std::string_view kStandardVerfahrweg = "1000x500";
 
-std::string Text(double v) {
-    return ZahlText(v, 1, ',');
+Dezimalzahl Text(double v) {
+    return Dezimal(v, 1);
 }
 
 // A number in [min, max]: its value, or the refusal in fehler.
@@ -28,8 +28,9 @@ std::optional<double> Im(const Meldungstext& name, const std::string& text, doub
     if (!wert || !std::isfinite(*wert))
         fehler = Meldung(meldung::kFeldKeineZahl, {name, AlsUtf8(text)});
     else if (!(*wert >= min && *wert <= max))
-        fehler = Meldung(meldung::kFeldBereich, {name, AlsUtf8(text), Text(min),
-                                                 *einheit ? Text(max) + " " + einheit : Text(max)});
+        fehler = Meldung(meldung::kFeldBereich,
+                         {name, AlsUtf8(text), Text(min),
+                          Dezimalzahl{*einheit ? Text(max).text + " " + einheit : Text(max).text}});
     return fehler.leer() ? wert : std::nullopt;
 }
 
@@ -118,8 +119,8 @@ Meldungstext MasseLesen(const Kernwahl& w, KernWerte& k, const Leser& l) {
             return l.Absage(feld, Meldung(meldung::kFeldKeineZahl, {l.Name(feld), AlsUtf8(*text)}));
         if (!(*wert >= 0.1 && *wert <= weit))
             return l.Absage(
-                feld, Meldung(meldung::kFeldLaenge, {l.Name(feld), AlsUtf8(*text),
-                                                     ZahlText(0.1, 1, ','), ZahlText(weit, 0)}));
+                feld, Meldung(meldung::kFeldLaenge,
+                              {l.Name(feld), AlsUtf8(*text), Dezimal(0.1, 1), ZahlText(weit, 0)}));
         *ziel = *wert;
     }
     // The span's own range is the job's: a span of 0 or less is no core.

@@ -98,8 +98,8 @@ std::vector<Geraetepunkt> AufSeite(const std::vector<Geraetepunkt>& punkte, cons
     return verschoben;
 }
 
-std::string MmText(double wert) {
-    return ZahlText(wert, 2, ',');
+Dezimalzahl MmText(double wert) {
+    return Dezimal(wert, 2);
 }
 
 namespace {

@@ -63,7 +63,7 @@ std::vector<Geraetepunkt> AufSeite(const std::vector<Geraetepunkt>& punkte, cons
 
 // Millimetres as the printout's texts show them: "150", "150,5", "-12,25" (at most two
 // decimals, a decimal comma, independent of the locale).
-std::string MmText(double wert);
+Dezimalzahl MmText(double wert);
 
 // A set of ribs on pages: whole ribs packed in rows left to right, each below its label, chord
 // down the page as in the single printout; a rib longer than a page gets pages of its own, tiled

@@ -1736,5 +1736,13 @@ Examples: kestrun1 --pdf rib.pdf --laenge 150,5 naca2412.dat
         <source>Verfahrweg</source>
         <translation>Travel</translation>
     </message>
+    <message>
+        <source>,</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>,</translation>
+    </message>
 </context>
 </TS>

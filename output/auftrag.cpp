@@ -70,9 +70,8 @@ Meldungstext FormFehler(const Umriss& u, const Linienzug& datei) {
             linie.push_back({q.x, q.y});
         if (const Umrisspruefung pruefung = PruefeUmriss(linie);
             pruefung.lage == Umrisslage::KreuztSich && !NurSpitzenGekreuzt(pruefung, u))
-            return Meldung(meldung::kUmrissKreuztSichDatei,
-                           {ZahlText(pruefung.stelle.x, 1, ',', false),
-                            ZahlText(pruefung.stelle.y, 1, ',', false)});
+            return Meldung(meldung::kUmrissKreuztSichDatei, {Dezimal(pruefung.stelle.x, 1, false),
+                                                             Dezimal(pruefung.stelle.y, 1, false)});
     }
     if (datei.size() < 3 || !(kasten > 0) || std::fabs(Flaeche2(datei)) < 1e-6 * kasten)
         return Meldung(meldung::kKeinUmriss);
@@ -114,7 +113,7 @@ Umriss PruefeAuftrag(const Auftrag& auftrag) {
         const Meldungstext text =
             u.dicke == 0    ? Meldung(meldung::kUmrissFlach, {dicke})
             : hoehe < 0.001 ? Meldung(meldung::kUmrissFastFlach, {dicke})
-                            : Meldung(meldung::kUmrissZuDuenn, {dicke, ZahlText(hoehe, 3, ',')});
+                            : Meldung(meldung::kUmrissZuDuenn, {dicke, Dezimal(hoehe, 3)});
         return Abgelehnt(u, Befund::Flach, text);
     }
 
@@ -156,7 +155,7 @@ std::string KopfZeile(const std::string& name, const Umriss& umriss) {
 Meldungstext PlanFehler(const Seitenplan& plan, const Umriss& umriss) {
     if (plan.zuBreit) {
         const double breite = (plan.rechts - plan.links) / 10.0;
-        const std::string platz = MmText(plan.nutzbar / 10.0);
+        const Dezimalzahl platz = MmText(plan.nutzbar / 10.0);
         // The thickness is to blame when the outline would fit at the file's own thickness.
         if (std::fabs(umriss.dicke) > 100 &&
             breite * 100 / std::fabs(umriss.dicke) <= plan.nutzbar / 10.0)

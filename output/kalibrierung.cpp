@@ -24,6 +24,6 @@ std::string KalibrierText(const Kalibrierung& k) {
     if (k.laengs == 1 && k.quer == 1)
         return {};
     // One decimal, as a ruler is read.
-    auto prozent = [](double f) { return ZahlText(std::round(f * 1000) / 10, 1, ',', false); };
+    auto prozent = [](double f) { return Dezimal(std::round(f * 1000) / 10, 1, false); };
     return Meldung(meldung::kKalibriert, {prozent(k.laengs), prozent(k.quer)}).Text();
 }

@@ -88,19 +88,18 @@ Meldungstext ZuVieleEcken(double ecken, int rippen, double groesste, bool glaett
                     rippen == 1 ? Meldung(meldung::kRippenEine)
                                 : Meldung(meldung::kRippenViele, {std::to_string(rippen)}),
                     AnzahlText(groesste),
-                    glaetten
-                        ? Meldung(meldung::kEckenGeglaettet, {ZahlText(kGlaettAbstandMm, 1, ',')})
-                        : Meldungstext(),
+                    glaetten ? Meldung(meldung::kEckenGeglaettet, {Dezimal(kGlaettAbstandMm, 1)})
+                             : Meldungstext(),
                     AnzahlText(static_cast<double>(kMaxEcken))});
 }
 
 } // namespace
 
-std::string AnzahlText(double wert) {
+Dezimalzahl AnzahlText(double wert) {
     std::string text = ZahlText(wert, 0);
     for (std::size_t stelle = text.size(); stelle > 3; stelle -= 3)
         text.insert(stelle - 3, 1, '.');
-    return text;
+    return {text};
 }
 
 Meldungstext PruefeAusgabeGroesse(const std::vector<std::size_t>& groessen) {
@@ -111,7 +110,7 @@ Meldungstext PruefeAusgabeGroesse(const std::vector<std::size_t>& groessen) {
         return {};
     return Meldung(meldung::kAusgabenZuGross,
                    // Rounded up, so that one byte over the limit does not read as the limit.
-                   {ZahlText(std::ceil(summe / 1e5) / 10, 1, ',', false),
+                   {Dezimal(std::ceil(summe / 1e5) / 10, 1, false),
                     ZahlText(static_cast<double>(kMaxAusgabeBytes) / 1e6, 0)});
 }
 
@@ -133,8 +132,7 @@ Meldungstext MasseFehler(const RippenAuftrag& a) {
     for (std::size_t i = 0; i < (satz ? 2U : 1U); ++i) {
         const auto& [wert, text] = laengen[i];
         if (!(wert > 0 && wert <= kMaxProfiltiefeMm))
-            return Meldung(
-                text, {ZahlText(wert, 1, ',', false), ZahlText(kMaxProfiltiefeMm, 0, ',', false)});
+            return Meldung(text, {Dezimal(wert, 1, false), Dezimal(kMaxProfiltiefeMm, 0, false)});
     }
     return {};
 }
@@ -228,7 +226,7 @@ std::vector<Rippe> Vervielfacht(std::vector<Rippe> rippen, int kopien) {
             stuecke.back().beschriftung =
                 Meldung(meldung::kRippenBeschriftungKopie,
                         {std::to_string(r.nummer), std::to_string(i), std::to_string(kopien),
-                         ZahlText(r.laenge, 1, ',', false)})
+                         Dezimal(r.laenge, 1, false)})
                     .Text();
         }
     return stuecke;

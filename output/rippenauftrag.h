@@ -68,7 +68,7 @@ struct Rippenteile {
 Rippenteile PruefeRippen(const RippenAuftrag& auftrag);
 
 // A count for a message, rounded, in groups of three as German writes them: "52.400.000".
-std::string AnzahlText(double wert);
+Dezimalzahl AnzahlText(double wert);
 
 // "" or why files of these sizes in bytes are not written (more than kMaxAusgabeBytes in all).
 Meldungstext PruefeAusgabeGroesse(const std::vector<std::size_t>& groessen);

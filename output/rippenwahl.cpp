@@ -34,8 +34,8 @@ std::optional<double> Laengenwert(const Meldungstext& name, const std::string& t
                                   Meldungstext& fehler) {
     const auto wert = Zahlwert(name, text, fehler);
     if (wert && !(*wert >= min && *wert <= kMaxProfiltiefeMm))
-        fehler = Meldung(meldung::kFeldLaenge, {name, AlsUtf8(text), ZahlText(min, 1, ','),
-                                                ZahlText(kMaxProfiltiefeMm, 0)});
+        fehler = Meldung(meldung::kFeldLaenge,
+                         {name, AlsUtf8(text), Dezimal(min, 1), ZahlText(kMaxProfiltiefeMm, 0)});
     return fehler.leer() ? wert : std::nullopt;
 }
 

@@ -26,7 +26,7 @@ std::optional<double> Laenge(const char* name, const std::string& text, double m
     const auto wert = Zahl(text);
     if (!wert || !(*wert >= min && *wert <= max))
         fehler = Meldung(meldung::kFeldLaenge,
-                         {Meldung(name), AlsUtf8(text), ZahlText(min, 2, ','), ZahlText(max, 0)});
+                         {Meldung(name), AlsUtf8(text), Dezimal(min, 2), ZahlText(max, 0)});
     return fehler.leer() ? wert : std::nullopt;
 }
 
@@ -71,9 +71,9 @@ Meldungstext Erleichterung(const char* name, const std::string& text, RippenOpti
     const auto steg = Zahl(ganz.substr(doppelpunkt + 1));
     wert = Rippenwert::Steg;
     if (!steg || *steg < kMinStegMm || *steg > kMaxProfiltiefeMm)
-        return Meldung(meldung::kErleichterungSteg,
-                       {Meldung(name), AlsUtf8(text), ZahlText(kMinStegMm, 1, ','),
-                        ZahlText(kMaxProfiltiefeMm, 0)});
+        return Meldung(
+            meldung::kErleichterungSteg,
+            {Meldung(name), AlsUtf8(text), Dezimal(kMinStegMm, 1), ZahlText(kMaxProfiltiefeMm, 0)});
     o.loecher = AufInt(*anzahl);
     o.steg = *steg;
     return {};

@@ -372,10 +372,9 @@ std::vector<std::int32_t> Behalten(const Paare& p, double faktor,
     const auto nase = std::min_element(p.x.begin(), p.x.end()) - p.x.begin();
     behalten = Ausduennen(x, y, kMaxPaare, static_cast<std::size_t>(nase));
     const double abweichung = GroessteAbweichung(x, y, behalten) * faktor;
-    warnungen.push_back(
-        Meldung(meldung::kAusgeduennt,
-                {std::to_string(p.size()), std::to_string(kMaxPaare),
-                 ZahlText(abweichung / kEinheitenJeProfiltiefe * 100, 4, ',', false)}));
+    warnungen.push_back(Meldung(meldung::kAusgeduennt,
+                                {std::to_string(p.size()), std::to_string(kMaxPaare),
+                                 Dezimal(abweichung / kEinheitenJeProfiltiefe * 100, 4, false)}));
     return behalten;
 }
 

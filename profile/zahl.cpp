@@ -255,3 +255,7 @@ std::to_chars_result KuerzesteFestzahl(char* anfang, char* ende, double v) {
     }
     return FestAusGanz(anfang, ende, std::signbit(v), zahl, k);
 }
+
+Dezimalzahl Dezimal(double v, int nachkomma, bool nullenWeg) {
+    return {ZahlText(v, nachkomma, ',', nullenWeg)};
+}

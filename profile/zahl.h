@@ -1,6 +1,8 @@
 // Locale-independent decimal numbers: the program's own grammar in front of std::from_chars.
 #pragma once
 
+#include "res/meldungen.h"
+
 #include <charconv>
 #include <cstddef>
 #include <optional>
@@ -36,6 +38,8 @@ std::optional<double> FeldAlsZahl(std::string_view text);
 // Fixed-point text of v with nachkomma decimals (0 to 30), trailing zeros dropped unless
 // nullenWeg is false, the given decimal separator and no "-0"; independent of the locale.
 std::string ZahlText(double v, int nachkomma, char trenner = '.', bool nullenWeg = true);
+// The same with a decimal comma, for a message, which shows it in the user's language.
+Dezimalzahl Dezimal(double v, int nachkomma, bool nullenWeg = true);
 
 // The shortest fixed-point text that reads back as v: what std::to_chars(anfang, ende, v,
 // std::chars_format::fixed) writes, byte for byte, in a fraction of its time for numbers of up to

@@ -14,6 +14,16 @@ namespace {
 
 Uebersetzer g_uebersetzer = nullptr;
 
+// The German separators swapped for the language's, both at once.
+std::string MitTrennern(const std::string& deutsch) {
+    const std::string komma = Uebersetzt("meldung", meldung::kDezimaltrenner);
+    const std::string punkt = Uebersetzt("meldung", meldung::kTausendertrenner);
+    std::string text;
+    for (const char c : deutsch)
+        text += c == ',' ? komma : c == '.' ? punkt : std::string(1, c);
+    return text;
+}
+
 } // namespace
 
 void UebersetzerSetzen(Uebersetzer uebersetzer) {
@@ -40,6 +50,10 @@ Meldungstext Meldungstext::Woertlich(std::string_view text) {
 
 Meldungswert::Meldungswert(std::string_view text) : m_wert(Meldungstext::Woertlich(text)) {}
 
+Meldungswert::Meldungswert(const Dezimalzahl& zahl) : m_wert(Meldungstext::Woertlich(zahl.text)) {
+    m_wert.m_zahl = true;
+}
+
 std::string Meldungstext::Wert(std::size_t i) const {
     return i < m_werte.size() ? m_werte[i].Text() : std::string();
 }
@@ -60,6 +74,8 @@ std::string Meldungstext::Deutsch() const {
 }
 
 std::string Meldungstext::Fuellen(bool uebersetzen) const {
+    if (m_zahl && uebersetzen)
+        return MitTrennern(m_muster);
     std::string text = m_woertlich || m_muster.empty() ? m_muster : Eingesetzt(uebersetzen);
     for (const Meldungstext& satz : m_folge)
         text += satz.Fuellen(uebersetzen);

@@ -16,6 +16,18 @@
 
 class Meldungswert;
 
+// A number as German writes it, "1.234,5": in a message it takes the separators of the user's
+// language, where a value the user typed is always shown as typed.
+struct Dezimalzahl {
+    std::string text;
+};
+
+namespace meldung {
+// A number's separators in a message: the translation gives the language's own.
+inline constexpr std::string_view kDezimaltrenner = QT_TRANSLATE_NOOP("meldung", ",");
+inline constexpr std::string_view kTausendertrenner = QT_TRANSLATE_NOOP("meldung", ".");
+} // namespace meldung
+
 // A message as pattern and values. It travels as such and is put into the user's language
 // only where it is shown, so a caller tells one refusal from another by its pattern (its
 // cause), whatever the language, and never reads a value back out of a sentence.
@@ -57,6 +69,7 @@ private:
     std::vector<Meldungstext> m_werte;
     std::vector<Meldungstext> m_folge;
     bool m_woertlich = false; // a value's own text, never translated
+    bool m_zahl = false;      // ... but for its decimal and thousands separators
 };
 
 // A value: text inserted as it is, or a message of its own (a field's name) that goes into the
@@ -67,6 +80,7 @@ public:
     Meldungswert(const std::string& text) : Meldungswert(std::string_view(text)) {}
     Meldungswert(const char* text) : Meldungswert(std::string_view(text)) {}
     Meldungswert(Meldungstext meldung) : m_wert(std::move(meldung)) {}
+    Meldungswert(const Dezimalzahl& zahl);
 
 private:
     friend class Meldungstext;

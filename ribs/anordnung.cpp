@@ -94,16 +94,15 @@ Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe,
     auto fehler = [](Meldungstext text) { return Anordnung{{}, std::move(text)}; };
     if (!std::isfinite(breite) || !std::isfinite(hoehe) || !std::isfinite(abstand) || breite <= 0 ||
         hoehe <= 0 || abstand < 0)
-        return fehler(Meldung(meldung::kPlatteUngueltig,
-                              {ZahlText(breite, 1, ',', false), ZahlText(hoehe, 1, ',', false),
-                               ZahlText(abstand, 1, ',', false)}));
+        return fehler(
+            Meldung(meldung::kPlatteUngueltig, {Dezimal(breite, 1, false), Dezimal(hoehe, 1, false),
+                                                Dezimal(abstand, 1, false)}));
 
     Anordnung anordnung;
     anordnung.schnittbreite = std::isfinite(schnittbreite) ? std::max(schnittbreite, 0.0) : 0;
     const std::string zusatz =
         anordnung.schnittbreite > 0
-            ? Meldung(meldung::kSchnittbreiteZusatz, {ZahlText(anordnung.schnittbreite, 2, ',')})
-                  .Text()
+            ? Meldung(meldung::kSchnittbreiteZusatz, {Dezimal(anordnung.schnittbreite, 2)}).Text()
             : std::string();
     // A label beside its rib keeps its clearance from the next piece's cut too.
     abstand = std::max(abstand, Luft(anordnung.schnittbreite));
@@ -120,11 +119,10 @@ Anordnung OrdneAn(const std::vector<Rippe>& rippen, double breite, double hoehe,
         const double w = k.rechts - k.links;
         const double h = k.oben - k.unten;
         if (w + 2 * abstand > breite + kSpiel || h + 2 * abstand > hoehe + kSpiel)
-            return fehler(
-                Meldung(meldung::kPasstNichtAufPlatte,
-                        {r.beschriftung, ZahlText(w, 1, ',', false), ZahlText(h, 1, ',', false),
-                         ZahlText(breite, 1, ',', false), ZahlText(hoehe, 1, ',', false),
-                         ZahlText(abstand, 1, ',', false)}));
+            return fehler(Meldung(meldung::kPasstNichtAufPlatte,
+                                  {r.beschriftung, Dezimal(w, 1, false), Dezimal(h, 1, false),
+                                   Dezimal(breite, 1, false), Dezimal(hoehe, 1, false),
+                                   Dezimal(abstand, 1, false)}));
         if (x + w + abstand > breite + kSpiel) {
             zeileOben -= zeilenHoehe + abstand;
             x = abstand;

@@ -52,7 +52,7 @@ HolmLesen LiesHolm(std::string_view text) {
         return Fehler(Meldung(meldung::kHolmBreite, {text, felder[1]}));
     if (*breite < kMinHolmBreiteMm)
         return Fehler(
-            Meldung(meldung::kHolmZuSchmal, {text, felder[1], ZahlText(kMinHolmBreiteMm, 1, ',')}));
+            Meldung(meldung::kHolmZuSchmal, {text, felder[1], Dezimal(kMinHolmBreiteMm, 1)}));
     holm.breite = *breite;
 
     const auto tiefe = Zahl(felder[2]);

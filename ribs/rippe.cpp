@@ -188,7 +188,7 @@ Umrisspruefung PruefePfad(const cl::Path& roh) {
 
 std::string RippenBeschriftung(int nummer, double laenge) {
     return Meldung(meldung::kRippenBeschriftung,
-                   {std::to_string(nummer), ZahlText(laenge, 1, ',', false)})
+                   {std::to_string(nummer), Dezimal(laenge, 1, false)})
         .Text();
 }
 
@@ -212,15 +212,15 @@ Linienzug UmrissAusSpeicher(const ProfilSpeicher& p, double dicke) {
 
 namespace {
 
-std::string Eins(double wert) {
-    return ZahlText(wert, 1, ',', false);
+Dezimalzahl Eins(double wert) {
+    return Dezimal(wert, 1, false);
 }
 
 // The values one rib is built from: "" or why they make no rib.
 Meldungstext WerteFehler(double laenge, const RippenOptionen& o, const std::string& rippe) {
     if (!Endlich(laenge) || laenge <= 0 || laenge > kMaxProfiltiefeMm)
         return Meldung(meldung::kRippenlaenge,
-                       {rippe, Eins(laenge), ZahlText(kMaxProfiltiefeMm, 0, ',', false)});
+                       {rippe, Eins(laenge), Dezimal(kMaxProfiltiefeMm, 0, false)});
     for (const auto& [wert, text] :
          {std::pair{o.beplankungOben.value_or(o.beplankung), meldung::kBeplankungObenUngueltig},
           std::pair{o.beplankungUnten.value_or(o.beplankung), meldung::kBeplankungUntenUngueltig},

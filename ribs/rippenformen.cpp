@@ -239,9 +239,8 @@ Fuesse MitFuessen(const cl::Paths& flaeche, const cl::Paths& nuten, const Punkt 
     if (!(tiefste - hellingY >= kHellingFreiMm))
         return fehler(Meldung(
             meldung::kHellingZuNah,
-            {rippe,
-             ZahlText(std::ceil((hellingY - tiefste + kHellingFreiMm) * 10) / 10, 1, ',', false),
-             ZahlText(kHellingFreiMm, 0, ',', false)}));
+            {rippe, Dezimal(std::ceil((hellingY - tiefste + kHellingFreiMm) * 10) / 10, 1, false),
+             Dezimal(kHellingFreiMm, 0, false)}));
     cl::Paths fuesse;
     for (int i = 0; i < 2; ++i) {
         const std::string prozent = i == 0 ? "15" : "85";

@@ -83,8 +83,8 @@ RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e, std::vector<Rippe>
     for (const auto& [wert, text] : {std::pair{e.wurzel, meldung::kRippenlaengeWurzel},
                                      std::pair{e.spitze, meldung::kRippenlaengeSpitze}})
         if (!std::isfinite(wert) || wert <= 0 || wert > kMaxProfiltiefeMm)
-            return fehler(Meldung(
-                text, {ZahlText(wert, 1, ',', false), ZahlText(kMaxProfiltiefeMm, 0, ',', false)}));
+            return fehler(
+                Meldung(text, {Dezimal(wert, 1, false), Dezimal(kMaxProfiltiefeMm, 0, false)}));
     const bool mischen = e.spitzenProfil.has_value();
     if (mischen && (e.wurzelProfil.punkte.size() < 3 || e.spitzenProfil->punkte.size() < 3))
         return fehler(Meldung(meldung::kMischenZuWenigePaare));

@@ -125,7 +125,7 @@ TEST(MmText, DezimalkommaOhneNachkommaNullen) {
         {0.004, "0"}, {-0.004, "0"},    {99.999, "100"},
     };
     for (const auto& [wert, text] : faelle)
-        EXPECT_EQ(MmText(wert), text) << wert;
+        EXPECT_EQ(MmText(wert).text, text) << wert;
 }
 
 } // namespace

@@ -96,3 +96,17 @@ TEST(Meldung, TraegtMusterUndWerte) {
     EXPECT_TRUE(Meldungstext().leer());
     EXPECT_TRUE(Zeilen({}).leer());
 }
+
+// A number takes the separators of the language it is shown in, both at once; a value the
+// user typed keeps the form it was typed in.
+TEST(Meldung, ZahlenMitDenTrennernDerSprache) {
+    const Meldungstext m = Meldung("%1 mm, %2 Ecken (eingegeben: %3)",
+                                   {Dezimalzahl{"-1.234,5"}, Dezimalzahl{"52.400.000"}, "1.234,5"});
+    EXPECT_EQ(m.Deutsch(), "-1.234,5 mm, 52.400.000 Ecken (eingegeben: 1.234,5)");
+    UebersetzerSetzen([](std::string_view, std::string_view text) {
+        return std::string(text == "," ? "." : text == "." ? "," : text);
+    });
+    const std::string englisch = m.Text();
+    UebersetzerSetzen(nullptr);
+    EXPECT_EQ(englisch, "-1,234.5 mm, 52,400,000 Ecken (eingegeben: 1.234,5)");
+}
