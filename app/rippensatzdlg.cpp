@@ -566,15 +566,13 @@ void RippensatzDialog::Exportieren() {
     m_haupt.Exportieren(this, "_rippen.svg", blaetter.zeichnung, Eingaben());
 }
 
-Meldungstext RippensatzDialog::SpitzeLaden(const QString& pfad,
-                                           std::vector<Meldungstext>& warnungen) {
+Meldungstext RippensatzDialog::SpitzeLaden(const QString& pfad) {
     Profil ergebnis = LadeProfil(SystemPfad(pfad), std::nullopt);
     if (!ergebnis.fehler.leer())
         return ergebnis.fehler;
     m_spitze = std::move(ergebnis);
     m_spitzenDatei->setText(pfad);
     m_spitzeWeg->setEnabled(true);
-    warnungen = m_spitze->warnungen;
     return {};
 }
 
@@ -582,14 +580,13 @@ void RippensatzDialog::SpitzeWaehlen() {
     const QString pfad = ProfilWaehlen(this);
     if (pfad.isEmpty())
         return;
-    std::vector<Meldungstext> warnungen;
-    if (const Meldungstext fehler = SpitzeLaden(pfad, warnungen); !fehler.leer()) {
+    if (const Meldungstext fehler = SpitzeLaden(pfad); !fehler.leer()) {
         MeldungZeigen(this, fehler);
         return;
     }
     Zeichnen();
-    if (!warnungen.empty())
-        MeldungZeigen(this, Zeilen(warnungen));
+    if (!m_spitze->warnungen.empty())
+        MeldungZeigen(this, Zeilen(m_spitze->warnungen));
 }
 
 void RippensatzDialog::SpitzeEntfernen() {
@@ -633,10 +630,9 @@ void RippensatzDialog::EinstellungenLesen() {
     }
     if (const auto pfad = Lies(kSatzSpitzenprofil)) {
         std::error_code fehler;
-        std::vector<Meldungstext> warnungen;
         const QString text = Qt8(pfad->c_str());
         if (std::filesystem::is_regular_file(SystemPfad(text), fehler))
-            SpitzeLaden(text, warnungen);
+            SpitzeLaden(text);
     }
 }
 

@@ -91,8 +91,9 @@ private:
     void Abgelehnt(const Meldungstext& fehler);
     // The files the outputs must not overwrite.
     std::vector<std::string> Eingaben() const;
-    // "" when loaded as the tip profile; the main window's profile stays the root's.
-    Meldungstext SpitzeLaden(const QString& pfad, std::vector<Meldungstext>& warnungen);
+    // Nothing once loaded as the tip profile (its warnings in m_spitze), else why not; the main
+    // window's profile stays the root's.
+    Meldungstext SpitzeLaden(const QString& pfad);
     // The values as the shared reader takes them, each option put together from its fields;
     // "" or why a field cannot be, with m_abgelehnt set.
     Meldungstext WahlLesen(Rippenwahl& w);

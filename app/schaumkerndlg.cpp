@@ -360,8 +360,7 @@ void SchaumkernDialog::Speichern() {
     m_meldung->setText(Qt8(Meldung(meldung::kKernGespeichert, {pfad.toStdString()}).Text()));
 }
 
-Meldungstext SchaumkernDialog::SpitzeLaden(const QString& pfad,
-                                           std::vector<Meldungstext>& warnungen) {
+Meldungstext SchaumkernDialog::SpitzeLaden(const QString& pfad) {
     Profil ergebnis = LadeProfil(SystemPfad(pfad), std::nullopt);
     if (!ergebnis.fehler.leer())
         return ergebnis.fehler;
@@ -369,7 +368,6 @@ Meldungstext SchaumkernDialog::SpitzeLaden(const QString& pfad,
     m_spitzenPfad = pfad;
     m_spitzenDatei->setText(pfad);
     m_spitzeWeg->setEnabled(true);
-    warnungen = m_spitze->warnungen;
     return {};
 }
 
@@ -377,13 +375,12 @@ void SchaumkernDialog::SpitzeWaehlen() {
     const QString pfad = ProfilWaehlen(this);
     if (pfad.isEmpty())
         return;
-    std::vector<Meldungstext> warnungen;
-    const Meldungstext fehler = SpitzeLaden(pfad, warnungen);
+    const Meldungstext fehler = SpitzeLaden(pfad);
     Zeichnen();
     if (!fehler.leer())
         Abgelehnt(fehler, Kernfeld::Keins);
-    else if (!warnungen.empty())
-        MeldungZeigen(this, Zeilen(warnungen));
+    else if (!m_spitze->warnungen.empty())
+        MeldungZeigen(this, Zeilen(m_spitze->warnungen));
 }
 
 void SchaumkernDialog::SpitzeEntfernen() {
@@ -408,10 +405,9 @@ void SchaumkernDialog::EinstellungenLesen() {
     m_spitzeWeg->setEnabled(false);
     if (const auto pfad = Lies(kKernSpitzenprofil)) {
         std::error_code fehler;
-        std::vector<Meldungstext> warnungen;
         const QString text = Qt8(pfad->c_str());
         if (std::filesystem::is_regular_file(SystemPfad(text), fehler))
-            SpitzeLaden(text, warnungen);
+            SpitzeLaden(text);
     }
 }
 

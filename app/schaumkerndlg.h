@@ -42,8 +42,8 @@ private:
     void Speichern();
     void SpitzeWaehlen();
     void SpitzeEntfernen();
-    // "" once loaded as the tip profile, else why not.
-    Meldungstext SpitzeLaden(const QString& pfad, std::vector<Meldungstext>& warnungen);
+    // Nothing once loaded as the tip profile (its warnings in m_spitze), else why not.
+    Meldungstext SpitzeLaden(const QString& pfad);
     // The files the output must not overwrite.
     std::vector<std::string> Eingaben() const;
     void EinstellungenLesen();

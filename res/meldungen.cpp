@@ -55,7 +55,7 @@ Meldungswert::Meldungswert(const Dezimalzahl& zahl) : m_wert(Meldungstext::Woert
 }
 
 std::string Meldungstext::Wert(std::size_t i) const {
-    return i < m_werte.size() ? m_werte[i].Text() : std::string();
+    return i < m_werte.size() ? m_werte[i].Deutsch() : std::string();
 }
 
 Meldungstext Meldungstext::MitWert(std::size_t i, const Meldungswert& wert) const {

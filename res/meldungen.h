@@ -44,7 +44,7 @@ public:
     bool Ist(std::string_view muster) const { return !m_woertlich && m_muster == muster; }
     bool leer() const { return m_muster.empty() && m_folge.empty(); }
     std::size_t AnzahlWerte() const { return m_werte.size(); }
-    // Value i as the user reads it.
+    // Value i in German, as it was given: read the same in every language.
     std::string Wert(std::size_t i) const;
     // A further sentence after this one, taken as it is (a leading space included).
     void Anfuegen(Meldungstext satz) { m_folge.push_back(std::move(satz)); }

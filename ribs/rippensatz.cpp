@@ -76,28 +76,57 @@ Linienzug Gemischt(const Linienzug& a, const Linienzug& b, double anteil) {
     return Gemischt(Flaechen(a), Flaechen(b), anteil);
 }
 
-RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e, std::vector<Rippe> enden) {
-    auto fehler = [](Meldungstext text) { return RippensatzErgebnis{{}, std::move(text)}; };
+namespace {
+
+// Nothing, or why no set can be made of these values.
+Meldungstext EingabeFehler(const RippensatzEingabe& e) {
     if (e.anzahl < 2)
-        return fehler(Meldung(meldung::kZuWenigeRippen, {std::to_string(e.anzahl)}));
+        return Meldung(meldung::kZuWenigeRippen, {std::to_string(e.anzahl)});
     for (const auto& [wert, text] : {std::pair{e.wurzel, meldung::kRippenlaengeWurzel},
                                      std::pair{e.spitze, meldung::kRippenlaengeSpitze}})
         if (!std::isfinite(wert) || wert <= 0 || wert > kMaxProfiltiefeMm)
-            return fehler(
-                Meldung(text, {Dezimal(wert, 1, false), Dezimal(kMaxProfiltiefeMm, 0, false)}));
-    const bool mischen = e.spitzenProfil.has_value();
-    if (mischen && (e.wurzelProfil.punkte.size() < 3 || e.spitzenProfil->punkte.size() < 3))
-        return fehler(Meldung(meldung::kMischenZuWenigePaare));
+            return Meldung(text, {Dezimal(wert, 1, false), Dezimal(kMaxProfiltiefeMm, 0, false)});
+    if (e.spitzenProfil && (e.wurzelProfil.punkte.size() < 3 || e.spitzenProfil->punkte.size() < 3))
+        return Meldung(meldung::kMischenZuWenigePaare);
+    return {};
+}
 
+// Rib k's share of the way from root to tip.
+double Anteil(const RippensatzEingabe& e, int k) {
+    return static_cast<double>(k - 1) / (e.anzahl - 1);
+}
+
+// Rib k's profile: the root's, the tip's, or blended between them (wurzel and spitze are their
+// surfaces when blending).
+Profilumriss ProfilVon(const RippensatzEingabe& e, int k, const Flaechenpaar& wurzel,
+                       const Flaechenpaar& spitze) {
+    const bool mischen = e.spitzenProfil.has_value();
+    Profilumriss profil = e.wurzelProfil;
+    if (mischen && k == e.anzahl)
+        profil = *e.spitzenProfil;
+    else if (mischen && k > 1)
+        profil.name =
+            Meldung(meldung::kMischprofil, {e.wurzelProfil.name, e.spitzenProfil->name}).Text();
+    // Smoothed, root and tip follow the same resampled curves as the ribs between, or they
+    // would differ from their neighbours by more than the smoothing's tolerance.
+    if (mischen && ((k > 1 && k < e.anzahl) || e.optionen.glaetten))
+        profil.punkte = Gemischt(wurzel, spitze, Anteil(e, k));
+    return profil;
+}
+
+} // namespace
+
+RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e, std::vector<Rippe> enden) {
+    auto fehler = [](Meldungstext text) { return RippensatzErgebnis{{}, std::move(text)}; };
+    if (Meldungstext text = EingabeFehler(e); !text.leer())
+        return fehler(std::move(text));
     Flaechenpaar wurzel, spitze;
-    if (mischen) {
+    if (e.spitzenProfil) {
         wurzel = Flaechen(e.wurzelProfil.punkte);
         spitze = Flaechen(e.spitzenProfil->punkte);
     }
-    // Rib k's chord, and the rib the end check has already built for it, if any.
-    auto laengeVon = [&](int k) {
-        return e.wurzel + (e.spitze - e.wurzel) * (static_cast<double>(k - 1) / (e.anzahl - 1));
-    };
+    auto laengeVon = [&](int k) { return e.wurzel + (e.spitze - e.wurzel) * Anteil(e, k); };
+    // The ribs the end check has already built are taken as they are.
     const auto anzahl = static_cast<std::size_t>(e.anzahl);
     std::vector<std::optional<Rippe>> fertig(anzahl);
     for (Rippe& r : enden)
@@ -106,19 +135,8 @@ RippensatzErgebnis BaueRippensatz(const RippensatzEingabe& e, std::vector<Rippe>
     auto bauen = [&](int k, std::optional<double> hellingY) {
         if (auto& schon = fertig[static_cast<std::size_t>(k - 1)])
             return RippenErgebnis{std::move(schon), {}};
-        const double anteil = static_cast<double>(k - 1) / (e.anzahl - 1);
-        Profilumriss profil = e.wurzelProfil;
-        if (mischen && k == e.anzahl)
-            profil = *e.spitzenProfil;
-        else if (mischen && k > 1)
-            profil.name =
-                Meldung(meldung::kMischprofil, {e.wurzelProfil.name, e.spitzenProfil->name}).Text();
-        // Smoothed, root and tip follow the same resampled curves as the ribs between, or they
-        // would differ from their neighbours by more than the smoothing's tolerance.
-        if (mischen && ((k > 1 && k < e.anzahl) || e.optionen.glaetten))
-            profil.punkte = Gemischt(wurzel, spitze, anteil);
         const RippenLage lage{Schraenkungswinkel(e.optionen, k, e.anzahl), hellingY};
-        return BaueRippe(profil, laengeVon(k), e.optionen, k, lage);
+        return BaueRippe(ProfilVon(e, k, wurzel, spitze), laengeVon(k), e.optionen, k, lage);
     };
     // The root rib first: its board line carries every other rib, which then need nothing
     // from each other.
